@@ -1,0 +1,33 @@
+#pragma once
+// A database of the benchmark's size in a fresh temporary folder: 10 holdings of
+// 10 farms each, 1,000 passports per farm (100,000), three VPO records per passport.
+
+#include <filesystem>
+#include <string>
+
+namespace vx::bench {
+
+inline constexpr int kHoldings = 10;
+inline constexpr int kFarmsPerHolding = 10;
+inline constexpr int kPassportsPerFarm = 1000;
+inline constexpr int kPassports = kHoldings * kFarmsPerHolding * kPassportsPerFarm;
+inline constexpr int kMeasuresPerPassport = 3;
+
+struct Fixture {
+    std::filesystem::path folder;
+    // Sets the disk names and the current folder to a new temporary folder.
+    Fixture();
+    ~Fixture();
+    std::string file(const std::string& name) const { return (folder / name).string(); }
+};
+
+// The passport fields for number i (1-based), into the thread's PASPORT buffer.
+void fillPassport(int i);
+// Registers and opens the files the cases use.
+void openFiles();
+// The reference books and the holdings and farms.
+void addBooksAndHoldings();
+// The VPO records of every passport.
+void addMeasures();
+
+}  // namespace vx::bench

@@ -1,0 +1,30 @@
+// Benchmarks of whole-file work at the size the program must handle, each beside
+// the same work done directly in SQLite.
+
+#include <cstdio>
+#include <exception>
+
+#include "app/globals.h"
+#include "bench/fixture.h"
+#include "bench/store_cases.h"
+
+int main() {
+    using namespace vx::bench;
+    try {
+        vx::glo::initialise();
+        Fixture fx;
+        openFiles();
+        addBooksAndHoldings();
+        appendPassports(fx);
+        addMeasures();
+        rewritePassports(fx);
+        scanByKey(fx);
+        fetchById(fx);
+        fillRegisterPage(fx);
+        cascadeHoldingChange(fx);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vetrix-bench: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

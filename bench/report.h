@@ -1,0 +1,23 @@
+#pragma once
+// One line per case: "<case> ours_ms=<n> sqlite_ms=<n> ratio=<x>".
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace vx::bench {
+
+inline double millisecondsOf(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+inline void report(const std::string& name, double ours, double sqlite) {
+    std::printf("%s ours_ms=%.1f sqlite_ms=%.1f ratio=%.2f\n", name.c_str(), ours, sqlite,
+                sqlite > 0 ? ours / sqlite : 0.0);
+    std::fflush(stdout);
+}
+
+}  // namespace vx::bench

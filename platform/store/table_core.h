@@ -1,0 +1,104 @@
+#pragma once
+// A file's records through one connection: the work behind Table.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/store/connection.h"
+#include "platform/store/layout.h"
+#include "platform/store/row_codec.h"
+#include "platform/store/scan_query.h"
+
+namespace vx::store::detail {
+
+class FileCore;
+
+// Where a read starts: at the start (end), at or after leading values, or after a row.
+struct Anchor {
+    enum class Kind { Start, From, After } kind = Kind::Start;
+    std::vector<Cell> values;   // column cells of the order (From: a leading part)
+    Position pos = 0;           // After
+};
+
+// Rows read ahead per query.
+inline constexpr int kChunkRows = 256;
+
+class TableCore {
+public:
+    // `own`: the file whose own connection this is (direct writes are batched);
+    // nullptr for a table inside a transaction.
+    TableCore(Connection& c, const FileDef& def, const std::string& schema, FileCore* own);
+    ~TableCore();
+    TableCore(const TableCore&) = delete;
+    TableCore& operator=(const TableCore&) = delete;
+
+    const FileLayout& layout() const { return layout_; }
+    const FileDef& def() const { return layout_.def; }
+
+    bool read(Position pos, void* record);
+    std::optional<Position> insert(const void* record);
+    bool update(Position pos, const void* record);
+    bool remove(Position pos);
+    int64_t count();
+    Decimal highest(int field);
+    std::vector<Position> scan(const ScanSpec& spec, const std::function<bool(Position, const void*)>& each);
+    bool unchanged(Position pos, const void* snapshot);
+
+    // Reads up to `limit` rows of an order into `out` (cleared first).
+    bool fetch(const Order& order, const std::vector<Cell>& equal, const Anchor& anchor, bool backward, int limit,
+               RowCache& out);
+    // The anchor just after a row read into a cache.
+    void anchorAt(const Order& order, const RowCache& cache, std::size_t row, Anchor& out) const;
+    // A key's component values in a record, as cells of the key's columns.
+    std::vector<Cell> keyCells(const Order& order, const void* record) const;
+    // The own connection's count is no longer known (its batch was lost).
+    void forgetCount() { countKnown_ = false; }
+
+    Error lastError() const { return error_; }
+    const std::string& lastErrorText() const { return errorText_; }
+
+private:
+    struct Buffers {
+        explicit Buffers(const FileLayout& l) : cache(l), def(l.def), record(l.def.ops.create()) {}
+        ~Buffers() { def.ops.destroy(record); }
+        Buffers(const Buffers&) = delete;
+        Buffers& operator=(const Buffers&) = delete;
+        RowCache cache;
+        const FileDef& def;
+        void* record;
+    };
+    // Scratch rows and a record for one read; nested reads get their own.
+    std::unique_ptr<Buffers> takeBuffers();
+    void giveBack(std::unique_ptr<Buffers> b);
+
+    bool readRow(Position pos, RowCache& out);
+    bool run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
+             std::size_t firstValue, int limit, RowCache& out);
+    std::vector<Cell> cellsOf(const Order& order, const std::vector<Value>& values) const;
+    bool orderOf(const ScanSpec& spec, Order& out);
+    bool beginWrite();
+    void wrote();
+    bool failed(int sqliteCode);
+    bool failedConnection();
+    bool fail(Error e, const std::string& text);
+    void clearError();
+    int64_t scalar(const std::string& sql, bool* isNull);
+
+    Connection& c_;
+    FileLayout layout_;
+    FileCore* own_;
+    std::vector<std::unique_ptr<Buffers>> spare_;
+    std::vector<std::string> folded_;
+    std::vector<int> changedFields_;
+    bool countKnown_ = false;
+    int64_t count_ = 0;
+    int64_t countVersion_ = 0;
+    uint64_t countBatch_ = 0;   // the batch in which the count was last confirmed
+    Error error_ = Error::None;
+    std::string errorText_;
+};
+
+}  // namespace vx::store::detail

@@ -1,0 +1,203 @@
+// Table::scan as views use it: orders, fixed leading values, paging both ways from
+// any row; and every key-ordered read is an index search.
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+
+#include "platform/core/text.h"
+#include "platform/store/scan_query.h"
+#include "platform/store/tests/store_fixture.h"
+
+namespace vx::store::testing {
+namespace {
+
+class Scans : public StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        ASSERT_TRUE(h.open(path("items.tps"), true)) << h.errorText();
+        const char* names[] = {"Ёж", "аист", "ёж", "Аист", "Бобр", "", "Волк"};
+        for (Long id = 1; id <= 700; ++id) add(h, r, id, names[id % 7], id % 3, id % 5);
+    }
+
+    std::vector<int> orderFields(const ScanSpec& spec) const {
+        std::vector<int> fields;
+        if (spec.keyIndex >= 0) fields = itemDef().keys[spec.keyIndex].fields;
+        for (const OrderTerm& t : spec.terms) fields.push_back(t.field);
+        return fields;
+    }
+
+    // Reads the spec in pages of `size`, each page going on after the last row of the one before.
+    std::vector<Long> paged(ScanSpec spec, int size) {
+        std::vector<Long> out;
+        spec.limit = size;
+        for (;;) {
+            std::vector<Value> last;
+            Position lastPos = 0;
+            const auto got = table().scan(spec, [&](Position pos, const void* rec) {
+                out.push_back(static_cast<const Item*>(rec)->ID);
+                last.clear();
+                for (int f : orderFields(spec)) last.push_back(getField(itemDef().fields[f], rec));
+                lastPos = pos;
+                return true;
+            });
+            if (static_cast<int>(got.size()) < size) return out;
+            spec.afterValues = last;
+            spec.afterPosition = lastPos;
+        }
+    }
+
+    Table& table() { return h.database()->table(); }
+    Item r;
+    FileHandle h{itemDef(), &r};
+};
+
+ScanSpec keySpec(int key, std::vector<Value> equal = {}) {
+    ScanSpec s;
+    s.keyIndex = key;
+    s.equal = std::move(equal);
+    return s;
+}
+
+ScanSpec termSpec(std::vector<OrderTerm> terms, std::vector<Value> equal = {}) {
+    ScanSpec s;
+    s.terms = std::move(terms);
+    s.equal = std::move(equal);
+    return s;
+}
+
+TEST_F(Scans, TermOrdersMixDirectionsAndTiesFollowRecordOrder) {
+    std::vector<Item> all(701);
+    std::vector<Long> expected;
+    table().scan({}, [&](Position, const void* rec) {
+        const Item& i = *static_cast<const Item*>(rec);
+        all[i.ID] = i;
+        expected.push_back(i.ID);
+        return true;
+    });
+    std::stable_sort(expected.begin(), expected.end(), [&](Long a, Long b) {
+        if (all[a].SUM.value() != all[b].SUM.value()) return all[a].SUM.value() > all[b].SUM.value();
+        return compareTextNoCase(all[a].NAME.str(), all[b].NAME.str()) < 0;
+    });
+    EXPECT_EQ(ids(table(), termSpec({{F_SUM, true}, {F_NAME, false}})), expected);
+
+    // A key with a term after it: the key's blank entries stay out.
+    std::erase_if(expected, [&](Long id) { return all[id].NAME.blank(); });
+    std::stable_sort(expected.begin(), expected.end(), [&](Long a, Long b) {
+        if (int c = compareTextNoCase(all[a].NAME.str(), all[b].NAME.str())) return c < 0;
+        return all[a].SUM.value() > all[b].SUM.value();
+    });
+    ScanSpec keyThenSum = keySpec(ByName);
+    keyThenSum.terms = {{F_SUM, true}};
+    EXPECT_EQ(ids(table(), keyThenSum), expected);
+    // The memo has no key column: it is ordered through the collation.
+    EXPECT_EQ(ids(table(), termSpec({{F_PRIM, false}})).size(), 700u);
+}
+
+TEST_F(Scans, PagesBothWaysFromAnyRowMatchOneScan) {
+    const std::vector<ScanSpec> specs = {
+        keySpec(ByName),
+        keySpec(ById),
+        keySpec(ByKindSum),
+        keySpec(ByKindSum, {Value(2)}),
+        keySpec(ByName, {Value("ЁЖ")}),
+        termSpec({{F_SUM, true}, {F_NAME, false}}),
+        termSpec({{F_KIND, false}, {F_SUM, true}}, {Value(1)}),
+        [] {
+            ScanSpec s = keySpec(ByName);   // a key with terms after it
+            s.terms = {{F_SUM, true}};
+            return s;
+        }(),
+        ScanSpec{},
+    };
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        SCOPED_TRACE("spec " + std::to_string(i));
+        const std::vector<Long> full = ids(table(), specs[i]);
+        ASSERT_GT(full.size(), 50u);
+        EXPECT_EQ(paged(specs[i], 37), full);
+        ScanSpec back = specs[i];
+        back.backward = true;
+        EXPECT_EQ(paged(back, 41), std::vector<Long>(full.rbegin(), full.rend()));
+
+        // From a row in the middle, both ways.
+        const std::size_t mid = full.size() / 2;
+        Item row;
+        ASSERT_TRUE(table().read(Position(full[mid]), &row));   // positions equal ids here
+        ScanSpec after = specs[i];
+        after.afterValues.emplace();
+        for (int f : orderFields(after)) after.afterValues->push_back(getField(itemDef().fields[f], &row));
+        after.afterPosition = full[mid];
+        EXPECT_EQ(paged(after, 50), std::vector<Long>(full.begin() + mid + 1, full.end()));
+        after.backward = true;
+        std::vector<Long> before(full.begin(), full.begin() + mid);
+        EXPECT_EQ(paged(after, 50), std::vector<Long>(before.rbegin(), before.rend()));
+    }
+}
+
+TEST_F(Scans, FromValuesStartAtOrBeforeLeadingValues) {
+    ScanSpec from = keySpec(ByKindSum);
+    from.fromValues = std::vector<Value>{Value(1), Value(3)};
+    from.limit = 1;
+    Item first;
+    table().scan(from, [&](Position, const void* rec) {
+        first = *static_cast<const Item*>(rec);
+        return true;
+    });
+    EXPECT_EQ(first.KIND, 1);
+    EXPECT_EQ(first.SUM.value(), Decimal(3));
+    EXPECT_EQ(first.ID, 13);   // the first of the (1, 3) ties in record order
+
+    from.backward = true;
+    from.fromValues = std::vector<Value>{Value(1)};   // a leading part: the last row with KIND <= 1
+    table().scan(from, [&](Position, const void* rec) {
+        first = *static_cast<const Item*>(rec);
+        return true;
+    });
+    EXPECT_EQ(first.KIND, 1);
+    EXPECT_EQ(first.SUM.value(), Decimal(4));
+    EXPECT_EQ(first.ID, 694);
+}
+
+TEST_F(Scans, KeyOrderedReadsAreIndexSearches) {
+    using namespace detail;
+    const FileLayout layout(itemDef(), "main");
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path("items.tps").c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    auto plan = [&](const std::string& sql) {
+        sqlite3_stmt* s = nullptr;
+        std::string out;
+        EXPECT_EQ(sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN " + sql).c_str(), -1, &s, nullptr), SQLITE_OK) << sql;
+        while (s && sqlite3_step(s) == SQLITE_ROW) out += std::string(reinterpret_cast<const char*>(sqlite3_column_text(s, 3))) + "; ";
+        sqlite3_finalize(s);
+        return out;
+    };
+    for (int key = 0; key < static_cast<int>(itemDef().keys.size()); ++key) {
+        const Order order = keyOrder(layout, key);
+        const std::size_t n = order.columns.size();
+        for (bool backward : {false, true}) {
+            for (std::size_t equal = 0; equal <= n; ++equal) {
+                std::vector<Query> shapes = {{Bound::Start, equal, 0, 0, backward},
+                                             {Bound::Ties, equal, 0, n, backward}};
+                if (equal < n) {
+                    shapes.push_back({Bound::From, equal, equal, n - equal, backward});
+                    shapes.push_back({Bound::Beyond, equal, equal, n - equal, backward});
+                }
+                for (const Query& q : shapes) {
+                    const std::string sql = selectSql(layout, order, q);
+                    const std::string p = plan(sql);
+                    EXPECT_NE(p.find("INDEX key_" + itemDef().keys[key].name), std::string::npos) << sql << "\n" << p;
+                    EXPECT_EQ(p.find("TEMP B-TREE"), std::string::npos) << sql << "\n" << p;
+                    if (q.bound != Bound::Start || equal > 0) {
+                        EXPECT_NE(p.find("SEARCH"), std::string::npos) << sql << "\n" << p;
+                    }
+                }
+            }
+        }
+    }
+    sqlite3_close(db);
+}
+
+}  // namespace
+}  // namespace vx::store::testing

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the project needs and builds it into build/.
+# Idempotent: installs nothing when every package is there. Works as root or with sudo.
+# VX_SANITIZE=1 builds with AddressSanitizer/UBSan into build-asan/ instead.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  libsqlite3-dev sqlite3
+  libboost-context-dev
+  libgtest-dev
+  qt6-base-dev qt6-base-dev-tools
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build_dir=build
+cmake_flags=(-G Ninja)
+if [ "${VX_SANITIZE:-0}" = 1 ]; then
+  build_dir=build-asan
+  cmake_flags+=(-DVX_SANITIZE=ON)
+fi
+cmake -S . -B "$build_dir" "${cmake_flags[@]}" >/dev/null
+cmake --build "$build_dir" -j "$(nproc)"
