@@ -194,6 +194,8 @@ ReferentialWork::Outcome ReferentialWork::erase(std::size_t file, const void* re
 
 bool ReferentialWork::commit() { return transaction_ && transaction_->commit(); }
 
+void ReferentialWork::rollback() { transaction_.reset(); }
+
 std::string ReferentialWork::errorText() const { return transaction_ ? transaction_->errorText() : std::string(); }
 
 }  // namespace vx::data

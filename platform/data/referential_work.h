@@ -42,6 +42,8 @@ public:
     Outcome erase(std::size_t file, const void* record);
 
     bool commit();
+    // Ends the transaction without its changes, so no file stays locked while a message is up.
+    void rollback();
     std::string errorText() const;
 
 private:

@@ -133,6 +133,7 @@ Level RelationManager::update() {
         if (Level level = work.begin(); level != Level::Benign) return level;
         store::Table& t = work.table(file_);
         if (!t.unchanged(pos, fm.loaded())) {
+            work.rollback();
             raise(MessageId::ChangedElsewhere, fm.info().messageName);
             return Level::Notify;
         }
@@ -142,6 +143,7 @@ Level RelationManager::update() {
                 const store::FieldDef& f = fm.def().fields[link.first];
                 store::setField(f, fm.record(), store::getField(f, fm.loaded()));
             }
+            work.rollback();
             raise(MessageId::RestrictUpdate, out.file);
             return Level::Notify;
         }
@@ -150,6 +152,7 @@ Level RelationManager::update() {
             why = out.errorText;
         } else if (!t.update(pos, fm.record())) {
             if (t.lastError() == store::Error::Duplicate) {
+                work.rollback();
                 raise(MessageId::DuplicateKey, fm.info().messageName, {}, fm.duplicateKey(fm.record(), pos));
                 return Level::Notify;
             }
@@ -160,6 +163,7 @@ Level RelationManager::update() {
             fm.remember(pos);
             return Level::Benign;
         }
+        work.rollback();
         if (raise(MessageId::PutError, fm.info().messageName, why) != Level::Benign) return Level::Cancel;
     }
 }
@@ -178,6 +182,7 @@ Level RelationManager::remove(bool confirm) {
         if (Level level = work.begin(); level != Level::Benign) return level;
         const Outcome out = work.erase(file_, fm.loaded());
         if (out.result == Outcome::Refused) {
+            work.rollback();
             raise(MessageId::RestrictDelete, out.file);
             return Level::Notify;
         }
@@ -193,6 +198,7 @@ Level RelationManager::remove(bool confirm) {
             fm.forget();
             return Level::Benign;
         }
+        work.rollback();
         if (raise(MessageId::DeleteError, fm.info().messageName, why) != Level::Benign) return Level::Cancel;
     }
 }

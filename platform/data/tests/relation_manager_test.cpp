@@ -113,6 +113,29 @@ TEST_F(RelationManagerTest, RestrictedGrandchildUndoesEveryDeletion) {
     EXPECT_EQ(itemOwners(), (std::vector<int>{1, 1, 2}));
 }
 
+// While a refusal is on the screen the user may work in another window: no file
+// of the refused transaction may stay locked.
+TEST_F(RelationManagerTest, RefusalMessageLeavesTheFilesFreeForOtherWriters) {
+    addTag(*t, 1, 11, "метка");
+    load(1);
+    struct WritingSink : rt::MessageSink {
+        Thread* thread;
+        bool written = false;
+        rt::Answer show(const std::string&, const std::string&, rt::Buttons) override {
+            auto& item = thread->record<ItemRecord>(ITM);
+            item.NO = 30;
+            item.OWNER = 2;
+            written = thread->access(ITM).handle().add();
+            return rt::Answer::Ok;
+        }
+    } sink;
+    sink.thread = t.get();
+    rt::MessageSink* previous = rt::GLOBALERRORS.setSink(&sink);
+    EXPECT_EQ(t->relate(OWN).remove(false), Level::Notify);
+    rt::GLOBALERRORS.setSink(previous);
+    EXPECT_TRUE(sink.written);
+}
+
 TEST_F(RelationManagerTest, ChildFileNotYetOpenIsOpenedForTheRules) {
     t->relate(OWN).close();
     t->access(OWN).open();  // the window registered only the owners
