@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/globals.h"
+#include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "platform/runtime/folders.h"
 #include "platform/store/record_file.h"
@@ -16,14 +16,7 @@ using namespace dct;
 Fixture::Fixture() {
     char pattern[] = "/tmp/vetrix-bench-XXXXXX";
     folder = mkdtemp(pattern);
-    const std::string base = folder.string() + "/";
-    glo::PUT1 = base + "hoz.tps";
-    glo::PUT2 = base + "ferma.tps";
-    glo::PUT5 = base + "pasport.tps";
-    glo::PUT6 = base + "vpo.tps";
-    glo::PUT7 = base + "vdi.tps";
-    glo::PUT8 = base + "dvsego.tps";
-    glo::PUT9 = base + "pvsego.tps";
+    database::chooseDatabaseFolder(folder.string() + "/");
     rt::setCurrentFolder(folder.string());
 }
 

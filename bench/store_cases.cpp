@@ -224,7 +224,6 @@ void fillRegisterPage(const Fixture& fx) {
         }
     });
     report("page-fill", ours / kFills, sqlite / kFills);
-    std::printf("page-fill: %.3f ms per fill of %d rows\n", ours / kFills, kRows);
 }
 
 void cascadeHoldingChange(const Fixture& fx) {

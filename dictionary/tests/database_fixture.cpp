@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "app/globals.h"
+#include "database/database_choice.h"
 #include "platform/runtime/errors.h"
 
 namespace vx::dct::testing {
@@ -43,14 +44,7 @@ void DatabaseTest::resetThread() {
 }
 
 void DatabaseTest::useDatabase(const std::string& name) {
-    const std::string folder = (dir_ / name).string() + "/";
-    glo::PUT1 = folder + "hoz.tps";
-    glo::PUT2 = folder + "ferma.tps";
-    glo::PUT5 = folder + "pasport.tps";
-    glo::PUT6 = folder + "vpo.tps";
-    glo::PUT7 = folder + "vdi.tps";
-    glo::PUT8 = folder + "dvsego.tps";
-    glo::PUT9 = folder + "pvsego.tps";
+    database::chooseDatabaseFolder((dir_ / name).string() + "/");
 }
 
 void DatabaseTest::openAll() {

@@ -1,0 +1,13 @@
+#pragma once
+// The choice of the database: the seven per-database files take their disk names
+// from the database folder when a thread opens them.
+
+#include <string_view>
+
+namespace vx::database {
+
+// PUT1, PUT2, PUT5..PUT9 = the folder (trailing spaces removed, its own separator
+// kept as stored) followed by each file's name.
+void chooseDatabaseFolder(std::string_view folder);
+
+}  // namespace vx::database
