@@ -27,11 +27,14 @@ protected:
     std::vector<std::string> captions() const;
     std::vector<std::string> texts() const;
 
+    // Closes the thread's files and builds its managers afresh (also before a fork:
+    // no SQLite connection may cross into the child).
+    static void resetThread();
+
     std::filesystem::path dir_;
     int fatalEnds_ = 0;
 
 private:
-    static void resetThread();
     std::filesystem::path previous_;
 };
 
