@@ -1,0 +1,97 @@
+#include "platform/ui/text_controls.h"
+
+#include "platform/ui/shown_text.h"
+
+namespace vx::ui {
+
+EntryControl::EntryControl(ControlKind kind, std::string useName, std::string_view picture)
+    : Control(kind, std::move(useName)), picture_(Picture::parse(picture)) {}
+
+EntryControl& EntryControl::setPicture(std::string_view picture) {
+    picture_ = Picture::parse(picture);
+    changed();
+    return *this;
+}
+
+EntryControl& EntryControl::setDisplayOnly(bool d) {
+    displayOnly_ = d;
+    changed();
+    return *this;
+}
+
+void EntryControl::type(std::string text) {
+    typing_ = std::move(text);
+    rejected_ = false;
+    changed();
+}
+
+void EntryControl::discardTyping() { showVariable(false); }
+
+bool EntryControl::takesFocus() const { return !displayOnly_; }
+
+void EntryControl::showVariable(bool keepTyping) {
+    if (keepTyping && typing_) return;
+    if (typing_ || rejected_) changed();
+    typing_.reset();
+    rejected_ = false;
+    if (binding().bound()) setShown(shownText(picture_, binding().read()));
+}
+
+bool EntryControl::takeTyped() {
+    if (!typing_) return true;
+    const std::optional<Value> v = parseTyped(*typing_);
+    if (!v) {
+        rejected_ = true;
+        changed();
+        return false;
+    }
+    binding().write(*v);
+    typing_.reset();
+    rejected_ = false;
+    // What the variable holds now, which may differ from the text (cut, rounded).
+    setShown(shownText(picture_, binding().bound() ? binding().read() : *v));
+    changed();
+    return true;
+}
+
+std::optional<Value> EntryControl::parseTyped(std::string_view text) const { return picture_.deformat(text); }
+
+void EntryControl::setShown(std::string text) {
+    if (shown_ != text) {
+        shown_ = std::move(text);
+        changed();
+    }
+}
+
+SpinControl::SpinControl(std::string useName, std::string_view picture, Decimal low, Decimal high, Decimal step)
+    : EntryControl(ControlKind::Spin, std::move(useName), picture), low_(low), high_(high), step_(step) {}
+
+SpinControl& SpinControl::setRange(Decimal low, Decimal high, Decimal step) {
+    low_ = low;
+    high_ = high;
+    step_ = step;
+    changed();
+    return *this;
+}
+
+bool SpinControl::spin(int direction) {
+    const Decimal now = binding().read().toNumber();
+    Decimal next = direction > 0 ? now + step_ : now - step_;
+    if (next > high_) next = high_;
+    if (next < low_) next = low_;
+    if (next == now) return false;
+    binding().write(Value(next));
+    showVariable(false);
+    return true;
+}
+
+std::optional<Value> SpinControl::parseTyped(std::string_view text) const {
+    std::optional<Value> v = EntryControl::parseTyped(text);
+    if (!v) return v;
+    Decimal n = v->toNumber();
+    if (n > high_) n = high_;
+    if (n < low_) n = low_;
+    return Value(n);
+}
+
+}  // namespace vx::ui
