@@ -8,6 +8,9 @@ namespace vx::headless {
 
 namespace {
 
+// Checks compare texts without their leading and trailing blanks.
+std::string trimmed(std::string_view s) { return leftJustify(clip(s)); }
+
 const ui::ListModel* modelOf(const ui::Control* c) {
     if (auto* l = dynamic_cast<const ui::ListControl*>(c)) return &l->model();
     if (auto* d = dynamic_cast<const ui::DropControl*>(c)) return &d->model();
@@ -19,7 +22,7 @@ std::vector<std::string> cellsOf(std::string_view joined) {
     std::size_t start = 0;
     for (std::size_t i = 0; i <= joined.size(); ++i) {
         if (i == joined.size() || joined[i] == '|') {
-            out.push_back(clip(joined.substr(start, i - start)));
+            out.push_back(trimmed(joined.substr(start, i - start)));
             start = i + 1;
         }
     }
@@ -94,8 +97,8 @@ Outcome Harness::expectClosed(std::string_view procedure) {
 
 Outcome Harness::expectValue(std::string_view control, std::string_view text) {
     if (!find(control)) return failure("no control " + std::string(control));
-    const std::string shown = clip(value(control));
-    return shown == clip(text) ? Outcome::done()
+    const std::string shown = trimmed(value(control));
+    return shown == trimmed(text) ? Outcome::done()
                                : failure(std::string(control) + " shows " + inQuotes(shown) + ", not " + inQuotes(text));
 }
 
@@ -103,7 +106,7 @@ Outcome Harness::expectRow(std::string_view control, int n, std::string_view cel
     const auto r = row(control, n);
     if (!r) return failure(std::string(control) + " shows no row " + std::to_string(n));
     std::vector<std::string> shown;
-    for (const std::string& c : *r) shown.push_back(clip(c));
+    for (const std::string& c : *r) shown.push_back(trimmed(c));
     const std::vector<std::string> wanted = cellsOf(cells);
     // Cells after the expected ones are not checked.
     bool same = shown.size() >= wanted.size();
@@ -124,8 +127,8 @@ Outcome Harness::expectRows(std::string_view control, int count) {
 }
 
 Outcome Harness::expectStatus(int zone, std::string_view text) {
-    const std::string shown = status(zone);
-    return shown == text ? Outcome::done()
+    const std::string shown = trimmed(status(zone));
+    return shown == trimmed(text) ? Outcome::done()
                          : failure("status zone " + std::to_string(zone) + " shows " + inQuotes(shown) + ", not " +
                                    inQuotes(text));
 }
@@ -134,7 +137,7 @@ Outcome Harness::expectGlobal(std::string_view name, std::string_view text) {
     if (!globals) return failure("the harness was given no globals");
     const auto v = globals(name);
     if (!v) return failure("no global " + std::string(name));
-    return clip(*v) == clip(text) ? Outcome::done()
+    return trimmed(*v) == trimmed(text) ? Outcome::done()
                                   : failure(std::string(name) + " holds " + inQuotes(*v) + ", not " + inQuotes(text));
 }
 

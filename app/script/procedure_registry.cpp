@@ -1,0 +1,15 @@
+#include "app/script/procedure_registry.h"
+
+namespace vx::script {
+
+void ProcedureRegistry::add(std::string name, std::function<void()> procedure, std::size_t stack) {
+    entries_.push_back({std::move(name), std::move(procedure), stack});
+}
+
+const ProcedureRegistry& programWindows() {
+    // Every window procedure of the program is added here as it is built: name, procedure, stack.
+    static const ProcedureRegistry windows;
+    return windows;
+}
+
+}  // namespace vx::script
