@@ -83,7 +83,8 @@ TEST_F(KilledCascadeTest, EveryTouchedFileIsWhollyBeforeOrAfter) {
     int holding = 1;
     int killedBefore = 0;
     int killedAfter = 0;
-    for (int delayMs : {0, 20, 50, 90, 140, 200, 400, 2000}) {
+    // The last round (-1) kills only once the child says the change is committed.
+    for (int delayMs : {0, 20, 50, 90, 140, 200, 400, -1}) {
         SCOPED_TRACE("killed " + std::to_string(delayMs) + " ms into the change");
         resetThread();
         int ready[2];
@@ -100,14 +101,19 @@ TEST_F(KilledCascadeTest, EveryTouchedFileIsWhollyBeforeOrAfter) {
             if (write(ready[1], &go, 1) != 1) _exit(2);
             Relate::HOZ->update();
             store::commitPendingWrites();
+            const char done = 'd';
+            if (write(ready[1], &done, 1) != 1) _exit(2);
             pause();  // the parent ends it
             _exit(0);
         }
         close(ready[1]);
         char go = 0;
         ASSERT_EQ(read(ready[0], &go, 1), 1);
+        if (delayMs < 0)
+            ASSERT_EQ(read(ready[0], &go, 1), 1);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         close(ready[0]);
-        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
 
