@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,7 +23,7 @@ protected:
         const char* dir = std::getenv("VX_TEST_BINARY_DIR");
         if (!dir) GTEST_SKIP() << "VX_TEST_BINARY_DIR is not set (run through ctest)";
         binary_ = fs::path(dir) / "vetrix";
-        folder_ = fs::path(::testing::TempDir()) / "script_binary";
+        folder_ = fs::path(::testing::TempDir()) / ("script_binary-" + std::to_string(::getpid()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
@@ -42,6 +43,8 @@ protected:
         text << std::ifstream(output).rdbuf();
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text.str()};
     }
+
+    void TearDown() override { fs::remove_all(folder_); }
 
     fs::path binary_, folder_;
 };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -47,14 +49,18 @@ void speciesForm() {
 class ScriptSession : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        folder_ = std::filesystem::path(::testing::TempDir()) / "script_session";
+        folder_ = std::filesystem::path(::testing::TempDir()) / ("script_session-" + std::to_string(::getpid()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         setenv("VETRIX_CONFIG_DIR", folder_.c_str(), 1);
         std::filesystem::current_path(folder_);
         app::processAttach();
     }
-    static void TearDownTestSuite() { app::processDetach(); }
+    static void TearDownTestSuite() {
+        app::processDetach();
+        std::filesystem::current_path(std::filesystem::temp_directory_path());
+        std::filesystem::remove_all(folder_);
+    }
     void SetUp() override {
         std::filesystem::remove(folder_ / "ANIMVID.TPS");
         windows_.add("UpdateSpecies", speciesForm);
