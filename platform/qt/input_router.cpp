@@ -1,0 +1,108 @@
+#include "platform/qt/input_router.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "platform/qt/key_translation.h"
+#include "platform/qt/window_view.h"
+#include "platform/ui/desktop.h"
+#include "platform/ui/user_input.h"
+
+namespace vx::qt {
+
+namespace {
+
+using ui::VKey;
+
+// Whether the focused control of this kind does its own work with the key.
+bool modelTakes(ui::ControlKind kind, const ui::Key& k) {
+    using K = ui::ControlKind;
+    const VKey v = k.key;
+    switch (kind) {
+    case K::List:
+        return v == VKey::Up || v == VKey::Down || v == VKey::PageUp || v == VKey::PageDown || v == VKey::Home ||
+               v == VKey::End || v == VKey::Enter;
+    case K::Entry:
+    case K::DropCombo: return v == VKey::Enter || v == VKey::Up || v == VKey::Down;
+    // Shift+Enter is a new line in a text; Enter confirms it.
+    case K::Text: return v == VKey::Enter && !k.has(ui::mod::Shift);
+    case K::Spin:
+    case K::DropList: return v == VKey::Enter || v == VKey::Up || v == VKey::Down;
+    case K::Button:
+    case K::Check:
+    case K::Radio: return v == VKey::Enter || v == VKey::Space;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+InputRouter::InputRouter(QtRenderer& r) : renderer_(r) {
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+}
+
+bool InputRouter::eventFilter(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+    case QEvent::KeyPress: return keyPressed(watched, static_cast<QKeyEvent&>(*e));
+    case QEvent::ShortcutOverride: return shortcutWanted(watched, static_cast<QKeyEvent&>(*e));
+    case QEvent::ToolTip: return !ui::desktop().look().tooltipsShown;
+    case QEvent::MouseButtonPress: {
+        // A click counts as input for "Ctrl pressed alone" (lists report theirs themselves).
+        if (WindowView::locate(watched).first != 0) {
+            const auto& m = static_cast<QMouseEvent&>(*e);
+            ui::desktop().noteInput(ui::Key(VKey::MouseLeft, modsOf(m.modifiers())));
+        }
+        return false;
+    }
+    default: return false;
+    }
+}
+
+// An alert key must reach the model even where Qt would take it as a shortcut (Alt+letter).
+bool InputRouter::shortcutWanted(QObject* watched, QKeyEvent& e) {
+    const auto [wid, cid] = WindowView::locate(watched);
+    const ui::Window* w = ui::desktop().window(wid);
+    const auto k = translateKey(e);
+    if (!w || !k) return false;
+    const ui::Control* focused = w->control(w->focused());
+    if ((focused && focused->alerted(*k)) || w->alerted(*k)) e.accept();
+    return false;
+}
+
+bool InputRouter::keyPressed(QObject* watched, QKeyEvent& e) {
+    // Qt offers a key the focused widget leaves to its parents too: only its first receiver counts.
+    auto* target = qobject_cast<QWidget*>(watched);
+    QWidget* first = QApplication::focusWidget();
+    if (!target || target != (first ? first : target->window())) return false;
+    const auto [wid, cid] = WindowView::locate(watched);
+    ui::Window* w = ui::desktop().window(wid);
+    const auto k = translateKey(e);
+    if (!w || !k) return false;
+    if (k->key == VKey::Ctrl) {
+        if (!e.isAutoRepeat()) renderer_.act(wid, 0, [](ui::Window& mw) { ui::input::key(mw, ui::Key(VKey::Ctrl)); });
+        return false;
+    }
+    const ui::Control* focused = w->control(w->focused());
+    const bool alerted = (focused && focused->alerted(*k)) || w->alerted(*k);
+    if (alerted || k->key == VKey::Tab || (focused && modelTakes(focused->kind(), *k))) {
+        const ui::Key key = *k;
+        renderer_.act(wid, w->focused(), [key](ui::Window& mw) { ui::input::key(mw, key); });
+        return true;
+    }
+    ui::desktop().noteInput(*k);
+    return false;
+}
+
+void InputRouter::focusMoved(QWidget* now) {
+    if (!now || renderer_.drawing()) return;
+    const auto [wid, cid] = WindowView::locate(now);
+    const ui::Window* w = ui::desktop().window(wid);
+    if (!w || cid == 0 || cid == w->focused()) return;
+    const ui::Control* c = w->control(cid);
+    if (!c || !c->takesFocus()) return;
+    renderer_.act(wid, cid, [cid](ui::Window& mw) { ui::input::focus(mw, cid); });
+}
+
+}  // namespace vx::qt

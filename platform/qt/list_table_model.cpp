@@ -1,0 +1,95 @@
+#include "platform/qt/list_table_model.h"
+
+#include <QApplication>
+
+#include "platform/qt/icons.h"
+#include "platform/qt/qt_convert.h"
+
+namespace vx::qt {
+
+namespace {
+
+Qt::Alignment alignmentOf(ui::Align a) {
+    switch (a) {
+    case ui::Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case ui::Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case ui::Align::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// The cell's own colours, else its style's.
+ui::Colours coloursOf(const ui::ListModel& m, const ui::CellLook& look) {
+    ui::Colours c = look.colours;
+    if (const ui::ListStyle* s = m.style(look.style)) {
+        if (c.text == ui::kNoColour) c.text = s->colours.text;
+        if (c.background == ui::kNoColour) c.background = s->colours.background;
+        if (c.selectedText == ui::kNoColour) c.selectedText = s->colours.selectedText;
+        if (c.selectedBackground == ui::kNoColour) c.selectedBackground = s->colours.selectedBackground;
+    }
+    return c;
+}
+
+QVariant colour(ui::Colour c) {
+    if (c == ui::kNoColour) return {};
+    return toQColor(c);
+}
+
+}  // namespace
+
+void ListTableModel::show(const ui::ListModel* list) {
+    beginResetModel();
+    list_ = list;
+    endResetModel();
+}
+
+int ListTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !list_ ? 0 : list_->rowCount();
+}
+
+int ListTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() || !list_ ? 0 : list_->columnCount();
+}
+
+QVariant ListTableModel::data(const QModelIndex& index, int role) const {
+    if (!list_ || !index.isValid()) return {};
+    const int row = index.row(), column = index.column();
+    const ui::ListCell& cell = list_->cell(row, column);
+    switch (role) {
+    case Qt::DisplayRole: return toQ(list_->cellText(row, column));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(alignmentOf(list_->columns()[column].align));
+    case Qt::DecorationRole: {
+        if (!list_->columns()[column].icons || cell.look.icon == 0) return {};
+        const QIcon icon = iconFor(list_->iconName(cell.look.icon));
+        return icon.isNull() ? QVariant() : QVariant(icon);
+    }
+    case Qt::ForegroundRole: return colour(coloursOf(*list_, cell.look).text);
+    case Qt::BackgroundRole: return colour(coloursOf(*list_, cell.look).background);
+    case kSelectedTextRole: return colour(coloursOf(*list_, cell.look).selectedText);
+    case kSelectedBackgroundRole: return colour(coloursOf(*list_, cell.look).selectedBackground);
+    case Qt::FontRole: {
+        const QFont base = mergedFont(QApplication::font(), list_->font());
+        const ui::ListStyle* s = list_->style(cell.look.style);
+        return s ? QVariant(mergedFont(base, s->font)) : QVariant();
+    }
+    default: return {};
+    }
+}
+
+QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (!list_ || orientation != Qt::Horizontal || section < 0 || section >= list_->columnCount()) return {};
+    if (role == Qt::DisplayRole) return toQ(list_->columns()[section].title);
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignmentOf(list_->columns()[section].align));
+    return {};
+}
+
+void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!(option->state & QStyle::State_Selected)) return;
+    if (const QVariant bg = index.data(kSelectedBackgroundRole); bg.isValid())
+        option->palette.setColor(QPalette::Highlight, bg.value<QColor>());
+    if (const QVariant fg = index.data(kSelectedTextRole); fg.isValid())
+        option->palette.setColor(QPalette::HighlightedText, fg.value<QColor>());
+}
+
+}  // namespace vx::qt

@@ -1,0 +1,43 @@
+#pragma once
+// A list's displayed rows for Qt's views: texts through the column pictures,
+// alignment, per-cell colours, icons and styles, column titles. It reads the
+// model's ListModel and is reset whenever the list changed.
+
+#include <QAbstractTableModel>
+#include <QStyledItemDelegate>
+
+#include "platform/ui/list_model.h"
+
+namespace vx::qt {
+
+// Where the cell's look keeps its colours for a highlighted row.
+inline constexpr int kSelectedTextRole = Qt::UserRole + 1;
+inline constexpr int kSelectedBackgroundRole = Qt::UserRole + 2;
+
+class ListTableModel : public QAbstractTableModel {
+public:
+    explicit ListTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    // The list to show; nullptr shows nothing. The list must outlive its use here.
+    void show(const ui::ListModel* list);
+    const ui::ListModel* list() const { return list_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const ui::ListModel* list_ = nullptr;
+};
+
+// Paints a highlighted cell with the selected colours its look gives.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+};
+
+}  // namespace vx::qt

@@ -1,0 +1,366 @@
+#include "platform/qt/window_view.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "platform/qt/icons.h"
+#include "platform/qt/qt_convert.h"
+#include "platform/ui/choice_controls.h"
+#include "platform/ui/desktop.h"
+#include "platform/ui/user_input.h"
+
+namespace vx::qt {
+
+namespace {
+
+constexpr const char* kWindowProperty = "vxWindow";
+constexpr const char* kControlProperty = "vxControl";
+
+bool isBar(ui::ControlKind k) { return k == ui::ControlKind::MenuBar || k == ui::ControlKind::Toolbar; }
+
+QBoxLayout* boxFor(ui::ControlKind k) {
+    if (k == ui::ControlKind::Row) return new QHBoxLayout;
+    return new QVBoxLayout;
+}
+
+}  // namespace
+
+WindowView::WindowView(ui::Window& w, QtRenderer& r) : id_(w.id()), kind_(w.kind()), renderer_(r) {
+    makeTop(w);
+    build();
+}
+
+WindowView::~WindowView() {
+    if (top_) top_->deleteLater();
+}
+
+ui::Window* WindowView::model() const { return ui::desktop().window(id_); }
+
+void WindowView::makeTop(ui::Window& w) {
+    WindowView* frame = renderer_.frameView();
+    if (kind_ == ui::WindowKind::Frame) {
+        main_ = new QMainWindow;
+        mdi_ = new QMdiArea;
+        mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+            if (!sub || renderer_.drawing()) return;
+            const ui::WindowId child = locate(sub).first;
+            renderer_.act(child, 0, [](ui::Window& cw) { ui::input::activate(cw); });
+        });
+        top_ = main_;
+    } else if (kind_ == ui::WindowKind::MdiChild && frame && frame->mdiArea()) {
+        body_ = new QWidget;
+        QMdiSubWindow* sub = frame->mdiArea()->addSubWindow(body_);
+        sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        top_ = sub;
+    } else {
+        // A plain window (or a child with no frame) stays above the frame when there is one.
+        QWidget* parent = frame ? frame->top() : nullptr;
+        body_ = new QWidget(parent, Qt::Window);
+        top_ = body_;
+    }
+    if (!body_) {
+        body_ = new QWidget;
+        auto* column = new QVBoxLayout(body_);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->addWidget(mdi_, 1);
+        main_->setCentralWidget(body_);
+    } else {
+        auto* column = new QVBoxLayout(body_);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(0);
+    }
+    top_->setProperty(kWindowProperty, QVariant::fromValue(id_));
+    body_->setProperty(kWindowProperty, QVariant::fromValue(id_));
+    top_->installEventFilter(this);
+    top_->setFont(mergedFont(QFont(), w.font()));
+}
+
+void WindowView::tag(QWidget* widget, ui::ControlId c) {
+    widget->setProperty(kControlProperty, c);
+    widgets_[c] = widget;
+}
+
+std::pair<ui::WindowId, ui::ControlId> WindowView::locate(const QObject* o) {
+    ui::ControlId control = 0;
+    for (; o; o = o->parent()) {
+        if (control == 0) {
+            const QVariant c = o->property(kControlProperty);
+            if (c.isValid()) control = c.toInt();
+        }
+        const QVariant w = o->property(kWindowProperty);
+        if (w.isValid()) return {w.value<ui::WindowId>(), control};
+    }
+    return {0, 0};
+}
+
+QWidget* WindowView::widget(ui::ControlId c) const {
+    const auto it = widgets_.find(c);
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+void WindowView::build() {
+    ui::Window* w = model();
+    if (!w) return;
+    QtRenderer::Drawing drawing(renderer_);
+    widgets_.clear();
+    actions_.clear();
+    delete content_;
+    content_ = new QWidget;
+    auto* root = new QVBoxLayout(content_);
+    root->setContentsMargins(6, 6, 6, 6);
+    buildChildren(*w, w->root(), root);
+    auto* column = static_cast<QBoxLayout*>(body_->layout());
+    if (main_) {
+        // The frame's own controls, if any, sit above its MDI area.
+        column->insertWidget(0, content_);
+        content_->setVisible(root->count() > 0);
+        main_->menuBar()->clear();
+        for (QMenu* m : main_->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) delete m;
+        delete toolbar_;
+        if (w->menuBar()) buildMenus(*w, w->menuBar());
+        if (w->toolbar()) buildToolbar(*w, w->toolbar());
+    } else {
+        column->insertWidget(0, content_, 1);
+    }
+    buildStatus(*w);
+    for (ui::ControlId c : w->allControls()) syncControl(c);
+}
+
+void WindowView::buildChildren(ui::Window& w, ui::ControlId parent, QLayout* layout) {
+    const ui::Control* p = w.control(parent);
+    auto* grid = dynamic_cast<QGridLayout*>(layout);
+    const int perRow = p && p->hints().columns > 0 ? p->hints().columns : 2;
+    int placed = 0;
+    bool anyStretch = false;
+    for (ui::ControlId id : p->children()) {
+        ui::Control* c = w.control(id);
+        if (!c || isBar(c->kind())) continue;
+        QWidget* made = buildControl(w, *c);
+        if (!made) continue;
+        if (grid) {
+            grid->addWidget(made, placed / perRow, placed % perRow);
+        } else if (auto* box = dynamic_cast<QBoxLayout*>(layout)) {
+            box->addWidget(made, c->hints().stretch ? 1 : 0);
+            anyStretch = anyStretch || c->hints().stretch || c->kind() == ui::ControlKind::List ||
+                         c->kind() == ui::ControlKind::Text;
+        } else {
+            layout->addWidget(made);
+        }
+        ++placed;
+    }
+    if (auto* box = dynamic_cast<QBoxLayout*>(layout); box && !anyStretch) box->addStretch(1);
+}
+
+QWidget* WindowView::buildControl(ui::Window& w, ui::Control& c) {
+    using K = ui::ControlKind;
+    auto container = [&](QWidget* holder, QLayout* layout) {
+        layout->setContentsMargins(holder->inherits("QGroupBox") ? 6 : 0, holder->inherits("QGroupBox") ? 6 : 0,
+                                   holder->inherits("QGroupBox") ? 6 : 0, holder->inherits("QGroupBox") ? 6 : 0);
+        holder->setLayout(layout);
+        buildChildren(w, c.id(), layout);
+        tag(holder, c.id());
+        return holder;
+    };
+    switch (c.kind()) {
+    case K::Row:
+    case K::Column: return container(new QWidget, boxFor(c.kind()));
+    case K::Grid: return container(new QWidget, new QGridLayout);
+    case K::Group:
+    case K::Option: return container(new QGroupBox, new QVBoxLayout);
+    case K::Sheet: {
+        auto* tabs = new QTabWidget;
+        tag(tabs, c.id());
+        for (ui::ControlId t : c.children()) {
+            ui::Control* tab = w.control(t);
+            if (!tab) continue;
+            auto* page = new QWidget;
+            auto* layout = new QVBoxLayout(page);
+            buildChildren(w, t, layout);
+            tag(page, t);
+            tabs->addTab(page, toQ(tab->text()));
+        }
+        const ui::ControlId sheet = c.id();
+        connect(tabs, &QTabWidget::tabBarClicked, this, [this, sheet](int index) {
+            if (index >= 0) act(sheet, [sheet, index](ui::Window& mw) { ui::input::chooseTab(mw, sheet, index); });
+        });
+        return tabs;
+    }
+    case K::Tab:
+    case K::Toolbar:
+    case K::MenuBar:
+    case K::Menu:
+    case K::MenuItem:
+    case K::Separator: return nullptr;
+    default: return leaf(c);
+    }
+}
+
+void WindowView::buildStatus(ui::Window& w) {
+    const auto& zones = w.statusZones();
+    if (zones.empty() && !main_) return;
+    if (!status_) {
+        if (main_) {
+            status_ = main_->statusBar();
+        } else {
+            status_ = new QStatusBar;
+            status_->setSizeGripEnabled(false);
+            static_cast<QBoxLayout*>(body_->layout())->addWidget(status_);
+        }
+    }
+    for (QLabel* z : zones_) delete z;
+    zones_.clear();
+    const int charWidth = status_->fontMetrics().averageCharWidth();
+    for (const ui::StatusZone& z : zones) {
+        auto* label = new QLabel;
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (z.width > 0) label->setMinimumWidth(z.width * charWidth + 8);
+        // The zone that takes the rest is an ordinary widget, so a control's status text can cover it.
+        if (z.width < 0) status_->addWidget(label, 1);
+        else status_->addPermanentWidget(label);
+        zones_.push_back(label);
+    }
+}
+
+void WindowView::show() {
+    ui::Window* w = model();
+    if (!w) return;
+    QtRenderer::Drawing drawing(renderer_);
+    syncWindow();
+    placeFromModel(*w);
+    switch (w->state()) {
+    case ui::WindowState::Maximized: top_->showMaximized(); break;
+    case ui::WindowState::Minimized: top_->showMinimized(); break;
+    case ui::WindowState::Normal: top_->show(); break;
+    }
+    placed_ = true;
+    syncFocus();
+}
+
+void WindowView::placeFromModel(ui::Window& w) {
+    const ui::Geometry g = w.geometryKnown() ? w.geometry() : w.designedGeometry();
+    top_->adjustSize();
+    QSize size = top_->size();
+    if (g.width > 0 && g.height > 0) size = size.expandedTo(QSize(static_cast<int>(g.width), static_cast<int>(g.height)));
+    top_->resize(size);
+    if (w.geometryKnown()) top_->move(static_cast<int>(g.x), static_cast<int>(g.y));
+    // Every window may grow from its opening size, never shrink below it; "none" keeps it.
+    if (w.resize() == ui::ResizeStrategy::None) top_->setFixedSize(size);
+    else top_->setMinimumSize(top_->minimumSizeHint().boundedTo(size));
+}
+
+void WindowView::apply(const ui::ChangeSet& changes) {
+    QtRenderer::Drawing drawing(renderer_);
+    if (changes.structure) {
+        build();
+        syncWindow();
+        syncFocus();
+        return;
+    }
+    if (changes.window) syncWindow();
+    for (ui::ControlId c : changes.controls) syncControl(c);
+    syncFocus();
+}
+
+void WindowView::syncAll() {
+    ui::Window* w = model();
+    if (!w) return;
+    QtRenderer::Drawing drawing(renderer_);
+    syncWindow();
+    for (ui::ControlId c : w->allControls()) syncControl(c);
+}
+
+void WindowView::syncWindow() {
+    ui::Window* w = model();
+    if (!w) return;
+    top_->setWindowTitle(toQ(w->caption()));
+    top_->setWindowIcon(iconFor(w->icon()));
+    if (w->statusZones().size() != zones_.size()) buildStatus(*w);
+    for (std::size_t i = 0; i < zones_.size(); ++i) zones_[i]->setText(toQ(w->statusZones()[i].text));
+    const bool live = !w->blocked();
+    if (main_) {
+        main_->menuBar()->setEnabled(live);
+        if (toolbar_) toolbar_->setEnabled(live);
+        content_->setEnabled(live);
+    } else {
+        body_->setEnabled(live);
+    }
+}
+
+void WindowView::syncFocus() {
+    ui::Window* w = model();
+    if (!w || ui::desktop().activeWindow() != w || w->blocked()) return;
+    QWidget* target = widget(w->focused());
+    if (target && !target->hasFocus() && target->isVisible()) target->setFocus(Qt::OtherFocusReason);
+    if (!status_) return;
+    const ui::Control* c = w->control(w->focused());
+    if (c && !c->statusText().empty()) status_->showMessage(toQ(c->statusText()));
+    else status_->clearMessage();
+}
+
+void WindowView::bringToFront() {
+    QtRenderer::Drawing drawing(renderer_);
+    // Only what Qt does not show as active yet is brought forward, so Qt's and the model's
+    // activations never chase each other.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(top_.data())) {
+        if (sub->mdiArea() && sub->mdiArea()->activeSubWindow() != sub) sub->mdiArea()->setActiveSubWindow(sub);
+    } else if (!top_->isActiveWindow()) {
+        top_->raise();
+        top_->activateWindow();
+    }
+    syncFocus();
+}
+
+void WindowView::closing() {
+    closing_ = true;
+    if (top_) top_->hide();
+}
+
+void WindowView::reportGeometry() {
+    if (!placed_ || closing_ || renderer_.drawing()) return;
+    const QRect r = top_->geometry();
+    const ui::Geometry g{r.x(), r.y(), r.width(), r.height()};
+    ui::WindowState s = ui::WindowState::Normal;
+    if (top_->isMaximized()) s = ui::WindowState::Maximized;
+    if (top_->isMinimized()) s = ui::WindowState::Minimized;
+    act(0, [g, s](ui::Window& w) {
+        if (s == ui::WindowState::Normal) ui::input::moved(w, g);
+        ui::input::stateChanged(w, s);
+    });
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != top_) return false;
+    switch (e->type()) {
+    case QEvent::Close:
+        if (closing_) return false;
+        e->ignore();
+        act(0, [](ui::Window& w) { ui::input::closeWindow(w); });
+        return true;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange: reportGeometry(); break;
+    case QEvent::WindowActivate: {
+        if (qobject_cast<QMdiSubWindow*>(top_.data()) || renderer_.drawing()) break;
+        // Coming back to the frame, the user's attention is on its active MDI child.
+        QMdiSubWindow* child = mdi_ ? mdi_->activeSubWindow() : nullptr;
+        const ui::WindowId target = child ? locate(child).first : id_;
+        const ui::Window* active = ui::desktop().activeWindow();
+        if (!active || active->id() != target)
+            renderer_.act(target, 0, [](ui::Window& w) { ui::input::activate(w); });
+        break;
+    }
+    default: break;
+    }
+    return false;
+}
+
+}  // namespace vx::qt
