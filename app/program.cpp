@@ -4,11 +4,13 @@
 
 #include "app/globals.h"
 #include "dictionary/dictionary.h"
+#include "platform/abc/ini_manager.h"
 #include "platform/runtime/config_folder.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/shutdown.h"
 #include "platform/runtime/threads.h"
 #include "platform/store/record_file.h"
+#include "platform/ui/dialogs.h"
 
 namespace vx::app {
 
@@ -16,6 +18,7 @@ FuzzyMatcher FUZZYMATCHER;
 
 namespace {
 std::unique_ptr<rt::IniFile> iniManager;
+ui::MessageBoxSink messageBoxes;
 }
 
 void FuzzyMatcher::SetOption(int option, int value) {
@@ -29,12 +32,16 @@ void processAttach() {
     glo::initialise();
     FUZZYMATCHER = FuzzyMatcher{};
     iniManager = std::make_unique<rt::IniFile>(rt::configFile("vetrix.INI"));
+    abc::useIniManager(&INIMGR());
+    rt::GLOBALERRORS.setSink(&messageBoxes);
     rt::addYieldHook(store::commitPendingWrites);
     rt::addShutdownHook(store::commitPendingWrites);
 }
 
 void processDetach() {
     store::commitPendingWrites();
+    rt::GLOBALERRORS.setSink(nullptr);
+    abc::useIniManager(nullptr);
     iniManager.reset();
 }
 

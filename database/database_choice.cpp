@@ -1,21 +1,47 @@
 #include "database/database_choice.h"
 
-#include <string>
+#include <array>
+#include <utility>
 
 #include "app/globals.h"
 #include "platform/core/text.h"
 
 namespace vx::database {
 
+namespace {
+
+const std::array<std::pair<Str*, std::string_view>, 7>& diskNames() {
+    using namespace glo;
+    static const std::array<std::pair<Str*, std::string_view>, 7> all = {{
+        {&PUT1, "hoz.tps"},
+        {&PUT2, "ferma.tps"},
+        {&PUT5, "pasport.tps"},
+        {&PUT6, "vpo.tps"},
+        {&PUT7, "vdi.tps"},
+        {&PUT8, "dvsego.tps"},
+        {&PUT9, "pvsego.tps"},
+    }};
+    return all;
+}
+
+}  // namespace
+
 void chooseDatabaseFolder(std::string_view folder) {
     const std::string base = clip(folder);
-    glo::PUT1 = base + "hoz.tps";
-    glo::PUT2 = base + "ferma.tps";
-    glo::PUT5 = base + "pasport.tps";
-    glo::PUT6 = base + "vpo.tps";
-    glo::PUT7 = base + "vdi.tps";
-    glo::PUT8 = base + "dvsego.tps";
-    glo::PUT9 = base + "pvsego.tps";
+    for (const auto& [variable, file] : diskNames()) *variable = base + std::string(file);
+}
+
+bool fitsDiskNames(std::string_view folder) {
+    const std::size_t base = charCount(clip(folder));
+    for (const auto& [variable, file] : diskNames())
+        if (base + charCount(file) > variable->size()) return false;
+    return true;
+}
+
+std::string storedFolder(std::string_view typed) {
+    std::string folder = clip(leftJustify(typed));
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
+    return folder;
 }
 
 }  // namespace vx::database

@@ -1,5 +1,7 @@
 #include "app/script/procedure_registry.h"
 
+#include "database/database_windows.h"
+
 namespace vx::script {
 
 void ProcedureRegistry::add(std::string name, std::function<void()> procedure, std::size_t stack) {
@@ -8,7 +10,13 @@ void ProcedureRegistry::add(std::string name, std::function<void()> procedure, s
 
 const ProcedureRegistry& programWindows() {
     // Every window procedure of the program is added here as it is built: name, procedure, stack.
-    static const ProcedureRegistry windows;
+    static const ProcedureRegistry windows = [] {
+        ProcedureRegistry r;
+        r.add("BrowseBD", database::BrowseBD);
+        r.add("UpdateBD", database::UpdateBD);
+        r.add("UpdateConfig", database::UpdateConfig);
+        return r;
+    }();
     return windows;
 }
 

@@ -1,0 +1,162 @@
+#include <optional>
+
+#include "app/globals.h"
+#include "database/database_choice.h"
+#include "database/database_layouts.h"
+#include "database/database_windows.h"
+#include "database/group_marking.h"
+#include "dictionary/names.h"
+#include "platform/abc/auto_size_columns.h"
+#include "platform/abc/browse_class.h"
+#include "platform/abc/column_sort.h"
+#include "platform/abc/locators.h"
+#include "platform/abc/window_manager.h"
+#include "platform/runtime/folders.h"
+#include "platform/runtime/thread_state.h"
+
+namespace vx::database {
+
+namespace {
+
+using namespace dct;
+using abc::Level;
+using ui::Key;
+using ui::VKey;
+namespace mod = ui::mod;
+
+constexpr Key kShowTools(VKey::F10, mod::Alt);
+
+std::optional<Marking> markingOf(const ui::Event& e) {
+    if (e.kind != ui::EventKind::AlertKey || e.key.key != VKey::MouseLeft) return std::nullopt;
+    switch (e.key.mods) {
+    case mod::Ctrl | mod::Shift: return Marking::Reverse;
+    case mod::Ctrl: return Marking::ShowAll;
+    case mod::Shift: return Marking::HideAll;
+    case mod::Alt: return Marking::ToggleOne;
+    default: return std::nullopt;
+    }
+}
+
+class GroupBrowse : public abc::BrowseClass {
+public:
+    void SetQueueRecord() override {
+        abc::BrowseClass::SetQueueRecord();
+        cellLook(0).icon = RID->CHEK == 1 ? 1 : 0;
+        cellLook(0).style = 1;
+    }
+};
+
+class BrowseBDWindow : public abc::WindowManager {
+public:
+    explicit BrowseBDWindow(ui::Window& w) : abc::WindowManager(w) {
+        addFile(*Relate::RIDGEN);
+        addFile(*Relate::CONFIG);
+        setFirstField("?BROWSE:1");
+        setUpdateProcedure(1, UpdateBD);
+        setUpdateProcedure(2, UpdateConfig);
+    }
+
+    Level Init() override {
+        if (Level level = abc::WindowManager::Init(); level != Level::Benign) return level;
+        initGroups();
+        initDatabases();
+        return Level::Benign;
+    }
+
+    Level Kill() override {
+        const Level level = abc::WindowManager::Kill();
+        if (!glo::PUTK.blank()) rt::setCurrentFolder(glo::PUTK.str());
+        return level;
+    }
+
+    void SetAlerts() override {
+        abc::WindowManager::SetAlerts();
+        window().alert(kShowTools);
+        auto& groups = as<ui::ListControl>("?BROWSE:1");
+        const std::uint8_t gestures[] = {mod::Ctrl | mod::Shift, mod::Ctrl, mod::Shift, mod::Alt};
+        for (std::uint8_t mods : gestures) groups.alert(Key(VKey::MouseLeft, mods));
+    }
+
+    Level TakeWindowEvent() override {
+        if (event().kind == ui::EventKind::AlertKey && event().key == kShowTools) showTools();
+        return abc::WindowManager::TakeWindowEvent();
+    }
+
+    Level TakeFieldEvent() override {
+        if (event().kind == ui::EventKind::AlertKey && event().key == kShowTools) showTools();
+        if (isField("?BROWSE:1")) {
+            glo::I = RID->KOD.value().plain();
+            if (std::optional<Marking> marking = markingOf(event())) {
+                markGroups(*marking, glo::I.str());
+                Reset(true);
+            }
+        }
+        // A group object without databases leaves the choice as it was.
+        if (isField("?LIST") && BRW8.highlighted() >= 0) chooseDatabaseFolder(KON->PATH.str());
+        return abc::WindowManager::TakeFieldEvent();
+    }
+
+private:
+    void initGroups() {
+        BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::RIDGEN, *this);
+        BRW1.addSortOrder(RID_K1.index, &BRW1_locator);
+        BRW1.appendOrder("+RID:CHEK");
+        BRW1.setFilter("(RID:chek=1)");
+        BRW1.addField(*Access::RIDGEN, "KOD");
+        BRW1.addField(*Access::RIDGEN, "NAME");
+        BRW1.setUpdateProcedure(1);
+        BRW1.setUpdateControls("?INSERT:4", "?CHANGE:4", "?DELETE:4");
+        BRW1.setEditKeys(false);
+        ui::ListModel& look = BRW1.list().change();
+        look.setLineHeight(14);
+        look.setIcon(1, "BOXCHECK.ICO");
+        const ui::Colour green = ui::colourFromHex("#03BA48");
+        look.setStyle(1, ui::ListStyle{ui::FontSpec{"Arial Cyr", 8, ui::kNormalWeight},
+                                       ui::Colours{green, ui::kNoColour, green, ui::kNoColour}});
+        BRW1_sort.Init(BRW1, *this);
+        BRW1_size.Init(BRW1.list(), *this);
+    }
+
+    void initDatabases() {
+        BRW8.Init(as<ui::ListControl>("?LIST"), *Relate::CONFIG, *this);
+        BRW8.addSortOrder(KON_K1.index, &BRW8_locator);
+        BRW8.addRangeToParent(*Access::RIDGEN, {"KOD"});
+        BRW8.setFilter("(RID:kod)");
+        BRW8.addField(*Access::CONFIG, "NAME");
+        BRW8.addField(*Access::CONFIG, "PATH");
+        BRW8.setUpdateProcedure(2);
+        BRW8.setUpdateControls("?INSERT", "?CHANGE", "?DELETE");
+        BRW8.setEditKeys(false);
+        BRW8.list().change().setLineHeight(14);
+        BRW8_sort.Init(BRW8, *this);
+        BRW8_size.Init(BRW8.list(), *this);
+    }
+
+    // Alt+F10: the insert, change and delete of both lists, until the window closes.
+    void showTools() {
+        for (const char* name : {"?INSERT:4", "?CHANGE:4", "?DELETE:4", "?INSERT", "?CHANGE", "?DELETE"})
+            control(name).unhide().enable();
+        BRW1.setEditKeys(true);
+        BRW8.setEditKeys(true);
+        BRW1.SetAlerts();
+        BRW8.SetAlerts();
+    }
+
+    GroupBrowse BRW1;
+    abc::BrowseClass BRW8;
+    abc::IncrementalLocator BRW1_locator;
+    abc::StepLocator BRW8_locator;
+    abc::ColumnSortClass BRW1_sort, BRW8_sort;
+    abc::AutoSizeColumnClass BRW1_size, BRW8_size;
+};
+
+}  // namespace
+
+void BrowseBD() {
+    ui::Window w(ui::WindowKind::MdiChild, "BrowseBD");
+    layoutBrowseBD(w);
+    BrowseBDWindow ThisWindow(w);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace vx::database
