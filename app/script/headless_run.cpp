@@ -36,6 +36,13 @@ std::optional<std::string> readFile(const std::string& path) {
     return text.str();
 }
 
+// The frame as the user's program opens it; none when the registry has no "Main".
+std::function<void()> frameOf(const ProcedureRegistry& windows) {
+    for (const ProcedureEntry& e : windows.entries())
+        if (e.name == "Main") return e.procedure;
+    return {};
+}
+
 }  // namespace
 
 std::variant<std::monostate, HeadlessOptions, std::string> parseCommandLine(int argc, const char* const* argv) {
@@ -88,7 +95,7 @@ int runHeadless(const HeadlessOptions& options, const ProcedureRegistry& windows
     app::processAttach();
     int status = 0;
     {
-        Session session(windows);
+        Session session(windows, frameOf(windows));
         status = session.run(std::get<Script>(parsed), out);
     }
     app::processDetach();

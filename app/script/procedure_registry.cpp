@@ -1,5 +1,6 @@
 #include "app/script/procedure_registry.h"
 
+#include "app/frame/main_frame.h"
 #include "database/database_windows.h"
 
 namespace vx::script {
@@ -12,6 +13,7 @@ const ProcedureRegistry& programWindows() {
     // Every window procedure of the program is added here as it is built: name, procedure, stack.
     static const ProcedureRegistry windows = [] {
         ProcedureRegistry r;
+        r.add("Main", [] { frame::Main(programWindows()); }, 0);
         r.add("BrowseBD", database::BrowseBD);
         r.add("UpdateBD", database::UpdateBD);
         r.add("UpdateConfig", database::UpdateConfig);

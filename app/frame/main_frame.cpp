@@ -1,0 +1,154 @@
+#include "app/frame/main_frame.h"
+
+#include <map>
+
+#include "app/frame/frame_clock.h"
+#include "app/frame/frame_layout.h"
+#include "app/frame/frame_starts.h"
+#include "app/globals.h"
+#include "platform/abc/window_manager.h"
+#include "platform/core/dates.h"
+#include "platform/core/text.h"
+#include "platform/runtime/folders.h"
+#include "platform/runtime/thread_state.h"
+#include "platform/ui/desktop.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/user_input.h"
+
+namespace vx::frame {
+
+namespace {
+
+using abc::Level;
+
+// One second, in the window timer's hundredths.
+constexpr int kTick = 100;
+
+class MainWindow : public abc::WindowManager {
+public:
+    MainWindow(ui::Window& w, const script::ProcedureRegistry& windows) : abc::WindowManager(w) {
+        for (const script::ProcedureEntry& e : windows.entries()) procedures_[upper(e.name)] = e.procedure;
+    }
+
+    void Ask() override {
+        if (window().timer() < 1 || window().timer() > kTick) window().setTimer(kTick);
+        showClock();
+        abc::WindowManager::Ask();
+    }
+
+    Level Kill() override {
+        closeOtherWindows();
+        return abc::WindowManager::Kill();
+    }
+
+    Level TakeWindowEvent() override {
+        const Level level = abc::WindowManager::TakeWindowEvent();
+        switch (event().kind) {
+        case ui::EventKind::OpenWindow: opened(); break;
+        case ui::EventKind::Timer: showClock(); break;
+        default: break;
+        }
+        return level;
+    }
+
+    Level TakeAccepted() override {
+        if (isField(abc::kHistoryButton)) {
+            forwardHistory();
+            return Level::Benign;
+        }
+        takeMenuItem();
+        const Level level = abc::WindowManager::TakeAccepted();
+        if (level != Level::Benign) return level;
+        if (const FrameStart* s = startOf(control(field()))) start(s->procedure, s->stack);
+        return Level::Benign;
+    }
+
+    Level TakeFieldEvent() override {
+        if (isField("?SORT")) ui::desktop().changeLook([](ui::Look& l) { l.tooltipsShown = glo::SORT == 1; });
+        return abc::WindowManager::TakeFieldEvent();
+    }
+
+private:
+    std::string_view control(ui::ControlId id) const {
+        const ui::Control* c = window().control(id);
+        return c ? std::string_view(c->useName()) : std::string_view();
+    }
+
+    void start(std::string_view procedure, std::size_t stack) const {
+        auto found = procedures_.find(upper(procedure));
+        if (found != procedures_.end()) rt::startThread(found->second, stack);
+    }
+
+    void opened() {
+        ui::desktop().changeLook([](ui::Look& l) {
+            l.tooltipCharset = 204;
+            l.tooltipFont = ui::FontSpec{"Times New Roman Cyr", 9};
+            l.tooltipText = ui::colourFromHex("#400080");
+            l.tooltipShowMs = 6000;
+        });
+        glo::PUTK = rt::shortFolderForm(rt::currentFolder());
+        start("BrowseBD", 0);
+    }
+
+    void showClock() {
+        window().setStatusText(2, dayAndDate(clock::today()));
+        window().setStatusText(3, timeOfDay(clock::now()));
+    }
+
+    // The menu's own actions; the items that open windows are in the start table.
+    void takeMenuItem() {
+        const std::string_view item = control(field());
+        if (item == item::kPrinter) ui::printerSetupDialog();
+        else if (item == item::kExit) window().post(ui::Event{ui::EventKind::CloseWindow});
+        else if (item == item::kCut) ui::input::edit(ui::input::EditCommand::Cut);
+        else if (item == item::kCopy) ui::input::edit(ui::input::EditCommand::Copy);
+        else if (item == item::kPaste) ui::input::edit(ui::input::EditCommand::Paste);
+        else if (item == item::kTile) ui::desktop().arrange(ui::ArrangeMode::Tile);
+        else if (item == item::kCascade) ui::desktop().arrange(ui::ArrangeMode::Cascade);
+        else if (item == item::kArrangeIcons) ui::desktop().arrange(ui::ArrangeMode::ArrangeIcons);
+        else if (item == item::kHelpContents) ui::desktop().help(ui::HelpRequest::Contents);
+        else if (item == item::kHelpSearch) ui::desktop().help(ui::HelpRequest::Search);
+        else if (item == item::kHelpOnHelp) ui::desktop().help(ui::HelpRequest::HelpOnHelp);
+        // The manual ("Инструкция") opens through the office layer, which is not there yet.
+    }
+
+    // The history button is meant for the window the user works in: it goes to
+    // that window's thread as the frame's own accepted event.
+    void forwardHistory() const {
+        const ui::Window* active = ui::desktop().activeWindow();
+        if (!active || active->thread() == window().thread()) return;
+        ui::Event e{ui::EventKind::Accepted, field()};
+        e.from = window().id();
+        ui::desktop().postToThread(active->thread(), e);
+    }
+
+    bool othersOpen() const {
+        for (const ui::Window* w : ui::desktop().windows())
+            if (w != &window()) return true;
+        return false;
+    }
+
+    // Every other window closes (and writes its placement) before the frame does.
+    void closeOtherWindows() {
+        if (!othersOpen()) return;
+        const rt::ThreadId self = rt::currentThread();
+        const rt::HookId hook = rt::addThreadDetachHook([self] { rt::wake(self); });
+        for (ui::Window* w : ui::desktop().windows())
+            if (w != &window() && !w->hasQueued(ui::EventKind::CloseDown)) w->post(ui::Event{ui::EventKind::CloseDown});
+        rt::waitUntil([this] { return !othersOpen(); });
+        rt::removeHook(hook);
+    }
+
+    std::map<std::string, std::function<void()>> procedures_;
+};
+
+}  // namespace
+
+void Main(const script::ProcedureRegistry& windows) {
+    ui::Window w(ui::WindowKind::Frame, "Main");
+    layoutMain(w);
+    MainWindow ThisWindow(w, windows);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace vx::frame
