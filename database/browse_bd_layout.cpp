@@ -16,7 +16,7 @@ void layoutBrowseBD(ui::Window& w) {
     b.column([&] {
         b.sheet("?CURRENTTAB", [&] {
             b.tab("?TAB:1", "Групповой объект учета", [&] {
-                b.list("?BROWSE:1")
+                b.list("?BROWSE:1", 8)
                     .setTooltip("Ctrl+Лкм        - показывать всех\n"
                                 "Shift+Лкм      - не показывать всех\n"
                                 "Alt+Лкм         - показывать/не показывать этот объект\n"
@@ -30,8 +30,8 @@ void layoutBrowseBD(ui::Window& w) {
                     b.button("?DELETE:4", "&Удалить").hide().disable();
                 });
             });
-        });
-        auto& list = b.list("?LIST");
+        }).stretch();
+        auto& list = b.list("?LIST", 8);
         list.setTooltip("Выберите базу данных, нажмите \"Подключить БД\"\n"
                         "и откройте реестр.\n"
                         "\n"
@@ -47,7 +47,7 @@ void layoutBrowseBD(ui::Window& w) {
             b.entry("?KON:PATH", KON->PATH, "@s255").stretch();
         });
         b.button("?BUTTON8", "&Подключить БД", "stet.ico");
-    });
+    }).stretch();
     auto& groups = *w.as<ui::ListControl>("?BROWSE:1");
     groups.change().setColumns({ListColumn("Id", "@n2b", 4).right().withIcons(),
                                 ListColumn("Объект учета [район, ветуправление, хозяйство]", "@s35", 35)});

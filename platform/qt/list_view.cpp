@@ -1,6 +1,9 @@
 #include "platform/qt/list_view.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMouseEvent>
 
 #include "platform/qt/key_translation.h"
@@ -17,11 +20,32 @@ int rowHeightPx(const QWidget& w, int lineHeight) {
     return std::max(fontNeeds, lineHeight * w.logicalDpiY() / 72);
 }
 
+// The page size follows the view's height, so a minimum of a whole page would let a
+// list grow but never shrink again; a few rows stay visible however small the window.
+constexpr int kFewestRows = 3;
+// Wide column sets scroll sideways instead of making the window wider than a screen.
+constexpr int kWidestChars = 90;
+
 }  // namespace
 
 int RowTable::rowsThatFit() const {
     const int h = verticalHeader()->defaultSectionSize();
     return std::max(1, viewport()->height() / std::max(1, h));
+}
+
+void RowTable::setPageRows(int rows) {
+    if (rows == pageRows_) return;
+    pageRows_ = rows;
+    updateGeometry();
+}
+
+QSize RowTable::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    const int widest = kWidestChars * fontMetrics().averageCharWidth();
+    const int columns = horizontalHeader()->length();
+    const int sideways = columns > widest ? horizontalScrollBar()->sizeHint().height() : 0;
+    const int rows = pageRows_ * verticalHeader()->defaultSectionSize();
+    return {std::min(columns, widest) + frame, horizontalHeader()->sizeHint().height() + rows + sideways + frame};
 }
 
 void RowTable::report(QMouseEvent* e, bool doubleClick) {
@@ -112,8 +136,9 @@ void ListView::sync(const ui::ListControl& list) {
     }
     header_->setStretchLastSection(true);
     table_->verticalHeader()->setDefaultSectionSize(rowHeightPx(*table_, m.lineHeight()));
+    table_->setPageRows(list.pageSize());
     table_->setMinimumHeight(header_->sizeHint().height() +
-                             list.pageSize() * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth());
+                             kFewestRows * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth());
 
     const bool whole = list.wholeRowHighlight();
     table_->setSelectionBehavior(whole ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);

@@ -32,6 +32,9 @@ public:
     RowTable(QWidget* parent, const ListHandlers& h) : QTableView(parent), handlers_(h) {}
     // Rows of the current line height that fit the view.
     int rowsThatFit() const;
+    // The rows the view asks room for when its window opens.
+    void setPageRows(int rows);
+    QSize sizeHint() const override;
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -45,6 +48,7 @@ protected:
 private:
     void report(QMouseEvent* e, bool doubleClick);
     const ListHandlers& handlers_;
+    int pageRows_ = 10;
 };
 
 class ListView : public QWidget {

@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -24,6 +26,24 @@ constexpr const char* kWindowProperty = "vxWindow";
 constexpr const char* kControlProperty = "vxControl";
 
 bool isBar(ui::ControlKind k) { return k == ui::ControlKind::MenuBar || k == ui::ControlKind::Toolbar; }
+
+// The MDI area's room once its frame is laid out at its current size.
+QSize mdiRoom(QMdiArea& area) {
+    if (QWidget* frame = area.window(); frame && frame->layout()) frame->layout()->activate();
+    if (QWidget* holder = area.parentWidget(); holder && holder->layout()) holder->layout()->activate();
+    return area.viewport()->size();
+}
+
+bool holdsWidgets(const QLayout& layout) {
+    for (int i = 0; i < layout.count(); ++i)
+        if (layout.itemAt(i)->widget()) return true;
+    return false;
+}
+
+QRect availableScreen(const QWidget& w) {
+    const QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+    return screen->availableGeometry();
+}
 
 QBoxLayout* boxFor(ui::ControlKind k) {
     if (k == ui::ControlKind::Row) return new QHBoxLayout;
@@ -122,7 +142,8 @@ void WindowView::build() {
     if (main_) {
         // The frame's own controls, if any, sit above its MDI area.
         column->insertWidget(0, content_);
-        content_->setVisible(root->count() > 0);
+        // An empty root column would otherwise take its margins' height above the MDI area.
+        content_->setVisible(holdsWidgets(*root));
         main_->menuBar()->clear();
         for (QMenu* m : main_->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) delete m;
         delete toolbar_;
@@ -250,8 +271,16 @@ void WindowView::placeFromModel(ui::Window& w) {
     top_->adjustSize();
     QSize size = top_->size();
     if (g.width > 0 && g.height > 0) size = size.expandedTo(QSize(static_cast<int>(g.width), static_cast<int>(g.height)));
+    // A frame with no placement of its own opens over most of the screen, centred.
+    const bool frameUnplaced = main_ && !w.geometryKnown();
+    const QRect screen = availableScreen(*top_);
+    if (frameUnplaced) size = size.expandedTo(screen.size() * 9 / 10);
+    // An MDI child opens within the MDI area, where the user can reach all of it.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(top_.data()); sub && sub->mdiArea())
+        size = size.boundedTo(mdiRoom(*sub->mdiArea()));
     top_->resize(size);
     if (w.geometryKnown()) top_->move(static_cast<int>(g.x), static_cast<int>(g.y));
+    if (frameUnplaced) top_->move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
     // Every window may grow from its opening size, never shrink below it; "none" keeps it.
     if (w.resize() == ui::ResizeStrategy::None) top_->setFixedSize(size);
     else top_->setMinimumSize(top_->minimumSizeHint().boundedTo(size));
