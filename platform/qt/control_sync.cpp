@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "platform/qt/entry_line.h"
 #include "platform/qt/icons.h"
 #include "platform/qt/list_table_model.h"
 #include "platform/qt/list_view.h"
@@ -72,7 +73,8 @@ void syncEntry(QWidget* widget, const ui::EntryControl& e) {
     const QString text = toQ(e.visibleText());
     const bool locked = e.readOnly() || e.displayOnly();
     const Qt::Alignment align = e.picture().kind() == Picture::Kind::Number ? Qt::AlignRight : Qt::AlignLeft;
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    if (auto* line = dynamic_cast<EntryLine*>(widget)) {
+        line->showPicture(e.picture());
         setTextIfChanged(line, text);
         line->setReadOnly(locked);
         line->setFrame(!e.displayOnly());
@@ -82,6 +84,7 @@ void syncEntry(QWidget* widget, const ui::EntryControl& e) {
         if (memo->toPlainText() != text) memo->setPlainText(text);
         memo->setReadOnly(locked);
     } else if (auto* spin = dynamic_cast<ModelSpin*>(widget)) {
+        spin->showPicture(e.picture());
         setTextIfChanged(spin->editor(), text);
         spin->setReadOnly(locked);
         spin->setAlignment(align | Qt::AlignVCenter);

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "platform/qt/entry_line.h"
 #include "platform/qt/list_table_model.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/model_spin.h"
@@ -79,7 +80,7 @@ QWidget* makeEntry(WindowView& view, ui::Control& c) {
         QObject::connect(spin->editor(), &QLineEdit::textEdited, &view, typed);
         return spin;
     }
-    auto* line = new QLineEdit;
+    auto* line = new EntryLine;
     QObject::connect(line, &QLineEdit::textEdited, &view, typed);
     return line;
 }

@@ -8,12 +8,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "platform/qt/icons.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/sheet_tabs.h"
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/user_input.h"
@@ -43,6 +47,21 @@ bool holdsWidgets(const QLayout& layout) {
 QRect availableScreen(const QWidget& w) {
     const QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
     return screen->availableGeometry();
+}
+
+// Layouts keep the size hints their widgets had before the controls got their text
+// until Qt's next layout pass; the opening size needs the hints as they are now.
+void refreshSizeHints(QWidget& top) {
+    const QList<QWidget*> inside = top.findChildren<QWidget*>();
+    for (auto it = inside.rbegin(); it != inside.rend(); ++it) (*it)->updateGeometry();
+    if (top.layout()) top.layout()->activate();
+}
+
+// Width that shows the caption whole beside the icon and the title bar's buttons.
+int captionWidth(const QWidget& top) {
+    const int bar = top.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &top);
+    constexpr int kTitleBarCells = 5;  // icon, three buttons and the gaps between them
+    return top.fontMetrics().horizontalAdvance(top.windowTitle()) + kTitleBarCells * bar;
 }
 
 QBoxLayout* boxFor(ui::ControlKind k) {
@@ -198,7 +217,7 @@ QWidget* WindowView::buildControl(ui::Window& w, ui::Control& c) {
     case K::Group:
     case K::Option: return container(new QGroupBox, new QVBoxLayout);
     case K::Sheet: {
-        auto* tabs = new QTabWidget;
+        auto* tabs = new SheetTabs;
         tag(tabs, c.id());
         for (ui::ControlId t : c.children()) {
             ui::Control* tab = w.control(t);
@@ -268,8 +287,10 @@ void WindowView::show() {
 
 void WindowView::placeFromModel(ui::Window& w) {
     const ui::Geometry g = w.geometryKnown() ? w.geometry() : w.designedGeometry();
+    refreshSizeHints(*top_);
     top_->adjustSize();
     QSize size = top_->size();
+    if (!main_) size.setWidth(std::max(size.width(), captionWidth(*top_)));
     if (g.width > 0 && g.height > 0) size = size.expandedTo(QSize(static_cast<int>(g.width), static_cast<int>(g.height)));
     // A frame with no placement of its own opens over most of the screen, centred.
     const bool frameUnplaced = main_ && !w.geometryKnown();
