@@ -17,7 +17,7 @@ bool isSet(const char* name) {
 std::filesystem::path userDataFolder() {
     if (isSet("XDG_DATA_HOME")) {
         const std::filesystem::path xdg = std::getenv("XDG_DATA_HOME");
-        // The base directory specification ignores a relative value.
+        // XDG base directories ignore a relative value.
         if (xdg.is_absolute()) return xdg / "vetrix";
     }
     const std::filesystem::path home = isSet("HOME") ? std::getenv("HOME") : "/";

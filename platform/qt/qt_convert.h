@@ -16,7 +16,7 @@ inline std::string fromQ(const QString& s) { return s.toUtf8().toStdString(); }
 
 // An invalid QColor for kNoColour.
 QColor toQColor(ui::Colour c);
-// `base` with the fields the spec sets (an empty name, a 0 size or weight keep the base's).
+// `base` with the fields the style sets (an empty name, a 0 size or weight keep the base's).
 QFont mergedFont(const QFont& base, const ui::FontSpec& f);
 // A caption without its accelerator marks ("&&" stays one "&"), for widgets that draw no mnemonic.
 QString withoutAccelerator(std::string_view caption);

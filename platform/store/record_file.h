@@ -83,7 +83,7 @@ public:
     int64_t count();
     // Highest value of a numeric field over all records (0 in an empty file).
     Decimal highest(int field);
-    // Hands the rows of the spec to `each` in order, until `each` returns false or
+    // Hands the rows the ScanSpec selects to `each` in order, until `each` returns false or
     // the limit is reached, and returns their positions. The record passed to `each`
     // is the table's own (made by def().ops) and valid only during the call. Rows are
     // read ahead in chunks, so `each` may read and write this and other tables.

@@ -29,7 +29,7 @@ protected:
         return fields;
     }
 
-    // Reads the spec in pages of `size`, each page going on after the last row of the one before.
+    // Reads the ScanSpec in pages of `size`, each page going on after the last row of the one before.
     std::vector<Long> paged(ScanSpec spec, int size) {
         std::vector<Long> out;
         spec.limit = size;
