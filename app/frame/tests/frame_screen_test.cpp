@@ -1,5 +1,6 @@
-// The frame in the Qt renderer, offscreen: its menu bar, toolbar and status bar
-// are drawn, and a picture of it is kept in screens/main.png.
+// The windows in the Qt renderer, offscreen: the frame with its bars, and every
+// window built so far inside it as a user starts it; a picture of each is kept in
+// screens/ and must not be blank.
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,17 @@
 #include <QSet>
 #include <QWidget>
 
+#include <unistd.h>
+
+#include <string>
+#include <utility>
+
 #include "app/frame/main_frame.h"
+#include "app/script/procedure_registry.h"
+#include "database/database_windows.h"
 #include "platform/core/dates.h"
 #include "platform/qt/front_end.h"
+#include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/window.h"
@@ -76,6 +85,54 @@ TEST(FrameScreen, TheFrameIsDrawnWithItsBars) {
     frontEnd.loop().requestStep();
     EXPECT_TRUE(pumpUntil([] { return ui::desktop().windows().empty() && rt::threadCount() == 0; }));
     clock::useRealTime();
+}
+
+ui::Window* openWindow(const std::string& procedure) {
+    for (ui::Window* w : ui::desktop().windows())
+        if (w->procedure() == procedure) return w;
+    return nullptr;
+}
+
+void keepPicture(qt::QtFrontEnd& frontEnd, const ui::Window& window, const std::string& file) {
+    QWidget* widget = frontEnd.renderer().topWidget(window.id());
+    ASSERT_NE(widget, nullptr) << file;
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const QImage picture = widget->grab().toImage();
+    const QString dir = qEnvironmentVariable("VX_TEST_BINARY_DIR", QDir::currentPath()) + "/screens";
+    QDir().mkpath(dir);
+    ASSERT_TRUE(picture.save(dir + "/" + QString::fromStdString(file)));
+    EXPECT_GT(coloursIn(picture), 20) << file << " looks blank";
+}
+
+TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
+    application();
+    const std::string folder = ::testing::TempDir() + "vx-screens-" + std::to_string(::getpid());
+    QDir().mkpath(QString::fromStdString(folder));
+    QDir::setCurrent(QString::fromStdString(folder));
+    qputenv("VETRIX_CONFIG_DIR", folder.c_str());
+    qt::QtFrontEnd frontEnd;
+    rt::startThread([] { Main(script::programWindows()); }, 0);
+    frontEnd.loop().requestStep();
+    ASSERT_TRUE(pumpUntil([] { return openWindow("BrowseBD") != nullptr; }));
+    keepPicture(frontEnd, *ui::desktop().frame(), "main_with_browse_bd.png");
+    keepPicture(frontEnd, *openWindow("BrowseBD"), "browse_bd.png");
+
+    using Form = void (*)();
+    for (const auto& [name, form] : {std::pair<std::string, Form>{"UpdateBD", database::UpdateBD},
+                                     std::pair<std::string, Form>{"UpdateConfig", database::UpdateConfig}}) {
+        rt::startThread([form = form] {
+            *rt::GLOBALREQUEST = rt::request::Insert;
+            form();
+        }, 0);
+        frontEnd.loop().requestStep();
+        ASSERT_TRUE(pumpUntil([&] { return openWindow(name) != nullptr; })) << name;
+        keepPicture(frontEnd, *openWindow(name), name + ".png");
+    }
+
+    ui::desktop().closeDown();
+    frontEnd.loop().requestStep();
+    EXPECT_TRUE(pumpUntil([] { return ui::desktop().windows().empty() && rt::threadCount() == 0; }));
+    QDir(QString::fromStdString(folder)).removeRecursively();
 }
 
 }  // namespace
