@@ -2,6 +2,8 @@
 
 #include "app/frame/main_frame.h"
 #include "database/database_windows.h"
+#include "registry/forms/forms_windows.h"
+#include "registry/books/books_windows.h"
 
 namespace vx::script {
 
@@ -17,6 +19,13 @@ const ProcedureRegistry& programWindows() {
         r.add("BrowseBD", database::BrowseBD);
         r.add("UpdateBD", database::UpdateBD);
         r.add("UpdateConfig", database::UpdateConfig);
+        r.add("Updatehoz", registry::Updatehoz);
+        r.add("Updateferma", registry::Updateferma);
+        r.add("Updatepasport", registry::Updatepasport);
+        r.add("Browseanimvid", registry::books::Browseanimvid);
+        r.add("Updateanimvid", registry::books::Updateanimvid);
+        r.add("BrowsePol", registry::books::BrowsePol);
+        r.add("UpdatePol", registry::books::UpdatePol);
         return r;
     }();
     return windows;

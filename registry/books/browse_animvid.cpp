@@ -1,0 +1,87 @@
+#include "app/globals.h"
+#include "dictionary/names.h"
+#include "platform/abc/auto_size_columns.h"
+#include "platform/abc/browse_class.h"
+#include "platform/abc/column_sort.h"
+#include "platform/abc/locators.h"
+#include "platform/abc/window_manager.h"
+#include "platform/runtime/folders.h"
+#include "platform/runtime/thread_state.h"
+#include "platform/ui/choice_controls.h"
+#include "registry/books/books_layouts.h"
+#include "registry/books/books_windows.h"
+
+namespace vx::registry::books {
+
+namespace {
+
+using namespace dct;
+using abc::Level;
+
+// Species with a negative id are kept out of the book's list (other windows still offer them).
+constexpr const char* kListedSpecies = "(ANI:idanim=>0)";
+
+// Sort order 1 on the first tab (by id), 2 on the second (by name).
+class SpeciesBrowse : public abc::BrowseClass {
+public:
+    void followTabs(const ui::SheetControl& tabs) { tabs_ = &tabs; }
+    bool ResetSort(bool force) override { return SetSort(tabs_ ? tabs_->chosenTab() + 1 : 1, force); }
+
+private:
+    const ui::SheetControl* tabs_ = nullptr;
+};
+
+class BrowseanimvidWindow : public abc::WindowManager {
+public:
+    explicit BrowseanimvidWindow(ui::Window& w) : abc::WindowManager(w) {
+        addFile(*Relate::ANIMVID);
+        setFirstField("?BROWSE:1");
+        setUpdateProcedure(1, Updateanimvid);
+    }
+
+    Level Init() override {
+        if (Level level = abc::WindowManager::Init(); level != Level::Benign) return level;
+        BRW1.followTabs(as<ui::SheetControl>("?CURRENTTAB"));
+        BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::ANIMVID, *this);
+        BRW1.addSortOrder(ANI_K1.index, &BRW1_byId);
+        BRW1.setFilter(kListedSpecies);
+        BRW1.addSortOrder(ANI_K2.index, &BRW1_byName);
+        BRW1.setFilter(kListedSpecies);
+        BRW1.addField(*Access::ANIMVID, "IDANIM");
+        BRW1.addField(*Access::ANIMVID, "NAME");
+        BRW1.setUpdateProcedure(1);
+        BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
+        BRW1.list().change().setLineHeight(14);
+        BRW1_sort.Init(BRW1, *this);
+        BRW1_size.Init(BRW1.list(), *this);
+        return Level::Benign;
+    }
+
+    Level Kill() override {
+        const Level level = abc::WindowManager::Kill();
+        if (!glo::PUTK.blank()) rt::setCurrentFolder(glo::PUTK.str());
+        return level;
+    }
+
+    Level TakeNewSelection() override {
+        if (isField("?CURRENTTAB")) Reset();
+        return abc::WindowManager::TakeNewSelection();
+    }
+
+private:
+    SpeciesBrowse BRW1;
+    abc::StepLocator BRW1_byId, BRW1_byName;
+    abc::ColumnSortClass BRW1_sort;
+    abc::AutoSizeColumnClass BRW1_size;
+};
+
+}  // namespace
+
+void Browseanimvid() {
+    ui::Window w(ui::WindowKind::MdiChild, "Browseanimvid");
+    layoutBrowseanimvid(w);
+    BrowseanimvidWindow ThisWindow(w);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace vx::registry::books

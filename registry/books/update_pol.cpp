@@ -1,0 +1,59 @@
+#include "dictionary/names.h"
+#include "platform/abc/file_drop.h"
+#include "platform/abc/form_manager.h"
+#include "platform/runtime/thread_state.h"
+#include "registry/books/books_layouts.h"
+#include "registry/books/books_windows.h"
+
+namespace vx::registry::books {
+
+namespace {
+
+using namespace dct;
+using abc::Level;
+
+class UpdatePolWindow : public abc::FormManager {
+public:
+    explicit UpdatePolWindow(ui::Window& w) : abc::FormManager(w, *Relate::POLVOZ) {
+        addFile(*Relate::ANIMVID);
+        setFirstField("?ANI:NAME");
+        addHistoryField("?POL:IDPOL", "IDPOL");
+        addHistoryField("?POL:NAME", "NAME");
+        setStatusTexts("View Record", "Добавить запись", "Изменить запись");
+        setViewLocks({"?POL:IDPOL", "?POL:NAME"}, {"?ANI:NAME"});
+    }
+
+    Level Init() override {
+        if (Level level = abc::FormManager::Init(); level != Level::Benign) return level;
+        // Every species in file order: no key, no filter.
+        FDCB1.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
+        FDCB1.addField(*Access::ANIMVID, "NAME");
+        FDCB1.addField(*Access::ANIMVID, "IDANIM");
+        FDCB1.addUpdateField(*Access::ANIMVID, "IDANIM", POL->IDVIDANIM);
+        FDCB1.drop().change().setLineHeight(11);
+        return Level::Benign;
+    }
+
+    // The combo shows the group's own species; it matches on the name alone.
+    void Reset(bool force) override {
+        if (!acceptingAll()) {
+            ANI->IDANIM = POL->IDVIDANIM;
+            Fetch(ANI_K1);
+        }
+        abc::FormManager::Reset(force);
+    }
+
+private:
+    abc::FileDropComboClass FDCB1;
+};
+
+}  // namespace
+
+void UpdatePol() {
+    ui::Window w(ui::WindowKind::MdiChild, "UpdatePol");
+    layoutUpdatePol(w);
+    UpdatePolWindow ThisWindow(w);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace vx::registry::books

@@ -1,0 +1,17 @@
+#include "registry/forms/age.h"
+
+namespace vx::registry {
+
+Age AgeFromBirthDate(int32_t birthDate, int32_t today) {
+    if (birthDate == 0) return {};
+    const Decimal month = Decimal::fromMantissa(30416, 3);
+    const Decimal days = Decimal(today) - Decimal(birthDate);
+    Age age;
+    age.years = (days / month / Decimal(12)).intPart();
+    const Decimal afterYears = days - age.years * month * Decimal(12);
+    age.months = (afterYears / month).intPart();
+    age.days = (afterYears - age.months * month).intPart();
+    return age;
+}
+
+}  // namespace vx::registry

@@ -1,0 +1,27 @@
+#pragma once
+// The passport's sex-age group combo: the groups of the species the passport
+// has, ordered by species. Unlike other file-fed combos, a group once chosen
+// stays in the passport when the species changes, until the user chooses
+// another group: a fill that finds no such group among the species' groups
+// takes none, even for a new passport.
+
+#include "platform/abc/file_drop.h"
+
+namespace vx::abc {
+class FormManager;
+}
+
+namespace vx::registry {
+
+class SexAgeGroupDrop : public abc::FileDropComboClass {
+public:
+    void Init(ui::DropControl& drop, abc::FormManager& form);
+
+    bool takeFirst(const ui::Event& e) override;
+    void reset(bool force) override;
+
+private:
+    abc::FormManager* form_ = nullptr;
+};
+
+}  // namespace vx::registry

@@ -1,0 +1,57 @@
+#pragma once
+// A fresh database folder per test (current while it runs) with its own INI
+// file. `open` starts a form on a thread of its own, as the register would:
+// the files open, `prime` loads or primes the records, GLOBALREQUEST is set and
+// the form runs; `response` keeps its answer. `onThread` reads and writes
+// records on a thread of the program's own.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/data/file_manager.h"
+#include "platform/headless/harness.h"
+#include "platform/runtime/ini_file.h"
+
+#define PLAY(action)                                 \
+    do {                                             \
+        const ::vx::ui::Outcome played_ = (action);  \
+        ASSERT_TRUE(played_) << played_.refusal;     \
+    } while (0)
+
+namespace vx::registry::testing {
+
+using Lines = std::vector<std::string>;
+
+class FormsTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void onThread(std::function<void()> body);
+    // Opens every file the forms use around `body`.
+    static void withFiles(const std::function<void()>& body);
+    void open(std::function<void()> form, Byte request, std::function<void()> prime = {});
+    // The range fields a calling list hands to the form inserting into `file` (call within `prime`).
+    static void primeInsert(const data::FileManager& file, const std::vector<std::pair<std::string, Value>>& fields);
+
+    void addHolding(int id, const std::string& name);
+    void addFarm(int holding, int id, const std::string& name);
+    void addSpecies(int id, const std::string& name);
+    void addGroup(int id, int species, const std::string& name);
+
+    std::unique_ptr<headless::Harness> h;
+    std::unique_ptr<rt::IniFile> ini;
+    std::filesystem::path dir;
+    Byte response = 0;
+
+private:
+    std::function<void()> body_;
+    std::filesystem::path previous_;
+};
+
+}  // namespace vx::registry::testing

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "dictionary/names.h"
+#include "platform/core/dates.h"
+#include "platform/runtime/thread_state.h"
+#include "registry/forms/forms_windows.h"
+#include "registry/forms/tests/forms_fixture.h"
+
+namespace vx::registry::testing {
+namespace {
+
+using namespace dct;
+
+class PassportFormTest : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        clock::fix(makeDate(6, 10, 2025), 1);
+        addHolding(1, "Первое");
+        addFarm(1, 2, "Луговая");
+        addSpecies(1, "КРС");
+        addSpecies(2, "Свиньи");
+        addGroup(11, 1, "Коровы");
+        addGroup(12, 1, "Тёлки");
+        addGroup(21, 2, "Свиноматки");
+    }
+    void TearDown() override {
+        clock::useRealTime();
+        FormsTest::TearDown();
+    }
+    void openNew() {
+        open(Updatepasport, rt::request::Insert, [] {
+            primeInsert(*Access::PASPORT, {{"IDHOZ", Value(1)}, {"IDFERMA", Value(2)}});
+        });
+        ASSERT_TRUE(h->expectWindow("Updatepasport"));
+    }
+    // "ID HOZ FERMA species group birth age-y-m-d osnmol prich"
+    Lines passports() {
+        Lines out;
+        onThread([&] {
+            withFiles([&] {
+                Set(PAS);
+                while (Next(PAS))
+                    out.push_back(std::to_string(PAS->ID) + " " + PAS->IDHOZ.value().plain() + " " +
+                                  PAS->IDFERMA.value().plain() + " " + PAS->VIDANIM.value().plain() + " " +
+                                  PAS->IDPOL.value().plain() + " " + formatDate(PAS->DATAROG) + " " +
+                                  PAS->VOZRASTG.value().plain() + "-" + PAS->VOZRASTM.value().plain() + "-" +
+                                  PAS->VOZRASTD.value().plain() + " " + std::to_string(PAS->OSNMOL) + " '" +
+                                  PAS->PRICH.str() + "'");
+            });
+        });
+        return out;
+    }
+};
+
+TEST_F(PassportFormTest, ANewPassportCarriesItsPlaceAndTheBirthDateGivesTheAgeAtOnce) {
+    openNew();
+    PLAY(h->expectStatus(2, "Добавить запись"));
+    PLAY(h->expectValue("?HOZ:NAME", "Первое"));
+    PLAY(h->expectValue("?FER:NAME", "Луговая"));
+    PLAY(h->expectValue("?PAS:OSNMOL", " основное стадо"));
+    PLAY(h->type("?PAS:DATAROG", "17.09.2022"));
+    PLAY(h->expectValue("?PAS:VOZRASTG", "2"));
+    PLAY(h->expectValue("?PAS:VOZRASTM", "8"));
+    PLAY(h->expectValue("?PAS:VOZRASTD", "23"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed("Updatepasport"));
+    EXPECT_EQ(response, rt::response::Completed);
+    EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 17.09.2022 2-8-23 2 ''"}));
+}
+
+TEST_F(PassportFormTest, TheCalendarDateGivesTheAgeToo) {
+    openNew();
+    PLAY(h->date("10.05.2025"));
+    PLAY(h->press("?CALENDAR"));
+    PLAY(h->expectValue("?PAS:DATAROG", "10.05.2025"));
+    PLAY(h->expectValue("?PAS:VOZRASTM", "1"));
+    PLAY(h->expectValue("?PAS:VOZRASTD", ""));
+}
+
+TEST_F(PassportFormTest, TheGroupStaysWhenTheSpeciesChangesUntilAnotherIsChosen) {
+    openNew();
+    PLAY(h->choose("?POL:NAME", "Тёлки"));
+    PLAY(h->choose("?ANI:NAME", "Свиньи"));
+    EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(2));
+    ASSERT_EQ(h->find("?POL:NAME") ? 1 : 0, 1);
+    PLAY(h->expectRows("?POL:NAME", 1));
+    PLAY(h->expectRow("?POL:NAME", 1, "Свиноматки|0021|0002"));
+    PLAY(h->expectValue("?POL:NAME", "Тёлки"));
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(passports(), (Lines{"1 1 2 2 12  0-0-0 2 ''"}));
+}
+
+TEST_F(PassportFormTest, ChoosingAnotherGroupOfTheNewSpeciesStoresIt) {
+    openNew();
+    PLAY(h->choose("?ANI:NAME", "Свиньи"));
+    PLAY(h->choose("?POL:NAME", "Свиноматки"));
+    PLAY(h->choose("?PAS:PRICH", "Убой"));
+    PLAY(h->choose("?PAS:PRICH", ""));
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(passports(), (Lines{"1 1 2 2 21  0-0-0 2 ''"}));
+}
+
+class StoredPassportTest : public PassportFormTest {
+protected:
+    void SetUp() override {
+        PassportFormTest::SetUp();
+        openNew();
+        PLAY(h->type("?PAS:DATAROG", "17.09.2022"));
+        PLAY(h->press("?OK"));
+        clock::fix(makeDate(7, 10, 2025), 1);
+    }
+    void openStored(Byte request) {
+        open(Updatepasport, request, [] {
+            PAS->ID = 1;
+            Fetch(PAS_K8);
+        });
+    }
+};
+
+TEST_F(StoredPassportTest, SavingAgainRecomputesTheAgeAndCancellingKeepsIt) {
+    openStored(rt::request::Change);
+    PLAY(h->expectValue("?PAS:VOZRASTM", "8"));  // opening recomputes nothing
+    PLAY(h->press("?CANCEL"));
+    EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 17.09.2022 2-8-23 2 ''"}));
+
+    openStored(rt::request::Change);
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 17.09.2022 2-9-23 2 ''"}));
+}
+
+TEST_F(StoredPassportTest, AViewedPassportOnlyShows) {
+    openStored(rt::request::View);
+    PLAY(h->expectStatus(2, "View Record"));
+    for (const char* c : {"?PAS:FIO", "?PAS:DATAROG", "?PAS:AKTDATA"}) EXPECT_TRUE(h->find(c)->readOnly()) << c;
+    for (const char* c : {"?PAS:PRICH", "?ANI:NAME", "?POL:NAME", "?CALENDAR", "?CALENDAR:3"})
+        EXPECT_FALSE(h->find(c)->usable()) << c;
+    PLAY(h->press("?PAS:CHEK"));
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(response, rt::response::Cancelled);
+    EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 17.09.2022 2-8-23 2 ''"}));
+}
+
+}  // namespace
+}  // namespace vx::registry::testing

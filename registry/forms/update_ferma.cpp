@@ -1,0 +1,53 @@
+#include "dictionary/names.h"
+#include "platform/abc/form_manager.h"
+#include "platform/runtime/thread_state.h"
+#include "registry/forms/forms_layouts.h"
+#include "registry/forms/forms_windows.h"
+
+namespace vx::registry {
+
+namespace {
+
+using namespace dct;
+using abc::Level;
+
+class UpdatefermaWindow : public abc::FormManager {
+public:
+    explicit UpdatefermaWindow(ui::Window& w) : abc::FormManager(w, *Relate::FERMA) {
+        setFirstField("?FER:IDFERM");
+        addFile(*Relate::HOZ);
+        addHistoryField("?FER:IDFERM", "IDFERM");
+        addHistoryField("?FER:IDHOZ", "IDHOZ");
+        addHistoryField("?FER:NAME", "NAME");
+        addHistoryField("?FER:PRIM", "PRIM");
+        setStatusTexts("View Record", "Добавить запись", "Изменить запись");
+        setViewLocks({"?FER:IDFERM", "?FER:IDHOZ", "?HOZ:NAME", "?FER:NAME"});
+    }
+
+    // The holding's name follows the farm's holding number; the fetch clears
+    // the holding record when there is no such holding.
+    void Reset(bool force = false) override {
+        if (!acceptingAll()) {
+            HOZ->IDHOZ = FER->IDHOZ;
+            Fetch(HOZ_K1);
+        }
+        abc::FormManager::Reset(force);
+    }
+
+    // A holding number typed in shows its holding at once.
+    Level TakeAccepted() override {
+        if (isField("?FER:IDHOZ") && !acceptingAll()) Reset();
+        return abc::FormManager::TakeAccepted();
+    }
+};
+
+}  // namespace
+
+void Updateferma() {
+    ui::Window w(ui::WindowKind::MdiChild, "Updateferma");
+    layoutUpdateferma(w);
+    UpdatefermaWindow ThisWindow(w);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace vx::registry

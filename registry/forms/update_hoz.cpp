@@ -1,0 +1,35 @@
+#include "dictionary/names.h"
+#include "platform/abc/form_manager.h"
+#include "platform/runtime/thread_state.h"
+#include "registry/forms/forms_layouts.h"
+#include "registry/forms/forms_windows.h"
+
+namespace vx::registry {
+
+namespace {
+
+using namespace dct;
+
+class UpdatehozWindow : public abc::FormManager {
+public:
+    explicit UpdatehozWindow(ui::Window& w) : abc::FormManager(w, *Relate::HOZ) {
+        setFirstField("?HOZ:IDHOZ");
+        addHistoryField("?HOZ:IDHOZ", "IDHOZ");
+        addHistoryField("?HOZ:NAME", "NAME");
+        addHistoryField("?HOZ:SEKTOR", "SEKTOR");
+        addHistoryField("?HOZ:PRIM", "PRIM");
+        setStatusTexts("View Record", "Добавит запись", "Изменить запись");
+        setViewLocks({"?HOZ:IDHOZ", "?HOZ:NAME"});
+    }
+};
+
+}  // namespace
+
+void Updatehoz() {
+    ui::Window w(ui::WindowKind::MdiChild, "Updatehoz");
+    layoutUpdatehoz(w);
+    UpdatehozWindow ThisWindow(w);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace vx::registry

@@ -1,0 +1,105 @@
+#include "app/globals.h"
+#include "dictionary/names.h"
+#include "platform/abc/calendar.h"
+#include "platform/abc/file_drop.h"
+#include "platform/abc/form_manager.h"
+#include "platform/core/dates.h"
+#include "platform/runtime/thread_state.h"
+#include "registry/forms/age.h"
+#include "registry/forms/forms_layouts.h"
+#include "registry/forms/forms_windows.h"
+#include "registry/forms/sex_age_group_drop.h"
+
+namespace vx::registry {
+
+namespace {
+
+using namespace dct;
+using abc::Level;
+
+class UpdatepasportWindow : public abc::FormManager {
+public:
+    explicit UpdatepasportWindow(ui::Window& w) : abc::FormManager(w, *Relate::PASPORT) {
+        setFirstField("?PAS:FIO");
+        for (RelateRef file : {Relate::HOZ, Relate::FERMA, Relate::ANIMVID, Relate::POLVOZ}) addFile(*file);
+        for (const char* field : {"FIO", "ADRES", "KORP", "GRUPPA", "NGRUPPA", "IDANIM", "KLICH", "PRICH",
+                                  "DATAROG", "AKTNOMER", "AKTDATA", "CHEK", "OSNMOL", "PRIM"})
+            addHistoryField(std::string("?PAS:") + field, field);
+        addHistoryField("?ANI:NAME", "VIDANIM");
+        addHistoryField("?POL:NAME", "IDPOL");
+        setStatusTexts("View Record", "Добавить запись", "Изменить запись");
+        setViewLocks({"?PAS:FIO", "?PAS:ADRES", "?PAS:KORP", "?PAS:GRUPPA", "?PAS:NGRUPPA", "?PAS:IDANIM",
+                      "?PAS:KLICH", "?PAS:DATAROG", "?PAS:AKTNOMER", "?PAS:AKTDATA"},
+                     {"?PAS:PRICH", "?ANI:NAME", "?POL:NAME", "?CALENDAR", "?CALENDAR:3"});
+    }
+
+    Level Init() override {
+        if (Level level = abc::FormManager::Init(); level != Level::Benign) return level;
+        Species.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
+        Species.view().orderByKey(0);
+        Species.addField(*Access::ANIMVID, "NAME");
+        Species.addField(*Access::ANIMVID, "IDANIM");
+        Species.addUpdateField(*Access::ANIMVID, "IDANIM", PAS->VIDANIM);
+        Groups.Init(as<ui::DropControl>("?POL:NAME"), *this);
+        BirthDate.Init(*this, "?CALENDAR", "?PAS:DATAROG", PAS->DATAROG, "Дата рождения");
+        ActDate.Init(*this, "?CALENDAR:3", "?PAS:AKTDATA", PAS->AKTDATA, "Дата акта выбытия");
+        return Level::Benign;
+    }
+
+    // The names of the holding, farm, species and group follow the passport.
+    void Reset(bool force = false) override {
+        if (!acceptingAll()) {
+            FER->IDHOZ = PAS->IDHOZ;
+            FER->IDFERM = PAS->IDFERMA;
+            Fetch(FER_K3);
+            HOZ->IDHOZ = PAS->IDHOZ;
+            Fetch(HOZ_K1);
+            ANI->IDANIM = PAS->VIDANIM;
+            Fetch(ANI_K1);
+            POL->IDPOL = PAS->IDPOL;
+            Fetch(POL_K1);
+        }
+        abc::FormManager::Reset(force);
+    }
+
+    Level TakeFieldEvent() override {
+        const ui::EventKind kind = event().kind;
+        if (isField("?ANI:NAME") && (kind == ui::EventKind::NewSelection || kind == ui::EventKind::Accepted))
+            glo::IDVIDANIM = PAS->VIDANIM;
+        return abc::FormManager::TakeFieldEvent();
+    }
+
+    // Every event of the birth date or its calendar derives the age, after the
+    // calendar has put its date in.
+    Level TakeEvent() override {
+        const Level level = abc::FormManager::TakeEvent();
+        if (level == Level::Benign && (isField("?PAS:DATAROG") || isField("?CALENDAR"))) {
+            const Age age = AgeFromBirthDate(PAS->DATAROG, clock::today());
+            PAS->VOZRASTG = age.years;
+            PAS->VOZRASTM = age.months;
+            PAS->VOZRASTD = age.days;
+            glo::VV = Decimal(clock::today()) - Decimal(PAS->DATAROG);
+            glo::GG = age.years;
+            glo::MM = age.months;
+            glo::DD = age.days;
+            window().display();
+        }
+        return level;
+    }
+
+private:
+    abc::FileDropComboClass Species;
+    SexAgeGroupDrop Groups;
+    abc::DateButton BirthDate, ActDate;
+};
+
+}  // namespace
+
+void Updatepasport() {
+    ui::Window w(ui::WindowKind::MdiChild, "Updatepasport");
+    layoutUpdatepasport(w);
+    UpdatepasportWindow ThisWindow(w);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace vx::registry
