@@ -296,9 +296,10 @@ void WindowView::placeFromModel(ui::Window& w) {
     const bool frameUnplaced = main_ && !w.geometryKnown();
     const QRect screen = availableScreen(*top_);
     if (frameUnplaced) size = size.expandedTo(screen.size() * 9 / 10);
-    // An MDI child opens within the MDI area, where the user can reach all of it.
+    // An MDI child opens within the MDI area, where the user can reach all of it, but
+    // never squeezed below what its controls need: the area scrolls to a taller one.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(top_.data()); sub && sub->mdiArea())
-        size = size.boundedTo(mdiRoom(*sub->mdiArea()));
+        size = size.boundedTo(mdiRoom(*sub->mdiArea())).expandedTo(top_->minimumSizeHint());
     top_->resize(size);
     if (w.geometryKnown()) top_->move(static_cast<int>(g.x), static_cast<int>(g.y));
     if (frameUnplaced) top_->move(screen.center() - QPoint(size.width() / 2, size.height() / 2));

@@ -14,11 +14,10 @@
 #include <unistd.h>
 
 #include <string>
-#include <utility>
 
 #include "app/frame/main_frame.h"
 #include "app/script/procedure_registry.h"
-#include "database/database_windows.h"
+#include "database/database_choice.h"
 #include "platform/core/dates.h"
 #include "platform/qt/front_end.h"
 #include "platform/runtime/thread_state.h"
@@ -117,16 +116,18 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
     keepPicture(frontEnd, *ui::desktop().frame(), "main_with_browse_bd.png");
     keepPicture(frontEnd, *openWindow("BrowseBD"), "browse_bd.png");
 
-    using Form = void (*)();
-    for (const auto& [name, form] : {std::pair<std::string, Form>{"UpdateBD", database::UpdateBD},
-                                     std::pair<std::string, Form>{"UpdateConfig", database::UpdateConfig}}) {
-        rt::startThread([form = form] {
+    // Every other window, each on a thread of its own, with an insert request as a
+    // list would hand a form; a database is chosen so the forms can prime their records.
+    database::chooseDatabaseFolder(folder + "/");
+    for (const script::ProcedureEntry& window : script::programWindows().entries()) {
+        if (window.name == "Main" || window.name == "BrowseBD") continue;
+        rt::startThread([procedure = window.procedure] {
             *rt::GLOBALREQUEST = rt::request::Insert;
-            form();
+            procedure();
         }, 0);
         frontEnd.loop().requestStep();
-        ASSERT_TRUE(pumpUntil([&] { return openWindow(name) != nullptr; })) << name;
-        keepPicture(frontEnd, *openWindow(name), name + ".png");
+        ASSERT_TRUE(pumpUntil([&] { return openWindow(window.name) != nullptr; })) << window.name;
+        keepPicture(frontEnd, *openWindow(window.name), window.name + ".png");
     }
 
     ui::desktop().closeDown();
