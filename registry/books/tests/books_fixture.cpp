@@ -1,86 +1,28 @@
 #include "registry/books/tests/books_fixture.h"
 
-#include <atomic>
-#include <unistd.h>
-
-#include "app/globals.h"
 #include "database/database_choice.h"
-#include "dictionary/dictionary.h"
 #include "dictionary/names.h"
-#include "platform/abc/ini_manager.h"
-#include "platform/runtime/errors.h"
-#include "platform/store/record_file.h"
 #include "registry/books/books_windows.h"
 
 namespace vx::registry::books::testing {
 
 using namespace dct;
+using vx::testing::all;
+using vx::testing::append;
 
 namespace {
-
-template <class Fill>
-void append(AccessRef file, FileRefBase buffer, Fill fill) {
-    file->open();
-    ASSERT_EQ(file->useFile(), rt::Level::Benign);
-    fill();
-    ASSERT_TRUE(Add(buffer));
-    file->close();
-}
-
-template <class Show>
-Lines all(AccessRef file, FileRefBase buffer, Show show) {
-    Lines out;
-    file->open();
-    if (file->useFile() == rt::Level::Benign) {
-        Set(buffer);
-        while (Next(buffer)) out.push_back(show());
-    }
-    file->close();
-    return out;
-}
 
 std::string plain(const Dec& d) { return d.value().plain(); }
 
 }  // namespace
 
 void BooksTest::SetUp() {
-    static std::atomic<int> serial{0};
-    dir = std::filesystem::temp_directory_path() /
-          ("vx-books-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    std::filesystem::remove_all(dir);
+    WindowTest::SetUp();
     std::filesystem::create_directories(dir / "a");
     std::filesystem::create_directories(dir / "b");
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir);
-    glo::initialise();
-    ini = std::make_unique<rt::IniFile>(dir / "test.INI");
-    abc::useIniManager(ini.get());
-    rt::GLOBALERRORS.setEndProgramHandler([] {});
-    h = std::make_unique<headless::Harness>();
-    h->ini = ini.get();
     h->addProcedure("Browseanimvid", Browseanimvid);
     h->addProcedure("BrowsePol", BrowsePol);
-    h->addProcedure("OnThread", [this] {
-        DCTINIT();
-        body_();
-    });
     chooseDatabase("a");
-    onThread([] {});
-}
-
-void BooksTest::TearDown() {
-    h.reset();
-    abc::useIniManager(nullptr);
-    rt::GLOBALERRORS.setEndProgramHandler({});
-    store::commitPendingWrites();
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(dir);
-}
-
-void BooksTest::onThread(std::function<void()> body) {
-    body_ = std::move(body);
-    const ui::Outcome o = h->start("OnThread");
-    ASSERT_TRUE(o) << o.refusal;
 }
 
 void BooksTest::chooseDatabase(const std::string& name) { database::chooseDatabaseFolder((dir / name).string()); }
@@ -169,23 +111,6 @@ Lines BooksTest::passports() {
             return std::to_string(PAS->ID) + " " + plain(PAS->VIDANIM) + " " + plain(PAS->IDPOL);
         });
     });
-    return out;
-}
-
-Lines BooksTest::rows(std::string_view list) {
-    Lines out;
-    for (int n = 1;; ++n) {
-        auto r = h->row(list, n);
-        if (!r) return out;
-        std::string line;
-        for (const std::string& c : *r) line += (line.empty() ? "" : "|") + c;
-        out.push_back(line);
-    }
-}
-
-Lines BooksTest::messages() const {
-    Lines out;
-    for (const auto& m : h->messages()) out.push_back(m.caption + ": " + m.text);
     return out;
 }
 

@@ -12,26 +12,16 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless/harness.h"
-#include "platform/runtime/ini_file.h"
-
-#define PLAY(action)                                 \
-    do {                                             \
-        const ::vx::ui::Outcome played_ = (action);  \
-        ASSERT_TRUE(played_) << played_.refusal;     \
-    } while (0)
+#include "tests/window_test.h"
 
 namespace vx::registry::books::testing {
 
-using Lines = std::vector<std::string>;
+using vx::testing::Lines;
 
-class BooksTest : public ::testing::Test {
+class BooksTest : public vx::testing::WindowTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
-    // Runs `body` on a thread of its own (with its own files and managers) until it ends.
-    void onThread(std::function<void()> body);
     void chooseDatabase(const std::string& name);
 
     void addSpecies(int id, const std::string& name);
@@ -48,17 +38,7 @@ protected:
     Lines preventiveSchemes();
     Lines passports();
 
-    // A list's rows as shown, each "cell|cell".
-    Lines rows(std::string_view list);
-    Lines messages() const;
 
-    std::unique_ptr<headless::Harness> h;
-    std::unique_ptr<rt::IniFile> ini;
-    std::filesystem::path dir;
-
-private:
-    std::function<void()> body_;
-    std::filesystem::path previous_;
 };
 
 }  // namespace vx::registry::books::testing

@@ -1,57 +1,17 @@
 #include "registry/forms/tests/forms_fixture.h"
 
-#include <atomic>
-#include <unistd.h>
-
-#include "app/globals.h"
 #include "database/database_choice.h"
-#include "dictionary/dictionary.h"
 #include "dictionary/names.h"
-#include "platform/abc/ini_manager.h"
 #include "platform/abc/insert_priming.h"
-#include "platform/runtime/errors.h"
 #include "platform/runtime/thread_state.h"
-#include "platform/store/record_file.h"
 
 namespace vx::registry::testing {
 
 using namespace dct;
 
 void FormsTest::SetUp() {
-    static std::atomic<int> serial{0};
-    dir = std::filesystem::temp_directory_path() /
-          ("vx-forms-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir);
-    glo::initialise();
+    WindowTest::SetUp();
     database::chooseDatabaseFolder(dir.string() + "/");
-    ini = std::make_unique<rt::IniFile>(dir / "test.INI");
-    abc::useIniManager(ini.get());
-    rt::GLOBALERRORS.setEndProgramHandler([] {});
-    h = std::make_unique<headless::Harness>();
-    h->ini = ini.get();
-    h->addProcedure("OnThread", [this] {
-        DCTINIT();
-        body_();
-    });
-    onThread([] {});
-}
-
-void FormsTest::TearDown() {
-    h.reset();
-    abc::useIniManager(nullptr);
-    rt::GLOBALERRORS.setEndProgramHandler({});
-    store::commitPendingWrites();
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(dir);
-}
-
-void FormsTest::onThread(std::function<void()> body) {
-    body_ = std::move(body);
-    const ui::Outcome o = h->start("OnThread");
-    ASSERT_TRUE(o) << o.refusal;
 }
 
 void FormsTest::withFiles(const std::function<void()>& body) {

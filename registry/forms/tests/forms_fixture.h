@@ -14,25 +14,16 @@
 #include <gtest/gtest.h>
 
 #include "platform/data/file_manager.h"
-#include "platform/headless/harness.h"
-#include "platform/runtime/ini_file.h"
-
-#define PLAY(action)                                 \
-    do {                                             \
-        const ::vx::ui::Outcome played_ = (action);  \
-        ASSERT_TRUE(played_) << played_.refusal;     \
-    } while (0)
+#include "tests/window_test.h"
 
 namespace vx::registry::testing {
 
-using Lines = std::vector<std::string>;
+using vx::testing::Lines;
 
-class FormsTest : public ::testing::Test {
+class FormsTest : public vx::testing::WindowTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
-    void onThread(std::function<void()> body);
     // Opens every file the forms use around `body`.
     static void withFiles(const std::function<void()>& body);
     void open(std::function<void()> form, Byte request, std::function<void()> prime = {});
@@ -44,14 +35,7 @@ protected:
     void addSpecies(int id, const std::string& name);
     void addGroup(int id, int species, const std::string& name);
 
-    std::unique_ptr<headless::Harness> h;
-    std::unique_ptr<rt::IniFile> ini;
-    std::filesystem::path dir;
     Byte response = 0;
-
-private:
-    std::function<void()> body_;
-    std::filesystem::path previous_;
 };
 
 }  // namespace vx::registry::testing
