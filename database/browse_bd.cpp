@@ -1,6 +1,7 @@
 #include <optional>
 
 #include "app/globals.h"
+#include "app/start_folder.h"
 #include "database/database_choice.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
@@ -11,7 +12,6 @@
 #include "platform/abc/column_sort.h"
 #include "platform/abc/locators.h"
 #include "platform/abc/window_manager.h"
-#include "platform/runtime/folders.h"
 #include "platform/runtime/thread_state.h"
 
 namespace vx::database {
@@ -65,7 +65,7 @@ public:
 
     Level Kill() override {
         const Level level = abc::WindowManager::Kill();
-        if (!glo::PUTK.blank()) rt::setCurrentFolder(glo::PUTK.str());
+        glo::restoreStartFolder();
         return level;
     }
 

@@ -1,11 +1,10 @@
-#include "app/globals.h"
+#include "app/start_folder.h"
 #include "dictionary/names.h"
 #include "platform/abc/auto_size_columns.h"
 #include "platform/abc/browse_class.h"
 #include "platform/abc/column_sort.h"
 #include "platform/abc/locators.h"
 #include "platform/abc/window_manager.h"
-#include "platform/runtime/folders.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
@@ -42,7 +41,7 @@ public:
 
     Level Kill() override {
         const Level level = abc::WindowManager::Kill();
-        if (!glo::PUTK.blank()) rt::setCurrentFolder(glo::PUTK.str());
+        glo::restoreStartFolder();
         return level;
     }
 

@@ -1,0 +1,12 @@
+#include "app/start_folder.h"
+
+#include "app/globals.h"
+#include "platform/runtime/folders.h"
+
+namespace vx::glo {
+
+void restoreStartFolder() {
+    if (!PUTK.blank()) rt::setCurrentFolder(PUTK.str());
+}
+
+}  // namespace vx::glo
