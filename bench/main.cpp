@@ -6,6 +6,9 @@
 
 #include "app/globals.h"
 #include "bench/fixture.h"
+#include "bench/marking_cases.h"
+#include "bench/register_cases.h"
+#include "bench/scheme_cases.h"
 #include "bench/store_cases.h"
 
 int main() {
@@ -22,6 +25,9 @@ int main() {
         fetchById(fx);
         fillRegisterPage(fx);
         cascadeHoldingChange(fx);
+        registerCases(fx);
+        markingCases(fx);
+        schemeCases(fx);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vetrix-bench: %s\n", e.what());
         return 1;

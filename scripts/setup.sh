@@ -12,7 +12,17 @@ packages=(
   libgtest-dev
   qt6-base-dev qt6-base-dev-tools
   xvfb xauth
+  libreoffice-dev
 )
+# The office server: the GUI-less packages only where no LibreOffice is installed,
+# so a desktop user's full LibreOffice is never replaced.
+for app in calc writer; do
+  if dpkg-query -W -f='${Status}' "libreoffice-$app" 2>/dev/null | grep -q 'install ok installed'; then
+    packages+=("libreoffice-$app")
+  else
+    packages+=("libreoffice-$app-nogui")
+  fi
+done
 
 missing=()
 for p in "${packages[@]}"; do

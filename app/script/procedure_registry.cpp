@@ -4,6 +4,8 @@
 #include "database/database_windows.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/books/books_windows.h"
+#include "registry/register/register_window.h"
+#include "planning/schemes/schemes_windows.h"
 
 namespace vx::script {
 
@@ -26,6 +28,11 @@ const ProcedureRegistry& programWindows() {
         r.add("Updateanimvid", registry::books::Updateanimvid);
         r.add("BrowsePol", registry::books::BrowsePol);
         r.add("UpdatePol", registry::books::UpdatePol);
+        r.add("Browsehoz", [] { registry::Browsehoz(programWindows()); }, 50000);
+        r.add("BrwtaskVPO", planning::schemes::BrwtaskVPO, 50000);
+        r.add("BrwtaskVDI", planning::schemes::BrwtaskVDI, 50000);
+        r.add("UpdatetaskVPO", planning::schemes::UpdatetaskVPO);
+        r.add("UpdatetaskVDI", planning::schemes::UpdatetaskVDI);
         return r;
     }();
     return windows;

@@ -1,0 +1,69 @@
+#include "bench/scheme_cases.h"
+
+#include <cstdio>
+#include <string>
+
+#include "bench/report.h"
+#include "dictionary/names.h"
+#include "platform/store/record_file.h"
+#include "planning/schemes/plan_for_marked.h"
+#include "planning/schemes/unplanned_animals.h"
+
+namespace vx::bench {
+
+using namespace dct;
+using planning::schemes::MeasureKind;
+
+namespace {
+
+constexpr double kLimitMs = 2000;
+
+void reportCase(const std::string& name, double ms, const std::string& what) {
+    std::printf("%s ours_ms=%.1f limit_ms=%.0f %s%s\n", name.c_str(), ms, kLimitMs, what.c_str(),
+                ms < kLimitMs ? "" : " OVER LIMIT");
+    std::fflush(stdout);
+}
+
+// Every passport of species 1 and marked, in one pass with the direct statements.
+void markEveryPassportOfSpeciesOne() {
+    Set(PASPORT);
+    while (Next(PASPORT)) {
+        PAS->VIDANIM = 1;
+        PAS->CHEK = 1;
+        Put(PASPORT);
+    }
+    store::commitPendingWrites();
+}
+
+}  // namespace
+
+void schemeCases(const Fixture&) {
+    // A measure every passport has (its 100,000 records are read), then one no passport has (all are listed).
+    const struct {
+        const char* name;
+        int tenths;
+    } selections[] = {{"alt-x-100k", 102}, {"alt-x-100k-unplanned", 109}};
+    for (const auto& c : selections) {
+        std::size_t listed = 0;
+        const double ms = millisecondsOf([&] {
+            listed = planning::schemes::unplannedAnimals(MeasureKind::Preventive, Decimal::fromMantissa(c.tenths, 1),
+                                                         Decimal(1))
+                         .size();
+        });
+        reportCase(c.name, ms, "listed=" + std::to_string(listed));
+    }
+
+    markEveryPassportOfSpeciesOne();
+    const planning::schemes::Scheme scheme{Decimal(20), Decimal(1), "Вакцинация",
+                                           {Decimal(30), Decimal(1), Decimal(1), 0},
+                                           {Decimal(45), Decimal(1), Decimal(2), 0}};
+    planning::schemes::PlanOutcome outcome;
+    const double plan = millisecondsOf([&] {
+        outcome = planning::schemes::planForMarked(MeasureKind::Preventive, scheme);
+        store::commitPendingWrites();
+    });
+    reportCase("plan-marked-100k", plan, "added=" + std::to_string(outcome.added) +
+                                             " failed=" + std::to_string(outcome.failed));
+}
+
+}  // namespace vx::bench

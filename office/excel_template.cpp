@@ -1,0 +1,56 @@
+#include "office/excel_template.h"
+
+#include "app/globals.h"
+#include "platform/ui/dialogs.h"
+
+namespace vx::office {
+namespace {
+
+std::string cellProperty(std::string_view cell) {
+    return "Worksheets(1).Range(\"" + std::string(cell) + "\").value";
+}
+
+std::string_view clipped(std::string_view s) {
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
+ExcelTemplate::ExcelTemplate() {
+    glo::FEQOLE = static_cast<Long>(control_.number());
+    control_.setCreate("Excel.Application");
+    control_.setReportException(true);
+}
+
+void ExcelTemplate::open(std::string_view path) {
+    control_.invoke("Workbooks.Open(\"" + std::string(clipped(path)) + "\")");
+}
+
+void ExcelTemplate::setText(std::string_view cell, std::string_view text) {
+    control_.set(cellProperty(cell), std::string(clipped(text)));
+}
+
+void ExcelTemplate::setNumber(std::string_view cell, const Decimal& value) { control_.set(cellProperty(cell), value); }
+
+void ExcelTemplate::setNumber(std::string_view cell, std::int64_t value) { control_.set(cellProperty(cell), value); }
+
+std::string ExcelTemplate::cell(std::string_view column, std::int64_t row) {
+    return std::string(column) + std::to_string(row);
+}
+
+void ExcelTemplate::addRowBelow(std::int64_t row) {
+    control_.invoke("Rows(\"" + std::to_string(row + 1) + "\").Select");
+    control_.invoke("Selection.Insert Shift:=xlDown, CopyOrigin:=xlFormatFromLeftOrAbove");
+}
+
+std::string ExcelTemplate::read(std::string_view cell) { return control_.get(cellProperty(cell)); }
+
+void ExcelTemplate::finish(std::string_view caption, std::string_view text) {
+    if (!caption.empty() || !text.empty()) ui::messageBox(caption, text);
+    show();
+}
+
+void ExcelTemplate::show() { control_.setMember("Visible", 1); }
+
+}  // namespace vx::office

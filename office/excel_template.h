@@ -1,0 +1,55 @@
+#pragma once
+// Filling a workbook template: the template opens as an untitled copy, the caller
+// writes cells and adds rows, then its completion message is shown while the
+// workbook is still hidden, and the filled workbook comes into view after the
+// message is closed. Nothing is saved; the template file is only read.
+//
+// A template carries one formatted data row; addRowBelow(ROW1) makes room for the
+// next data row and moves whatever lies below (totals, signatures) down by one.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/core/decimal.h"
+#include "platform/office/automation_control.h"
+
+namespace vx::office {
+
+class ExcelTemplate {
+public:
+    // The opening: a control bound to "Excel.Application" with error reporting on
+    // (its number goes to FEQOLE). No workbook yet.
+    ExcelTemplate();
+
+    // Workbooks.Open("path"); the path without trailing blanks.
+    void open(std::string_view path);
+
+    // Worksheets(1).Range("cell").value = ...; a text starting with "=" is a formula
+    // written as in a Russian spreadsheet ("=ЕСЛИ(C17>0;D17/C17;0)"); "" clears the cell.
+    void setText(std::string_view cell, std::string_view text);
+    void setNumber(std::string_view cell, const Decimal& value);
+    void setNumber(std::string_view cell, std::int64_t value);
+    // Cell address of a column letter and a row counter: cell("A", 17) is "A17".
+    static std::string cell(std::string_view column, std::int64_t row);
+
+    // Rows("row + 1").Select, then the insert that copies the format of the row above.
+    void addRowBelow(std::int64_t row);
+
+    // The cell's value as text: "" when empty, numbers in plain digits with a point,
+    // dates as dd.mm.yyyy.
+    std::string read(std::string_view cell);
+
+    // The caller's completion message (skipped when the caption and the text are
+    // empty), then Visible = 1; the control is released when the filler goes.
+    void finish(std::string_view caption, std::string_view text);
+    // Visible = 1 with no message.
+    void show();
+
+    AutomationControl& control() { return control_; }
+
+private:
+    AutomationControl control_;
+};
+
+}  // namespace vx::office

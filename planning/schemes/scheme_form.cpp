@@ -1,0 +1,100 @@
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "dictionary/names.h"
+#include "platform/abc/calendar.h"
+#include "platform/abc/file_drop.h"
+#include "platform/abc/form_manager.h"
+#include "platform/runtime/thread_state.h"
+#include "planning/stage.h"
+#include "planning/schemes/scheme_kinds.h"
+#include "planning/schemes/scheme_record.h"
+#include "planning/schemes/schemes_layouts.h"
+#include "planning/schemes/schemes_windows.h"
+
+namespace vx::planning::schemes {
+
+namespace {
+
+using namespace dct;
+using abc::Level;
+
+// One-stage measures and first stages plan every count as 1, second stages the heads only.
+void applyStageDefaults(const SchemeFields& f) {
+    const planning::Stage stage = planning::stageOf(f.id.value());
+    if (stage == planning::Stage::None) return;
+    f.heads = 1;
+    f.youngHeads = 1;
+    if (stage == planning::Stage::Second) return;
+    f.treatments = 1;
+    f.youngTreatments = 1;
+}
+
+class SchemeFormWindow : public abc::FormManager {
+public:
+    SchemeFormWindow(ui::Window& w, const SchemeKind& k) : abc::FormManager(w, *k.relate), k_(k) {
+        const SchemeFieldNames& n = k.fields;
+        addFile(*Relate::ANIMVID);
+        setFirstField(k.speciesComboFirst ? "?ANI:NAME" : k.control(n.id));
+        const char* history[] = {n.id,         n.name,      n.days,        n.heads,          n.treatments,
+                                 n.fixedDate,  n.youngDays, n.youngHeads,  n.youngTreatments, n.youngFixedDate,
+                                 n.description};
+        for (const char* field : history) addHistoryField(k.control(field), field);
+        setStatusTexts("View Record", "Добавить запись", "Изменить запись");
+        std::vector<std::string> entries;  // every entry but the description box (last)
+        for (std::size_t i = 0; i + 1 < std::size(history); ++i) entries.push_back(k.control(history[i]));
+        setViewLocks(entries, {"?CALENDAR", "?CALENDAR:2", "?ANI:NAME"});
+    }
+
+    Level Init() override {
+        if (Level level = abc::FormManager::Init(); level != Level::Benign) return level;
+        const SchemeFields f = schemeFields(k_.kind);
+        Species.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
+        Species.addField(*Access::ANIMVID, "NAME");
+        Species.addField(*Access::ANIMVID, "IDANIM");
+        Species.addUpdateField(*Access::ANIMVID, "IDANIM", f.species);
+        MainDate.Init(*this, "?CALENDAR", k_.control(k_.fields.fixedDate), f.fixedDate, "Дата мероприятия");
+        YoungDate.Init(*this, "?CALENDAR:2", k_.control(k_.fields.youngFixedDate), f.youngFixedDate,
+                       "Дата мероприятия");
+        return Level::Benign;
+    }
+
+    // The combo shows the scheme's own species.
+    void Reset(bool force) override {
+        if (!acceptingAll()) {
+            ANI->IDANIM = schemeFields(k_.kind).species;
+            Fetch(ANI_K1);
+        }
+        abc::FormManager::Reset(force);
+    }
+
+    // The defaults are shown at once, so what the form stores is what it shows.
+    Level TakeFieldEvent() override {
+        if (isField(k_.control(k_.fields.id))) {
+            applyStageDefaults(schemeFields(k_.kind));
+            window().display();
+        }
+        return abc::FormManager::TakeFieldEvent();
+    }
+
+private:
+    const SchemeKind& k_;
+    abc::FileDropComboClass Species;
+    abc::DateButton MainDate, YoungDate;
+};
+
+void runSchemeForm(MeasureKind kind) {
+    const SchemeKind& k = schemeKind(kind);
+    ui::Window w(ui::WindowKind::MdiChild, k.formProcedure);
+    layoutSchemeForm(w, k);
+    SchemeFormWindow ThisWindow(w, k);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace
+
+void UpdatetaskVPO() { runSchemeForm(MeasureKind::Preventive); }
+void UpdatetaskVDI() { runSchemeForm(MeasureKind::Diagnostic); }
+
+}  // namespace vx::planning::schemes

@@ -1,0 +1,86 @@
+#include "dictionary/names.h"
+#include "platform/ui/layout.h"
+#include "planning/schemes/scheme_record.h"
+#include "planning/schemes/schemes_layouts.h"
+
+namespace vx::planning::schemes {
+
+using namespace dct;
+using ui::ListColumn;
+
+namespace {
+
+constexpr const char* kCount = "@n7b";
+constexpr const char* kDays = "@n3b";
+constexpr const char* kDate = "@d6.b";
+
+}  // namespace
+
+void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
+    const SchemeFields f = schemeFields(k.kind);
+    const SchemeFieldNames& n = k.fields;
+    w.setCaption(k.formCaption);
+    w.setIcon("medic.ico");
+    w.setResize(ui::ResizeStrategy::Surface);
+    ui::LayoutBuilder b(w);
+    const auto entry = [&](const char* field, const char* prompt, ui::Binding var, const char* picture,
+                           const char* tip) {
+        b.prompt(prompt, k.control(field) + ":PROMPT");
+        b.entry(k.control(field), var, picture).setTooltip(tip);
+    };
+    const auto species = [&] {
+        ui::DropControl& combo = b.fileDropCombo("?ANI:NAME", ANI->NAME, "@s20");
+        combo.setTooltip("Наименование вида животного");
+        combo.change().setColumns(
+            {ListColumn("Наименование вида животного", "@s20", 20), ListColumn("ID вида животного", "@P####P", 4)});
+    };
+    const auto date = [&](const char* field, Long& var, const char* tip, const char* calendar) {
+        entry(field, "Дата мероприятия", var, kDate, tip);
+        b.button(calendar, "...").setTooltip("[Календарь]");
+    };
+    const auto counts = [&](const char* days, const char* daysPrompt, Dec& daysVar, const char* heads, Dec& headsVar,
+                            const char* treatments, Dec& treatmentsVar) {
+        entry(days, daysPrompt, daysVar, kDays, "Провести через N дней со дня рождения");
+        b.prompt("");
+        entry(heads, "Голов, план", headsVar, kCount, "Голов, план");
+        b.prompt("");
+        entry(treatments, "Головообработок, план", treatmentsVar, kCount, "Головообработок, план");
+        b.prompt("");
+    };
+    b.column([&] {
+        b.sheet("?CURRENTTAB", [&] {
+            b.tab("?TAB:1", k.formTab, [&] {
+                if (k.speciesComboFirst) species();
+                b.grid(2, [&] {
+                    entry(n.id, k.idPrompt, f.id, "@n_8.1b", k.idTip);
+                    entry(n.name, k.namePrompt, f.name, k.namePicture, k.nameTip);
+                });
+                b.group("Основное стадо", [&] {
+                    b.grid(3, [&] {
+                        counts(n.days, "Провести через N дней ", f.days, n.heads, f.heads, n.treatments,
+                               f.treatments);
+                        date(n.fixedDate, f.fixedDate, "Предопределённая дата", "?CALENDAR");
+                    });
+                }, "?GROUP1");
+                b.group("Молодняк", [&] {
+                    b.grid(3, [&] {
+                        if (k.youngDateFirst) date(n.youngFixedDate, f.youngFixedDate, "Дата мероприятия", "?CALENDAR:2");
+                        counts(n.youngDays, k.youngDaysPrompt, f.youngDays, n.youngHeads, f.youngHeads,
+                               n.youngTreatments, f.youngTreatments);
+                        if (!k.youngDateFirst) date(n.youngFixedDate, f.youngFixedDate, "Дата мероприятия", "?CALENDAR:2");
+                    });
+                }, "?GROUP2");
+                if (!k.speciesComboFirst) species();
+            });
+            b.tab("?TAB2", "Описание", [&] { b.text(k.control(n.description), f.description, 8).setTooltip(k.memoTip); });
+        });
+        b.row([&] {
+            b.button("?OK", "Да", "WAOk.ICO").setTooltip("Сохранить и закрыть форму");
+            ui::Control& cancel = b.button("?CANCEL", k.cancelCaption, "WACancel.ico");
+            cancel.setTooltip(k.cancelTip);
+            if (*k.cancelStatus) cancel.setStatusText(k.cancelStatus);
+        });
+    });
+}
+
+}  // namespace vx::planning::schemes

@@ -1,0 +1,141 @@
+#include "app/globals.h"
+#include "app/start_folder.h"
+#include "dictionary/names.h"
+#include "platform/abc/auto_size_columns.h"
+#include "platform/abc/browse_class.h"
+#include "platform/abc/column_sort.h"
+#include "platform/abc/locators.h"
+#include "platform/abc/window_manager.h"
+#include "platform/runtime/thread_state.h"
+#include "planning/stage.h"
+#include "planning/schemes/plan_for_marked.h"
+#include "planning/schemes/scheme_kinds.h"
+#include "planning/schemes/scheme_list_window.h"
+#include "planning/schemes/scheme_record.h"
+#include "planning/schemes/schemes_layouts.h"
+#include "planning/schemes/schemes_windows.h"
+
+namespace vx::planning::schemes {
+
+namespace {
+
+using namespace dct;
+using abc::Level;
+
+// The mark shows a check box by the id; two-stage measures have their name in green.
+class SchemeBrowse : public abc::BrowseClass {
+public:
+    explicit SchemeBrowse(MeasureKind kind) : kind_(kind) {}
+    void SetQueueRecord() override {
+        abc::BrowseClass::SetQueueRecord();
+        const SchemeFields f = schemeFields(kind_);
+        cellLook(0).icon = f.mark == 1 ? 1 : 0;
+        cellLook(1).style = planning::isTwoStage(planning::stageOf(f.id.value())) ? 1 : 0;
+    }
+
+private:
+    MeasureKind kind_;
+};
+
+class SchemeListWindow : public abc::WindowManager {
+public:
+    SchemeListWindow(ui::Window& w, const SchemeKind& k, bool* chosen)
+        : abc::WindowManager(w), k_(k), chosen_(chosen), BRW1(k.kind) {
+        addFile(*k.relate);
+        addFile(*Relate::ANIMVID);
+        setFirstField("?BROWSE:1");
+        setUpdateProcedure(1, k.kind == MeasureKind::Preventive ? UpdatetaskVPO : UpdatetaskVDI);
+    }
+
+    Level Init() override {
+        if (Level level = abc::WindowManager::Init(); level != Level::Benign) return level;
+        BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *k_.relate, *this);
+        BRW1.view().join(*Access::ANIMVID, ANI_K1.index, {k_.fields.species});
+        BRW1.addSortOrder(k_.idKey, &BRW1_locator);
+        const SchemeFieldNames& n = k_.fields;
+        BRW1.addField(*k_.access, n.id);
+        BRW1.addField(*k_.access, n.name);
+        BRW1.addField(*Access::ANIMVID, "NAME");
+        if (k_.speciesIdColumn) BRW1.addField(*k_.access, n.species);
+        for (const char* field : {n.heads, n.treatments, n.fixedDate, n.days, n.youngHeads, n.youngTreatments,
+                                  n.youngFixedDate, n.youngDays})
+            BRW1.addField(*k_.access, field);
+        BRW1.setUpdateProcedure(1);
+        BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
+        ui::ListModel& look = BRW1.list().change();
+        look.setLineHeight(14);
+        look.setIcon(1, "~BOXCHECK.ICO");
+        const ui::Colour green = ui::colourFromHex("#03BA48");
+        look.setStyle(1, ui::ListStyle{ui::FontSpec{"Arial Cyr", 8, ui::kNormalWeight},
+                                       ui::Colours{green, ui::kNoColour, green, ui::kNoColour}});
+        BRW1_sort.Init(BRW1, *this);
+        BRW1_size.Init(BRW1.list(), *this);
+        return Level::Benign;
+    }
+
+    Level Kill() override {
+        const Level level = abc::WindowManager::Kill();
+        glo::restoreStartFolder();
+        return level;
+    }
+
+    Level TakeFieldEvent() override {
+        const bool focused = event().kind == ui::EventKind::Selected;
+        if (isField("?BROWSE:1") && highlighted()) {
+            publishScheme(bufferedScheme(k_.kind));
+            window().display();
+        }
+        if (isField("?SELECT") && (focused || !k_.chooseOnFocus) && highlighted()) choose();
+        if (isField("?BUTTON4") && focused && highlighted()) planForTheMarked();
+        return abc::WindowManager::TakeFieldEvent();
+    }
+
+private:
+    bool highlighted() const { return BRW1.highlighted() >= 0; }
+
+    void choose() {
+        const Scheme s = bufferedScheme(k_.kind);
+        if (k_.kind == MeasureKind::Preventive)
+            glo::IDBOL = s.id;
+        else
+            glo::IDTASK = s.id;
+        glo::IDVIDANIM = s.species;
+        publishPlanValues(s);
+        glo::TASNAME = s.name;
+        if (chosen_) *chosen_ = true;
+    }
+
+    // The scheme is the one highlighted here now, whatever another window left in the globals.
+    void planForTheMarked() {
+        const Scheme s = bufferedScheme(k_.kind);
+        data::FileManager& measures = k_.kind == MeasureKind::Preventive ? *Access::VPO : *Access::VDI;
+        Access::PASPORT->open();
+        measures.open();
+        if (Access::PASPORT->useFile() == Level::Benign && measures.useFile() == Level::Benign)
+            reportPlan(k_.kind, planForMarked(k_.kind, s));
+        measures.close();
+        Access::PASPORT->close();
+    }
+
+    const SchemeKind& k_;
+    bool* chosen_;
+    SchemeBrowse BRW1;
+    abc::StepLocator BRW1_locator;
+    abc::ColumnSortClass BRW1_sort;
+    abc::AutoSizeColumnClass BRW1_size;
+};
+
+}  // namespace
+
+void runSchemeList(MeasureKind kind, bool* chosen) {
+    const SchemeKind& k = schemeKind(kind);
+    ui::Window w(ui::WindowKind::MdiChild, k.listProcedure);
+    layoutSchemeList(w, k);
+    SchemeListWindow ThisWindow(w, k, chosen);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+void BrwtaskVPO() { runSchemeList(MeasureKind::Preventive, nullptr); }
+void BrwtaskVDI() { runSchemeList(MeasureKind::Diagnostic, nullptr); }
+
+}  // namespace vx::planning::schemes

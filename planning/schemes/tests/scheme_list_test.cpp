@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "platform/core/dates.h"
+#include "planning/schemes/measure_picker.h"
+#include "planning/schemes/tests/schemes_fixture.h"
+
+namespace vx::planning::schemes::testing {
+namespace {
+
+class SchemeListTest : public SchemesTest {
+protected:
+    void SetUp() override {
+        SchemesTest::SetUp();
+        addSpecies(1, "КРС");
+        addSpecies(2, "Свиньи");
+        addScheme(MeasureKind::Preventive, 152, 2, "Ревакцинация", set(0, 1, 0), set(0, 1, 0));
+        addScheme(MeasureKind::Preventive, 150, 1, "Вакцинация", set(30, 1, 1, makeDate(9, 1, 2025)),
+                  set(45, 1, 2), 1);
+        addScheme(MeasureKind::Diagnostic, 71, 2, "Туберкулинизация", set(10, 2, 3), set(20, 4, 5));
+        glo::IDBOL = 99;
+    }
+};
+
+TEST_F(SchemeListTest, ListsTheSchemesByIdWithTheirSpeciesMarkAndStageStyle) {
+    PLAY(h->start("BrwtaskVPO"));
+    EXPECT_EQ(rows("?BROWSE:1"), (Lines{"15.0|Вакцинация|КРС|1|1|1|01.09.2025|30|1|2||45",
+                                        "15.2|Ревакцинация|Свиньи|2|1||||1|||"}));
+    EXPECT_EQ(h->cellLook("?BROWSE:1", 1, 1)->icon, 1);
+    EXPECT_EQ(h->cellLook("?BROWSE:1", 1, 2)->style, 0);
+    EXPECT_EQ(h->cellLook("?BROWSE:1", 2, 1)->icon, 0);
+    EXPECT_EQ(h->cellLook("?BROWSE:1", 2, 2)->style, 1);
+
+    PLAY(h->start("BrwtaskVDI"));
+    EXPECT_EQ(rows("?BROWSE:1"), (Lines{"7.1|Туберкулинизация|Свиньи|2|3||10|4|5||20"}));
+    EXPECT_EQ(h->cellLook("?BROWSE:1", 1, 2)->style, 1);
+}
+
+TEST_F(SchemeListTest, ARowEventPublishesTheSchemeButOnlyTheChoiceChangesIDBOL) {
+    PLAY(h->start("BrwtaskVPO"));
+    PLAY(h->select("?BROWSE:1", 2));
+    EXPECT_EQ(glo::IDTASK.value(), Decimal::fromMantissa(152, 1));
+    EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(2));
+    EXPECT_EQ(glo::TASKBOL.str(), "Ревакцинация");
+    EXPECT_EQ(glo::IDBOL.value(), Decimal(99));
+    PLAY(h->expectValue("?ANI:NAME", "Свиньи"));
+    PLAY(h->expectValue("?IDTASK", "15.2"));
+
+    PLAY(h->select("?BROWSE:1", 1));
+    EXPECT_EQ(glo::GOPLANM.value(), Decimal(2));
+    EXPECT_EQ(glo::PREDATA, makeDate(9, 1, 2025));
+    PLAY(h->press("?SELECT"));
+    EXPECT_EQ(glo::IDBOL.value(), Decimal(15));
+    EXPECT_EQ(glo::TASNAME.str(), "Вакцинация");
+    PLAY(h->expectWindow("BrwtaskVPO"));  // choosing does not close
+}
+
+TEST_F(SchemeListTest, TheDiagnosticChoiceSetsTheMeasureIdWhenTheButtonGetsTheFocus) {
+    PLAY(h->start("BrwtaskVDI"));
+    glo::IDTASK = 0;
+    PLAY(h->focus("?SELECT"));
+    EXPECT_EQ(glo::IDTASK.value(), Decimal::fromMantissa(71, 1));
+    EXPECT_EQ(glo::GLPLANM.value(), Decimal(4));
+    EXPECT_EQ(glo::IDBOL.value(), Decimal(99));
+}
+
+class PickerTest : public SchemeListTest {
+protected:
+    void SetUp() override {
+        SchemeListTest::SetUp();
+        h->addProcedure("Picker", [this] { picked = pickMeasure(MeasureKind::Preventive); });
+    }
+    bool picked = false;
+};
+
+TEST_F(PickerTest, ClosedWithoutAChoiceGivesFalseAndLeavesIDBOL) {
+    PLAY(h->start("Picker"));
+    PLAY(h->expectWindow("BrwtaskVPO"));
+    PLAY(h->select("?BROWSE:1", 2));
+    PLAY(h->close());
+    PLAY(h->expectClosed("BrwtaskVPO"));
+    EXPECT_FALSE(picked);
+    EXPECT_EQ(glo::IDBOL.value(), Decimal(99));
+}
+
+TEST_F(PickerTest, AChoiceGivesTrueWithTheChosenMeasureAndSpecies) {
+    PLAY(h->start("Picker"));
+    PLAY(h->select("?BROWSE:1", 2));
+    PLAY(h->press("?SELECT"));
+    PLAY(h->select("?BROWSE:1", 1));
+    PLAY(h->close());
+    EXPECT_TRUE(picked);
+    EXPECT_EQ(glo::IDBOL.value(), Decimal::fromMantissa(152, 1));
+    EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(1));  // the later row event moved the species on
+}
+
+}  // namespace
+}  // namespace vx::planning::schemes::testing

@@ -1,0 +1,69 @@
+#pragma once
+// An automation control created at run time for one operation: bound to a server
+// by its class name, given command texts, made visible and destroyed. Each control
+// keeps its own document, so two operations never use each other's.
+//
+// "Excel.Application" and "Word.Application" are served by the program's own
+// LibreOffice process (Calc, Writer); "InternetExplorer.Application" hands the path
+// of Navigate to the desktop's opener.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "platform/core/decimal.h"
+
+namespace vx::office {
+
+// A value written into a cell: a text (a formula when it starts with "="), an
+// exact number, or an integer.
+using CellInput = std::variant<std::string, Decimal, std::int64_t>;
+
+// Shows a failed automation call to the user (caption, text with "|" between lines).
+using FailureReporter = std::function<void(std::string_view caption, std::string_view text)>;
+// Replaces the reporter (the program shows a message box); returns the previous one.
+FailureReporter setFailureReporter(FailureReporter reporter);
+
+class AutomationControl {
+public:
+    AutomationControl();
+    ~AutomationControl();  // the control is destroyed; its documents stay with the server
+    AutomationControl(const AutomationControl&) = delete;
+    AutomationControl& operator=(const AutomationControl&) = delete;
+
+    // The control's number, never reused in a run.
+    long number() const { return number_; }
+
+    // The "Create" property: the server's class name.
+    void setCreate(std::string_view className);
+    // With it on, a failing call is reported to the user; the operation goes on either way.
+    void setReportException(bool on);
+
+    // A command without a value: Workbooks.Open, Documents.Open, Rows("n").Select,
+    // Selection.Insert ..., Navigate(path).
+    void invoke(std::string_view command);
+    // A property with a value: Worksheets(1).Range("A1").value.
+    void set(std::string_view property, const CellInput& value);
+    // The property's value as text ("" for an empty cell or a failed call).
+    std::string get(std::string_view property);
+    // The member "Visible": 1 brings the server's document into view.
+    void setMember(std::string_view member, int value);
+
+    // Whether any call of this control has failed.
+    bool failed() const { return failed_; }
+
+private:
+    struct Session;
+    void fail(std::string_view call, std::string_view reason);
+
+    long number_;
+    std::string className_;
+    bool reportException_ = false;
+    bool failed_ = false;
+    std::unique_ptr<Session> session_;
+};
+
+}  // namespace vx::office

@@ -1,0 +1,20 @@
+#pragma once
+// The register's marking list: entry 0 marks nothing, entries 1 to 18 are the
+// marking modes, each also run by an alert key of the animal list.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace vx::registry::marking {
+
+inline constexpr int kMarkingEntries = 19;
+
+// The entry texts in list order, letter for letter.
+const std::array<std::string_view, kMarkingEntries>& markingEntries();
+// The entries as one string for the combo, joined by "|".
+std::string markingEntryList();
+// The mode of a chosen entry (exact text, trailing spaces ignored); 0 when none matches.
+int markingModeOfEntry(std::string_view entry);
+
+}  // namespace vx::registry::marking

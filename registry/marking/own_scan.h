@@ -1,0 +1,63 @@
+#pragma once
+// Whole-file loops that leave the thread's record buffers and reading positions
+// alone: each reads through a scan of its own, with a record of its own, and
+// writes a changed record back by its position. The register's lists and the
+// buffers they loaded still show what they showed before.
+
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+#include "dictionary/names.h"
+#include "platform/store/record_file.h"
+
+namespace vx::registry::marking {
+
+// The files an operation reads, opened on the running thread for its duration
+// (one more user when they are open already). ready() is false when one of them
+// cannot be used; its failure has been reported then.
+class FilesInUse {
+public:
+    FilesInUse(std::initializer_list<dct::AccessRef> files);
+    ~FilesInUse();
+    FilesInUse(const FilesInUse&) = delete;
+    FilesInUse& operator=(const FilesInUse&) = delete;
+    bool ready() const { return ready_; }
+
+private:
+    std::vector<dct::AccessRef> files_;
+    bool ready_ = true;
+};
+
+// Hands each record of `file` in record order to `wanted`; a record it wants is
+// copied, changed by `change` and written back over the stored one (a record
+// that cannot be written stays as it was and the loop goes on).
+template <class R>
+void rewriteEach(dct::AccessRef file, const std::function<bool(const R&)>& wanted,
+                 const std::function<void(R&)>& change) {
+    store::Table& table = file->table();
+    table.scan(store::ScanSpec{}, [&](store::Position pos, const void* stored) {
+        const R& record = *static_cast<const R*>(stored);
+        if (!wanted(record)) return true;
+        R copy = record;
+        change(copy);
+        table.update(pos, &copy);
+        return true;
+    });
+}
+
+// Hands each record of `file` in the order of `spec` to `read`, without copying it.
+template <class R>
+void readEach(dct::AccessRef file, const store::ScanSpec& spec, const std::function<void(const R&)>& read) {
+    file->table().scan(spec, [&](store::Position, const void* stored) {
+        read(*static_cast<const R*>(stored));
+        return true;
+    });
+}
+
+template <class R>
+void readEach(dct::AccessRef file, const std::function<void(const R&)>& read) {
+    readEach<R>(file, store::ScanSpec{}, read);
+}
+
+}  // namespace vx::registry::marking

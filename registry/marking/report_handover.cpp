@@ -1,0 +1,13 @@
+#include "registry/marking/report_handover.h"
+
+#include "app/globals.h"
+#include "platform/core/text.h"
+
+namespace vx::registry::marking {
+
+void handOverReportFilter(std::string_view queryFilter) {
+    const std::string typed = clip(leftJustify(glo::GLO_FILTER.str()));
+    glo::GLO_REPORTQUERYRESULT = typed.empty() ? std::string(queryFilter) : typed;
+}
+
+}  // namespace vx::registry::marking

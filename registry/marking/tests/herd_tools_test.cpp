@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "dictionary/names.h"
+#include "platform/core/dates.h"
+#include "registry/marking/age_synchronisation.h"
+#include "registry/marking/herd_structure.h"
+#include "registry/marking/passport_marking.h"
+#include "registry/marking/tests/marking_fixture.h"
+
+namespace vx::registry::marking::testing {
+namespace {
+
+using namespace dct;
+
+const int32_t kToday = makeDate(12, 10, 2026);
+
+class HerdToolsTest : public MarkingTest {
+protected:
+    void SetUp() override {
+        MarkingTest::SetUp();
+        clock::fix(kToday, 1);
+    }
+    void TearDown() override {
+        clock::useRealTime();
+        MarkingTest::TearDown();
+    }
+    Lines ages() {
+        Lines out;
+        run([&] {
+            Set(PASPORT);
+            while (Next(PASPORT))
+                out.push_back(PAS->VOZRASTG.value().plain() + " " + PAS->VOZRASTM.value().plain() + " " +
+                              PAS->VOZRASTD.value().plain());
+        });
+        return out;
+    }
+    Lines notes(bool farms) {
+        Lines out;
+        run([&] {
+            if (farms) {
+                Set(FERMA);
+                while (Next(FERMA)) out.push_back(FER->PRIM.str());
+            } else {
+                Set(HOZ);
+                while (Next(HOZ)) out.push_back(HOZ->PRIM.str());
+            }
+        });
+        return out;
+    }
+};
+
+TEST_F(HerdToolsTest, AgeSynchronisationStoresTheAgeOfEveryPassportAndSaysSo) {
+    Animal a;
+    std::vector<Animal> animals;
+    for (int birth : {kToday - 365, kToday - 364, kToday - 31, kToday, kToday + 10, 0}) {
+        a.birth = birth;
+        a.holding = birth == 0 ? 7 : 1;  // every holding counts
+        animals.push_back(a);
+    }
+    addAnimals(animals);
+    run([] {
+        Set(PASPORT);
+        while (Next(PASPORT)) {
+            PAS->VOZRASTG = 9;
+            Put(PASPORT);
+        }
+    });
+    run(synchroniseAges);
+    EXPECT_EQ(ages(), (Lines{"1 0 0", "0 11 29", "0 1 0", "0 0 0", "0 0 -10", "0 0 0"}));
+    EXPECT_EQ(shown(), (Lines{"Синхронизация возраста животных: Синхронизация возраста животных проведена!"}));
+}
+
+TEST_F(HerdToolsTest, TheStructureCountsPerGroupInOwnAccumulatorsAndSummariesGoToTheNotes) {
+    addGroup(12, "Тёлки");
+    addGroup(11, "Коровы");
+    addGroup(31, "Овцы");
+    addGroup(2500, "Прочие");
+    addGroup(-3, "Особые");
+    addGroup(40, "Телята");
+    std::vector<Animal> animals;
+    for (int group : {11, 12, 11, 0, 2500, -3}) animals.push_back({1, 1, "", 1, group});
+    animals.push_back({1, 2, "", 1, 31});
+    animals.push_back({1, 1, "", 1, 12, 0, "Падёж"});  // disposed of, still counted
+    for (int n = 0; n < 3; ++n) animals.push_back({2, 1, "", 1, 11});
+    addAnimals(animals);
+    addHolding(1, "Хозяйство");
+    addHolding(2, "");
+    addFarm(1, 1, "Центр");
+    addFarm(1, 2, "");
+    addFarm(1, 1, std::string(2990, 'x'));  // a second farm under the same numbers, its note nearly full
+    glo::IDHOZ = 1;
+    glo::IDFERM = 1;
+    glo::HOZNAME = "Заря";
+    glo::FERNAME = "Центральная";
+    glo::DM[10] = {7, 7, 7, 7, 7};
+
+    HerdStructure s;
+    run([&] { s = countHerdStructure(); });
+    EXPECT_EQ(s.tooltip,
+              "Структура поголовья:\n\n[Заря][Центральная]\n\n"
+              "[    2] Тёлки\n-----------------------------------\n"
+              "[    2] Коровы\n-----------------------------------\n"
+              "[    1] Прочие\n-----------------------------------\n"
+              "[    1] Особые\n-----------------------------------\n");
+    EXPECT_EQ(s.farmSummary.str(), "10.12.2026  [    2] Тёлки [    2] Коровы [    1] Прочие [    1] Особые");
+    EXPECT_EQ(s.holdingSummary.str(),
+              "10.12.2026  [    2] Тёлки [    2] Коровы [    1] Овцы [    1] Прочие [    1] Особые");
+    EXPECT_EQ(glo::DM[10][0], 7);  // the shared accumulators are left alone
+
+    Byte holdingNoteDone = 0;
+    run([&] { appendHerdSummaries(s, holdingNoteDone); });
+    run([&] { appendHerdSummaries(s, holdingNoteDone); });
+    EXPECT_EQ(holdingNoteDone, 1);
+    const std::string farmLine = s.farmSummary.str();
+    const Lines farms = notes(true);
+    EXPECT_EQ(farms[0], "Центр\n" + farmLine + "\n" + farmLine);
+    EXPECT_EQ(farms[1], "");
+    EXPECT_EQ(farms[2], (std::string(2990, 'x') + "\n" + farmLine).substr(0, 3000));
+    EXPECT_EQ(notes(false), (Lines{"Хозяйство\n" + s.holdingSummary.str(), ""}));
+}
+
+TEST_F(HerdToolsTest, AFarmWithoutPassportsHasOnlyTheHeadingAndTheDate) {
+    addGroup(11, "Коровы");
+    addAnimals({{1, 2, "", 1, 11}});
+    glo::IDHOZ = 1;
+    glo::IDFERM = 1;
+    HerdStructure s;
+    run([&] { s = countHerdStructure(); });
+    EXPECT_EQ(s.tooltip, "Структура поголовья:\n\n[][]\n\n");
+    EXPECT_EQ(s.farmSummary.str(), "10.12.2026");
+    EXPECT_EQ(s.holdingSummary.str(), "10.12.2026  [    1] Коровы");
+}
+
+TEST_F(HerdToolsTest, WholeFileToolsLeaveTheThreadsBuffersAndReadingPositionAlone) {
+    addGroup(11, "Коровы");
+    addAnimals({{1, 1, "N1", 1, 11}, {1, 1, "N2", 1, 11, 0, "", 0, 0, "", 0, 100}, {1, 1, "N3", 1, 11, 0, "", 0, 0, "", 0, 100}});
+    glo::IDHOZ = 1;
+    glo::IDFERM = 1;
+    run([] {
+        Set(PASPORT);
+        ASSERT_TRUE(Next(PASPORT));
+        ASSERT_TRUE(Next(PASPORT));
+        POL->IDPOL = 99;
+        runMarking(4, MarkingPath::List);
+        runMarking(7, MarkingPath::List);
+        runMarking(4, MarkingPath::List);
+        synchroniseAges();
+        countHerdStructure();
+        EXPECT_EQ(PAS->IDANIM.str(), "N2");
+        EXPECT_EQ(PAS->CHEK, 0);
+        EXPECT_TRUE(PAS->VOZRASTG.isZero());
+        EXPECT_EQ(POL->IDPOL.toInt(), 99);
+        ASSERT_TRUE(Next(PASPORT));
+        EXPECT_EQ(PAS->IDANIM.str(), "N3");
+        EXPECT_EQ(PAS->CHEK, 1);  // the next read sees what the tools wrote
+        EXPECT_FALSE(PAS->VOZRASTG.isZero());
+    });
+}
+
+}  // namespace
+}  // namespace vx::registry::marking::testing

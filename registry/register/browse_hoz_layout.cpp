@@ -1,0 +1,182 @@
+#include "registry/register/browse_hoz_layout.h"
+
+#include "app/globals.h"
+#include "dictionary/names.h"
+#include "platform/ui/layout.h"
+#include "registry/register/register_marking.h"
+
+namespace vx::registry {
+
+using namespace dct;
+using ui::ColumnGroup;
+using ui::ListColumn;
+
+namespace {
+
+void editButtons(ui::LayoutBuilder& b, const std::string& suffix, const char* insertTip, const char* changeTip,
+                 const char* deleteTip) {
+    b.button("?INSERT" + suffix, "", "spis_plus.ico").setTooltip(insertTip);
+    b.button("?CHANGE" + suffix, "", "spis_edit.ico").setTooltip(changeTip);
+    b.button("?DELETE" + suffix, "", "spis_minus.ico").setTooltip(deleteTip);
+}
+
+void holdingsAndFarms(ui::LayoutBuilder& b) {
+    b.column([&] {
+        b.list("?BROWSE:1", 8).setWidth(46).stretch();
+        b.row([&] { editButtons(b, ":3", "Добавить", "Редактировать", "Удалить"); });
+        b.list("?LIST", 8).setWidth(46).stretch();
+        b.row([&] { editButtons(b, "", "Добавить", "Редактировать", "Удалить"); });
+    });
+}
+
+void passportPanel(ui::LayoutBuilder& b) {
+    b.prompt("[Паспорт]", "?STRING1:2");
+    b.display("?PAS:FIO", PAS->FIO, "@s40").setTooltip("Владелец");
+    b.display("?PAS:ADRES", PAS->ADRES, "@s40").setTooltip("Адрес (частный сектор)");
+    b.display("?IDANIM", glo::IDANIM, "@s15").setTooltip("Инвентарный номер животного");
+    b.display("?ANI:NAME", ANI->NAME, "@s20").setTooltip("Наименование животного");
+    b.display("?POL:NAME", POL->NAME, "@s20").setTooltip("Наименование поло-возрастной группы");
+}
+
+void tools(ui::LayoutBuilder& b) {
+    b.row([&] {
+        b.button("?PRINT", "", "p_print.ico").setTooltip("Список животных по условию");
+        b.button("?PRINT:4", "", "printN.ico").setTooltip("Список ЛПХ [+животные]");
+        b.button("?BUTTON20", "", "spis_cloc_new.ico").setTooltip("Синхронизировать возраст");
+        b.button("?BUTTON33", "", "tabstop.ico").setTooltip("[Обновить экран] или [По ширине содержимого]");
+        b.button("?QUERY", "", "zoomD.ico").setTooltip("Запрос по условию");
+    });
+    b.display("?TASKBOL", glo::TASKBOL, "@s30");
+}
+
+void search(ui::LayoutBuilder& b) {
+    b.sheet("?CURRENTTAB", [&] {
+        b.tab("?TAB:2", "По iD", [&] {
+            b.row([&] {
+                b.button("?BUTTON32", "", "struct_bd.ico").setTooltip("[Структура поголовья]");
+                b.dropList("?SP_FIELD", glo::SP_FIELD,
+                           "|Произвольный|По фамилии|По адресу|По № животного|По № корпуса|По № группы|По наим.группы")
+                    .setTooltip("Поле для поиска")
+                    .stretch();
+            });
+            b.row([&] {
+                b.button("?BUTTON26", "", "plus_flt.ICO").setTooltip("Применить фильтр");
+                b.button("?BUTTON27", "", "del_flt.ICO").setTooltip("Удалить фильтр");
+                b.button("?BUTTON28", "", "hand_flt.ICO").setTooltip("Сформировать фильтр");
+                b.prompt("[Табло поиска]", "?STRING1:4");
+            });
+            b.text("?GLO:FILTER", glo::GLO_FILTER, 2).stretch();
+        });
+    });
+}
+
+void animals(ui::LayoutBuilder& b, Str& marking) {
+    b.column([&] {
+        b.list("?LIST:2", 16).stretch();
+        b.row([&] {
+            editButtons(b, ":2", "Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт");
+            b.dropCombo("?VUDELIT", marking, "@s80", markingEntries())
+                .setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n")
+                .stretch();
+        });
+    }).stretch();
+}
+
+void measures(ui::LayoutBuilder& b) {
+    b.column([&] {
+        b.prompt("[Ветеринарно-профилактические мероприятия]", "?STRING1");
+        b.list("?LIST:3", 6).setTooltip("Browsing Records").stretch();
+        b.row([&] {
+            b.button("?PRINT:2", "", "p_print.ico").setTooltip("Паспорт животного +\nпрофилактические мероприятия");
+            editButtons(b, ":4", "", "", "");
+            b.button("?BUTTON24", "", "vpo.ico").setTooltip("[Справочник профилактических мероприятий]");
+            b.button("?BUTTON23", "", "vpo_karta.ico").setTooltip("[Типовая карты профилактических мероприятий]");
+        });
+    }).stretch();
+    b.column([&] {
+        b.prompt("[Ветеринарно-диагностические мероприятия]", "?STRING2");
+        b.list("?LIST:4", 6).stretch();
+        b.row([&] {
+            b.button("?PRINT:3", "", "p_print.ico").setTooltip("Паспорт животного +\nдиагностические мероприятия");
+            editButtons(b, ":5", "Добавить", "Редактировать", "Удалить");
+            b.button("?BUTTON22", "", "vdi_karta.ico").setTooltip("[Типовая карты диагностических мероприятий]");
+            b.button("?BUTTON25", "", "vdi.ico").setTooltip("[Справочник диагностических мероприятий]");
+        });
+    }).stretch();
+}
+
+void fontControls(ui::LayoutBuilder& b) {
+    b.row([&] {
+        b.check("?FONTG", "Ж", glo::FONTG);
+        b.spin("?SPIW", glo::SPIW, "@n2", Decimal(4), Decimal(14));
+        b.check("?FONTN", "Н", glo::FONTN);
+    });
+}
+
+void columns(ui::Window& w) {
+    w.as<ui::ListControl>("?BROWSE:1")
+        ->change()
+        .setColumns({ListColumn("iD", "@n_2b", 4).right(), ListColumn("Хозяйство (поселение)", "@s40", 40)});
+    w.as<ui::ListControl>("?LIST")->change().setColumns(
+        {ListColumn("iD", "@n_2b", 4).right(), ListColumn("Ферма (населённый пункт)", "@s40", 30),
+         ListColumn("Хозяйство (поселение)", "@s30", 20)});
+    ui::ListModel& animals = w.as<ui::ListControl>("?LIST:2")->change();
+    animals.setColumns({ListColumn("Инвентарный №", "@s15", 15).withIcons(),
+                        ListColumn("Дата рождения", "@d6.b", 10).withIcons(),
+                        ListColumn("ФИО", "@s40", 25),
+                        ListColumn("Адрес (частный сектор)", "@s40", 25),
+                        ListColumn("Лет", "@n2b", 3).right(),
+                        ListColumn("Месяцев", "@n2b", 3).right(),
+                        ListColumn("Дней", "@n2b", 3).right(),
+                        ListColumn("Вид", "@s20", 12),
+                        ListColumn("Поло-возрастная", "@s20", 14),
+                        ListColumn("Причина", "@s11", 11),
+                        ListColumn("№ акта", "@P<<<<<<<<<<<<<<P", 8).right(),
+                        ListColumn("Дата", "@d6.b", 10),
+                        ListColumn("Уникум", "@n_12b", 8).right(),
+                        ListColumn("iD вид животного", "@n4b", 4).right(),
+                        ListColumn("ID поло-возрастной группы", "@n4b", 4).right(),
+                        ListColumn("Корпус", "@n_2b", 3).right(),
+                        ListColumn("Группа", "@n_3b", 3).right(),
+                        ListColumn("Наименование группы", "@s30", 20)});
+    animals.addGroup(ColumnGroup{"Владелец", 2, 2});
+    animals.addGroup(ColumnGroup{"Возраст животного", 4, 3});
+    animals.addGroup(ColumnGroup{"Выбытие животного", 9, 3});
+    w.as<ui::ListControl>("?LIST:3")->change().setColumns(
+        {ListColumn("Дата мероприятия", "@d6.b", 10).withIcons(), ListColumn("Наименование мероприятия", "@s28", 24),
+         ListColumn("№ описи", "@s30", 10), ListColumn("Дата описи", "@d6.b", 10),
+         ListColumn("№ акта", "@n_7b", 7).right(), ListColumn("Дата акта", "@d6.b", 10),
+         ListColumn("Инв. № животного", "@s15", 12), ListColumn("Уникум", "@n_12b", 8).right()});
+    w.as<ui::ListControl>("?LIST:4")->change().setColumns(
+        {ListColumn("Дата мероприятия", "@d6.b", 10).withIcons(), ListColumn("Наименование мероприятия", "@s30", 24),
+         ListColumn("№ ведомости", "@n_6b", 6).right(), ListColumn("Дата", "@d6.b", 10),
+         ListColumn("№ экспертизы", "@s30", 10), ListColumn("Дата экспертизы", "@d6.b", 10),
+         ListColumn("Уникум", "@n_12b", 8).right(), ListColumn("Инв. номер животного", "@s15", 12),
+         ListColumn("Реагировало положительно", "@n3", 3).right()});
+}
+
+}  // namespace
+
+void layoutBrowsehoz(ui::Window& w, Str& marking) {
+    w.setCaption("Учёт поголовья, планирование мероприятий, выполнение");
+    w.setIcon("baran.ico");
+    w.setFont(ui::FontSpec{"Arial CYR"});
+    w.setResize(ui::ResizeStrategy::Resize);
+    ui::LayoutBuilder b(w);
+    b.column([&] {
+        b.row([&] {
+            holdingsAndFarms(b);
+            b.column([&] {
+                passportPanel(b);
+                tools(b);
+                search(b);
+            });
+            animals(b, marking);
+        }).stretch();
+        b.row([&] { measures(b); }).stretch();
+        fontControls(b);
+    }).stretch();
+    columns(w);
+}
+
+}  // namespace vx::registry

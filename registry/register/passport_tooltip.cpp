@@ -1,0 +1,54 @@
+#include "registry/register/passport_tooltip.h"
+
+#include "app/globals.h"
+#include "dictionary/names.h"
+#include "platform/core/picture.h"
+#include "platform/core/text.h"
+
+namespace vx::registry {
+
+using namespace dct;
+
+namespace {
+
+constexpr const char* kGap = "   ";
+
+std::string holdingAndFarm() { return "[" + clip(glo::HOZNAME.str()) + "] [" + clip(glo::FERNAME.str()) + "]"; }
+
+}  // namespace
+
+std::string initialAnimalTooltip() {
+    return "Ctrl+Лкм   - выделить/снять выделение\n"
+           "Shift+Лкм - выделить по виду животных, половозрасту\n"
+           "Alt+Лкм    - снять выделение по виду животных, половозрасту";
+}
+
+std::string animalListTooltip() {
+    return "Список животных: " + holdingAndFarm() + "\n\n[Выбрать любую колонку для сортировки]";
+}
+
+std::string passportCard() {
+    const auto line = [](const char* label, std::string_view value) { return label + std::string(kGap) + upper(value); };
+    const std::string lines[] = {
+        "Оперативный паспорт животного",
+        "",
+        "[Уникальный №]    " + std::to_string(PAS->ID),
+        line("[Инвентарный №] ", PAS->IDANIM.str()),
+        line("[Владелец животного] ", PAS->FIO.str()),
+        line("[Адрес] ", PAS->ADRES.str()),
+        line("[Вид животного] ", ANI->NAME.str()),
+        line("[Поло-возрастная группа]", POL->NAME.str()),
+        line("[Дата рождения(учета)] ", format(Value(PAS->DATAROG), "@d6.")),
+        line("[Кличка] ", PAS->KLICH.str()),
+        line("[Причина выбытия] ", PAS->PRICH.str()),
+        line("[№ акта выбытия] ", PAS->AKTNOMER.str()),
+        line("[Дата акта выбытия] ", format(Value(PAS->AKTDATA), "@d6.")),
+        "",
+        "В списоке животных: " + holdingAndFarm(),
+    };
+    std::string card;
+    for (const std::string& l : lines) card += (card.empty() ? "" : "\r\n") + l;
+    return card;
+}
+
+}  // namespace vx::registry

@@ -1,0 +1,15 @@
+#pragma once
+// The animal list's tooltips: the first one, the list heading with the current
+// holding and farm, and the passport card of the current animal (CHEKTIP = 1).
+
+#include <string>
+
+namespace vx::registry {
+
+std::string initialAnimalTooltip();
+// From HOZNAME and FERNAME.
+std::string animalListTooltip();
+// From the PASPORT, ANIMVID and POLVOZ records and HOZNAME, FERNAME.
+std::string passportCard();
+
+}  // namespace vx::registry

@@ -1,0 +1,15 @@
+#pragma once
+// Browsehoz, the register: holdings, the farms of the current holding, the
+// passports of the current farm and the preventive and diagnostic measures of
+// the current animal. Every event of the holdings, farms and animal lists copies
+// their current rows into the program's current-context globals. The scheme and
+// card windows of its buttons are started by name from `windows` on a new thread;
+// a window not registered there is not started.
+
+#include "app/script/procedure_registry.h"
+
+namespace vx::registry {
+
+void Browsehoz(const script::ProcedureRegistry& windows);
+
+}  // namespace vx::registry

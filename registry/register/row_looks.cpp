@@ -1,0 +1,30 @@
+#include "registry/register/row_looks.h"
+
+#include "platform/core/text.h"
+
+namespace vx::registry {
+
+bool actNumberSet(std::string_view aktnomer) {
+    const std::string text = leftJustify(aktnomer);
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        if (c != '0') return true;
+    }
+    return false;
+}
+
+int birthDateStyle(const dct::PASPORTRecord& p) {
+    if (p.AKTDATA > 0 || actNumberSet(p.AKTNOMER.str())) return 1;
+    if (clip(p.PRICH.str()) == "Несанкцион") return 4;
+    return 0;
+}
+
+bool preventiveOverdue(const dct::VPORecord& v, std::int32_t today) { return v.DATATASK < today && v.AKTDATA == 0; }
+
+bool diagnosticOverdue(const dct::VDIRecord& v, std::int32_t today) {
+    return v.DATATASK < today && v.AKTDATA == 0 && v.DEKSP == 0;
+}
+
+bool diagnosticDone(const dct::VDIRecord& v) { return v.AKTDATA > 0 || v.DEKSP > 0; }
+
+}  // namespace vx::registry
