@@ -34,6 +34,7 @@ TEST_F(RegisterTest, ListsFollowTheirParentsAndCopyTheContext) {
     // A holding without farms: no farm of the first one stays current.
     PLAY(h->click("?BROWSE:1", 2));
     EXPECT_TRUE(rows("?LIST").empty());
+    EXPECT_TRUE(rows("?LIST:2").empty());
     EXPECT_EQ(glo::IDHOZ.value().plain(), "2");
     EXPECT_EQ(glo::IDFERM.value().plain(), "0");
     EXPECT_EQ(clip(glo::FERNAME.str()), "");
