@@ -7,37 +7,69 @@
 namespace vx::registry::testing {
 namespace {
 
+// The animal globals as "IDHOZ IDFERM IDANIM IDVIDANIM IDPOL DATAROG IDKORP IDGRUPPA IDNGRUPPA".
+std::string animalContext() {
+    return glo::IDHOZ.value().plain() + " " + glo::IDFERM.value().plain() + " " + clip(glo::IDANIM.str()) + " " +
+           glo::IDVIDANIM.value().plain() + " " + glo::IDPOL.value().plain() + " " + std::to_string(glo::DATAROG) +
+           " " + glo::IDKORP.value().plain() + " " + glo::IDGRUPPA.value().plain() + " " + clip(glo::IDNGRUPPA.str());
+}
+
+std::string holdingAndFarm() {
+    return glo::IDHOZ.value().plain() + " " + clip(glo::HOZNAME.str()) + " / " + glo::IDFERM.value().plain() + " " +
+           clip(glo::FERNAME.str());
+}
+
 TEST_F(RegisterTest, ListsFollowTheirParentsAndCopyTheContext) {
     addHolding(1, "Первое");
     addHolding(2, "Второе");
+    addHolding(3, "Третье");
     addFarm(1, 1, "Ферма А");
     addFarm(1, 2, "Ферма Б");
+    addFarm(2, 5, "Ферма В");
     addPassport(1, 1, 1, "A-1", [] { dct::PAS->FIO = "Иванов"; });
-    addPassport(1, 1, 2, "A-2", [] { dct::PAS->FIO = "Петров"; });
+    addPassport(1, 1, 2, "A-2", [] {
+        dct::PAS->FIO = "Петров";
+        dct::PAS->VIDANIM = 3;
+        dct::PAS->IDPOL = 31;
+        dct::PAS->DATAROG = 80000;
+        dct::PAS->KORP = 4;
+        dct::PAS->GRUPPA = 12;
+        dct::PAS->NGRUPPA = "Дойное";
+    });
     PLAY(h->start("Browsehoz"));
-    EXPECT_EQ(rows("?BROWSE:1").size(), 2u);
+    EXPECT_EQ(rows("?BROWSE:1").size(), 3u);
     EXPECT_EQ(rows("?LIST"), (Lines{"1|Ферма А|Первое", "2|Ферма Б|Первое"}));
     EXPECT_EQ(rows("?LIST:2").size(), 2u);
-    EXPECT_EQ(clip(glo::IDANIM.str()), "A-1");
+    EXPECT_EQ(holdingAndFarm(), "1 Первое / 1 Ферма А");
+    EXPECT_EQ(animalContext(), "1 1 A-1 0 0 0 0 0 ");
+
+    // The row clicked is the row every handler sees: panel and globals alike.
     PLAY(h->click("?LIST:2", 2));
-    EXPECT_EQ(clip(glo::IDANIM.str()), "A-2");
+    EXPECT_EQ(animalContext(), "1 1 A-2 3 31 80000 4 12 Дойное");
     PLAY(h->expectValue("?PAS:FIO", "Петров"));
     PLAY(h->expectValue("?IDANIM", "A-2"));
+    PLAY(h->key("?LIST:2", "Up"));
+    EXPECT_EQ(animalContext(), "1 1 A-1 0 0 0 0 0 ");
 
     // A farm without animals leaves none of another farm in the context.
+    PLAY(h->click("?LIST:2", 2));
     PLAY(h->click("?LIST", 2));
     EXPECT_TRUE(rows("?LIST:2").empty());
-    EXPECT_EQ(glo::IDFERM.value().plain(), "2");
-    EXPECT_EQ(glo::IDHOZ.value().plain(), "1");
-    EXPECT_EQ(clip(glo::IDANIM.str()), "0");
+    EXPECT_EQ(holdingAndFarm(), "1 Первое / 2 Ферма Б");
+    EXPECT_EQ(animalContext(), "1 2 0 0 0 0 0 0 ");
+    PLAY(h->expectValue("?PAS:FIO", ""));
 
-    // A holding without farms: no farm of the first one stays current.
+    // Another holding: its first farm becomes current.
     PLAY(h->click("?BROWSE:1", 2));
+    EXPECT_EQ(rows("?LIST"), (Lines{"5|Ферма В|Второе"}));
+    EXPECT_EQ(holdingAndFarm(), "2 Второе / 5 Ферма В");
+
+    // A holding without farms: no farm and no animal of another one stays current.
+    PLAY(h->click("?BROWSE:1", 3));
     EXPECT_TRUE(rows("?LIST").empty());
     EXPECT_TRUE(rows("?LIST:2").empty());
-    EXPECT_EQ(glo::IDHOZ.value().plain(), "2");
-    EXPECT_EQ(glo::IDFERM.value().plain(), "0");
-    EXPECT_EQ(clip(glo::FERNAME.str()), "");
+    EXPECT_EQ(holdingAndFarm(), "3 Третье / 0 ");
+    EXPECT_EQ(animalContext(), "3 0 0 0 0 0 0 0 ");
 }
 
 ui::Outcome noFormOpen(headless::Harness& h) {
