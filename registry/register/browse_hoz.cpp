@@ -109,10 +109,10 @@ public:
         return Level::Benign;
     }
 
+    // The start folder comes back before the placement is written and the files close.
     Level Kill() override {
-        const Level level = abc::WindowManager::Kill();
         glo::restoreStartFolder();
-        return level;
+        return abc::WindowManager::Kill();
     }
 
     void SetAlerts() override {
