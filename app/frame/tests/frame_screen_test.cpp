@@ -25,6 +25,7 @@
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/user_input.h"
 #include "platform/ui/window.h"
 
 namespace vx::frame {
@@ -251,6 +252,13 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
         ASSERT_TRUE(pumpUntil([&] { return openWindow(window.name) != nullptr; })) << window.name;
         keepPicture(frontEnd, *openWindow(window.name), window.name + ".png");
     }
+
+    // The register's query form, as its button opens it.
+    ui::Window& register_ = *openWindow("Browsehoz");
+    ASSERT_TRUE(ui::input::press(register_, register_.control("?QUERY")->id()));
+    frontEnd.loop().requestStep();
+    ASSERT_TRUE(pumpUntil([] { return openWindow("QueryForm") != nullptr; }));
+    keepPicture(frontEnd, *openWindow("QueryForm"), "QueryForm.png");
 
     ui::desktop().closeDown();
     frontEnd.loop().requestStep();

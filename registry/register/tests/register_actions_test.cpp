@@ -106,6 +106,19 @@ TEST_F(RegisterTest, ClosingGoesBackToTheStartFolder) {
     EXPECT_EQ(std::filesystem::current_path(), dir);
 }
 
+TEST_F(RegisterTest, ANewSearchModeEmptiesTheSearchValueAndTheMarkingComboShowsItsFocus) {
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->type("?GLO:FILTER", "Иванов"));
+    EXPECT_EQ(clip(glo::GLO_FILTER.str()), "Иванов");
+    PLAY(h->choose("?SP_FIELD", "По фамилии"));
+    EXPECT_TRUE(glo::GLO_FILTER.blank());
+    PLAY(h->expectValue("?GLO:FILTER", ""));
+
+    EXPECT_EQ(h->find("?VUDELIT")->icon(), "OK_help.ICO");
+    PLAY(h->focus("?VUDELIT"));
+    EXPECT_EQ(h->find("?VUDELIT")->icon(), "krug_ch.gif");
+}
+
 class RegisterQueryTest : public RegisterTest {
 protected:
     void SetUp() override {
