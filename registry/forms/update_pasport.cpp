@@ -77,7 +77,7 @@ public:
             PAS->VOZRASTG = age.years;
             PAS->VOZRASTM = age.months;
             PAS->VOZRASTD = age.days;
-            glo::VV = Decimal(clock::today()) - Decimal(PAS->DATAROG);
+            glo::VV = PAS->DATAROG == 0 ? Decimal() : Decimal(clock::today()) - Decimal(PAS->DATAROG);
             glo::GG = age.years;
             glo::MM = age.months;
             glo::DD = age.days;

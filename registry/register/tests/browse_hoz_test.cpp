@@ -72,6 +72,35 @@ TEST_F(RegisterTest, ListsFollowTheirParentsAndCopyTheContext) {
     EXPECT_EQ(animalContext(), "3 0 0 0 0 0 0 0 ");
 }
 
+// A form runs on the register's thread and reads into the same record buffers; a
+// form left without saving must leave the register's rows as they were.
+TEST_F(RegisterTest, AFormLeftWithoutSavingLeavesTheRowsAndTheContextAsTheyWere) {
+    addHolding(1, "Первое");
+    addHolding(2, "Второе");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1", [] { dct::PAS->FIO = "Иванов"; });
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->press("?CHANGE"));
+    PLAY(h->type("?FER:IDHOZ", "2"));
+    PLAY(h->expectValue("?HOZ:NAME", "Второе"));
+    PLAY(h->answer("Yes"));
+    PLAY(h->press("?CANCEL"));
+    PLAY(h->expectClosed("Updateferma"));
+    PLAY(h->click("?LIST", 1));
+    EXPECT_EQ(holdingAndFarm(), "1 Первое / 1 Луговая");
+    EXPECT_EQ(rows("?LIST"), (Lines{"1|Луговая|Первое"}));
+
+    PLAY(h->press("?CHANGE:2"));
+    PLAY(h->type("?PAS:FIO", "Петров"));
+    PLAY(h->answer("Yes"));
+    PLAY(h->press("?CANCEL"));
+    PLAY(h->expectClosed("Updatepasport"));
+    PLAY(h->expectValue("?PAS:FIO", "Иванов"));
+    PLAY(h->click("?LIST:2", 1));
+    EXPECT_EQ(animalContext(), "1 1 A-1 0 0 0 0 0 ");
+    PLAY(h->expectRow("?LIST:2", 1, "A-1||Иванов"));
+}
+
 ui::Outcome noFormOpen(headless::Harness& h) {
     for (const char* form : {"Updatehoz", "Updateferma", "Updatepasport"})
         if (ui::Outcome o = h.expectClosed(form); !o) return o;

@@ -14,6 +14,15 @@ namespace {
 
 using namespace dct;
 
+void setActContext() {
+    glo::NAKT = "12";
+    glo::NEKSP = "3";
+    glo::NVEDJPIS = "7";
+    glo::DAKT = 80000;
+    glo::DEKSP = 80001;
+    glo::DVEDOPIS = 80002;
+}
+
 void expectNoActContext() {
     EXPECT_TRUE(glo::NAKT.blank() && glo::NEKSP.blank() && glo::NVEDJPIS.blank());
     EXPECT_EQ(glo::DAKT + glo::DEKSP + glo::DVEDOPIS, 0);
@@ -23,12 +32,7 @@ TEST_F(RegisterTest, OpeningStartsFromNoHoldingFarmAnimalOrAct) {
     glo::IDHOZ = 9;
     glo::IDFERM = 4;
     glo::IDANIM = "X-9";
-    glo::NAKT = "12";
-    glo::NEKSP = "3";
-    glo::NVEDJPIS = "7";
-    glo::DAKT = 80000;
-    glo::DEKSP = 80001;
-    glo::DVEDOPIS = 80002;
+    setActContext();
     PLAY(h->start("Browsehoz"));
     EXPECT_EQ(glo::IDHOZ.value(), Decimal());
     EXPECT_EQ(glo::IDFERM.value(), Decimal());
@@ -54,12 +58,7 @@ TEST_F(RegisterTest, SchemeAndCardButtonsStartTheirWindowsOnThreadsOfTheirOwn) {
 
 TEST_F(RegisterTest, TheDiagnosticCardButtonClearsActStatementAndExpertiseOnFocus) {
     PLAY(h->start("Browsehoz"));
-    glo::NAKT = "12";
-    glo::NEKSP = "3";
-    glo::NVEDJPIS = "7";
-    glo::DAKT = 80000;
-    glo::DEKSP = 80001;
-    glo::DVEDOPIS = 80002;
+    setActContext();
     PLAY(h->focus("?BUTTON22"));
     expectNoActContext();
 }
