@@ -110,13 +110,13 @@ public:
         return Level::Benign;
     }
 
-    // The start folder comes back before the placement is written and the files close.
     Byte Run(int number, Byte request) override {
         const KeptRows kept(number);
         return abc::WindowManager::Run(number, request);
     }
     using abc::WindowManager::Run;
 
+    // The start folder comes back before the placement is written and the files close.
     Level Kill() override {
         glo::restoreStartFolder();
         return abc::WindowManager::Kill();
