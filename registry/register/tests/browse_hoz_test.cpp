@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
+#include "platform/core/picture.h"
 #include "platform/core/text.h"
 #include "registry/register/tests/register_fixture.h"
 
@@ -70,6 +71,38 @@ TEST_F(RegisterTest, ListsFollowTheirParentsAndCopyTheContext) {
     EXPECT_TRUE(rows("?LIST:2").empty());
     EXPECT_EQ(holdingAndFarm(), "3 Третье / 0 ");
     EXPECT_EQ(animalContext(), "3 0 0 0 0 0 0 0 ");
+}
+
+TEST_F(RegisterTest, MeasureListsShowTheCurrentAnimalsRecordsByMeasureThenDate) {
+    addHolding(1, "Первое");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1");
+    addPassport(1, 1, 2, "A-2");
+    struct Measure {
+        int animal, task, date;
+    } measures[] = {{1, 20, 80010}, {2, 10, 80001}, {1, 10, 80030}, {1, 20, 80005}, {1, 10, 80020}};
+    for (const Measure& m : measures) {
+        addPreventive(1, 1, m.animal, [&] {
+            dct::VPO->IDTASK = Decimal::fromMantissa(m.task, 1);
+            dct::VPO->DATATASK = m.date;
+        });
+        addDiagnostic(1, 1, m.animal, [&] {
+            dct::VDI->IDTASK = Decimal::fromMantissa(m.task, 1);
+            dct::VDI->DATATASK = m.date;
+        });
+    }
+    PLAY(h->start("Browsehoz"));
+    const auto dates = [this](const char* list) {
+        Lines out;
+        for (const std::string& row : rows(list)) out.push_back(row.substr(0, row.find('|')));
+        return out;
+    };
+    const Lines first = {formatDate(80020), formatDate(80030), formatDate(80005), formatDate(80010)};
+    EXPECT_EQ(dates("?LIST:3"), first);
+    EXPECT_EQ(dates("?LIST:4"), first);
+    PLAY(h->click("?LIST:2", 2));
+    EXPECT_EQ(dates("?LIST:3"), Lines{formatDate(80001)});
+    EXPECT_EQ(dates("?LIST:4"), Lines{formatDate(80001)});
 }
 
 // A form runs on the register's thread and reads into the same record buffers; a
