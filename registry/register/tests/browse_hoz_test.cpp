@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "platform/core/picture.h"
 #include "platform/core/text.h"
+#include "platform/ui/user_input.h"
 #include "registry/register/tests/register_fixture.h"
 
 namespace vx::registry::testing {
@@ -103,6 +104,33 @@ TEST_F(RegisterTest, MeasureListsShowTheCurrentAnimalsRecordsByMeasureThenDate) 
     PLAY(h->click("?LIST:2", 2));
     EXPECT_EQ(dates("?LIST:3"), Lines{formatDate(80001)});
     EXPECT_EQ(dates("?LIST:4"), Lines{formatDate(80001)});
+}
+
+TEST_F(RegisterTest, AColumnTitleResortsItsListUntilTheSortIsRestored) {
+    addHolding(1, "Яблоневое");
+    addHolding(2, "Берёзовое");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1", [] { dct::PAS->FIO = "Сидоров"; });
+    addPassport(1, 1, 2, "A-2", [] { dct::PAS->FIO = "Антонов"; });
+    addPassport(1, 1, 3, "A-3", [] { dct::PAS->FIO = "Петров"; });
+    PLAY(h->start("Browsehoz"));
+    ui::Window& w = *h->current();
+    const auto firstCells = [this](const char* list) {
+        Lines out;
+        for (const std::string& row : rows(list)) out.push_back(row.substr(0, row.find('|')));
+        return out;
+    };
+    PLAY(ui::input::clickHeader(w, w.idOf("?LIST:2"), 2));
+    PLAY(h->settle());
+    EXPECT_EQ(firstCells("?LIST:2"), (Lines{"A-2", "A-3", "A-1"}));
+    PLAY(ui::input::clickHeader(w, w.idOf("?BROWSE:1"), 1));
+    PLAY(h->settle());
+    EXPECT_EQ(firstCells("?BROWSE:1"), (Lines{"2", "1"}));
+    // Once more descending, and a third time back to the key order.
+    PLAY(ui::input::clickHeader(w, w.idOf("?LIST:2"), 2));
+    PLAY(ui::input::clickHeader(w, w.idOf("?LIST:2"), 2));
+    PLAY(h->settle());
+    EXPECT_EQ(firstCells("?LIST:2"), (Lines{"A-1", "A-2", "A-3"}));
 }
 
 // A form runs on the register's thread and reads into the same record buffers; a

@@ -118,6 +118,18 @@ TEST_F(RegisterTest, ANewSearchModeEmptiesTheSearchValueAndTheMarkingComboShowsI
     EXPECT_EQ(h->find("?VUDELIT")->icon(), "krug_ch.gif");
 }
 
+TEST_F(RegisterTest, TwoRegistersKeepTheirOwnMarkingChoice) {
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->start("Browsehoz"));
+    ASSERT_EQ(h->windowsOf("Browsehoz").size(), 2u);
+    EXPECT_NE(h->windowsOf("Browsehoz")[0]->thread(), h->windowsOf("Browsehoz")[1]->thread());
+    PLAY(h->window("Browsehoz", 1));
+    PLAY(h->choose("?VUDELIT", "Alt+1 - установить/снят выделение [Молодняк]"));
+    PLAY(h->expectValue("?VUDELIT", "Alt+1 - установить/снят выделение [Молодняк]"));
+    PLAY(h->window("Browsehoz", 2));
+    PLAY(h->expectValue("?VUDELIT", "Не выделять животных"));
+}
+
 class RegisterQueryTest : public RegisterTest {
 protected:
     void SetUp() override {
