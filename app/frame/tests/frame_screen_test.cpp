@@ -25,7 +25,6 @@
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/desktop.h"
-#include "platform/ui/user_input.h"
 #include "platform/ui/window.h"
 
 namespace vx::frame {
@@ -253,12 +252,6 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
         keepPicture(frontEnd, *openWindow(window.name), window.name + ".png");
     }
 
-    // The register's query form, as its button opens it.
-    ui::Window& register_ = *openWindow("Browsehoz");
-    ASSERT_TRUE(ui::input::press(register_, register_.control("?QUERY")->id()));
-    frontEnd.loop().requestStep();
-    ASSERT_TRUE(pumpUntil([] { return openWindow("QueryForm") != nullptr; }));
-    keepPicture(frontEnd, *openWindow("QueryForm"), "QueryForm.png");
 
     ui::desktop().closeDown();
     frontEnd.loop().requestStep();
