@@ -21,7 +21,7 @@ void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
     const SchemeFieldNames& n = k.fields;
     w.setCaption(k.formCaption);
     w.setIcon("medic.ico");
-    w.setResize(ui::ResizeStrategy::Surface);
+    w.setResize(ui::ResizeStrategy::None);
     ui::LayoutBuilder b(w);
     const auto entry = [&](const char* field, const char* prompt, ui::Binding var, const char* picture,
                            const char* tip) {

@@ -35,7 +35,7 @@ std::vector<ListColumn> columnsOf(const SchemeKind& k) {
 void layoutSchemeList(ui::Window& w, const SchemeKind& k) {
     w.setCaption(k.listCaption);
     w.setIcon("medic.ico");
-    w.setResize(ui::ResizeStrategy::Resize);
+    w.setResize(k.listResize);
     ui::LayoutBuilder b(w);
     const auto speciesName = [&] {
         b.display("?ANI:NAME", ANI->NAME, "@s20").setTooltip("Наименование животного");

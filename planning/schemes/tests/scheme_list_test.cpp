@@ -64,6 +64,27 @@ TEST_F(SchemeListTest, TheDiagnosticChoiceSetsTheMeasureIdWhenTheButtonGetsTheFo
     EXPECT_EQ(glo::IDBOL.value(), Decimal(99));
 }
 
+TEST_F(SchemeListTest, TheExcelKeysAskForATemplateAndGoOnWithTheHeldPathWhenCancelled) {
+    glo::NPDF = "/нет/справка.xls";
+    PLAY(h->start("BrwtaskVPO"));
+    PLAY(h->file(""));
+    PLAY(h->key("?BROWSE:1", "Alt+P"));
+    EXPECT_EQ(glo::NPDF.str(), "/нет/справка.xls");
+    PLAY(h->window("BrwtaskVPO"));
+    PLAY(h->focus("?INSERT:3"));
+    PLAY(h->file("/нет/список.xls"));
+    PLAY(h->key("", "Alt+X"));
+    EXPECT_EQ(glo::NAMEFILE.str(), "/нет/список.xls");
+    const Lines shown = messages();
+    ASSERT_EQ(shown.size(), 6u);
+    EXPECT_EQ(shown[0], "Выбор файла Шаблон Справка.xls: ");
+    EXPECT_NE(shown[1].find("Workbooks.Open(\"/нет/справка.xls\")"), std::string::npos) << shown[1];
+    EXPECT_EQ(shown[2], "Экспорт в Excel: Экспорт в Excel завершен!");
+    EXPECT_EQ(shown[3], "Список животных с незапланированными мероприятиями: ");
+    EXPECT_NE(shown[4].find("Workbooks.Open(\"/нет/список.xls\")"), std::string::npos) << shown[4];
+    EXPECT_EQ(shown[5], "Экспорт в Excel: Экспорт в Excel завершен!");
+}
+
 class PickerTest : public SchemeListTest {
 protected:
     void SetUp() override {
