@@ -16,6 +16,7 @@
 #include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/sheet/CellFlags.hpp>
 #include <com/sun/star/sheet/FormulaResult.hpp>
 #include <com/sun/star/sheet/XCellRangeAddressable.hpp>
@@ -49,14 +50,6 @@ using css::uno::UNO_QUERY_THROW;
 OUString u(const std::string& s) { return OUString(s.data(), static_cast<sal_Int32>(s.size()), RTL_TEXTENCODING_UTF8); }
 std::string utf8(const OUString& s) { return OUStringToOString(s, RTL_TEXTENCODING_UTF8).getStr(); }
 
-OUString fileUrl(const std::string& path) {
-    OUString url;
-    const std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
-    if (osl::FileBase::getFileURLFromSystemPath(u(absolute), url) != osl::FileBase::E_None)
-        throw std::runtime_error("bad path: " + path);
-    return url;
-}
-
 css::beans::PropertyValue property(const char* name, const css::uno::Any& value) {
     css::beans::PropertyValue p;
     p.Name = OUString::createFromAscii(name);
@@ -72,7 +65,7 @@ css::uno::Sequence<css::beans::PropertyValue> properties(std::initializer_list<c
 
 Reference<css::sheet::XSpreadsheet> firstSheet(const Document& doc) {
     const Reference<css::sheet::XSpreadsheetDocument> book(doc, UNO_QUERY);
-    if (!book.is()) throw std::runtime_error("no workbook is open");
+    if (!book.is()) throw std::runtime_error("книга не открыта");
     const Reference<css::container::XIndexAccess> sheets(book->getSheets(), UNO_QUERY_THROW);
     return Reference<css::sheet::XSpreadsheet>(sheets->getByIndex(0), UNO_QUERY_THROW);
 }
@@ -122,8 +115,16 @@ std::string numberOrDate(const Document& doc, const Reference<css::table::XCell>
 
 }  // namespace
 
+OUString fileUrl(const std::string& path) {
+    OUString url;
+    const std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
+    if (osl::FileBase::getFileURLFromSystemPath(u(absolute), url) != osl::FileBase::E_None)
+        throw std::runtime_error("путь к файлу записан неверно");
+    return url;
+}
+
 Document loadHidden(const std::string& path, bool asTemplate) {
-    if (!std::filesystem::is_regular_file(path)) throw std::runtime_error("file not found: " + path);
+    if (!std::filesystem::is_regular_file(path)) throw std::runtime_error("файл не найден");
     const Reference<css::frame::XComponentLoader> loader(officeDesktop(), UNO_QUERY_THROW);
     const css::uno::Sequence<css::beans::PropertyValue> args = properties({
         property("Hidden", css::uno::Any(true)),
@@ -131,8 +132,15 @@ Document loadHidden(const std::string& path, bool asTemplate) {
         property("MacroExecutionMode", css::uno::Any(sal_Int16(0))),
         property("UpdateDocMode", css::uno::Any(sal_Int16(0))),
     });
-    Document doc = loader->loadComponentFromURL(fileUrl(path), "_blank", 0, args);
-    if (!doc.is()) throw std::runtime_error("cannot open " + path);
+    Document doc;
+    try {
+        doc = loader->loadComponentFromURL(fileUrl(path), "_blank", 0, args);
+    } catch (const css::lang::DisposedException&) {
+        throw;
+    } catch (const css::uno::Exception& e) {
+        throw std::runtime_error("LibreOffice не может открыть этот файл (" + utf8(e.Message) + ")");
+    }
+    if (!doc.is()) throw std::runtime_error("LibreOffice не может открыть этот файл");
     return doc;
 }
 
@@ -197,6 +205,10 @@ void showDocument(const Document& doc, long seq) {
                              properties({property("FilterName", css::uno::Any(OUString::createFromAscii(book ? "calc8" : "writer8")))}));
         return;
     }
+    if (officeHeadless())
+        throw std::runtime_error(officeHasGui() ? "нет экрана, на котором можно показать документ"
+                                                : "установленный LibreOffice без графического интерфейса не может показать "
+                                                  "документ; установите пакеты libreoffice-calc и libreoffice-writer");
     const Reference<css::frame::XModel> model(doc, UNO_QUERY_THROW);
     const Reference<css::frame::XFrame> frame = model->getCurrentController()->getFrame();
     const Reference<css::awt::XWindow> window = frame->getContainerWindow();
