@@ -48,6 +48,7 @@ void ExcelTemplate::addRowBelow(std::int64_t row) {
 std::string ExcelTemplate::read(std::string_view cell) { return control_.get(cellProperty(cell)); }
 
 void ExcelTemplate::finish(std::string_view caption, std::string_view text) {
+    control_.flush();
     if (failed()) return;
     if (!caption.empty() || !text.empty()) ui::messageBox(caption, text);
     show();

@@ -106,6 +106,35 @@ TEST_F(ExcelTemplateCells, DecimalsReadBackExactly) {
     EXPECT_TRUE(messages().empty());
 }
 
+// Writes and inserts are sent in blocks; the sheet must still be what the calls
+// one by one would have made of it.
+TEST_F(ExcelTemplateCells, RowsAddedOneUnderAnotherLandWhereTheCallsPutThem) {
+    const fs::path file = makeTemplate(kXlsx);
+    long control = 0;
+    ASSERT_TRUE(play([&] {
+        ExcelTemplate x;
+        control = x.control().number();
+        x.open(file.string());
+        for (int n = 1; n <= 3; ++n) {
+            const std::int64_t row = 16 + n;
+            x.setNumber(ExcelTemplate::cell("A", row), std::int64_t{n});
+            x.setText(ExcelTemplate::cell("B", row), "животное " + std::to_string(n));
+            x.addRowBelow(row);
+            if (n == 2) x.setText("D20", "под итогом");  // the total row, before it moves once more
+        }
+        const std::pair<const char*, const char*> cells[] = {
+            {"A17", "1"}, {"B17", "животное 1"}, {"A18", "2"},     {"A19", "3"}, {"B19", "животное 3"},
+            {"A20", ""},  {"A21", "Итого"},      {"D21", "под итогом"}, {"C1", "Итого"},
+        };
+        for (const auto& [cell, text] : cells) EXPECT_EQ(x.read(cell), text) << cell;
+        x.show();
+    }));
+    EXPECT_TRUE(messages().empty());
+    const fs::path shown = testing::shownDocument(control, "ods");
+    for (int row : {18, 19, 20}) EXPECT_TRUE(testing::rowLook(shown, row).bold) << row;
+    EXPECT_FALSE(testing::rowLook(shown, 21).bold);
+}
+
 TEST_F(ExcelTemplateCells, AFillStopsAtItsFirstFailureAndItsWorkbookGoes) {
     const fs::path file = makeTemplate(kXlsx);
     const int documents = testing::openDocuments();

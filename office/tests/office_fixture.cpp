@@ -66,6 +66,7 @@ void makeTemplate(const std::filesystem::path& file, const std::string& filterNa
     const Reference<css::sheet::XSpreadsheet> sheet = sheetOf(doc);
     Reference<css::text::XText>(sheet->getCellByPosition(0, 0), UNO_QUERY_THROW)->setString(u("Отчёт"));
     Reference<css::text::XText>(sheet->getCellByPosition(0, 17), UNO_QUERY_THROW)->setString(u("Итого"));
+    sheet->getCellByPosition(2, 0)->setFormula("=A18");
 
     const Reference<css::table::XCell> date = sheet->getCellByPosition(1, 0);
     date->setValue(43529);  // 05.03.2019

@@ -7,8 +7,8 @@
 
 namespace vx::office::testing {
 
-// A template: "Отчёт" in A1, the date 05.03.2019 in B1, a formatted data row 17
-// (bold, yellow, 1 cm high), "Итого" in A18.
+// A template: "Отчёт" in A1, the date 05.03.2019 in B1, "=A18" in C1, a formatted
+// data row 17 (bold, yellow, 1 cm high), "Итого" in A18.
 void makeTemplate(const std::filesystem::path& file, const std::string& filterName);
 
 struct RowLook {

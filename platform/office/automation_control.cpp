@@ -7,6 +7,7 @@
 #include <com/sun/star/util/XCloseable.hpp>
 
 #include "platform/office/cell_address.h"
+#include "platform/office/cell_batch.h"
 #include "platform/office/command_text.h"
 #include "platform/office/desktop_opener.h"
 #include "platform/office/formula_text.h"
@@ -53,6 +54,8 @@ struct AutomationControl::Session {
     bool asTemplate = false;
     std::string file;
     Document document;
+    Sheet sheet;
+    std::optional<CellBatch> held;
     std::optional<int> selectedRow;
     std::string navigated;
     bool visible = false;
@@ -132,7 +135,10 @@ void AutomationControl::invoke(std::string_view text) {
         const bool book = command->kind == CommandKind::OpenWorkbook;
         if (s.kind != (book ? ServerKind::Spreadsheet : ServerKind::WordProcessor)) break;
         s.file = command->argument;
-        return attempt(text, [&] { s.document = loadHidden(command->argument, book && s.asTemplate); });
+        return attempt(text, [&] {
+            s.document = loadHidden(command->argument, book && s.asTemplate);
+            if (book) s.held.emplace(s.sheet = firstSheet(s.document));
+        });
     }
     case CommandKind::SelectRow:
         if (s.kind != ServerKind::Spreadsheet) break;
@@ -142,7 +148,9 @@ void AutomationControl::invoke(std::string_view text) {
     case CommandKind::InsertAtSelection:
         if (s.kind != ServerKind::Spreadsheet) break;
         if (!s.selectedRow) return fail(text, "строка не выделена");
-        return attempt(text, [&] { insertRowAt(s.document, *s.selectedRow); });
+        if (!s.held) return fail(text, "книга не открыта");
+        if (!s.held->canHoldInsert(*s.selectedRow) && !sendHeld()) return;
+        return s.held->insertRow(*s.selectedRow, text);
     case CommandKind::CellValue: break;
     }
     fail(text, "команда не для сервера " + inQuotes(className_));
@@ -153,18 +161,18 @@ void AutomationControl::set(std::string_view property, const CellInput& value) {
     const auto at = cellOf(property);
     if (session_->kind != ServerKind::Spreadsheet) return fail(property, "команда не для сервера " + inQuotes(className_));
     if (const auto* why = std::get_if<std::string>(&at)) return fail(property, *why);
-    const CellAddress cell = std::get<CellAddress>(at);
-    const Document& doc = session_->document;
-    attempt(property, [&] {
-        if (const auto* text = std::get_if<std::string>(&value)) {
-            if (isFormula(*text)) setCellFormula(doc, cell, serverFormula(*text));
-            else setCellText(doc, cell, *text);
-        } else if (const auto* d = std::get_if<Decimal>(&value)) {
-            setCellNumber(doc, cell, toServerNumber(*d));
-        } else {
-            setCellNumber(doc, cell, static_cast<double>(std::get<std::int64_t>(value)));
-        }
-    });
+    if (!session_->held) return fail(property, "книга не открыта");
+    CellValue v;
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        v.kind = isFormula(*text) ? CellValue::Kind::Formula : CellValue::Kind::Text;
+        v.text = v.kind == CellValue::Kind::Formula ? serverFormula(*text) : *text;
+    } else {
+        v.kind = CellValue::Kind::Number;
+        v.number = std::holds_alternative<Decimal>(value) ? toServerNumber(std::get<Decimal>(value))
+                                                          : static_cast<double>(std::get<std::int64_t>(value));
+    }
+    if (!session_->held->canHold(v) && !sendHeld()) return;
+    session_->held->write(std::get<CellAddress>(at), std::move(v), property);
 }
 
 std::string AutomationControl::get(std::string_view property) {
@@ -178,8 +186,12 @@ std::string AutomationControl::get(std::string_view property) {
         fail(property, *why);
         return {};
     }
+    if (!session_->held) {
+        fail(property, "книга не открыта");
+        return {};
+    }
     std::string result;
-    attempt(property, [&] { result = cellText(session_->document, std::get<CellAddress>(at)); });
+    if (sendHeld()) attempt(property, [&] { result = cellText(session_->document, session_->sheet, std::get<CellAddress>(at)); });
     return result;
 }
 
@@ -193,12 +205,21 @@ void AutomationControl::setMember(std::string_view member, int value) {
         // The browser would fail at the navigation itself.
         const std::string reason = openOnDesktop(s.navigated, number_);
         if (!reason.empty()) fail("Navigate(" + s.navigated + ")", reason);
-    } else if (s.document.is()) {
+    } else if (s.document.is() && sendHeld()) {
         attempt("Visible", [&] {
             showDocument(s.document, number_);
             s.visible = true;
         });
     }
 }
+
+bool AutomationControl::sendHeld() {
+    if (failed_ || !session_->held || session_->held->empty()) return !failed_;
+    const std::string command = session_->held->firstCommand();
+    attempt(command, [&] { session_->held->flush(); });
+    return !failed_;
+}
+
+void AutomationControl::flush() { sendHeld(); }
 
 }  // namespace vx::office

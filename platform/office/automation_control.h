@@ -50,6 +50,10 @@ public:
     std::string get(std::string_view property);
     // The member "Visible": 1 brings the server's document into view.
     void setMember(std::string_view member, int value);
+    // Cell writes and row inserts are held back and sent in blocks (before any
+    // read and before Visible); this sends them now, so that a failure among them
+    // is known before the caller reports success.
+    void flush();
 
     // Whether a call has failed (and the operation stopped).
     bool failed() const { return failed_; }
@@ -58,6 +62,7 @@ private:
     struct Session;
     void fail(std::string_view call, const std::string& reason);
     void failWithoutServer(const std::string& reason);
+    bool sendHeld();
     template <typename Step>
     void attempt(std::string_view call, Step&& step);
 
