@@ -35,8 +35,9 @@ SheetCells unplannedAnimalsSheet(MeasureKind kind, const Decimal& measureId, con
 
 // Alt+P and Alt+X: a template chosen in a file dialog (a cancelled dialog goes on
 // with the path NPDF or NAMEFILE holds) is filled, the completion message comes,
-// and the workbook is brought into view, unsaved. Alt+X lists the animals without
-// IDTASK of species IDVIDANIM under the heading TASNAME.
+// and the workbook is brought into view, unsaved; a fill that fails stops with the
+// office layer's message instead. Alt+X lists the animals without IDTASK of
+// species IDVIDANIM under the heading TASNAME.
 void printSchemeReference(MeasureKind kind);
 void printUnplannedAnimals(MeasureKind kind);
 

@@ -75,14 +75,13 @@ TEST_F(SchemeListTest, TheExcelKeysAskForATemplateAndGoOnWithTheHeldPathWhenCanc
     PLAY(h->file("/нет/список.xls"));
     PLAY(h->key("", "Alt+X"));
     EXPECT_EQ(glo::NAMEFILE.str(), "/нет/список.xls");
+    // A template that does not open is told about, and the fill stops there.
     const Lines shown = messages();
-    ASSERT_EQ(shown.size(), 6u);
+    ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[0], "Выбор файла Шаблон Справка.xls: ");
-    EXPECT_NE(shown[1].find("Workbooks.Open(\"/нет/справка.xls\")"), std::string::npos) << shown[1];
-    EXPECT_EQ(shown[2], "Экспорт в Excel: Экспорт в Excel завершен!");
-    EXPECT_EQ(shown[3], "Список животных с незапланированными мероприятиями: ");
-    EXPECT_NE(shown[4].find("Workbooks.Open(\"/нет/список.xls\")"), std::string::npos) << shown[4];
-    EXPECT_EQ(shown[5], "Экспорт в Excel: Экспорт в Excel завершен!");
+    EXPECT_NE(shown[1].find("/нет/справка.xls"), std::string::npos) << shown[1];
+    EXPECT_EQ(shown[2], "Список животных с незапланированными мероприятиями: ");
+    EXPECT_NE(shown[3].find("/нет/список.xls"), std::string::npos) << shown[3];
 }
 
 class PickerTest : public SchemeListTest {
