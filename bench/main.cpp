@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "bench/fixture.h"
 #include "bench/marking_cases.h"
+#include "bench/office_cases.h"
 #include "bench/register_cases.h"
 #include "bench/scheme_cases.h"
 #include "bench/store_cases.h"
@@ -28,6 +29,7 @@ int main() {
         registerCases(fx);
         markingCases(fx);
         schemeCases(fx);
+        officeCases(fx);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vetrix-bench: %s\n", e.what());
         return 1;

@@ -51,6 +51,8 @@ void openDocument(std::string_view path) {
     }
 }
 
-void showInBrowser(std::string_view path) { runOne("InternetExplorer.Application", "Navigate(" + std::string(path) + ")"); }
+void showInBrowser(std::string_view path) { runInBrowser("Navigate(" + std::string(path) + ")"); }
+
+void runInBrowser(std::string_view command) { runOne("InternetExplorer.Application", std::string(command)); }
 
 }  // namespace vx::office

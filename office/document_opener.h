@@ -19,5 +19,7 @@ void openDocument(std::string_view path);
 
 // "InternetExplorer.Application": Navigate(path), the path without quotes, then Visible.
 void showInBrowser(std::string_view path);
+// The same with the command text already made ("Navigate(" + path + ")").
+void runInBrowser(std::string_view command);
 
 }  // namespace vx::office

@@ -21,6 +21,7 @@ ExcelTemplate::ExcelTemplate() {
     glo::FEQOLE = static_cast<Long>(control_.number());
     control_.setCreate("Excel.Application");
     control_.setReportException(true);
+    control_.setOpenAsTemplate(true);
 }
 
 void ExcelTemplate::open(std::string_view path) {
@@ -47,6 +48,8 @@ void ExcelTemplate::addRowBelow(std::int64_t row) {
 std::string ExcelTemplate::read(std::string_view cell) { return control_.get(cellProperty(cell)); }
 
 void ExcelTemplate::finish(std::string_view caption, std::string_view text) {
+    control_.flush();
+    if (failed()) return;
     if (!caption.empty() || !text.empty()) ui::messageBox(caption, text);
     show();
 }

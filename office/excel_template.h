@@ -4,6 +4,11 @@
 // workbook is still hidden, and the filled workbook comes into view after the
 // message is closed. Nothing is saved; the template file is only read.
 //
+// The fill stops at its first failure (a template that does not open, a bad
+// cell): one message names the file and the reason, every later call does
+// nothing, and finish() shows neither the completion message nor the workbook.
+// Callers end their loops when failed() says so.
+//
 // A template carries one formatted data row; addRowBelow(ROW1) makes room for the
 // next data row and moves whatever lies below (totals, signatures) down by one.
 
@@ -36,15 +41,18 @@ public:
     // Rows("row + 1").Select, then the insert that copies the format of the row above.
     void addRowBelow(std::int64_t row);
 
-    // The cell's value as text: "" when empty, numbers in plain digits with a point,
-    // dates as dd.mm.yyyy.
+    // The cell's value as text: "" when empty (and after a failure), numbers in
+    // plain digits with a point (exact for up to 15 significant digits), dates as dd.mm.yyyy.
     std::string read(std::string_view cell);
 
     // The caller's completion message (skipped when the caption and the text are
     // empty), then Visible = 1; the control is released when the filler goes.
+    // Nothing at all once the fill has failed.
     void finish(std::string_view caption, std::string_view text);
     // Visible = 1 with no message.
     void show();
+
+    bool failed() const { return control_.failed(); }
 
     AutomationControl& control() { return control_; }
 

@@ -13,9 +13,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   xvfb xauth
   libreoffice-dev
+  fonts-dejavu-core
 )
-# The office server: the GUI-less packages only where no LibreOffice is installed,
-# so a desktop user's full LibreOffice is never replaced.
+# The office server (and the maker of the manual's PDF): the GUI-less packages only
+# where no LibreOffice is installed, so a desktop user's full LibreOffice is never replaced.
 for app in calc writer; do
   if dpkg-query -W -f='${Status}' "libreoffice-$app" 2>/dev/null | grep -q 'install ok installed'; then
     packages+=("libreoffice-$app")

@@ -6,6 +6,7 @@
 #include "app/frame/frame_layout.h"
 #include "app/frame/frame_starts.h"
 #include "app/globals.h"
+#include "office/document_opener.h"
 #include "platform/abc/window_manager.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
@@ -109,7 +110,15 @@ private:
         else if (item == item::kHelpContents) ui::desktop().help(ui::HelpRequest::Contents);
         else if (item == item::kHelpSearch) ui::desktop().help(ui::HelpRequest::Search);
         else if (item == item::kHelpOnHelp) ui::desktop().help(ui::HelpRequest::HelpOnHelp);
-        // The manual ("Инструкция") opens through the office layer, which is not there yet.
+        else if (item == item::kManual) showManual();
+    }
+
+    // The manual lies in the start folder; the browser shows it and the frame goes on.
+    static void showManual() {
+        if (!glo::PUTK.str().ends_with('/')) glo::PUTK = glo::PUTK.str() + "/";
+        glo::NPDF = glo::PUTK.str() + "Instr.pdf";
+        glo::CMD = "Navigate(" + glo::NPDF.str() + ")";
+        office::runInBrowser(glo::CMD.str());
     }
 
     // The history button is meant for the window the user works in: it goes to

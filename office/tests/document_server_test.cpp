@@ -5,35 +5,33 @@
 #include <filesystem>
 #include <fstream>
 
-#include "office/tests/office_env.h"
 #include "office/tests/office_fixture.h"
-#include "platform/office/automation_control.h"
+#include "office/tests/office_play.h"
 
 namespace vx::office {
 namespace {
 
 namespace fs = std::filesystem;
+using DocumentServers = testing::OfficePlay;
 
-// The last control made is the one whose number names the record of what it showed.
-long nextControlNumber() { return AutomationControl().number() + 1; }
-
-TEST(DocumentOpener, OpensEachKindWithItsServer) {
-    const fs::path dir = fs::temp_directory_path() / "vetrix-opener";
+TEST_F(DocumentServers, WordAndSpreadsheetFilesOpenAsThemselvesAndComeIntoView) {
+    const fs::path dir = fs::temp_directory_path() / ("vetrix-opener-" + std::to_string(nextControl()));
     fs::create_directories(dir);
     const fs::path rtf = dir / "акт осмотра.rtf";
     std::ofstream(rtf) << "{\\rtf1\\ansi Akt}";
-    const FailureReporter previous =
-        setFailureReporter([](std::string_view, std::string_view text) { ADD_FAILURE() << text; });
+    const fs::path xls = dir / "план.xls";
+    testing::makeTemplate(xls, "MS Excel 97");
 
-    long n = nextControlNumber();
-    openDocument(rtf.string());
-    EXPECT_TRUE(fs::exists(testing::shownFolder() / ("shown-" + std::to_string(n) + ".odt")));
-
-    n = nextControlNumber();
-    openDocument("/home/u/Мои документы/скан (1).pdf  ");
-    EXPECT_EQ(testing::fileBytes(testing::shownFolder() / ("navigated-" + std::to_string(n) + ".txt")),
-              "/home/u/Мои документы/скан (1).pdf");
-    setFailureReporter(previous);
+    const long first = nextControl();
+    ASSERT_TRUE(play([&] {
+        openDocument(rtf.string());
+        openDocument(xls.string() + "  ");
+    }));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(fs::exists(testing::shownDocument(first, "odt")));
+    EXPECT_TRUE(fs::exists(testing::shownDocument(first + 1, "ods")));
+    EXPECT_TRUE(testing::openAsItself(rtf));
+    EXPECT_TRUE(testing::openAsItself(xls));
     fs::remove_all(dir);
 }
 

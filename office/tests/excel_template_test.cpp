@@ -3,78 +3,76 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <vector>
 
-#include "office/tests/office_env.h"
 #include "office/tests/office_fixture.h"
+#include "office/tests/office_play.h"
 
 namespace vx::office {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::shownFolder;
+using testing::OfficePlay;
 
 struct Format {
     const char* extension;
     const char* filter;
 };
 
-class ExcelTemplateFill : public ::testing::TestWithParam<Format> {
+const Format kXlsx{"xlsx", "Calc MS Excel 2007 XML"};
+
+class TemplateFolder : public OfficePlay {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vetrix-template-" + std::string(GetParam().extension));
+    fs::path makeTemplate(const Format& format) {
+        dir = fs::temp_directory_path() / ("vetrix-template-" + std::to_string(nextControl()));
         fs::remove_all(dir);
         fs::create_directories(dir);
-        file = dir / ("шаблон отчёта." + std::string(GetParam().extension));
-        testing::makeTemplate(file, GetParam().filter);
-        previous = setFailureReporter([this](std::string_view, std::string_view text) { reports.emplace_back(text); });
+        const fs::path file = dir / ("шаблон отчёта." + std::string(format.extension));
+        testing::makeTemplate(file, format.filter);
+        return file;
     }
-    void TearDown() override {
-        setFailureReporter(previous);
-        fs::remove_all(dir);
-    }
-    fs::path dir, file;
-    std::vector<std::string> reports;
-    FailureReporter previous;
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir;
 };
 
-TEST_P(ExcelTemplateFill, FillsACopyAddsFormattedRowsAndLeavesTheTemplateAlone) {
+class ExcelTemplateFill : public TemplateFolder, public ::testing::WithParamInterface<Format> {};
+
+TEST_P(ExcelTemplateFill, FillsAnUntitledCopyWithFormattedRowsAndLeavesTheTemplateAlone) {
+    const fs::path file = makeTemplate(GetParam());
     const std::string before = testing::fileBytes(file);
     ASSERT_FALSE(before.empty());
-    long number = 0;
-    {
+    long control = 0;
+    ASSERT_TRUE(play([&] {
         ExcelTemplate x;
-        number = x.control().number();
+        control = x.control().number();
         x.open(file.string() + "   ");
         x.setText("A2", "Стадо\r\nфермы  ");
-        x.setNumber(ExcelTemplate::cell("C", 17), *Decimal::parse("12.3456"));
-        x.setNumber("D17", std::int64_t{7});
-        x.setText("E17", "=ЕСЛИ(C17>10,5;\"много\";\"мало\")");
+        x.setNumber(ExcelTemplate::cell("C", 17), *Decimal::parse("8"));
+        x.setNumber("D17", std::int64_t{6});
+        x.setText("E17", "=ЕСЛИ(C17>0;D17/C17*100;)");
         x.addRowBelow(17);
         x.setText("B18", "вторая");
+        x.setText("E18", "=ЕСЛИ(C18>0;D18/C18*100;)");
         x.addRowBelow(18);
         x.setNumber("C19", *Decimal::parse("-0.0001"));
-        x.setText("F19", "=ОКРУГЛ(C17*2;1)");
+        x.setText("F19", "=ОКРУГЛ(C17*1,55;1)");
 
-        EXPECT_EQ(x.read("A1"), "Отчёт");
-        EXPECT_EQ(x.read("A2"), "Стадо\nфермы");
-        EXPECT_EQ(x.read("C17"), "12.3456");
-        EXPECT_EQ(x.read("D17"), "7");
-        EXPECT_EQ(x.read("E17"), "много");
-        EXPECT_EQ(x.read("B18"), "вторая");
-        EXPECT_EQ(x.read("C19"), "-0.0001");
-        EXPECT_EQ(x.read("F19"), "24.7");
-        EXPECT_EQ(x.read("A20"), "Итого");
-        x.setText("D17", "");
-        EXPECT_EQ(x.read("D17"), "");
-        x.finish("", "");
-        EXPECT_FALSE(x.control().failed());
-    }
-    EXPECT_TRUE(reports.empty());
+        const std::pair<const char*, const char*> cells[] = {
+            {"A1", "Отчёт"}, {"B1", "05.03.2019"}, {"A2", "Стадо\nфермы"}, {"C17", "8"},     {"D17", "6"},
+            {"E17", "75"},   {"B18", "вторая"},    {"E18", "0"},           {"C19", "-0.0001"}, {"F19", "12.4"},
+            {"A20", "Итого"},
+        };
+        for (const auto& [cell, text] : cells) EXPECT_EQ(x.read(cell), text) << cell;
+        x.setText("A2", "");
+        EXPECT_EQ(x.read("A2"), "");
+        x.finish("Экспорт в Excel", "Экспорт в Excel завершен!");
+        EXPECT_FALSE(x.failed());
+    }));
+    EXPECT_EQ(messages(), (std::vector<std::string>{"Экспорт в Excel: Экспорт в Excel завершен!"}));
     EXPECT_EQ(testing::fileBytes(file), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "a lock file was left";
+    EXPECT_FALSE(testing::openAsItself(file));
 
-    const fs::path shown = shownFolder() / ("shown-" + std::to_string(number) + ".ods");
+    const fs::path shown = testing::shownDocument(control, "ods");
     ASSERT_TRUE(fs::exists(shown));
     const testing::RowLook data = testing::rowLook(shown, 17);
     EXPECT_TRUE(data.bold);
@@ -89,9 +87,74 @@ TEST_P(ExcelTemplateFill, FillsACopyAddsFormattedRowsAndLeavesTheTemplateAlone) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ExcelTemplateFill,
-                         ::testing::Values(Format{"xlsx", "Calc MS Excel 2007 XML"}, Format{"xls", "MS Excel 97"},
-                                           Format{"ods", "calc8"}),
+                         ::testing::Values(kXlsx, Format{"xls", "MS Excel 97"}, Format{"ods", "calc8"}),
                          [](const auto& info) { return std::string(info.param.extension); });
+
+using ExcelTemplateCells = TemplateFolder;
+
+TEST_F(ExcelTemplateCells, DecimalsReadBackExactly) {
+    const fs::path file = makeTemplate(kXlsx);
+    const char* values[] = {"0.1", "-0.0001", "12.3456", "0.000001", "99999999999.9999", "123456789012345", "-7"};
+    ASSERT_TRUE(play([&] {
+        ExcelTemplate x;
+        x.open(file.string());
+        int row = 1;
+        for (const char* v : values) x.setNumber(ExcelTemplate::cell("D", row++), *Decimal::parse(v));
+        row = 1;
+        for (const char* v : values) EXPECT_EQ(x.read(ExcelTemplate::cell("D", row++)), v);
+    }));
+    EXPECT_TRUE(messages().empty());
+}
+
+// Writes and inserts are sent in blocks; the sheet must still be what the calls
+// one by one would have made of it.
+TEST_F(ExcelTemplateCells, RowsAddedOneUnderAnotherLandWhereTheCallsPutThem) {
+    const fs::path file = makeTemplate(kXlsx);
+    long control = 0;
+    ASSERT_TRUE(play([&] {
+        ExcelTemplate x;
+        control = x.control().number();
+        x.open(file.string());
+        for (int n = 1; n <= 3; ++n) {
+            const std::int64_t row = 16 + n;
+            x.setNumber(ExcelTemplate::cell("A", row), std::int64_t{n});
+            x.setText(ExcelTemplate::cell("B", row), "животное " + std::to_string(n));
+            x.addRowBelow(row);
+            if (n == 2) x.setText("D20", "под итогом");  // the total row, before it moves once more
+        }
+        const std::pair<const char*, const char*> cells[] = {
+            {"A17", "1"}, {"B17", "животное 1"}, {"A18", "2"},     {"A19", "3"}, {"B19", "животное 3"},
+            {"A20", ""},  {"A21", "Итого"},      {"D21", "под итогом"}, {"C1", "Итого"},
+        };
+        for (const auto& [cell, text] : cells) EXPECT_EQ(x.read(cell), text) << cell;
+        x.show();
+    }));
+    EXPECT_TRUE(messages().empty());
+    const fs::path shown = testing::shownDocument(control, "ods");
+    for (int row : {18, 19, 20}) EXPECT_TRUE(testing::rowLook(shown, row).bold) << row;
+    EXPECT_FALSE(testing::rowLook(shown, 21).bold);
+}
+
+TEST_F(ExcelTemplateCells, AFillStopsAtItsFirstFailureAndItsWorkbookGoes) {
+    const fs::path file = makeTemplate(kXlsx);
+    const int documents = testing::openDocuments();
+    const long control = nextControl();
+    ASSERT_TRUE(play([&] {
+        ExcelTemplate x;
+        x.open(file.string());
+        x.setText("A17", "первая");
+        x.setText("A0", "вне листа");
+        x.setText("A18", "после ошибки");
+        EXPECT_EQ(x.read("A17"), "");
+        x.finish("Экспорт в Excel", "Экспорт в Excel завершен!");
+        EXPECT_TRUE(x.failed());
+    }));
+    EXPECT_EQ(messages(), (std::vector<std::string>{"Ошибка автоматизации: Файл: " + file.string() +
+                                                    "|Причина: неверный адрес ячейки «A0»"
+                                                    "|Команда: Worksheets(1).Range(\"A0\").value"}));
+    EXPECT_FALSE(fs::exists(testing::shownDocument(control, "ods")));
+    EXPECT_EQ(testing::openDocuments(), documents);
+}
 
 }  // namespace
 }  // namespace vx::office

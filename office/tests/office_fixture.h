@@ -7,7 +7,8 @@
 
 namespace vx::office::testing {
 
-// A template: "Отчёт" in A1, a formatted data row 17 (bold, yellow, 30 high), "Итого" in A18.
+// A template: "Отчёт" in A1, the date 05.03.2019 in B1, "=A18" in C1, a formatted
+// data row 17 (bold, yellow, 1 cm high), "Итого" in A18.
 void makeTemplate(const std::filesystem::path& file, const std::string& filterName);
 
 struct RowLook {
@@ -15,8 +16,12 @@ struct RowLook {
     long background = 0;
     long height = 0;
 };
+// Column B of a row (from 1) of a workbook's first sheet.
 RowLook rowLook(const std::filesystem::path& workbook, int row);
 
-std::string fileBytes(const std::filesystem::path& file);
+// How many documents the office server holds open.
+int openDocuments();
+// Whether the server holds the file itself open (not an untitled copy of it).
+bool openAsItself(const std::filesystem::path& file);
 
 }  // namespace vx::office::testing

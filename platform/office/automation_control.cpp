@@ -7,6 +7,7 @@
 #include <com/sun/star/util/XCloseable.hpp>
 
 #include "platform/office/cell_address.h"
+#include "platform/office/cell_batch.h"
 #include "platform/office/command_text.h"
 #include "platform/office/desktop_opener.h"
 #include "platform/office/formula_text.h"
@@ -21,12 +22,9 @@ namespace {
 using rtl::OUString;
 using rtl::OUStringToOString;
 
-long lastNumber = 0;
+constexpr std::string_view kCaption = "Ошибка автоматизации";
 
-FailureReporter& reporter() {
-    static FailureReporter r = [](std::string_view caption, std::string_view text) { ui::messageBox(caption, text); };
-    return r;
-}
+long lastNumber = 0;
 
 enum class ServerKind { None, Spreadsheet, WordProcessor, Browser };
 
@@ -39,17 +37,25 @@ ServerKind serverOf(std::string_view className) {
 
 std::string utf8(const OUString& s) { return OUStringToOString(s, RTL_TEXTENCODING_UTF8).getStr(); }
 
-}  // namespace
+std::string inQuotes(std::string_view s) { return "«" + std::string(s) + "»"; }
 
-FailureReporter setFailureReporter(FailureReporter r) {
-    FailureReporter previous = std::move(reporter());
-    reporter() = std::move(r);
-    return previous;
+// The cell a property names, or why it names none.
+std::variant<CellAddress, std::string> cellOf(std::string_view property) {
+    const std::optional<Command> command = readCommand(property);
+    if (!command || command->kind != CommandKind::CellValue) return std::string("неизвестное свойство");
+    if (const std::optional<CellAddress> at = readCellAddress(command->argument)) return *at;
+    return "неверный адрес ячейки " + inQuotes(command->argument);
 }
+
+}  // namespace
 
 struct AutomationControl::Session {
     ServerKind kind = ServerKind::None;
+    bool asTemplate = false;
+    std::string file;
     Document document;
+    Sheet sheet;
+    std::optional<CellBatch> held;
     std::optional<int> selectedRow;
     std::string navigated;
     bool visible = false;
@@ -69,119 +75,151 @@ AutomationControl::~AutomationControl() {
 }
 
 void AutomationControl::setCreate(std::string_view className) {
+    if (failed_) return;
     className_ = std::string(className);
     session_->kind = serverOf(className);
-    if (session_->kind == ServerKind::None) fail("Create", "unknown server class \"" + className_ + "\"");
+    if (session_->kind == ServerKind::None) fail("Create", "неизвестный сервер " + inQuotes(className));
 }
 
 void AutomationControl::setReportException(bool on) { reportException_ = on; }
 
-void AutomationControl::fail(std::string_view call, std::string_view reason) {
-    // One report per control: a failed open would otherwise repeat for every cell that follows.
-    const bool first = !failed_;
+void AutomationControl::setOpenAsTemplate(bool on) { session_->asTemplate = on; }
+
+void AutomationControl::fail(std::string_view call, const std::string& reason) {
     failed_ = true;
-    if (!reportException_ || !first) return;
-    std::string text = "Ошибка при выполнении команды|";
-    text += call;
-    text += "|";
-    text += reason;
-    reporter()("Ошибка автоматизации", text);
+    if (!reportException_) return;
+    std::string text;
+    if (!session_->file.empty()) text = "Файл: " + session_->file + "|";
+    text += "Причина: " + reason + "|Команда: " + std::string(call);
+    ui::messageBox(kCaption, text);
 }
 
-namespace {
+void AutomationControl::failWithoutServer(const std::string& reason) {
+    failed_ = true;
+    if (!reportException_) return;
+    ui::messageBox(kCaption, "Нет офисного сервера: LibreOffice не удаётся запустить.|Причина: " + reason +
+                                 "|Установите LibreOffice (Calc и Writer) и повторите.");
+}
 
-// Runs a UNO step and turns its failure into a reason text; "" when it went well.
-template <typename F>
-std::string attempt(F&& step) {
+// Runs one server step; its failure ends the operation.
+template <typename Step>
+void AutomationControl::attempt(std::string_view call, Step&& step) {
     try {
         step();
-        return {};
-    } catch (const css::lang::DisposedException& e) {
-        forgetOfficeServer();
-        return "LibreOffice has been closed: " + utf8(e.Message);
+        return;
+    } catch (const OfficeUnavailable& e) {
+        failWithoutServer(e.what());
+        return;
+    } catch (const css::lang::DisposedException&) {
+        fail(call, "LibreOffice закрыт во время работы");
     } catch (const css::uno::Exception& e) {
-        return utf8(e.Message).empty() ? "LibreOffice refused the call" : utf8(e.Message);
+        fail(call, "LibreOffice не выполнил команду (" + utf8(e.Message) + ")");
     } catch (const std::exception& e) {
-        return e.what();
+        fail(call, e.what());
     }
 }
 
-}  // namespace
-
 void AutomationControl::invoke(std::string_view text) {
+    if (failed_) return;
     const std::optional<Command> command = readCommand(text);
     Session& s = *session_;
-    std::string reason;
-    if (!command) {
-        reason = "unknown command";
-    } else if (s.kind == ServerKind::Browser && command->kind == CommandKind::Navigate) {
+    if (!command) return fail(text, "неизвестная команда");
+    switch (command->kind) {
+    case CommandKind::Navigate:
+        if (s.kind != ServerKind::Browser) break;
+        s.file = command->argument;
         s.navigated = command->argument;
-    } else if (s.kind == ServerKind::Spreadsheet && command->kind == CommandKind::OpenWorkbook) {
-        reason = attempt([&] { s.document = loadHidden(command->argument, true); });
-    } else if (s.kind == ServerKind::WordProcessor && command->kind == CommandKind::OpenDocument) {
-        reason = attempt([&] { s.document = loadHidden(command->argument, false); });
-    } else if (s.kind == ServerKind::Spreadsheet && command->kind == CommandKind::SelectRow) {
-        s.selectedRow = readRowNumber(command->argument);
-        if (!s.selectedRow) reason = "bad row number";
-    } else if (s.kind == ServerKind::Spreadsheet && command->kind == CommandKind::InsertAtSelection) {
-        if (!s.selectedRow) reason = "no row is selected";
-        else reason = attempt([&] { insertRowAt(s.document, *s.selectedRow); });
-    } else {
-        reason = "the command is not for " + (className_.empty() ? std::string("this control") : className_);
+        return;
+    case CommandKind::OpenWorkbook:
+    case CommandKind::OpenDocument: {
+        const bool book = command->kind == CommandKind::OpenWorkbook;
+        if (s.kind != (book ? ServerKind::Spreadsheet : ServerKind::WordProcessor)) break;
+        s.file = command->argument;
+        return attempt(text, [&] {
+            s.document = loadHidden(command->argument, book && s.asTemplate);
+            if (book) s.held.emplace(s.sheet = firstSheet(s.document));
+        });
     }
-    if (!reason.empty()) fail(text, reason);
+    case CommandKind::SelectRow:
+        if (s.kind != ServerKind::Spreadsheet) break;
+        s.selectedRow = readRowNumber(command->argument);
+        if (!s.selectedRow) fail(text, "неверный номер строки " + inQuotes(command->argument));
+        return;
+    case CommandKind::InsertAtSelection:
+        if (s.kind != ServerKind::Spreadsheet) break;
+        if (!s.selectedRow) return fail(text, "строка не выделена");
+        if (!s.held) return fail(text, "книга не открыта");
+        if (!s.held->canHoldInsert(*s.selectedRow) && !sendHeld()) return;
+        return s.held->insertRow(*s.selectedRow, text);
+    case CommandKind::CellValue: break;
+    }
+    fail(text, "команда не для сервера " + inQuotes(className_));
 }
 
 void AutomationControl::set(std::string_view property, const CellInput& value) {
-    const std::optional<Command> command = readCommand(property);
-    const std::optional<CellAddress> at =
-        command && command->kind == CommandKind::CellValue ? readCellAddress(command->argument) : std::nullopt;
-    std::string reason;
-    if (session_->kind != ServerKind::Spreadsheet || !at) {
-        reason = "unknown property";
+    if (failed_) return;
+    const auto at = cellOf(property);
+    if (session_->kind != ServerKind::Spreadsheet) return fail(property, "команда не для сервера " + inQuotes(className_));
+    if (const auto* why = std::get_if<std::string>(&at)) return fail(property, *why);
+    if (!session_->held) return fail(property, "книга не открыта");
+    CellValue v;
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        v.kind = isFormula(*text) ? CellValue::Kind::Formula : CellValue::Kind::Text;
+        v.text = v.kind == CellValue::Kind::Formula ? serverFormula(*text) : *text;
     } else {
-        const Document& doc = session_->document;
-        reason = attempt([&] {
-            if (const auto* text = std::get_if<std::string>(&value)) {
-                if (isFormula(*text)) setCellFormula(doc, *at, serverFormula(*text));
-                else setCellText(doc, *at, *text);
-            } else if (const auto* d = std::get_if<Decimal>(&value)) {
-                setCellNumber(doc, *at, toServerNumber(*d));
-            } else {
-                setCellNumber(doc, *at, static_cast<double>(std::get<std::int64_t>(value)));
-            }
-        });
+        v.kind = CellValue::Kind::Number;
+        v.number = std::holds_alternative<Decimal>(value) ? toServerNumber(std::get<Decimal>(value))
+                                                          : static_cast<double>(std::get<std::int64_t>(value));
     }
-    if (!reason.empty()) fail(property, reason);
+    if (!session_->held->canHold(v) && !sendHeld()) return;
+    session_->held->write(std::get<CellAddress>(at), std::move(v), property);
 }
 
 std::string AutomationControl::get(std::string_view property) {
-    const std::optional<Command> command = readCommand(property);
-    const std::optional<CellAddress> at =
-        command && command->kind == CommandKind::CellValue ? readCellAddress(command->argument) : std::nullopt;
+    if (failed_) return {};
+    const auto at = cellOf(property);
+    if (session_->kind != ServerKind::Spreadsheet) {
+        fail(property, "команда не для сервера " + inQuotes(className_));
+        return {};
+    }
+    if (const auto* why = std::get_if<std::string>(&at)) {
+        fail(property, *why);
+        return {};
+    }
+    if (!session_->held) {
+        fail(property, "книга не открыта");
+        return {};
+    }
     std::string result;
-    std::string reason;
-    if (session_->kind != ServerKind::Spreadsheet || !at) reason = "unknown property";
-    else reason = attempt([&] { result = cellText(session_->document, *at); });
-    if (!reason.empty()) fail(property, reason);
+    if (sendHeld()) attempt(property, [&] { result = cellText(session_->document, session_->sheet, std::get<CellAddress>(at)); });
     return result;
 }
 
 void AutomationControl::setMember(std::string_view member, int value) {
+    if (failed_) return;
     Session& s = *session_;
-    if (member != "Visible") {
-        fail(member, "unknown member");
-        return;
-    }
+    if (member != "Visible") return fail(member, "неизвестное свойство");
     if (value == 0) return;
-    std::string reason;
     if (s.kind == ServerKind::Browser) {
-        if (!s.navigated.empty()) reason = openOnDesktop(s.navigated, number_);
-    } else if (s.document.is()) {
-        reason = attempt([&] { showDocument(s.document, number_); });
-        s.visible = reason.empty();
+        if (s.navigated.empty()) return;
+        // The browser would fail at the navigation itself.
+        const std::string reason = openOnDesktop(s.navigated, number_);
+        if (!reason.empty()) fail("Navigate(" + s.navigated + ")", reason);
+    } else if (s.document.is() && sendHeld()) {
+        attempt("Visible", [&] {
+            showDocument(s.document, number_);
+            s.visible = true;
+        });
     }
-    if (!reason.empty()) fail("Visible", reason);
 }
+
+bool AutomationControl::sendHeld() {
+    if (failed_ || !session_->held || session_->held->empty()) return !failed_;
+    const std::string command = session_->held->firstCommand();
+    attempt(command, [&] { session_->held->flush(); });
+    return !failed_;
+}
+
+void AutomationControl::flush() { sendHeld(); }
 
 }  // namespace vx::office

@@ -6,9 +6,11 @@
 // "Excel.Application" and "Word.Application" are served by the program's own
 // LibreOffice process (Calc, Writer); "InternetExplorer.Application" hands the path
 // of Navigate to the desktop's opener.
+//
+// The operation stops at its first failing call: that call is reported once (the
+// file and the reason), and every later call of the control does nothing.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,15 +24,10 @@ namespace vx::office {
 // exact number, or an integer.
 using CellInput = std::variant<std::string, Decimal, std::int64_t>;
 
-// Shows a failed automation call to the user (caption, text with "|" between lines).
-using FailureReporter = std::function<void(std::string_view caption, std::string_view text)>;
-// Replaces the reporter (the program shows a message box); returns the previous one.
-FailureReporter setFailureReporter(FailureReporter reporter);
-
 class AutomationControl {
 public:
     AutomationControl();
-    ~AutomationControl();  // the control is destroyed; its documents stay with the server
+    ~AutomationControl();  // the control is destroyed; documents shown stay with the server
     AutomationControl(const AutomationControl&) = delete;
     AutomationControl& operator=(const AutomationControl&) = delete;
 
@@ -39,25 +36,35 @@ public:
 
     // The "Create" property: the server's class name.
     void setCreate(std::string_view className);
-    // With it on, a failing call is reported to the user; the operation goes on either way.
+    // With it on, the failing call is shown to the user in a message box.
     void setReportException(bool on);
+    // Workbooks.Open opens the file as a template: an untitled copy, the file only read.
+    void setOpenAsTemplate(bool on);
 
     // A command without a value: Workbooks.Open, Documents.Open, Rows("n").Select,
     // Selection.Insert ..., Navigate(path).
     void invoke(std::string_view command);
     // A property with a value: Worksheets(1).Range("A1").value.
     void set(std::string_view property, const CellInput& value);
-    // The property's value as text ("" for an empty cell or a failed call).
+    // The property's value as text ("" for an empty cell, and after a failure).
     std::string get(std::string_view property);
     // The member "Visible": 1 brings the server's document into view.
     void setMember(std::string_view member, int value);
+    // Cell writes and row inserts are held back and sent in blocks (before any
+    // read and before Visible); this sends them now, so that a failure among them
+    // is known before the caller reports success.
+    void flush();
 
-    // Whether any call of this control has failed.
+    // Whether a call has failed (and the operation stopped).
     bool failed() const { return failed_; }
 
 private:
     struct Session;
-    void fail(std::string_view call, std::string_view reason);
+    void fail(std::string_view call, const std::string& reason);
+    void failWithoutServer(const std::string& reason);
+    bool sendHeld();
+    template <typename Step>
+    void attempt(std::string_view call, Step&& step);
 
     long number_;
     std::string className_;

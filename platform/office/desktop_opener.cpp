@@ -1,10 +1,9 @@
 #include "platform/office/desktop_opener.h"
 
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "platform/office/show_folder.h"
@@ -12,30 +11,33 @@
 extern char** environ;
 
 namespace vx::office {
+namespace {
+
+// A web address is handed on as it is; anything else is a file that must be there.
+bool isAddress(const std::string& path) {
+    const std::size_t colon = path.find("://");
+    return colon != std::string::npos && colon > 0 && path.find('/') > colon;
+}
+
+}  // namespace
 
 std::string openOnDesktop(const std::string& path, long seq) {
+    if (!isAddress(path) && !std::filesystem::exists(path)) return "файл не найден";
     if (const auto dir = showFolder()) {
         std::ofstream out(*dir / ("navigated-" + std::to_string(seq) + ".txt"), std::ios::binary);
         out << path;
-        return out ? std::string() : "cannot write into " + dir->string();
+        return out ? std::string() : "не удаётся записать в папку " + dir->string();
     }
-    // Detached through an intermediate child, so the opener is never left a zombie of ours.
-    const pid_t child = fork();
-    if (child < 0) return "fork failed";
-    if (child == 0) {
-        setsid();
-        char* argv[] = {const_cast<char*>("xdg-open"), const_cast<char*>(path.c_str()), nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        pid_t opener = 0;
-        const int rc = posix_spawnp(&opener, "xdg-open", &actions, nullptr, argv, environ);
-        _exit(rc == 0 ? 0 : 127);
-    }
+    // The shell starts the opener in the background and ends at once: the opener
+    // is not our child, so it never waits on us and we never wait on it.
+    const char* script = "command -v xdg-open >/dev/null || exit 127; xdg-open \"$1\" >/dev/null 2>&1 </dev/null &";
+    char* argv[] = {const_cast<char*>("sh"), const_cast<char*>("-c"), const_cast<char*>(script),
+                    const_cast<char*>("sh"), const_cast<char*>(path.c_str()), nullptr};
+    pid_t shell = 0;
+    if (posix_spawn(&shell, "/bin/sh", nullptr, nullptr, argv, environ) != 0) return "не удаётся запустить программу просмотра";
     int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "xdg-open is not available";
+    waitpid(shell, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "программа xdg-open не найдена";
     return {};
 }
 

@@ -6,7 +6,8 @@
 
 namespace vx::office {
 
-// The number `seq` names the record written in test mode. The reason when it fails.
+// The number `seq` names the record written in test mode. The reason when it fails
+// (a file that is not there, no opener); "" when the opener has it.
 std::string openOnDesktop(const std::string& path, long seq);
 
 }  // namespace vx::office

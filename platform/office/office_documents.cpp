@@ -16,11 +16,10 @@
 #include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
-#include <com/sun/star/sheet/CellFlags.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/sheet/FormulaResult.hpp>
-#include <com/sun/star/sheet/XCellRangeAddressable.hpp>
-#include <com/sun/star/sheet/XCellRangeMovement.hpp>
-#include <com/sun/star/sheet/XSheetOperation.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/sheet/XCellRangeFormula.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 #include <com/sun/star/table/CellContentType.hpp>
@@ -49,14 +48,6 @@ using css::uno::UNO_QUERY_THROW;
 OUString u(const std::string& s) { return OUString(s.data(), static_cast<sal_Int32>(s.size()), RTL_TEXTENCODING_UTF8); }
 std::string utf8(const OUString& s) { return OUStringToOString(s, RTL_TEXTENCODING_UTF8).getStr(); }
 
-OUString fileUrl(const std::string& path) {
-    OUString url;
-    const std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
-    if (osl::FileBase::getFileURLFromSystemPath(u(absolute), url) != osl::FileBase::E_None)
-        throw std::runtime_error("bad path: " + path);
-    return url;
-}
-
 css::beans::PropertyValue property(const char* name, const css::uno::Any& value) {
     css::beans::PropertyValue p;
     p.Name = OUString::createFromAscii(name);
@@ -68,17 +59,6 @@ css::uno::Sequence<css::beans::PropertyValue> properties(std::initializer_list<c
     css::uno::Sequence<css::beans::PropertyValue> seq(static_cast<sal_Int32>(list.size()));
     std::copy(list.begin(), list.end(), seq.getArray());
     return seq;
-}
-
-Reference<css::sheet::XSpreadsheet> firstSheet(const Document& doc) {
-    const Reference<css::sheet::XSpreadsheetDocument> book(doc, UNO_QUERY);
-    if (!book.is()) throw std::runtime_error("no workbook is open");
-    const Reference<css::container::XIndexAccess> sheets(book->getSheets(), UNO_QUERY_THROW);
-    return Reference<css::sheet::XSpreadsheet>(sheets->getByIndex(0), UNO_QUERY_THROW);
-}
-
-Reference<css::table::XCell> cell(const Document& doc, CellAddress at) {
-    return firstSheet(doc)->getCellByPosition(at.column, at.row);
 }
 
 // Text with the line breaks of a cell: CR LF and a lone CR become LF.
@@ -122,8 +102,16 @@ std::string numberOrDate(const Document& doc, const Reference<css::table::XCell>
 
 }  // namespace
 
+OUString fileUrl(const std::string& path) {
+    OUString url;
+    const std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
+    if (osl::FileBase::getFileURLFromSystemPath(u(absolute), url) != osl::FileBase::E_None)
+        throw std::runtime_error("путь к файлу записан неверно");
+    return url;
+}
+
 Document loadHidden(const std::string& path, bool asTemplate) {
-    if (!std::filesystem::is_regular_file(path)) throw std::runtime_error("file not found: " + path);
+    if (!std::filesystem::is_regular_file(path)) throw std::runtime_error("файл не найден");
     const Reference<css::frame::XComponentLoader> loader(officeDesktop(), UNO_QUERY_THROW);
     const css::uno::Sequence<css::beans::PropertyValue> args = properties({
         property("Hidden", css::uno::Any(true)),
@@ -131,30 +119,54 @@ Document loadHidden(const std::string& path, bool asTemplate) {
         property("MacroExecutionMode", css::uno::Any(sal_Int16(0))),
         property("UpdateDocMode", css::uno::Any(sal_Int16(0))),
     });
-    Document doc = loader->loadComponentFromURL(fileUrl(path), "_blank", 0, args);
-    if (!doc.is()) throw std::runtime_error("cannot open " + path);
+    Document doc;
+    try {
+        doc = loader->loadComponentFromURL(fileUrl(path), "_blank", 0, args);
+    } catch (const css::lang::DisposedException&) {
+        throw;
+    } catch (const css::uno::Exception& e) {
+        throw std::runtime_error("LibreOffice не может открыть этот файл (" + utf8(e.Message) + ")");
+    }
+    if (!doc.is()) throw std::runtime_error("LibreOffice не может открыть этот файл");
     return doc;
 }
 
-void setCellText(const Document& doc, CellAddress at, const std::string& text) {
-    if (text.empty()) {
-        const Reference<css::sheet::XSheetOperation> range(firstSheet(doc)->getCellRangeByPosition(at.column, at.row, at.column, at.row), UNO_QUERY_THROW);
-        range->clearContents(css::sheet::CellFlags::VALUE | css::sheet::CellFlags::DATETIME | css::sheet::CellFlags::STRING |
-                             css::sheet::CellFlags::FORMULA);
+Sheet firstSheet(const Document& doc) {
+    const Reference<css::sheet::XSpreadsheetDocument> book(doc, UNO_QUERY);
+    if (!book.is()) throw std::runtime_error("книга не открыта");
+    const Reference<css::container::XIndexAccess> sheets(book->getSheets(), UNO_QUERY_THROW);
+    return Sheet(sheets->getByIndex(0), UNO_QUERY_THROW);
+}
+
+void writeBlock(const Sheet& sheet, CellAddress topLeft, int rows, int columns, const std::vector<const CellValue*>& cells) {
+    const Reference<css::table::XCellRange> range =
+        sheet->getCellRangeByPosition(topLeft.column, topLeft.row, topLeft.column + columns - 1, topLeft.row + rows - 1);
+    const bool formulas = cells.front()->kind == CellValue::Kind::Formula;
+    if (formulas) {
+        css::uno::Sequence<css::uno::Sequence<OUString>> block(rows);
+        for (int r = 0; r < rows; ++r) {
+            css::uno::Sequence<OUString> line(columns);
+            for (int c = 0; c < columns; ++c) line.getArray()[c] = u(cells[r * columns + c]->text);
+            block.getArray()[r] = line;
+        }
+        Reference<css::sheet::XCellRangeFormula>(range, UNO_QUERY_THROW)->setFormulaArray(block);
         return;
     }
-    const Reference<css::text::XText> t(cell(doc, at), UNO_QUERY_THROW);
-    t->setString(u(cellLines(text)));
+    // Texts go in as texts, never read as numbers or formulas; an empty text leaves the cell empty.
+    css::uno::Sequence<css::uno::Sequence<css::uno::Any>> block(rows);
+    for (int r = 0; r < rows; ++r) {
+        css::uno::Sequence<css::uno::Any> line(columns);
+        for (int c = 0; c < columns; ++c) {
+            const CellValue& v = *cells[r * columns + c];
+            line.getArray()[c] = v.kind == CellValue::Kind::Number ? css::uno::Any(v.number) : css::uno::Any(u(cellLines(v.text)));
+        }
+        block.getArray()[r] = line;
+    }
+    Reference<css::sheet::XCellRangeData>(range, UNO_QUERY_THROW)->setDataArray(block);
 }
 
-void setCellFormula(const Document& doc, CellAddress at, const std::string& serverFormula) {
-    cell(doc, at)->setFormula(u(serverFormula));
-}
-
-void setCellNumber(const Document& doc, CellAddress at, double value) { cell(doc, at)->setValue(value); }
-
-std::string cellText(const Document& doc, CellAddress at) {
-    const Reference<css::table::XCell> c = cell(doc, at);
+std::string cellText(const Document& doc, const Sheet& sheet, CellAddress at) {
+    const Reference<css::table::XCell> c = sheet->getCellByPosition(at.column, at.row);
     switch (c->getType()) {
     case css::table::CellContentType_EMPTY: return {};
     case css::table::CellContentType_VALUE: return numberOrDate(doc, c);
@@ -170,22 +182,10 @@ std::string cellText(const Document& doc, CellAddress at) {
     return utf8(t->getString());
 }
 
-void insertRowAt(const Document& doc, int row) {
-    const Reference<css::sheet::XSpreadsheet> sheet = firstSheet(doc);
-    const Reference<css::table::XColumnRowRange> rowsOf(sheet, UNO_QUERY_THROW);
-    const Reference<css::table::XTableRows> rows = rowsOf->getRows();
-    rows->insertByIndex(row, 1);
-    if (row == 0) return;
-    // The new row takes the look of the row above: copied whole, then emptied.
-    const Reference<css::sheet::XCellRangeAddressable> above(rows->getByIndex(row - 1), UNO_QUERY_THROW);
-    const Reference<css::sheet::XCellRangeMovement> movement(sheet, UNO_QUERY_THROW);
-    movement->copyRange(css::table::CellAddress(above->getRangeAddress().Sheet, 0, row), above->getRangeAddress());
-    const Reference<css::sheet::XSheetOperation> fresh(rows->getByIndex(row), UNO_QUERY_THROW);
-    fresh->clearContents(css::sheet::CellFlags::VALUE | css::sheet::CellFlags::DATETIME | css::sheet::CellFlags::STRING |
-                         css::sheet::CellFlags::FORMULA | css::sheet::CellFlags::ANNOTATION);
-    const Reference<css::beans::XPropertySet> abovePlace(above, UNO_QUERY_THROW);
-    const Reference<css::beans::XPropertySet> freshPlace(fresh, UNO_QUERY_THROW);
-    freshPlace->setPropertyValue("Height", abovePlace->getPropertyValue("Height"));
+void insertRows(const Sheet& sheet, int row, int count) {
+    // Calc gives new rows the format and height of the row above, as the insert
+    // with CopyOrigin:=xlFormatFromLeftOrAbove does.
+    Reference<css::table::XColumnRowRange>(sheet, UNO_QUERY_THROW)->getRows()->insertByIndex(row, count);
 }
 
 void showDocument(const Document& doc, long seq) {
@@ -197,6 +197,10 @@ void showDocument(const Document& doc, long seq) {
                              properties({property("FilterName", css::uno::Any(OUString::createFromAscii(book ? "calc8" : "writer8")))}));
         return;
     }
+    if (officeHeadless())
+        throw std::runtime_error(officeHasGui() ? "нет экрана, на котором можно показать документ"
+                                                : "установленный LibreOffice без графического интерфейса не может показать "
+                                                  "документ; установите пакеты libreoffice-calc и libreoffice-writer");
     const Reference<css::frame::XModel> model(doc, UNO_QUERY_THROW);
     const Reference<css::frame::XFrame> frame = model->getCurrentController()->getFrame();
     const Reference<css::awt::XWindow> window = frame->getContainerWindow();

@@ -8,14 +8,13 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <com/sun/star/bridge/UnoUrlResolver.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/lang/XMultiComponentFactory.hpp>
 #include <cppuhelper/bootstrap.hxx>
 #include <rtl/bootstrap.hxx>
@@ -34,12 +33,15 @@ using rtl::OUStringToOString;
 namespace fs = std::filesystem;
 using css::uno::Reference;
 
-constexpr const char* kProgramFolder = "/usr/lib/libreoffice/program";
+// The installation whose UNO libraries the program is linked with.
+const fs::path kProgramFolder = "/usr/lib/libreoffice/program";
 constexpr auto kStartTimeout = std::chrono::seconds(60);
 
 struct Server {
+    fs::path program = kProgramFolder / "soffice";
     pid_t group = 0;
     fs::path profile;
+    std::string pipe;
     Reference<css::frame::XDesktop2> desktop;
     bool shown = false;
     bool hooked = false;
@@ -50,14 +52,7 @@ Server& server() {
     return s;
 }
 
-bool hasGuiPlugin() {
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(kProgramFolder, ec)) {
-        const std::string name = e.path().filename().string();
-        if (name.starts_with("libvclplug_") && name.find("svp") == std::string::npos) return true;
-    }
-    return false;
-}
+std::string utf8(const OUString& s) { return OUStringToOString(s, RTL_TEXTENCODING_UTF8).getStr(); }
 
 bool displayPresent() {
     const char* x = std::getenv("DISPLAY");
@@ -67,24 +62,27 @@ bool displayPresent() {
 
 Reference<css::uno::XComponentContext> localContext() {
     static Reference<css::uno::XComponentContext> context = [] {
+        const OUString folder = "file://" + OUString::createFromAscii(kProgramFolder.c_str());
         // The office's own types (Desktop, sheets, ...) are not in the URE's list:
         // without them the bridge has no description of those interfaces and crashes.
-        rtl::Bootstrap::set("URE_MORE_TYPES",
-                            "file://" + OUString::createFromAscii(kProgramFolder) + "/types/offapi.rdb");
-        return cppu::defaultBootstrap_InitialComponentContext(
-            "file://" + OUString::createFromAscii(kProgramFolder) + "/unorc");
+        rtl::Bootstrap::set("URE_MORE_TYPES", folder + "/types/offapi.rdb");
+        try {
+            return cppu::defaultBootstrap_InitialComponentContext(folder + "/unorc");
+        } catch (const cppu::BootstrapException& e) {
+            throw OfficeUnavailable("не запускается среда UNO: " + utf8(e.getMessage()));
+        }
     }();
     return context;
 }
 
 fs::path makeProfileFolder() {
     std::string pattern = (fs::temp_directory_path() / "vetrix-office-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a profile folder in " + fs::temp_directory_path().string());
+    if (!mkdtemp(pattern.data())) throw OfficeUnavailable("не удаётся создать папку профиля в " + fs::temp_directory_path().string());
     return pattern;
 }
 
-pid_t spawnServer(const fs::path& profile, const std::string& pipe) {
-    std::vector<std::string> args{"soffice", "--invisible", "--nologo", "--norestore", "--nodefault",
+pid_t spawnServer(const fs::path& program, const fs::path& profile, const std::string& pipe) {
+    std::vector<std::string> args{program.string(), "--invisible", "--nologo", "--norestore", "--nodefault",
                                   "--nolockcheck", "-env:UserInstallation=file://" + profile.string(),
                                   "--accept=pipe,name=" + pipe + ";urp;StarOffice.ComponentContext"};
     if (officeHeadless()) args.push_back("--headless");
@@ -99,14 +97,21 @@ pid_t spawnServer(const fs::path& profile, const std::string& pipe) {
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     posix_spawnattr_t attr;
     posix_spawnattr_init(&attr);
+    // A group of its own: ending it reaches the office's helper processes too.
     posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
     posix_spawnattr_setpgroup(&attr, 0);
     pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, "soffice", &actions, &attr, argv.data(), environ);
+    const int rc = posix_spawn(&pid, program.c_str(), &actions, &attr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attr);
-    if (rc != 0) throw std::runtime_error("LibreOffice (soffice) is not installed");
+    if (rc != 0) throw OfficeUnavailable("не запускается " + program.string());
     return pid;
+}
+
+bool ended(pid_t pid) {
+    if (pid <= 0) return true;
+    int status = 0;
+    return waitpid(pid, &status, WNOHANG) == pid;
 }
 
 // Waits for the new server to answer on its pipe.
@@ -119,50 +124,100 @@ Reference<css::uno::XComponentContext> connect(pid_t pid, const std::string& pip
             return Reference<css::uno::XComponentContext>(resolver->resolve(url), css::uno::UNO_QUERY_THROW);
         } catch (const css::connection::NoConnectException&) {
         }
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid) throw std::runtime_error("LibreOffice ended at its start");
-        if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("LibreOffice does not answer");
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (ended(pid)) throw OfficeUnavailable("LibreOffice завершился при запуске");
+        if (std::chrono::steady_clock::now() > deadline) throw OfficeUnavailable("LibreOffice не отвечает");
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }
 
 void stopProcess(Server& s) {
     if (s.group <= 0) return;
-    kill(-s.group, SIGTERM);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    int status = 0;
-    while (waitpid(s.group, &status, WNOHANG) == 0 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    kill(-s.group, SIGKILL);
-    waitpid(s.group, &status, WNOHANG);
+    bool gone = ended(s.group);
+    if (!gone) kill(-s.group, SIGTERM);
+    while (!gone && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        gone = ended(s.group);
+    }
+    if (!gone) {
+        kill(-s.group, SIGKILL);
+        int status = 0;
+        waitpid(s.group, &status, 0);
+    }
     s.group = 0;
 }
 
-}  // namespace
-
-bool officeHeadless() {
-    static const bool headless = showFolder() || !displayPresent() || !hasGuiPlugin();
-    return headless;
+// The profile folder, and the pipe's socket, which the office leaves behind.
+void removeProfile(Server& s) {
+    std::error_code ec;
+    if (!s.profile.empty()) fs::remove_all(s.profile, ec);
+    if (!s.pipe.empty()) fs::remove(fs::path("/tmp") / ("OSL_PIPE_" + std::to_string(getuid()) + "_" + s.pipe), ec);
+    s.profile.clear();
+    s.pipe.clear();
 }
 
-Reference<css::frame::XDesktop2> officeDesktop() {
-    Server& s = server();
-    if (s.desktop.is()) return s.desktop;
+bool documentsOpen(const Server& s) {
+    try {
+        const Reference<css::container::XEnumerationAccess> components = s.desktop->getComponents();
+        return components.is() && components->createEnumeration()->hasMoreElements();
+    } catch (const css::uno::Exception&) {
+        return false;
+    }
+}
+
+void start(Server& s) {
+    if (access(s.program.c_str(), X_OK) != 0) throw OfficeUnavailable("LibreOffice не установлен (нет программы " + s.program.string() + ")");
+    s.profile = makeProfileFolder();
+    s.pipe = "vetrix_office_" + std::to_string(getpid()) + "_" + s.profile.filename().string();
+    s.group = spawnServer(s.program, s.profile, s.pipe);
+    const Reference<css::uno::XComponentContext> remote = connect(s.group, s.pipe);
+    s.desktop.set(remote->getServiceManager()->createInstanceWithContext("com.sun.star.frame.Desktop", remote),
+                  css::uno::UNO_QUERY_THROW);
     if (!s.hooked) {
+        // Registered once the bridge is up, so at exit it runs before the bridge is torn down.
         rt::addShutdownHook(endOfficeServer);
         std::atexit(endOfficeServer);
         s.hooked = true;
     }
-    s.profile = makeProfileFolder();
-    const std::string pipe = "vetrix_office_" + std::to_string(getpid()) + "_" + s.profile.filename().string();
+}
+
+}  // namespace
+
+bool officeHasGui() {
+    static const bool gui = [] {
+        std::error_code ec;
+        for (const auto& e : fs::directory_iterator(kProgramFolder, ec)) {
+            const std::string name = e.path().filename().string();
+            if (name.starts_with("libvclplug_") && name.find("svp") == std::string::npos) return true;
+        }
+        return false;
+    }();
+    return gui;
+}
+
+bool officeHeadless() {
+    static const bool headless = showFolder() || !displayPresent() || !officeHasGui();
+    return headless;
+}
+
+void useOfficeProgram(const fs::path& soffice) {
+    endOfficeServer();
+    server().program = soffice;
+}
+
+Reference<css::frame::XDesktop2> officeDesktop() {
+    Server& s = server();
+    if (s.desktop.is() && !ended(s.group)) return s.desktop;
+    // Never started, or the user has closed it since.
+    s.desktop.clear();
+    s.group = 0;
+    s.shown = false;
+    removeProfile(s);
     try {
-        s.group = spawnServer(s.profile, pipe);
-        const Reference<css::uno::XComponentContext> remote = connect(s.group, pipe);
-        s.desktop.set(remote->getServiceManager()->createInstanceWithContext("com.sun.star.frame.Desktop", remote),
-                      css::uno::UNO_QUERY_THROW);
+        start(s);
     } catch (const css::uno::Exception& e) {
         endOfficeServer();
-        throw std::runtime_error(OUStringToOString(e.Message, RTL_TEXTENCODING_UTF8).getStr());
+        throw OfficeUnavailable(utf8(e.Message));
     } catch (...) {
         endOfficeServer();
         throw;
@@ -172,20 +227,17 @@ Reference<css::frame::XDesktop2> officeDesktop() {
 
 void noteDocumentShown() { server().shown = true; }
 
-void forgetOfficeServer() {
-    Server& s = server();
-    s.desktop.clear();
-    s.group = 0;
-}
-
 void endOfficeServer() {
     Server& s = server();
-    // Documents in the user's view stay with the office, as if the user had opened them.
-    if (s.shown && !officeHeadless()) {
-        s.desktop.clear();
-        return;
-    }
     if (s.desktop.is()) {
+        // Documents in the user's view stay with the office, as if the user had opened them.
+        if (s.shown && !officeHeadless() && documentsOpen(s)) {
+            s.desktop.clear();
+            s.group = 0;
+            s.profile.clear();
+            s.pipe.clear();
+            return;
+        }
         try {
             s.desktop->terminate();
         } catch (const css::uno::Exception&) {
@@ -193,11 +245,7 @@ void endOfficeServer() {
         s.desktop.clear();
     }
     stopProcess(s);
-    if (!s.profile.empty()) {
-        std::error_code ec;
-        fs::remove_all(s.profile, ec);
-        s.profile.clear();
-    }
+    removeProfile(s);
 }
 
 }  // namespace vx::office

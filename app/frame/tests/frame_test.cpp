@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -142,9 +143,36 @@ TEST_F(FrameTest, MenuAndToolbarStartIndependentCopiesWithTheirStacks) {
     PLAY(h->menu({"Планирование и учёт мероприятий", "Справочники", "Типовые карты",
                   "Карты диагностических мероприятий"}));
     PLAY(h->press("?BUTTON22"));
-    PLAY(h->menu({"Помощь", "Инструкция"}));
     EXPECT_EQ(ui::desktop().windows().size(), open);
     PLAY(h->expectNoMessage());
+}
+
+TEST_F(FrameTest, ManualOpensInTheBrowserFromTheStartFolder) {
+    // What the browser would show is written down here instead.
+    const std::filesystem::path shown = folder_ / "shown";
+    std::filesystem::create_directories(shown);
+    setenv("VETRIX_OFFICE_SHOW_DIR", shown.c_str(), 1);
+    const std::string start = glo::PUTK.str();
+    ASSERT_FALSE(start.ends_with('/'));
+    const std::string manual = start + "/Instr.pdf";
+
+    PLAY(h->menu({"Помощь", "Инструкция"}));
+    PLAY(h->expectMessage("Ошибка автоматизации",
+                          "Файл: " + manual + "|Причина: файл не найден|Команда: Navigate(" + manual + ")"));
+
+    std::ofstream(manual) << "%PDF-1.4";
+    PLAY(h->menu({"Помощь", "Инструкция"}));
+    PLAY(h->expectNoMessage());
+    EXPECT_EQ(glo::PUTK.str(), start + "/");
+    EXPECT_EQ(glo::NPDF.str(), manual);
+    EXPECT_EQ(glo::CMD.str(), "Navigate(" + manual + ")");
+    std::vector<std::string> navigated;
+    for (const auto& e : std::filesystem::directory_iterator(shown)) {
+        std::ifstream in(e.path());
+        navigated.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    EXPECT_EQ(navigated, std::vector<std::string>{manual}) << "one page shown, with no second separator";
+    unsetenv("VETRIX_OFFICE_SHOW_DIR");
 }
 
 TEST_F(FrameTest, HistoryButtonGoesToTheActiveWindowOnlyWhenItIsAnotherThreads) {
