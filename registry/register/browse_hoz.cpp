@@ -16,6 +16,7 @@
 #include "platform/ui/drop_control.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/register/browse_hoz_layout.h"
+#include "registry/register/kept_rows.h"
 #include "registry/register/passport_tooltip.h"
 #include "registry/register/register_browses.h"
 #include "registry/register/register_marking.h"
@@ -109,10 +110,16 @@ public:
         return Level::Benign;
     }
 
+    Byte Run(int number, Byte request) override {
+        const KeptRows kept(number);
+        return abc::WindowManager::Run(number, request);
+    }
+    using abc::WindowManager::Run;
+
+    // The start folder comes back before the placement is written and the files close.
     Level Kill() override {
-        const Level level = abc::WindowManager::Kill();
         glo::restoreStartFolder();
-        return level;
+        return abc::WindowManager::Kill();
     }
 
     void SetAlerts() override {
