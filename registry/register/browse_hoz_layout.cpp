@@ -3,7 +3,7 @@
 #include "app/globals.h"
 #include "dictionary/names.h"
 #include "platform/ui/layout.h"
-#include "registry/register/register_marking.h"
+#include "registry/marking/marking_entries.h"
 
 namespace vx::registry {
 
@@ -75,7 +75,7 @@ void animals(ui::LayoutBuilder& b, Str& marking) {
         b.list("?LIST:2", 16).stretch();
         b.row([&] {
             editButtons(b, ":2", "Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт");
-            b.dropCombo("?VUDELIT", marking, "@s80", markingEntries())
+            b.dropCombo("?VUDELIT", marking, "@s80", marking::markingEntryList())
                 .setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n")
                 .stretch();
         });
