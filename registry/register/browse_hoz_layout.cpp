@@ -75,9 +75,9 @@ void animals(ui::LayoutBuilder& b, Str& marking) {
         b.list("?LIST:2", 16).stretch();
         b.row([&] {
             editButtons(b, ":2", "Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт");
-            b.dropCombo("?VUDELIT", marking, "@s80", marking::markingEntryList())
-                .setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n")
-                .stretch();
+            ui::DropControl& modes = b.dropCombo("?VUDELIT", marking, "@s80", marking::markingEntryList());
+            modes.setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n").stretch();
+            modes.change().setColumns({ListColumn("Способы выделения для экспорта", "@s80", 80)});
         });
     }).stretch();
 }

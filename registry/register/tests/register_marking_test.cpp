@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "dictionary/names.h"
+#include "platform/ui/drop_control.h"
 #include "registry/marking/marking_entries.h"
 #include "registry/register/tests/marking_register_fixture.h"
 
@@ -110,7 +111,11 @@ TEST_F(GroupMarkingRegisterTest, EachKeyAndClickOfTheAnimalListMarksItsGroupSile
 TEST_F(GroupMarkingRegisterTest, EachEntryOfTheMarkingListMarksAsItsKeyWithCaptionAndMessage) {
     PLAY(h->start("Browsehoz"));
     PLAY(h->expectRow("?LIST:2", 1, "A1"));
-    EXPECT_EQ(h->find("?VUDELIT")->icon(), "OK_help.ICO");
+    const auto& combo = dynamic_cast<const ui::DropControl&>(*h->find("?VUDELIT"));
+    EXPECT_EQ(combo.model().rowCount(), 19);
+    EXPECT_EQ(combo.model().columns().at(0).title, "Способы выделения для экспорта");
+    EXPECT_EQ(combo.model().lineHeight(), 12);
+    EXPECT_EQ(combo.icon(), "OK_help.ICO");
     for (const GroupCase& c : kGroupCases) {
         PLAY(h->select("?LIST:2", c.row));
         PLAY(h->focus("?VUDELIT"));
@@ -145,6 +150,14 @@ TEST_F(GroupMarkingRegisterTest, AnEntryActsOnTheAnimalTheListsLastEventCopiedAn
     PLAY(h->expectNoMessage());
     PLAY(h->key("?LIST:2", "Alt+P"));  // not a marking key
     EXPECT_EQ(marks(), "00010010");
+
+    // Ctrl with a click: Ctrl going down marks the animal highlighted then; the click only moves.
+    PLAY(h->select("?LIST:2", 1));
+    PLAY(h->click("?LIST:2", 3, "Ctrl"));
+    EXPECT_EQ(marks(), "10000010");
+    EXPECT_EQ(list("?LIST:2").current(), 2);
+    PLAY(h->click("?LIST:2", 2, "Ctrl"));  // Ctrl held since the last click does not count again
+    EXPECT_EQ(marks(), "10000010");
 }
 
 // Passports 1 to 9; 7 is of holding 2, farm 1. Schemes: measures 5.0 and 6.0 of species 1 in both books.
