@@ -10,28 +10,13 @@ namespace {
 
 using namespace dct;
 
-// Species 1 and measure 5.0 are picked; holding 1, farm 1 is current.
 class PlanStatusTest : public MarkingTest {
 protected:
     void SetUp() override {
         MarkingTest::SetUp();
-        addAnimals({
-            {1, 1, "Q1", 1},                      // no record of the measure
-            {1, 1, "Q2", 1},                      // done
-            {1, 1, "Q3", 1},                      // partly done: no acceptance of the young stock
-            {1, 1, "Q4", 1},                      // not started
-            {1, 1, "Q5", 1, 0, 0, "Продажа", 0, 0, "", 1},  // disposed of, marked before
-            {1, 1, "Q6", 2},                      // another species
-            {2, 1, "Q7", 1},                      // another holding, same farm number
-            {1, 1, "Q8", 1},                      // only another measure
-            {1, 1, "Q9", 1},                      // the measure for another species
-        });
-        const std::vector<Measure> measures = {
-            {2, "5.0", 1, 90000, 3, 1}, {3, "5.0", 1, 90000, 3, 0}, {4, "5.0", 1},
-            {7, "6.0", 1},              {8, "6.0", 1, 90000, 1, 1}, {9, "5.0", 2},
-        };
-        addMeasures(measures, true);
-        addMeasures(measures, false);
+        addAnimals(planStatusHerd());
+        addMeasures(planStatusMeasures(), true);
+        addMeasures(planStatusMeasures(), false);
         glo::IDHOZ = 1;
         glo::IDFERM = 1;
     }

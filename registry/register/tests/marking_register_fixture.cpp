@@ -8,6 +8,12 @@ using namespace dct;
 using vx::testing::all;
 using vx::testing::append;
 
+void MarkingRegisterTest::addHerd(const std::vector<marking::testing::Animal>& herd) {
+    int id = 0;
+    for (const marking::testing::Animal& a : herd)
+        addPassport(a.holding, a.farm, ++id, a.number, [&] { marking::testing::fillPassport(a); });
+}
+
 void MarkingRegisterTest::addSpecies(int id, const std::string& name) {
     onThread([&] {
         append(Access::ANIMVID, ANIMVID, [&] {

@@ -5,12 +5,15 @@
 
 #include <string>
 
+#include "registry/marking/tests/sample_herds.h"
 #include "registry/register/tests/register_fixture.h"
 
 namespace vx::registry::testing {
 
 class MarkingRegisterTest : public RegisterTest {
 protected:
+    // Passports numbered (PAS:ID) from 1 in the herd's order.
+    void addHerd(const std::vector<marking::testing::Animal>& herd);
     void addSpecies(int id, const std::string& name);
     void addGroup(int id, const std::string& name);
     // A diagnostic (TASK) or preventive (BOLEZN) scheme: measure "5.0" of a species.

@@ -10,6 +10,7 @@ namespace vx::registry::testing {
 namespace {
 
 using namespace dct;
+using namespace marking::testing;
 
 std::string entry(int mode) { return std::string(marking::markingEntries()[mode]); }
 
@@ -24,39 +25,8 @@ protected:
         addFarm(1, 1, "Центр");
         addFarm(1, 2, "Луг");
         addFarm(2, 1, "Центр");
-        struct Passport {
-            int holding, farm;
-            const char* number;
-            int species, group, mainOrYoung;
-            const char* disposal;
-            int building, herd;
-            const char* herdName;
-            const char* owner;
-        };
-        const Passport passports[] = {
-            {1, 1, "A1", 1, 11, 1, "", 5, 2, "Дойное", "Иванов"},
-            {1, 1, "A2", 1, 11, 2, "", 6, 2, "Откорм", "Петров"},
-            {1, 1, "A3", 1, 11, 1, "Продажа", 5, 2, "Дойное", "Сидоров"},
-            {1, 1, "A1", 2, 21, 2, "Падёж", 6, 3, "", "Козлов"},
-            {1, 1, "A5", 1, 12, 0, "", 5, 3, "Откорм", "Орлов"},
-            {1, 2, "A1", 1, 11, 1, "", 5, 2, "Дойное", "Лугов"},
-            {2, 1, "A1", 1, 11, 1, "", 5, 2, "Дойное", "Восходов"},
-            {1, 1, "A8", 3, 31, 2, "", 7, 9, "", "Белов"},
-        };
-        int id = 0;
-        for (const Passport& p : passports)
-            addPassport(p.holding, p.farm, ++id, p.number, [&] {
-                PAS->VIDANIM = p.species;
-                PAS->IDPOL = p.group;
-                PAS->OSNMOL = static_cast<Byte>(p.mainOrYoung);
-                PAS->PRICH = p.disposal;
-                PAS->KORP = p.building;
-                PAS->GRUPPA = p.herd;
-                PAS->NGRUPPA = p.herdName;
-                PAS->FIO = p.owner;
-            });
-        setMarks(kBefore);
         glo::TASKBOL = "до";
+        addHerd(groupMarkingHerd());
     }
     static constexpr const char* kBefore = "01012010";
 };
@@ -171,56 +141,11 @@ protected:
         addHolding(2, "Восход");
         addFarm(1, 1, "Центр");
         addFarm(2, 1, "Центр");
-        const struct {
-            int holding;
-            int species;
-            const char* disposal;
-            int mark;
-        } passports[] = {
-            {1, 1, "", 0},         // 1: no record of the measure
-            {1, 1, "", 0},         // 2: done
-            {1, 1, "", 0},         // 3: partly done, no head-treatments
-            {1, 1, "", 0},         // 4: not started
-            {1, 1, "Продажа", 1},  // 5: disposed of, marked before
-            {1, 2, "", 0},         // 6: another species
-            {2, 1, "", 0},         // 7: another holding with the same farm number
-            {1, 1, "", 0},         // 8: only the other measure, done
-            {1, 1, "", 0},         // 9: the measure for another species
-        };
-        int id = 0;
-        for (const auto& p : passports) {
-            ++id;
-            addPassport(p.holding, 1, id, "Q" + std::to_string(id), [&] {
-                PAS->VIDANIM = p.species;
-                PAS->PRICH = p.disposal;
-                PAS->CHEK = static_cast<Byte>(p.mark);
-            });
-        }
-        const struct {
-            int passport;
-            const char* measure;
-            int species, document, doneMain, doneYoung;
-        } records[] = {
-            {2, "5.0", 1, 90000, 3, 1}, {3, "5.0", 1, 90000, 3, 0}, {4, "5.0", 1, 0, 0, 0},
-            {7, "6.0", 1, 0, 0, 0},     {8, "6.0", 1, 90000, 1, 1}, {9, "5.0", 2, 0, 0, 0},
-        };
-        for (const auto& r : records) {
-            const int holding = r.passport == 7 ? 2 : 1;
-            const Decimal measure = Decimal::parse(r.measure).value();
-            addDiagnostic(holding, 1, r.passport, [&] {
-                VDI->IDTASK = measure;
-                VDI->VIDANIM = r.species;
-                VDI->DEKSP = r.document;
-                VDI->GLVUP = r.doneMain;
-                VDI->GOVUP = r.doneYoung;
-            });
-            addPreventive(holding, 1, r.passport, [&] {
-                VPO->IDTASK = measure;
-                VPO->VIDANIM = r.species;
-                VPO->AKTDATA = r.document;
-                VPO->GLVUP = r.doneMain;
-                VPO->GOVUP = r.doneYoung;
-            });
+        addHerd(planStatusHerd());
+        for (const Measure& m : planStatusMeasures()) {
+            const int holding = planStatusHerd()[m.passport - 1].holding;
+            addDiagnostic(holding, 1, m.passport, [&] { fillMeasure(*VDI, VDI->DEKSP, m); });
+            addPreventive(holding, 1, m.passport, [&] { fillMeasure(*VPO, VPO->AKTDATA, m); });
         }
         addScheme(true, "5.0", 1, "Туберкулинизация");
         addScheme(true, "6.0", 1, "Лейкоз");
