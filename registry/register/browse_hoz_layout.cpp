@@ -3,7 +3,7 @@
 #include "app/globals.h"
 #include "dictionary/names.h"
 #include "platform/ui/layout.h"
-#include "registry/register/register_marking.h"
+#include "registry/marking/marking_entries.h"
 
 namespace vx::registry {
 
@@ -75,9 +75,9 @@ void animals(ui::LayoutBuilder& b, Str& marking) {
         b.list("?LIST:2", 16).stretch();
         b.row([&] {
             editButtons(b, ":2", "Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт");
-            ui::DropControl& modes = b.dropCombo("?VUDELIT", marking, "@s80", markingEntries());
+            ui::DropControl& modes = b.dropCombo("?VUDELIT", marking, "@s80", marking::markingEntryList());
             modes.setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n").stretch();
-            modes.change().setColumns({ListColumn("Способы выделения для экспорта", "@s80", 60)});
+            modes.change().setColumns({ListColumn("Способы выделения для экспорта", "@s80", 80)});
         });
     }).stretch();
 }

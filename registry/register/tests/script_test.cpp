@@ -3,44 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/script_run.h"
+
 namespace {
 
-namespace fs = std::filesystem;
-
-struct ScriptRun {
-    int status = -1;
-    std::string transcript;
-};
-
-ScriptRun runScript(const std::string& script, const std::string& today) {
-    const char* binaries = std::getenv("VX_TEST_BINARY_DIR");
-    const fs::path folder = fs::path(::testing::TempDir()) / ("register_script-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    const fs::path output = folder / "output.txt";
-    const std::string command = "VETRIX_CONFIG_DIR='" + folder.string() + "' '" +
-                                (fs::path(binaries) / "vetrix").string() + "' --headless --script '" +
-                                VX_REGISTER_SCRIPTS "/" + script + "' --dir '" + folder.string() + "' --today " +
-                                today + " >'" + output.string() + "' 2>&1";
-    const int raw = std::system(command.c_str());
-    std::ostringstream text;
-    text << std::ifstream(output).rdbuf();
-    fs::remove_all(folder);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text.str()};
-}
-
 TEST(RegisterScript, EntersBooksHoldingFarmAndPassportsAndKeepsTheirLinks) {
-    if (!std::getenv("VX_TEST_BINARY_DIR")) GTEST_SKIP() << "VX_TEST_BINARY_DIR is not set (run through ctest)";
-    const ScriptRun run = runScript("register.vxs", "10.06.2025");
+    const auto script = vx::testing::runScript(VX_REGISTER_SCRIPTS "/register.vxs", "--today 10.06.2025");
+    if (!script) GTEST_SKIP() << "VX_TEST_BINARY_DIR is not set (run through ctest)";
+    const vx::testing::ScriptRun& run = *script;
     EXPECT_EQ(run.status, 0) << run.transcript;
     const std::vector<std::string> records = {
         // as entered, with the age the birth date gave on the fixed day
