@@ -41,7 +41,7 @@ private:
 
 class SchemeListWindow : public abc::WindowManager {
 public:
-    SchemeListWindow(ui::Window& w, const SchemeKind& k, bool* chosen)
+    SchemeListWindow(ui::Window& w, const SchemeKind& k, std::optional<Scheme>* chosen)
         : abc::WindowManager(w), k_(k), chosen_(chosen), BRW1(k.kind) {
         addFile(*k.relate);
         addFile(*Relate::ANIMVID);
@@ -124,7 +124,7 @@ private:
         glo::IDVIDANIM = s.species;
         publishPlanValues(s);
         glo::TASNAME = s.name;
-        if (chosen_) *chosen_ = true;
+        if (chosen_) *chosen_ = s;
     }
 
     // The scheme is the one highlighted here now, whatever another window left in the globals.
@@ -135,7 +135,7 @@ private:
     }
 
     const SchemeKind& k_;
-    bool* chosen_;
+    std::optional<Scheme>* chosen_;
     SchemeBrowse BRW1;
     abc::StepLocator BRW1_locator;
     abc::ColumnSortClass BRW1_sort;
@@ -144,7 +144,7 @@ private:
 
 }  // namespace
 
-void runSchemeList(MeasureKind kind, bool* chosen) {
+void runSchemeList(MeasureKind kind, std::optional<Scheme>* chosen) {
     const SchemeKind& k = schemeKind(kind);
     ui::Window w(ui::WindowKind::MdiChild, k.listProcedure);
     layoutSchemeList(w, k);

@@ -224,6 +224,31 @@ TEST_F(PlanStatusRegisterTest, APreventiveModeMarksOnlyAfterTheChoiceInThatRunOf
     PLAY(h->expectWindow("Browsehoz"));
 }
 
+TEST_F(PlanStatusRegisterTest, APreventiveModeMarksByTheChosenSchemeNotARowHighlightedAfterIt) {
+    addScheme(false, "7.0", 2, "Чума свиней");
+    PLAY(h->start("Browsehoz"));
+    const struct {
+        const char* key;
+        const char* message;
+        const char* after;
+    } cases[] = {
+        {"Alt+Z", "Незапланировано профилактическое мероприятие", "100010011"},
+        {"Shift+Z", "Запланировано профилактическое мероприятие", "011110000"},
+    };
+    for (const auto& c : cases) {
+        PLAY(h->key("?LIST:2", c.key));
+        PLAY(h->expectWindow("BrwtaskVPO"));
+        PLAY(h->select("?BROWSE:1", 1));  // 5.0 of species 1
+        PLAY(h->press("?SELECT"));
+        PLAY(h->select("?BROWSE:1", 3));  // 7.0 of species 2
+        PLAY(h->close());
+        PLAY(h->expectMessage(c.message, "Отметка животных завершена!"));
+        EXPECT_EQ(marks(), c.after) << c.key;
+        EXPECT_EQ(glo::IDBOL.value(), Decimal(5));
+        setMarks(kBefore);
+    }
+}
+
 TEST_F(PlanStatusRegisterTest, ADiagnosticModeTakesTheMeasureThePickerLastHighlighted) {
     PLAY(h->start("Browsehoz"));
     PLAY(h->key("?LIST:2", "Shift+X"));
