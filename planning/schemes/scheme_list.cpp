@@ -1,11 +1,8 @@
 #include "app/globals.h"
-#include "app/start_folder.h"
+#include "app/list_window.h"
 #include "dictionary/names.h"
-#include "platform/abc/auto_size_columns.h"
 #include "platform/abc/browse_class.h"
-#include "platform/abc/column_sort.h"
 #include "platform/abc/locators.h"
-#include "platform/abc/window_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "planning/stage.h"
 #include "planning/schemes/open_table.h"
@@ -39,10 +36,10 @@ private:
     MeasureKind kind_;
 };
 
-class SchemeListWindow : public abc::WindowManager {
+class SchemeListWindow : public app::StartFolderWindow {
 public:
     SchemeListWindow(ui::Window& w, const SchemeKind& k, std::optional<Scheme>* chosen)
-        : abc::WindowManager(w), k_(k), chosen_(chosen), BRW1(k.kind) {
+        : app::StartFolderWindow(w), k_(k), chosen_(chosen), BRW1(k.kind) {
         addFile(*k.relate);
         addFile(*Relate::ANIMVID);
         setFirstField("?BROWSE:1");
@@ -50,7 +47,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = abc::WindowManager::Init(); level != Level::Benign) return level;
+        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *k_.relate, *this);
         BRW1.view().join(*Access::ANIMVID, ANI_K1.index, {k_.fields.species});
         BRW1.addSortOrder(k_.idKey, &BRW1_locator);
@@ -64,31 +61,23 @@ public:
             BRW1.addField(*k_.access, field);
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
+        BRW1_columns.Init(BRW1, *this);
         ui::ListModel& look = BRW1.list().change();
-        look.setLineHeight(14);
         look.setIcon(1, "~BOXCHECK.ICO");
         const ui::Colour green = ui::colourFromHex("#03BA48");
         look.setStyle(1, ui::ListStyle{ui::FontSpec{"Arial Cyr", 8, ui::kNormalWeight},
                                        ui::Colours{green, ui::kNoColour, green, ui::kNoColour}});
-        BRW1_sort.Init(BRW1, *this);
-        BRW1_size.Init(BRW1.list(), *this);
         return Level::Benign;
     }
 
-    Level Kill() override {
-        const Level level = abc::WindowManager::Kill();
-        glo::restoreStartFolder();
-        return level;
-    }
-
     void SetAlerts() override {
-        abc::WindowManager::SetAlerts();
+        app::StartFolderWindow::SetAlerts();
         window().alert(kSchemeList).alert(kUnplannedList);
     }
 
     Level TakeWindowEvent() override {
         takeExcelKey();
-        return abc::WindowManager::TakeWindowEvent();
+        return app::StartFolderWindow::TakeWindowEvent();
     }
 
     Level TakeFieldEvent() override {
@@ -100,7 +89,7 @@ public:
         if (isField("?SELECT") && (focused || !k_.chooseOnFocus) && highlighted()) choose();
         if (isField("?BUTTON4") && focused && highlighted()) planForTheMarked();
         takeExcelKey();
-        return abc::WindowManager::TakeFieldEvent();
+        return app::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
@@ -138,8 +127,7 @@ private:
     std::optional<Scheme>* chosen_;
     SchemeBrowse BRW1;
     abc::StepLocator BRW1_locator;
-    abc::ColumnSortClass BRW1_sort;
-    abc::AutoSizeColumnClass BRW1_size;
+    app::ListColumns BRW1_columns;
 };
 
 }  // namespace

@@ -1,0 +1,20 @@
+#include "app/list_window.h"
+
+#include "app/start_folder.h"
+
+namespace vx::app {
+
+void ListColumns::Init(abc::BrowseClass& browse, abc::WindowManager& window) {
+    browse.list().change().setLineHeight(kListLineHeight);
+    sort_.Init(browse, window);
+    size_.Init(browse.list(), window);
+}
+
+abc::Level StartFolderWindow::Kill() {
+    if (when_ == FolderReturn::BeforeClosing) glo::restoreStartFolder();
+    const abc::Level level = abc::WindowManager::Kill();
+    if (when_ == FolderReturn::AfterClosing) glo::restoreStartFolder();
+    return level;
+}
+
+}  // namespace vx::app
