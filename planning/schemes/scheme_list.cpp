@@ -1,11 +1,11 @@
 #include "app/globals.h"
 #include "app/list_window.h"
+#include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "platform/abc/browse_class.h"
 #include "platform/abc/locators.h"
 #include "platform/runtime/thread_state.h"
 #include "planning/stage.h"
-#include "planning/schemes/open_table.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "planning/schemes/scheme_kinds.h"
 #include "planning/schemes/scheme_list_window.h"
@@ -120,7 +120,8 @@ private:
     void planForTheMarked() {
         const Scheme s = bufferedScheme(k_.kind);
         const AccessRef measures = k_.kind == MeasureKind::Preventive ? Access::VPO : Access::VDI;
-        withFilesOpen({Access::PASPORT, measures}, [&] { reportPlan(k_.kind, planForMarked(k_.kind, s)); });
+        const FilesInUse files{Access::PASPORT, measures};
+        if (files.ready()) reportPlan(k_.kind, planForMarked(k_.kind, s));
     }
 
     const SchemeKind& k_;
