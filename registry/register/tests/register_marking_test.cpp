@@ -147,10 +147,10 @@ protected:
             addDiagnostic(holding, 1, m.passport, [&] { fillMeasure(*VDI, VDI->DEKSP, m); });
             addPreventive(holding, 1, m.passport, [&] { fillMeasure(*VPO, VPO->AKTDATA, m); });
         }
-        addScheme(true, "5.0", 1, "Туберкулинизация");
-        addScheme(true, "6.0", 1, "Лейкоз");
-        addScheme(false, "5.0", 1, "Ящур");
-        addScheme(false, "6.0", 1, "Бешенство");
+        addScheme(true, 5, 1, "Туберкулинизация");
+        addScheme(true, 6, 1, "Лейкоз");
+        addScheme(false, 5, 1, "Ящур");
+        addScheme(false, 6, 1, "Бешенство");
     }
     static constexpr const char* kBefore = "000010000";
 
@@ -225,7 +225,7 @@ TEST_F(PlanStatusRegisterTest, APreventiveModeMarksOnlyAfterTheChoiceInThatRunOf
 }
 
 TEST_F(PlanStatusRegisterTest, APreventiveModeMarksByTheChosenSchemeNotARowHighlightedAfterIt) {
-    addScheme(false, "7.0", 2, "Чума свиней");
+    addScheme(false, 7, 2, "Чума свиней");
     PLAY(h->start("Browsehoz"));
     const struct {
         const char* key;
