@@ -38,7 +38,7 @@ TEST_F(RegisterTest, StripesFollowThePositionOnThePageNotTheRecord) {
 std::string lookOf(const ui::CellLook& l) {
     const auto hex = [](ui::Colour c) {
         if (c == ui::kNoColour) return std::string("-");
-        char out[8];
+        char out[16];  // any 32-bit value fits
         std::snprintf(out, sizeof out, "#%06X", static_cast<unsigned>(c));
         return std::string(out);
     };
