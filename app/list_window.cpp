@@ -10,6 +10,11 @@ void ListColumns::Init(abc::BrowseClass& browse, abc::WindowManager& window) {
     size_.Init(browse.list(), window);
 }
 
+ui::ListStyle greenTextStyle() {
+    const ui::Colour green = ui::colourFromHex("#03BA48");
+    return {ui::FontSpec{"Arial Cyr", 8, ui::kNormalWeight}, ui::Colours{green, ui::kNoColour, green, ui::kNoColour}};
+}
+
 abc::Level StartFolderWindow::Kill() {
     if (when_ == FolderReturn::BeforeClosing) glo::restoreStartFolder();
     const abc::Level level = abc::WindowManager::Kill();

@@ -8,10 +8,14 @@
 #include "platform/abc/browse_class.h"
 #include "platform/abc/column_sort.h"
 #include "platform/abc/window_manager.h"
+#include "platform/ui/style.h"
 
 namespace vx::app {
 
 constexpr int kListLineHeight = 14;
+
+// The green text, plain "Arial Cyr" 8, of the lists that single out some rows.
+ui::ListStyle greenTextStyle();
 
 class ListColumns {
 public:

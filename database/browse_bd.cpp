@@ -101,9 +101,7 @@ private:
         BRW1_columns.Init(BRW1, *this);
         ui::ListModel& look = BRW1.list().change();
         look.setIcon(1, "BOXCHECK.ICO");
-        const ui::Colour green = ui::colourFromHex("#03BA48");
-        look.setStyle(1, ui::ListStyle{ui::FontSpec{"Arial Cyr", 8, ui::kNormalWeight},
-                                       ui::Colours{green, ui::kNoColour, green, ui::kNoColour}});
+        look.setStyle(1, app::greenTextStyle());
     }
 
     void initDatabases() {
