@@ -32,14 +32,9 @@ planning::PlanSet set(int days, int heads, int treatments, int32_t fixed) {
 void SchemesTest::SetUp() {
     RecordsTest::SetUp();
     database::chooseDatabaseFolder(dir.string() + "/");
-    clock::fix(makeDate(6, 10, 2025), 1);
+    fixToday(makeDate(6, 10, 2025));
     h->addProcedure("BrwtaskVPO", BrwtaskVPO);
     h->addProcedure("BrwtaskVDI", BrwtaskVDI);
-}
-
-void SchemesTest::TearDown() {
-    clock::useRealTime();
-    RecordsTest::TearDown();
 }
 
 const char* SchemesTest::listOf(MeasureKind kind) {

@@ -20,7 +20,6 @@ constexpr Byte kMain = 2;
 class SchemesTest : public vx::testing::RecordsTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     static const char* listOf(MeasureKind kind);
 

@@ -19,11 +19,7 @@ class HerdToolsTest : public MarkingTest {
 protected:
     void SetUp() override {
         MarkingTest::SetUp();
-        clock::fix(kToday, 1);
-    }
-    void TearDown() override {
-        clock::useRealTime();
-        MarkingTest::TearDown();
+        fixToday(kToday);
     }
 };
 

@@ -83,7 +83,7 @@ TEST_F(RowLooksTest, AnimalRowsShowMarksYoungStockAndDisposal) {
 }
 
 TEST_F(RowLooksTest, MeasureRowsShowOverdueDoneAndReaction) {
-    clock::fix(today, 1);
+    fixToday(today);
     addHolding(1, "Первое");
     addFarm(1, 1, "Луговая");
     addPassport(1, 1, 1, "A-1");
@@ -126,7 +126,6 @@ TEST_F(RowLooksTest, MeasureRowsShowOverdueDoneAndReaction) {
     EXPECT_EQ(look("?LIST:4", 2, 1), "-/-/-/- 1 0");
     EXPECT_EQ(look("?LIST:4", 2, 2), "-/-/-/- 0 0");
     EXPECT_EQ(look("?LIST:4", 1, 7), "-/#DBECFB/-/- 0 0");
-    clock::useRealTime();
 }
 
 TEST_F(RegisterTest, TheHighlightCoversTheRowOnlyWithTheStripeSwitchOn) {

@@ -16,11 +16,7 @@ class RegisterToolsTest : public MarkingRegisterTest {
 protected:
     void SetUp() override {
         MarkingRegisterTest::SetUp();
-        clock::fix(kToday, 1);
-    }
-    void TearDown() override {
-        clock::useRealTime();
-        MarkingRegisterTest::TearDown();
+        fixToday(kToday);
     }
 };
 
