@@ -6,6 +6,22 @@ namespace vx::testing {
 
 using namespace dct;
 
+namespace {
+
+// VPO and VDI share their links to the passport.
+template <class Record>
+void appendMeasure(AccessRef file, FileRef<Record> buffer, int holding, int farm, int animal,
+                   const std::function<void()>& fill) {
+    append(file, buffer, [&] {
+        buffer->IDHOZ = holding;
+        buffer->IDFERMA = farm;
+        buffer->ID = animal;
+        fill();
+    });
+}
+
+}  // namespace
+
 void RecordsTest::addHolding(int id, const std::string& name, const std::string& note) {
     onThread([&] {
         append(Access::HOZ, HOZ, [&] {
@@ -78,25 +94,11 @@ void RecordsTest::addPassport(int holding, int farm, int id, const std::string& 
 }
 
 void RecordsTest::addPreventive(int holding, int farm, int animal, const std::function<void()>& fill) {
-    onThread([&] {
-        append(Access::VPO, VPO, [&] {
-            VPO->IDHOZ = holding;
-            VPO->IDFERMA = farm;
-            VPO->ID = animal;
-            fill();
-        });
-    });
+    onThread([&] { appendMeasure(Access::VPO, VPO, holding, farm, animal, fill); });
 }
 
 void RecordsTest::addDiagnostic(int holding, int farm, int animal, const std::function<void()>& fill) {
-    onThread([&] {
-        append(Access::VDI, VDI, [&] {
-            VDI->IDHOZ = holding;
-            VDI->IDFERMA = farm;
-            VDI->ID = animal;
-            fill();
-        });
-    });
+    onThread([&] { appendMeasure(Access::VDI, VDI, holding, farm, animal, fill); });
 }
 
 std::string RecordsTest::marks() {
