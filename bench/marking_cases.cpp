@@ -8,6 +8,7 @@
 #include "platform/store/record_file.h"
 #include "registry/marking/age_synchronisation.h"
 #include "registry/marking/marking_scans.h"
+#include "registry/marking/passport_marking.h"
 
 namespace vx::bench {
 
@@ -36,9 +37,8 @@ void markEveryPassport() {
 void markingCases(const Fixture&) {
     using namespace registry::marking;
     markEveryPassport();
-    bool anyRead = false;
-    reportAgainstLimit("mark-all-100k", millisecondsOf([&] {
-                           markGroup(7, anyRead);
+    reportAgainstLimit("mark-all-100k", millisecondsOf([] {
+                           runMarking(7, MarkingPath::List);
                            store::commitPendingWrites();
                        }));
 

@@ -8,6 +8,7 @@
 #include "platform/core/dates.h"
 #include "platform/store/record_file.h"
 #include "platform/ui/dialogs.h"
+#include "planning/schemes/open_table.h"
 
 namespace vx::planning::schemes {
 
@@ -46,22 +47,18 @@ bool addPlanned(store::Table& measures, const PASPORTRecord& p, const Scheme& s,
     return measures.insert(&r).has_value();
 }
 
-store::Table* tableOf(FileRefBase file) {
-    store::FileHandle& handle = file.handle();
-    return handle.isOpen() ? &handle.database()->table() : nullptr;
-}
-
 }  // namespace
 
 PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
     PlanOutcome outcome;
-    store::Table* passports = tableOf(PASPORT);
-    store::Table* measures = tableOf(kind == MeasureKind::Preventive ? FileRefBase(VPO) : FileRefBase(VDI));
+    store::Table* passports = openTable(PASPORT);
+    store::Table* measures = openTable(kind == MeasureKind::Preventive ? FileRefBase(VPO) : FileRefBase(VDI));
     if (!passports) return outcome;
     const int32_t today = clock::today();
     passports->scan({}, [&](store::Position, const void* record) {
         const auto& p = *static_cast<const PASPORTRecord*>(record);
         if (p.CHEK != 1 || p.VIDANIM.value() != scheme.species) return true;
+        rememberAnimal(p);
         if (p.OSNMOL != kMainHerd && p.OSNMOL != kYoungStock) return true;
         const planning::PlanSet& set = p.OSNMOL == kMainHerd ? scheme.mainHerd : scheme.youngStock;
         const std::optional<int32_t> date = planning::plannedDate(set.fixedDate, set.days, p.DATAROG, today);
@@ -69,7 +66,6 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
             ++outcome.withoutBirthDate;
             return true;
         }
-        rememberAnimal(p);
         const bool added = measures && (kind == MeasureKind::Preventive
                                              ? addPlanned<VPORecord>(*measures, p, scheme, set, *date)
                                              : addPlanned<VDIRecord>(*measures, p, scheme, set, *date));

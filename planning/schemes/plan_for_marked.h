@@ -4,7 +4,8 @@
 // species, in every holding and farm, with the main-herd or young-stock values
 // by PAS:OSNMOL. Existing records are not looked at: planning twice plans twice.
 // An animal planned by a day count without a valid birth date gets no record.
-// The last animal planned stays in IDHOZ, IDFERM, IDANIM, UNIK, IDPOL, DATAROG.
+// The last marked animal of the species stays in IDHOZ, IDFERM, IDANIM, UNIK,
+// IDPOL and DATAROG, whether a record was added for it or not.
 // PASPORT and the measure file must be open on the running thread; their record
 // buffers are left untouched.
 

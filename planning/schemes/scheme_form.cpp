@@ -69,9 +69,10 @@ public:
         abc::FormManager::Reset(force);
     }
 
-    // The defaults are shown at once, so what the form stores is what it shows.
+    // The defaults are shown at once, so what the form stores is what it shows:
+    // the pass over every field at OK leaves the counts as the user last saw them.
     Level TakeFieldEvent() override {
-        if (isField(k_.control(k_.fields.id))) {
+        if (isField(k_.control(k_.fields.id)) && !acceptingAll()) {
             applyStageDefaults(schemeFields(k_.kind));
             window().display();
         }

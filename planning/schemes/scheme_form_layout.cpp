@@ -21,7 +21,7 @@ void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
     const SchemeFieldNames& n = k.fields;
     w.setCaption(k.formCaption);
     w.setIcon("medic.ico");
-    w.setResize(ui::ResizeStrategy::Surface);
+    w.setResize(ui::ResizeStrategy::None);
     ui::LayoutBuilder b(w);
     const auto entry = [&](const char* field, const char* prompt, ui::Binding var, const char* picture,
                            const char* tip) {
@@ -34,18 +34,19 @@ void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
         combo.change().setColumns(
             {ListColumn("Наименование вида животного", "@s20", 20), ListColumn("ID вида животного", "@P####P", 4)});
     };
+    // The calendar button sits beside its date, in the entry's cell.
     const auto date = [&](const char* field, Long& var, const char* tip, const char* calendar) {
-        entry(field, "Дата мероприятия", var, kDate, tip);
-        b.button(calendar, "...").setTooltip("[Календарь]");
+        b.prompt("Дата мероприятия", k.control(field) + ":PROMPT");
+        b.row([&] {
+            b.entry(k.control(field), var, kDate).setTooltip(tip);
+            b.button(calendar, "...").setTooltip("[Календарь]");
+        });
     };
     const auto counts = [&](const char* days, const char* daysPrompt, Dec& daysVar, const char* heads, Dec& headsVar,
                             const char* treatments, Dec& treatmentsVar) {
         entry(days, daysPrompt, daysVar, kDays, "Провести через N дней со дня рождения");
-        b.prompt("");
         entry(heads, "Голов, план", headsVar, kCount, "Голов, план");
-        b.prompt("");
         entry(treatments, "Головообработок, план", treatmentsVar, kCount, "Головообработок, план");
-        b.prompt("");
     };
     b.column([&] {
         b.sheet("?CURRENTTAB", [&] {
@@ -56,14 +57,14 @@ void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
                     entry(n.name, k.namePrompt, f.name, k.namePicture, k.nameTip);
                 });
                 b.group("Основное стадо", [&] {
-                    b.grid(3, [&] {
+                    b.grid(2, [&] {
                         counts(n.days, "Провести через N дней ", f.days, n.heads, f.heads, n.treatments,
                                f.treatments);
                         date(n.fixedDate, f.fixedDate, "Предопределённая дата", "?CALENDAR");
                     });
                 }, "?GROUP1");
                 b.group("Молодняк", [&] {
-                    b.grid(3, [&] {
+                    b.grid(2, [&] {
                         if (k.youngDateFirst) date(n.youngFixedDate, f.youngFixedDate, "Дата мероприятия", "?CALENDAR:2");
                         counts(n.youngDays, k.youngDaysPrompt, f.youngDays, n.youngHeads, f.youngHeads,
                                n.youngTreatments, f.youngTreatments);

@@ -6,6 +6,7 @@
 
 #include "dictionary/names.h"
 #include "platform/ui/control.h"
+#include "platform/ui/window.h"
 #include "planning/schemes/measure_kind.h"
 
 namespace vx::planning::schemes {
@@ -37,6 +38,7 @@ struct SchemeKind {
     // The list window
     const char* listProcedure;
     const char* listCaption;
+    ui::ResizeStrategy listResize;
     const char* listTipTitle;
     const char* tabTitle;
     const char* insertCaption;

@@ -8,10 +8,12 @@
 #include "platform/abc/window_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "planning/stage.h"
+#include "planning/schemes/open_table.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "planning/schemes/scheme_kinds.h"
 #include "planning/schemes/scheme_list_window.h"
 #include "planning/schemes/scheme_record.h"
+#include "planning/schemes/scheme_sheets.h"
 #include "planning/schemes/schemes_layouts.h"
 #include "planning/schemes/schemes_windows.h"
 
@@ -79,6 +81,16 @@ public:
         return level;
     }
 
+    void SetAlerts() override {
+        abc::WindowManager::SetAlerts();
+        window().alert(kSchemeList).alert(kUnplannedList);
+    }
+
+    Level TakeWindowEvent() override {
+        takeExcelKey();
+        return abc::WindowManager::TakeWindowEvent();
+    }
+
     Level TakeFieldEvent() override {
         const bool focused = event().kind == ui::EventKind::Selected;
         if (isField("?BROWSE:1") && highlighted()) {
@@ -87,10 +99,20 @@ public:
         }
         if (isField("?SELECT") && (focused || !k_.chooseOnFocus) && highlighted()) choose();
         if (isField("?BUTTON4") && focused && highlighted()) planForTheMarked();
+        takeExcelKey();
         return abc::WindowManager::TakeFieldEvent();
     }
 
 private:
+    static constexpr ui::Key kSchemeList{ui::VKey('P'), ui::mod::Alt};
+    static constexpr ui::Key kUnplannedList{ui::VKey('X'), ui::mod::Alt};
+
+    void takeExcelKey() {
+        if (event().kind != ui::EventKind::AlertKey) return;
+        if (event().key == kSchemeList) printSchemeReference(k_.kind);
+        if (event().key == kUnplannedList) printUnplannedAnimals(k_.kind);
+    }
+
     bool highlighted() const { return BRW1.highlighted() >= 0; }
 
     void choose() {
@@ -108,13 +130,8 @@ private:
     // The scheme is the one highlighted here now, whatever another window left in the globals.
     void planForTheMarked() {
         const Scheme s = bufferedScheme(k_.kind);
-        data::FileManager& measures = k_.kind == MeasureKind::Preventive ? *Access::VPO : *Access::VDI;
-        Access::PASPORT->open();
-        measures.open();
-        if (Access::PASPORT->useFile() == Level::Benign && measures.useFile() == Level::Benign)
-            reportPlan(k_.kind, planForMarked(k_.kind, s));
-        measures.close();
-        Access::PASPORT->close();
+        const AccessRef measures = k_.kind == MeasureKind::Preventive ? Access::VPO : Access::VDI;
+        withFilesOpen({Access::PASPORT, measures}, [&] { reportPlan(k_.kind, planForMarked(k_.kind, s)); });
     }
 
     const SchemeKind& k_;

@@ -16,16 +16,17 @@ constexpr const char* kCount = "@n7b";
 constexpr const char* kDays = "@n3b";
 constexpr const char* kDate = "@d6.b";
 
+// Numbers and dates take the width of their titles (the renderer fits them); texts their own.
 std::vector<ListColumn> columnsOf(const SchemeKind& k) {
-    std::vector<ListColumn> c{ListColumn("ID мероприятия", "@n_8.1b", 8).right().withIcons(),
+    std::vector<ListColumn> c{ListColumn("ID мероприятия", "@n_8.1b").right().withIcons(),
                               ListColumn("Наименование мероприятия", "@s36", 36),
                               ListColumn("Вид животного", "@s20", 20)};
-    if (k.speciesIdColumn) c.push_back(ListColumn("ID вида животного", "@n5b", 5).right());
+    if (k.speciesIdColumn) c.push_back(ListColumn("ID вида животного", "@n5b").right());
     for (int set = 0; set < 2; ++set) {
-        c.push_back(ListColumn("Голов, план", kCount, 7).right());
-        c.push_back(ListColumn("Головообработок, план", kCount, 7).right());
-        c.push_back(ListColumn(set == 0 ? "Предопределённая дата" : "Дата мероприятия", kDate, 10));
-        c.push_back(ListColumn("Провести через N дней со дня рождения", kDays, 3).right());
+        c.push_back(ListColumn("Голов, план", kCount).right());
+        c.push_back(ListColumn("Головообработок, план", kCount).right());
+        c.push_back(ListColumn(set == 0 ? "Предопределённая дата" : "Дата мероприятия", kDate));
+        c.push_back(ListColumn("Провести через N дней со дня рождения", kDays).right());
     }
     return c;
 }
@@ -35,7 +36,7 @@ std::vector<ListColumn> columnsOf(const SchemeKind& k) {
 void layoutSchemeList(ui::Window& w, const SchemeKind& k) {
     w.setCaption(k.listCaption);
     w.setIcon("medic.ico");
-    w.setResize(ui::ResizeStrategy::Resize);
+    w.setResize(k.listResize);
     ui::LayoutBuilder b(w);
     const auto speciesName = [&] {
         b.display("?ANI:NAME", ANI->NAME, "@s20").setTooltip("Наименование животного");

@@ -15,13 +15,18 @@ SchemeFields schemeFields(MeasureKind kind) {
             TAS->PREDATA, TAS->DNEYM,  TAS->GLPLANM, TAS->GOLPLANM, TAS->PREDATAM, TAS->PRIM};
 }
 
+Scheme schemeOf(const BOLEZNRecord& r) {
+    return {r.ID, r.IDANIM, r.NAME.str(), {r.DNEY, r.GLPLAN, r.GOPLAN, r.PREDATA},
+            {r.DNEYM, r.GLPLANM, r.GOPLANM, r.PREDATM}};
+}
+
+Scheme schemeOf(const TASKRecord& r) {
+    return {r.IDTASK, r.VIDANIM, r.NAME.str(), {r.DNEY, r.GLPLAN, r.GOPLAN, r.PREDATA},
+            {r.DNEYM, r.GLPLANM, r.GOLPLANM, r.PREDATAM}};
+}
+
 Scheme bufferedScheme(MeasureKind kind) {
-    const SchemeFields f = schemeFields(kind);
-    return {f.id.value(),
-            f.species.value(),
-            f.name.str(),
-            {f.days.value(), f.heads.value(), f.treatments.value(), f.fixedDate},
-            {f.youngDays.value(), f.youngHeads.value(), f.youngTreatments.value(), f.youngFixedDate}};
+    return kind == MeasureKind::Preventive ? schemeOf(*BOL) : schemeOf(*TAS);
 }
 
 void publishPlanValues(const Scheme& s) {

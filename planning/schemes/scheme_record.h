@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "dictionary/records.h"
 #include "platform/core/fields.h"
 #include "planning/planned_date.h"
 #include "planning/schemes/measure_kind.h"
@@ -38,6 +39,8 @@ struct Scheme {
     planning::PlanSet youngStock;
 };
 
+Scheme schemeOf(const dct::BOLEZNRecord& r);
+Scheme schemeOf(const dct::TASKRecord& r);
 // The scheme in the thread's buffer of that kind.
 Scheme bufferedScheme(MeasureKind kind);
 

@@ -2,9 +2,9 @@
 
 #include <unordered_set>
 
+#include "app/globals.h"
 #include "dictionary/names.h"
-#include "platform/core/text.h"
-#include "platform/store/record_file.h"
+#include "planning/schemes/open_table.h"
 
 namespace vx::planning::schemes {
 
@@ -12,43 +12,47 @@ using namespace dct;
 
 namespace {
 
-store::Table* tableOf(FileRefBase file) {
-    store::FileHandle& handle = file.handle();
-    return handle.isOpen() ? &handle.database()->table() : nullptr;
-}
-
-// The passports that have a record of the measure, from the measure-id key.
+// The passports that have a record of the measure. The measure-id key leaves out
+// records without an id, so a zero id is looked for in record order.
 template <class Record>
-std::unordered_set<Long> animalsWithMeasure(store::Table& measures, int measureKey, const Decimal& measureId) {
+std::unordered_set<Long> animalsWithMeasure(store::Table& measures, KeyRef measureKey, const Decimal& measureId) {
     std::unordered_set<Long> ids;
     store::ScanSpec spec;
-    spec.keyIndex = measureKey;
-    spec.equal = {Value(measureId)};
-    measures.scan(spec, [&](store::Position, const void* record) {
-        ids.insert(static_cast<const Record*>(record)->ID);
+    if (!measureId.isZero()) {
+        spec.keyIndex = measureKey.index;
+        spec.equal = {Value(measureId)};
+    }
+    measures.scan(spec, [&](store::Position, const void* stored) {
+        const auto& r = *static_cast<const Record*>(stored);
+        if (r.IDTASK.value() == measureId) ids.insert(r.ID);
         return true;
     });
     return ids;
+}
+
+std::unordered_set<Long> animalsWithMeasure(MeasureKind kind, const Decimal& measureId) {
+    if (kind == MeasureKind::Preventive) {
+        if (store::Table* t = openTable(VPO)) return animalsWithMeasure<VPORecord>(*t, VPO_K1, measureId);
+    } else if (store::Table* t = openTable(VDI)) {
+        return animalsWithMeasure<VDIRecord>(*t, VDI_K1, measureId);
+    }
+    return {};
 }
 
 }  // namespace
 
 std::vector<UnplannedAnimal> unplannedAnimals(MeasureKind kind, const Decimal& measureId, const Decimal& species) {
     std::vector<UnplannedAnimal> out;
-    store::Table* passports = tableOf(PASPORT);
+    store::Table* passports = openTable(PASPORT);
     if (!passports) return out;
-    std::unordered_set<Long> measured;
-    if (kind == MeasureKind::Preventive) {
-        if (store::Table* t = tableOf(VPO)) measured = animalsWithMeasure<VPORecord>(*t, VPO_K1.index, measureId);
-    } else if (store::Table* t = tableOf(VDI)) {
-        measured = animalsWithMeasure<VDIRecord>(*t, VDI_K1.index, measureId);
-    }
+    const std::unordered_set<Long> measured = animalsWithMeasure(kind, measureId);
     store::ScanSpec byAddress;
     byAddress.keyIndex = PAS_K1.index;
-    passports->scan(byAddress, [&](store::Position, const void* record) {
-        const auto& p = *static_cast<const PASPORTRecord*>(record);
-        if (!clip(p.PRICH.str()).empty() || p.VIDANIM.value() != species || measured.contains(p.ID)) return true;
-        out.push_back({p.ID, p.IDANIM.str(), p.VIDANIM.value(), p.IDPOL.value(), p.DATAROG, p.FIO.str(),
+    passports->scan(byAddress, [&](store::Position, const void* stored) {
+        const auto& p = *static_cast<const PASPORTRecord*>(stored);
+        glo::UNIK = p.ID;
+        if (!p.PRICH.blank() || p.VIDANIM.value() != species || measured.contains(p.ID)) return true;
+        out.push_back({p.ID, p.IDANIM.padded(), p.VIDANIM.value(), p.IDPOL.value(), p.DATAROG, p.FIO.str(),
                        p.ADRES.str()});
         return true;
     });

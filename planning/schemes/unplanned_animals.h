@@ -1,8 +1,9 @@
 #pragma once
 // The animals the Alt+X list shows: every passport in address and inventory order
 // (PAS:K1) with no disposal reason, of the given species, that has no record of the
-// measure in the measure file (VPO or VDI), planned or done. The measure file is
-// read once, so the cost grows with the two files, not with their product.
+// measure in the measure file (VPO or VDI), planned or done. The measure's records
+// are looked up by key, so the cost grows with the two files, not with their product.
+// Every passport read passes through UNIK, which ends on the last one.
 // PASPORT and the measure file must be open on the running thread; their record
 // buffers are left untouched.
 
@@ -17,7 +18,7 @@ namespace vx::planning::schemes {
 
 struct UnplannedAnimal {
     Long id = 0;
-    std::string inventory;
+    std::string inventory;  // as stored, padded to its 15 characters
     Decimal species;
     Decimal group;
     Long birthDate = 0;

@@ -47,7 +47,7 @@ public:
             if (query_.quickQueries()) {
                 b.row([&] {
                     b.prompt("Запрос:");
-                    b.dropCombo("?QUERYNAME", name_, "@s40", joined(query_.savedQueries()));
+                    b.dropCombo("?QUERYNAME", name_, "@s40", joined(query_.savedQueries())).setWidth(30);
                     b.button("?LOAD", "Загрузить", "QkLoad.ico");
                     b.button("?SAVE", "Сохранить");
                     b.button("?REMOVE", "Удалить");

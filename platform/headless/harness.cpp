@@ -192,11 +192,14 @@ Outcome Harness::click(std::string_view control, int row, std::string_view modif
     }
     const std::string b = upper(button.empty() ? "left" : button);
     if (b != "LEFT" && b != "RIGHT" && b != "DOUBLE") return failure("unknown mouse button " + std::string(button));
+    // Ctrl goes down before the click, as the user's hand does it, and the program
+    // takes that key before the click comes (which may have closed the list).
+    if (mods & ui::mod::Ctrl) {
+        if (Outcome o = act([&] { return ui::input::key(*c->window(), ui::Key(ui::VKey::Ctrl)); }); !o) return o;
+        if (c = findAs<ui::ListControl>(control, why); !c) return why;
+    }
     ui::Window& w = *c->window();
     return act([&] {
-        // Ctrl goes down before the click, as the user's hand does it.
-        if (mods & ui::mod::Ctrl)
-            if (Outcome o = ui::input::key(w, ui::Key(ui::VKey::Ctrl)); !o) return o;
         return ui::input::click(w, c->id(), row - 1, mods, b == "RIGHT" ? ui::MouseButton::Right : ui::MouseButton::Left,
                                 0, b == "DOUBLE");
     });

@@ -213,6 +213,102 @@ void badge(QPainter& p, QChar letter, const QColor& c) {
     p.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, QString(letter.toUpper()));
 }
 
+void minusMark(QPainter& p, const QColor& c) {
+    p.setPen(QPen(c, 4));
+    p.drawLine(17, 23, 29, 23);
+}
+
+void cross(QPainter& p, const QColor& c, QRect box) {
+    p.setPen(QPen(c, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(box.topLeft(), box.bottomRight());
+    p.drawLine(box.topRight(), box.bottomLeft());
+}
+
+void pencil(QPainter& p) {
+    p.save();
+    p.translate(22, 22);
+    p.rotate(-45);
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(240, 190, 60));
+    p.drawRect(-3, -10, 6, 14);
+    p.setBrush(QColor(250, 220, 180));
+    QPainterPath tip;
+    tip.moveTo(-3, 4);
+    tip.lineTo(3, 4);
+    tip.lineTo(0, 10);
+    tip.closeSubpath();
+    p.drawPath(tip);
+    p.restore();
+}
+
+void clockFace(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(255, 255, 220));
+    p.drawEllipse(14, 14, 16, 16);
+    p.drawLine(22, 22, 22, 17);
+    p.drawLine(22, 22, 26, 24);
+}
+
+void magnifier(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(210, 235, 255));
+    p.drawEllipse(4, 4, 17, 17);
+    p.setPen(QPen(kInk, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(19, 19, 28, 28);
+}
+
+void funnel(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(120, 170, 230));
+    QPainterPath f;
+    f.moveTo(3, 4);
+    f.lineTo(23, 4);
+    f.lineTo(15, 14);
+    f.lineTo(15, 24);
+    f.lineTo(11, 21);
+    f.lineTo(11, 14);
+    f.closeSubpath();
+    p.drawPath(f);
+}
+
+void columnWidths(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.drawLine(4, 5, 4, 27);
+    p.drawLine(28, 5, 28, 27);
+    p.setPen(QPen(QColor(30, 90, 200), 2));
+    p.drawLine(8, 16, 24, 16);
+    p.drawLine(8, 16, 12, 12);
+    p.drawLine(8, 16, 12, 20);
+    p.drawLine(24, 16, 20, 12);
+    p.drawLine(24, 16, 20, 20);
+}
+
+void barChart(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.drawLine(4, 28, 28, 28);
+    const QColor bars[] = {QColor(60, 140, 220), QColor(230, 150, 40), QColor(60, 170, 90)};
+    const int heights[] = {12, 20, 8};
+    for (int i = 0; i < 3; ++i) p.fillRect(7 + 7 * i, 27 - heights[i], 5, heights[i], bars[i]);
+}
+
+void bottle(QPainter& p) {
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(240, 150, 90));
+    p.drawRoundedRect(13, 3, 6, 6, 2, 2);
+    p.setBrush(QColor(200, 200, 220));
+    p.drawRect(11, 8, 10, 3);
+    p.setBrush(QColor(250, 250, 255));
+    p.drawRoundedRect(10, 11, 12, 18, 3, 3);
+    p.fillRect(11, 19, 10, 9, QColor(255, 255, 230));
+}
+
+void folder(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(240, 200, 90));
+    p.drawRect(3, 9, 26, 18);
+    p.drawRect(3, 6, 10, 3);
+}
+
 const QColor kPlanned(30, 130, 200), kDiagnostic(150, 60, 170);
 
 const QHash<QString, Drawing>& drawings() {
@@ -247,6 +343,23 @@ const QHash<QString, Drawing>& drawings() {
         {"vpo_karta", [](QPainter& p) { card(p, kPlanned); }},
         {"vdi_karta", [](QPainter& p) { card(p, kDiagnostic); }},
         {"shema", [](QPainter& p) { card(p, QColor(60, 140, 90)); }},
+        {"p_print", printer},
+        {"printn", [](QPainter& p) { printer(p); plusMark(p, QColor(0, 150, 50)); }},
+        {"spis_edit", [](QPainter& p) { paper(p); lines(p, 9, 2); pencil(p); }},
+        {"spis_minus", [](QPainter& p) { paper(p); lines(p, 9, 2); minusMark(p, QColor(200, 40, 40)); }},
+        {"spis_cloc_new", [](QPainter& p) { paper(p); lines(p, 9, 2); clockFace(p); }},
+        {"tabstop", columnWidths},
+        {"zoomd", magnifier},
+        {"struct_bd", barChart},
+        {"plus_flt", [](QPainter& p) { funnel(p); plusMark(p, QColor(0, 150, 50)); }},
+        {"del_flt", [](QPainter& p) { funnel(p); cross(p, QColor(200, 40, 40), QRect(19, 18, 9, 9)); }},
+        {"hand_flt", [](QPainter& p) { funnel(p); pencil(p); }},
+        {"soska", bottle},
+        {"73", [](QPainter& p) { tick(p, QColor(0, 140, 40), QRect(3, 3, 26, 26)); }},
+        {"waok", [](QPainter& p) { tick(p, QColor(0, 140, 40), QRect(3, 3, 26, 26)); }},
+        {"wacancel", [](QPainter& p) { cross(p, QColor(200, 40, 40), QRect(7, 7, 18, 18)); }},
+        {"qkload", folder},
+        {"qkqbe", [](QPainter& p) { funnel(p); tick(p, QColor(0, 140, 40), QRect(14, 14, 16, 16)); }},
     };
     return table;
 }

@@ -90,6 +90,12 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
         option->palette.setColor(QPalette::Highlight, bg.value<QColor>());
     if (const QVariant fg = index.data(kSelectedTextRole); fg.isValid())
         option->palette.setColor(QPalette::HighlightedText, fg.value<QColor>());
+    else if (index.data(kSelectedBackgroundRole).isValid())
+        // A cell with a selected background of its own and no selected text colour keeps
+        // its ordinary text colour, so light backgrounds never get the highlight's white.
+        option->palette.setColor(QPalette::HighlightedText, index.data(Qt::ForegroundRole).isValid()
+                                                                 ? index.data(Qt::ForegroundRole).value<QColor>()
+                                                                 : option->palette.color(QPalette::Text));
 }
 
 }  // namespace vx::qt

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include "platform/qt/entry_width.h"
 #include "platform/qt/key_translation.h"
 #include "platform/qt/qt_convert.h"
 
@@ -125,13 +126,12 @@ void ListView::sync(const ui::ListControl& list) {
     header_->setGroups(m.groups());
     header_->setVisible(m.columnCount() > 0);
 
-    const int charWidth = table_->fontMetrics().averageCharWidth();
     for (int c = 0; c < m.columnCount(); ++c) {
         const ui::ListColumn& col = m.columns()[c];
         header_->setSectionResizeMode(c, col.resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
         // A column of icons has room for the icon beside its text.
         const int iconRoom = col.icons ? table_->iconSize().width() + 6 : 0;
-        if (col.width > 0) header_->resizeSection(c, col.width * charWidth + 12 + iconRoom);
+        if (col.width > 0) header_->resizeSection(c, charsWidth(table_->fontMetrics(), col.width) + 12 + iconRoom);
         else table_->resizeColumnToContents(c);
     }
     header_->setStretchLastSection(true);

@@ -256,6 +256,7 @@ void WindowView::buildStatus(ui::Window& w) {
             static_cast<QBoxLayout*>(body_->layout())->addWidget(status_);
         }
     }
+    const std::size_t before = zones_.size();
     for (QLabel* z : zones_) delete z;
     zones_.clear();
     const int charWidth = status_->fontMetrics().averageCharWidth();
@@ -267,6 +268,11 @@ void WindowView::buildStatus(ui::Window& w) {
         if (z.width < 0) status_->addWidget(label, 1);
         else status_->addPermanentWidget(label);
         zones_.push_back(label);
+    }
+    // A status bar that comes after the window opened takes its room from the window.
+    if (placed_ && before == 0 && !zones_.empty()) {
+        status_->show();
+        growToControls(w);
     }
 }
 
@@ -306,6 +312,16 @@ void WindowView::placeFromModel(ui::Window& w) {
     // Every window may grow from its opening size, never shrink below it; "none" keeps it.
     if (w.resize() == ui::ResizeStrategy::None) top_->setFixedSize(size);
     else top_->setMinimumSize(top_->minimumSizeHint().boundedTo(size));
+}
+
+void WindowView::growToControls(const ui::Window& w) {
+    refreshSizeHints(*top_);
+    const QSize need = top_->minimumSizeHint();
+    const QSize size = top_->size().expandedTo(need);
+    if (size == top_->size()) return;
+    if (w.resize() == ui::ResizeStrategy::None) top_->setFixedSize(size);
+    else top_->setMinimumSize(need);
+    top_->resize(size);
 }
 
 void WindowView::apply(const ui::ChangeSet& changes) {

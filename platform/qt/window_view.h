@@ -65,6 +65,8 @@ private:
     void syncWindow();
     void syncControl(ui::ControlId c);
     void placeFromModel(ui::Window& w);
+    // Never smaller than what its controls need now.
+    void growToControls(const ui::Window& w);
     void reportGeometry();
     QWidget* leaf(ui::Control& c);
     void tag(QWidget* widget, ui::ControlId c);

@@ -15,16 +15,16 @@ void layoutUpdateferma(ui::Window& w) {
     b.column([&] {
         b.sheet("?CURRENTTAB", [&] {
             b.tab("?TAB:1", "Ферма, населённый пункт", [&] {
-                b.grid(3, [&] {
+                b.grid(2, [&] {
                     b.prompt("ID фермы (населённого пункта)", "?FER:IDFERM:PROMPT");
                     b.entry("?FER:IDFERM", FER->IDFERM, "@n_2b");
-                    b.prompt("");
                     b.prompt("Хозяйство (поселение)", "?FER:IDHOZ:PROMPT");
-                    b.entry("?FER:IDHOZ", FER->IDHOZ, "@n_2b").setTooltip("iD хозяйства");
-                    b.display("?HOZ:NAME", HOZ->NAME, "@s40").setTooltip("Наименование хозяйства");
+                    b.row([&] {
+                        b.entry("?FER:IDHOZ", FER->IDHOZ, "@n_2b").setTooltip("iD хозяйства");
+                        b.display("?HOZ:NAME", HOZ->NAME, "@s40").setTooltip("Наименование хозяйства").stretch();
+                    });
                     b.prompt("Наименование фермы (населённого пункта)", "?FER:NAME:PROMPT");
                     b.entry("?FER:NAME", FER->NAME, "@s40").setTooltip("Наименование");
-                    b.prompt("");
                 });
             });
             b.tab("?TAB:2", "Записная книжка [структура поголовья]", [&] {

@@ -2,6 +2,7 @@
 #include "dictionary/names.h"
 #include "platform/abc/calendar.h"
 #include "platform/abc/file_drop.h"
+#include "platform/abc/form_history.h"
 #include "platform/abc/form_manager.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/thread_state.h"
@@ -25,8 +26,6 @@ public:
         for (const char* field : {"FIO", "ADRES", "KORP", "GRUPPA", "NGRUPPA", "IDANIM", "KLICH", "PRICH",
                                   "DATAROG", "AKTNOMER", "AKTDATA", "CHEK", "OSNMOL", "PRIM"})
             addHistoryField(std::string("?PAS:") + field, field);
-        addHistoryField("?ANI:NAME", "VIDANIM");
-        addHistoryField("?POL:NAME", "IDPOL");
         setStatusTexts("View Record", "Добавить запись", "Изменить запись");
         setViewLocks({"?PAS:FIO", "?PAS:ADRES", "?PAS:KORP", "?PAS:GRUPPA", "?PAS:NGRUPPA", "?PAS:IDANIM",
                       "?PAS:KLICH", "?PAS:DATAROG", "?PAS:AKTNOMER", "?PAS:AKTDATA"},
@@ -78,13 +77,25 @@ public:
             PAS->VOZRASTG = age.years;
             PAS->VOZRASTM = age.months;
             PAS->VOZRASTD = age.days;
-            glo::VV = Decimal(clock::today()) - Decimal(PAS->DATAROG);
+            glo::VV = PAS->DATAROG == 0 ? Decimal() : Decimal(clock::today()) - Decimal(PAS->DATAROG);
             glo::GG = age.years;
             glo::MM = age.months;
             glo::DD = age.days;
             window().display();
         }
         return level;
+    }
+
+protected:
+    // The combos show names of other files: Ctrl+H recalls the species or group
+    // number the last saved passport had, and the names follow it.
+    void restoreField(ui::ControlId control) override {
+        const auto* saved = static_cast<const PASPORTRecord*>(abc::savedHistory(procedure()));
+        if (saved && control == id("?ANI:NAME")) PAS->VIDANIM = saved->VIDANIM;
+        else if (saved && control == id("?POL:NAME")) PAS->IDPOL = saved->IDPOL;
+        else return abc::FormManager::restoreField(control);
+        Reset(true);
+        window().display();
     }
 
 private:

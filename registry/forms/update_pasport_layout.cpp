@@ -70,31 +70,32 @@ void layoutUpdatepasport(ui::Window& w) {
                     b.prompt("");
                     b.prompt("");
                 });
+                // Species, birth date with the age, sex-age group, disposal act: the
+                // controls in tab order, each act prompt beside its entry.
                 ui::DropControl& species = b.fileDropCombo("?ANI:NAME", ANI->NAME, "@s20");
                 describe(species, "Вид животного", "PAS:vidanim", "числовое").setBackground(kPink);
                 species.change().setColumns({ui::ListColumn("Наименование вида животного", "@s20", 20),
                                              ui::ListColumn("ID вида животного", "@P####P", 4)});
                 species.change().setLineHeight(10);
-                b.grid(5, [&] {
+                b.row([&] {
                     b.prompt("Дата рождения", "?PAS:DATAROG:PROMPT");
                     describe(b.entry("?PAS:DATAROG", PAS->DATAROG, "@d6.b"), "Дата рождения", "PAS:datarog", "дата")
                         .setBackground(kPink);
                     b.button("?CALENDAR", "...").setTooltip("[Календарь]");
-                    b.prompt("");
-                    b.prompt("");
+                    b.group("Возраст", [&] {
+                        b.row([&] {
+                            b.prompt("Лет:", "?PAS:VOZRAST:PROMPT");
+                            describe(b.display("?PAS:VOZRASTG", PAS->VOZRASTG, "@n2b"), "Лет", "PAS:vozrastg",
+                                     "числовое");
+                            b.prompt("Месяцев:", "?PAS:VOZRAST:PROMPT:2");
+                            describe(b.display("?PAS:VOZRASTM", PAS->VOZRASTM, "@n2b"), "Месяцев", "PAS:vozrastm",
+                                     "числовое");
+                            b.prompt("Дней:", "?PAS:VOZRAST:PROMPT:3");
+                            describe(b.display("?PAS:VOZRASTD", PAS->VOZRASTD, "@n2b"), "Дней", "PAS:vozrastd",
+                                     "числовое");
+                        });
+                    }, "?GROUP2");
                 });
-                b.group("Возраст", [&] {
-                    b.row([&] {
-                        b.prompt("Лет:", "?PAS:VOZRAST:PROMPT");
-                        describe(b.display("?PAS:VOZRASTG", PAS->VOZRASTG, "@n2b"), "Лет", "PAS:vozrastg", "числовое");
-                        b.prompt("Месяцев:", "?PAS:VOZRAST:PROMPT:2");
-                        describe(b.display("?PAS:VOZRASTM", PAS->VOZRASTM, "@n2b"), "Месяцев", "PAS:vozrastm",
-                                 "числовое");
-                        b.prompt("Дней:", "?PAS:VOZRAST:PROMPT:3");
-                        describe(b.display("?PAS:VOZRASTD", PAS->VOZRASTD, "@n2b"), "Дней", "PAS:vozrastd", "числовое");
-                    });
-                }, "?GROUP2");
-                b.prompt("Номер акта выбытия", "?PAS:AKTNOMER:PROMPT");
                 ui::DropControl& group = b.fileDropCombo("?POL:NAME", POL->NAME, "@s20");
                 describe(group, "Поло-возрастная группа", "PAS:idpol", "числовое").setBackground(kPink);
                 group.change().setColumns({ui::ListColumn("Поло-возрастная группа", "@s20", 20),
@@ -102,6 +103,7 @@ void layoutUpdatepasport(ui::Window& w) {
                                            ui::ListColumn("ID вида животных", "@P####P", 4)});
                 group.change().setLineHeight(10);
                 b.row([&] {
+                    b.prompt("Номер акта выбытия", "?PAS:AKTNOMER:PROMPT");
                     describe(b.entry("?PAS:AKTNOMER", PAS->AKTNOMER, "@s14"), "Номер акта выбытия", "PAS:aktnomer",
                              "символьное");
                     b.prompt("от ", "?PAS:AKTDATA:PROMPT");

@@ -10,9 +10,7 @@ namespace vx::registry::marking {
 
 using namespace dct;
 
-namespace {
-
-bool recomputeAges() {
+bool storeAges() {
     FilesInUse files{Access::PASPORT};
     if (!files.ready()) return false;
     const int32_t today = clock::today();
@@ -36,12 +34,10 @@ bool recomputeAges() {
     return true;
 }
 
-}  // namespace
-
-void storeAges() { recomputeAges(); }
-
-void synchroniseAges() {
-    if (recomputeAges()) ui::messageBox("Синхронизация возраста животных", "Синхронизация возраста животных проведена!");
+void synchroniseAges(const std::function<void()>& reloadLists) {
+    if (!storeAges()) return;
+    reloadLists();
+    ui::messageBox("Синхронизация возраста животных", "Синхронизация возраста животных проведена!");
 }
 
 }  // namespace vx::registry::marking

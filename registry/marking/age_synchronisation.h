@@ -1,13 +1,16 @@
 #pragma once
 // Age synchronisation: the stored age (PAS:VOZRASTG/M/D) of every passport of
 // every holding and farm, recomputed from its birth date as of today and written
-// back, then the completion message. VV, GG, MM and DD keep the last passport's
-// values. Reads through a scan of its own; the caller reloads its lists.
+// back (no birth date: no age). VV, GG, MM and DD keep the last passport's
+// values. Reads through a scan of its own.
+
+#include <functional>
 
 namespace vx::registry::marking {
 
-void synchroniseAges();
-// The same without the message.
-void storeAges();
+// The ages stored; false when PASPORT could not be used (its failure was reported).
+bool storeAges();
+// The ages stored, then `reloadLists`, then the completion message.
+void synchroniseAges(const std::function<void()>& reloadLists);
 
 }  // namespace vx::registry::marking

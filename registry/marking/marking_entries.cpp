@@ -45,4 +45,45 @@ int markingModeOfEntry(std::string_view entry) {
     return 0;
 }
 
+namespace {
+
+using ui::Key;
+using ui::VKey;
+namespace mod = ui::mod;
+
+constexpr Key letter(char c, std::uint8_t mods) { return Key(static_cast<VKey>(c), mods); }
+
+// Mode n is at n - 1; mode 1's second key, the right click, comes last.
+constexpr std::array<Key, kMarkingKeys> kKeys = {
+    Key(VKey::Ctrl),                             // 1
+    Key(VKey::MouseLeft, mod::Shift),            // 2
+    Key(VKey::MouseRight, mod::Shift),           // 3
+    Key(VKey::MouseLeft, mod::Alt),              // 4
+    letter('1', mod::Alt),                       // 5
+    letter('2', mod::Alt),                       // 6
+    Key(VKey::MouseLeft, mod::Ctrl | mod::Shift),  // 7
+    letter('K', mod::Alt),                       // 8
+    letter('G', mod::Alt),                       // 9
+    letter('N', mod::Alt),                       // 10
+    letter('X', mod::Alt),                       // 11
+    letter('C', mod::Alt),                       // 12
+    letter('B', mod::Alt),                       // 13
+    letter('Z', mod::Alt),                       // 14
+    letter('V', mod::Alt),                       // 15
+    letter('M', mod::Alt),                       // 16
+    letter('X', mod::Shift),                     // 17
+    letter('Z', mod::Shift),                     // 18
+    Key(VKey::MouseRight),                       // 1
+};
+
+}  // namespace
+
+const std::array<ui::Key, kMarkingKeys>& markingKeys() { return kKeys; }
+
+int markingModeOfKey(const ui::Key& key) {
+    for (std::size_t i = 0; i < kKeys.size(); ++i)
+        if (kKeys[i] == key) return i + 1 == kKeys.size() ? 1 : static_cast<int>(i) + 1;
+    return 0;
+}
+
 }  // namespace vx::registry::marking

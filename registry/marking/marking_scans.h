@@ -1,14 +1,27 @@
 #pragma once
-// The scans behind the marking modes, without captions or messages.
+// The scans behind the marking modes, without pickers, captions or messages.
 // Each answers false when its files could not be used.
 
-#include "registry/marking/passport_marking.h"
+#include "platform/core/decimal.h"
+#include "planning/schemes/measure_kind.h"
 
 namespace vx::registry::marking {
 
+using planning::schemes::MeasureKind;
+
+// The measure a plan-status mode looks for, as the picker left it.
+struct PickedMeasure {
+    Decimal measure;  // IDTASK (diagnostic) or IDBOL (preventive)
+    Decimal species;  // IDVIDANIM
+};
+
+bool isPlanStatusMode(int mode);
+// The scheme window that picks the measure of plan-status mode `mode`.
+MeasureKind measureKindOf(int mode);
+
 // Modes 1 to 10; `anyRead` tells whether a passport was read.
 bool markGroup(int mode, bool& anyRead);
-// Modes 11 to 18.
+// Modes 11 to 18; UNIK is left at the last passport of the file.
 bool markByPlanStatus(int mode, const PickedMeasure& picked);
 
 }  // namespace vx::registry::marking

@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "platform/ui/dialogs.h"
+#include "planning/schemes/measure_picker.h"
 #include "registry/marking/marking_scans.h"
 
 namespace vx::registry::marking {
@@ -48,30 +49,35 @@ std::string_view messageCaption(int mode, MarkingPath path) {
     }
 }
 
+// The measure and species the picker of `kind` left: the diagnostic one sets
+// them at every row event, the preventive one its measure only with "Выбрать".
+PickedMeasure pickedMeasure(MeasureKind kind) {
+    return {kind == MeasureKind::Diagnostic ? glo::IDTASK.value() : glo::IDBOL.value(), glo::IDVIDANIM.value()};
+}
+
+// A preventive mode needs "Выбрать" in this run of its picker, so a closed picker never marks by a stale measure.
+bool pickAndMark(int mode) {
+    const MeasureKind kind = measureKindOf(mode);
+    const bool chosen = planning::schemes::pickMeasure(kind);
+    if (kind == MeasureKind::Preventive && !chosen) return false;
+    return markByPlanStatus(mode, pickedMeasure(kind));
+}
+
+// The caption follows the passports read, so an empty file leaves it; mode 7 sets it in any case.
+bool markGroupAndCaption(int mode, MarkingPath path) {
+    bool anyRead = false;
+    if (!markGroup(mode, anyRead)) return false;
+    const std::string_view caption = listCaption(mode);
+    if (path == MarkingPath::List && !caption.empty() && (anyRead || mode == 7)) glo::TASKBOL = caption;
+    return true;
+}
+
 }  // namespace
 
-bool isPlanStatusMode(int mode) { return mode >= 11 && mode <= 18; }
-
-MeasureFile measureFileOf(int mode) {
-    return mode == 11 || mode == 12 || mode == 13 || mode == 17 ? MeasureFile::Diagnostic : MeasureFile::Preventive;
-}
-
-PickedMeasure pickedMeasure(MeasureFile file) {
-    return {file == MeasureFile::Diagnostic ? glo::IDTASK.value() : glo::IDBOL.value(), glo::IDVIDANIM.value()};
-}
-
-void runMarking(int mode, MarkingPath path, const PickedMeasure& picked) {
+void runMarking(int mode, MarkingPath path) {
     if (mode < 1 || mode > 18) return;
-    if (isPlanStatusMode(mode)) {
-        if (!markByPlanStatus(mode, picked)) return;
-    } else {
-        if (path == MarkingPath::Key) glo::TASKBOL = "";
-        bool anyRead = false;
-        if (!markGroup(mode, anyRead)) return;
-        // The caption follows the passports read, so an empty file leaves it; mode 7 sets it in any case.
-        const std::string_view caption = listCaption(mode);
-        if (path == MarkingPath::List && !caption.empty() && (anyRead || mode == 7)) glo::TASKBOL = caption;
-    }
+    if (path == MarkingPath::Key) glo::TASKBOL = "";
+    if (!(isPlanStatusMode(mode) ? pickAndMark(mode) : markGroupAndCaption(mode, path))) return;
     if (const std::string_view caption = messageCaption(mode, path); !caption.empty()) ui::messageBox(caption, kDone);
 }
 

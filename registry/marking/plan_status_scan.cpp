@@ -14,21 +14,21 @@ namespace {
 enum class Counted { Any, Done, NotStarted };
 
 struct PlanRule {
-    MeasureFile file;
+    MeasureKind kind;
     Counted counted;
     bool markedWhenFound;  // else: marked when no such record exists
 };
 
 PlanRule ruleOf(int mode) {
     switch (mode) {
-    case 11: return {MeasureFile::Diagnostic, Counted::Any, false};
-    case 12: return {MeasureFile::Diagnostic, Counted::Done, false};
-    case 13: return {MeasureFile::Diagnostic, Counted::NotStarted, true};
-    case 14: return {MeasureFile::Preventive, Counted::Any, false};
-    case 15: return {MeasureFile::Preventive, Counted::Done, false};
-    case 16: return {MeasureFile::Preventive, Counted::NotStarted, true};
-    case 17: return {MeasureFile::Diagnostic, Counted::Any, true};
-    default: return {MeasureFile::Preventive, Counted::Any, true};
+    case 11: return {MeasureKind::Diagnostic, Counted::Any, false};
+    case 12: return {MeasureKind::Diagnostic, Counted::Done, false};
+    case 13: return {MeasureKind::Diagnostic, Counted::NotStarted, true};
+    case 14: return {MeasureKind::Preventive, Counted::Any, false};
+    case 15: return {MeasureKind::Preventive, Counted::Done, false};
+    case 16: return {MeasureKind::Preventive, Counted::NotStarted, true};
+    case 17: return {MeasureKind::Diagnostic, Counted::Any, true};
+    default: return {MeasureKind::Preventive, Counted::Any, true};
     }
 }
 
@@ -58,7 +58,7 @@ store::ScanSpec measureRecords(const store::FileDef& def, KeyRef key, const Pick
 // The passports (PAS:ID) that have a counted record of the measure.
 std::unordered_set<Long> passportsWithMeasure(const PlanRule& rule, const PickedMeasure& picked) {
     std::unordered_set<Long> found;
-    if (rule.file == MeasureFile::Diagnostic) {
+    if (rule.kind == MeasureKind::Diagnostic) {
         readEach<VDIRecord>(Access::VDI, measureRecords(Access::VDI->def(), VDI_K8, picked), [&](const VDIRecord& r) {
             if (counts(rule.counted, r.DEKSP, r.GLVUP, r.GOVUP)) found.insert(r.ID);
         });
@@ -72,9 +72,13 @@ std::unordered_set<Long> passportsWithMeasure(const PlanRule& rule, const Picked
 
 }  // namespace
 
+bool isPlanStatusMode(int mode) { return mode >= 11 && mode <= 18; }
+
+MeasureKind measureKindOf(int mode) { return ruleOf(mode).kind; }
+
 bool markByPlanStatus(int mode, const PickedMeasure& picked) {
     const PlanRule rule = ruleOf(mode);
-    FilesInUse files{Access::PASPORT, rule.file == MeasureFile::Diagnostic ? Access::VDI : Access::VPO};
+    FilesInUse files{Access::PASPORT, rule.kind == MeasureKind::Diagnostic ? Access::VDI : Access::VPO};
     if (!files.ready()) return false;
     const std::unordered_set<Long> withMeasure = passportsWithMeasure(rule, picked);
     const Decimal holding = glo::IDHOZ, farm = glo::IDFERM;

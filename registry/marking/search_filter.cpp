@@ -43,10 +43,12 @@ bool digitsOnly(std::string_view s) {
 
 void refuse(std::string_view text) { ui::messageBox(kCaption, text); }
 
-// Whether the evaluator can use the filter over the passport fields.
+// Whether the evaluator can use the filter over the names the animal list knows:
+// the passport, its joined group and species, and its parent farm.
 bool usable(std::string_view filter) {
     expr::Bindings names;
-    dct::Access::PASPORT->bindFields(names);
+    for (dct::AccessRef file : {dct::Access::PASPORT, dct::Access::POLVOZ, dct::Access::ANIMVID, dct::Access::FERMA})
+        file->bindFields(names);
     return expr::Expression::compile(filter, names).ok();
 }
 
@@ -94,10 +96,9 @@ std::optional<std::string> applySearchFilter() {
     return filter;
 }
 
-std::string removeSearchFilter() {
+void removeSearchFilter() {
     glo::GLO_FILTER = "";
     glo::GLO_REPORTQUERYRESULT = "";
-    return {};
 }
 
 void searchModeChanged() { glo::GLO_FILTER = ""; }

@@ -23,8 +23,8 @@ bool buildSearchFilter(std::string_view queryFilter);
 std::optional<std::string> applySearchFilter();
 
 // Remove (focus of ?BUTTON27): GLO:FILTER and GLO:REPORTQUERYRESULT blank; the
-// list's filter text, empty.
-std::string removeSearchFilter();
+// caller takes the filter off the list.
+void removeSearchFilter();
 
 // A new choice in ?SP_FIELD empties the typed value.
 void searchModeChanged();

@@ -16,9 +16,11 @@
 #include "platform/ui/drop_control.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/register/browse_hoz_layout.h"
+#include "registry/register/kept_rows.h"
 #include "registry/register/passport_tooltip.h"
 #include "registry/register/register_browses.h"
 #include "registry/register/register_marking.h"
+#include "registry/register/register_tools.h"
 #include "registry/register/register_window.h"
 
 namespace vx::registry {
@@ -109,16 +111,21 @@ public:
         return Level::Benign;
     }
 
+    Byte Run(int number, Byte request) override {
+        const KeptRows kept(number);
+        return abc::WindowManager::Run(number, request);
+    }
+    using abc::WindowManager::Run;
+
+    // The start folder comes back before the placement is written and the files close.
     Level Kill() override {
-        const Level level = abc::WindowManager::Kill();
         glo::restoreStartFolder();
-        return level;
+        return abc::WindowManager::Kill();
     }
 
     void SetAlerts() override {
         abc::WindowManager::SetAlerts();
-        auto& animals = as<ui::ListControl>("?LIST:2");
-        for (const ui::Key& k : Marking.keys()) animals.alert(k);
+        Marking.setAlerts();
     }
 
     Level TakeWindowEvent() override {
@@ -129,6 +136,11 @@ public:
     Level TakeSelected() override {
         if (isField("?BUTTON22")) clearMeasureContext();
         if (isField("?VUDELIT")) control("?VUDELIT").setIcon("krug_ch.gif");
+        if (isField("?BUTTON20")) Tools.synchroniseAges();
+        if (isField("?BUTTON32")) Tools.countHerd();
+        if (isField("?BUTTON28")) Tools.buildFilter();
+        if (isField("?BUTTON26")) Tools.applyFilter();
+        if (isField("?BUTTON27")) Tools.removeFilter();
         return abc::WindowManager::TakeSelected();
     }
 
@@ -141,12 +153,13 @@ public:
         else if (isField("?PRINT:4")) printHoldings();
         else if (isField("?PRINT:2")) Run(7, rt::request::None);
         else if (isField("?PRINT:3")) Run(8, rt::request::None);
+        else if (isField("?BUTTON32")) Tools.appendSummaries();
         return abc::WindowManager::TakeAccepted();
     }
 
     Level TakeNewSelection() override {
-        if (isField("?SP_FIELD")) glo::GLO_FILTER = "";
-        if (isField("?VUDELIT")) chooseMarking();
+        if (isField("?SP_FIELD")) Tools.searchModeChanged();
+        if (isField("?VUDELIT")) Marking.takeChoice(VUDELIT.str());
         return abc::WindowManager::TakeNewSelection();
     }
 
@@ -293,13 +306,7 @@ private:
         });
         BRW3.list().setTooltip(glo::CHEKTIP == 1 ? passportCard() : animalListTooltip());
         if (event().kind == EventKind::NewSelection) BRW3.list().setWholeRowHighlight(glo::POLOSA == 1);
-        if (event().kind == EventKind::AlertKey && Marking.takeKey(event().key)) Reset(true);
-    }
-
-    void chooseMarking() {
-        const auto& marking = as<ui::DropControl>("?VUDELIT");
-        if (Marking.takeChoice(marking.find(VUDELIT.str()))) Reset(true);
-        control("?VUDELIT").setIcon("OK_help.ICO");
+        if (event().kind == EventKind::AlertKey) Marking.takeKey(event().key);
     }
 
     void applyFontStyle() {
@@ -342,14 +349,20 @@ private:
 
     void printAnimals() {
         window().update();
+        Tools.handOverToReport();
         Run(6, rt::request::None);
     }
 
-    void printHoldings() { startTool("PrintQBE1"); }
+    void printHoldings() {
+        window().update();
+        Tools.handOverToReport();
+        startTool("PrintQBE1");
+    }
 
     const script::ProcedureRegistry& windows_;
     Str& VUDELIT;
-    RegisterMarking Marking;
+    RegisterMarking Marking{*this, BRW3};
+    RegisterTools Tools{*this, BRW3, Query};
     abc::QueryFormClass Query;
     HoldingsBrowse BRW1;
     FarmsBrowse BRW2;

@@ -3,7 +3,7 @@
 #include "app/globals.h"
 #include "dictionary/names.h"
 #include "platform/ui/layout.h"
-#include "registry/register/register_marking.h"
+#include "registry/marking/marking_entries.h"
 
 namespace vx::registry {
 
@@ -22,9 +22,9 @@ void editButtons(ui::LayoutBuilder& b, const std::string& suffix, const char* in
 
 void holdingsAndFarms(ui::LayoutBuilder& b) {
     b.column([&] {
-        b.list("?BROWSE:1", 8).setWidth(46).stretch();
+        b.list("?BROWSE:1", 8).stretch();
         b.row([&] { editButtons(b, ":3", "Добавить", "Редактировать", "Удалить"); });
-        b.list("?LIST", 8).setWidth(46).stretch();
+        b.list("?LIST", 8).stretch();
         b.row([&] { editButtons(b, "", "Добавить", "Редактировать", "Удалить"); });
     });
 }
@@ -75,9 +75,9 @@ void animals(ui::LayoutBuilder& b, Str& marking) {
         b.list("?LIST:2", 16).stretch();
         b.row([&] {
             editButtons(b, ":2", "Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт");
-            b.dropCombo("?VUDELIT", marking, "@s80", markingEntries())
-                .setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n")
-                .stretch();
+            ui::DropControl& modes = b.dropCombo("?VUDELIT", marking, "@s80", marking::markingEntryList());
+            modes.setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n").stretch();
+            modes.change().setColumns({ListColumn("Способы выделения для экспорта", "@s80", 80)});
         });
     }).stretch();
 }
@@ -116,10 +116,10 @@ void fontControls(ui::LayoutBuilder& b) {
 void columns(ui::Window& w) {
     w.as<ui::ListControl>("?BROWSE:1")
         ->change()
-        .setColumns({ListColumn("iD", "@n_2b", 4).right(), ListColumn("Хозяйство (поселение)", "@s40", 40)});
+        .setColumns({ListColumn("iD", "@n_2b", 3).right(), ListColumn("Хозяйство (поселение)", "@s40", 30)});
     w.as<ui::ListControl>("?LIST")->change().setColumns(
-        {ListColumn("iD", "@n_2b", 4).right(), ListColumn("Ферма (населённый пункт)", "@s40", 30),
-         ListColumn("Хозяйство (поселение)", "@s30", 20)});
+        {ListColumn("iD", "@n_2b", 3).right(), ListColumn("Ферма (населённый пункт)", "@s40", 17),
+         ListColumn("Хозяйство (поселение)", "@s30", 13)});
     ui::ListModel& animals = w.as<ui::ListControl>("?LIST:2")->change();
     animals.setColumns({ListColumn("Инвентарный №", "@s15", 15).withIcons(),
                         ListColumn("Дата рождения", "@d6.b", 10).withIcons(),
@@ -167,13 +167,18 @@ void layoutBrowsehoz(ui::Window& w, Str& marking) {
         b.row([&] {
             holdingsAndFarms(b);
             b.column([&] {
-                passportPanel(b);
-                tools(b);
-                search(b);
-            });
-            animals(b, marking);
+                b.row([&] {
+                    b.column([&] {
+                        passportPanel(b);
+                        tools(b);
+                        search(b);
+                    });
+                    animals(b, marking);
+                }).stretch();
+                // Extra height goes to the animal list; the measure lists keep their pages.
+                b.row([&] { measures(b); });
+            }).stretch();
         }).stretch();
-        b.row([&] { measures(b); }).stretch();
         fontControls(b);
     }).stretch();
     columns(w);

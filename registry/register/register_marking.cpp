@@ -1,27 +1,32 @@
 #include "registry/register/register_marking.h"
 
+#include "registry/marking/marking_entries.h"
+#include "registry/marking/passport_marking.h"
+
 namespace vx::registry {
 
-std::string_view markingEntries() {
-    return "Не выделять животных"
-           "|Ctrl или Пкм  - установить/снять выделение строки"
-           "|Shift+Лкм - установить/снять выделение по поло-возрастной группе"
-           "|Shift+Пкм - установить/снять выделение по виду животных"
-           "|Alt+Лкм - установить/снять выделение по населённому пункту"
-           "|Alt+1 - установить/снят выделение [Молодняк]"
-           "|Alt+2 - установить/снят выделение [Основное]"
-           "|Shift+Ctrl+Лкм - снять все выделения в БД"
-           "|Alt+K - установить/снять выделение по № корпуса"
-           "|Alt+G - установить/снять выделение по № группы (стада)"
-           "|Alt+N - установить/снять выделение по наименованию группы (стада)"
-           "|Alt+X - выделить [Диагностическое мероприятие] незапланировано"
-           "|Alt+C - выделить [Диагностическое мероприятие] незап-но. или невып-но"
-           "|Alt+B - выделить [Диагностическое мероприятие] невыполнено"
-           "|Alt+Z - выделить [Профилактическое мероприятие] незапланировано"
-           "|Alt+V - выделить [Профилактическое мероприятие] незап-но или невып-но"
-           "|Alt+M - выделить [Профилактическое мероприятие] невыполнено"
-           "|Shift+X - выделить [Диагностическое мероприятие] запланировано"
-           "|Shift+Z - выделить [Профилактическое мероприятие] запланировано";
+using marking::MarkingPath;
+
+void RegisterMarking::setAlerts() {
+    for (const ui::Key& k : marking::markingKeys()) animals_.list().alert(k);
+}
+
+void RegisterMarking::takeKey(const ui::Key& key) {
+    const int mode = marking::markingModeOfKey(key);
+    if (mode == 0) return;
+    marking::runMarking(mode, MarkingPath::Key);
+    showMarks();
+}
+
+void RegisterMarking::takeChoice(std::string_view entry) {
+    marking::runMarking(marking::markingModeOfEntry(entry), MarkingPath::List);
+    window_.control("?VUDELIT").setIcon("OK_help.ICO");
+    showMarks();
+}
+
+void RegisterMarking::showMarks() {
+    window_.window().select(animals_.list().id());
+    window_.Reset(true);
 }
 
 }  // namespace vx::registry

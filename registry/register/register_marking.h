@@ -1,25 +1,34 @@
 #pragma once
-// Where the register hands over to the animal marking: the alert keys of the
-// animal list and the choice in the marking combo ?VUDELIT. The marking actions
-// are wired in here; until then nothing marks.
+// The register's marking: the 19 alert keys of the animal list and a choice in
+// the marking combo ?VUDELIT run the marking modes (registry/marking). After a
+// mode, and after entry 0 chosen, the focus goes to the animal list and every
+// list reloads, so the new marks show.
 
 #include <string_view>
-#include <vector>
 
+#include "platform/abc/browse_class.h"
+#include "platform/abc/window_manager.h"
 #include "platform/ui/keys.h"
 
 namespace vx::registry {
 
-// The 19 entries of ?VUDELIT, in list order; entry 0 marks nothing.
-std::string_view markingEntries();
+class RegisterMarking {
+public:
+    RegisterMarking(abc::WindowManager& window, abc::BrowseClass& animals) : window_(window), animals_(animals) {}
 
-struct RegisterMarking {
-    // The animal list's marking keys.
-    std::vector<ui::Key> keys() const { return {}; }
-    // An alert key of the animal list; true when it marked (the lists then reload).
-    bool takeKey(const ui::Key&) { return false; }
-    // Entry `entry` (0-based) of ?VUDELIT chosen; true when it marked.
-    bool takeChoice(int) { return false; }
+    // Alerts the animal list for the marking keys.
+    void setAlerts();
+    // An alert key of the animal list, after the window copied the current passport
+    // into the context; keys that do not mark are left to the list.
+    void takeKey(const ui::Key& key);
+    // The entry chosen in ?VUDELIT (VUDELIT): its mode, then the combo's icon "OK_help.ICO".
+    void takeChoice(std::string_view entry);
+
+private:
+    void showMarks();
+
+    abc::WindowManager& window_;
+    abc::BrowseClass& animals_;
 };
 
 }  // namespace vx::registry

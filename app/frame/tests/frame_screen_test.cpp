@@ -16,8 +16,10 @@
 #include <string>
 
 #include "app/frame/main_frame.h"
+#include "app/globals.h"
 #include "app/script/procedure_registry.h"
 #include "database/database_choice.h"
+#include "dictionary/names.h"
 #include "platform/core/dates.h"
 #include "platform/qt/front_end.h"
 #include "platform/runtime/thread_state.h"
@@ -103,8 +105,119 @@ void keepPicture(qt::QtFrontEnd& frontEnd, const ui::Window& window, const std::
     EXPECT_GT(coloursIn(picture), 20) << file << " looks blank";
 }
 
+// A few rows in every list of the register and the books, in the looks a user meets:
+// marked, young stock, disposed, measures done, overdue and with a reaction.
+void addScreenData() {
+    using namespace dct;
+    for (AccessRef file : {Access::HOZ, Access::FERMA, Access::ANIMVID, Access::POLVOZ, Access::PASPORT, Access::BOLEZN,
+                           Access::TASK, Access::VPO, Access::VDI}) {
+        file->open();
+        file->useFile();
+    }
+    const char* species[] = {"Крупный рогатый скот", "Свиньи", "Овцы"};
+    const char* groups[] = {"Коровы", "Тёлки", "Телята", "Свиноматки", "Поросята", "Овцематки"};
+    for (int s = 1; s <= 3; ++s) {
+        ANI->IDANIM = s;
+        ANI->NAME = species[s - 1];
+        Add(ANIMVID);
+    }
+    for (int g = 1; g <= 6; ++g) {
+        POL->IDPOL = g;
+        POL->IDVIDANIM = g <= 3 ? 1 : g <= 5 ? 2 : 3;
+        POL->NAME = groups[g - 1];
+        Add(POLVOZ);
+    }
+    const char* holdings[] = {"СПК «Заречье»", "ЛПХ с. Луговое", "ООО «Рассвет»"};
+    for (int h = 1; h <= 3; ++h) {
+        HOZ->IDHOZ = h;
+        HOZ->NAME = holdings[h - 1];
+        HOZ->SEKTOR = h == 2 ? 2 : 1;
+        Add(HOZ);
+    }
+    const char* farms[] = {"МТФ №1", "МТФ №2", "Свинокомплекс"};
+    for (int f = 1; f <= 3; ++f) {
+        FER->IDHOZ = 1;
+        FER->IDFERM = f;
+        FER->NAME = farms[f - 1];
+        Add(FERMA);
+    }
+    const int32_t today = clock::today();
+    struct Animal {
+        const char* number;
+        const char* owner;
+        int group;
+        int daysOld;
+        bool marked, young;
+        const char* reason;
+        const char* act;
+    } animals[] = {
+        {"RU-0012", "Иванов И. П.", 1, 1510, true, false, "", ""},
+        {"RU-0013", "Иванов И. П.", 2, 620, false, false, "", ""},
+        {"RU-0020", "Петрова А. С.", 3, 45, true, true, "", ""},
+        {"RU-0031", "Сидоров В. Н.", 1, 2300, false, false, "Реализация", "14"},
+        {"RU-0032", "Сидоров В. Н.", 2, 800, false, false, "Несанкцион", ""},
+    };
+    for (int n = 0; n < 5; ++n) {
+        const Animal& a = animals[n];
+        PAS->ID = n + 1;
+        PAS->IDHOZ = 1;
+        PAS->IDFERMA = 1;
+        PAS->IDANIM = a.number;
+        PAS->FIO = a.owner;
+        PAS->ADRES = "ул. Садовая, " + std::to_string(3 + n);
+        PAS->VIDANIM = 1;
+        PAS->IDPOL = a.group;
+        PAS->DATAROG = today - a.daysOld;
+        PAS->VOZRASTG = a.daysOld / 365;
+        PAS->VOZRASTM = a.daysOld % 365 / 30;
+        PAS->VOZRASTD = a.daysOld % 365 % 30;
+        PAS->CHEK = a.marked ? 1 : 0;
+        PAS->OSNMOL = a.young ? 1 : 2;
+        PAS->PRICH = a.reason;
+        PAS->AKTNOMER = a.act;
+        PAS->KORP = 1;
+        PAS->GRUPPA = 2;
+        PAS->NGRUPPA = "Дойное стадо";
+        Add(PASPORT);
+    }
+    const char* preventive[] = {"Вакцинация против ящура", "Вакцинация против сибирской язвы"};
+    const char* diagnostic[] = {"Исследование на туберкулёз", "Исследование на бруцеллёз"};
+    for (int m = 0; m < 2; ++m) {
+        BOL->ID = Decimal::fromMantissa(10 * (m + 1), 1);
+        BOL->IDANIM = 1;
+        BOL->NAME = preventive[m];
+        Add(BOLEZN);
+        TAS->IDTASK = Decimal::fromMantissa(10 * (m + 1), 1);
+        TAS->VIDANIM = 1;
+        TAS->NAME = diagnostic[m];
+        Add(TASK);
+        VPO->ID = 1;
+        VPO->IDHOZ = 1;
+        VPO->IDFERMA = 1;
+        VPO->IDANIM = animals[0].number;
+        VPO->IDTASK = BOL->ID;
+        VPO->DATATASK = today - 20 + 40 * m;
+        VPO->NOPIS = m == 0 ? "7" : "";
+        VPO->DOPIS = m == 0 ? today - 20 : 0;
+        VPO->AKTNOMER = m == 0 ? "12" : "";
+        VPO->AKTDATA = m == 0 ? today - 19 : 0;
+        Add(VPO);
+        VDI->ID = 1;
+        VDI->IDHOZ = 1;
+        VDI->IDFERMA = 1;
+        VDI->IDANIM = animals[0].number;
+        VDI->IDTASK = TAS->IDTASK;
+        VDI->DATATASK = today - 30 + 10 * m;
+        VDI->REAKCIA = m == 0 ? 1 : 0;
+        VDI->NEKSP = m == 0 ? "ЭК-3" : "";
+        VDI->DEKSP = m == 0 ? today - 25 : 0;
+        Add(VDI);
+    }
+}
+
 TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
     application();
+    glo::initialise();
     const std::string folder = ::testing::TempDir() + "vx-screens-" + std::to_string(::getpid());
     QDir().mkpath(QString::fromStdString(folder));
     QDir::setCurrent(QString::fromStdString(folder));
@@ -117,8 +230,17 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
     keepPicture(frontEnd, *openWindow("BrowseBD"), "browse_bd.png");
 
     // Every other window, each on a thread of its own, with an insert request as a
-    // list would hand a form; a database is chosen so the forms can prime their records.
+    // list would hand a form; a database is chosen, with a few records, so the lists
+    // show rows and the forms can prime theirs. The frame is as large as on a common screen.
+    frontEnd.renderer().topWidget(ui::desktop().frame()->id())->resize(1366, 860);
     database::chooseDatabaseFolder(folder + "/");
+    bool added = false;
+    rt::startThread([&added] {
+        addScreenData();
+        added = true;
+    }, 0);
+    frontEnd.loop().requestStep();
+    ASSERT_TRUE(pumpUntil([&] { return added; }));
     for (const script::ProcedureEntry& window : script::programWindows().entries()) {
         if (window.name == "Main" || window.name == "BrowseBD") continue;
         rt::startThread([procedure = window.procedure] {
@@ -129,6 +251,7 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
         ASSERT_TRUE(pumpUntil([&] { return openWindow(window.name) != nullptr; })) << window.name;
         keepPicture(frontEnd, *openWindow(window.name), window.name + ".png");
     }
+
 
     ui::desktop().closeDown();
     frontEnd.loop().requestStep();

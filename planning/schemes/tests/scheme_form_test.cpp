@@ -39,29 +39,40 @@ TEST_F(SchemeFormTest, ANewSchemeShowsTheStageDefaultsAtOnceAndStoresThem) {
     EXPECT_EQ(schemes(MeasureKind::Preventive), (Lines{"15.2 Ревакцинация 2 | 30 1 0  | 0 1 4 01.09.2025"}));
 }
 
+// A stored scheme (counts 5) opened for a change and saved: the defaults of its
+// stage stick only when the id entry had an event and showed them.
 struct StoredCase {
+    MeasureKind kind;
     int tenths;
+    bool throughTheId;
     const char* saved;
 };
 
 class StoredSchemeTest : public SchemeFormTest, public ::testing::WithParamInterface<StoredCase> {};
 
-TEST_P(StoredSchemeTest, SavedUnchangedKeepsWhatTheStageDoesNotDefault) {
-    addScheme(MeasureKind::Diagnostic, GetParam().tenths, 1, "Схема", set(9, 5, 5), set(8, 5, 5));
-    PLAY(h->start("BrwtaskVDI"));
+TEST_P(StoredSchemeTest, SavedAsShown) {
+    const StoredCase& c = GetParam();
+    addScheme(c.kind, c.tenths, 1, "Схема", set(9, 5, 5), set(8, 5, 5));
+    const bool preventive = c.kind == MeasureKind::Preventive;
+    PLAY(h->start(listOf(c.kind)));
     PLAY(h->press("?CHANGE:3"));
-    PLAY(h->expectWindow("UpdatetaskVDI"));
     PLAY(h->expectStatus(2, "Изменить запись"));
+    if (c.throughTheId)  // the id typed again as it stands
+        PLAY(h->type(preventive ? "?BOL:ID" : "?TAS:IDTASK",
+                     std::to_string(c.tenths / 10) + "." + std::to_string(c.tenths % 10)));
     PLAY(h->press("?OK"));
-    PLAY(h->expectClosed("UpdatetaskVDI"));
-    EXPECT_EQ(schemes(MeasureKind::Diagnostic), (Lines{GetParam().saved}));
+    PLAY(h->expectClosed(preventive ? "UpdatetaskVPO" : "UpdatetaskVDI"));
+    EXPECT_EQ(schemes(c.kind), (Lines{c.saved}));
 }
 
-INSTANTIATE_TEST_SUITE_P(ByStage, StoredSchemeTest,
-                         ::testing::Values(StoredCase{150, "15.0 Схема 1 | 9 1 1  | 8 1 1 "},
-                                           StoredCase{151, "15.1 Схема 1 | 9 1 1  | 8 1 1 "},
-                                           StoredCase{152, "15.2 Схема 1 | 9 1 5  | 8 1 5 "},
-                                           StoredCase{153, "15.3 Схема 1 | 9 5 5  | 8 5 5 "}));
+INSTANTIATE_TEST_SUITE_P(
+    ByStage, StoredSchemeTest,
+    ::testing::Values(StoredCase{MeasureKind::Preventive, 150, false, "15.0 Схема 1 | 9 5 5  | 8 5 5 "},
+                      StoredCase{MeasureKind::Diagnostic, 152, false, "15.2 Схема 1 | 9 5 5  | 8 5 5 "},
+                      StoredCase{MeasureKind::Preventive, 150, true, "15.0 Схема 1 | 9 1 1  | 8 1 1 "},
+                      StoredCase{MeasureKind::Diagnostic, 151, true, "15.1 Схема 1 | 9 1 1  | 8 1 1 "},
+                      StoredCase{MeasureKind::Preventive, 152, true, "15.2 Схема 1 | 9 1 5  | 8 1 5 "},
+                      StoredCase{MeasureKind::Diagnostic, 153, true, "15.3 Схема 1 | 9 5 5  | 8 5 5 "}));
 
 TEST_F(SchemeFormTest, EnteringTheIdShowsTheDefaultsBeforeAnyCountIsReached) {
     addScheme(MeasureKind::Preventive, 151, 1, "Схема", set(9, 5, 5), set(8, 5, 5));

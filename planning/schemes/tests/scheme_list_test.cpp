@@ -64,6 +64,26 @@ TEST_F(SchemeListTest, TheDiagnosticChoiceSetsTheMeasureIdWhenTheButtonGetsTheFo
     EXPECT_EQ(glo::IDBOL.value(), Decimal(99));
 }
 
+TEST_F(SchemeListTest, TheExcelKeysAskForATemplateAndGoOnWithTheHeldPathWhenCancelled) {
+    glo::NPDF = "/нет/справка.xls";
+    PLAY(h->start("BrwtaskVPO"));
+    PLAY(h->file(""));
+    PLAY(h->key("?BROWSE:1", "Alt+P"));
+    EXPECT_EQ(glo::NPDF.str(), "/нет/справка.xls");
+    PLAY(h->window("BrwtaskVPO"));
+    PLAY(h->focus("?INSERT:3"));
+    PLAY(h->file("/нет/список.xls"));
+    PLAY(h->key("", "Alt+X"));
+    EXPECT_EQ(glo::NAMEFILE.str(), "/нет/список.xls");
+    // A template that does not open is told about, and the fill stops there.
+    const Lines shown = messages();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0], "Выбор файла Шаблон Справка.xls: ");
+    EXPECT_NE(shown[1].find("/нет/справка.xls"), std::string::npos) << shown[1];
+    EXPECT_EQ(shown[2], "Список животных с незапланированными мероприятиями: ");
+    EXPECT_NE(shown[3].find("/нет/список.xls"), std::string::npos) << shown[3];
+}
+
 class PickerTest : public SchemeListTest {
 protected:
     void SetUp() override {

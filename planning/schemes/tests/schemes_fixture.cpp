@@ -61,6 +61,16 @@ void SchemesTest::addSpecies(int id, const std::string& name) {
     });
 }
 
+void SchemesTest::addGroup(int id, int species, const std::string& name) {
+    onThread([&] {
+        append(Access::POLVOZ, POLVOZ, [&] {
+            POL->IDPOL = id;
+            POL->IDVIDANIM = species;
+            POL->NAME = name;
+        });
+    });
+}
+
 void SchemesTest::addScheme(MeasureKind kind, int tenths, int species, const std::string& name,
                             planning::PlanSet mainHerd, planning::PlanSet youngStock, Byte mark) {
     onThread([&] {
@@ -84,7 +94,7 @@ void SchemesTest::addScheme(MeasureKind kind, int tenths, int species, const std
 }
 
 void SchemesTest::addPassport(int id, int species, Byte osnmol, int32_t birth, Byte mark, const std::string& address,
-                              const std::string& inventory, const std::string& disposal) {
+                              const std::string& inventory, const std::string& disposal, const std::string& owner) {
     onThread([&] {
         append(Access::PASPORT, PASPORT, [&] {
             PAS->ID = id;
@@ -98,6 +108,7 @@ void SchemesTest::addPassport(int id, int species, Byte osnmol, int32_t birth, B
             PAS->DATAROG = birth;
             PAS->CHEK = mark;
             PAS->PRICH = disposal;
+            PAS->FIO = owner;
         });
     });
 }

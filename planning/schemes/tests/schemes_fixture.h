@@ -25,11 +25,14 @@ protected:
     static const char* listOf(MeasureKind kind);
 
     void addSpecies(int id, const std::string& name);
+    void addGroup(int id, int species, const std::string& name);
     // `tenths` is the measure id times ten (152 for 15.2).
     void addScheme(MeasureKind kind, int tenths, int species, const std::string& name, planning::PlanSet mainHerd,
                    planning::PlanSet youngStock, Byte mark = 0);
+    // In holding 1, farm id % 3 + 1, sex-age group 10 + species, inventory "ИН<id>" unless given.
     void addPassport(int id, int species, Byte osnmol, int32_t birth, Byte mark, const std::string& address = {},
-                     const std::string& inventory = {}, const std::string& disposal = {});
+                     const std::string& inventory = {}, const std::string& disposal = {},
+                     const std::string& owner = {});
     // A record of the measure file of that kind.
     void addMeasure(MeasureKind kind, int passport, int tenths);
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "dictionary/names.h"
+#include "platform/runtime/thread_state.h"
+#include "registry/books/books_windows.h"
 #include "registry/books/tests/books_fixture.h"
 
 namespace vx::registry::books::testing {
@@ -56,6 +59,41 @@ TEST_F(GroupBookTest, ChangingAGroupIdRenumbersItsPassportsUnlessACountRecordExi
               0u) << messages().back();
     EXPECT_EQ(groups()[1], "11 1 Телята");
     EXPECT_EQ(passports(), (Lines{"1 1 11"}));
+}
+
+// Both book forms opened for viewing: nothing can be edited and "Да" stores nothing.
+TEST_F(GroupBookTest, ViewedFormsOnlyShow) {
+    using namespace dct;
+    struct Case {
+        const char* form;
+        std::function<void()> procedure;
+        std::function<void()> fetch;
+        std::vector<const char*> readOnly, disabled;
+    } cases[] = {
+        {"Updateanimvid", Updateanimvid, [] { ANI->IDANIM = 2; Fetch(ANI_K1); }, {"?ANI:IDANIM", "?ANI:NAME"}, {}},
+        {"UpdatePol", UpdatePol, [] { POL->IDPOL = 20; Fetch(POL_K1); }, {"?POL:IDPOL", "?POL:NAME"}, {"?ANI:NAME"}},
+    };
+    for (const Case& c : cases) {
+        h->addProcedure(std::string(c.form) + "View", [&c] {
+            for (AccessRef file : {Access::ANIMVID, Access::POLVOZ}) {
+                file->open();
+                file->useFile();
+            }
+            c.fetch();
+            *rt::GLOBALREQUEST = rt::request::View;
+            c.procedure();
+        });
+        PLAY(h->start(std::string(c.form) + "View"));
+        PLAY(h->expectWindow(c.form));
+        PLAY(h->expectStatus(2, "View Record"));
+        for (const char* control : c.readOnly) EXPECT_TRUE(h->find(control)->readOnly()) << c.form << " " << control;
+        for (const char* control : c.disabled) EXPECT_FALSE(h->find(control)->usable()) << c.form << " " << control;
+        PLAY(h->press("?OK"));
+        PLAY(h->expectClosed(c.form));
+    }
+    EXPECT_EQ(species(), (Lines{"2 Овцы", "-1 Скрытый", "1 Коровы"}));
+    EXPECT_EQ(groups(), (Lines{"20 2 Ягнята", "10 1 Телята"}));
+    PLAY(h->expectNoMessage());
 }
 
 }  // namespace

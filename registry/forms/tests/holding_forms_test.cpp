@@ -52,19 +52,30 @@ TEST_F(HoldingFormsTest, AHoldingIsInsertedWithItsSectorAndDuplicateNumbersAreAl
     EXPECT_EQ(holdings(), (Lines{"1 Первое 0", "1 Двойник 2"}));
 }
 
-TEST_F(HoldingFormsTest, AViewedHoldingCannotBeEditedAndOkStoresNothing) {
+TEST_F(HoldingFormsTest, ViewedHoldingAndFarmCannotBeEditedAndOkStoresNothing) {
     addHolding(3, "Заречное");
-    open(Updatehoz, rt::request::View, [] {
-        HOZ->IDHOZ = 3;
-        Fetch(HOZ_K1);
-    });
-    PLAY(h->expectStatus(2, "View Record"));
-    EXPECT_TRUE(h->find("?HOZ:IDHOZ")->readOnly());
-    EXPECT_TRUE(h->find("?HOZ:NAME")->readOnly());
-    PLAY(h->press("?OK"));
-    PLAY(h->expectClosed("Updatehoz"));
-    EXPECT_EQ(response, rt::response::Cancelled);
+    addFarm(3, 4, "Луговая");
+    struct Case {
+        const char* form;
+        std::function<void()> procedure;
+        std::function<void()> fetch;
+        std::vector<const char*> locked;
+    } cases[] = {
+        {"Updatehoz", Updatehoz, [] { HOZ->IDHOZ = 3; Fetch(HOZ_K1); }, {"?HOZ:IDHOZ", "?HOZ:NAME"}},
+        {"Updateferma", Updateferma, [] { FER->IDHOZ = 3; FER->IDFERM = 4; Fetch(FER_K3); },
+         {"?FER:IDFERM", "?FER:IDHOZ", "?HOZ:NAME", "?FER:NAME"}},
+    };
+    for (const Case& c : cases) {
+        open(c.procedure, rt::request::View, c.fetch);
+        PLAY(h->expectWindow(c.form));
+        PLAY(h->expectStatus(2, "View Record"));
+        for (const char* control : c.locked) EXPECT_TRUE(h->find(control)->readOnly()) << c.form << " " << control;
+        PLAY(h->press("?OK"));
+        PLAY(h->expectClosed(c.form));
+        EXPECT_EQ(response, rt::response::Cancelled) << c.form;
+    }
     EXPECT_EQ(holdings(), (Lines{"3 Заречное 0"}));
+    EXPECT_EQ(farms(), (Lines{"3 4 Луговая"}));
 }
 
 TEST_F(HoldingFormsTest, ANewFarmShowsTheNameOfTheHoldingItWasPrimedWith) {

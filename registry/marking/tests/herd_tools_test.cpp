@@ -66,7 +66,9 @@ TEST_F(HerdToolsTest, AgeSynchronisationStoresTheAgeOfEveryPassportAndSaysSo) {
             Put(PASPORT);
         }
     });
-    run(synchroniseAges);
+    int reloads = 0;
+    run([&] { synchroniseAges([&] { ++reloads; }); });
+    EXPECT_EQ(reloads, 1);
     EXPECT_EQ(ages(), (Lines{"1 0 0", "0 11 29", "0 1 0", "0 0 0", "0 0 -10", "0 0 0"}));
     EXPECT_EQ(shown(), (Lines{"Синхронизация возраста животных: Синхронизация возраста животных проведена!"}));
 }
@@ -145,7 +147,7 @@ TEST_F(HerdToolsTest, WholeFileToolsLeaveTheThreadsBuffersAndReadingPositionAlon
         runMarking(4, MarkingPath::List);
         runMarking(7, MarkingPath::List);
         runMarking(4, MarkingPath::List);
-        synchroniseAges();
+        storeAges();
         countHerdStructure();
         EXPECT_EQ(PAS->IDANIM.str(), "N2");
         EXPECT_EQ(PAS->CHEK, 0);

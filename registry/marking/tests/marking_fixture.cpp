@@ -29,18 +29,7 @@ void MarkingTest::addAnimals(const std::vector<Animal>& animals) {
         int id = static_cast<int>(Records(PASPORT));
         for (const Animal& a : animals) {
             PAS->ID = ++id;
-            PAS->IDHOZ = a.holding;
-            PAS->IDFERMA = a.farm;
-            PAS->IDANIM = a.number;
-            PAS->VIDANIM = a.species;
-            PAS->IDPOL = a.group;
-            PAS->OSNMOL = static_cast<Byte>(a.mainOrYoung);
-            PAS->PRICH = a.disposal;
-            PAS->KORP = a.building;
-            PAS->GRUPPA = a.herd;
-            PAS->NGRUPPA = a.herdName;
-            PAS->CHEK = static_cast<Byte>(a.mark);
-            PAS->DATAROG = a.birth;
+            fillPassport(a);
             ASSERT_TRUE(Add(PASPORT));
         }
     });
@@ -50,20 +39,10 @@ void MarkingTest::addMeasures(const std::vector<Measure>& measures, bool diagnos
     run([&] {
         for (const Measure& m : measures) {
             if (diagnostic) {
-                VDI->ID = m.passport;
-                VDI->IDTASK = Decimal::parse(m.measure).value();
-                VDI->VIDANIM = m.species;
-                VDI->DEKSP = m.document;
-                VDI->GLVUP = m.doneMain;
-                VDI->GOVUP = m.doneYoung;
+                fillMeasure(*VDI, VDI->DEKSP, m);
                 ASSERT_TRUE(Add(VDI));
             } else {
-                VPO->ID = m.passport;
-                VPO->IDTASK = Decimal::parse(m.measure).value();
-                VPO->VIDANIM = m.species;
-                VPO->AKTDATA = m.document;
-                VPO->GLVUP = m.doneMain;
-                VPO->GOVUP = m.doneYoung;
+                fillMeasure(*VPO, VPO->AKTDATA, m);
                 ASSERT_TRUE(Add(VPO));
             }
         }

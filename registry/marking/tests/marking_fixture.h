@@ -6,30 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "registry/marking/tests/sample_herds.h"
 #include "tests/window_test.h"
 
 namespace vx::registry::marking::testing {
 
 using vx::testing::Lines;
-
-struct Animal {
-    int holding = 1, farm = 1;
-    std::string number{};  // PAS:IDANIM
-    int species = 1, group = 0, mainOrYoung = 0;
-    std::string disposal{};
-    int building = 0, herd = 0;
-    std::string herdName{};
-    int mark = 0;
-    int birth = 0;
-};
-
-// A measure record of passport `passport`: document date (VDI:DEKSP, VPO:AKTDATA) and the two done counts.
-struct Measure {
-    int passport;
-    std::string measure;  // "5.0"
-    int species;
-    int document = 0, doneMain = 0, doneYoung = 0;
-};
 
 class MarkingTest : public vx::testing::WindowTest {
 protected:

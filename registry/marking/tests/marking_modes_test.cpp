@@ -11,21 +11,11 @@ namespace {
 
 using namespace dct;
 
-// Holding 1, farm 1 is current; passports 6 and 7 share its animal number in other farms.
 class GroupMarkingTest : public MarkingTest {
 protected:
     void SetUp() override {
         MarkingTest::SetUp();
-        addAnimals({
-            {1, 1, "A1", 1, 11, 1, "", 5, 2, "Дойное", 0},
-            {1, 1, "A2", 1, 11, 2, "", 6, 2, "Откорм", 1},
-            {1, 1, "A3", 1, 11, 1, "Продажа", 5, 2, "Дойное", 0},
-            {1, 1, "A1", 2, 21, 2, "Падёж", 6, 3, "", 1},
-            {1, 1, "A5", 1, 12, 0, "", 5, 3, "Откорм", 2},
-            {1, 2, "A1", 1, 11, 1, "", 5, 2, "Дойное", 0},
-            {2, 1, "A1", 1, 11, 1, "", 5, 2, "Дойное", 1},
-            {1, 1, "A8", 3, 31, 2, "", 7, 9, "", 0},
-        });
+        addAnimals(groupMarkingHerd());
         glo::IDHOZ = 1;
         glo::IDFERM = 1;
         glo::IDANIM = "A1";

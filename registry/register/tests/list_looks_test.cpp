@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
+#include "platform/core/dates.h"
 #include "platform/ui/list_control.h"
 #include "registry/register/tests/register_fixture.h"
 
 namespace vx::registry::testing {
 namespace {
+
+using namespace dct;
 
 constexpr const char* kAllLists[] = {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3", "?LIST:4"};
 
@@ -29,6 +32,115 @@ TEST_F(RegisterTest, StripesFollowThePositionOnThePageNotTheRecord) {
     PLAY(h->key("?BROWSE:1", "Down Down Down Down Down Down Down Down"));
     EXPECT_EQ(list("?BROWSE:1").cellText(0, 0), "2");
     EXPECT_EQ(striped(list("?BROWSE:1"), "#F2FFFB"), (Lines{"3", "5", "7", "9"}));
+}
+
+// A look as "text/background/selected text/selected background icon style", "-" for no colour.
+std::string lookOf(const ui::CellLook& l) {
+    const auto hex = [](ui::Colour c) {
+        if (c == ui::kNoColour) return std::string("-");
+        char out[8];
+        std::snprintf(out, sizeof out, "#%06X", static_cast<unsigned>(c));
+        return std::string(out);
+    };
+    return hex(l.colours.text) + "/" + hex(l.colours.background) + "/" + hex(l.colours.selectedText) + "/" +
+           hex(l.colours.selectedBackground) + " " + std::to_string(l.icon) + " " + std::to_string(l.style);
+}
+
+class RowLooksTest : public RegisterTest {
+protected:
+    // Rows and columns count from 1, as displayed.
+    std::string look(const char* list, int row, int column) {
+        const std::optional<ui::CellLook> l = h->cellLook(list, row, column);
+        return l ? lookOf(*l) : "none";
+    }
+    const int32_t today = makeDate(6, 10, 2025);
+};
+
+TEST_F(RowLooksTest, AnimalRowsShowMarksYoungStockAndDisposal) {
+    addHolding(1, "Первое");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1", [] { PAS->CHEK = 1; });
+    addPassport(1, 1, 2, "A-2", [] { PAS->OSNMOL = 1; });
+    addPassport(1, 1, 3, "A-3", [] { PAS->AKTNOMER = "12"; });
+    addPassport(1, 1, 4, "A-4", [] { PAS->PRICH = "Несанкцион"; });
+    PLAY(h->start("Browsehoz"));
+    struct Case {
+        int row, column;
+        const char* look;
+    } cases[] = {
+        {1, 1, "-/#ECF5FD/-/#EDFFEA 1 0"},   // marked
+        {2, 1, "-/#ECF5FD/-/#EDFFEA 0 0"},
+        {1, 2, "-/-/-/- 0 0"},
+        {2, 2, "-/-/-/- 2 0"},              // young stock
+        {3, 2, "-/-/-/- 0 1"},              // disposal act
+        {4, 2, "-/-/-/- 0 4"},              // unsanctioned, no act
+        {1, 3, "-/-/-/#EDFFEA 0 0"},        // owner
+        {1, 4, "-/-/-/#EDFFEA 0 0"},        // address
+        {1, 5, "-/-/-/- 0 0"},
+        {1, 13, "-/#ECF5FD/-/#EDFFEA 0 3"},  // unique number
+    };
+    for (const Case& c : cases) EXPECT_EQ(look("?LIST:2", c.row, c.column), c.look) << c.row << ":" << c.column;
+}
+
+TEST_F(RowLooksTest, MeasureRowsShowOverdueDoneAndReaction) {
+    clock::fix(today, 1);
+    addHolding(1, "Первое");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1");
+    const int32_t past = today - 1;
+    addPreventive(1, 1, 1, [&] {
+        VPO->IDTASK = 1;
+        VPO->DATATASK = past;
+    });
+    addPreventive(1, 1, 1, [&] {
+        VPO->IDTASK = 2;
+        VPO->DATATASK = past;
+        VPO->AKTDATA = today;
+        VPO->AKTNOMER = "7/б";
+    });
+    addPreventive(1, 1, 1, [&] {
+        VPO->IDTASK = 3;
+        VPO->DATATASK = today;
+    });
+    addDiagnostic(1, 1, 1, [&] {
+        VDI->IDTASK = 1;
+        VDI->DATATASK = past;
+        VDI->REAKCIA = 1;
+    });
+    addDiagnostic(1, 1, 1, [&] {
+        VDI->IDTASK = 2;
+        VDI->DATATASK = past;
+        VDI->DEKSP = today;
+    });
+    PLAY(h->start("Browsehoz"));
+    const std::string overdue = "#FF8080/-/#FF8080/- 0 0";
+    EXPECT_EQ(look("?LIST:3", 1, 1), overdue);
+    EXPECT_EQ(look("?LIST:3", 2, 1), "-/-/-/- 1 0");
+    EXPECT_EQ(look("?LIST:3", 3, 1), "-/-/-/- 0 0");
+    EXPECT_EQ(look("?LIST:3", 1, 8), "-/#DBECFB/-/- 0 0");
+    // An act number that is not plain digits shows as the number it starts with.
+    EXPECT_EQ(h->row("?LIST:3", 2)->at(4), "7");
+
+    EXPECT_EQ(look("?LIST:4", 1, 1), overdue);
+    EXPECT_EQ(look("?LIST:4", 1, 2), overdue);  // positive reaction
+    EXPECT_EQ(look("?LIST:4", 2, 1), "-/-/-/- 1 0");
+    EXPECT_EQ(look("?LIST:4", 2, 2), "-/-/-/- 0 0");
+    EXPECT_EQ(look("?LIST:4", 1, 7), "-/#DBECFB/-/- 0 0");
+    clock::useRealTime();
+}
+
+TEST_F(RegisterTest, TheHighlightCoversTheRowOnlyWithTheStripeSwitchOn) {
+    addHolding(1, "Первое");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1");
+    addPassport(1, 1, 2, "A-2");
+    glo::POLOSA = 1;
+    PLAY(h->start("Browsehoz"));
+    const auto& animals = dynamic_cast<const ui::ListControl&>(*h->find("?LIST:2"));
+    EXPECT_TRUE(animals.wholeRowHighlight());
+    glo::POLOSA = 0;
+    PLAY(h->key("?LIST:2", "Down"));
+    EXPECT_FALSE(animals.wholeRowHighlight());
 }
 
 TEST_F(RegisterTest, TheAnimalTooltipFollowsTheCardSwitchAtTheListsNextEvent) {

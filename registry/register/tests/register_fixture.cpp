@@ -3,6 +3,7 @@
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "platform/runtime/thread_state.h"
+#include "platform/runtime/threads.h"
 #include "platform/ui/list_control.h"
 #include "registry/register/register_window.h"
 
@@ -15,7 +16,10 @@ using vx::testing::append;
 void RegisterTest::SetUp() {
     WindowTest::SetUp();
     database::chooseDatabaseFolder(dir.string() + "/");
-    windows.add("BrwtaskVPO", [this] { ++preventiveBookStarts; });
+    for (const char* tool : {"BrwtaskVPO", "BrwtaskVDI"})
+        windows.add(tool, [this, tool] {
+            toolStarts.push_back(std::string(tool) + " " + std::to_string(rt::requestedStack(rt::currentThread())));
+        });
     h->addProcedure("Browsehoz", [this] { Browsehoz(windows); });
     h->addProcedure("BrowsehozView", [this] {
         *rt::GLOBALREQUEST = rt::request::View;

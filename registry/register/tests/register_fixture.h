@@ -1,7 +1,7 @@
 #pragma once
 // A chosen database in the test's folder and the register started through the
-// harness, with a window registry of its own: "BrwtaskVPO" there only counts its
-// starts. Records are added on a thread of the program's own.
+// harness, with a window registry of its own: "BrwtaskVPO" and "BrwtaskVDI" there
+// only note their starts. Records are added on a thread of the program's own.
 
 #include <functional>
 #include <string>
@@ -34,7 +34,8 @@ protected:
     Lines farms();
 
     script::ProcedureRegistry windows;
-    int preventiveBookStarts = 0;
+    // "name stack" of every scheme window started, in order.
+    Lines toolStarts;
 };
 
 }  // namespace vx::registry::testing

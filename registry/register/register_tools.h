@@ -1,0 +1,44 @@
+#pragma once
+// The register's herd tools and search filter (registry/marking), each run by
+// its control: age synchronisation (focus of ?BUTTON20), the herd structure
+// (focus of ?BUTTON32) and its summaries appended to the notes (press of
+// ?BUTTON32), the search filter built, applied and removed (focus of ?BUTTON28,
+// ?BUTTON26, ?BUTTON27) and emptied by a new search mode (?SP_FIELD), and the
+// filter handed to the reports of ?PRINT and ?PRINT:4. The summaries and BHOZ
+// belong to this opening of the window.
+
+#include "platform/abc/browse_class.h"
+#include "platform/abc/query_form.h"
+#include "platform/abc/window_manager.h"
+#include "registry/marking/herd_structure.h"
+
+namespace vx::registry {
+
+class RegisterTools {
+public:
+    RegisterTools(abc::WindowManager& window, abc::BrowseClass& animals, const abc::QueryFormClass& query)
+        : window_(window), animals_(animals), query_(query) {}
+
+    void synchroniseAges();
+    // Counts, the tooltip of ?BUTTON32, the dated summaries POGFERM and POGHOZ.
+    void countHerd();
+    // The window's fields written back first.
+    void appendSummaries();
+
+    void buildFilter();
+    void applyFilter();
+    void removeFilter();
+    void searchModeChanged();
+
+    // Before a report starts, after the window's fields were written back.
+    void handOverToReport();
+
+private:
+    abc::WindowManager& window_;
+    abc::BrowseClass& animals_;
+    const abc::QueryFormClass& query_;
+    marking::HerdStructure herd_;
+    Byte BHOZ = 0;
+};
+
+}  // namespace vx::registry

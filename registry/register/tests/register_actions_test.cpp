@@ -1,0 +1,190 @@
+// The register's buttons beyond the lists' own: the scheme and card windows,
+// the update dispatch numbers no form answers yet, the refresh button, the
+// query form, opening and closing.
+
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "platform/core/text.h"
+#include "platform/runtime/folders.h"
+#include "registry/register/tests/register_fixture.h"
+
+namespace vx::registry::testing {
+namespace {
+
+using namespace dct;
+
+void setActContext() {
+    glo::NAKT = "12";
+    glo::NEKSP = "3";
+    glo::NVEDJPIS = "7";
+    glo::DAKT = 80000;
+    glo::DEKSP = 80001;
+    glo::DVEDOPIS = 80002;
+}
+
+void expectNoActContext() {
+    EXPECT_TRUE(glo::NAKT.blank() && glo::NEKSP.blank() && glo::NVEDJPIS.blank());
+    EXPECT_EQ(glo::DAKT + glo::DEKSP + glo::DVEDOPIS, 0);
+}
+
+TEST_F(RegisterTest, OpeningStartsFromNoHoldingFarmAnimalOrAct) {
+    glo::IDHOZ = 9;
+    glo::IDFERM = 4;
+    glo::IDANIM = "X-9";
+    setActContext();
+    PLAY(h->start("Browsehoz"));
+    EXPECT_EQ(glo::IDHOZ.value(), Decimal());
+    EXPECT_EQ(glo::IDFERM.value(), Decimal());
+    EXPECT_EQ(clip(glo::IDANIM.str()), "0");
+    expectNoActContext();
+    // An empty register still offers a new holding.
+    PLAY(h->press("?INSERT:3"));
+    PLAY(h->expectWindow("Updatehoz"));
+}
+
+TEST_F(RegisterTest, SchemeAndCardButtonsStartTheirWindowsOnThreadsOfTheirOwn) {
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->press("?BUTTON24"));
+    PLAY(h->press("?BUTTON25"));
+    EXPECT_EQ(toolStarts, (Lines{"BrwtaskVPO 25000", "BrwtaskVDI 25000"}));
+    // The card windows are not there yet: their buttons start nothing and say nothing.
+    PLAY(h->press("?BUTTON23"));
+    PLAY(h->press("?BUTTON22"));
+    EXPECT_EQ(toolStarts.size(), 2u);
+    PLAY(h->expectNoMessage());
+    PLAY(h->expectWindow("Browsehoz"));
+}
+
+TEST_F(RegisterTest, TheDiagnosticCardButtonClearsActStatementAndExpertiseOnFocus) {
+    PLAY(h->start("Browsehoz"));
+    setActContext();
+    PLAY(h->focus("?BUTTON22"));
+    expectNoActContext();
+}
+
+// Numbers 4 to 8 have no form or report yet: their buttons open nothing and change nothing.
+TEST_F(RegisterTest, DispatchNumbersWithoutAProcedureDoNothing) {
+    addHolding(1, "Первое");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1");
+    addPreventive(1, 1, 1, [] { VPO->DATATASK = 80000; });
+    addDiagnostic(1, 1, 1, [] { VDI->DATATASK = 80000; });
+    PLAY(h->start("Browsehoz"));
+    for (const char* button : {"?INSERT:4", "?CHANGE:4", "?DELETE:4", "?INSERT:5", "?CHANGE:5", "?DELETE:5", "?PRINT",
+                               "?PRINT:2", "?PRINT:3"}) {
+        PLAY(h->press(button));
+        EXPECT_EQ(h->current()->procedure(), "Browsehoz") << button;
+    }
+    PLAY(h->expectNoMessage());
+    EXPECT_EQ(rows("?LIST:3").size(), 1u);
+    EXPECT_EQ(rows("?LIST:4").size(), 1u);
+}
+
+TEST_F(RegisterTest, RefreshFitsTheAnimalColumnsFocusesTheAnimalsAndReadsAllListsAgain) {
+    addHolding(1, "Первое");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1", [] { PAS->FIO = "Константинопольский Александр"; });
+    PLAY(h->start("Browsehoz"));
+    addPassport(1, 1, 2, "A-2");
+    addHolding(2, "Второе");
+    EXPECT_EQ(rows("?LIST:2").size(), 1u) << "no reload before the button";
+    PLAY(h->press("?BUTTON33"));
+    EXPECT_EQ(rows("?LIST:2").size(), 2u);
+    EXPECT_EQ(rows("?BROWSE:1").size(), 2u);
+    EXPECT_EQ(h->current()->focused(), h->find("?LIST:2")->id());
+    EXPECT_EQ(list("?LIST:2").columns()[2].width, 29) << "the owner's column fits its widest name";
+}
+
+TEST_F(RegisterTest, ClosingGoesBackToTheStartFolder) {
+    glo::PUTK = dir.string();
+    PLAY(h->start("Browsehoz"));
+    rt::setCurrentFolder(std::filesystem::temp_directory_path().string());
+    PLAY(h->close());
+    PLAY(h->expectClosed("Browsehoz"));
+    EXPECT_EQ(std::filesystem::current_path(), dir);
+}
+
+TEST_F(RegisterTest, ANewSearchModeEmptiesTheSearchValueAndTheMarkingComboShowsItsFocus) {
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->type("?GLO:FILTER", "Иванов"));
+    EXPECT_EQ(clip(glo::GLO_FILTER.str()), "Иванов");
+    PLAY(h->choose("?SP_FIELD", "По фамилии"));
+    EXPECT_TRUE(glo::GLO_FILTER.blank());
+    PLAY(h->expectValue("?GLO:FILTER", ""));
+
+    EXPECT_EQ(h->find("?VUDELIT")->icon(), "OK_help.ICO");
+    PLAY(h->focus("?VUDELIT"));
+    EXPECT_EQ(h->find("?VUDELIT")->icon(), "krug_ch.gif");
+}
+
+TEST_F(RegisterTest, TwoRegistersKeepTheirOwnMarkingChoice) {
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->start("Browsehoz"));
+    ASSERT_EQ(h->windowsOf("Browsehoz").size(), 2u);
+    EXPECT_NE(h->windowsOf("Browsehoz")[0]->thread(), h->windowsOf("Browsehoz")[1]->thread());
+    PLAY(h->window("Browsehoz", 1));
+    PLAY(h->choose("?VUDELIT", "Alt+1 - установить/снят выделение [Молодняк]"));
+    PLAY(h->expectValue("?VUDELIT", "Alt+1 - установить/снят выделение [Молодняк]"));
+    PLAY(h->window("Browsehoz", 2));
+    PLAY(h->expectValue("?VUDELIT", "Не выделять животных"));
+}
+
+class RegisterQueryTest : public RegisterTest {
+protected:
+    void SetUp() override {
+        RegisterTest::SetUp();
+        addHolding(1, "Первое");
+        addFarm(1, 1, "Луговая");
+        addPassport(1, 1, 1, "A-1", [] {
+            PAS->FIO = "Иванов";
+            PAS->VOZRASTG = 3;
+        });
+        addPassport(1, 1, 2, "A-2", [] {
+            PAS->FIO = "Петров";
+            PAS->VOZRASTG = 1;
+        });
+        addPassport(1, 1, 3, "A-3", [] {
+            PAS->FIO = "Иванова";
+            PAS->VOZRASTG = 12;
+        });
+        PLAY(h->start("Browsehoz"));
+    }
+};
+
+TEST_F(RegisterQueryTest, OffersTheTwentyFourItemsAndFiltersTheAnimalList) {
+    PLAY(h->press("?QUERY"));
+    PLAY(h->expectWindow("QueryForm"));
+    EXPECT_NE(h->find("?VALUE:24"), nullptr);
+    EXPECT_EQ(h->find("?VALUE:25"), nullptr);
+    PLAY(h->type("?VALUE:3", "иванов"));
+    PLAY(h->choose("?OP:3", "начинается с"));
+    PLAY(h->type("?VALUE:14", "2"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed("QueryForm"));
+    EXPECT_EQ(rows("?LIST:2").size(), 2u);
+    PLAY(h->expectRow("?LIST:2", 1, "A-1"));
+    PLAY(h->expectRow("?LIST:2", 2, "A-3"));
+}
+
+TEST_F(RegisterQueryTest, KeepsNamedQueriesInTheIniFileUnderTheRegistersName) {
+    PLAY(h->press("?QUERY"));
+    PLAY(h->type("?VALUE:15", "2"));
+    PLAY(h->type("?QUERYNAME", "Молодые"));
+    PLAY(h->press("?SAVE"));
+    PLAY(h->press("?CANCEL"));
+    EXPECT_EQ(rows("?LIST:2").size(), 3u);
+
+    PLAY(h->press("?QUERY"));
+    PLAY(h->press("?CLEAR"));
+    PLAY(h->choose("?QUERYNAME", "Молодые"));
+    PLAY(h->press("?LOAD"));
+    PLAY(h->expectValue("?VALUE:15", "2"));
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(rows("?LIST:2").size(), 1u);
+    PLAY(h->expectRow("?LIST:2", 1, "A-2||Петров||1"));
+    PLAY(h->expectIni("Query:Browsehoz:Молодые", "Item15", "<=|2"));
+}
+
+}  // namespace
+}  // namespace vx::registry::testing
