@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
 #include <sanitizer/common_interface_defs.h>
 #endif
 
@@ -27,6 +28,15 @@ inline void leavingStack([[maybe_unused]] void** saved, [[maybe_unused]] const S
 inline void arrivedOnStack([[maybe_unused]] void* saved, [[maybe_unused]] StackBounds* from) {
 #if defined(__SANITIZE_ADDRESS__)
     __sanitizer_finish_switch_fiber(saved, from ? &from->bottom : nullptr, from ? &from->size : nullptr);
+#endif
+}
+
+// Just before a stack's memory goes back to the system: the marks the sanitizer
+// left on it would otherwise stay on whatever is mapped there next (its own
+// symbolizer's buffers among them, which it then reports as overflowing).
+inline void stackFreed([[maybe_unused]] const StackBounds& stack) {
+#if defined(__SANITIZE_ADDRESS__)
+    __asan_unpoison_memory_region(stack.bottom, stack.size);
 #endif
 }
 
