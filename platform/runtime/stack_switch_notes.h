@@ -1,6 +1,7 @@
 #pragma once
 // Tells AddressSanitizer when the running stack changes, so that it follows the
-// fibers' stacks instead of taking them for damage. Does nothing in other builds.
+// fibers' stacks instead of taking them for damage, and when a stack is given back.
+// Does nothing in other builds.
 
 #include <cstddef>
 
@@ -31,10 +32,10 @@ inline void arrivedOnStack([[maybe_unused]] void* saved, [[maybe_unused]] StackB
 #endif
 }
 
-// Just before a stack's memory goes back to the system: the marks the sanitizer
-// left on it would otherwise stay on whatever is mapped there next (its own
-// symbolizer's buffers among them, which it then reports as overflowing).
-inline void stackFreed([[maybe_unused]] const StackBounds& stack) {
+// Just before a fiber's stack is unmapped. The fiber's entry frame never returns, so its
+// red zones are still marked; memory mapped later at the same place would be taken for
+// that old frame.
+inline void stackReleased([[maybe_unused]] const StackBounds& stack) {
 #if defined(__SANITIZE_ADDRESS__)
     __asan_unpoison_memory_region(stack.bottom, stack.size);
 #endif

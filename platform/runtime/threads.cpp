@@ -43,7 +43,7 @@ struct FiberStack {
         return sc;
     }
     void deallocate(bc::stack_context& sc) noexcept {
-        detail::stackFreed({static_cast<char*>(sc.sp) - sc.size, sc.size});
+        detail::stackReleased({static_cast<char*>(sc.sp) - sc.size, sc.size});
         guarded.deallocate(sc);
     }
 };
