@@ -14,6 +14,7 @@ packages=(
   xvfb xauth
   libreoffice-dev
   fonts-dejavu-core
+  xdg-utils
 )
 # The office server (and the maker of the manual's PDF): the GUI-less packages only
 # where no LibreOffice is installed, so a desktop user's full LibreOffice is never replaced.

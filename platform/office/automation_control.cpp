@@ -156,12 +156,19 @@ void AutomationControl::invoke(std::string_view text) {
     fail(text, "команда не для сервера " + inQuotes(className_));
 }
 
+std::optional<CellAddress> AutomationControl::cellFor(std::string_view property) {
+    const auto at = cellOf(property);
+    if (session_->kind != ServerKind::Spreadsheet) fail(property, "команда не для сервера " + inQuotes(className_));
+    else if (const auto* why = std::get_if<std::string>(&at)) fail(property, *why);
+    else if (!session_->held) fail(property, "книга не открыта");
+    else return std::get<CellAddress>(at);
+    return std::nullopt;
+}
+
 void AutomationControl::set(std::string_view property, const CellInput& value) {
     if (failed_) return;
-    const auto at = cellOf(property);
-    if (session_->kind != ServerKind::Spreadsheet) return fail(property, "команда не для сервера " + inQuotes(className_));
-    if (const auto* why = std::get_if<std::string>(&at)) return fail(property, *why);
-    if (!session_->held) return fail(property, "книга не открыта");
+    const std::optional<CellAddress> at = cellFor(property);
+    if (!at) return;
     CellValue v;
     if (const auto* text = std::get_if<std::string>(&value)) {
         v.kind = isFormula(*text) ? CellValue::Kind::Formula : CellValue::Kind::Text;
@@ -172,26 +179,14 @@ void AutomationControl::set(std::string_view property, const CellInput& value) {
                                                           : static_cast<double>(std::get<std::int64_t>(value));
     }
     if (!session_->held->canHold(v) && !sendHeld()) return;
-    session_->held->write(std::get<CellAddress>(at), std::move(v), property);
+    session_->held->write(*at, std::move(v), property);
 }
 
 std::string AutomationControl::get(std::string_view property) {
     if (failed_) return {};
-    const auto at = cellOf(property);
-    if (session_->kind != ServerKind::Spreadsheet) {
-        fail(property, "команда не для сервера " + inQuotes(className_));
-        return {};
-    }
-    if (const auto* why = std::get_if<std::string>(&at)) {
-        fail(property, *why);
-        return {};
-    }
-    if (!session_->held) {
-        fail(property, "книга не открыта");
-        return {};
-    }
+    const std::optional<CellAddress> at = cellFor(property);
     std::string result;
-    if (sendHeld()) attempt(property, [&] { result = cellText(session_->document, session_->sheet, std::get<CellAddress>(at)); });
+    if (at && sendHeld()) attempt(property, [&] { result = cellText(session_->document, session_->sheet, *at); });
     return result;
 }
 

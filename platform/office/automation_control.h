@@ -12,11 +12,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 #include "platform/core/decimal.h"
+#include "platform/office/cell_address.h"
 
 namespace vx::office {
 
@@ -63,6 +65,8 @@ private:
     void fail(std::string_view call, const std::string& reason);
     void failWithoutServer(const std::string& reason);
     bool sendHeld();
+    // The cell a property of the open workbook names; nullopt (and the failure reported) otherwise.
+    std::optional<CellAddress> cellFor(std::string_view property);
     template <typename Step>
     void attempt(std::string_view call, Step&& step);
 

@@ -33,8 +33,13 @@ std::string openOnDesktop(const std::string& path, long seq) {
     const char* script = "command -v xdg-open >/dev/null || exit 127; xdg-open \"$1\" >/dev/null 2>&1 </dev/null &";
     char* argv[] = {const_cast<char*>("sh"), const_cast<char*>("-c"), const_cast<char*>(script),
                     const_cast<char*>("sh"), const_cast<char*>(path.c_str()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     pid_t shell = 0;
-    if (posix_spawn(&shell, "/bin/sh", nullptr, nullptr, argv, environ) != 0) return "не удаётся запустить программу просмотра";
+    const int rc = posix_spawn(&shell, "/bin/sh", &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) return "не удаётся запустить программу просмотра";
     int status = 0;
     waitpid(shell, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "программа xdg-open не найдена";

@@ -42,7 +42,10 @@ struct FiberStack {
         owner->stack = {static_cast<char*>(sc.sp) - sc.size, sc.size};
         return sc;
     }
-    void deallocate(bc::stack_context& sc) noexcept { guarded.deallocate(sc); }
+    void deallocate(bc::stack_context& sc) noexcept {
+        detail::stackReleased({static_cast<char*>(sc.sp) - sc.size, sc.size});
+        guarded.deallocate(sc);
+    }
 };
 
 struct Hook {

@@ -25,6 +25,7 @@
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/user_input.h"
 #include "platform/ui/window.h"
 
 namespace vx::frame {
@@ -252,8 +253,15 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
         keepPicture(frontEnd, *openWindow(window.name), window.name + ".png");
     }
 
+    // The register's query form, as its button opens it.
+    ui::Window& register_ = *openWindow("Browsehoz");
+    ASSERT_TRUE(ui::input::press(register_, register_.control("?QUERY")->id()));
+    frontEnd.loop().requestStep();
+    ASSERT_TRUE(pumpUntil([] { return openWindow("QueryForm") != nullptr; }));
+    keepPicture(frontEnd, *openWindow("QueryForm"), "QueryForm.png");
 
-    ui::desktop().closeDown();
+    // The user leaves the program with the query form still open on the register's thread.
+    ui::desktop().frame()->post(ui::Event{ui::EventKind::CloseWindow});
     frontEnd.loop().requestStep();
     EXPECT_TRUE(pumpUntil([] { return ui::desktop().windows().empty() && rt::threadCount() == 0; }));
     QDir(QString::fromStdString(folder)).removeRecursively();

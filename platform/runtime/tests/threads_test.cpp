@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/runtime/tests/hook_guard.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#endif
 
 namespace vx::rt {
 namespace {
@@ -173,6 +179,42 @@ TEST(Threads, ARecursionUsingSeveralHundredKilobytesRunsOnTheSmallestRequest) {
     startThread([&] { levels = deep(149); }, 20000);  // about 600 KB of frames
     runReady();
     EXPECT_EQ(levels, 150);
+}
+
+// Where the mapping holding `address` begins; for a thread's stack, just above its guard
+// page (mappings above it may run on into it in /proc/self/maps, the guard page below not).
+std::uintptr_t mappingStart(const void* address) {
+    const auto at = reinterpret_cast<std::uintptr_t>(address);
+    std::ifstream maps("/proc/self/maps");
+    std::uintptr_t first = 0, last = 0;
+    char dash = 0;
+    std::string rest;
+    while (maps >> std::hex >> first >> dash >> last && std::getline(maps, rest))
+        if (first <= at && at < last) return first;
+    return 0;
+}
+
+// Memory mapped later where an ended thread's stack was (the sanitizer's own symbolizer
+// does so at exit) must not look like a stack frame still in use.
+TEST(Threads, AnEndedThreadLeavesNoMarkedFramesBehindOnItsStack) {
+#if defined(__SANITIZE_ADDRESS__)
+    void* bottom = nullptr;
+    const ThreadId id = startThread([&] {
+        volatile char local = 0;
+        bottom = reinterpret_cast<void*>(mappingStart(const_cast<const char*>(&local)));
+        suspend();
+    }, 0);
+    runReady();
+    ASSERT_NE(bottom, nullptr);
+    const std::size_t size = realStackSize(0);
+    ASSERT_NE(__asan_region_is_poisoned(bottom, size), nullptr) << "a waiting thread's frames are marked";
+    wake(id);
+    runReady();
+    ASSERT_FALSE(isAlive(id));
+    EXPECT_EQ(__asan_region_is_poisoned(bottom, size), nullptr);
+#else
+    GTEST_SKIP() << "only the address sanitizer marks frames";
+#endif
 }
 
 TEST(Threads, AttachHooksRunInOrderDetachHooksInReverseAndYieldHooksOnEverySwitch) {

@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(RegisterScript, EntersBooksHoldingFarmAndPassportsAndKeepsTheirLinks) {
+TEST(RegisterScript, EntersBooksHoldingFarmAndPassportsKeepsTheirLinksAndLeavesWithTheQueryFormOpen) {
     const auto script = vx::testing::runScript(VX_REGISTER_SCRIPTS "/register.vxs", "--today 10.06.2025");
     if (!script) GTEST_SKIP() << "VX_TEST_BINARY_DIR is not set (run through ctest)";
     const vx::testing::ProgramRun& run = *script;
