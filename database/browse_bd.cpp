@@ -1,17 +1,14 @@
 #include <optional>
 
 #include "app/globals.h"
-#include "app/start_folder.h"
+#include "app/list_window.h"
 #include "database/database_choice.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
 #include "database/group_marking.h"
 #include "dictionary/names.h"
-#include "platform/abc/auto_size_columns.h"
 #include "platform/abc/browse_class.h"
-#include "platform/abc/column_sort.h"
 #include "platform/abc/locators.h"
-#include "platform/abc/window_manager.h"
 #include "platform/runtime/thread_state.h"
 
 namespace vx::database {
@@ -46,9 +43,9 @@ public:
     }
 };
 
-class BrowseBDWindow : public abc::WindowManager {
+class BrowseBDWindow : public app::StartFolderWindow {
 public:
-    explicit BrowseBDWindow(ui::Window& w) : abc::WindowManager(w) {
+    explicit BrowseBDWindow(ui::Window& w) : app::StartFolderWindow(w) {
         addFile(*Relate::RIDGEN);
         addFile(*Relate::CONFIG);
         setFirstField("?BROWSE:1");
@@ -57,20 +54,14 @@ public:
     }
 
     Level Init() override {
-        if (Level level = abc::WindowManager::Init(); level != Level::Benign) return level;
+        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         initGroups();
         initDatabases();
         return Level::Benign;
     }
 
-    Level Kill() override {
-        const Level level = abc::WindowManager::Kill();
-        glo::restoreStartFolder();
-        return level;
-    }
-
     void SetAlerts() override {
-        abc::WindowManager::SetAlerts();
+        app::StartFolderWindow::SetAlerts();
         window().alert(kShowTools);
         auto& groups = as<ui::ListControl>("?BROWSE:1");
         const std::uint8_t gestures[] = {mod::Ctrl | mod::Shift, mod::Ctrl, mod::Shift, mod::Alt};
@@ -79,7 +70,7 @@ public:
 
     Level TakeWindowEvent() override {
         if (event().kind == ui::EventKind::AlertKey && event().key == kShowTools) showTools();
-        return abc::WindowManager::TakeWindowEvent();
+        return app::StartFolderWindow::TakeWindowEvent();
     }
 
     Level TakeFieldEvent() override {
@@ -93,7 +84,7 @@ public:
         }
         // A group object without databases leaves the choice as it was.
         if (isField("?LIST") && BRW8.highlighted() >= 0) chooseDatabaseFolder(KON->PATH.str());
-        return abc::WindowManager::TakeFieldEvent();
+        return app::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
@@ -107,14 +98,10 @@ private:
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:4", "?CHANGE:4", "?DELETE:4");
         BRW1.setEditKeys(false);
+        BRW1_columns.Init(BRW1, *this);
         ui::ListModel& look = BRW1.list().change();
-        look.setLineHeight(14);
         look.setIcon(1, "BOXCHECK.ICO");
-        const ui::Colour green = ui::colourFromHex("#03BA48");
-        look.setStyle(1, ui::ListStyle{ui::FontSpec{"Arial Cyr", 8, ui::kNormalWeight},
-                                       ui::Colours{green, ui::kNoColour, green, ui::kNoColour}});
-        BRW1_sort.Init(BRW1, *this);
-        BRW1_size.Init(BRW1.list(), *this);
+        look.setStyle(1, app::greenTextStyle());
     }
 
     void initDatabases() {
@@ -127,9 +114,7 @@ private:
         BRW8.setUpdateProcedure(2);
         BRW8.setUpdateControls("?INSERT", "?CHANGE", "?DELETE");
         BRW8.setEditKeys(false);
-        BRW8.list().change().setLineHeight(14);
-        BRW8_sort.Init(BRW8, *this);
-        BRW8_size.Init(BRW8.list(), *this);
+        BRW8_columns.Init(BRW8, *this);
     }
 
     // Alt+F10: the insert, change and delete of both lists, until the window closes.
@@ -146,8 +131,7 @@ private:
     abc::BrowseClass BRW8;
     abc::IncrementalLocator BRW1_locator;
     abc::StepLocator BRW8_locator;
-    abc::ColumnSortClass BRW1_sort, BRW8_sort;
-    abc::AutoSizeColumnClass BRW1_size, BRW8_size;
+    app::ListColumns BRW1_columns, BRW8_columns;
 };
 
 }  // namespace

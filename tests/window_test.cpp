@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "dictionary/dictionary.h"
+#include "platform/core/dates.h"
 #include "platform/abc/ini_manager.h"
 #include "platform/runtime/errors.h"
 #include "platform/store/record_file.h"
@@ -36,6 +37,7 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     h.reset();
+    clock::useRealTime();
     abc::useIniManager(nullptr);
     rt::GLOBALERRORS.setEndProgramHandler({});
     store::commitPendingWrites();
@@ -65,6 +67,8 @@ Lines WindowTest::messages() const {
     for (const auto& m : h->messages()) out.push_back(m.caption + ": " + m.text);
     return out;
 }
+
+void WindowTest::fixToday(int32_t day) { clock::fix(day, 1); }
 
 bool WindowTest::shownAndUsable(std::string_view control) {
     const ui::Control* c = h->find(control);

@@ -4,6 +4,7 @@
 // harness playing the user. Records are added and read on a thread of the
 // program's own, with its own files and managers.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -40,6 +41,8 @@ protected:
     // "caption: text" of every message shown so far.
     Lines messages() const;
     bool shownAndUsable(std::string_view control);
+    // TODAY is `day` (the clock at its first tick) until the test ends.
+    static void fixToday(int32_t day);
 
     std::unique_ptr<headless::Harness> h;
     std::unique_ptr<rt::IniFile> ini;

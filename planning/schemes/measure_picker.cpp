@@ -4,8 +4,8 @@
 
 namespace vx::planning::schemes {
 
-bool pickMeasure(MeasureKind kind) {
-    bool chosen = false;
+std::optional<Scheme> pickMeasure(MeasureKind kind) {
+    std::optional<Scheme> chosen;
     runSchemeList(kind, &chosen);
     return chosen;
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <optional>
+
 #include "planning/schemes/measure_kind.h"
+#include "planning/schemes/scheme_record.h"
 
 namespace vx::planning::schemes {
 
-// Runs the scheme window as a picker on this thread and waits until it closes;
-// true when "Выбрать" was pressed in this run.
-bool pickMeasure(MeasureKind kind);
+// Runs the scheme window as a picker on this thread and waits until it closes.
+// Answers the scheme of the last "Выбрать" in this run, none without one: rows
+// highlighted after the choice move the globals on, not the choice.
+std::optional<Scheme> pickMeasure(MeasureKind kind);
 
 }  // namespace vx::planning::schemes

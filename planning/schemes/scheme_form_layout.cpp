@@ -8,14 +8,6 @@ namespace vx::planning::schemes {
 using namespace dct;
 using ui::ListColumn;
 
-namespace {
-
-constexpr const char* kCount = "@n7b";
-constexpr const char* kDays = "@n3b";
-constexpr const char* kDate = "@d6.b";
-
-}  // namespace
-
 void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
     const SchemeFields f = schemeFields(k.kind);
     const SchemeFieldNames& n = k.fields;
@@ -38,15 +30,15 @@ void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
     const auto date = [&](const char* field, Long& var, const char* tip, const char* calendar) {
         b.prompt("Дата мероприятия", k.control(field) + ":PROMPT");
         b.row([&] {
-            b.entry(k.control(field), var, kDate).setTooltip(tip);
+            b.entry(k.control(field), var, kPlanDatePicture).setTooltip(tip);
             b.button(calendar, "...").setTooltip("[Календарь]");
         });
     };
     const auto counts = [&](const char* days, const char* daysPrompt, Dec& daysVar, const char* heads, Dec& headsVar,
                             const char* treatments, Dec& treatmentsVar) {
-        entry(days, daysPrompt, daysVar, kDays, "Провести через N дней со дня рождения");
-        entry(heads, "Голов, план", headsVar, kCount, "Голов, план");
-        entry(treatments, "Головообработок, план", treatmentsVar, kCount, "Головообработок, план");
+        entry(days, daysPrompt, daysVar, kPlanDaysPicture, "Провести через N дней со дня рождения");
+        entry(heads, "Голов, план", headsVar, kPlanCountPicture, "Голов, план");
+        entry(treatments, "Головообработок, план", treatmentsVar, kPlanCountPicture, "Головообработок, план");
     };
     b.column([&] {
         b.sheet("?CURRENTTAB", [&] {

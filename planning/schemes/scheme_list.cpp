@@ -1,14 +1,11 @@
 #include "app/globals.h"
-#include "app/start_folder.h"
+#include "app/list_window.h"
+#include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
-#include "platform/abc/auto_size_columns.h"
 #include "platform/abc/browse_class.h"
-#include "platform/abc/column_sort.h"
 #include "platform/abc/locators.h"
-#include "platform/abc/window_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "planning/stage.h"
-#include "planning/schemes/open_table.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "planning/schemes/scheme_kinds.h"
 #include "planning/schemes/scheme_list_window.h"
@@ -39,10 +36,10 @@ private:
     MeasureKind kind_;
 };
 
-class SchemeListWindow : public abc::WindowManager {
+class SchemeListWindow : public app::StartFolderWindow {
 public:
-    SchemeListWindow(ui::Window& w, const SchemeKind& k, bool* chosen)
-        : abc::WindowManager(w), k_(k), chosen_(chosen), BRW1(k.kind) {
+    SchemeListWindow(ui::Window& w, const SchemeKind& k, std::optional<Scheme>* chosen)
+        : app::StartFolderWindow(w), k_(k), chosen_(chosen), BRW1(k.kind) {
         addFile(*k.relate);
         addFile(*Relate::ANIMVID);
         setFirstField("?BROWSE:1");
@@ -50,7 +47,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = abc::WindowManager::Init(); level != Level::Benign) return level;
+        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *k_.relate, *this);
         BRW1.view().join(*Access::ANIMVID, ANI_K1.index, {k_.fields.species});
         BRW1.addSortOrder(k_.idKey, &BRW1_locator);
@@ -64,31 +61,21 @@ public:
             BRW1.addField(*k_.access, field);
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
+        BRW1_columns.Init(BRW1, *this);
         ui::ListModel& look = BRW1.list().change();
-        look.setLineHeight(14);
         look.setIcon(1, "~BOXCHECK.ICO");
-        const ui::Colour green = ui::colourFromHex("#03BA48");
-        look.setStyle(1, ui::ListStyle{ui::FontSpec{"Arial Cyr", 8, ui::kNormalWeight},
-                                       ui::Colours{green, ui::kNoColour, green, ui::kNoColour}});
-        BRW1_sort.Init(BRW1, *this);
-        BRW1_size.Init(BRW1.list(), *this);
+        look.setStyle(1, app::greenTextStyle());
         return Level::Benign;
     }
 
-    Level Kill() override {
-        const Level level = abc::WindowManager::Kill();
-        glo::restoreStartFolder();
-        return level;
-    }
-
     void SetAlerts() override {
-        abc::WindowManager::SetAlerts();
+        app::StartFolderWindow::SetAlerts();
         window().alert(kSchemeList).alert(kUnplannedList);
     }
 
     Level TakeWindowEvent() override {
         takeExcelKey();
-        return abc::WindowManager::TakeWindowEvent();
+        return app::StartFolderWindow::TakeWindowEvent();
     }
 
     Level TakeFieldEvent() override {
@@ -100,7 +87,7 @@ public:
         if (isField("?SELECT") && (focused || !k_.chooseOnFocus) && highlighted()) choose();
         if (isField("?BUTTON4") && focused && highlighted()) planForTheMarked();
         takeExcelKey();
-        return abc::WindowManager::TakeFieldEvent();
+        return app::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
@@ -124,27 +111,27 @@ private:
         glo::IDVIDANIM = s.species;
         publishPlanValues(s);
         glo::TASNAME = s.name;
-        if (chosen_) *chosen_ = true;
+        if (chosen_) *chosen_ = s;
     }
 
     // The scheme is the one highlighted here now, whatever another window left in the globals.
     void planForTheMarked() {
         const Scheme s = bufferedScheme(k_.kind);
         const AccessRef measures = k_.kind == MeasureKind::Preventive ? Access::VPO : Access::VDI;
-        withFilesOpen({Access::PASPORT, measures}, [&] { reportPlan(k_.kind, planForMarked(k_.kind, s)); });
+        const FilesInUse files{Access::PASPORT, measures};
+        if (files.ready()) reportPlan(k_.kind, planForMarked(k_.kind, s));
     }
 
     const SchemeKind& k_;
-    bool* chosen_;
+    std::optional<Scheme>* chosen_;
     SchemeBrowse BRW1;
     abc::StepLocator BRW1_locator;
-    abc::ColumnSortClass BRW1_sort;
-    abc::AutoSizeColumnClass BRW1_size;
+    app::ListColumns BRW1_columns;
 };
 
 }  // namespace
 
-void runSchemeList(MeasureKind kind, bool* chosen) {
+void runSchemeList(MeasureKind kind, std::optional<Scheme>* chosen) {
     const SchemeKind& k = schemeKind(kind);
     ui::Window w(ui::WindowKind::MdiChild, k.listProcedure);
     layoutSchemeList(w, k);

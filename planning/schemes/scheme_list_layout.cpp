@@ -12,10 +12,6 @@ using ui::ListColumn;
 
 namespace {
 
-constexpr const char* kCount = "@n7b";
-constexpr const char* kDays = "@n3b";
-constexpr const char* kDate = "@d6.b";
-
 // Numbers and dates take the width of their titles (the renderer fits them); texts their own.
 std::vector<ListColumn> columnsOf(const SchemeKind& k) {
     std::vector<ListColumn> c{ListColumn("ID мероприятия", "@n_8.1b").right().withIcons(),
@@ -23,10 +19,10 @@ std::vector<ListColumn> columnsOf(const SchemeKind& k) {
                               ListColumn("Вид животного", "@s20", 20)};
     if (k.speciesIdColumn) c.push_back(ListColumn("ID вида животного", "@n5b").right());
     for (int set = 0; set < 2; ++set) {
-        c.push_back(ListColumn("Голов, план", kCount).right());
-        c.push_back(ListColumn("Головообработок, план", kCount).right());
-        c.push_back(ListColumn(set == 0 ? "Предопределённая дата" : "Дата мероприятия", kDate));
-        c.push_back(ListColumn("Провести через N дней со дня рождения", kDays).right());
+        c.push_back(ListColumn("Голов, план", kPlanCountPicture).right());
+        c.push_back(ListColumn("Головообработок, план", kPlanCountPicture).right());
+        c.push_back(ListColumn(set == 0 ? "Предопределённая дата" : "Дата мероприятия", kPlanDatePicture));
+        c.push_back(ListColumn("Провести через N дней со дня рождения", kPlanDaysPicture).right());
     }
     return c;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/globals.h"
+#include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "office/excel_template.h"
 #include "platform/core/picture.h"
@@ -116,7 +117,8 @@ SheetCells unplannedAnimalsSheet(MeasureKind kind, const Decimal& measureId, con
 void printSchemeReference(MeasureKind kind) {
     fillTemplate("Выбор файла Шаблон Справка.xls", glo::NPDF, [kind] {
         SheetCells cells;
-        withFilesOpen({schemeKind(kind).access}, [&] { cells = schemeReferenceSheet(kind); });
+        const FilesInUse files{schemeKind(kind).access};
+        if (files.ready()) cells = schemeReferenceSheet(kind);
         return cells;
     });
 }
@@ -125,9 +127,8 @@ void printUnplannedAnimals(MeasureKind kind) {
     fillTemplate("Список животных с незапланированными мероприятиями", glo::NAMEFILE, [kind] {
         SheetCells cells;
         const AccessRef measures = kind == MeasureKind::Preventive ? Access::VPO : Access::VDI;
-        withFilesOpen({Access::PASPORT, measures, Access::ANIMVID, Access::POLVOZ}, [&] {
-            cells = unplannedAnimalsSheet(kind, glo::IDTASK, glo::IDVIDANIM, glo::TASNAME.str());
-        });
+        const FilesInUse files{Access::PASPORT, measures, Access::ANIMVID, Access::POLVOZ};
+        if (files.ready()) cells = unplannedAnimalsSheet(kind, glo::IDTASK, glo::IDVIDANIM, glo::TASNAME.str());
         return cells;
     });
 }

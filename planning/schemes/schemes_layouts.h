@@ -6,6 +6,11 @@
 
 namespace vx::planning::schemes {
 
+// The pictures of the plan values, in the list and in the form alike.
+inline constexpr const char* kPlanCountPicture = "@n7b";
+inline constexpr const char* kPlanDaysPicture = "@n3b";
+inline constexpr const char* kPlanDatePicture = "@d6.b";
+
 void layoutSchemeList(ui::Window& w, const SchemeKind& k);
 void layoutSchemeForm(ui::Window& w, const SchemeKind& k);
 

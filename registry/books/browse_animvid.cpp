@@ -1,10 +1,7 @@
-#include "app/start_folder.h"
+#include "app/list_window.h"
 #include "dictionary/names.h"
-#include "platform/abc/auto_size_columns.h"
 #include "platform/abc/browse_class.h"
-#include "platform/abc/column_sort.h"
 #include "platform/abc/locators.h"
-#include "platform/abc/window_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/choice_controls.h"
 #include "registry/books/books_layouts.h"
@@ -30,16 +27,16 @@ private:
     const ui::SheetControl* tabs_ = nullptr;
 };
 
-class BrowseanimvidWindow : public abc::WindowManager {
+class BrowseanimvidWindow : public app::StartFolderWindow {
 public:
-    explicit BrowseanimvidWindow(ui::Window& w) : abc::WindowManager(w) {
+    explicit BrowseanimvidWindow(ui::Window& w) : app::StartFolderWindow(w) {
         addFile(*Relate::ANIMVID);
         setFirstField("?BROWSE:1");
         setUpdateProcedure(1, Updateanimvid);
     }
 
     Level Init() override {
-        if (Level level = abc::WindowManager::Init(); level != Level::Benign) return level;
+        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.followTabs(as<ui::SheetControl>("?CURRENTTAB"));
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::ANIMVID, *this);
         BRW1.addSortOrder(ANI_K1.index, &BRW1_byId);
@@ -50,28 +47,19 @@ public:
         BRW1.addField(*Access::ANIMVID, "NAME");
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
-        BRW1.list().change().setLineHeight(14);
-        BRW1_sort.Init(BRW1, *this);
-        BRW1_size.Init(BRW1.list(), *this);
+        BRW1_columns.Init(BRW1, *this);
         return Level::Benign;
-    }
-
-    Level Kill() override {
-        const Level level = abc::WindowManager::Kill();
-        glo::restoreStartFolder();
-        return level;
     }
 
     Level TakeNewSelection() override {
         if (isField("?CURRENTTAB")) Reset();
-        return abc::WindowManager::TakeNewSelection();
+        return app::StartFolderWindow::TakeNewSelection();
     }
 
 private:
     SpeciesBrowse BRW1;
     abc::StepLocator BRW1_byId, BRW1_byName;
-    abc::ColumnSortClass BRW1_sort;
-    abc::AutoSizeColumnClass BRW1_size;
+    app::ListColumns BRW1_columns;
 };
 
 }  // namespace

@@ -1,10 +1,7 @@
-#include "app/start_folder.h"
+#include "app/list_window.h"
 #include "dictionary/names.h"
-#include "platform/abc/auto_size_columns.h"
 #include "platform/abc/browse_class.h"
-#include "platform/abc/column_sort.h"
 #include "platform/abc/locators.h"
-#include "platform/abc/window_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
@@ -16,16 +13,16 @@ namespace {
 using namespace dct;
 using abc::Level;
 
-class BrowsePolWindow : public abc::WindowManager {
+class BrowsePolWindow : public app::StartFolderWindow {
 public:
-    explicit BrowsePolWindow(ui::Window& w) : abc::WindowManager(w) {
+    explicit BrowsePolWindow(ui::Window& w) : app::StartFolderWindow(w) {
         addFile(*Relate::POLVOZ);
         setFirstField("?BROWSE:1");
         setUpdateProcedure(1, UpdatePol);
     }
 
     Level Init() override {
-        if (Level level = abc::WindowManager::Init(); level != Level::Benign) return level;
+        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::POLVOZ, *this);
         BRW1.addSortOrder(POL_K1.index, &BRW1_locator);
         BRW1.addField(*Access::POLVOZ, "NAME");
@@ -33,23 +30,14 @@ public:
         BRW1.addField(*Access::POLVOZ, "IDVIDANIM");
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
-        BRW1.list().change().setLineHeight(14);
-        BRW1_sort.Init(BRW1, *this);
-        BRW1_size.Init(BRW1.list(), *this);
+        BRW1_columns.Init(BRW1, *this);
         return Level::Benign;
-    }
-
-    Level Kill() override {
-        const Level level = abc::WindowManager::Kill();
-        glo::restoreStartFolder();
-        return level;
     }
 
 private:
     abc::BrowseClass BRW1;
     abc::StepLocator BRW1_locator;
-    abc::ColumnSortClass BRW1_sort;
-    abc::AutoSizeColumnClass BRW1_size;
+    app::ListColumns BRW1_columns;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "registry/marking/age_synchronisation.h"
 
 #include "app/globals.h"
+#include "dictionary/files_in_use.h"
 #include "platform/core/dates.h"
 #include "platform/ui/dialogs.h"
 #include "registry/forms/age.h"

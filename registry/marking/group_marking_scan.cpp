@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "app/globals.h"
+#include "dictionary/files_in_use.h"
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/own_scan.h"
 

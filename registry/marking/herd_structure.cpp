@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "app/globals.h"
+#include "dictionary/files_in_use.h"
 #include "platform/core/dates.h"
 #include "platform/core/picture.h"
 #include "registry/marking/own_scan.h"

@@ -9,7 +9,7 @@ namespace vx::registry::marking {
 
 using planning::schemes::MeasureKind;
 
-// The measure a plan-status mode looks for, as the picker left it.
+// The measure a plan-status mode looks for, as its picker handed it over.
 struct PickedMeasure {
     Decimal measure;  // IDTASK (diagnostic) or IDBOL (preventive)
     Decimal species;  // IDVIDANIM

@@ -5,29 +5,11 @@
 // buffers they loaded still show what they showed before.
 
 #include <functional>
-#include <initializer_list>
-#include <vector>
 
 #include "dictionary/names.h"
 #include "platform/store/record_file.h"
 
 namespace vx::registry::marking {
-
-// The files an operation reads, opened on the running thread for its duration
-// (one more user when they are open already). ready() is false when one of them
-// cannot be used; its failure has been reported then.
-class FilesInUse {
-public:
-    FilesInUse(std::initializer_list<dct::AccessRef> files);
-    ~FilesInUse();
-    FilesInUse(const FilesInUse&) = delete;
-    FilesInUse& operator=(const FilesInUse&) = delete;
-    bool ready() const { return ready_; }
-
-private:
-    std::vector<dct::AccessRef> files_;
-    bool ready_ = true;
-};
 
 // Hands each record of `file` in record order to `wanted`; a record it wants is
 // copied, changed by `change` and written back over the stored one (a record

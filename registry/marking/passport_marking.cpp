@@ -1,5 +1,6 @@
 #include "registry/marking/passport_marking.h"
 
+#include <optional>
 #include <string_view>
 
 #include "app/globals.h"
@@ -49,18 +50,17 @@ std::string_view messageCaption(int mode, MarkingPath path) {
     }
 }
 
-// The measure and species the picker of `kind` left: the diagnostic one sets
-// them at every row event, the preventive one its measure only with "Выбрать".
-PickedMeasure pickedMeasure(MeasureKind kind) {
-    return {kind == MeasureKind::Diagnostic ? glo::IDTASK.value() : glo::IDBOL.value(), glo::IDVIDANIM.value()};
-}
-
-// A preventive mode needs "Выбрать" in this run of its picker, so a closed picker never marks by a stale measure.
+// A diagnostic mode marks by the measure and species the picker last highlighted
+// (every row event sets them), or by what was there before when none was. A
+// preventive one needs "Выбрать" in this run of its picker and marks by that
+// scheme, so a closed picker never marks by a stale measure, nor by the species
+// of a row highlighted after the choice.
 bool pickAndMark(int mode) {
     const MeasureKind kind = measureKindOf(mode);
-    const bool chosen = planning::schemes::pickMeasure(kind);
-    if (kind == MeasureKind::Preventive && !chosen) return false;
-    return markByPlanStatus(mode, pickedMeasure(kind));
+    const std::optional<planning::schemes::Scheme> chosen = planning::schemes::pickMeasure(kind);
+    if (kind == MeasureKind::Diagnostic) return markByPlanStatus(mode, {glo::IDTASK.value(), glo::IDVIDANIM.value()});
+    if (!chosen) return false;
+    return markByPlanStatus(mode, {chosen->id, chosen->species});
 }
 
 // The caption follows the passports read, so an empty file leaves it; mode 7 sets it in any case.

@@ -19,8 +19,9 @@ enum class MarkingPath { Key, List };
 // Runs mode 1..18 (0 and others do nothing). By key, TASKBOL becomes spaces
 // first. A plan-status mode first runs its scheme window as a measure picker on
 // this thread and waits for it to close: BrwtaskVDI for 11, 12, 13 and 17 (the
-// measure it last highlighted), BrwtaskVPO for 14, 15, 16 and 18 (the measure of
-// "Выбрать", and only when it was pressed in that run: else nothing is marked).
+// measure it last highlighted), BrwtaskVPO for 14, 15, 16 and 18 (the measure and
+// species of the scheme of "Выбрать", and only when it was pressed in that run:
+// else nothing is marked).
 // Then the scan, the TASKBOL caption and the completion message as the path asks.
 void runMarking(int mode, MarkingPath path);
 

@@ -2,6 +2,7 @@
 #include <unordered_set>
 
 #include "app/globals.h"
+#include "dictionary/files_in_use.h"
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/own_scan.h"
 

@@ -1,14 +1,11 @@
 #include <array>
 
 #include "app/globals.h"
-#include "app/start_folder.h"
+#include "app/list_window.h"
 #include "dictionary/names.h"
-#include "platform/abc/auto_size_columns.h"
-#include "platform/abc/column_sort.h"
 #include "platform/abc/ini_manager.h"
 #include "platform/abc/locators.h"
 #include "platform/abc/query_form.h"
-#include "platform/abc/window_manager.h"
 #include "platform/core/text.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
@@ -33,7 +30,6 @@ using ui::EventKind;
 
 // The scheme and card windows started from the buttons.
 constexpr std::size_t kToolStack = 25000;
-constexpr int kDesignedLineHeight = 14;
 constexpr int kDesignedFontSize = 9;
 
 struct QueryItemText {
@@ -78,10 +74,10 @@ void clearMeasureContext() {
     glo::DVEDOPIS = 0;
 }
 
-class BrowsehozWindow : public abc::WindowManager {
+class BrowsehozWindow : public app::StartFolderWindow {
 public:
     BrowsehozWindow(ui::Window& w, Str& marking, const script::ProcedureRegistry& windows)
-        : abc::WindowManager(w), windows_(windows), VUDELIT(marking) {
+        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), windows_(windows), VUDELIT(marking) {
         for (RelateRef file : {Relate::FERMA, Relate::HOZ, Relate::PASPORT, Relate::POLVOZ, Relate::ANIMVID,
                                Relate::VPO, Relate::BOLEZN, Relate::VDI, Relate::TASK})
             addFile(*file);
@@ -92,45 +88,35 @@ public:
     }
 
     Level Init() override {
-        if (Level level = abc::WindowManager::Init(); level != Level::Benign) return level;
+        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         initQuery();
         initHoldings();
         initFarms();
         initAnimals();
         initPreventive();
         initDiagnostic();
-        for (abc::BrowseClass* list : lists()) list->list().change().setLineHeight(kDesignedLineHeight);
+        for (int i = 0; i < 5; ++i) columns_[i].Init(*lists()[i], *this);
         // The diagnostic list has no styles.
         for (int i = 0; i < 4; ++i) defineListboxStyle(lists()[i]->list().change());
         for (abc::BrowseClass* list : lists())
             list->list().change().setFont(listFont(kDesignedFontSize, false, false));
-        for (int i = 0; i < 5; ++i) {
-            sorts_[i].Init(*lists()[i], *this);
-            sizes_[i].Init(lists()[i]->list(), *this);
-        }
         return Level::Benign;
     }
 
     Byte Run(int number, Byte request) override {
         const KeptRows kept(number);
-        return abc::WindowManager::Run(number, request);
+        return app::StartFolderWindow::Run(number, request);
     }
-    using abc::WindowManager::Run;
-
-    // The start folder comes back before the placement is written and the files close.
-    Level Kill() override {
-        glo::restoreStartFolder();
-        return abc::WindowManager::Kill();
-    }
+    using app::StartFolderWindow::Run;
 
     void SetAlerts() override {
-        abc::WindowManager::SetAlerts();
+        app::StartFolderWindow::SetAlerts();
         Marking.setAlerts();
     }
 
     Level TakeWindowEvent() override {
         if (event().kind == EventKind::OpenWindow) opened();
-        return abc::WindowManager::TakeWindowEvent();
+        return app::StartFolderWindow::TakeWindowEvent();
     }
 
     Level TakeSelected() override {
@@ -141,7 +127,7 @@ public:
         if (isField("?BUTTON28")) Tools.buildFilter();
         if (isField("?BUTTON26")) Tools.applyFilter();
         if (isField("?BUTTON27")) Tools.removeFilter();
-        return abc::WindowManager::TakeSelected();
+        return app::StartFolderWindow::TakeSelected();
     }
 
     Level TakeAccepted() override {
@@ -154,13 +140,13 @@ public:
         else if (isField("?PRINT:2")) Run(7, rt::request::None);
         else if (isField("?PRINT:3")) Run(8, rt::request::None);
         else if (isField("?BUTTON32")) Tools.appendSummaries();
-        return abc::WindowManager::TakeAccepted();
+        return app::StartFolderWindow::TakeAccepted();
     }
 
     Level TakeNewSelection() override {
         if (isField("?SP_FIELD")) Tools.searchModeChanged();
         if (isField("?VUDELIT")) Marking.takeChoice(VUDELIT.str());
-        return abc::WindowManager::TakeNewSelection();
+        return app::StartFolderWindow::TakeNewSelection();
     }
 
     Level TakeFieldEvent() override {
@@ -169,7 +155,7 @@ public:
         if (isField("?FONTG") || isField("?FONTN")) applyFontStyle();
         if (isField("?SPIW")) applyFontSize();
         if (isField("?BUTTON33")) refresh();
-        return abc::WindowManager::TakeFieldEvent();
+        return app::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
@@ -371,8 +357,7 @@ private:
     DiagnosticBrowse BRW5;
     abc::StepLocator BRW1_locator, BRW2_locator, BRW4_locator, BRW5_locator;
     abc::IncrementalLocator BRW3_locator;
-    std::array<abc::ColumnSortClass, 5> sorts_;
-    std::array<abc::AutoSizeColumnClass, 5> sizes_;
+    std::array<app::ListColumns, 5> columns_;
 };
 
 }  // namespace

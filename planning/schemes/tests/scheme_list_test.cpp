@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "app/globals.h"
 #include "platform/core/dates.h"
 #include "planning/schemes/measure_picker.h"
@@ -90,10 +92,10 @@ protected:
         SchemeListTest::SetUp();
         h->addProcedure("Picker", [this] { picked = pickMeasure(MeasureKind::Preventive); });
     }
-    bool picked = false;
+    std::optional<Scheme> picked;
 };
 
-TEST_F(PickerTest, ClosedWithoutAChoiceGivesFalseAndLeavesIDBOL) {
+TEST_F(PickerTest, ClosedWithoutAChoiceGivesNoneAndLeavesIDBOL) {
     PLAY(h->start("Picker"));
     PLAY(h->expectWindow("BrwtaskVPO"));
     PLAY(h->select("?BROWSE:1", 2));
@@ -103,15 +105,22 @@ TEST_F(PickerTest, ClosedWithoutAChoiceGivesFalseAndLeavesIDBOL) {
     EXPECT_EQ(glo::IDBOL.value(), Decimal(99));
 }
 
-TEST_F(PickerTest, AChoiceGivesTrueWithTheChosenMeasureAndSpecies) {
+TEST_F(PickerTest, GivesTheLastChosenSchemeWhateverIsHighlightedAfterIt) {
     PLAY(h->start("Picker"));
+    PLAY(h->select("?BROWSE:1", 1));
+    PLAY(h->press("?SELECT"));
     PLAY(h->select("?BROWSE:1", 2));
     PLAY(h->press("?SELECT"));
     PLAY(h->select("?BROWSE:1", 1));
     PLAY(h->close());
-    EXPECT_TRUE(picked);
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(picked->id, Decimal::fromMantissa(152, 1));
+    EXPECT_EQ(picked->species, Decimal(2));
+    EXPECT_EQ(picked->name, "Ревакцинация");
+    // The globals still follow every row event, as other windows read them.
     EXPECT_EQ(glo::IDBOL.value(), Decimal::fromMantissa(152, 1));
-    EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(1));  // the later row event moved the species on
+    EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(1));
+    EXPECT_EQ(glo::TASKBOL.str(), "Вакцинация");
 }
 
 }  // namespace

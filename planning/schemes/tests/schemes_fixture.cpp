@@ -18,12 +18,6 @@ namespace {
 std::string plain(const Decimal& d) { return d.plain(); }
 
 template <class Record>
-void fillMeasure(Record& r, int passport, int tenths) {
-    r.ID = passport;
-    r.IDTASK = Decimal::fromMantissa(tenths, 1);
-}
-
-template <class Record>
 std::string shown(const Record& r) {
     return std::to_string(r.ID) + " " + r.IDTASK.value().fixed(1) + " " + plain(r.VIDANIM) + " " +
            formatDate(r.DATATASK) + " " + plain(r.GLPLAN) + "/" + plain(r.GOPLAN);
@@ -36,39 +30,15 @@ planning::PlanSet set(int days, int heads, int treatments, int32_t fixed) {
 }
 
 void SchemesTest::SetUp() {
-    WindowTest::SetUp();
+    RecordsTest::SetUp();
     database::chooseDatabaseFolder(dir.string() + "/");
-    clock::fix(makeDate(6, 10, 2025), 1);
+    fixToday(makeDate(6, 10, 2025));
     h->addProcedure("BrwtaskVPO", BrwtaskVPO);
     h->addProcedure("BrwtaskVDI", BrwtaskVDI);
 }
 
-void SchemesTest::TearDown() {
-    clock::useRealTime();
-    WindowTest::TearDown();
-}
-
 const char* SchemesTest::listOf(MeasureKind kind) {
     return kind == MeasureKind::Preventive ? "BrwtaskVPO" : "BrwtaskVDI";
-}
-
-void SchemesTest::addSpecies(int id, const std::string& name) {
-    onThread([&] {
-        append(Access::ANIMVID, ANIMVID, [&] {
-            ANI->IDANIM = id;
-            ANI->NAME = name;
-        });
-    });
-}
-
-void SchemesTest::addGroup(int id, int species, const std::string& name) {
-    onThread([&] {
-        append(Access::POLVOZ, POLVOZ, [&] {
-            POL->IDPOL = id;
-            POL->IDVIDANIM = species;
-            POL->NAME = name;
-        });
-    });
 }
 
 void SchemesTest::addScheme(MeasureKind kind, int tenths, int species, const std::string& name,
@@ -95,31 +65,24 @@ void SchemesTest::addScheme(MeasureKind kind, int tenths, int species, const std
 
 void SchemesTest::addPassport(int id, int species, Byte osnmol, int32_t birth, Byte mark, const std::string& address,
                               const std::string& inventory, const std::string& disposal, const std::string& owner) {
-    onThread([&] {
-        append(Access::PASPORT, PASPORT, [&] {
-            PAS->ID = id;
-            PAS->IDHOZ = 1;
-            PAS->IDFERMA = id % 3 + 1;
-            PAS->IDANIM = inventory.empty() ? "ИН" + std::to_string(id) : inventory;
-            PAS->ADRES = address;
-            PAS->VIDANIM = species;
-            PAS->IDPOL = 10 + species;
-            PAS->OSNMOL = osnmol;
-            PAS->DATAROG = birth;
-            PAS->CHEK = mark;
-            PAS->PRICH = disposal;
-            PAS->FIO = owner;
-        });
+    RecordsTest::addPassport(1, id % 3 + 1, id, inventory.empty() ? "ИН" + std::to_string(id) : inventory, [&] {
+        PAS->ADRES = address;
+        PAS->VIDANIM = species;
+        PAS->IDPOL = 10 + species;
+        PAS->OSNMOL = osnmol;
+        PAS->DATAROG = birth;
+        PAS->CHEK = mark;
+        PAS->PRICH = disposal;
+        PAS->FIO = owner;
     });
 }
 
 void SchemesTest::addMeasure(MeasureKind kind, int passport, int tenths) {
-    onThread([&] {
-        if (kind == MeasureKind::Preventive)
-            append(Access::VPO, VPO, [&] { fillMeasure(*VPO, passport, tenths); });
-        else
-            append(Access::VDI, VDI, [&] { fillMeasure(*VDI, passport, tenths); });
-    });
+    const Decimal measure = Decimal::fromMantissa(tenths, 1);
+    if (kind == MeasureKind::Preventive)
+        addPreventive(0, 0, passport, [&] { VPO->IDTASK = measure; });
+    else
+        addDiagnostic(0, 0, passport, [&] { VDI->IDTASK = measure; });
 }
 
 Lines SchemesTest::measures(MeasureKind kind) {

@@ -8,7 +8,7 @@
 
 #include "planning/planned_date.h"
 #include "planning/schemes/measure_kind.h"
-#include "tests/window_test.h"
+#include "tests/records_fixture.h"
 
 namespace vx::planning::schemes::testing {
 
@@ -17,15 +17,12 @@ using vx::testing::Lines;
 constexpr Byte kYoung = 1;
 constexpr Byte kMain = 2;
 
-class SchemesTest : public vx::testing::WindowTest {
+class SchemesTest : public vx::testing::RecordsTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     static const char* listOf(MeasureKind kind);
 
-    void addSpecies(int id, const std::string& name);
-    void addGroup(int id, int species, const std::string& name);
     // `tenths` is the measure id times ten (152 for 15.2).
     void addScheme(MeasureKind kind, int tenths, int species, const std::string& name, planning::PlanSet mainHerd,
                    planning::PlanSet youngStock, Byte mark = 0);

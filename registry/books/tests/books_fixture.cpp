@@ -17,7 +17,7 @@ std::string plain(const Dec& d) { return d.value().plain(); }
 }  // namespace
 
 void BooksTest::SetUp() {
-    WindowTest::SetUp();
+    RecordsTest::SetUp();
     std::filesystem::create_directories(dir / "a");
     std::filesystem::create_directories(dir / "b");
     h->addProcedure("Browseanimvid", Browseanimvid);
@@ -27,50 +27,10 @@ void BooksTest::SetUp() {
 
 void BooksTest::chooseDatabase(const std::string& name) { database::chooseDatabaseFolder((dir / name).string()); }
 
-void BooksTest::addSpecies(int id, const std::string& name) {
-    onThread([&] {
-        append(Access::ANIMVID, ANIMVID, [&] {
-            ANI->IDANIM = id;
-            ANI->NAME = name;
-        });
-    });
-}
-
-void BooksTest::addGroup(int id, int species, const std::string& name) {
-    onThread([&] {
-        append(Access::POLVOZ, POLVOZ, [&] {
-            POL->IDPOL = id;
-            POL->IDVIDANIM = species;
-            POL->NAME = name;
-        });
-    });
-}
-
-void BooksTest::addPreventiveScheme(int id, int species) {
-    onThread([&] {
-        append(Access::BOLEZN, BOLEZN, [&] {
-            BOL->ID = id;
-            BOL->IDANIM = species;
-        });
-    });
-}
-
-void BooksTest::addDiagnosticScheme(int id, int species) {
-    onThread([&] {
-        append(Access::TASK, TASK, [&] {
-            TAS->IDTASK = id;
-            TAS->VIDANIM = species;
-        });
-    });
-}
-
 void BooksTest::addPassport(int id, int species, int group) {
-    onThread([&] {
-        append(Access::PASPORT, PASPORT, [&] {
-            PAS->ID = id;
-            PAS->VIDANIM = species;
-            PAS->IDPOL = group;
-        });
+    RecordsTest::addPassport(0, 0, id, "", [&] {
+        PAS->VIDANIM = species;
+        PAS->IDPOL = group;
     });
 }
 

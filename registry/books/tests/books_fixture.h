@@ -12,22 +12,18 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/window_test.h"
+#include "tests/records_fixture.h"
 
 namespace vx::registry::books::testing {
 
 using vx::testing::Lines;
 
-class BooksTest : public vx::testing::WindowTest {
+class BooksTest : public vx::testing::RecordsTest {
 protected:
     void SetUp() override;
 
     void chooseDatabase(const std::string& name);
 
-    void addSpecies(int id, const std::string& name);
-    void addGroup(int id, int species, const std::string& name);
-    void addPreventiveScheme(int id, int species);
-    void addDiagnosticScheme(int id, int species);
     // In the chosen database.
     void addPassport(int id, int species, int group);
     void addCountRecord(int group);
@@ -37,8 +33,6 @@ protected:
     Lines groups();
     Lines preventiveSchemes();
     Lines passports();
-
-
 };
 
 }  // namespace vx::registry::books::testing

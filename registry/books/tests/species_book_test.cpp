@@ -48,7 +48,7 @@ TEST_F(SpeciesBookTest, FormInsertsAndChangesSpeciesAndTakesADuplicateId) {
 
 TEST_F(SpeciesBookTest, DeletingASpeciesWithADiagnosticSchemeIsRefused) {
     addGroup(10, 1, "Телята");
-    addDiagnosticScheme(5, 1);
+    addScheme(true, 5, 1);
     PLAY(h->start("Browseanimvid"));
     PLAY(h->select("?BROWSE:1", 1));
     PLAY(h->answer("Yes"));
@@ -63,8 +63,8 @@ TEST_F(SpeciesBookTest, DeletingASpeciesWithADiagnosticSchemeIsRefused) {
 TEST_F(SpeciesBookTest, DeletingASpeciesTakesItsGroupsSchemesAndPassportsOfTheOpenDatabaseOnly) {
     addGroup(10, 1, "Телята");
     addGroup(20, 2, "Ягнята");
-    addPreventiveScheme(7, 1);
-    addPreventiveScheme(8, 2);
+    addScheme(false, 7, 1);
+    addScheme(false, 8, 2);
     chooseDatabase("b");
     addPassport(1, 1, 10);
     chooseDatabase("a");

@@ -10,7 +10,7 @@ namespace vx::registry::testing {
 using namespace dct;
 
 void FormsTest::SetUp() {
-    WindowTest::SetUp();
+    RecordsTest::SetUp();
     database::chooseDatabaseFolder(dir.string() + "/");
 }
 
@@ -40,48 +40,6 @@ void FormsTest::primeInsert(const data::FileManager& file,
     abc::InsertPriming priming{&file.def(), {}};
     for (const auto& [name, value] : fields) priming.fields.emplace_back(file.def().fieldIndex(name), value);
     abc::offerInsertPriming(std::move(priming));
-}
-
-void FormsTest::addHolding(int id, const std::string& name) {
-    onThread([&] {
-        withFiles([&] {
-            HOZ->IDHOZ = id;
-            HOZ->NAME = name;
-            ASSERT_TRUE(Add(HOZ));
-        });
-    });
-}
-
-void FormsTest::addFarm(int holding, int id, const std::string& name) {
-    onThread([&] {
-        withFiles([&] {
-            FER->IDHOZ = holding;
-            FER->IDFERM = id;
-            FER->NAME = name;
-            ASSERT_TRUE(Add(FER));
-        });
-    });
-}
-
-void FormsTest::addSpecies(int id, const std::string& name) {
-    onThread([&] {
-        withFiles([&] {
-            ANI->IDANIM = id;
-            ANI->NAME = name;
-            ASSERT_TRUE(Add(ANI));
-        });
-    });
-}
-
-void FormsTest::addGroup(int id, int species, const std::string& name) {
-    onThread([&] {
-        withFiles([&] {
-            POL->IDPOL = id;
-            POL->IDVIDANIM = species;
-            POL->NAME = name;
-            ASSERT_TRUE(Add(POL));
-        });
-    });
 }
 
 }  // namespace vx::registry::testing

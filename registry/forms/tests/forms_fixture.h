@@ -14,13 +14,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/data/file_manager.h"
-#include "tests/window_test.h"
+#include "tests/records_fixture.h"
 
 namespace vx::registry::testing {
 
 using vx::testing::Lines;
 
-class FormsTest : public vx::testing::WindowTest {
+class FormsTest : public vx::testing::RecordsTest {
 protected:
     void SetUp() override;
 
@@ -29,11 +29,6 @@ protected:
     void open(std::function<void()> form, Byte request, std::function<void()> prime = {});
     // The range fields a calling list hands to the form inserting into `file` (call within `prime`).
     static void primeInsert(const data::FileManager& file, const std::vector<std::pair<std::string, Value>>& fields);
-
-    void addHolding(int id, const std::string& name);
-    void addFarm(int holding, int id, const std::string& name);
-    void addSpecies(int id, const std::string& name);
-    void addGroup(int id, int species, const std::string& name);
 
     Byte response = 0;
 };

@@ -16,7 +16,7 @@ class PassportFormTest : public FormsTest {
 protected:
     void SetUp() override {
         FormsTest::SetUp();
-        clock::fix(makeDate(6, 10, 2025), 1);
+        fixToday(makeDate(6, 10, 2025));
         addHolding(1, "Первое");
         addFarm(1, 2, "Луговая");
         addSpecies(1, "КРС");
@@ -24,10 +24,6 @@ protected:
         addGroup(11, 1, "Коровы");
         addGroup(12, 1, "Тёлки");
         addGroup(21, 2, "Свиноматки");
-    }
-    void TearDown() override {
-        clock::useRealTime();
-        FormsTest::TearDown();
     }
     void openNew() {
         open(Updatepasport, rt::request::Insert, [] {
@@ -109,7 +105,7 @@ protected:
         openNew();
         PLAY(h->type("?PAS:DATAROG", "17.09.2022"));
         PLAY(h->press("?OK"));
-        clock::fix(makeDate(7, 10, 2025), 1);
+        fixToday(makeDate(7, 10, 2025));
     }
     void openStored(Byte request) {
         open(Updatepasport, request, [] {

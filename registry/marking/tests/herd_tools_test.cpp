@@ -19,34 +19,7 @@ class HerdToolsTest : public MarkingTest {
 protected:
     void SetUp() override {
         MarkingTest::SetUp();
-        clock::fix(kToday, 1);
-    }
-    void TearDown() override {
-        clock::useRealTime();
-        MarkingTest::TearDown();
-    }
-    Lines ages() {
-        Lines out;
-        run([&] {
-            Set(PASPORT);
-            while (Next(PASPORT))
-                out.push_back(PAS->VOZRASTG.value().plain() + " " + PAS->VOZRASTM.value().plain() + " " +
-                              PAS->VOZRASTD.value().plain());
-        });
-        return out;
-    }
-    Lines notes(bool farms) {
-        Lines out;
-        run([&] {
-            if (farms) {
-                Set(FERMA);
-                while (Next(FERMA)) out.push_back(FER->PRIM.str());
-            } else {
-                Set(HOZ);
-                while (Next(HOZ)) out.push_back(HOZ->PRIM.str());
-            }
-        });
-        return out;
+        fixToday(kToday);
     }
 };
 
@@ -58,7 +31,7 @@ TEST_F(HerdToolsTest, AgeSynchronisationStoresTheAgeOfEveryPassportAndSaysSo) {
         a.holding = birth == 0 ? 7 : 1;  // every holding counts
         animals.push_back(a);
     }
-    addAnimals(animals);
+    addHerd(animals);
     run([] {
         Set(PASPORT);
         while (Next(PASPORT)) {
@@ -74,23 +47,24 @@ TEST_F(HerdToolsTest, AgeSynchronisationStoresTheAgeOfEveryPassportAndSaysSo) {
 }
 
 TEST_F(HerdToolsTest, TheStructureCountsPerGroupInOwnAccumulatorsAndSummariesGoToTheNotes) {
-    addGroup(12, "Тёлки");
-    addGroup(11, "Коровы");
-    addGroup(31, "Овцы");
-    addGroup(2500, "Прочие");
-    addGroup(-3, "Особые");
-    addGroup(40, "Телята");
+    addGroup(12, 0, "Тёлки");
+    addGroup(11, 0, "Коровы");
+    addGroup(31, 0, "Овцы");
+    addGroup(2500, 0, "Прочие");
+    addGroup(-3, 0, "Особые");
+    addGroup(40, 0, "Телята");
     std::vector<Animal> animals;
     for (int group : {11, 12, 11, 0, 2500, -3}) animals.push_back({1, 1, "", 1, group});
     animals.push_back({1, 2, "", 1, 31});
     animals.push_back({1, 1, "", 1, 12, 0, "Падёж"});  // disposed of, still counted
     for (int n = 0; n < 3; ++n) animals.push_back({2, 1, "", 1, 11});
-    addAnimals(animals);
-    addHolding(1, "Хозяйство");
-    addHolding(2, "");
-    addFarm(1, 1, "Центр");
-    addFarm(1, 2, "");
-    addFarm(1, 1, std::string(2990, 'x'));  // a second farm under the same numbers, its note nearly full
+    addHerd(animals);
+    addHolding(1, "Заря", "Хозяйство");
+    addHolding(2, "Восход");
+    addFarm(1, 1, "Центральная", "Центр");
+    addFarm(1, 2, "Луговая");
+    // A second farm under the same numbers, its note nearly full.
+    addFarm(1, 1, "Центральная", std::string(2990, 'x'));
     glo::IDHOZ = 1;
     glo::IDFERM = 1;
     glo::HOZNAME = "Заря";
@@ -123,8 +97,8 @@ TEST_F(HerdToolsTest, TheStructureCountsPerGroupInOwnAccumulatorsAndSummariesGoT
 }
 
 TEST_F(HerdToolsTest, AFarmWithoutPassportsHasOnlyTheHeadingAndTheDate) {
-    addGroup(11, "Коровы");
-    addAnimals({{1, 2, "", 1, 11}});
+    addGroup(11, 0, "Коровы");
+    addHerd({{1, 2, "", 1, 11}});
     glo::IDHOZ = 1;
     glo::IDFERM = 1;
     HerdStructure s;
@@ -135,8 +109,8 @@ TEST_F(HerdToolsTest, AFarmWithoutPassportsHasOnlyTheHeadingAndTheDate) {
 }
 
 TEST_F(HerdToolsTest, WholeFileToolsLeaveTheThreadsBuffersAndReadingPositionAlone) {
-    addGroup(11, "Коровы");
-    addAnimals({{1, 1, "N1", 1, 11}, {1, 1, "N2", 1, 11, 0, "", 0, 0, "", 0, 100}, {1, 1, "N3", 1, 11, 0, "", 0, 0, "", 0, 100}});
+    addGroup(11, 0, "Коровы");
+    addHerd({{1, 1, "N1", 1, 11}, {1, 1, "N2", 1, 11, 0, "", 0, 0, "", 0, 100}, {1, 1, "N3", 1, 11, 0, "", 0, 0, "", 0, 100}});
     glo::IDHOZ = 1;
     glo::IDFERM = 1;
     run([] {

@@ -15,7 +15,7 @@ class GroupMarkingTest : public MarkingTest {
 protected:
     void SetUp() override {
         MarkingTest::SetUp();
-        addAnimals(groupMarkingHerd());
+        addHerd(groupMarkingHerd());
         glo::IDHOZ = 1;
         glo::IDFERM = 1;
         glo::IDANIM = "A1";

@@ -14,7 +14,7 @@ class PlanStatusTest : public MarkingTest {
 protected:
     void SetUp() override {
         MarkingTest::SetUp();
-        addAnimals(planStatusHerd());
+        addHerd(planStatusHerd());
         addMeasures(planStatusMeasures(), true);
         addMeasures(planStatusMeasures(), false);
         glo::IDHOZ = 1;
@@ -40,7 +40,7 @@ TEST_F(PlanStatusTest, EachModeMarksByTheStateOfThePickedMeasureAndKeepsOtherMar
 }
 
 TEST_F(MarkingTest, AMeasureAndSpeciesOfZeroStillFindTheirRecords) {
-    addAnimals({{1, 1, "Z1", 0}, {1, 1, "Z2", 0}});
+    addHerd({{1, 1, "Z1", 0}, {1, 1, "Z2", 0}});
     addMeasures({{1, "0", 0}}, true);
     glo::IDHOZ = 1;
     glo::IDFERM = 1;

@@ -14,8 +14,8 @@ using namespace dct;
 TEST_F(MarkingRegisterTest, AScriptMarksSynchronisesCountsAndFiltersThroughTheRegister) {
     addSpecies(1, "КРС");
     addSpecies(2, "Овцы");
-    addGroup(11, "Коровы");
-    addGroup(12, "Тёлки");
+    addGroup(11, 0, "Коровы");
+    addGroup(12, 0, "Тёлки");
     addHolding(1, "Заря");
     addFarm(1, 1, "Центр");
     addFarm(1, 2, "Луг");
@@ -42,8 +42,8 @@ TEST_F(MarkingRegisterTest, AScriptMarksSynchronisesCountsAndFiltersThroughTheRe
         VDI->IDTASK = 5;
         VDI->VIDANIM = 1;
     });
-    addScheme(true, "5.0", 1, "Туберкулинизация");
-    addScheme(false, "7.0", 1, "Ящур");
+    addScheme(true, 5, 1, "Туберкулинизация");
+    addScheme(false, 7, 1, "Ящур");
     store::commitPendingWrites();
 
     const auto run = vx::testing::runScriptIn(VX_REGISTER_SCRIPTS "/marking.vxs", dir, "--today 10.12.2026");

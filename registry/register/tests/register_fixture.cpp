@@ -11,10 +11,9 @@ namespace vx::registry::testing {
 
 using namespace dct;
 using vx::testing::all;
-using vx::testing::append;
 
 void RegisterTest::SetUp() {
-    WindowTest::SetUp();
+    RecordsTest::SetUp();
     database::chooseDatabaseFolder(dir.string() + "/");
     for (const char* tool : {"BrwtaskVPO", "BrwtaskVDI"})
         windows.add(tool, [this, tool] {
@@ -24,60 +23,6 @@ void RegisterTest::SetUp() {
     h->addProcedure("BrowsehozView", [this] {
         *rt::GLOBALREQUEST = rt::request::View;
         Browsehoz(windows);
-    });
-}
-
-void RegisterTest::addHolding(int id, const std::string& name) {
-    onThread([&] {
-        append(Access::HOZ, HOZ, [&] {
-            HOZ->IDHOZ = id;
-            HOZ->NAME = name;
-        });
-    });
-}
-
-void RegisterTest::addFarm(int holding, int id, const std::string& name) {
-    onThread([&] {
-        append(Access::FERMA, FERMA, [&] {
-            FER->IDHOZ = holding;
-            FER->IDFERM = id;
-            FER->NAME = name;
-        });
-    });
-}
-
-void RegisterTest::addPassport(int holding, int farm, int id, const std::string& number,
-                               const std::function<void()>& fill) {
-    onThread([&] {
-        append(Access::PASPORT, PASPORT, [&] {
-            PAS->IDHOZ = holding;
-            PAS->IDFERMA = farm;
-            PAS->ID = id;
-            PAS->IDANIM = number;
-            if (fill) fill();
-        });
-    });
-}
-
-void RegisterTest::addPreventive(int holding, int farm, int animal, const std::function<void()>& fill) {
-    onThread([&] {
-        append(Access::VPO, VPO, [&] {
-            VPO->IDHOZ = holding;
-            VPO->IDFERMA = farm;
-            VPO->ID = animal;
-            fill();
-        });
-    });
-}
-
-void RegisterTest::addDiagnostic(int holding, int farm, int animal, const std::function<void()>& fill) {
-    onThread([&] {
-        append(Access::VDI, VDI, [&] {
-            VDI->IDHOZ = holding;
-            VDI->IDFERMA = farm;
-            VDI->ID = animal;
-            fill();
-        });
     });
 }
 

@@ -147,10 +147,10 @@ protected:
             addDiagnostic(holding, 1, m.passport, [&] { fillMeasure(*VDI, VDI->DEKSP, m); });
             addPreventive(holding, 1, m.passport, [&] { fillMeasure(*VPO, VPO->AKTDATA, m); });
         }
-        addScheme(true, "5.0", 1, "Туберкулинизация");
-        addScheme(true, "6.0", 1, "Лейкоз");
-        addScheme(false, "5.0", 1, "Ящур");
-        addScheme(false, "6.0", 1, "Бешенство");
+        addScheme(true, 5, 1, "Туберкулинизация");
+        addScheme(true, 6, 1, "Лейкоз");
+        addScheme(false, 5, 1, "Ящур");
+        addScheme(false, 6, 1, "Бешенство");
     }
     static constexpr const char* kBefore = "000010000";
 
@@ -222,6 +222,31 @@ TEST_F(PlanStatusRegisterTest, APreventiveModeMarksOnlyAfterTheChoiceInThatRunOf
     PLAY(h->expectNoMessage());
     EXPECT_EQ(marks(), kBefore);
     PLAY(h->expectWindow("Browsehoz"));
+}
+
+TEST_F(PlanStatusRegisterTest, APreventiveModeMarksByTheChosenSchemeNotARowHighlightedAfterIt) {
+    addScheme(false, 7, 2, "Чума свиней");
+    PLAY(h->start("Browsehoz"));
+    const struct {
+        const char* key;
+        const char* message;
+        const char* after;
+    } cases[] = {
+        {"Alt+Z", "Незапланировано профилактическое мероприятие", "100010011"},
+        {"Shift+Z", "Запланировано профилактическое мероприятие", "011110000"},
+    };
+    for (const auto& c : cases) {
+        PLAY(h->key("?LIST:2", c.key));
+        PLAY(h->expectWindow("BrwtaskVPO"));
+        PLAY(h->select("?BROWSE:1", 1));  // 5.0 of species 1
+        PLAY(h->press("?SELECT"));
+        PLAY(h->select("?BROWSE:1", 3));  // 7.0 of species 2
+        PLAY(h->close());
+        PLAY(h->expectMessage(c.message, "Отметка животных завершена!"));
+        EXPECT_EQ(marks(), c.after) << c.key;
+        EXPECT_EQ(glo::IDBOL.value(), Decimal(5));
+        setMarks(kBefore);
+    }
 }
 
 TEST_F(PlanStatusRegisterTest, ADiagnosticModeTakesTheMeasureThePickerLastHighlighted) {

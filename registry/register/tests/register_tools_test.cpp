@@ -16,11 +16,7 @@ class RegisterToolsTest : public MarkingRegisterTest {
 protected:
     void SetUp() override {
         MarkingRegisterTest::SetUp();
-        clock::fix(kToday, 1);
-    }
-    void TearDown() override {
-        clock::useRealTime();
-        MarkingRegisterTest::TearDown();
+        fixToday(kToday);
     }
 };
 
@@ -51,9 +47,9 @@ TEST_F(RegisterToolsTest, AgeSynchronisationStoresEveryAgeShowsItAndSaysSo) {
 }
 
 TEST_F(RegisterToolsTest, HerdStructureShowsTheFarmAndAppendsDatedSummariesToTheNotes) {
-    addGroup(12, "Тёлки");
-    addGroup(11, "Коровы");
-    addGroup(31, "Овцы");
+    addGroup(12, 0, "Тёлки");
+    addGroup(11, 0, "Коровы");
+    addGroup(31, 0, "Овцы");
     addHolding(1, "Заря");
     addHolding(2, "Восход");
     addFarm(1, 1, "Центральная");

@@ -13,7 +13,7 @@ namespace {
 TEST(RegisterScript, EntersBooksHoldingFarmAndPassportsKeepsTheirLinksAndLeavesWithTheQueryFormOpen) {
     const auto script = vx::testing::runScript(VX_REGISTER_SCRIPTS "/register.vxs", "--today 10.06.2025");
     if (!script) GTEST_SKIP() << "VX_TEST_BINARY_DIR is not set (run through ctest)";
-    const vx::testing::ScriptRun& run = *script;
+    const vx::testing::ProgramRun& run = *script;
     EXPECT_EQ(run.status, 0) << run.transcript;
     const std::vector<std::string> records = {
         // as entered, with the age the birth date gave on the fixed day

@@ -1,0 +1,25 @@
+#include "app/list_window.h"
+
+#include "app/start_folder.h"
+
+namespace vx::app {
+
+void ListColumns::Init(abc::BrowseClass& browse, abc::WindowManager& window) {
+    browse.list().change().setLineHeight(kListLineHeight);
+    sort_.Init(browse, window);
+    size_.Init(browse.list(), window);
+}
+
+ui::ListStyle greenTextStyle() {
+    const ui::Colour green = ui::colourFromHex("#03BA48");
+    return {ui::FontSpec{"Arial Cyr", 8, ui::kNormalWeight}, ui::Colours{green, ui::kNoColour, green, ui::kNoColour}};
+}
+
+abc::Level StartFolderWindow::Kill() {
+    if (when_ == FolderReturn::BeforeClosing) glo::restoreStartFolder();
+    const abc::Level level = abc::WindowManager::Kill();
+    if (when_ == FolderReturn::AfterClosing) glo::restoreStartFolder();
+    return level;
+}
+
+}  // namespace vx::app

@@ -1,0 +1,45 @@
+#pragma once
+// What the program's list windows share: every browse list of theirs has the
+// designed line height, column sort and column auto-size, and the window sets
+// the current folder back to the start folder (PUTK) when it closes, which also
+// undoes the folder change of a file dialog.
+
+#include "platform/abc/auto_size_columns.h"
+#include "platform/abc/browse_class.h"
+#include "platform/abc/column_sort.h"
+#include "platform/abc/window_manager.h"
+#include "platform/ui/style.h"
+
+namespace vx::app {
+
+constexpr int kListLineHeight = 14;
+
+// The green text, plain "Arial Cyr" 8, of the lists that single out some rows.
+ui::ListStyle greenTextStyle();
+
+class ListColumns {
+public:
+    // The line height, then the sort and the auto-size added to the window's components.
+    void Init(abc::BrowseClass& browse, abc::WindowManager& window);
+
+private:
+    abc::ColumnSortClass sort_;
+    abc::AutoSizeColumnClass size_;
+};
+
+// When the start folder comes back: once the files are closed and the placement
+// is written, or on the close event before both.
+enum class FolderReturn { AfterClosing, BeforeClosing };
+
+class StartFolderWindow : public abc::WindowManager {
+public:
+    explicit StartFolderWindow(ui::Window& w, FolderReturn when = FolderReturn::AfterClosing)
+        : abc::WindowManager(w), when_(when) {}
+
+    abc::Level Kill() override;
+
+private:
+    FolderReturn when_;
+};
+
+}  // namespace vx::app
