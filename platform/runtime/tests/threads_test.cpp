@@ -181,6 +181,7 @@ TEST(Threads, ARecursionUsingSeveralHundredKilobytesRunsOnTheSmallestRequest) {
     EXPECT_EQ(levels, 150);
 }
 
+#if defined(__SANITIZE_ADDRESS__)
 // Where the mapping holding `address` begins; for a thread's stack, just above its guard
 // page (mappings above it may run on into it in /proc/self/maps, the guard page below not).
 std::uintptr_t mappingStart(const void* address) {
@@ -193,6 +194,7 @@ std::uintptr_t mappingStart(const void* address) {
         if (first <= at && at < last) return first;
     return 0;
 }
+#endif
 
 // Memory mapped later where an ended thread's stack was (the sanitizer's own symbolizer
 // does so at exit) must not look like a stack frame still in use.
