@@ -2,6 +2,7 @@
 # Installs the Debian 12 packages the project needs and builds it into build/.
 # Idempotent: installs nothing when every package is there. Works as root or with sudo.
 # VX_SANITIZE=1 builds with AddressSanitizer/UBSan into build-asan/ instead.
+# VX_OFFICE_GUI=1 (set by start.sh) installs the full LibreOffice, which shows the filled workbooks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,20 +12,25 @@ packages=(
   libboost-context-dev
   libgtest-dev
   qt6-base-dev qt6-base-dev-tools
+  qt6-translations-l10n
   xvfb xauth
   libreoffice-dev
   fonts-dejavu-core
   xdg-utils
 )
 # The office server (and the maker of the manual's PDF): the GUI-less packages only
-# where no LibreOffice is installed, so a desktop user's full LibreOffice is never replaced.
+# where no LibreOffice is installed and no desktop user asks for one, so a full
+# LibreOffice is never replaced.
 for app in calc writer; do
-  if dpkg-query -W -f='${Status}' "libreoffice-$app" 2>/dev/null | grep -q 'install ok installed'; then
+  if [ "${VX_OFFICE_GUI:-0}" = 1 ] || dpkg-query -W -f='${Status}' "libreoffice-$app" 2>/dev/null | grep -q 'install ok installed'; then
     packages+=("libreoffice-$app")
+    gui_office=1
   else
     packages+=("libreoffice-$app-nogui")
   fi
 done
+# A desktop user's LibreOffice speaks Russian.
+if [ "${gui_office:-0}" = 1 ]; then packages+=(libreoffice-l10n-ru); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,7 +2,7 @@
 # Sets up, builds and starts the application; the manual goes into its start folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+VX_OFFICE_GUI=1 scripts/setup.sh
 # The start folder of build/vetrix (a relative XDG_DATA_HOME is ignored, as the program does).
 data_home="${XDG_DATA_HOME:-}"
 [[ "$data_home" == /* ]] || data_home="${HOME:-}/.local/share"
