@@ -1,6 +1,7 @@
 #include "platform/qt/window_view.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -349,7 +350,9 @@ void WindowView::syncWindow() {
     ui::Window* w = model();
     if (!w) return;
     top_->setWindowTitle(toQ(w->caption()));
-    top_->setWindowIcon(iconFor(w->icon()));
+    // The frame's icon is the program's; a window without an icon of its own shows it.
+    if (main_ && !w->icon().empty()) QApplication::setWindowIcon(iconFor(w->icon()));
+    top_->setWindowIcon(w->icon().empty() ? QApplication::windowIcon() : iconFor(w->icon()));
     if (w->statusZones().size() != zones_.size()) buildStatus(*w);
     for (std::size_t i = 0; i < zones_.size(); ++i) zones_[i]->setText(toQ(w->statusZones()[i].text));
     const bool live = !w->blocked();
