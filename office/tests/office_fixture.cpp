@@ -21,6 +21,7 @@
 
 #include "platform/office/office_documents.h"
 #include "platform/office/office_server.h"
+#include "platform/office/uno_text.h"
 
 namespace vx::office::testing {
 namespace {
@@ -30,7 +31,6 @@ using rtl::OUString;
 using css::uno::Reference;
 using css::uno::UNO_QUERY_THROW;
 
-OUString u(const char* s) { return OUString(s, static_cast<sal_Int32>(std::char_traits<char>::length(s)), RTL_TEXTENCODING_UTF8); }
 OUString url(const std::filesystem::path& p) { return fileUrl(p.string()); }
 
 css::uno::Sequence<css::beans::PropertyValue> props(const char* name, const css::uno::Any& v) {
@@ -64,8 +64,8 @@ void eachDocument(F&& f) {
 void makeTemplate(const std::filesystem::path& file, const std::string& filterName) {
     const Reference<css::lang::XComponent> doc = load("private:factory/scalc");
     const Reference<css::sheet::XSpreadsheet> sheet = sheetOf(doc);
-    Reference<css::text::XText>(sheet->getCellByPosition(0, 0), UNO_QUERY_THROW)->setString(u("Отчёт"));
-    Reference<css::text::XText>(sheet->getCellByPosition(0, 17), UNO_QUERY_THROW)->setString(u("Итого"));
+    Reference<css::text::XText>(sheet->getCellByPosition(0, 0), UNO_QUERY_THROW)->setString(unoText("Отчёт"));
+    Reference<css::text::XText>(sheet->getCellByPosition(0, 17), UNO_QUERY_THROW)->setString(unoText("Итого"));
     sheet->getCellByPosition(2, 0)->setFormula("=A18");
 
     const Reference<css::table::XCell> date = sheet->getCellByPosition(1, 0);

@@ -14,13 +14,11 @@
 #include "platform/office/number_text.h"
 #include "platform/office/office_documents.h"
 #include "platform/office/office_server.h"
+#include "platform/office/uno_text.h"
 #include "platform/ui/dialogs.h"
 
 namespace vx::office {
 namespace {
-
-using rtl::OUString;
-using rtl::OUStringToOString;
 
 constexpr std::string_view kCaption = "Ошибка автоматизации";
 
@@ -34,8 +32,6 @@ ServerKind serverOf(std::string_view className) {
     if (className == "InternetExplorer.Application") return ServerKind::Browser;
     return ServerKind::None;
 }
-
-std::string utf8(const OUString& s) { return OUStringToOString(s, RTL_TEXTENCODING_UTF8).getStr(); }
 
 std::string inQuotes(std::string_view s) { return "«" + std::string(s) + "»"; }
 

@@ -34,19 +34,16 @@
 #include "platform/office/number_text.h"
 #include "platform/office/office_server.h"
 #include "platform/office/show_folder.h"
+#include "platform/office/uno_text.h"
 
 namespace vx::office {
 namespace {
 
 using rtl::OUString;
-using rtl::OUStringToOString;
 
 using css::uno::Reference;
 using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
-
-OUString u(const std::string& s) { return OUString(s.data(), static_cast<sal_Int32>(s.size()), RTL_TEXTENCODING_UTF8); }
-std::string utf8(const OUString& s) { return OUStringToOString(s, RTL_TEXTENCODING_UTF8).getStr(); }
 
 css::beans::PropertyValue property(const char* name, const css::uno::Any& value) {
     css::beans::PropertyValue p;
@@ -105,7 +102,7 @@ std::string numberOrDate(const Document& doc, const Reference<css::table::XCell>
 OUString fileUrl(const std::string& path) {
     OUString url;
     const std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
-    if (osl::FileBase::getFileURLFromSystemPath(u(absolute), url) != osl::FileBase::E_None)
+    if (osl::FileBase::getFileURLFromSystemPath(unoText(absolute), url) != osl::FileBase::E_None)
         throw std::runtime_error("путь к файлу записан неверно");
     return url;
 }
@@ -146,7 +143,7 @@ void writeBlock(const Sheet& sheet, CellAddress topLeft, int rows, int columns, 
         css::uno::Sequence<css::uno::Sequence<OUString>> block(rows);
         for (int r = 0; r < rows; ++r) {
             css::uno::Sequence<OUString> line(columns);
-            for (int c = 0; c < columns; ++c) line.getArray()[c] = u(cells[r * columns + c]->text);
+            for (int c = 0; c < columns; ++c) line.getArray()[c] = unoText(cells[r * columns + c]->text);
             block.getArray()[r] = line;
         }
         Reference<css::sheet::XCellRangeFormula>(range, UNO_QUERY_THROW)->setFormulaArray(block);
@@ -158,7 +155,7 @@ void writeBlock(const Sheet& sheet, CellAddress topLeft, int rows, int columns, 
         css::uno::Sequence<css::uno::Any> line(columns);
         for (int c = 0; c < columns; ++c) {
             const CellValue& v = *cells[r * columns + c];
-            line.getArray()[c] = v.kind == CellValue::Kind::Number ? css::uno::Any(v.number) : css::uno::Any(u(cellLines(v.text)));
+            line.getArray()[c] = v.kind == CellValue::Kind::Number ? css::uno::Any(v.number) : css::uno::Any(unoText(cellLines(v.text)));
         }
         block.getArray()[r] = line;
     }

@@ -20,6 +20,7 @@
 #include <rtl/bootstrap.hxx>
 
 #include "platform/office/show_folder.h"
+#include "platform/office/uno_text.h"
 #include "platform/runtime/shutdown.h"
 
 extern char** environ;
@@ -28,7 +29,6 @@ namespace vx::office {
 namespace {
 
 using rtl::OUString;
-using rtl::OUStringToOString;
 
 namespace fs = std::filesystem;
 using css::uno::Reference;
@@ -51,8 +51,6 @@ Server& server() {
     static Server s;
     return s;
 }
-
-std::string utf8(const OUString& s) { return OUStringToOString(s, RTL_TEXTENCODING_UTF8).getStr(); }
 
 bool displayPresent() {
     const char* x = std::getenv("DISPLAY");
