@@ -1,6 +1,7 @@
 #include "office/excel_template.h"
 
-#include "app/globals.h"
+#include "office/automation_opening.h"
+#include "platform/core/text.h"
 #include "platform/ui/dialogs.h"
 
 namespace vx::office {
@@ -10,27 +11,22 @@ std::string cellProperty(std::string_view cell) {
     return "Worksheets(1).Range(\"" + std::string(cell) + "\").value";
 }
 
-std::string_view clipped(std::string_view s) {
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
 }  // namespace
 
 ExcelTemplate::ExcelTemplate() {
-    glo::FEQOLE = static_cast<Long>(control_.number());
-    control_.setCreate("Excel.Application");
-    control_.setReportException(true);
+    openAutomation(control_, "Excel.Application");
     control_.setOpenAsTemplate(true);
 }
 
 void ExcelTemplate::open(std::string_view path) {
-    control_.invoke("Workbooks.Open(\"" + std::string(clipped(path)) + "\")");
+    control_.invoke("Workbooks.Open(\"" + clip(path) + "\")");
 }
 
 void ExcelTemplate::setText(std::string_view cell, std::string_view text) {
-    control_.set(cellProperty(cell), std::string(clipped(text)));
+    control_.set(cellProperty(cell), clip(text));
 }
+
+void ExcelTemplate::setValue(std::string_view cell, const CellInput& value) { control_.set(cellProperty(cell), value); }
 
 void ExcelTemplate::setNumber(std::string_view cell, const Decimal& value) { control_.set(cellProperty(cell), value); }
 

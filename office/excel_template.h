@@ -35,6 +35,8 @@ public:
     void setText(std::string_view cell, std::string_view text);
     void setNumber(std::string_view cell, const Decimal& value);
     void setNumber(std::string_view cell, std::int64_t value);
+    // The value as given: a text keeps its trailing blanks.
+    void setValue(std::string_view cell, const CellInput& value);
     // Cell address of a column letter and a row counter: cell("A", 17) is "A17".
     static std::string cell(std::string_view column, std::int64_t row);
 

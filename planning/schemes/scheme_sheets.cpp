@@ -58,7 +58,7 @@ void fillTemplate(std::string_view title, PathGlobal& held, const std::function<
     // Texts go in as the lists made them: some keep their blanks, as stored.
     for (const SheetCell& c : cells()) {
         if (excel.failed()) break;
-        excel.control().set("Worksheets(1).Range(\"" + c.address + "\").value", c.value);
+        excel.setValue(c.address, c.value);
     }
     excel.finish("Экспорт в Excel", "Экспорт в Excel завершен!");
 }
