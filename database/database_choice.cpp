@@ -39,7 +39,7 @@ bool fitsDiskNames(std::string_view folder) {
 }
 
 std::string storedFolder(std::string_view typed) {
-    std::string folder = clip(leftJustify(typed));
+    std::string folder = trim(typed);
     if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
     return folder;
 }

@@ -24,7 +24,7 @@ Byte marked(Marking marking, Byte mark, bool isTheOne) {
 }  // namespace
 
 void markGroups(Marking marking, std::string_view code) {
-    const std::string wanted = clip(leftJustify(code));
+    const std::string wanted = trim(code);
     Set(RIDGEN);
     while (Next(RIDGEN)) {
         const Byte mark = marked(marking, RID->CHEK, RID->KOD.value().plain() == wanted);

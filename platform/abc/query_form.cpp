@@ -66,7 +66,7 @@ std::string_view queryOperatorText(QueryOperator op) {
 
 std::optional<QueryOperator> queryOperatorOf(std::string_view text) {
     for (const auto& [op, t] : kOperators)
-        if (equalText(t, clip(leftJustify(text)))) return op;
+        if (equalText(t, trim(text))) return op;
     return std::nullopt;
 }
 
@@ -111,7 +111,7 @@ void QueryFormClass::setConditions(QueryConditions c) {
 
 std::string QueryFormClass::prefix() const { return "Query:" + browse_ + ":"; }
 
-std::string QueryFormClass::sectionOf(std::string_view name) const { return prefix() + clip(leftJustify(name)); }
+std::string QueryFormClass::sectionOf(std::string_view name) const { return prefix() + trim(name); }
 
 std::vector<std::string> QueryFormClass::savedQueries() const {
     std::vector<std::string> out;
@@ -124,7 +124,7 @@ std::vector<std::string> QueryFormClass::savedQueries() const {
 }
 
 bool QueryFormClass::saveQuery(std::string_view name, const QueryConditions& conditions) {
-    if (!ini_ || clip(leftJustify(name)).empty()) return false;
+    if (!ini_ || trim(name).empty()) return false;
     std::string section;
     try {
         section = rt::IniDocument::checkedSectionName(sectionOf(name));

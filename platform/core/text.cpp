@@ -135,6 +135,8 @@ std::string firstChars(std::string_view s, std::size_t n) { return std::string(s
 
 std::string clip(std::string_view s) { return std::string(clipView(s)); }
 
+std::string trim(std::string_view s) { return leftJustify(clipView(s)); }
+
 std::string leftJustify(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && s[i] == ' ') ++i;

@@ -14,6 +14,8 @@ std::size_t charCount(std::string_view s);
 std::string firstChars(std::string_view s, std::size_t n);
 // CLIP: without trailing spaces.
 std::string clip(std::string_view s);
+// Without leading and trailing spaces.
+std::string trim(std::string_view s);
 // LEFT: without leading spaces (a fixed string gets them back as padding).
 std::string leftJustify(std::string_view s);
 // s padded with spaces (or cut) to exactly n characters.

@@ -9,7 +9,6 @@ namespace vx::headless {
 namespace {
 
 // Checks compare texts without their leading and trailing blanks.
-std::string trimmed(std::string_view s) { return leftJustify(clip(s)); }
 
 const ui::ListModel* modelOf(const ui::Control* c) {
     if (auto* l = dynamic_cast<const ui::ListControl*>(c)) return &l->model();
@@ -22,7 +21,7 @@ std::vector<std::string> cellsOf(std::string_view joined) {
     std::size_t start = 0;
     for (std::size_t i = 0; i <= joined.size(); ++i) {
         if (i == joined.size() || joined[i] == '|') {
-            out.push_back(trimmed(joined.substr(start, i - start)));
+            out.push_back(trim(joined.substr(start, i - start)));
             start = i + 1;
         }
     }
@@ -97,8 +96,8 @@ Outcome Harness::expectClosed(std::string_view procedure) {
 
 Outcome Harness::expectValue(std::string_view control, std::string_view text) {
     if (!find(control)) return failure("no control " + std::string(control));
-    const std::string shown = trimmed(value(control));
-    return shown == trimmed(text) ? Outcome::done()
+    const std::string shown = trim(value(control));
+    return shown == trim(text) ? Outcome::done()
                                : failure(std::string(control) + " shows " + inQuotes(shown) + ", not " + inQuotes(text));
 }
 
@@ -106,7 +105,7 @@ Outcome Harness::expectRow(std::string_view control, int n, std::string_view cel
     const auto r = row(control, n);
     if (!r) return failure(std::string(control) + " shows no row " + std::to_string(n));
     std::vector<std::string> shown;
-    for (const std::string& c : *r) shown.push_back(trimmed(c));
+    for (const std::string& c : *r) shown.push_back(trim(c));
     const std::vector<std::string> wanted = cellsOf(cells);
     // Cells after the expected ones are not checked.
     bool same = shown.size() >= wanted.size();
@@ -127,8 +126,8 @@ Outcome Harness::expectRows(std::string_view control, int count) {
 }
 
 Outcome Harness::expectStatus(int zone, std::string_view text) {
-    const std::string shown = trimmed(status(zone));
-    return shown == trimmed(text) ? Outcome::done()
+    const std::string shown = trim(status(zone));
+    return shown == trim(text) ? Outcome::done()
                          : failure("status zone " + std::to_string(zone) + " shows " + inQuotes(shown) + ", not " +
                                    inQuotes(text));
 }
@@ -137,7 +136,7 @@ Outcome Harness::expectGlobal(std::string_view name, std::string_view text) {
     if (!globals) return failure("the harness was given no globals");
     const auto v = globals(name);
     if (!v) return failure("no global " + std::string(name));
-    return trimmed(*v) == trimmed(text) ? Outcome::done()
+    return trim(*v) == trim(text) ? Outcome::done()
                                   : failure(std::string(name) + " holds " + inQuotes(*v) + ", not " + inQuotes(text));
 }
 

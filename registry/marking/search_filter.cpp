@@ -35,8 +35,6 @@ const SearchMode* modeNamed(std::string_view name) {
     return nullptr;
 }
 
-std::string trimmed(std::string_view s) { return clip(leftJustify(s)); }
-
 bool digitsOnly(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -64,7 +62,7 @@ std::string searchExpression(const SearchMode& m, const std::string& value, cons
 }  // namespace
 
 bool buildSearchFilter(std::string_view queryFilter) {
-    const std::string value = trimmed(glo::GLO_FILTER.str());
+    const std::string value = trim(glo::GLO_FILTER.str());
     const SearchMode* m = modeNamed(glo::SP_FIELD.str());
     std::string filter;
     if (!value.empty() && m) {
@@ -87,7 +85,7 @@ bool buildSearchFilter(std::string_view queryFilter) {
 }
 
 std::optional<std::string> applySearchFilter() {
-    const std::string filter = trimmed(glo::GLO_FILTER.str());
+    const std::string filter = trim(glo::GLO_FILTER.str());
     if (!filter.empty() && !usable(filter)) {
         refuse("Выражение фильтра содержит ошибку. Фильтр не применён!");
         return std::nullopt;
