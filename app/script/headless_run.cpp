@@ -38,9 +38,8 @@ std::optional<std::string> readFile(const std::string& path) {
 
 // The frame as the user's program opens it; none when the registry has no "Main".
 std::function<void()> frameOf(const ProcedureRegistry& windows) {
-    for (const ProcedureEntry& e : windows.entries())
-        if (e.name == "Main") return e.procedure;
-    return {};
+    const ProcedureEntry* frame = windows.find("Main");
+    return frame ? frame->procedure : std::function<void()>();
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include "app/frame/main_frame.h"
 #include "database/database_windows.h"
-#include "registry/forms/forms_windows.h"
-#include "registry/books/books_windows.h"
-#include "registry/register/register_window.h"
 #include "planning/schemes/schemes_windows.h"
+#include "registry/books/books_windows.h"
+#include "registry/forms/forms_windows.h"
+#include "registry/register/register_window.h"
 
 namespace vx::script {
 

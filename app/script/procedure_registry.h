@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "platform/core/text.h"
 
 namespace vx::script {
 
@@ -19,6 +22,13 @@ class ProcedureRegistry {
 public:
     void add(std::string name, std::function<void()> procedure, std::size_t stack = 25000);
     const std::vector<ProcedureEntry>& entries() const { return entries_; }
+    // The procedure of that name, its case not counting; nullptr when there is none.
+    // Inline: the windows that start others by name use it without linking the registry.
+    const ProcedureEntry* find(std::string_view name) const {
+        for (const ProcedureEntry& e : entries_)
+            if (compareTextNoCase(e.name, name) == 0) return &e;
+        return nullptr;
+    }
 
 private:
     std::vector<ProcedureEntry> entries_;

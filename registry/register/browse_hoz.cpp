@@ -6,7 +6,6 @@
 #include "platform/abc/ini_manager.h"
 #include "platform/abc/locators.h"
 #include "platform/abc/query_form.h"
-#include "platform/core/text.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/desktop.h"
@@ -325,11 +324,7 @@ private:
     // The window's fields go back to their variables first; the lists are shown again, not reloaded.
     void startTool(std::string_view name) {
         window().update();
-        for (const script::ProcedureEntry& e : windows_.entries())
-            if (compareTextNoCase(e.name, name) == 0) {
-                rt::startThread(e.procedure, kToolStack);
-                break;
-            }
+        if (const script::ProcedureEntry* e = windows_.find(name)) rt::startThread(e->procedure, kToolStack);
         window().display();
     }
 
