@@ -1,5 +1,7 @@
 #include "registry/forms/age.h"
 
+#include "app/globals.h"
+
 namespace vx::registry {
 
 Age AgeFromBirthDate(int32_t birthDate, int32_t today) {
@@ -11,6 +13,15 @@ Age AgeFromBirthDate(int32_t birthDate, int32_t today) {
     const Decimal afterYears = days - age.years * month * Decimal(12);
     age.months = (afterYears / month).intPart();
     age.days = (afterYears - age.months * month).intPart();
+    return age;
+}
+
+Age AgeIntoWorkValues(int32_t birthDate, int32_t today) {
+    const Age age = AgeFromBirthDate(birthDate, today);
+    glo::VV = birthDate == 0 ? Decimal() : Decimal(today) - Decimal(birthDate);
+    glo::GG = age.years;
+    glo::MM = age.months;
+    glo::DD = age.days;
     return age;
 }
 

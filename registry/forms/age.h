@@ -18,4 +18,8 @@ struct Age {
 // `today` and `birthDate` are day numbers.
 Age AgeFromBirthDate(int32_t birthDate, int32_t today);
 
+// The same, also left in the age work values VV (days, 0 without a birth date),
+// GG, MM and DD, which hold the last animal's age for other windows.
+Age AgeIntoWorkValues(int32_t birthDate, int32_t today);
+
 }  // namespace vx::registry

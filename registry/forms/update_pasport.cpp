@@ -73,14 +73,10 @@ public:
     Level TakeEvent() override {
         const Level level = abc::FormManager::TakeEvent();
         if (level == Level::Benign && (isField("?PAS:DATAROG") || isField("?CALENDAR"))) {
-            const Age age = AgeFromBirthDate(PAS->DATAROG, clock::today());
+            const Age age = AgeIntoWorkValues(PAS->DATAROG, clock::today());
             PAS->VOZRASTG = age.years;
             PAS->VOZRASTM = age.months;
             PAS->VOZRASTD = age.days;
-            glo::VV = PAS->DATAROG == 0 ? Decimal() : Decimal(clock::today()) - Decimal(PAS->DATAROG);
-            glo::GG = age.years;
-            glo::MM = age.months;
-            glo::DD = age.days;
             window().display();
         }
         return level;

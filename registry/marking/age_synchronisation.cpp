@@ -1,6 +1,5 @@
 #include "registry/marking/age_synchronisation.h"
 
-#include "app/globals.h"
 #include "dictionary/files_in_use.h"
 #include "platform/core/dates.h"
 #include "platform/ui/dialogs.h"
@@ -19,11 +18,7 @@ bool storeAges() {
     rewriteEach<PASPORTRecord>(
         Access::PASPORT,
         [&](const PASPORTRecord& p) {
-            age = AgeFromBirthDate(p.DATAROG, today);
-            glo::VV = p.DATAROG == 0 ? 0 : today - p.DATAROG;
-            glo::GG = age.years;
-            glo::MM = age.months;
-            glo::DD = age.days;
+            age = AgeIntoWorkValues(p.DATAROG, today);
             return p.VOZRASTG.value() != age.years || p.VOZRASTM.value() != age.months ||
                    p.VOZRASTD.value() != age.days;
         },
