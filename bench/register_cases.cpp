@@ -39,13 +39,6 @@ void play(const ui::Outcome& o, const char* what) {
     if (!o) throw std::runtime_error(std::string(what) + ": " + o.refusal);
 }
 
-void openRegisterFiles() {
-    for (const AccessRef& file : {Access::HOZ, Access::FERMA, Access::PASPORT, Access::VPO, Access::VDI}) {
-        file->open();
-        file->useFile();
-    }
-}
-
 // Two preventive and one diagnostic record for every animal, so each move reloads measure lists with rows.
 void addMeasures() {
     for (int m = 1; m <= 2; ++m) {
@@ -84,7 +77,7 @@ void addPassport(int id, int holding, int farm) {
 
 // 50 holdings of 10 farms, 200 passports each, with their measure records.
 void addRegister() {
-    openRegisterFiles();
+    openFiles();
     int id = 0;
     for (int h = 1; h <= kRegisterHoldings; ++h) {
         HOZ->IDHOZ = h;
@@ -103,7 +96,7 @@ void addRegister() {
 
 // A farm after the last one of the first holding, so it is the last row of the farms list.
 void addBigFarm() {
-    openRegisterFiles();
+    openFiles();
     FER->IDHOZ = 1;
     FER->IDFERM = kRegisterFarmsPerHolding + 1;
     FER->NAME = "Большая ферма";
