@@ -47,12 +47,26 @@ Byte FONTG = 0, FONTN = 0;
 Dec DD{3, 0}, MM{3, 0}, GG{3, 0}, VV{9, 0};
 
 void initialise() {
-    for (Str* s : {&PUT1, &PUT2, &PUT5, &PUT6, &PUT7, &PUT8, &PUT9, &PUTK, &HOZNAME, &FERNAME, &IDANIM, &IDNGRUPPA,
-                   &BOLNAME, &TASNAME, &NVEDJPIS, &NAKT, &NEKSP, &PUTVPDOC, &PUTAKTDOC, &PUTEXPDOC, &GLO_FILTER,
-                   &GLO_REPORTQUERYRESULT, &NAMEFILE, &A, &B, &C, &D, &E, &F, &G, &H, &I})
+    for (Str* s : {&PUT1,       &PUT2,
+                   &PUT5,       &PUT6,
+                   &PUT7,       &PUT8,
+                   &PUT9,       &PUTK,
+                   &HOZNAME,    &FERNAME,
+                   &IDANIM,     &IDNGRUPPA,
+                   &BOLNAME,    &TASNAME,
+                   &NVEDJPIS,   &NAKT,
+                   &NEKSP,      &PUTVPDOC,
+                   &PUTAKTDOC,  &PUTEXPDOC,
+                   &GLO_FILTER, &GLO_REPORTQUERYRESULT,
+                   &NAMEFILE,   &A,
+                   &B,          &C,
+                   &D,          &E,
+                   &F,          &G,
+                   &H,          &I})
         s->clear();
-    for (Dec* d : {&IDHOZ, &IDFERM, &UNIK, &IDVIDANIM, &IDPOL, &IDKORP, &IDGRUPPA, &IDBOL, &IDTASK, &IDKARTIP, &DNEY,
-                   &DNEYM, &GLPLAN, &GLPLANM, &GOPLAN, &GOPLANM, &ROW2, &VRASCH, &NPP, &II, &DD, &MM, &GG, &VV})
+    for (Dec* d :
+         {&IDHOZ,  &IDFERM,  &UNIK,   &IDVIDANIM, &IDPOL, &IDKORP, &IDGRUPPA, &IDBOL, &IDTASK, &IDKARTIP, &DNEY, &DNEYM,
+          &GLPLAN, &GLPLANM, &GOPLAN, &GOPLANM,   &ROW2,  &VRASCH, &NPP,      &II,    &DD,     &MM,       &GG,   &VV})
         *d = 0;
     DATAROG = PREDATA = PREDATAM = DVEDOPIS = DAKT = DEKSP = FEQOLE = 0;
     DATABEGIN = DATAEND = PackedDate{};

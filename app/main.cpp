@@ -25,8 +25,7 @@ int runForUser(int argc, char** argv) {
     int status = 0;
     {
         vx::qt::QtFrontEnd frontEnd;
-        vx::rt::startThread(
-            [] { vx::app::programMain([] { vx::frame::Main(vx::script::programWindows()); }); }, 0);
+        vx::rt::startThread([] { vx::app::programMain([] { vx::frame::Main(vx::script::programWindows()); }); }, 0);
         status = frontEnd.run();
     }
     vx::app::processDetach();

@@ -19,7 +19,7 @@ FuzzyMatcher FUZZYMATCHER;
 namespace {
 std::unique_ptr<rt::IniFile> iniManager;
 ui::MessageBoxSink messageBoxes;
-}
+}  // namespace
 
 void FuzzyMatcher::SetOption(int option, int value) {
     if (option == 1) caseInsensitive_ = value != 0;
@@ -59,8 +59,7 @@ void programMain(const std::function<void()>& frame) {
 
 int runProgram(const std::function<void()>& frame) {
     rt::startThread([&frame] { programMain(frame); }, 0);
-    while (rt::runReady()) {
-    }
+    while (rt::runReady()) {}
     return 0;
 }
 

@@ -43,8 +43,8 @@ void fillPassport(int i) {
 }
 
 void openFiles() {
-    for (const AccessRef& file : {Access::HOZ, Access::FERMA, Access::ANIMVID, Access::POLVOZ, Access::PASPORT,
-                                  Access::VPO, Access::VDI}) {
+    for (const AccessRef& file :
+         {Access::HOZ, Access::FERMA, Access::ANIMVID, Access::POLVOZ, Access::PASPORT, Access::VPO, Access::VDI}) {
         file->open();
         file->useFile();
     }

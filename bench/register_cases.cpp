@@ -120,7 +120,8 @@ void registerCases(const Fixture& fx) {
     {
         const script::ProcedureRegistry noTools;
         headless::Harness h;
-        h.addProcedure("Browsehoz", [&] { registry::Browsehoz(noTools); }, 50000);
+        h.addProcedure(
+            "Browsehoz", [&] { registry::Browsehoz(noTools); }, 50000);
         // The harness's first thread is the program's thread 1, which builds its managers itself.
         h.addProcedure("AddRegister", [] {
             DCTINIT();
@@ -134,7 +135,8 @@ void registerCases(const Fixture& fx) {
         for (const char* list : {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3", "?LIST:4"})
             shown += h.row(list, 1) ? 1 : 0;
         reportStep("register-open", open,
-                   "passports=" + std::to_string(kRegisterPassports) + " holdings=" + std::to_string(kRegisterHoldings) +
+                   "passports=" + std::to_string(kRegisterPassports) +
+                       " holdings=" + std::to_string(kRegisterHoldings) +
                        " farms=" + std::to_string(kRegisterHoldings * kRegisterFarmsPerHolding) +
                        " lists_shown=" + std::to_string(shown));
 
@@ -153,8 +155,8 @@ void registerCases(const Fixture& fx) {
             slowest = std::max(slowest, ms);
         }
         char figures[96];
-        std::snprintf(figures, sizeof figures, "per_step passports=%d steps=%d slowest_ms=%.1f", kBigFarmPassports, steps,
-                      slowest);
+        std::snprintf(figures, sizeof figures, "per_step passports=%d steps=%d slowest_ms=%.1f", kBigFarmPassports,
+                      steps, slowest);
         reportStep("register-scroll", steps ? total / steps : 0, figures);
     }
     database::chooseDatabaseFolder(fx.folder.string() + "/");

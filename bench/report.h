@@ -15,7 +15,8 @@ inline double millisecondsOf(const std::function<void()>& work) {
 }
 
 inline void report(const std::string& name, double ours, double sqlite) {
-    const char* format = ours < 10 ? "%s ours_ms=%.3f sqlite_ms=%.3f ratio=%.2f\n" : "%s ours_ms=%.1f sqlite_ms=%.1f ratio=%.2f\n";
+    const char* format =
+        ours < 10 ? "%s ours_ms=%.3f sqlite_ms=%.3f ratio=%.2f\n" : "%s ours_ms=%.1f sqlite_ms=%.1f ratio=%.2f\n";
     std::printf(format, name.c_str(), ours, sqlite, sqlite > 0 ? ours / sqlite : 0.0);
     std::fflush(stdout);
 }

@@ -5,9 +5,9 @@
 
 #include "bench/report.h"
 #include "dictionary/names.h"
-#include "platform/store/record_file.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "planning/schemes/scheme_sheets.h"
+#include "platform/store/record_file.h"
 
 namespace vx::bench {
 
@@ -55,7 +55,9 @@ void schemeCases(const Fixture&) {
     }
 
     markEveryPassportOfSpeciesOne();
-    const planning::schemes::Scheme scheme{Decimal(20), Decimal(1), "Вакцинация",
+    const planning::schemes::Scheme scheme{Decimal(20),
+                                           Decimal(1),
+                                           "Вакцинация",
                                            {Decimal(30), Decimal(1), Decimal(1), 0},
                                            {Decimal(45), Decimal(1), Decimal(2), 0}};
     planning::schemes::PlanOutcome outcome;
@@ -63,8 +65,8 @@ void schemeCases(const Fixture&) {
         outcome = planning::schemes::planForMarked(MeasureKind::Preventive, scheme);
         store::commitPendingWrites();
     });
-    reportCase("plan-marked-100k", plan, "added=" + std::to_string(outcome.added) +
-                                             " failed=" + std::to_string(outcome.failed));
+    reportCase("plan-marked-100k", plan,
+               "added=" + std::to_string(outcome.added) + " failed=" + std::to_string(outcome.failed));
 }
 
 }  // namespace vx::bench

@@ -18,7 +18,7 @@ public:
     Statement& operator=(const Statement&) = delete;
     void bind(int index, int64_t value);
     void bind(int index, const std::string& value);
-    bool step();   // true while a row is there
+    bool step();  // true while a row is there
     void reset();
     int64_t integer(int column) const;
     std::string text(int column) const;

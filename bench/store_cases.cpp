@@ -23,8 +23,7 @@ namespace {
 
 std::string quoted(const std::string& name) { return "\"" + name + "\""; }
 
-std::string joined(const std::vector<std::string>& names, const std::string& separator,
-                   const std::string& each = "") {
+std::string joined(const std::vector<std::string>& names, const std::string& separator, const std::string& each = "") {
     std::string out;
     for (std::size_t i = 0; i < names.size(); ++i) out += (i ? separator : "") + quoted(names[i]) + each;
     return out;
@@ -38,22 +37,18 @@ std::vector<Cell> cellsOf(const store::FileDef& def, const void* record, const s
         const int f = def.fieldIndex(folded ? column.substr(0, column.size() - 5) : column);
         const store::FieldDef& field = def.fields[f];
         const Value v = store::getField(field, record);
-        if (folded)
-            cells.emplace_back(keyFold(v.toText()));
+        if (folded) cells.emplace_back(keyFold(v.toText()));
         else if (field.type == store::FieldType::String || field.type == store::FieldType::Memo)
             cells.emplace_back(v.toText());
-        else
-            cells.emplace_back(v.toNumber().scaledTo(field.places));
+        else cells.emplace_back(v.toNumber().scaledTo(field.places));
     }
     return cells;
 }
 
 void bindCells(Statement& st, const std::vector<Cell>& cells, int first = 1) {
     for (std::size_t c = 0; c < cells.size(); ++c) {
-        if (auto* n = std::get_if<int64_t>(&cells[c]))
-            st.bind(first + static_cast<int>(c), *n);
-        else
-            st.bind(first + static_cast<int>(c), std::get<std::string>(cells[c]));
+        if (auto* n = std::get_if<int64_t>(&cells[c])) st.bind(first + static_cast<int>(c), *n);
+        else st.bind(first + static_cast<int>(c), std::get<std::string>(cells[c]));
     }
 }
 
@@ -192,7 +187,8 @@ void fillRegisterPage(const Fixture& fx) {
     std::size_t cells = 0;
     const double ours = millisecondsOf([&] {
         for (int n = 0; n < kFills; ++n)
-            view.firstPage(kRows, [&](const data::ViewRow&) { cells += PAS->FIO.str().size() + POL->NAME.str().size(); });
+            view.firstPage(kRows,
+                           [&](const data::ViewRow&) { cells += PAS->FIO.str().size() + POL->NAME.str().size(); });
     });
 
     RawFile raw(rawPasport(fx));
@@ -203,7 +199,8 @@ void fillRegisterPage(const Fixture& fx) {
         Statement page(raw.db(), "SELECT pos, " + joined(columns, ",") +
                                      " FROM records WHERE IDHOZ = ? AND IDFERMA = ? AND " + entryCondition(raw, "K7") +
                                      " ORDER BY IDHOZ, IDFERMA, ID, pos LIMIT ?");
-        Statement group(raw.db(), "SELECT * FROM pol.records WHERE IDPOL = ? AND IDPOL <> 0 ORDER BY IDPOL, pos LIMIT 1");
+        Statement group(raw.db(),
+                        "SELECT * FROM pol.records WHERE IDPOL = ? AND IDPOL <> 0 ORDER BY IDPOL, pos LIMIT 1");
         Statement species(raw.db(),
                           "SELECT * FROM ani.records WHERE IDANIM = ? AND IDANIM <> 0 ORDER BY IDANIM, pos LIMIT 1");
         const int idpol = 1 + static_cast<int>(std::find(columns.begin(), columns.end(), "IDPOL") - columns.begin());
@@ -228,9 +225,11 @@ void fillRegisterPage(const Fixture& fx) {
 
 void cascadeHoldingChange(const Fixture& fx) {
     store::commitPendingWrites();
-    const std::vector<std::pair<std::string, std::string>> files = {
-        {"hoz", glo::PUT1.str()}, {"ferma", glo::PUT2.str()}, {"pasport", glo::PUT5.str()},
-        {"vpo", glo::PUT6.str()}, {"vdi", glo::PUT7.str()}};
+    const std::vector<std::pair<std::string, std::string>> files = {{"hoz", glo::PUT1.str()},
+                                                                    {"ferma", glo::PUT2.str()},
+                                                                    {"pasport", glo::PUT5.str()},
+                                                                    {"vpo", glo::PUT6.str()},
+                                                                    {"vdi", glo::PUT7.str()}};
     for (const auto& [name, path] : files)
         std::filesystem::copy_file(path, fx.file("raw-cascade-" + name + ".tps"),
                                    std::filesystem::copy_options::overwrite_existing);

@@ -14,40 +14,42 @@ void layoutBrowseBD(ui::Window& w) {
     w.setResize(ui::ResizeStrategy::Resize);
     ui::LayoutBuilder b(w);
     b.column([&] {
-        b.sheet("?CURRENTTAB", [&] {
-            b.tab("?TAB:1", "Групповой объект учета", [&] {
-                b.list("?BROWSE:1", 8)
-                    .setTooltip("Ctrl+Лкм        - показывать всех\n"
-                                "Shift+Лкм      - не показывать всех\n"
-                                "Alt+Лкм         - показывать/не показывать этот объект\n"
-                                "CtrlShift+Лкм - реверсия\n"
-                                "\n"
-                                "Alt+F10 - показать инструменты")
-                    .stretch();
-                b.row([&] {
-                    b.button("?INSERT:4", "&Добавить").hide().disable();
-                    b.button("?CHANGE:4", "&Изменить").hide().disable();
-                    b.button("?DELETE:4", "&Удалить").hide().disable();
-                });
-            });
-        }).stretch();
-        auto& list = b.list("?LIST", 8);
-        list.setTooltip("Выберите базу данных, нажмите \"Подключить БД\"\n"
-                        "и откройте реестр.\n"
-                        "\n"
-                        "Alt+F10 - показать инструменты");
-        list.stretch();
-        b.row([&] {
-            b.button("?INSERT", "", "spis_plus.ico").hide().disable();
-            b.button("?CHANGE", "", "spis_edit.ico").hide().disable();
-            b.button("?DELETE", "", "spis_minus.ico").hide().disable();
-        });
-        b.row([&] {
-            b.prompt("Путь к база данных:");
-            b.entry("?KON:PATH", KON->PATH, "@s255").stretch();
-        });
-        b.button("?BUTTON8", "&Подключить БД", "stet.ico");
-    }).stretch();
+         b.sheet("?CURRENTTAB", [&] {
+              b.tab("?TAB:1", "Групповой объект учета", [&] {
+                  b.list("?BROWSE:1", 8)
+                      .setTooltip(
+                          "Ctrl+Лкм        - показывать всех\n"
+                          "Shift+Лкм      - не показывать всех\n"
+                          "Alt+Лкм         - показывать/не показывать этот объект\n"
+                          "CtrlShift+Лкм - реверсия\n"
+                          "\n"
+                          "Alt+F10 - показать инструменты")
+                      .stretch();
+                  b.row([&] {
+                      b.button("?INSERT:4", "&Добавить").hide().disable();
+                      b.button("?CHANGE:4", "&Изменить").hide().disable();
+                      b.button("?DELETE:4", "&Удалить").hide().disable();
+                  });
+              });
+          }).stretch();
+         auto& list = b.list("?LIST", 8);
+         list.setTooltip(
+             "Выберите базу данных, нажмите \"Подключить БД\"\n"
+             "и откройте реестр.\n"
+             "\n"
+             "Alt+F10 - показать инструменты");
+         list.stretch();
+         b.row([&] {
+             b.button("?INSERT", "", "spis_plus.ico").hide().disable();
+             b.button("?CHANGE", "", "spis_edit.ico").hide().disable();
+             b.button("?DELETE", "", "spis_minus.ico").hide().disable();
+         });
+         b.row([&] {
+             b.prompt("Путь к база данных:");
+             b.entry("?KON:PATH", KON->PATH, "@s255").stretch();
+         });
+         b.button("?BUTTON8", "&Подключить БД", "stet.ico");
+     }).stretch();
     auto& groups = *w.as<ui::ListControl>("?BROWSE:1");
     groups.change().setColumns({ListColumn("Id", "@n2b", 4).right().withIcons(),
                                 ListColumn("Объект учета [район, ветуправление, хозяйство]", "@s35", 35)});

@@ -8,9 +8,9 @@
 namespace vx::database {
 
 enum class Marking {
-    Reverse,  // 0 becomes 1, 1 becomes 0, other values stay
-    ShowAll,  // every mark 1
-    HideAll,  // every mark 0
+    Reverse,    // 0 becomes 1, 1 becomes 0, other values stay
+    ShowAll,    // every mark 1
+    HideAll,    // every mark 0
     ToggleOne,  // as Reverse, for the group object whose code is `code` only
 };
 

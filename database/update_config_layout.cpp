@@ -19,8 +19,8 @@ void layoutUpdateConfig(ui::Window& w) {
                     b.entry("?KON:KOD", KON->KOD, "@n3").setTooltip("Код района");
                     b.prompt("");
                     b.prompt("Полный путь к БД:");
-                    b.entry("?KON:PATH", KON->PATH, "@s255").setTooltip(
-                        "Путь к база данных.\n\nAlt+F10 - доступ к выбору папок");
+                    b.entry("?KON:PATH", KON->PATH, "@s255")
+                        .setTooltip("Путь к база данных.\n\nAlt+F10 - доступ к выбору папок");
                     b.button("?LOOKUPFOLDER", "...").disable();
                     b.prompt("Наименование БД:");
                     b.entry("?KON:NAME", KON->NAME, "@s60").setTooltip("Наименование базы данных:");

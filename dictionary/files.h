@@ -12,8 +12,24 @@
 namespace vx::dct {
 
 enum class FileId : uint8_t {
-    HOZ, EXPORT, FERMA, ANIMVID, POLVOZ, BOLEZN, PASPORT, VPO, VDI,
-    DVSEGO, PVSEGO, TASK, KARTIP, PKARTIP, SODKART, PSODKART, CONFIG, RIDGEN,
+    HOZ,
+    EXPORT,
+    FERMA,
+    ANIMVID,
+    POLVOZ,
+    BOLEZN,
+    PASPORT,
+    VPO,
+    VDI,
+    DVSEGO,
+    PVSEGO,
+    TASK,
+    KARTIP,
+    PKARTIP,
+    SODKART,
+    PSODKART,
+    CONFIG,
+    RIDGEN,
 };
 inline constexpr std::size_t kFileCount = 18;
 

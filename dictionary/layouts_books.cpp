@@ -25,7 +25,8 @@ const FileDef& animvidLayout() {
 const FileDef& polvozLayout() {
     static const FileDef def = [] {
         using R = POLVOZRecord;
-        FileDef d{"POLVOZ", "POL",
+        FileDef d{"POLVOZ",
+                  "POL",
                   {VX_DEC(R, IDPOL, 5, 0), VX_DEC(R, IDVIDANIM, 5, 0), VX_STR(R, NAME, 20)},
                   {},
                   store::recordOps<R>()};
@@ -41,7 +42,8 @@ const FileDef& polvozLayout() {
 const FileDef& boleznLayout() {
     static const FileDef def = [] {
         using R = BOLEZNRecord;
-        FileDef d{"BOLEZN", "BOL",
+        FileDef d{"BOLEZN",
+                  "BOL",
                   {
                       VX_DEC(R, ID, 9, 1),
                       VX_BYTE(R, CHEK),
@@ -73,7 +75,8 @@ const FileDef& boleznLayout() {
 const FileDef& taskLayout() {
     static const FileDef def = [] {
         using R = TASKRecord;
-        FileDef d{"TASK", "TAS",
+        FileDef d{"TASK",
+                  "TAS",
                   {
                       VX_DEC(R, IDTASK, 9, 1),
                       VX_BYTE(R, CHEK),
@@ -107,7 +110,8 @@ namespace {
 // The common layout of PKARTIP and KARTIP, with each file's key descriptions (K1..K3).
 template <class R>
 FileDef cardLayout(const char* label, const char* prefix, const std::string (&descriptions)[3]) {
-    FileDef d{label, prefix,
+    FileDef d{label,
+              prefix,
               {VX_DEC(R, IDKARTIP, 5, 0), VX_DEC(R, VIDANIM, 5, 0), VX_STR(R, NAME, 45), VX_MEMO(R, PRIM, 512)},
               {},
               store::recordOps<R>()};
@@ -122,7 +126,8 @@ FileDef cardLayout(const char* label, const char* prefix, const std::string (&de
 // The common layout of PSODKART and SODKART, with each file's key descriptions (K1..K4).
 template <class R>
 FileDef cardLineLayout(const char* label, const char* prefix, const std::string (&descriptions)[4]) {
-    FileDef d{label, prefix,
+    FileDef d{label,
+              prefix,
               {
                   VX_DEC(R, IDKARTIP, 5, 0),
                   VX_DEC(R, IDTASK, 9, 1),

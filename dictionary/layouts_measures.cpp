@@ -12,30 +12,20 @@ using store::FileDef;
 const FileDef& vpoLayout() {
     static const FileDef def = [] {
         using R = VPORecord;
-        FileDef d{"VPO", "VPO",
+        FileDef d{"VPO",
+                  "VPO",
                   {
-                      VX_LONG(R, ID),
-                      VX_BYTE(R, CHEK),
-                      VX_DEC(R, IDHOZ, 3, 0),
-                      VX_DEC(R, IDFERMA, 3, 0),
-                      VX_STR(R, IDANIM, 15),
-                      VX_DEC(R, VIDANIM, 5, 0),
-                      VX_DEC(R, IDPOL, 5, 0),
-                      VX_DEC(R, IDTASK, 9, 1),
-                      VX_DEC(R, GLPLAN, 7, 0),
-                      VX_DEC(R, GLVUP, 7, 0),
-                      VX_DEC(R, GOPLAN, 7, 0),
-                      VX_DEC(R, GOVUP, 7, 0),
-                      VX_LONG(R, DATATASK),
-                      VX_DEC(R, IDPREPARAT, 3, 0),
-                      VX_DEC(R, NORMA, 9, 6),
-                      VX_STR(R, NOPIS, 30),
-                      VX_LONG(R, DOPIS),
-                      VX_STR(R, VPDOC, 128),
-                      VX_STR(R, AKTDOC, 128),
-                      VX_STR(R, AKTNOMER, 30),
-                      VX_LONG(R, AKTDATA),
-                      VX_MEMO(R, PRIM, 1000),
+                      VX_LONG(R, ID),          VX_BYTE(R, CHEK),
+                      VX_DEC(R, IDHOZ, 3, 0),  VX_DEC(R, IDFERMA, 3, 0),
+                      VX_STR(R, IDANIM, 15),   VX_DEC(R, VIDANIM, 5, 0),
+                      VX_DEC(R, IDPOL, 5, 0),  VX_DEC(R, IDTASK, 9, 1),
+                      VX_DEC(R, GLPLAN, 7, 0), VX_DEC(R, GLVUP, 7, 0),
+                      VX_DEC(R, GOPLAN, 7, 0), VX_DEC(R, GOVUP, 7, 0),
+                      VX_LONG(R, DATATASK),    VX_DEC(R, IDPREPARAT, 3, 0),
+                      VX_DEC(R, NORMA, 9, 6),  VX_STR(R, NOPIS, 30),
+                      VX_LONG(R, DOPIS),       VX_STR(R, VPDOC, 128),
+                      VX_STR(R, AKTDOC, 128),  VX_STR(R, AKTNOMER, 30),
+                      VX_LONG(R, AKTDATA),     VX_MEMO(R, PRIM, 1000),
                   },
                   {},
                   store::recordOps<R>()};
@@ -57,7 +47,8 @@ const FileDef& vpoLayout() {
 const FileDef& vdiLayout() {
     static const FileDef def = [] {
         using R = VDIRecord;
-        FileDef d{"VDI", "VDI",
+        FileDef d{"VDI",
+                  "VDI",
                   {
                       VX_LONG(R, ID),
                       VX_BYTE(R, CHEK),
@@ -108,34 +99,18 @@ namespace {
 // The common layout of PVSEGO and DVSEGO, with each file's key descriptions (K1..K7).
 template <class R>
 FileDef countLayout(const char* label, const char* prefix, const std::string (&descriptions)[7]) {
-    FileDef d{label, prefix,
+    FileDef d{label,
+              prefix,
               {
-                  VX_DEC(R, IDHOZ, 3, 0),
-                  VX_BYTE(R, CHPLAN),
-                  VX_BYTE(R, CHVUP),
-                  VX_BYTE(R, CHEK),
-                  VX_DEC(R, IDFERMA, 3, 0),
-                  VX_DEC(R, VIDANIM, 5, 0),
-                  VX_DEC(R, IDPOL, 5, 0),
-                  VX_DEC(R, IDTASK, 9, 1),
-                  VX_LONG(R, DATATASK),
-                  VX_LONG(R, DATAVUP),
-                  VX_DEC(R, GLPVUP, 7, 0),
-                  VX_DEC(R, GLVUP, 7, 0),
-                  VX_DEC(R, GOPVUP, 7, 0),
-                  VX_DEC(R, GOVUP, 7, 0),
-                  VX_DEC(R, GLVUPOTR, 7, 0),
-                  VX_DEC(R, GLVUPPOL, 7, 0),
-                  VX_STR(R, NVED, 30),
-                  VX_LONG(R, DVED),
-                  VX_STR(R, PUTVPDOC, 128),
-                  VX_STR(R, AKTNOMER, 30),
-                  VX_LONG(R, AKTDATA),
-                  VX_STR(R, PUTAKTDOC, 128),
-                  VX_STR(R, NEKSP, 30),
-                  VX_LONG(R, DEKSP),
-                  VX_STR(R, PUTEXPDOC, 128),
-                  VX_STR(R, PRIM, 1000),
+                  VX_DEC(R, IDHOZ, 3, 0),    VX_BYTE(R, CHPLAN),       VX_BYTE(R, CHVUP),
+                  VX_BYTE(R, CHEK),          VX_DEC(R, IDFERMA, 3, 0), VX_DEC(R, VIDANIM, 5, 0),
+                  VX_DEC(R, IDPOL, 5, 0),    VX_DEC(R, IDTASK, 9, 1),  VX_LONG(R, DATATASK),
+                  VX_LONG(R, DATAVUP),       VX_DEC(R, GLPVUP, 7, 0),  VX_DEC(R, GLVUP, 7, 0),
+                  VX_DEC(R, GOPVUP, 7, 0),   VX_DEC(R, GOVUP, 7, 0),   VX_DEC(R, GLVUPOTR, 7, 0),
+                  VX_DEC(R, GLVUPPOL, 7, 0), VX_STR(R, NVED, 30),      VX_LONG(R, DVED),
+                  VX_STR(R, PUTVPDOC, 128),  VX_STR(R, AKTNOMER, 30),  VX_LONG(R, AKTDATA),
+                  VX_STR(R, PUTAKTDOC, 128), VX_STR(R, NEKSP, 30),     VX_LONG(R, DEKSP),
+                  VX_STR(R, PUTEXPDOC, 128), VX_STR(R, PRIM, 1000),
               },
               {},
               store::recordOps<R>()};
@@ -155,8 +130,8 @@ FileDef countLayout(const char* label, const char* prefix, const std::string (&d
 
 const FileDef& dvsegoLayout() {
     static const std::string descriptions[7] = {
-        "По меоприятию", "Хозяйство, ферма, вид, половозрастная", "По мероприятию", "По виду",
-        "Хозяйство, ферма", "ID Пол", "Хозяйство, ферма, id мероприятия",
+        "По меоприятию", "Хозяйство, ферма, вид, половозрастная", "По мероприятию", "По виду", "Хозяйство, ферма",
+        "ID Пол",        "Хозяйство, ферма, id мероприятия",
     };
     static const FileDef def = countLayout<DVSEGORecord>("DVSEGO", "DSE", descriptions);
     return def;

@@ -10,7 +10,8 @@ using store::FileDef;
 const FileDef& hozLayout() {
     static const FileDef def = [] {
         using R = HOZRecord;
-        FileDef d{"HOZ", "HOZ",
+        FileDef d{"HOZ",
+                  "HOZ",
                   {VX_DEC(R, IDHOZ, 3, 0), VX_STR(R, NAME, 40), VX_BYTE(R, SEKTOR), VX_MEMO(R, PRIM, 3000)},
                   {},
                   store::recordOps<R>()};
@@ -27,7 +28,8 @@ const FileDef& hozLayout() {
 const FileDef& fermaLayout() {
     static const FileDef def = [] {
         using R = FERMARecord;
-        FileDef d{"FERMA", "FER",
+        FileDef d{"FERMA",
+                  "FER",
                   {VX_DEC(R, IDFERM, 3, 0), VX_DEC(R, IDHOZ, 3, 0), VX_STR(R, NAME, 40), VX_MEMO(R, PRIM, 3000)},
                   {},
                   store::recordOps<R>()};
@@ -44,7 +46,8 @@ const FileDef& fermaLayout() {
 const FileDef& pasportLayout() {
     static const FileDef def = [] {
         using R = PASPORTRecord;
-        FileDef d{"PASPORT", "PAS",
+        FileDef d{"PASPORT",
+                  "PAS",
                   {
                       VX_LONG(R, ID),
                       VX_DEC(R, IDHOZ, 3, 0),

@@ -10,7 +10,8 @@ using store::FileDef;
 const FileDef& exportLayout() {
     static const FileDef def = [] {
         using R = EXPORTRecord;
-        FileDef d{"EXPORT", "EXP",
+        FileDef d{"EXPORT",
+                  "EXP",
                   {
                       VX_LONG(R, NPP),
                       VX_STR(R, NAME, 128),
@@ -31,7 +32,10 @@ const FileDef& exportLayout() {
 const FileDef& ridgenLayout() {
     static const FileDef def = [] {
         using R = RIDGENRecord;
-        FileDef d{"RIDGEN", "RID", {VX_DEC(R, KOD, 3, 0), VX_STR(R, NAME, 35), VX_BYTE(R, CHEK)}, {},
+        FileDef d{"RIDGEN",
+                  "RID",
+                  {VX_DEC(R, KOD, 3, 0), VX_STR(R, NAME, 35), VX_BYTE(R, CHEK)},
+                  {},
                   store::recordOps<R>()};
         d.keys = {
             key(d.fields, "K1", "По Id района", {"KOD"}, Unique | BlanksKept | AutoNumber),
@@ -45,7 +49,10 @@ const FileDef& ridgenLayout() {
 const FileDef& configLayout() {
     static const FileDef def = [] {
         using R = CONFIGRecord;
-        FileDef d{"CONFIG", "KON", {VX_DEC(R, KOD, 3, 0), VX_STR(R, PATH, 255), VX_STR(R, NAME, 60)}, {},
+        FileDef d{"CONFIG",
+                  "KON",
+                  {VX_DEC(R, KOD, 3, 0), VX_STR(R, PATH, 255), VX_STR(R, NAME, 60)},
+                  {},
                   store::recordOps<R>()};
         d.keys = {key(d.fields, "K1", "Дескриптор БД", {"KOD"})};
         return d;

@@ -204,15 +204,15 @@ inline constexpr RelateRef RIDGEN{FileId::RIDGEN};
 data::Level Fetch(KeyRef key);
 
 // Direct statements on the running thread's files.
-void Set(FileRefBase file);    // SET(file): the start of the record order
-void Set(KeyRef key);          // SET(key): the start of the key's order
-bool Next(FileRefBase file);   // NEXT: the next record into the buffer; false at the end
+void Set(FileRefBase file);   // SET(file): the start of the record order
+void Set(KeyRef key);         // SET(key): the start of the key's order
+bool Next(FileRefBase file);  // NEXT: the next record into the buffer; false at the end
 bool Previous(FileRefBase file);
-bool Eof(FileRefBase file);    // true once the last record has been read
-bool Get(KeyRef key);          // GET(file, key): the first record whose key equals the buffer
-bool Add(FileRefBase file);    // ADD: appends the buffer
-bool Put(FileRefBase file);    // PUT: rewrites the record last read
-bool Delete(FileRefBase file); // DELETE: removes the record last read
+bool Eof(FileRefBase file);     // true once the last record has been read
+bool Get(KeyRef key);           // GET(file, key): the first record whose key equals the buffer
+bool Add(FileRefBase file);     // ADD: appends the buffer
+bool Put(FileRefBase file);     // PUT: rewrites the record last read
+bool Delete(FileRefBase file);  // DELETE: removes the record last read
 std::int64_t Records(FileRefBase file);
 
 }  // namespace vx::dct

@@ -7,9 +7,7 @@
 namespace vx::office {
 namespace {
 
-std::string cellProperty(std::string_view cell) {
-    return "Worksheets(1).Range(\"" + std::string(cell) + "\").value";
-}
+std::string cellProperty(std::string_view cell) { return "Worksheets(1).Range(\"" + std::string(cell) + "\").value"; }
 
 }  // namespace
 
@@ -18,9 +16,7 @@ ExcelTemplate::ExcelTemplate() {
     control_.setOpenAsTemplate(true);
 }
 
-void ExcelTemplate::open(std::string_view path) {
-    control_.invoke("Workbooks.Open(\"" + clip(path) + "\")");
-}
+void ExcelTemplate::open(std::string_view path) { control_.invoke("Workbooks.Open(\"" + clip(path) + "\")"); }
 
 void ExcelTemplate::setText(std::string_view cell, std::string_view text) {
     control_.set(cellProperty(cell), clip(text));

@@ -12,9 +12,9 @@
 namespace vx::planning {
 
 struct PlanSet {
-    Decimal days;        // days after the birthday
-    Decimal heads;       // heads planned
-    Decimal treatments;  // head-treatments planned
+    Decimal days;           // days after the birthday
+    Decimal heads;          // heads planned
+    Decimal treatments;     // head-treatments planned
     int32_t fixedDate = 0;  // day number, 0 = none
 };
 

@@ -21,8 +21,7 @@ protected:
     // A diagnostic (TASK) or preventive (BOLEZN) scheme of a species.
     void addScheme(bool diagnostic, const Decimal& measure, int species, const std::string& name = {});
     // Fills the passport through `fill` after its linking fields and id.
-    void addPassport(int holding, int farm, int id, const std::string& number,
-                     const std::function<void()>& fill = {});
+    void addPassport(int holding, int farm, int id, const std::string& number, const std::function<void()>& fill = {});
     // A VPO or VDI record of passport `animal`, filled through `fill` after its links.
     void addPreventive(int holding, int farm, int animal, const std::function<void()>& fill);
     void addDiagnostic(int holding, int farm, int animal, const std::function<void()>& fill);

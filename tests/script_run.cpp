@@ -11,8 +11,7 @@ namespace vx::testing {
 
 namespace fs = std::filesystem;
 
-std::optional<ProgramRun> runProgram(std::string_view arguments, const fs::path& folder,
-                                     std::string_view environment) {
+std::optional<ProgramRun> runProgram(std::string_view arguments, const fs::path& folder, std::string_view environment) {
     const char* binaries = std::getenv("VX_TEST_BINARY_DIR");
     if (!binaries) return std::nullopt;
     const fs::path output = folder / "transcript.txt";

@@ -6,8 +6,8 @@
 
 #include "app/globals.h"
 #include "dictionary/dictionary.h"
-#include "platform/core/dates.h"
 #include "platform/abc/ini_manager.h"
+#include "platform/core/dates.h"
 #include "platform/runtime/errors.h"
 #include "platform/store/record_file.h"
 

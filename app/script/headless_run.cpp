@@ -65,7 +65,8 @@ std::variant<std::monostate, HeadlessOptions, std::string> parseCommandLine(int 
         }
     }
     if (!headless && !script && !o.folder && !o.today) return std::monostate{};
-    if (!headless || !script) return std::string("--script, --dir and --today go with --headless, and it needs --script");
+    if (!headless || !script)
+        return std::string("--script, --dir and --today go with --headless, and it needs --script");
     o.script = *script;
     return o;
 }

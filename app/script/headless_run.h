@@ -26,7 +26,6 @@ std::variant<std::monostate, HeadlessOptions, std::string> parseCommandLine(int 
 // which), 2 when the script cannot be read or parsed or the start folder entered.
 // The transcript goes to `out`, problems of the run itself to `err`. The program
 // starts as for a user: the registry's "Main" (the frame) opens before the first line.
-int runHeadless(const HeadlessOptions& options, const ProcedureRegistry& windows, std::ostream& out,
-                std::ostream& err);
+int runHeadless(const HeadlessOptions& options, const ProcedureRegistry& windows, std::ostream& out, std::ostream& err);
 
 }  // namespace vx::script

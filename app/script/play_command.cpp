@@ -52,7 +52,8 @@ const std::map<std::string, Play>& plays() {
     using H = headless::Harness;
     static const std::map<std::string, Play> all = {
         {"start", [](H& h, const Args& a, auto&) { return h.start(s(a, 0)); }},
-        {"window", [](H& h, const Args& a, auto&) { return h.window(s(a, 0), a.size() > 1 ? number(a[1]) : newest(h, s(a, 0))); }},
+        {"window", [](H& h, const Args& a,
+                      auto&) { return h.window(s(a, 0), a.size() > 1 ? number(a[1]) : newest(h, s(a, 0))); }},
         {"close", [](H& h, const Args&, auto&) { return h.close(); }},
         {"focus", [](H& h, const Args& a, auto&) { return h.focus(s(a, 0)); }},
         {"press", [](H& h, const Args& a, auto&) { return h.press(s(a, 0)); }},

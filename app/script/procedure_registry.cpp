@@ -17,7 +17,8 @@ const ProcedureRegistry& programWindows() {
     // Every window procedure of the program is added here as it is built: name, procedure, stack.
     static const ProcedureRegistry windows = [] {
         ProcedureRegistry r;
-        r.add("Main", [] { frame::Main(programWindows()); }, 0);
+        r.add(
+            "Main", [] { frame::Main(programWindows()); }, 0);
         r.add("BrowseBD", database::BrowseBD);
         r.add("UpdateBD", database::UpdateBD);
         r.add("UpdateConfig", database::UpdateConfig);
@@ -28,7 +29,8 @@ const ProcedureRegistry& programWindows() {
         r.add("Updateanimvid", registry::books::Updateanimvid);
         r.add("BrowsePol", registry::books::BrowsePol);
         r.add("UpdatePol", registry::books::UpdatePol);
-        r.add("Browsehoz", [] { registry::Browsehoz(programWindows()); }, 50000);
+        r.add(
+            "Browsehoz", [] { registry::Browsehoz(programWindows()); }, 50000);
         r.add("BrwtaskVPO", planning::schemes::BrwtaskVPO, 50000);
         r.add("BrwtaskVDI", planning::schemes::BrwtaskVDI, 50000);
         r.add("UpdatetaskVPO", planning::schemes::UpdatetaskVPO);

@@ -124,15 +124,53 @@ using Check = std::function<void(const std::vector<Token>&)>;
 
 const std::map<std::string, Check>& checks() {
     static const std::map<std::string, Check> all = {
-        {"start", [](auto& a) { count(a, 1, 1); name(a, 0); }},
-        {"window", [](auto& a) { count(a, 1, 2); name(a, 0); if (a.size() == 2) number(a, 1); }},
+        {"start",
+         [](auto& a) {
+             count(a, 1, 1);
+             name(a, 0);
+         }},
+        {"window",
+         [](auto& a) {
+             count(a, 1, 2);
+             name(a, 0);
+             if (a.size() == 2) number(a, 1);
+         }},
         {"close", [](auto& a) { count(a, 0, 0); }},
-        {"focus", [](auto& a) { count(a, 1, 1); control(a, 0); }},
-        {"press", [](auto& a) { count(a, 1, 1); control(a, 0); }},
-        {"type", [](auto& a) { count(a, 2, 2); control(a, 0); text(a, 1); }},
-        {"choose", [](auto& a) { count(a, 2, 2); control(a, 0); text(a, 1); }},
-        {"select", [](auto& a) { count(a, 2, 2); control(a, 0); number(a, 1); }},
-        {"click", [](auto& a) { count(a, 2, 6); control(a, 0); number(a, 1); clickTail(a); }},
+        {"focus",
+         [](auto& a) {
+             count(a, 1, 1);
+             control(a, 0);
+         }},
+        {"press",
+         [](auto& a) {
+             count(a, 1, 1);
+             control(a, 0);
+         }},
+        {"type",
+         [](auto& a) {
+             count(a, 2, 2);
+             control(a, 0);
+             text(a, 1);
+         }},
+        {"choose",
+         [](auto& a) {
+             count(a, 2, 2);
+             control(a, 0);
+             text(a, 1);
+         }},
+        {"select",
+         [](auto& a) {
+             count(a, 2, 2);
+             control(a, 0);
+             number(a, 1);
+         }},
+        {"click",
+         [](auto& a) {
+             count(a, 2, 6);
+             control(a, 0);
+             number(a, 1);
+             clickTail(a);
+         }},
         {"key",
          [](auto& a) {
              const std::size_t first = !a.empty() && !a[0].quoted && a[0].text.starts_with('?') ? 1 : 0;
@@ -140,33 +178,99 @@ const std::map<std::string, Check>& checks() {
              for (std::size_t i = first; i < a.size(); ++i)
                  if (a[i].quoted) throw Failure{"keys are written without quotes: " + a[i].text};
          }},
-        {"tab", [](auto& a) { count(a, 2, 2); control(a, 0); text(a, 1); }},
+        {"tab",
+         [](auto& a) {
+             count(a, 2, 2);
+             control(a, 0);
+             text(a, 1);
+         }},
         {"menu",
          [](auto& a) {
              count(a, 1, 16);
              for (std::size_t i = 0; i < a.size(); ++i) text(a, i);
          }},
-        {"answer", [](auto& a) { count(a, 1, 1); oneOf(a[0], {"Yes", "No", "OK"}); }},
-        {"file", [](auto& a) { count(a, 1, 1); text(a, 0); }},
+        {"answer",
+         [](auto& a) {
+             count(a, 1, 1);
+             oneOf(a[0], {"Yes", "No", "OK"});
+         }},
+        {"file",
+         [](auto& a) {
+             count(a, 1, 1);
+             text(a, 0);
+         }},
         {"date",
          [](auto& a) {
              count(a, 1, 1);
              if (!(a[0].quoted && a[0].text.empty()) && !dateForm(a[0].text))
                  throw Failure{"a date is dd.mm.yyyy or \"\", not " + a[0].text};
          }},
-        {"expect message", [](auto& a) { count(a, 2, 2); text(a, 0); text(a, 1); }},
+        {"expect message",
+         [](auto& a) {
+             count(a, 2, 2);
+             text(a, 0);
+             text(a, 1);
+         }},
         {"expect no-message", [](auto& a) { count(a, 0, 0); }},
-        {"expect window", [](auto& a) { count(a, 1, 1); name(a, 0); }},
-        {"expect closed", [](auto& a) { count(a, 1, 1); name(a, 0); }},
-        {"expect value", [](auto& a) { count(a, 2, 2); control(a, 0); text(a, 1); }},
-        {"expect row", [](auto& a) { count(a, 3, 3); control(a, 0); number(a, 1); text(a, 2); }},
-        {"expect rows", [](auto& a) { count(a, 2, 2); control(a, 0); number(a, 1); }},
-        {"expect status", [](auto& a) { count(a, 2, 2); number(a, 0); text(a, 1); }},
-        {"expect global", [](auto& a) { count(a, 2, 2); name(a, 0); text(a, 1); }},
-        {"expect ini", [](auto& a) { count(a, 3, 3); name(a, 0); name(a, 1); text(a, 2); }},
-        {"dump", [](auto& a) { count(a, 1, 1); control(a, 0); }},
+        {"expect window",
+         [](auto& a) {
+             count(a, 1, 1);
+             name(a, 0);
+         }},
+        {"expect closed",
+         [](auto& a) {
+             count(a, 1, 1);
+             name(a, 0);
+         }},
+        {"expect value",
+         [](auto& a) {
+             count(a, 2, 2);
+             control(a, 0);
+             text(a, 1);
+         }},
+        {"expect row",
+         [](auto& a) {
+             count(a, 3, 3);
+             control(a, 0);
+             number(a, 1);
+             text(a, 2);
+         }},
+        {"expect rows",
+         [](auto& a) {
+             count(a, 2, 2);
+             control(a, 0);
+             number(a, 1);
+         }},
+        {"expect status",
+         [](auto& a) {
+             count(a, 2, 2);
+             number(a, 0);
+             text(a, 1);
+         }},
+        {"expect global",
+         [](auto& a) {
+             count(a, 2, 2);
+             name(a, 0);
+             text(a, 1);
+         }},
+        {"expect ini",
+         [](auto& a) {
+             count(a, 3, 3);
+             name(a, 0);
+             name(a, 1);
+             text(a, 2);
+         }},
+        {"dump",
+         [](auto& a) {
+             count(a, 1, 1);
+             control(a, 0);
+         }},
         {"dump window", [](auto& a) { count(a, 0, 0); }},
-        {"dump file", [](auto& a) { count(a, 1, 1); name(a, 0); }},
+        {"dump file",
+         [](auto& a) {
+             count(a, 1, 1);
+             name(a, 0);
+         }},
         {"wait",
          [](auto& a) {
              count(a, 1, 1);

@@ -16,10 +16,10 @@ struct Token {
 };
 
 struct Command {
-    int line = 0;            // from 1
-    std::string source;      // the line as written, without its comment and outer blanks
-    std::string verb;        // lower case; "expect value", "dump file" ...
-    std::vector<Token> args; // after the verb
+    int line = 0;             // from 1
+    std::string source;       // the line as written, without its comment and outer blanks
+    std::string verb;         // lower case; "expect value", "dump file" ...
+    std::vector<Token> args;  // after the verb
 };
 
 struct ParseError {

@@ -32,12 +32,9 @@ TEST_F(ListWindowTest, EveryListWindowHasTheDesignedLinesAndGoesBackToTheStartFo
         const char* procedure;
         std::vector<const char*> lists;
     } windows[] = {
-        {"BrowseBD", {"?BROWSE:1", "?LIST"}},
-        {"Browsehoz", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3", "?LIST:4"}},
-        {"Browseanimvid", {"?BROWSE:1"}},
-        {"BrowsePol", {"?BROWSE:1"}},
-        {"BrwtaskVPO", {"?BROWSE:1"}},
-        {"BrwtaskVDI", {"?BROWSE:1"}},
+        {"BrowseBD", {"?BROWSE:1", "?LIST"}}, {"Browsehoz", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3", "?LIST:4"}},
+        {"Browseanimvid", {"?BROWSE:1"}},     {"BrowsePol", {"?BROWSE:1"}},
+        {"BrwtaskVPO", {"?BROWSE:1"}},        {"BrwtaskVDI", {"?BROWSE:1"}},
     };
     for (const auto& w : windows) {
         PLAY(h->start(w.procedure));

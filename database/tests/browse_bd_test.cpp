@@ -66,17 +66,20 @@ TEST_F(BrowseBDTest, ClicksWithModifiersMarkTheGroupObjects) {
     PLAY(h->start("BrowseBD"));
     // Alt: the clicked object only, which leaves the list.
     PLAY(h->click("?BROWSE:1", 2, "Alt"));
-    EXPECT_EQ(groups(), (Lines{"1 Район 1", "2 Скрытое хозяйство 0", "3 Ветуправление 0", "4 Без баз 1", "5 Особое 7"}));
+    EXPECT_EQ(groups(),
+              (Lines{"1 Район 1", "2 Скрытое хозяйство 0", "3 Ветуправление 0", "4 Без баз 1", "5 Особое 7"}));
     EXPECT_EQ(rows("?BROWSE:1"), (Lines{"1|Район", "4|Без баз"}));
 
     // Ctrl+Shift: every mark reversed, other values kept.
     PLAY(h->click("?BROWSE:1", 1, "Ctrl Shift"));
-    EXPECT_EQ(groups(), (Lines{"1 Район 0", "2 Скрытое хозяйство 1", "3 Ветуправление 1", "4 Без баз 0", "5 Особое 7"}));
+    EXPECT_EQ(groups(),
+              (Lines{"1 Район 0", "2 Скрытое хозяйство 1", "3 Ветуправление 1", "4 Без баз 0", "5 Особое 7"}));
     EXPECT_EQ(rows("?BROWSE:1"), (Lines{"2|Скрытое хозяйство", "3|Ветуправление"}));
 
     // Shift: all hidden; the database list shows nothing either.
     PLAY(h->click("?BROWSE:1", 1, "Shift"));
-    EXPECT_EQ(groups(), (Lines{"1 Район 0", "2 Скрытое хозяйство 0", "3 Ветуправление 0", "4 Без баз 0", "5 Особое 0"}));
+    EXPECT_EQ(groups(),
+              (Lines{"1 Район 0", "2 Скрытое хозяйство 0", "3 Ветуправление 0", "4 Без баз 0", "5 Особое 0"}));
     EXPECT_TRUE(rows("?BROWSE:1").empty());
     EXPECT_TRUE(rows("?LIST").empty());
 

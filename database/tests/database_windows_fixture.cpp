@@ -37,9 +37,8 @@ void DatabaseWindowsTest::addDatabase(int kod, const std::string& path, const st
 Lines DatabaseWindowsTest::groups() {
     Lines out;
     onThread([&] {
-        out = all(Access::RIDGEN, RIDGEN, [] {
-            return RID->KOD.value().plain() + " " + RID->NAME.str() + " " + std::to_string(RID->CHEK);
-        });
+        out = all(Access::RIDGEN, RIDGEN,
+                  [] { return RID->KOD.value().plain() + " " + RID->NAME.str() + " " + std::to_string(RID->CHEK); });
     });
     return out;
 }

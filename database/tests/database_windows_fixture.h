@@ -25,8 +25,6 @@ protected:
     // As stored, in record order: "KOD NAME CHEK" and "KOD PATH NAME".
     Lines groups();
     Lines databases();
-
-
 };
 
 }  // namespace vx::database::testing

@@ -14,8 +14,12 @@ using namespace dct;
 
 TEST(StoredFolder, EndsInOneSeparatorUnlessBlank) {
     const std::pair<const char*, const char*> cases[] = {
-        {"/bases/a", "/bases/a/"},   {"  /bases/a  ", "/bases/a/"}, {"/bases/a/", "/bases/a/"},
-        {"C:\\bases\\a\\", "C:\\bases\\a\\"}, {"", ""},                  {"   ", ""},
+        {"/bases/a", "/bases/a/"},
+        {"  /bases/a  ", "/bases/a/"},
+        {"/bases/a/", "/bases/a/"},
+        {"C:\\bases\\a\\", "C:\\bases\\a\\"},
+        {"", ""},
+        {"   ", ""},
     };
     for (const auto& [typed, stored] : cases) EXPECT_EQ(storedFolder(typed), stored) << '"' << typed << '"';
 }

@@ -1,7 +1,7 @@
 #include "dictionary/tests/database_fixture.h"
 
-#include <atomic>
 #include <unistd.h>
+#include <atomic>
 
 #include "app/globals.h"
 #include "database/database_choice.h"
@@ -27,8 +27,7 @@ void DatabaseTest::SetUp() {
 
 void DatabaseTest::TearDown() {
     resetThread();
-    for (Str* put : {&glo::PUT1, &glo::PUT2, &glo::PUT5, &glo::PUT6, &glo::PUT7, &glo::PUT8, &glo::PUT9})
-        put->clear();
+    for (Str* put : {&glo::PUT1, &glo::PUT2, &glo::PUT5, &glo::PUT6, &glo::PUT7, &glo::PUT8, &glo::PUT9}) put->clear();
     rt::GLOBALERRORS.setEndProgramHandler({});
     rt::GLOBALERRORS.recorder().clear();
     std::filesystem::current_path(previous_);

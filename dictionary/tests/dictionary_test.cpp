@@ -26,15 +26,17 @@ TEST_F(DictionaryTest, EveryThreadHasItsOwnBuffersAndManagers) {
     std::map<rt::ThreadId, Seen> seen;
     std::vector<rt::ThreadId> threads;
     for (Long id : {5, 7}) {
-        threads.push_back(rt::startThread([&seen, id] {
-            Seen s{dictionary().hasManagers(), false, 0};
-            DCTINIT();
-            s.managersAfterInit = dictionary().hasManagers() && Access::PASPORT->users() == 0;
-            PAS->ID = id;
-            rt::suspend();  // the other thread writes its own buffer meanwhile
-            s.id = PASPORT->ID;
-            seen[rt::currentThread()] = s;
-        }, 0));
+        threads.push_back(rt::startThread(
+            [&seen, id] {
+                Seen s{dictionary().hasManagers(), false, 0};
+                DCTINIT();
+                s.managersAfterInit = dictionary().hasManagers() && Access::PASPORT->users() == 0;
+                PAS->ID = id;
+                rt::suspend();  // the other thread writes its own buffer meanwhile
+                s.id = PASPORT->ID;
+                seen[rt::currentThread()] = s;
+            },
+            0));
     }
     rt::runReady();
     for (rt::ThreadId t : threads) rt::wake(t);

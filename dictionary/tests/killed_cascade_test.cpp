@@ -49,7 +49,8 @@ protected:
 
     void useAll() {
         openAll();
-        for (std::size_t i = 0; i < kFileCount; ++i) ASSERT_EQ(dictionary().managers().access(i).useFile(), data::Level::Benign);
+        for (std::size_t i = 0; i < kFileCount; ++i)
+            ASSERT_EQ(dictionary().managers().access(i).useFile(), data::Level::Benign);
     }
 
     // Records of a per-database file whose holding is `hoz`, read straight from disk.
@@ -70,7 +71,8 @@ protected:
         sqlite3_open(path.c_str(), &db);
         sqlite3_stmt* st = nullptr;
         sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr);
-        std::string result = sqlite3_step(st) == SQLITE_ROW ? reinterpret_cast<const char*>(sqlite3_column_text(st, 0)) : "?";
+        std::string result =
+            sqlite3_step(st) == SQLITE_ROW ? reinterpret_cast<const char*>(sqlite3_column_text(st, 0)) : "?";
         sqlite3_finalize(st);
         sqlite3_close(db);
         return result;
@@ -78,8 +80,10 @@ protected:
 };
 
 TEST_F(KilledCascadeTest, EveryTouchedFileIsWhollyBeforeOrAfter) {
-    const std::vector<std::pair<std::string, int64_t>> files = {
-        {glo::PUT1.str(), 1}, {glo::PUT2.str(), 1}, {glo::PUT5.str(), kPassports}, {glo::PUT6.str(), 2 * kPassports}};
+    const std::vector<std::pair<std::string, int64_t>> files = {{glo::PUT1.str(), 1},
+                                                                {glo::PUT2.str(), 1},
+                                                                {glo::PUT5.str(), kPassports},
+                                                                {glo::PUT6.str(), 2 * kPassports}};
     int holding = 1;
     int killedBefore = 0;
     int killedAfter = 0;
@@ -109,10 +113,8 @@ TEST_F(KilledCascadeTest, EveryTouchedFileIsWhollyBeforeOrAfter) {
         close(ready[1]);
         char go = 0;
         ASSERT_EQ(read(ready[0], &go, 1), 1);
-        if (delayMs < 0)
-            ASSERT_EQ(read(ready[0], &go, 1), 1);
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        if (delayMs < 0) ASSERT_EQ(read(ready[0], &go, 1), 1);
+        else std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         close(ready[0]);
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);

@@ -18,11 +18,11 @@ using store::FieldType;
 // Width of a field in the record as the layouts count it; a memo lies outside.
 int width(const store::FieldDef& f) {
     switch (f.type) {
-        case FieldType::Byte: return 1;
-        case FieldType::Long: return 4;
-        case FieldType::Decimal: return f.size / 2 + 1;
-        case FieldType::String: return f.size;
-        case FieldType::Memo: return 0;
+    case FieldType::Byte: return 1;
+    case FieldType::Long: return 4;
+    case FieldType::Decimal: return f.size / 2 + 1;
+    case FieldType::String: return f.size;
+    case FieldType::Memo: return 0;
     }
     return 0;
 }
@@ -101,11 +101,11 @@ TEST(Layout, KeyAttributesExactlyWhereListed) {
 }
 
 TEST(Layout, DiskAndMessageNames) {
-    const std::set<FileId> perDatabase{FileId::HOZ, FileId::FERMA, FileId::PASPORT, FileId::VPO,
+    const std::set<FileId> perDatabase{FileId::HOZ, FileId::FERMA,  FileId::PASPORT, FileId::VPO,
                                        FileId::VDI, FileId::DVSEGO, FileId::PVSEGO};
     const std::pair<FileId, Str*> variables[] = {
-        {FileId::HOZ, &glo::PUT1}, {FileId::FERMA, &glo::PUT2}, {FileId::PASPORT, &glo::PUT5},
-        {FileId::VPO, &glo::PUT6}, {FileId::VDI, &glo::PUT7},   {FileId::DVSEGO, &glo::PUT8},
+        {FileId::HOZ, &glo::PUT1},    {FileId::FERMA, &glo::PUT2}, {FileId::PASPORT, &glo::PUT5},
+        {FileId::VPO, &glo::PUT6},    {FileId::VDI, &glo::PUT7},   {FileId::DVSEGO, &glo::PUT8},
         {FileId::PVSEGO, &glo::PUT9},
     };
     for (const auto& [id, variable] : variables) {
@@ -139,20 +139,20 @@ TEST(Layout, RelationsResolveAgainstTheLayouts) {
 
 TEST(Layout, KeyNamesReachTheirKeys) {
     const std::pair<KeyRef, const char*> keys[] = {
-        {HOZ_K1, "HOZ:K1"}, {HOZ_K2, "HOZ:K2"}, {HOZ_K3, "HOZ:K3"}, {EXP_K1, "EXP:K1"}, {FER_K1, "FER:K1"},
-        {FER_K2, "FER:K2"}, {FER_K3, "FER:K3"}, {ANI_K1, "ANI:K1"}, {ANI_K2, "ANI:K2"}, {POL_K1, "POL:K1"},
-        {POL_K2, "POL:K2"}, {BOL_K1, "BOL:K1"}, {BOL_K4, "BOL:K4"}, {PAS_K1, "PAS:K1"}, {PAS_K2, "PAS:K2"},
-        {PAS_K3, "PAS:K3"}, {PAS_K4, "PAS:K4"}, {PAS_K5, "PAS:K5"}, {PAS_K6, "PAS:K6"}, {PAS_K7, "PAS:K7"},
-        {PAS_K8, "PAS:K8"}, {VPO_K1, "VPO:K1"}, {VPO_K2, "VPO:K2"}, {VPO_K4, "VPO:K4"}, {VPO_K6, "VPO:K6"},
-        {VPO_K7, "VPO:K7"}, {VPO_K8, "VPO:K8"}, {VPO_K9, "VPO:K9"}, {VPO_K10, "VPO:K10"}, {VDI_K1, "VDI:K1"},
-        {VDI_K2, "VDI:K2"}, {VDI_K4, "VDI:K4"}, {VDI_K6, "VDI:K6"}, {VDI_K7, "VDI:K7"}, {VDI_K8, "VDI:K8"},
-        {VDI_K9, "VDI:K9"}, {VDI_K10, "VDI:K10"}, {DSE_K1, "DSE:K1"}, {DSE_K2, "DSE:K2"}, {DSE_K3, "DSE:K3"},
-        {DSE_K4, "DSE:K4"}, {DSE_K5, "DSE:K5"}, {DSE_K6, "DSE:K6"}, {DSE_K7, "DSE:K7"}, {PVS_K1, "PVS:K1"},
-        {PVS_K2, "PVS:K2"}, {PVS_K3, "PVS:K3"}, {PVS_K4, "PVS:K4"}, {PVS_K5, "PVS:K5"}, {PVS_K6, "PVS:K6"},
-        {PVS_K7, "PVS:K7"}, {TAS_K1, "TAS:K1"}, {TAS_K2, "TAS:K2"}, {KAR_K1, "KAR:K1"}, {KAR_K2, "KAR:K2"},
-        {KAR_K3, "KAR:K3"}, {PKR_K1, "PKR:K1"}, {PKR_K2, "PKR:K2"}, {PKR_K3, "PKR:K3"}, {SOD_K1, "SOD:K1"},
-        {SOD_K2, "SOD:K2"}, {SOD_K3, "SOD:K3"}, {SOD_K4, "SOD:K4"}, {PSD_K1, "PSD:K1"}, {PSD_K2, "PSD:K2"},
-        {PSD_K3, "PSD:K3"}, {PSD_K4, "PSD:K4"}, {KON_K1, "KON:K1"}, {RID_K1, "RID:K1"}, {RID_K2, "RID:K2"},
+        {HOZ_K1, "HOZ:K1"}, {HOZ_K2, "HOZ:K2"},   {HOZ_K3, "HOZ:K3"}, {EXP_K1, "EXP:K1"},   {FER_K1, "FER:K1"},
+        {FER_K2, "FER:K2"}, {FER_K3, "FER:K3"},   {ANI_K1, "ANI:K1"}, {ANI_K2, "ANI:K2"},   {POL_K1, "POL:K1"},
+        {POL_K2, "POL:K2"}, {BOL_K1, "BOL:K1"},   {BOL_K4, "BOL:K4"}, {PAS_K1, "PAS:K1"},   {PAS_K2, "PAS:K2"},
+        {PAS_K3, "PAS:K3"}, {PAS_K4, "PAS:K4"},   {PAS_K5, "PAS:K5"}, {PAS_K6, "PAS:K6"},   {PAS_K7, "PAS:K7"},
+        {PAS_K8, "PAS:K8"}, {VPO_K1, "VPO:K1"},   {VPO_K2, "VPO:K2"}, {VPO_K4, "VPO:K4"},   {VPO_K6, "VPO:K6"},
+        {VPO_K7, "VPO:K7"}, {VPO_K8, "VPO:K8"},   {VPO_K9, "VPO:K9"}, {VPO_K10, "VPO:K10"}, {VDI_K1, "VDI:K1"},
+        {VDI_K2, "VDI:K2"}, {VDI_K4, "VDI:K4"},   {VDI_K6, "VDI:K6"}, {VDI_K7, "VDI:K7"},   {VDI_K8, "VDI:K8"},
+        {VDI_K9, "VDI:K9"}, {VDI_K10, "VDI:K10"}, {DSE_K1, "DSE:K1"}, {DSE_K2, "DSE:K2"},   {DSE_K3, "DSE:K3"},
+        {DSE_K4, "DSE:K4"}, {DSE_K5, "DSE:K5"},   {DSE_K6, "DSE:K6"}, {DSE_K7, "DSE:K7"},   {PVS_K1, "PVS:K1"},
+        {PVS_K2, "PVS:K2"}, {PVS_K3, "PVS:K3"},   {PVS_K4, "PVS:K4"}, {PVS_K5, "PVS:K5"},   {PVS_K6, "PVS:K6"},
+        {PVS_K7, "PVS:K7"}, {TAS_K1, "TAS:K1"},   {TAS_K2, "TAS:K2"}, {KAR_K1, "KAR:K1"},   {KAR_K2, "KAR:K2"},
+        {KAR_K3, "KAR:K3"}, {PKR_K1, "PKR:K1"},   {PKR_K2, "PKR:K2"}, {PKR_K3, "PKR:K3"},   {SOD_K1, "SOD:K1"},
+        {SOD_K2, "SOD:K2"}, {SOD_K3, "SOD:K3"},   {SOD_K4, "SOD:K4"}, {PSD_K1, "PSD:K1"},   {PSD_K2, "PSD:K2"},
+        {PSD_K3, "PSD:K3"}, {PSD_K4, "PSD:K4"},   {KON_K1, "KON:K1"}, {RID_K1, "RID:K1"},   {RID_K2, "RID:K2"},
     };
     std::size_t total = 0;
     for (const auto& info : files()) total += info.def->keys.size();

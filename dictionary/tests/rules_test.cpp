@@ -18,7 +18,8 @@ protected:
     void SetUp() override {
         DatabaseTest::SetUp();
         openAll();
-        for (std::size_t i = 0; i < kFileCount; ++i) ASSERT_EQ(dictionary().managers().access(i).useFile(), Level::Benign);
+        for (std::size_t i = 0; i < kFileCount; ++i)
+            ASSERT_EQ(dictionary().managers().access(i).useFile(), Level::Benign);
     }
 
     template <class R>
@@ -28,10 +29,30 @@ protected:
         ASSERT_TRUE(Add(file));
     }
 
-    static void holding(int id) { add<HOZRecord>(HOZ, [&](auto& r) { r.IDHOZ = id; r.NAME = "Хозяйство"; }); }
-    static void farm(int hoz, int id) { add<FERMARecord>(FERMA, [&](auto& r) { r.IDHOZ = hoz; r.IDFERM = id; }); }
-    static void species(int id) { add<ANIMVIDRecord>(ANIMVID, [&](auto& r) { r.IDANIM = id; r.NAME = "Вид"; }); }
-    static void group(int id, int of) { add<POLVOZRecord>(POLVOZ, [&](auto& r) { r.IDPOL = id; r.IDVIDANIM = of; }); }
+    static void holding(int id) {
+        add<HOZRecord>(HOZ, [&](auto& r) {
+            r.IDHOZ = id;
+            r.NAME = "Хозяйство";
+        });
+    }
+    static void farm(int hoz, int id) {
+        add<FERMARecord>(FERMA, [&](auto& r) {
+            r.IDHOZ = hoz;
+            r.IDFERM = id;
+        });
+    }
+    static void species(int id) {
+        add<ANIMVIDRecord>(ANIMVID, [&](auto& r) {
+            r.IDANIM = id;
+            r.NAME = "Вид";
+        });
+    }
+    static void group(int id, int of) {
+        add<POLVOZRecord>(POLVOZ, [&](auto& r) {
+            r.IDPOL = id;
+            r.IDVIDANIM = of;
+        });
+    }
     static void passport(Long id, int hoz, int farm, int kind = 1, int grp = 10) {
         add<PASPORTRecord>(PASPORT, [&](auto& r) {
             r.ID = id;
@@ -93,8 +114,9 @@ TEST_F(RulesTest, HoldingWithPassportsCannotBeDeleted) {
     EXPECT_EQ(Relate::HOZ->remove(false), Level::Notify);
     ASSERT_EQ(captions().size(), 1u);
     EXPECT_EQ(captions()[0], "Referential Integrity Delete Error");
-    EXPECT_EQ(texts()[0], "This record is referenced from the file pasport. This record cannot be deleted while "
-                          "these references exist.");
+    EXPECT_EQ(texts()[0],
+              "This record is referenced from the file pasport. This record cannot be deleted while "
+              "these references exist.");
     for (FileId f : {FileId::HOZ, FileId::FERMA, FileId::PASPORT, FileId::VPO})
         EXPECT_EQ(Records(FileRefBase{f}), 1) << fileInfo(f).messageName;
 }
@@ -145,10 +167,8 @@ TEST_F(RulesTest, PassportChangesCarryIntoItsMeasures) {
     PAS->ID = 30;
     PAS->IDFERMA = 2;
     ASSERT_EQ(Relate::PASPORT->update(), Level::Benign);
-    EXPECT_EQ(column(VPO, [](const auto& r) { return r.ID * 10 + r.IDFERMA.toInt(); }),
-              (std::vector<long>{302}));
-    EXPECT_EQ(column(VDI, [](const auto& r) { return r.ID * 10 + r.IDFERMA.toInt(); }),
-              (std::vector<long>{302, 41}));
+    EXPECT_EQ(column(VPO, [](const auto& r) { return r.ID * 10 + r.IDFERMA.toInt(); }), (std::vector<long>{302}));
+    EXPECT_EQ(column(VDI, [](const auto& r) { return r.ID * 10 + r.IDFERMA.toInt(); }), (std::vector<long>{302, 41}));
 
     load<PASPORTRecord>(PASPORT, PAS_K8, [](auto& r) { r.ID = 30; });
     EXPECT_EQ(Relate::PASPORT->remove(false), Level::Notify);
@@ -160,12 +180,18 @@ TEST_F(RulesTest, SpeciesDeletionCascadesUnlessSomethingBelowIsRestricted) {
     species(1);
     group(10, 1);
     group(11, 1);
-    add<BOLEZNRecord>(BOLEZN, [](auto& r) { r.ID = 1; r.IDANIM = 1; });
+    add<BOLEZNRecord>(BOLEZN, [](auto& r) {
+        r.ID = 1;
+        r.IDANIM = 1;
+    });
     passport(1, 1, 1, 1, 10);
     passport(2, 1, 1, 1, 11);
     measure(VPO, 9, 1, 1, "1.0", 1, 10);  // a measure of no passport, by species and group
     species(2);
-    add<TASKRecord>(TASK, [](auto& r) { r.IDTASK = 2; r.VIDANIM = 2; });
+    add<TASKRecord>(TASK, [](auto& r) {
+        r.IDTASK = 2;
+        r.VIDANIM = 2;
+    });
     species(3);
     group(30, 3);
     passport(3, 1, 1, 3, 30);
@@ -185,8 +211,7 @@ TEST_F(RulesTest, SpeciesDeletionCascadesUnlessSomethingBelowIsRestricted) {
     load<ANIMVIDRecord>(ANIMVID, ANI_K1, [](auto& r) { r.IDANIM = 1; });
     ASSERT_EQ(Relate::ANIMVID->remove(false), Level::Benign);
     EXPECT_EQ(Records(ANIMVID), 2);
-    EXPECT_EQ(column(POLVOZ, [](const auto& r) { return r.IDPOL.toInt(); }),
-              (std::vector<long>{30}));
+    EXPECT_EQ(column(POLVOZ, [](const auto& r) { return r.IDPOL.toInt(); }), (std::vector<long>{30}));
     EXPECT_EQ(Records(BOLEZN), 0);
     EXPECT_EQ(column(PASPORT, [](const auto& r) { return r.ID; }), (std::vector<long>{3}));
     EXPECT_EQ(Records(VPO), 0);
@@ -234,11 +259,14 @@ TEST_F(RulesTest, DiagnosticSchemeTakesItsMeasuresUnlessCounted) {
 
 TEST_F(RulesTest, GroupObjectTakesItsDatabaseEntriesOnly) {
     for (int kod : {1, 2}) add<RIDGENRecord>(RIDGEN, [&](auto& r) { r.KOD = kod; });
-    for (int kod : {1, 1, 2}) add<CONFIGRecord>(CONFIG, [&](auto& r) { r.KOD = kod; r.PATH = dir_.string() + "/a/"; });
+    for (int kod : {1, 1, 2})
+        add<CONFIGRecord>(CONFIG, [&](auto& r) {
+            r.KOD = kod;
+            r.PATH = dir_.string() + "/a/";
+        });
     load<RIDGENRecord>(RIDGEN, RID_K1, [](auto& r) { r.KOD = 1; });
     ASSERT_EQ(Relate::RIDGEN->remove(false), Level::Benign);
-    EXPECT_EQ(column(CONFIG, [](const auto& r) { return r.KOD.toInt(); }),
-              (std::vector<long>{2}));
+    EXPECT_EQ(column(CONFIG, [](const auto& r) { return r.KOD.toInt(); }), (std::vector<long>{2}));
     EXPECT_TRUE(std::filesystem::exists(databaseFolder("a")));
 }
 
@@ -247,8 +275,8 @@ TEST_F(RulesTest, ReferenceChangesReachOnlyTheDatabaseInUse) {
     {
         store::Error error{};
         std::string text;
-        auto other = store::Database::open((databaseFolder("b") / "pasport.tps").string(), pasportLayout(), true,
-                                           &error, &text);
+        auto other =
+            store::Database::open((databaseFolder("b") / "pasport.tps").string(), pasportLayout(), true, &error, &text);
         ASSERT_TRUE(other) << text;
         PASPORTRecord r;
         r.ID = 1;
@@ -262,15 +290,13 @@ TEST_F(RulesTest, ReferenceChangesReachOnlyTheDatabaseInUse) {
     load<ANIMVIDRecord>(ANIMVID, ANI_K1, [](auto& r) { r.IDANIM = 1; });
     ANI->IDANIM = 6;
     ASSERT_EQ(Relate::ANIMVID->update(), Level::Benign);
-    EXPECT_EQ(column(PASPORT, [](const auto& r) { return r.VIDANIM.toInt(); }),
-              (std::vector<long>{6}));
+    EXPECT_EQ(column(PASPORT, [](const auto& r) { return r.VIDANIM.toInt(); }), (std::vector<long>{6}));
 
     useDatabase("b");
     Access::PASPORT->close();  // a window of the other database
     Access::PASPORT->open();
     ASSERT_EQ(Access::PASPORT->useFile(), Level::Benign);
-    EXPECT_EQ(column(PASPORT, [](const auto& r) { return r.VIDANIM.toInt(); }),
-              (std::vector<long>{1}));
+    EXPECT_EQ(column(PASPORT, [](const auto& r) { return r.VIDANIM.toInt(); }), (std::vector<long>{1}));
 }
 
 }  // namespace

@@ -18,10 +18,10 @@ TEST(DocumentOpener, ChoosesTheServerByTheLastThreeCharactersExactly) {
         const char* path;
         DocumentServer server;
     } cases[] = {
-        {"/d/akt.doc", DocumentServer::WordProcessor},   {"/d/akt.rtf   ", DocumentServer::WordProcessor},
-        {"/d/plan.xls", DocumentServer::Spreadsheet},    {"/d/AKT.DOC", DocumentServer::Browser},
-        {"/d/plan.xlsx", DocumentServer::Browser},       {"/d/akt.docx", DocumentServer::Browser},
-        {"/d/scan.pdf", DocumentServer::Browser},        {"xl", DocumentServer::Browser},
+        {"/d/akt.doc", DocumentServer::WordProcessor}, {"/d/akt.rtf   ", DocumentServer::WordProcessor},
+        {"/d/plan.xls", DocumentServer::Spreadsheet},  {"/d/AKT.DOC", DocumentServer::Browser},
+        {"/d/plan.xlsx", DocumentServer::Browser},     {"/d/akt.docx", DocumentServer::Browser},
+        {"/d/scan.pdf", DocumentServer::Browser},      {"xl", DocumentServer::Browser},
         {"doc", DocumentServer::WordProcessor},
     };
     for (const auto& c : cases) EXPECT_EQ(serverForDocument(c.path), c.server) << c.path;
@@ -32,7 +32,8 @@ using DocumentOpenerShows = OfficePlay;
 TEST_F(DocumentOpenerShows, AnEmptyPathGivesTheMessageAndNothingElse) {
     const long control = nextControl();
     ASSERT_TRUE(play([] { openDocument("    "); }));
-    EXPECT_EQ(messages(), (std::vector<std::string>{"Результат обработки!: Запись не содержит прикрепленного документа."}));
+    EXPECT_EQ(messages(),
+              (std::vector<std::string>{"Результат обработки!: Запись не содержит прикрепленного документа."}));
     EXPECT_EQ(nextControl(), control + 1) << "no control was made";
 }
 
@@ -44,7 +45,8 @@ TEST_F(DocumentOpenerShows, OtherFilesGoToTheBrowserUnquotedAndAMissingOneIsRepo
 
     long control = nextControl();
     ASSERT_TRUE(play([&] { openDocument(scan.string() + "   "); }));
-    EXPECT_EQ(testing::fileBytes(testing::shownFolder() / ("navigated-" + std::to_string(control) + ".txt")), scan.string());
+    EXPECT_EQ(testing::fileBytes(testing::shownFolder() / ("navigated-" + std::to_string(control) + ".txt")),
+              scan.string());
     EXPECT_TRUE(messages().empty());
 
     const std::string missing = (dir / "акт.DOC").string();

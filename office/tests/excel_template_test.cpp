@@ -57,9 +57,9 @@ TEST_P(ExcelTemplateFill, FillsAnUntitledCopyWithFormattedRowsAndLeavesTheTempla
         x.setText("F19", "=ОКРУГЛ(C17*1,55;1)");
 
         const std::pair<const char*, const char*> cells[] = {
-            {"A1", "Отчёт"}, {"B1", "05.03.2019"}, {"A2", "Стадо\nфермы"}, {"C17", "8"},     {"D17", "6"},
-            {"E17", "75"},   {"B18", "вторая"},    {"E18", "0"},           {"C19", "-0.0001"}, {"F19", "12.4"},
-            {"A20", "Итого"},
+            {"A1", "Отчёт"},    {"B1", "05.03.2019"}, {"A2", "Стадо\nфермы"}, {"C17", "8"},
+            {"D17", "6"},       {"E17", "75"},        {"B18", "вторая"},      {"E18", "0"},
+            {"C19", "-0.0001"}, {"F19", "12.4"},      {"A20", "Итого"},
         };
         for (const auto& [cell, text] : cells) EXPECT_EQ(x.read(cell), text) << cell;
         x.setText("A2", "");
@@ -123,7 +123,7 @@ TEST_F(ExcelTemplateCells, RowsAddedOneUnderAnotherLandWhereTheCallsPutThem) {
             if (n == 2) x.setText("D20", "под итогом");  // the total row, before it moves once more
         }
         const std::pair<const char*, const char*> cells[] = {
-            {"A17", "1"}, {"B17", "животное 1"}, {"A18", "2"},     {"A19", "3"}, {"B19", "животное 3"},
+            {"A17", "1"}, {"B17", "животное 1"}, {"A18", "2"},          {"A19", "3"},    {"B19", "животное 3"},
             {"A20", ""},  {"A21", "Итого"},      {"D21", "под итогом"}, {"C1", "Итого"},
         };
         for (const auto& [cell, text] : cells) EXPECT_EQ(x.read(cell), text) << cell;

@@ -51,7 +51,9 @@ Reference<css::sheet::XSpreadsheet> sheetOf(const Reference<css::lang::XComponen
     return Reference<css::sheet::XSpreadsheet>(sheets->getByIndex(0), UNO_QUERY_THROW);
 }
 
-void close(const Reference<css::lang::XComponent>& doc) { Reference<css::util::XCloseable>(doc, UNO_QUERY_THROW)->close(true); }
+void close(const Reference<css::lang::XComponent>& doc) {
+    Reference<css::util::XCloseable>(doc, UNO_QUERY_THROW)->close(true);
+}
 
 template <typename F>
 void eachDocument(F&& f) {
@@ -70,10 +72,11 @@ void makeTemplate(const std::filesystem::path& file, const std::string& filterNa
 
     const Reference<css::table::XCell> date = sheet->getCellByPosition(1, 0);
     date->setValue(43529);  // 05.03.2019
-    const Reference<css::util::XNumberFormatTypes> types(
-        Reference<css::util::XNumberFormatsSupplier>(doc, UNO_QUERY_THROW)->getNumberFormats(), UNO_QUERY_THROW);
+    const Reference<css::util::XNumberFormatTypes>
+        types(Reference<css::util::XNumberFormatsSupplier>(doc, UNO_QUERY_THROW)->getNumberFormats(), UNO_QUERY_THROW);
     Reference<css::beans::XPropertySet>(date, UNO_QUERY_THROW)
-        ->setPropertyValue("NumberFormat", css::uno::Any(types->getStandardFormat(css::util::NumberFormat::DATE, css::lang::Locale())));
+        ->setPropertyValue("NumberFormat",
+                           css::uno::Any(types->getStandardFormat(css::util::NumberFormat::DATE, css::lang::Locale())));
 
     const Reference<css::beans::XPropertySet> dataRow(sheet->getCellRangeByPosition(0, 16, 5, 16), UNO_QUERY_THROW);
     dataRow->setPropertyValue("CharWeight", css::uno::Any(css::awt::FontWeight::BOLD));
@@ -108,7 +111,8 @@ int openDocuments() {
 
 bool openAsItself(const std::filesystem::path& file) {
     bool found = false;
-    eachDocument([&](const Reference<css::frame::XModel>& m) { found = found || (m.is() && m->getURL() == url(file)); });
+    eachDocument(
+        [&](const Reference<css::frame::XModel>& m) { found = found || (m.is() && m->getURL() == url(file)); });
     return found;
 }
 

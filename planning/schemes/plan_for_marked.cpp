@@ -5,10 +5,10 @@
 
 #include "app/globals.h"
 #include "dictionary/names.h"
+#include "planning/schemes/open_table.h"
 #include "platform/core/dates.h"
 #include "platform/store/record_file.h"
 #include "platform/ui/dialogs.h"
-#include "planning/schemes/open_table.h"
 
 namespace vx::planning::schemes {
 
@@ -66,9 +66,9 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
             ++outcome.withoutBirthDate;
             return true;
         }
-        const bool added = measures && (kind == MeasureKind::Preventive
-                                             ? addPlanned<VPORecord>(*measures, p, scheme, set, *date)
-                                             : addPlanned<VDIRecord>(*measures, p, scheme, set, *date));
+        const bool added =
+            measures && (kind == MeasureKind::Preventive ? addPlanned<VPORecord>(*measures, p, scheme, set, *date)
+                                                         : addPlanned<VDIRecord>(*measures, p, scheme, set, *date));
         ++(added ? outcome.added : outcome.failed);
         return true;
     });
@@ -77,20 +77,19 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
 
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome) {
     const bool preventive = kind == MeasureKind::Preventive;
-    const std::string caption = preventive ? "Планирование профилактического мероприятия"
-                                           : "Планирование диагностического мероприятия";
+    const std::string caption =
+        preventive ? "Планирование профилактического мероприятия" : "Планирование диагностического мероприятия";
     if (outcome.failed == 0)
-        ui::messageBox(caption, preventive
-                                    ? "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!"
-                                    : "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!");
+        ui::messageBox(caption, preventive ? "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!"
+                                           : "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!");
     else
         ui::messageBox(caption, "Мероприятие добавлено не всем отмеченным животным!|Добавлено записей: " +
                                     std::to_string(outcome.added) +
                                     ", не удалось записать: " + std::to_string(outcome.failed) + ".");
     if (outcome.withoutBirthDate > 0)
-        ui::messageBox(caption, "Не запланировано животных без даты рождения: " +
-                                    std::to_string(outcome.withoutBirthDate) +
-                                    ".|Укажите дату рождения в паспорте животного.");
+        ui::messageBox(caption,
+                       "Не запланировано животных без даты рождения: " + std::to_string(outcome.withoutBirthDate) +
+                           ".|Укажите дату рождения в паспорте животного.");
 }
 
 }  // namespace vx::planning::schemes

@@ -15,8 +15,8 @@ namespace vx::planning::schemes {
 
 struct PlanOutcome {
     int added = 0;
-    int failed = 0;               // writes the file refused
-    int withoutBirthDate = 0;     // skipped: planned by days, birth date missing or invalid
+    int failed = 0;            // writes the file refused
+    int withoutBirthDate = 0;  // skipped: planned by days, birth date missing or invalid
 };
 
 PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme);

@@ -3,15 +3,15 @@
 #include <vector>
 
 #include "dictionary/names.h"
-#include "platform/abc/calendar.h"
-#include "platform/abc/file_drop.h"
-#include "platform/abc/form_manager.h"
-#include "platform/runtime/thread_state.h"
-#include "planning/stage.h"
 #include "planning/schemes/scheme_kinds.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/schemes/schemes_layouts.h"
 #include "planning/schemes/schemes_windows.h"
+#include "planning/stage.h"
+#include "platform/abc/calendar.h"
+#include "platform/abc/file_drop.h"
+#include "platform/abc/form_manager.h"
+#include "platform/runtime/thread_state.h"
 
 namespace vx::planning::schemes {
 
@@ -37,8 +37,8 @@ public:
         const SchemeFieldNames& n = k.fields;
         addFile(*Relate::ANIMVID);
         setFirstField(k.speciesComboFirst ? "?ANI:NAME" : k.control(n.id));
-        const char* history[] = {n.id,         n.name,      n.days,        n.heads,          n.treatments,
-                                 n.fixedDate,  n.youngDays, n.youngHeads,  n.youngTreatments, n.youngFixedDate,
+        const char* history[] = {n.id,         n.name,      n.days,       n.heads,           n.treatments,
+                                 n.fixedDate,  n.youngDays, n.youngHeads, n.youngTreatments, n.youngFixedDate,
                                  n.description};
         for (const char* field : history) addHistoryField(k.control(field), field);
         setStatusTexts("View Record", "Добавить запись", "Изменить запись");

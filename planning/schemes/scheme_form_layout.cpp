@@ -1,7 +1,7 @@
 #include "dictionary/names.h"
-#include "platform/ui/layout.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/schemes/schemes_layouts.h"
+#include "platform/ui/layout.h"
 
 namespace vx::planning::schemes {
 
@@ -48,24 +48,33 @@ void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
                     entry(n.id, k.idPrompt, f.id, "@n_8.1b", k.idTip);
                     entry(n.name, k.namePrompt, f.name, k.namePicture, k.nameTip);
                 });
-                b.group("Основное стадо", [&] {
-                    b.grid(2, [&] {
-                        counts(n.days, "Провести через N дней ", f.days, n.heads, f.heads, n.treatments,
-                               f.treatments);
-                        date(n.fixedDate, f.fixedDate, "Предопределённая дата", "?CALENDAR");
-                    });
-                }, "?GROUP1");
-                b.group("Молодняк", [&] {
-                    b.grid(2, [&] {
-                        if (k.youngDateFirst) date(n.youngFixedDate, f.youngFixedDate, "Дата мероприятия", "?CALENDAR:2");
-                        counts(n.youngDays, k.youngDaysPrompt, f.youngDays, n.youngHeads, f.youngHeads,
-                               n.youngTreatments, f.youngTreatments);
-                        if (!k.youngDateFirst) date(n.youngFixedDate, f.youngFixedDate, "Дата мероприятия", "?CALENDAR:2");
-                    });
-                }, "?GROUP2");
+                b.group(
+                    "Основное стадо",
+                    [&] {
+                        b.grid(2, [&] {
+                            counts(n.days, "Провести через N дней ", f.days, n.heads, f.heads, n.treatments,
+                                   f.treatments);
+                            date(n.fixedDate, f.fixedDate, "Предопределённая дата", "?CALENDAR");
+                        });
+                    },
+                    "?GROUP1");
+                b.group(
+                    "Молодняк",
+                    [&] {
+                        b.grid(2, [&] {
+                            if (k.youngDateFirst)
+                                date(n.youngFixedDate, f.youngFixedDate, "Дата мероприятия", "?CALENDAR:2");
+                            counts(n.youngDays, k.youngDaysPrompt, f.youngDays, n.youngHeads, f.youngHeads,
+                                   n.youngTreatments, f.youngTreatments);
+                            if (!k.youngDateFirst)
+                                date(n.youngFixedDate, f.youngFixedDate, "Дата мероприятия", "?CALENDAR:2");
+                        });
+                    },
+                    "?GROUP2");
                 if (!k.speciesComboFirst) species();
             });
-            b.tab("?TAB2", "Описание", [&] { b.text(k.control(n.description), f.description, 8).setTooltip(k.memoTip); });
+            b.tab("?TAB2", "Описание",
+                  [&] { b.text(k.control(n.description), f.description, 8).setTooltip(k.memoTip); });
         });
         b.row([&] {
             b.button("?OK", "Да", "WAOk.ICO").setTooltip("Сохранить и закрыть форму");

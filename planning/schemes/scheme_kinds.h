@@ -5,9 +5,9 @@
 #include <string>
 
 #include "dictionary/names.h"
+#include "planning/schemes/measure_kind.h"
 #include "platform/ui/control.h"
 #include "platform/ui/window.h"
-#include "planning/schemes/measure_kind.h"
 
 namespace vx::planning::schemes {
 
@@ -42,29 +42,29 @@ struct SchemeKind {
     const char* listTipTitle;
     const char* tabTitle;
     const char* insertCaption;
-    const char* deleteTip;       // empty: none
+    const char* deleteTip;  // empty: none
     bool speciesIdColumn;
     ui::Colour planColour;
-    const char* planTip;         // empty: none
-    bool speciesNameFirst;       // ?ANI:NAME before ?IDTASK, else after the buttons
-    bool chooseOnFocus;          // "Выбрать" acts when it receives the focus, else on any event
+    const char* planTip;    // empty: none
+    bool speciesNameFirst;  // ?ANI:NAME before ?IDTASK, else after the buttons
+    bool chooseOnFocus;     // "Выбрать" acts when it receives the focus, else on any event
 
     // The form
     const char* formProcedure;
     const char* formCaption;
     const char* formTab;
-    bool speciesComboFirst;      // first control of the tab, else last
+    bool speciesComboFirst;  // first control of the tab, else last
     const char* idPrompt;
     const char* idTip;
     const char* namePrompt;
     const char* namePicture;
     const char* nameTip;
-    bool youngDateFirst;         // young-stock group: date and calendar before the counts
+    bool youngDateFirst;  // young-stock group: date and calendar before the counts
     const char* youngDaysPrompt;
     const char* memoTip;
     const char* cancelCaption;
     const char* cancelTip;
-    const char* cancelStatus;    // empty: none
+    const char* cancelStatus;  // empty: none
 
     std::string control(const char* field) const { return std::string("?") + prefix + ":" + field; }
 };

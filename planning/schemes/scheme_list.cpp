@@ -2,10 +2,6 @@
 #include "app/list_window.h"
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
-#include "platform/abc/browse_class.h"
-#include "platform/abc/locators.h"
-#include "platform/runtime/thread_state.h"
-#include "planning/stage.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "planning/schemes/scheme_kinds.h"
 #include "planning/schemes/scheme_list_window.h"
@@ -13,6 +9,10 @@
 #include "planning/schemes/scheme_sheets.h"
 #include "planning/schemes/schemes_layouts.h"
 #include "planning/schemes/schemes_windows.h"
+#include "planning/stage.h"
+#include "platform/abc/browse_class.h"
+#include "platform/abc/locators.h"
+#include "platform/runtime/thread_state.h"
 
 namespace vx::planning::schemes {
 
@@ -104,10 +104,8 @@ private:
 
     void choose() {
         const Scheme s = bufferedScheme(k_.kind);
-        if (k_.kind == MeasureKind::Preventive)
-            glo::IDBOL = s.id;
-        else
-            glo::IDTASK = s.id;
+        if (k_.kind == MeasureKind::Preventive) glo::IDBOL = s.id;
+        else glo::IDTASK = s.id;
         glo::IDVIDANIM = s.species;
         publishPlanValues(s);
         glo::TASNAME = s.name;

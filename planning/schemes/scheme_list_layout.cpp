@@ -2,8 +2,8 @@
 
 #include "app/globals.h"
 #include "dictionary/names.h"
-#include "platform/ui/layout.h"
 #include "planning/schemes/schemes_layouts.h"
+#include "platform/ui/layout.h"
 
 namespace vx::planning::schemes {
 
@@ -34,34 +34,32 @@ void layoutSchemeList(ui::Window& w, const SchemeKind& k) {
     w.setIcon("medic.ico");
     w.setResize(k.listResize);
     ui::LayoutBuilder b(w);
-    const auto speciesName = [&] {
-        b.display("?ANI:NAME", ANI->NAME, "@s20").setTooltip("Наименование животного");
-    };
+    const auto speciesName = [&] { b.display("?ANI:NAME", ANI->NAME, "@s20").setTooltip("Наименование животного"); };
     b.column([&] {
-        b.list("?BROWSE:1", 10)
-            .stretch()
-            .setTooltip(std::string(k.listTipTitle) +
-                        "\n\nAlt+P - печать справочника\nAlt+X - список животных [незапланировано]");
-        b.row([&] {
-            b.button("?INSERT:3", k.insertCaption);
-            b.button("?CHANGE:3", "Изменить");
-            ui::Control& remove = b.button("?DELETE:3", "Удалить");
-            if (*k.deleteTip) remove.setTooltip(k.deleteTip).setStatusText(k.deleteTip);
-        });
-        b.sheet("?CURRENTTAB", [&] {
-            b.tab("?TAB:2", k.tabTitle, [&] {
-                b.row([&] {
-                    if (k.speciesNameFirst) speciesName();
-                    b.display("?IDTASK", glo::IDTASK, "@n_8.1b");
-                    ui::Control& plan = b.button("?BUTTON4", "Запланировать отмеченным");
-                    plan.setTextColour(k.planColour);
-                    if (*k.planTip) plan.setTooltip(k.planTip);
-                    b.button("?SELECT", "Выбрать");
-                    if (!k.speciesNameFirst) speciesName();
-                });
-            });
-        });
-    }).stretch();
+         b.list("?BROWSE:1", 10)
+             .stretch()
+             .setTooltip(std::string(k.listTipTitle) +
+                         "\n\nAlt+P - печать справочника\nAlt+X - список животных [незапланировано]");
+         b.row([&] {
+             b.button("?INSERT:3", k.insertCaption);
+             b.button("?CHANGE:3", "Изменить");
+             ui::Control& remove = b.button("?DELETE:3", "Удалить");
+             if (*k.deleteTip) remove.setTooltip(k.deleteTip).setStatusText(k.deleteTip);
+         });
+         b.sheet("?CURRENTTAB", [&] {
+             b.tab("?TAB:2", k.tabTitle, [&] {
+                 b.row([&] {
+                     if (k.speciesNameFirst) speciesName();
+                     b.display("?IDTASK", glo::IDTASK, "@n_8.1b");
+                     ui::Control& plan = b.button("?BUTTON4", "Запланировать отмеченным");
+                     plan.setTextColour(k.planColour);
+                     if (*k.planTip) plan.setTooltip(k.planTip);
+                     b.button("?SELECT", "Выбрать");
+                     if (!k.speciesNameFirst) speciesName();
+                 });
+             });
+         });
+     }).stretch();
     ui::ListModel& look = w.as<ui::ListControl>("?BROWSE:1")->change();
     look.setColumns(columnsOf(k));
     look.setFrozenColumns(2);

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "dictionary/records.h"
-#include "platform/core/fields.h"
 #include "planning/planned_date.h"
 #include "planning/schemes/measure_kind.h"
+#include "platform/core/fields.h"
 
 namespace vx::planning::schemes {
 

@@ -8,13 +8,13 @@
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "office/excel_template.h"
-#include "platform/core/picture.h"
-#include "platform/core/text.h"
-#include "platform/ui/dialogs.h"
 #include "planning/schemes/open_table.h"
 #include "planning/schemes/scheme_kinds.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/schemes/unplanned_animals.h"
+#include "platform/core/picture.h"
+#include "platform/core/text.h"
+#include "platform/ui/dialogs.h"
 
 namespace vx::planning::schemes {
 
@@ -80,10 +80,8 @@ SheetCells schemeReferenceSheet(MeasureKind kind) {
         cells.push_back({ExcelTemplate::cell("C", row), s.species});
     };
     const int idKey = schemeKind(kind).idKey;
-    if (preventive)
-        eachScheme<BOLEZNRecord>(*schemes, idKey, addRow);
-    else
-        eachScheme<TASKRecord>(*schemes, idKey, addRow);
+    if (preventive) eachScheme<BOLEZNRecord>(*schemes, idKey, addRow);
+    else eachScheme<TASKRecord>(*schemes, idKey, addRow);
     return cells;
 }
 
@@ -92,7 +90,8 @@ SheetCells unplannedAnimalsSheet(MeasureKind kind, const Decimal& measureId, con
     SheetCells cells{{"A3", clip(measureName)}};
     const std::vector<UnplannedAnimal> animals = unplannedAnimals(kind, measureId, species);
     if (animals.empty()) return cells;
-    const auto speciesNames = namesById<ANIMVIDRecord>(ANIMVID, [](const ANIMVIDRecord& r) { return r.IDANIM.value(); });
+    const auto speciesNames =
+        namesById<ANIMVIDRecord>(ANIMVID, [](const ANIMVIDRecord& r) { return r.IDANIM.value(); });
     const auto groupNames = namesById<POLVOZRecord>(POLVOZ, [](const POLVOZRecord& r) { return r.IDPOL.value(); });
     int64_t row = 5;
     int64_t number = 0;
@@ -103,10 +102,8 @@ SheetCells unplannedAnimalsSheet(MeasureKind kind, const Decimal& measureId, con
         cells.push_back({cell("A"), number});
         cells.push_back({cell("B"), int64_t{a.id}});
         cells.push_back({cell("C"), a.inventory});
-        if (auto it = speciesNames.find(a.species); it != speciesNames.end())
-            cells.push_back({cell("D"), it->second});
-        if (auto it = groupNames.find(a.group); it != groupNames.end())
-            cells.push_back({cell("E"), it->second});
+        if (auto it = speciesNames.find(a.species); it != speciesNames.end()) cells.push_back({cell("D"), it->second});
+        if (auto it = groupNames.find(a.group); it != groupNames.end()) cells.push_back({cell("E"), it->second});
         cells.push_back({cell("F"), formatDate(a.birthDate)});
         cells.push_back({cell("G"), a.owner});
         cells.push_back({cell("H"), a.address});

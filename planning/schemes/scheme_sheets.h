@@ -16,9 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "planning/schemes/measure_kind.h"
 #include "platform/core/decimal.h"
 #include "platform/office/automation_control.h"
-#include "planning/schemes/measure_kind.h"
 
 namespace vx::planning::schemes {
 

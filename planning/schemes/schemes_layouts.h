@@ -1,8 +1,8 @@
 #pragma once
 // The layouts of the scheme windows, apart from their logic.
 
-#include "platform/ui/window.h"
 #include "planning/schemes/scheme_kinds.h"
+#include "platform/ui/window.h"
 
 namespace vx::planning::schemes {
 

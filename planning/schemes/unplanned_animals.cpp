@@ -52,8 +52,8 @@ std::vector<UnplannedAnimal> unplannedAnimals(MeasureKind kind, const Decimal& m
         const auto& p = *static_cast<const PASPORTRecord*>(stored);
         glo::UNIK = p.ID;
         if (!p.PRICH.blank() || p.VIDANIM.value() != species || measured.contains(p.ID)) return true;
-        out.push_back({p.ID, p.IDANIM.padded(), p.VIDANIM.value(), p.IDPOL.value(), p.DATAROG, p.FIO.str(),
-                       p.ADRES.str()});
+        out.push_back(
+            {p.ID, p.IDANIM.padded(), p.VIDANIM.value(), p.IDPOL.value(), p.DATAROG, p.FIO.str(), p.ADRES.str()});
         return true;
     });
     return out;

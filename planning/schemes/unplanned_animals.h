@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "planning/schemes/measure_kind.h"
 #include "platform/core/decimal.h"
 #include "platform/core/fields.h"
-#include "planning/schemes/measure_kind.h"
 
 namespace vx::planning::schemes {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/core/dates.h"
 #include "planning/planned_date.h"
+#include "platform/core/dates.h"
 
 namespace vx::planning {
 namespace {

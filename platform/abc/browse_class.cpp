@@ -19,7 +19,8 @@ std::vector<int> fieldsOf(const store::FileDef& def, std::string_view orderText)
     std::vector<int> out;
     if (clip(orderText).empty()) return out;
     const expr::OrderText order = expr::parseOrderText(orderText);
-    if (!order.ok()) throw std::logic_error("bad order text " + std::string(orderText) + ": " + order.error->describe());
+    if (!order.ok())
+        throw std::logic_error("bad order text " + std::string(orderText) + ": " + order.error->describe());
     for (const expr::OrderField& f : order.fields) {
         std::string_view name = f.name;
         if (const std::size_t colon = name.find(':'); colon != std::string_view::npos) name = name.substr(colon + 1);
@@ -132,12 +133,9 @@ void BrowseClass::applyOrder() {
         view_->orderBy(o.orderText);
     }
     if (columnOrder_.empty() && !o.appended.empty()) view_->appendOrder(o.appended);
-    if (o.parent)
-        view_->setRangeToParent(*o.parent, o.parentFields);
-    else if (!o.range.empty())
-        view_->setRange(o.range);
-    else
-        view_->clearRange();
+    if (o.parent) view_->setRangeToParent(*o.parent, o.parentFields);
+    else if (!o.range.empty()) view_->setRange(o.range);
+    else view_->clearRange();
     applied_ = true;
     applyFilters();
 }
@@ -252,7 +250,8 @@ Byte BrowseClass::ask(Byte request) {
         InsertPriming priming{&primary().def(), {}};
         const std::vector<int> fields = orderFields();
         const std::vector<Value> values = view_->rangeValues();
-        for (std::size_t i = 0; i < values.size() && i < fields.size(); ++i) priming.fields.emplace_back(fields[i], values[i]);
+        for (std::size_t i = 0; i < values.size() && i < fields.size(); ++i)
+            priming.fields.emplace_back(fields[i], values[i]);
         offerInsertPriming(std::move(priming));
     } else if (!loadHighlighted()) {
         fillAt(*before);
@@ -260,12 +259,9 @@ Byte BrowseClass::ask(Byte request) {
     }
     const Byte response = window_->Run(updateProcedure_, request);
     dropInsertPriming();
-    if (response == rt::response::Completed && request != rt::request::Delete)
-        fillAt(rowOfBuffer());
-    else if (before)
-        fillAt(*before);
-    else
-        fill(Fill::Top);
+    if (response == rt::response::Completed && request != rt::request::Delete) fillAt(rowOfBuffer());
+    else if (before) fillAt(*before);
+    else fill(Fill::Top);
     return response;
 }
 
@@ -308,7 +304,8 @@ Level BrowseClass::takeEvent(const ui::Event& e) {
     } else if (e.kind == ui::EventKind::AlertKey && e.control == list_->id() && keys) {
         const ui::Key k = e.key;
         if (k == ui::Key(ui::VKey::Insert)) ask(rt::request::Insert);
-        else if (k == ui::Key(ui::VKey::Enter, ui::mod::Ctrl) || k == ui::Key(ui::VKey::MouseLeft2)) ask(rt::request::Change);
+        else if (k == ui::Key(ui::VKey::Enter, ui::mod::Ctrl) || k == ui::Key(ui::VKey::MouseLeft2))
+            ask(rt::request::Change);
         else if (k == ui::Key(ui::VKey::Delete)) ask(rt::request::Delete);
     } else if (e.kind == ui::EventKind::Sized && filled_ && static_cast<int>(rows_.size()) != pageSize()) {
         fill(Fill::AtHighlighted);

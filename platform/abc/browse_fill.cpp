@@ -150,8 +150,7 @@ void BrowseClass::scroll(ui::EventKind kind, int thumb) {
 }
 
 void BrowseClass::setPage(std::vector<ViewRow> rows, int current) {
-    const store::Position wanted =
-        current >= 0 && current < static_cast<int>(rows.size()) ? rows[current].pos : 0;
+    const store::Position wanted = current >= 0 && current < static_cast<int>(rows.size()) ? rows[current].pos : 0;
     std::vector<ui::ListRow> shown;
     std::vector<ViewRow> kept;
     int highlight = -1;

@@ -87,7 +87,8 @@ void FileDropClass::fill() {
         for (const auto& u : updates_) values.push_back(u());
         updateValues_.push_back(std::move(values));
     };
-    for (std::vector<data::ViewRow> chunk = view_->firstPage(kChunk, each);; chunk = view_->read(&rows_.back(), kChunk, false, each)) {
+    for (std::vector<data::ViewRow> chunk = view_->firstPage(kChunk, each);;
+         chunk = view_->read(&rows_.back(), kChunk, false, each)) {
         rows_.insert(rows_.end(), chunk.begin(), chunk.end());
         if (static_cast<int>(chunk.size()) < kChunk) break;
     }

@@ -42,8 +42,7 @@ std::string condition(const QueryItem& item, const QueryCondition& c) {
         return "INSTRING(" + (item.numeric() ? textLiteral(literal) : literal) + "," + item.expression + ",1,1) <> 0";
     case QueryOperator::BeginsWith:
         return "INSTRING(" + (item.numeric() ? textLiteral(literal) : literal) + "," + item.expression + ",1,1) = 1";
-    default:
-        return item.expression + " " + std::string(queryOperatorText(c.op)) + " " + literal;
+    default: return item.expression + " " + std::string(queryOperatorText(c.op)) + " " + literal;
     }
 }
 
@@ -161,7 +160,9 @@ std::optional<QueryConditions> QueryFormClass::loadQuery(std::string_view name) 
     return out;
 }
 
-bool QueryFormClass::removeQuery(std::string_view name) { return ini_ && rt::unregisterSection(*ini_, sectionOf(name)); }
+bool QueryFormClass::removeQuery(std::string_view name) {
+    return ini_ && rt::unregisterSection(*ini_, sectionOf(name));
+}
 
 bool QueryFormClass::Ask() { return askQueryForm(*this); }
 

@@ -41,8 +41,8 @@ struct PackedDate {
 
 // The program's clock. Real time unless a test or the script runner fixes it.
 namespace clock {
-int32_t today();              // TODAY
-int32_t now();                // CLOCK
+int32_t today();  // TODAY
+int32_t now();    // CLOCK
 // Fix today's date and the time of day (hundredths after midnight); time then only moves by advance().
 void fix(int32_t today, int32_t clock);
 // Advance a fixed clock by hundredths of a second (rolls over into the next day).

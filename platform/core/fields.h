@@ -24,10 +24,22 @@ public:
     explicit Str(uint16_t n) : n_(n) {}
     Str(uint16_t n, std::string_view init) : n_(n) { assign(init); }
     Str(const Str&) = default;
-    Str& operator=(const Str& o) { assign(o.v_); return *this; }
-    Str& operator=(std::string_view s) { assign(s); return *this; }
-    Str& operator=(const std::string& s) { assign(s); return *this; }
-    Str& operator=(const char* s) { assign(s); return *this; }
+    Str& operator=(const Str& o) {
+        assign(o.v_);
+        return *this;
+    }
+    Str& operator=(std::string_view s) {
+        assign(s);
+        return *this;
+    }
+    Str& operator=(const std::string& s) {
+        assign(s);
+        return *this;
+    }
+    Str& operator=(const char* s) {
+        assign(s);
+        return *this;
+    }
     void assign(std::string_view s);
     void clear() { v_.clear(); }
 
@@ -69,8 +81,14 @@ class Dec {
 public:
     Dec(uint8_t digits, uint8_t places) : d_(digits), p_(places) {}
     Dec(const Dec&) = default;
-    Dec& operator=(const Dec& o) { m_ = o.places() == p_ ? o.m_ : Decimal(o).scaledTo(p_); return *this; }
-    Dec& operator=(const Decimal& v) { m_ = v.scaledTo(p_); return *this; }
+    Dec& operator=(const Dec& o) {
+        m_ = o.places() == p_ ? o.m_ : Decimal(o).scaledTo(p_);
+        return *this;
+    }
+    Dec& operator=(const Decimal& v) {
+        m_ = v.scaledTo(p_);
+        return *this;
+    }
     Dec& operator=(int v) { return *this = Decimal(v); }
     Dec& operator=(long v) { return *this = Decimal(v); }
     Dec& operator=(long long v) { return *this = Decimal(v); }

@@ -102,10 +102,8 @@ Picture Picture::parse(std::string_view text) {
 
 std::string Picture::format(const Value& v) const {
     switch (kind_) {
-    case Kind::None:
-        return v.toText();
-    case Kind::Text:
-        return padTo(v.toText(), width_);
+    case Kind::None: return v.toText();
+    case Kind::Text: return padTo(v.toText(), width_);
     case Kind::Number: {
         const Decimal n = v.toNumber().rounded(places_);
         if (blank_ && n.isZero()) return std::string(width_, ' ');
@@ -143,7 +141,9 @@ std::string Picture::format(const Value& v) const {
 
 std::string format(const Value& v, std::string_view picture) { return Picture::parse(picture).format(v); }
 
-std::string formatDate(int32_t dayNumber) { return validDayNumber(dayNumber) ? dateText(dayNumber, '.') : std::string(); }
+std::string formatDate(int32_t dayNumber) {
+    return validDayNumber(dayNumber) ? dateText(dayNumber, '.') : std::string();
+}
 
 std::string formatTime(int32_t clock) {
     if (clock <= 0) return {};

@@ -54,7 +54,7 @@ private:
 
 // Shorthand for FORMAT with a picture text (parsed each call; cache a Picture in hot paths).
 std::string format(const Value& v, std::string_view picture);
-std::string formatDate(int32_t dayNumber);   // dd.mm.yyyy, "" for 0
-std::string formatTime(int32_t clock);       // hh:mm:ss
+std::string formatDate(int32_t dayNumber);  // dd.mm.yyyy, "" for 0
+std::string formatTime(int32_t clock);      // hh:mm:ss
 
 }  // namespace vx

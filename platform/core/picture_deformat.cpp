@@ -65,16 +65,11 @@ std::optional<Value> patternFrom(std::string_view text, std::string_view pattern
 
 std::optional<Value> Picture::deformat(std::string_view text) const {
     switch (kind_) {
-    case Kind::None:
-        return Value(text);
-    case Kind::Text:
-        return Value(firstChars(text, width_));
-    case Kind::Number:
-        return numberFrom(trimmed(text));
-    case Kind::Date:
-        return dateFrom(trimmed(text), pattern_[0]);
-    case Kind::Pattern:
-        return patternFrom(trimmed(text), pattern_);
+    case Kind::None: return Value(text);
+    case Kind::Text: return Value(firstChars(text, width_));
+    case Kind::Number: return numberFrom(trimmed(text));
+    case Kind::Date: return dateFrom(trimmed(text), pattern_[0]);
+    case Kind::Pattern: return patternFrom(trimmed(text), pattern_);
     }
     return std::nullopt;
 }

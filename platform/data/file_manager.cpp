@@ -55,10 +55,8 @@ Level FileManager::openNow() {
     const bool existed = std::filesystem::exists(path, ec);
     if (!handle_.open(path, true)) {
         const MessageId id = existed ? MessageId::OpenError : MessageId::CreateError;
-        if (info_.perDatabase)
-            showWithoutEnding(id, info_.messageName, handle_.errorText());
-        else
-            raise(id, info_.messageName, handle_.errorText());
+        if (info_.perDatabase) showWithoutEnding(id, info_.messageName, handle_.errorText());
+        else raise(id, info_.messageName, handle_.errorText());
         return Level::Fatal;
     }
     if (handle_.database()->readOnly()) raise(MessageId::AccessDenied, info_.messageName);
@@ -91,8 +89,8 @@ Level FileManager::primeRecord() {
             remember(*pos);
             return Level::Benign;
         }
-        const Level answer =
-            raise(MessageId::AutoIncrementError, info_.messageName, table().lastErrorText(), def().keys[key].description);
+        const Level answer = raise(MessageId::AutoIncrementError, info_.messageName, table().lastErrorText(),
+                                   def().keys[key].description);
         if (answer != Level::Benign) return answer;
     }
 }
@@ -163,8 +161,7 @@ Level FileManager::insert() {
     }
     if (table().lastError() == store::Error::Duplicate)
         raise(MessageId::DuplicateKey, info_.messageName, {}, duplicateKey(record_, reserved_));
-    else
-        raise(MessageId::AddError, info_.messageName, table().lastErrorText());
+    else raise(MessageId::AddError, info_.messageName, table().lastErrorText());
     return Level::Notify;
 }
 
@@ -187,7 +184,8 @@ Level FileManager::update() {
             raise(MessageId::DuplicateKey, info_.messageName, {}, duplicateKey(record_, current_));
             return Level::Notify;
         }
-        if (raise(MessageId::PutError, info_.messageName, table().lastErrorText()) != Level::Benign) return Level::Cancel;
+        if (raise(MessageId::PutError, info_.messageName, table().lastErrorText()) != Level::Benign)
+            return Level::Cancel;
     }
 }
 

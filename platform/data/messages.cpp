@@ -22,8 +22,7 @@ void showWithoutEnding(rt::MessageId id, const std::string& file, const std::str
 
 void showNoDatabase() {
     rt::GLOBALERRORS.sink().show("База данных не выбрана",
-                                 "Сначала подключите базу данных (меню «Файл» - «Подключить БД...»).",
-                                 rt::Buttons::Ok);
+                                 "Сначала подключите базу данных (меню «Файл» - «Подключить БД...»).", rt::Buttons::Ok);
 }
 
 }  // namespace vx::data

@@ -100,8 +100,7 @@ std::vector<Value> ReferentialWork::parentValues(const Relation& r, const void* 
     return values;
 }
 
-std::vector<store::Position> ReferentialWork::children(const Relation& r, const std::vector<Value>& values,
-                                                       int limit) {
+std::vector<store::Position> ReferentialWork::children(const Relation& r, const std::vector<Value>& values, int limit) {
     store::ScanSpec spec;
     spec.keyIndex = r.childKey;
     spec.equal = values;
@@ -113,12 +112,9 @@ ReferentialWork::Outcome ReferentialWork::change(std::size_t file, const void* b
     return change(file, before, after, 0);
 }
 
-ReferentialWork::Outcome ReferentialWork::erase(std::size_t file, const void* record) {
-    return erase(file, record, 0);
-}
+ReferentialWork::Outcome ReferentialWork::erase(std::size_t file, const void* record) { return erase(file, record, 0); }
 
-ReferentialWork::Outcome ReferentialWork::change(std::size_t file, const void* before, const void* after,
-                                                 int depth) {
+ReferentialWork::Outcome ReferentialWork::change(std::size_t file, const void* before, const void* after, int depth) {
     const FileManager& parent = all_.access(file);
     if (depth > kMaxDepth) return failed(parent, "relations nested too deeply");
     for (const Relation& r : all_.relate(file).childRelations()) {

@@ -21,8 +21,8 @@ public:
 
     struct Outcome {
         enum { Done, Refused, Failed } result = Done;
-        std::string file;       // the refusing child, or the file that failed
-        std::string errorText;  // a failure's driver text
+        std::string file;               // the refusing child, or the file that failed
+        std::string errorText;          // a failure's driver text
         const Relation* via = nullptr;  // the acting file's relation the refusal came through
     };
 
@@ -57,9 +57,9 @@ private:
     Managers& all_;
     std::size_t root_;
     Kind kind_;
-    std::vector<std::size_t> files_;     // reached, in order of discovery
+    std::vector<std::size_t> files_;       // reached, in order of discovery
     std::vector<std::size_t> registered_;  // opened here, given back at the end
-    std::vector<store::Table*> tables_;  // by file index, inside the transaction
+    std::vector<store::Table*> tables_;    // by file index, inside the transaction
     std::unique_ptr<store::Transaction> transaction_;
 };
 

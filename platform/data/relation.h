@@ -16,7 +16,7 @@ struct Link {
 };
 
 struct RelationDef {
-    std::string parent;    // file labels
+    std::string parent;  // file labels
     std::string child;
     std::string childKey;  // key of the child over its linking fields: "K7"
     std::vector<Link> links;

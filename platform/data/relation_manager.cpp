@@ -29,18 +29,21 @@ int fieldIndex(const store::FileDef& def, const std::string& name) {
 
 // The links in the order of the child key's leading components, which they must be.
 Relation resolve(const Managers& all, const RelationDef& def) {
-    Relation r{&def, static_cast<std::size_t>(fileIndex(all, def.parent)),
-               static_cast<std::size_t>(fileIndex(all, def.child)), -1, {}};
+    Relation r{&def,
+               static_cast<std::size_t>(fileIndex(all, def.parent)),
+               static_cast<std::size_t>(fileIndex(all, def.child)),
+               -1,
+               {}};
     const store::FileDef& parent = all.access(r.parent).def();
     const store::FileDef& child = all.access(r.child).def();
     r.childKey = child.keyIndex(def.childKey);
     if (r.childKey < 0) throw std::logic_error("relation names an unknown key " + child.prefix + ":" + def.childKey);
     const std::vector<int>& components = child.keys[r.childKey].fields;
-    if (def.links.size() > components.size()) throw std::logic_error("more links than key components in " + child.label);
+    if (def.links.size() > components.size())
+        throw std::logic_error("more links than key components in " + child.label);
     for (std::size_t i = 0; i < def.links.size(); ++i) {
-        auto link = std::find_if(def.links.begin(), def.links.end(), [&](const Link& l) {
-            return fieldIndex(child, l.childField) == components[i];
-        });
+        auto link = std::find_if(def.links.begin(), def.links.end(),
+                                 [&](const Link& l) { return fieldIndex(child, l.childField) == components[i]; });
         if (link == def.links.end())
             throw std::logic_error("links of " + def.parent + " to " + def.child + " do not lead its key");
         r.links.emplace_back(fieldIndex(parent, link->parentField), components[i]);

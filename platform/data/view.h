@@ -50,7 +50,8 @@ public:
     // Per row, the parent's record whose key `parentKey` equals the fields `fromFields`
     // of `from` (the primary when null, or a file joined before); a missing parent
     // leaves its record cleared and the row is kept.
-    void join(FileManager& parent, int parentKey, std::vector<std::string> fromFields, const FileManager* from = nullptr);
+    void join(FileManager& parent, int parentKey, std::vector<std::string> fromFields,
+              const FileManager* from = nullptr);
 
     // A filter over the fields of the view's files (joins added before it) and the
     // names of `names`; an empty text shows every row. An error leaves the view
@@ -92,7 +93,7 @@ private:
 
     FileManager& primary_;
     int key_ = -1;
-    std::vector<Term> terms_;     // the order text, or the terms appended to the key
+    std::vector<Term> terms_;  // the order text, or the terms appended to the key
     std::vector<std::function<Value()>> range_;
     std::vector<Join> joins_;
     std::optional<expr::Expression> filter_;

@@ -4,13 +4,9 @@
 
 namespace vx::expr {
 
-void Bindings::bind(std::string_view name, Getter getter) {
-    names_[keyFold(name)] = std::move(getter);
-}
+void Bindings::bind(std::string_view name, Getter getter) { names_[keyFold(name)] = std::move(getter); }
 
-void Bindings::unbind(std::string_view name) {
-    names_.erase(keyFold(name));
-}
+void Bindings::unbind(std::string_view name) { names_.erase(keyFold(name)); }
 
 const Getter* Bindings::find(std::string_view name) const {
     const std::string key = keyFold(name);

@@ -2,8 +2,6 @@
 
 namespace vx::expr {
 
-std::string ExprError::describe() const {
-    return "position " + std::to_string(position) + ": " + message;
-}
+std::string ExprError::describe() const { return "position " + std::to_string(position) + ": " + message; }
 
 }  // namespace vx::expr

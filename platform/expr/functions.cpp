@@ -47,12 +47,8 @@ private:
     std::vector<NodePtr> args_;
 };
 
-NodePtr makeUpper(std::vector<NodePtr> args) {
-    return std::make_unique<TextFunctionNode<&upper>>(std::move(args[0]));
-}
-NodePtr makeClip(std::vector<NodePtr> args) {
-    return std::make_unique<TextFunctionNode<&clip>>(std::move(args[0]));
-}
+NodePtr makeUpper(std::vector<NodePtr> args) { return std::make_unique<TextFunctionNode<&upper>>(std::move(args[0])); }
+NodePtr makeClip(std::vector<NodePtr> args) { return std::make_unique<TextFunctionNode<&clip>>(std::move(args[0])); }
 NodePtr makeInstring(std::vector<NodePtr> args) { return std::make_unique<InstringNode>(std::move(args)); }
 
 constexpr std::array<FunctionDef, 3> kFunctions{{

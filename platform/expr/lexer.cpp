@@ -34,8 +34,7 @@ bool Lexer::next(Token& token, ExprError& error) {
     if (pos_ >= src_.size()) return true;
 
     const char c = src_[pos_];
-    if (isDigit(c) || (c == '.' && pos_ + 1 < src_.size() && isDigit(src_[pos_ + 1])))
-        return lexNumber(token, error);
+    if (isDigit(c) || (c == '.' && pos_ + 1 < src_.size() && isDigit(src_[pos_ + 1]))) return lexNumber(token, error);
     if (c == '\'') return lexText(token, error);
     if (isNameStart(c)) {
         lexName(token);
@@ -112,25 +111,25 @@ std::optional<TokenKind> Lexer::lexOperator() {
         return std::optional<TokenKind>(kind);
     };
     switch (c) {
-        case '=':
-            if (d == '>') return take(2, TokenKind::GreaterEqual);
-            if (d == '<') return take(2, TokenKind::LessEqual);
-            return take(1, TokenKind::Equal);
-        case '<':
-            if (d == '>') return take(2, TokenKind::NotEqual);
-            if (d == '=') return take(2, TokenKind::LessEqual);
-            return take(1, TokenKind::Less);
-        case '>':
-            if (d == '=') return take(2, TokenKind::GreaterEqual);
-            return take(1, TokenKind::Greater);
-        case '+': return take(1, TokenKind::Plus);
-        case '-': return take(1, TokenKind::Minus);
-        case '*': return take(1, TokenKind::Star);
-        case '/': return take(1, TokenKind::Slash);
-        case '(': return take(1, TokenKind::LeftParen);
-        case ')': return take(1, TokenKind::RightParen);
-        case ',': return take(1, TokenKind::Comma);
-        default: return std::nullopt;
+    case '=':
+        if (d == '>') return take(2, TokenKind::GreaterEqual);
+        if (d == '<') return take(2, TokenKind::LessEqual);
+        return take(1, TokenKind::Equal);
+    case '<':
+        if (d == '>') return take(2, TokenKind::NotEqual);
+        if (d == '=') return take(2, TokenKind::LessEqual);
+        return take(1, TokenKind::Less);
+    case '>':
+        if (d == '=') return take(2, TokenKind::GreaterEqual);
+        return take(1, TokenKind::Greater);
+    case '+': return take(1, TokenKind::Plus);
+    case '-': return take(1, TokenKind::Minus);
+    case '*': return take(1, TokenKind::Star);
+    case '/': return take(1, TokenKind::Slash);
+    case '(': return take(1, TokenKind::LeftParen);
+    case ')': return take(1, TokenKind::RightParen);
+    case ',': return take(1, TokenKind::Comma);
+    default: return std::nullopt;
     }
 }
 

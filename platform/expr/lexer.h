@@ -16,10 +16,22 @@ enum class TokenKind {
     Name,    // letters, digits, '_' and ':' (PAS:IDHOZ), not starting with a digit
     Number,  // 12, 12.5, .5
     Text,    // 'it''s' -> it's
-    And, Or, Not,
-    Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual,
-    Plus, Minus, Star, Slash,
-    LeftParen, RightParen, Comma,
+    And,
+    Or,
+    Not,
+    Equal,
+    NotEqual,
+    Less,
+    Greater,
+    LessEqual,
+    GreaterEqual,
+    Plus,
+    Minus,
+    Star,
+    Slash,
+    LeftParen,
+    RightParen,
+    Comma,
 };
 
 struct Token {

@@ -24,10 +24,10 @@ Operand ArithmeticNode::eval() const {
     const Decimal a = toNumber(left_->eval());
     const Decimal b = toNumber(right_->eval());
     switch (op_) {
-        case ArithmeticOp::Add: return {Value(a + b), {}};
-        case ArithmeticOp::Subtract: return {Value(a - b), {}};
-        case ArithmeticOp::Multiply: return {Value(a * b), {}};
-        case ArithmeticOp::Divide: return {Value(a / b), {}};
+    case ArithmeticOp::Add: return {Value(a + b), {}};
+    case ArithmeticOp::Subtract: return {Value(a - b), {}};
+    case ArithmeticOp::Multiply: return {Value(a * b), {}};
+    case ArithmeticOp::Divide: return {Value(a / b), {}};
     }
     return {};
 }
@@ -46,12 +46,12 @@ CompareNode::CompareNode(CompareOp op, NodePtr left, NodePtr right)
 Operand CompareNode::eval() const {
     const int c = compareOperands(left_->eval(), right_->eval());
     switch (op_) {
-        case CompareOp::Equal: return truth(c == 0);
-        case CompareOp::NotEqual: return truth(c != 0);
-        case CompareOp::Less: return truth(c < 0);
-        case CompareOp::Greater: return truth(c > 0);
-        case CompareOp::LessEqual: return truth(c <= 0);
-        case CompareOp::GreaterEqual: return truth(c >= 0);
+    case CompareOp::Equal: return truth(c == 0);
+    case CompareOp::NotEqual: return truth(c != 0);
+    case CompareOp::Less: return truth(c < 0);
+    case CompareOp::Greater: return truth(c > 0);
+    case CompareOp::LessEqual: return truth(c <= 0);
+    case CompareOp::GreaterEqual: return truth(c >= 0);
     }
     return truth(false);
 }

@@ -1,5 +1,5 @@
-#include "platform/core/text.h"
 #include "platform/expr/operand.h"
+#include "platform/core/text.h"
 
 namespace vx::expr {
 namespace {

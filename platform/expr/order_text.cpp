@@ -54,9 +54,7 @@ private:
         while (pos_ < s_.size() && isBlank(s_[pos_])) ++pos_;
     }
 
-    ExprError errorAt(std::string message) const {
-        return {characterPosition(s_, pos_), std::move(message)};
-    }
+    ExprError errorAt(std::string message) const { return {characterPosition(s_, pos_), std::move(message)}; }
 
     std::string_view s_;
     std::size_t pos_ = 0;

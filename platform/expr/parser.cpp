@@ -87,13 +87,13 @@ private:
 
     static std::optional<CompareOp> compareOp(TokenKind k) {
         switch (k) {
-            case TokenKind::Equal: return CompareOp::Equal;
-            case TokenKind::NotEqual: return CompareOp::NotEqual;
-            case TokenKind::Less: return CompareOp::Less;
-            case TokenKind::Greater: return CompareOp::Greater;
-            case TokenKind::LessEqual: return CompareOp::LessEqual;
-            case TokenKind::GreaterEqual: return CompareOp::GreaterEqual;
-            default: return std::nullopt;
+        case TokenKind::Equal: return CompareOp::Equal;
+        case TokenKind::NotEqual: return CompareOp::NotEqual;
+        case TokenKind::Less: return CompareOp::Less;
+        case TokenKind::Greater: return CompareOp::Greater;
+        case TokenKind::LessEqual: return CompareOp::LessEqual;
+        case TokenKind::GreaterEqual: return CompareOp::GreaterEqual;
+        default: return std::nullopt;
         }
     }
 
@@ -152,31 +152,29 @@ private:
     NodePtr parsePrimary() {
         Token t = tok_;
         switch (t.kind) {
-            case TokenKind::Number: {
-                auto n = Decimal::parse(t.text);
-                if (!n) return fail(t.offset, "number out of range");
-                if (!advance()) return nullptr;
-                return std::make_unique<LiteralNode>(Value(*n));
-            }
-            case TokenKind::Text:
-                if (!advance()) return nullptr;
-                return std::make_unique<LiteralNode>(Value(std::move(t.text)));
-            case TokenKind::Name:
-                if (!advance()) return nullptr;
-                if (tok_.kind == TokenKind::LeftParen) return parseCall(t);
-                return resolveName(t);
-            case TokenKind::LeftParen: {
-                if (!advance()) return nullptr;
-                NodePtr inner = parseOr();
-                if (!inner) return nullptr;
-                if (tok_.kind != TokenKind::RightParen) return fail(tok_.offset, "expected ')'");
-                if (!advance()) return nullptr;
-                return inner;
-            }
-            case TokenKind::End:
-                return fail(t.offset, "expected a value, the text ends");
-            default:
-                return fail(t.offset, "expected a value");
+        case TokenKind::Number: {
+            auto n = Decimal::parse(t.text);
+            if (!n) return fail(t.offset, "number out of range");
+            if (!advance()) return nullptr;
+            return std::make_unique<LiteralNode>(Value(*n));
+        }
+        case TokenKind::Text:
+            if (!advance()) return nullptr;
+            return std::make_unique<LiteralNode>(Value(std::move(t.text)));
+        case TokenKind::Name:
+            if (!advance()) return nullptr;
+            if (tok_.kind == TokenKind::LeftParen) return parseCall(t);
+            return resolveName(t);
+        case TokenKind::LeftParen: {
+            if (!advance()) return nullptr;
+            NodePtr inner = parseOr();
+            if (!inner) return nullptr;
+            if (tok_.kind != TokenKind::RightParen) return fail(tok_.offset, "expected ')'");
+            if (!advance()) return nullptr;
+            return inner;
+        }
+        case TokenKind::End: return fail(t.offset, "expected a value, the text ends");
+        default: return fail(t.offset, "expected a value");
         }
     }
 
@@ -209,8 +207,7 @@ private:
     }
 
     static std::string arityText(const FunctionDef& f) {
-        if (f.minArgs == f.maxArgs)
-            return std::to_string(f.minArgs) + (f.minArgs == 1 ? " argument" : " arguments");
+        if (f.minArgs == f.maxArgs) return std::to_string(f.minArgs) + (f.minArgs == 1 ? " argument" : " arguments");
         return std::to_string(f.minArgs) + " to " + std::to_string(f.maxArgs) + " arguments";
     }
 
@@ -224,8 +221,6 @@ private:
 
 }  // namespace
 
-ParseResult parseExpression(std::string_view text, const Bindings& names) {
-    return Parser(text, names).run();
-}
+ParseResult parseExpression(std::string_view text, const Bindings& names) { return Parser(text, names).run(); }
 
 }  // namespace vx::expr

@@ -17,7 +17,7 @@ namespace vx::expr {
 inline constexpr int kMaxExpressionDepth = 32;
 
 struct ParseResult {
-    NodePtr root;                  // null when error is set
+    NodePtr root;  // null when error is set
     std::optional<ExprError> error;
 };
 

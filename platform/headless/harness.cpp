@@ -129,7 +129,8 @@ Outcome Harness::start(std::string_view procedure) {
 Outcome Harness::window(std::string_view procedure, int n) {
     const std::vector<ui::Window*> found = windowsOf(procedure);
     if (n < 1 || static_cast<std::size_t>(n) > found.size())
-        return failure("no window " + std::string(procedure) + (n > 1 ? " number " + std::to_string(n) : "") + " is open");
+        return failure("no window " + std::string(procedure) + (n > 1 ? " number " + std::to_string(n) : "") +
+                       " is open");
     pinned_ = found[n - 1]->id();
     return Outcome::done();
 }
@@ -200,8 +201,8 @@ Outcome Harness::click(std::string_view control, int row, std::string_view modif
     }
     ui::Window& w = *c->window();
     return act([&] {
-        return ui::input::click(w, c->id(), row - 1, mods, b == "RIGHT" ? ui::MouseButton::Right : ui::MouseButton::Left,
-                                0, b == "DOUBLE");
+        return ui::input::click(w, c->id(), row - 1, mods,
+                                b == "RIGHT" ? ui::MouseButton::Right : ui::MouseButton::Left, 0, b == "DOUBLE");
     });
 }
 

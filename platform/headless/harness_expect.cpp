@@ -71,8 +71,8 @@ Outcome Harness::expectMessage(std::string_view caption, std::string_view text) 
         if (d.kind != ui::DialogKind::Message) continue;
         ++messagesExpected_;
         if (d.caption == caption && d.text == wanted) return Outcome::done();
-        return failure("message " + inQuotes(d.caption) + " " + inQuotes(d.text) + " was shown, not " + inQuotes(caption) +
-                       " " + inQuotes(wanted));
+        return failure("message " + inQuotes(d.caption) + " " + inQuotes(d.text) + " was shown, not " +
+                       inQuotes(caption) + " " + inQuotes(wanted));
     }
     return failure("no message was shown; expected " + inQuotes(caption) + " " + inQuotes(wanted));
 }
@@ -97,8 +97,9 @@ Outcome Harness::expectClosed(std::string_view procedure) {
 Outcome Harness::expectValue(std::string_view control, std::string_view text) {
     if (!find(control)) return failure("no control " + std::string(control));
     const std::string shown = trim(value(control));
-    return shown == trim(text) ? Outcome::done()
-                               : failure(std::string(control) + " shows " + inQuotes(shown) + ", not " + inQuotes(text));
+    return shown == trim(text)
+               ? Outcome::done()
+               : failure(std::string(control) + " shows " + inQuotes(shown) + ", not " + inQuotes(text));
 }
 
 Outcome Harness::expectRow(std::string_view control, int n, std::string_view cells) {
@@ -128,8 +129,8 @@ Outcome Harness::expectRows(std::string_view control, int count) {
 Outcome Harness::expectStatus(int zone, std::string_view text) {
     const std::string shown = trim(status(zone));
     return shown == trim(text) ? Outcome::done()
-                         : failure("status zone " + std::to_string(zone) + " shows " + inQuotes(shown) + ", not " +
-                                   inQuotes(text));
+                               : failure("status zone " + std::to_string(zone) + " shows " + inQuotes(shown) +
+                                         ", not " + inQuotes(text));
 }
 
 Outcome Harness::expectGlobal(std::string_view name, std::string_view text) {

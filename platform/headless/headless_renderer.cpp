@@ -1,6 +1,5 @@
 #include "platform/headless/headless_renderer.h"
 
-
 namespace vx::headless {
 
 bool HeadlessRenderer::answersLeft() const {
@@ -12,8 +11,8 @@ void HeadlessRenderer::windowOpened(ui::Window& w) {
 }
 
 void HeadlessRenderer::fault(const ui::Dialog& d, std::string_view what) {
-    faults_.push_back(std::string(what) + " \"" + d.caption() + "\"" + (d.text().empty() ? "" : " \"" + d.text() + "\"") +
-                      " was shown with no answer queued");
+    faults_.push_back(std::string(what) + " \"" + d.caption() + "\"" +
+                      (d.text().empty() ? "" : " \"" + d.text() + "\"") + " was shown with no answer queued");
 }
 
 void HeadlessRenderer::dialogRequested(ui::Dialog& d) {

@@ -65,8 +65,7 @@ AutomationControl::~AutomationControl() {
         try {
             const css::uno::Reference<css::util::XCloseable> c(session_->document, css::uno::UNO_QUERY);
             if (c.is()) c->close(true);
-        } catch (const css::uno::Exception&) {
-        }
+        } catch (const css::uno::Exception&) {}
     }
 }
 

@@ -73,8 +73,8 @@ void CellBatch::sendCells() {
         const int left = it->first.second;
         const bool formulas = isFormulaValue(it->second);
         std::vector<const CellValue*> run{&it->second};
-        for (++it; it != cells_.end() && it->first.first == row && it->first.second == left + static_cast<int>(run.size()) &&
-                   isFormulaValue(it->second) == formulas;
+        for (++it; it != cells_.end() && it->first.first == row &&
+                   it->first.second == left + static_cast<int>(run.size()) && isFormulaValue(it->second) == formulas;
              ++it)
             run.push_back(&it->second);
 

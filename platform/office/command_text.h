@@ -8,12 +8,12 @@
 namespace vx::office {
 
 enum class CommandKind {
-    OpenWorkbook,    // Workbooks.Open("path")
-    OpenDocument,    // Documents.Open("path")
-    Navigate,        // Navigate(path)
-    SelectRow,       // Rows("n").Select
+    OpenWorkbook,       // Workbooks.Open("path")
+    OpenDocument,       // Documents.Open("path")
+    Navigate,           // Navigate(path)
+    SelectRow,          // Rows("n").Select
     InsertAtSelection,  // Selection.Insert Shift:=xlDown, CopyOrigin:=xlFormatFromLeftOrAbove
-    CellValue,       // Worksheets(1).Range("A17").value
+    CellValue,          // Worksheets(1).Range("A17").value
 };
 
 struct Command {

@@ -31,7 +31,7 @@ std::string openOnDesktop(const std::string& path, long seq) {
     // The shell starts the opener in the background and ends at once: the opener
     // is not our child, so it never waits on us and we never wait on it.
     const char* script = "command -v xdg-open >/dev/null || exit 127; xdg-open \"$1\" >/dev/null 2>&1 </dev/null &";
-    char* argv[] = {const_cast<char*>("sh"), const_cast<char*>("-c"), const_cast<char*>(script),
+    char* argv[] = {const_cast<char*>("sh"), const_cast<char*>("-c"),         const_cast<char*>(script),
                     const_cast<char*>("sh"), const_cast<char*>(path.c_str()), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

@@ -135,9 +135,11 @@ Sheet firstSheet(const Document& doc) {
     return Sheet(sheets->getByIndex(0), UNO_QUERY_THROW);
 }
 
-void writeBlock(const Sheet& sheet, CellAddress topLeft, int rows, int columns, const std::vector<const CellValue*>& cells) {
+void writeBlock(const Sheet& sheet, CellAddress topLeft, int rows, int columns,
+                const std::vector<const CellValue*>& cells) {
     const Reference<css::table::XCellRange> range =
-        sheet->getCellRangeByPosition(topLeft.column, topLeft.row, topLeft.column + columns - 1, topLeft.row + rows - 1);
+        sheet->getCellRangeByPosition(topLeft.column, topLeft.row, topLeft.column + columns - 1,
+                                      topLeft.row + rows - 1);
     const bool formulas = cells.front()->kind == CellValue::Kind::Formula;
     if (formulas) {
         css::uno::Sequence<css::uno::Sequence<OUString>> block(rows);
@@ -155,7 +157,8 @@ void writeBlock(const Sheet& sheet, CellAddress topLeft, int rows, int columns, 
         css::uno::Sequence<css::uno::Any> line(columns);
         for (int c = 0; c < columns; ++c) {
             const CellValue& v = *cells[r * columns + c];
-            line.getArray()[c] = v.kind == CellValue::Kind::Number ? css::uno::Any(v.number) : css::uno::Any(unoText(cellLines(v.text)));
+            line.getArray()[c] =
+                v.kind == CellValue::Kind::Number ? css::uno::Any(v.number) : css::uno::Any(unoText(cellLines(v.text)));
         }
         block.getArray()[r] = line;
     }
@@ -191,13 +194,15 @@ void showDocument(const Document& doc, long seq) {
         const std::string name = "shown-" + std::to_string(seq) + (book ? ".ods" : ".odt");
         const Reference<css::frame::XStorable> storable(doc, UNO_QUERY_THROW);
         storable->storeToURL(fileUrl((*dir / name).string()),
-                             properties({property("FilterName", css::uno::Any(OUString::createFromAscii(book ? "calc8" : "writer8")))}));
+                             properties({property("FilterName", css::uno::Any(OUString::createFromAscii(
+                                                                    book ? "calc8" : "writer8")))}));
         return;
     }
     if (officeHeadless())
-        throw std::runtime_error(officeHasGui() ? "нет экрана, на котором можно показать документ"
-                                                : "установленный LibreOffice без графического интерфейса не может показать "
-                                                  "документ; установите пакеты libreoffice-calc и libreoffice-writer");
+        throw std::runtime_error(officeHasGui()
+                                     ? "нет экрана, на котором можно показать документ"
+                                     : "установленный LibreOffice без графического интерфейса не может показать "
+                                       "документ; установите пакеты libreoffice-calc и libreoffice-writer");
     const Reference<css::frame::XModel> model(doc, UNO_QUERY_THROW);
     const Reference<css::frame::XFrame> frame = model->getCurrentController()->getFrame();
     const Reference<css::awt::XWindow> window = frame->getContainerWindow();

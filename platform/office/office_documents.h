@@ -34,7 +34,8 @@ struct CellValue {
 Sheet firstSheet(const Document& doc);
 // A block of rows x columns cells from `topLeft`, row by row, in one call: all
 // of them texts and numbers, or all formulas.
-void writeBlock(const Sheet& sheet, CellAddress topLeft, int rows, int columns, const std::vector<const CellValue*>& cells);
+void writeBlock(const Sheet& sheet, CellAddress topLeft, int rows, int columns,
+                const std::vector<const CellValue*>& cells);
 // `count` new rows at `row`; the rows from there move down, and the new ones take
 // the format and height of the row above.
 void insertRows(const Sheet& sheet, int row, int count);

@@ -75,13 +75,19 @@ Reference<css::uno::XComponentContext> localContext() {
 
 fs::path makeProfileFolder() {
     std::string pattern = (fs::temp_directory_path() / "vetrix-office-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw OfficeUnavailable("не удаётся создать папку профиля в " + fs::temp_directory_path().string());
+    if (!mkdtemp(pattern.data()))
+        throw OfficeUnavailable("не удаётся создать папку профиля в " + fs::temp_directory_path().string());
     return pattern;
 }
 
 pid_t spawnServer(const fs::path& program, const fs::path& profile, const std::string& pipe) {
-    std::vector<std::string> args{program.string(), "--invisible", "--nologo", "--norestore", "--nodefault",
-                                  "--nolockcheck", "-env:UserInstallation=file://" + profile.string(),
+    std::vector<std::string> args{program.string(),
+                                  "--invisible",
+                                  "--nologo",
+                                  "--norestore",
+                                  "--nodefault",
+                                  "--nolockcheck",
+                                  "-env:UserInstallation=file://" + profile.string(),
                                   "--accept=pipe,name=" + pipe + ";urp;StarOffice.ComponentContext"};
     if (officeHeadless()) args.push_back("--headless");
     std::vector<char*> argv;
@@ -117,13 +123,13 @@ bool ended(pid_t pid) {
 // Waits for the new server to answer on its pipe.
 Reference<css::uno::XComponentContext> connect(pid_t pid, const std::string& pipe) {
     const Reference<css::bridge::XUnoUrlResolver> resolver = css::bridge::UnoUrlResolver::create(localContext());
-    const OUString url = "uno:pipe,name=" + OUString::createFromAscii(pipe.c_str()) + ";urp;StarOffice.ComponentContext";
+    const OUString url =
+        "uno:pipe,name=" + OUString::createFromAscii(pipe.c_str()) + ";urp;StarOffice.ComponentContext";
     const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
     for (;;) {
         try {
             return Reference<css::uno::XComponentContext>(resolver->resolve(url), css::uno::UNO_QUERY_THROW);
-        } catch (const css::connection::NoConnectException&) {
-        }
+        } catch (const css::connection::NoConnectException&) {}
         if (ended(pid)) throw OfficeUnavailable("LibreOffice завершился при запуске");
         if (std::chrono::steady_clock::now() > deadline) throw OfficeUnavailable("LibreOffice не отвечает");
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -166,7 +172,8 @@ bool documentsOpen(const Server& s) {
 }
 
 void start(Server& s) {
-    if (access(s.program.c_str(), X_OK) != 0) throw OfficeUnavailable("LibreOffice не установлен (нет программы " + s.program.string() + ")");
+    if (access(s.program.c_str(), X_OK) != 0)
+        throw OfficeUnavailable("LibreOffice не установлен (нет программы " + s.program.string() + ")");
     s.profile = makeProfileFolder();
     s.pipe = "vetrix_office_" + std::to_string(getpid()) + "_" + s.profile.filename().string();
     s.group = spawnServer(s.program, s.profile, s.pipe);
@@ -240,8 +247,7 @@ void endOfficeServer() {
         }
         try {
             s.desktop->terminate();
-        } catch (const css::uno::Exception&) {
-        }
+        } catch (const css::uno::Exception&) {}
         s.desktop.clear();
     }
     stopProcess(s);

@@ -48,10 +48,11 @@ void syncCommon(QWidget* w, const ui::Control& c) {
     w->setToolTipDuration(look.tooltipShowMs > 0 ? look.tooltipShowMs : -1);
     w->setFont(mergedFont(QFont(), c.font()));
     QPalette p = paletteOf(c.colours());
-    if (const auto* e = dynamic_cast<const ui::EntryControl*>(&c); e && (e->readOnly() || e->displayOnly()) &&
-                                                                  c.colours().background == ui::kNoColour)
+    if (const auto* e = dynamic_cast<const ui::EntryControl*>(&c);
+        e && (e->readOnly() || e->displayOnly()) && c.colours().background == ui::kNoColour)
         p.setColor(QPalette::Base, w->palette().color(QPalette::Window));
-    if (const auto* e = dynamic_cast<const ui::EntryControl*>(&c); e && e->rejected()) p.setColor(QPalette::Text, Qt::red);
+    if (const auto* e = dynamic_cast<const ui::EntryControl*>(&c); e && e->rejected())
+        p.setColor(QPalette::Text, Qt::red);
     w->setPalette(p);
     w->setAutoFillBackground(c.colours().background != ui::kNoColour);
     const int charWidth = w->fontMetrics().averageCharWidth();
@@ -177,9 +178,7 @@ void WindowView::syncControl(ui::ControlId id) {
         break;
     }
     case K::DropList:
-    case K::DropCombo:
-        syncDrop(static_cast<QComboBox*>(widget), static_cast<const ui::DropControl&>(*c));
-        break;
+    case K::DropCombo: syncDrop(static_cast<QComboBox*>(widget), static_cast<const ui::DropControl&>(*c)); break;
     case K::List: static_cast<ListView*>(widget)->sync(static_cast<const ui::ListControl&>(*c)); break;
     case K::Sheet: syncSheet(static_cast<QTabWidget*>(widget), static_cast<const ui::SheetControl&>(*c), *w); break;
     default: break;

@@ -47,9 +47,8 @@ QComboBox* makeDrop(WindowView& view, ui::DropControl& d) {
     box->setView(rows);
     box->setEditable(d.combo());
     const ui::ControlId id = d.id();
-    QObject::connect(box, &QComboBox::activated, &view, [&view, id](int row) {
-        view.act(id, [id, row](Window& w) { input::selectRow(w, id, row); });
-    });
+    QObject::connect(box, &QComboBox::activated, &view,
+                     [&view, id](int row) { view.act(id, [id, row](Window& w) { input::selectRow(w, id, row); }); });
     if (QLineEdit* edit = box->lineEdit())
         QObject::connect(edit, &QLineEdit::textEdited, &view, [&view, id](const QString& text) {
             view.act(id, [id, text](Window& w) { input::type(w, id, fromQ(text)); });

@@ -35,8 +35,7 @@ void present(QDialog* dialog, const QString& title) {
 void message(ui::Dialog& d, QWidget* parent, Answered answered) {
     const bool question = d.buttons() == rt::Buttons::YesNo;
     auto* box = new QMessageBox(QMessageBox::NoIcon, toQ(d.caption()), toQ(d.text()),
-                                question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent,
-                                Qt::Dialog);
+                                question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent, Qt::Dialog);
     box->setTextFormat(Qt::PlainText);
     if (question) {
         box->button(QMessageBox::Yes)->setText("Да");
@@ -47,7 +46,9 @@ void message(ui::Dialog& d, QWidget* parent, Answered answered) {
     }
     QObject::connect(box, &QDialog::finished, box, [box, &d, answered] {
         const auto pressed = box->standardButton(box->clickedButton());
-        d.answer(pressed == QMessageBox::Yes ? rt::Answer::Yes : pressed == QMessageBox::Ok ? rt::Answer::Ok : rt::Answer::No);
+        d.answer(pressed == QMessageBox::Yes  ? rt::Answer::Yes
+                 : pressed == QMessageBox::Ok ? rt::Answer::Ok
+                                              : rt::Answer::No);
         answered();
     });
     present(box, toQ(d.caption()));
@@ -65,7 +66,8 @@ void path(ui::Dialog& d, QWidget* parent, Answered answered) {
     }
     QObject::connect(dialog, &QDialog::finished, dialog, [dialog, &d, answered](int result) {
         const QStringList chosen = dialog->selectedFiles();
-        if (result == QDialog::Accepted && !chosen.isEmpty()) d.answerPath(fromQ(QDir::toNativeSeparators(chosen.front())));
+        if (result == QDialog::Accepted && !chosen.isEmpty())
+            d.answerPath(fromQ(QDir::toNativeSeparators(chosen.front())));
         else d.answerPath(std::nullopt);
         answered();
     });

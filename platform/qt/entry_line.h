@@ -26,7 +26,8 @@ public:
         if (pictureWidth_ <= 0) return s;
         const QFontMetrics fm = fontMetrics();
         constexpr int kQtChars = 17;
-        s.setWidth(s.width() - kQtChars * fm.horizontalAdvance(QLatin1Char('x')) + charsWidth(fm, entryChars(pictureWidth_)));
+        s.setWidth(s.width() - kQtChars * fm.horizontalAdvance(QLatin1Char('x')) +
+                   charsWidth(fm, entryChars(pictureWidth_)));
         return s;
     }
 

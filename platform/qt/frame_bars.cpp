@@ -40,7 +40,8 @@ void WindowView::buildMenu(ui::Window& w, ui::ControlId parent, QMenu* menu) {
         }
         case ui::ControlKind::MenuItem: {
             QAction* a = menu->addAction(iconFor(c->icon()), toQ(c->text()));
-            connect(a, &QAction::triggered, this, [this, id] { act(id, [id](ui::Window& mw) { ui::input::press(mw, id); }); });
+            connect(a, &QAction::triggered, this,
+                    [this, id] { act(id, [id](ui::Window& mw) { ui::input::press(mw, id); }); });
             actions_[id] = a;
             break;
         }

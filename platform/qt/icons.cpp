@@ -38,7 +38,8 @@ void plusMark(QPainter& p, const QColor& c) {
 void tick(QPainter& p, const QColor& c, QRect box) {
     p.setPen(QPen(c, 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(box.left() + box.width() / 5, box.center().y(), box.center().x() - 1, box.bottom() - box.height() / 5);
-    p.drawLine(box.center().x() - 1, box.bottom() - box.height() / 5, box.right() - box.width() / 6, box.top() + box.height() / 6);
+    p.drawLine(box.center().x() - 1, box.bottom() - box.height() / 5, box.right() - box.width() / 6,
+               box.top() + box.height() / 6);
 }
 
 void cylinder(QPainter& p) {
@@ -319,10 +320,28 @@ const QHash<QString, Drawing>& drawings() {
         {"micro", microscope},
         {"calc", calculator},
         {"calc_mer", calculator},
-        {"spis", [](QPainter& p) { paper(p); lines(p); }},
-        {"spism", [](QPainter& p) { paper(p, QColor(255, 248, 220)); lines(p); }},
-        {"spis_plus", [](QPainter& p) { paper(p); lines(p, 9, 2); plusMark(p, QColor(0, 150, 50)); }},
-        {"spis_chek", [](QPainter& p) { paper(p); lines(p, 9, 2); tick(p, QColor(0, 140, 40), QRect(14, 15, 16, 16)); }},
+        {"spis",
+         [](QPainter& p) {
+             paper(p);
+             lines(p);
+         }},
+        {"spism",
+         [](QPainter& p) {
+             paper(p, QColor(255, 248, 220));
+             lines(p);
+         }},
+        {"spis_plus",
+         [](QPainter& p) {
+             paper(p);
+             lines(p, 9, 2);
+             plusMark(p, QColor(0, 150, 50));
+         }},
+        {"spis_chek",
+         [](QPainter& p) {
+             paper(p);
+             lines(p, 9, 2);
+             tick(p, QColor(0, 140, 40), QRect(14, 15, 16, 16));
+         }},
         {"boxcheck", [](QPainter& p) { checkBox(p, true); }},
         {"chek", [](QPainter& p) { checkBox(p, true); }},
         {"box", [](QPainter& p) { checkBox(p, false); }},
@@ -344,22 +363,57 @@ const QHash<QString, Drawing>& drawings() {
         {"vdi_karta", [](QPainter& p) { card(p, kDiagnostic); }},
         {"shema", [](QPainter& p) { card(p, QColor(60, 140, 90)); }},
         {"p_print", printer},
-        {"printn", [](QPainter& p) { printer(p); plusMark(p, QColor(0, 150, 50)); }},
-        {"spis_edit", [](QPainter& p) { paper(p); lines(p, 9, 2); pencil(p); }},
-        {"spis_minus", [](QPainter& p) { paper(p); lines(p, 9, 2); minusMark(p, QColor(200, 40, 40)); }},
-        {"spis_cloc_new", [](QPainter& p) { paper(p); lines(p, 9, 2); clockFace(p); }},
+        {"printn",
+         [](QPainter& p) {
+             printer(p);
+             plusMark(p, QColor(0, 150, 50));
+         }},
+        {"spis_edit",
+         [](QPainter& p) {
+             paper(p);
+             lines(p, 9, 2);
+             pencil(p);
+         }},
+        {"spis_minus",
+         [](QPainter& p) {
+             paper(p);
+             lines(p, 9, 2);
+             minusMark(p, QColor(200, 40, 40));
+         }},
+        {"spis_cloc_new",
+         [](QPainter& p) {
+             paper(p);
+             lines(p, 9, 2);
+             clockFace(p);
+         }},
         {"tabstop", columnWidths},
         {"zoomd", magnifier},
         {"struct_bd", barChart},
-        {"plus_flt", [](QPainter& p) { funnel(p); plusMark(p, QColor(0, 150, 50)); }},
-        {"del_flt", [](QPainter& p) { funnel(p); cross(p, QColor(200, 40, 40), QRect(19, 18, 9, 9)); }},
-        {"hand_flt", [](QPainter& p) { funnel(p); pencil(p); }},
+        {"plus_flt",
+         [](QPainter& p) {
+             funnel(p);
+             plusMark(p, QColor(0, 150, 50));
+         }},
+        {"del_flt",
+         [](QPainter& p) {
+             funnel(p);
+             cross(p, QColor(200, 40, 40), QRect(19, 18, 9, 9));
+         }},
+        {"hand_flt",
+         [](QPainter& p) {
+             funnel(p);
+             pencil(p);
+         }},
         {"soska", bottle},
         {"73", [](QPainter& p) { tick(p, QColor(0, 140, 40), QRect(3, 3, 26, 26)); }},
         {"waok", [](QPainter& p) { tick(p, QColor(0, 140, 40), QRect(3, 3, 26, 26)); }},
         {"wacancel", [](QPainter& p) { cross(p, QColor(200, 40, 40), QRect(7, 7, 18, 18)); }},
         {"qkload", folder},
-        {"qkqbe", [](QPainter& p) { funnel(p); tick(p, QColor(0, 140, 40), QRect(14, 14, 16, 16)); }},
+        {"qkqbe",
+         [](QPainter& p) {
+             funnel(p);
+             tick(p, QColor(0, 140, 40), QRect(14, 14, 16, 16));
+         }},
     };
     return table;
 }
@@ -398,9 +452,7 @@ QIcon drawn(const Drawing& draw) {
     return icon;
 }
 
-QColor badgeColour(const QString& stem) {
-    return QColor::fromHsv(static_cast<int>(qHash(stem) % 360), 150, 190);
-}
+QColor badgeColour(const QString& stem) { return QColor::fromHsv(static_cast<int>(qHash(stem) % 360), 150, 190); }
 
 }  // namespace
 

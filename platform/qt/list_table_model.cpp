@@ -94,8 +94,8 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
         // A cell with a selected background of its own and no selected text colour keeps
         // its ordinary text colour, so light backgrounds never get the highlight's white.
         option->palette.setColor(QPalette::HighlightedText, index.data(Qt::ForegroundRole).isValid()
-                                                                 ? index.data(Qt::ForegroundRole).value<QColor>()
-                                                                 : option->palette.color(QPalette::Text));
+                                                                ? index.data(Qt::ForegroundRole).value<QColor>()
+                                                                : option->palette.color(QPalette::Text));
 }
 
 }  // namespace vx::qt

@@ -144,9 +144,10 @@ void ListView::sync(const ui::ListControl& list) {
     table_->setSelectionBehavior(whole ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     table_->clearSelection();
     if (m.current() >= 0) {
-        const QModelIndex at = model_->index(m.current(), whole ? 0 : std::min(list.mouseColumn(), m.columnCount() - 1));
-        const auto flags = QItemSelectionModel::ClearAndSelect |
-                           (whole ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate);
+        const QModelIndex at =
+            model_->index(m.current(), whole ? 0 : std::min(list.mouseColumn(), m.columnCount() - 1));
+        const auto flags =
+            QItemSelectionModel::ClearAndSelect | (whole ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate);
         table_->selectionModel()->setCurrentIndex(at, flags);
     }
     const QSignalBlocker quiet(bar_);

@@ -14,7 +14,8 @@ MainLoop::MainLoop() {
 void MainLoop::requestStep() {
     if (queued_) return;
     queued_ = true;
-    QMetaObject::invokeMethod(this, [this] { step(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { step(); }, Qt::QueuedConnection);
 }
 
 void MainLoop::step() {

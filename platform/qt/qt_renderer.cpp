@@ -69,7 +69,8 @@ void QtRenderer::lookChanged() {
     Drawing drawing(*this);
     const ui::Look& look = ui::desktop().look();
     QFont tip = mergedFont(QToolTip::font(), look.tooltipFont);
-    if (look.defaultFontWeight > 0) tip.setWeight(look.defaultFontWeight >= ui::kBoldWeight ? QFont::Bold : QFont::Normal);
+    if (look.defaultFontWeight > 0)
+        tip.setWeight(look.defaultFontWeight >= ui::kBoldWeight ? QFont::Bold : QFont::Normal);
     QToolTip::setFont(tip);
     QPalette p = QToolTip::palette();
     if (const QColor bg = toQColor(look.tooltipBackground); bg.isValid()) p.setColor(QPalette::ToolTipBase, bg);

@@ -21,7 +21,8 @@ public:
         const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
         // So many tabs that they could not fit anyway scroll rather than widen past the screen.
         const int most = screen ? screen->availableGeometry().width() * 3 / 4 : s.width();
-        const int bar = tabBar()->sizeHint().width() + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        const int bar =
+            tabBar()->sizeHint().width() + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
         s.setWidth(std::max(s.width(), std::min(bar, most)));
         return s;
     }

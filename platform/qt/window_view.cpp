@@ -1,7 +1,7 @@
 #include "platform/qt/window_view.h"
 
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -298,7 +298,8 @@ void WindowView::placeFromModel(ui::Window& w) {
     top_->adjustSize();
     QSize size = top_->size();
     if (!main_) size.setWidth(std::max(size.width(), captionWidth(*top_)));
-    if (g.width > 0 && g.height > 0) size = size.expandedTo(QSize(static_cast<int>(g.width), static_cast<int>(g.height)));
+    if (g.width > 0 && g.height > 0)
+        size = size.expandedTo(QSize(static_cast<int>(g.width), static_cast<int>(g.height)));
     // A frame with no placement of its own opens over most of the screen, centred.
     const bool frameUnplaced = main_ && !w.geometryKnown();
     const QRect screen = availableScreen(*top_);
@@ -424,8 +425,7 @@ bool WindowView::eventFilter(QObject* watched, QEvent* e) {
         QMdiSubWindow* child = mdi_ ? mdi_->activeSubWindow() : nullptr;
         const ui::WindowId target = child ? locate(child).first : id_;
         const ui::Window* active = ui::desktop().activeWindow();
-        if (!active || active->id() != target)
-            renderer_.act(target, 0, [](ui::Window& w) { ui::input::activate(w); });
+        if (!active || active->id() != target) renderer_.act(target, 0, [](ui::Window& w) { ui::input::activate(w); });
         break;
     }
     default: break;

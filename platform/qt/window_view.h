@@ -74,11 +74,11 @@ private:
     ui::WindowId id_;
     ui::WindowKind kind_;
     QtRenderer& renderer_;
-    QPointer<QWidget> top_;            // what the window system shows
-    QPointer<QMainWindow> main_;       // the frame
+    QPointer<QWidget> top_;       // what the window system shows
+    QPointer<QMainWindow> main_;  // the frame
     QPointer<QMdiArea> mdi_;
-    QPointer<QWidget> content_;        // the root column's widgets
-    QPointer<QWidget> body_;           // holds content_ (and the status bar)
+    QPointer<QWidget> content_;  // the root column's widgets
+    QPointer<QWidget> body_;     // holds content_ (and the status bar)
     QPointer<QToolBar> toolbar_;
     QPointer<QStatusBar> status_;
     std::vector<QLabel*> zones_;

@@ -1,8 +1,8 @@
 #include "platform/runtime/config_folder.h"
 
-#include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
+#include <cstdlib>
 
 namespace vx::rt {
 namespace {

@@ -10,8 +10,7 @@ using enum MessageId;
 constexpr std::array kMessages{
     MessageDef{CreateError, "Ошибка создания файла", "Error: (%ErrorText) creating %File.", Level::Fatal},
     MessageDef{OpenError, "File Access Error", "File %File could not be opened.  Error: %ErrorText.", Level::Fatal},
-    MessageDef{CloseError, "File Access Error", "File %File could not be closed.  Error: %ErrorText.",
-               Level::Notify},
+    MessageDef{CloseError, "File Access Error", "File %File could not be closed.  Error: %ErrorText.", Level::Notify},
     MessageDef{AccessDenied, "Access Denied", "Could not get write access to %File so trying read-only.",
                Level::Notify},
     MessageDef{DamagedKey, "Ошибка ключа", "%Ошибка ключевого файла. Ключ может быть перестроен.", Level::Notify},

@@ -67,26 +67,20 @@ Level ErrorManager::raise(MessageId id, const MessageFields& fields) {
     const std::string caption(def.caption);
     const std::string text = messageText(id, fields);
     switch (def.level) {
-        case Level::Benign:
-        case Level::Cancel:
-            return def.level;
-        case Level::User:
-            return sink_->show(caption, text, Buttons::YesNo) == Answer::Yes ? Level::Benign : Level::Cancel;
-        case Level::Fatal:
-            sink_->show(caption, text, Buttons::Ok);
-            endProgram_();
-            return Level::Fatal;
-        case Level::Program:
-        case Level::Notify:
-            sink_->show(caption, text, Buttons::Ok);
-            return def.level;
+    case Level::Benign:
+    case Level::Cancel: return def.level;
+    case Level::User: return sink_->show(caption, text, Buttons::YesNo) == Answer::Yes ? Level::Benign : Level::Cancel;
+    case Level::Fatal:
+        sink_->show(caption, text, Buttons::Ok);
+        endProgram_();
+        return Level::Fatal;
+    case Level::Program:
+    case Level::Notify: sink_->show(caption, text, Buttons::Ok); return def.level;
     }
     return def.level;
 }
 
-void ErrorManager::setProcedureName(std::string_view name) {
-    GLOBALERRORSTATUS->procedureNames.emplace_back(name);
-}
+void ErrorManager::setProcedureName(std::string_view name) { GLOBALERRORSTATUS->procedureNames.emplace_back(name); }
 
 void ErrorManager::popProcedureName() {
     auto& names = GLOBALERRORSTATUS->procedureNames;
@@ -98,9 +92,7 @@ std::string ErrorManager::procedureName() const {
     return names.empty() ? std::string() : names.back();
 }
 
-MessageSink* ErrorManager::setSink(MessageSink* sink) {
-    return std::exchange(sink_, sink ? sink : &recorder_);
-}
+MessageSink* ErrorManager::setSink(MessageSink* sink) { return std::exchange(sink_, sink ? sink : &recorder_); }
 
 ErrorManager::EndProgram ErrorManager::setEndProgramHandler(EndProgram handler) {
     return std::exchange(endProgram_, handler ? std::move(handler) : EndProgram(endProgramDefault));

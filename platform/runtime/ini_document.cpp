@@ -131,8 +131,8 @@ void IniDocument::put(std::string_view section, std::string_view key, std::strin
     // After the last non-blank line, so blank lines keep separating the sections.
     auto pos = s->lines.end();
     while (pos != s->lines.begin() && trim(std::prev(pos)->raw).empty()) --pos;
-    s->lines.insert(pos, Line{std::string(keyName), std::string(value),
-                              std::string(keyName) + '=' + writtenValue(value)});
+    s->lines.insert(pos,
+                    Line{std::string(keyName), std::string(value), std::string(keyName) + '=' + writtenValue(value)});
 }
 
 void IniDocument::removeKey(std::string_view section, std::string_view key) {

@@ -1,9 +1,9 @@
 #include "platform/runtime/ini_file.h"
 
+#include <unistd.h>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 
 namespace vx::rt {
 namespace {

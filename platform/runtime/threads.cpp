@@ -117,8 +117,7 @@ void runYieldHooks(ThreadId id) {
 void runThread(Fiber* f) {
     Scheduler& s = scheduler();
     const std::vector<Hook> attach = s.attachHooks;
-    bool attached = std::all_of(attach.begin(), attach.end(),
-                                [&](const Hook& h) { return guarded(f->id, h.run); });
+    bool attached = std::all_of(attach.begin(), attach.end(), [&](const Hook& h) { return guarded(f->id, h.run); });
     if (attached) guarded(f->id, f->procedure);
     f->procedure = nullptr;  // what it holds goes while its thread still runs
     const std::vector<Hook> detach = s.detachHooks;

@@ -20,10 +20,8 @@ std::optional<long> number(const std::optional<std::string>& text) {
 bool yes(const std::optional<std::string>& text) { return text && compareTextNoCase(*text, "Yes") == 0; }
 
 void putOrRemove(IniDocument& doc, std::string_view section, std::string_view key, std::optional<long> value) {
-    if (value)
-        doc.put(section, key, std::to_string(*value));
-    else
-        doc.removeKey(section, key);
+    if (value) doc.put(section, key, std::to_string(*value));
+    else doc.removeKey(section, key);
 }
 
 }  // namespace

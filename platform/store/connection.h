@@ -44,7 +44,7 @@ public:
 
 private:
     sqlite3_stmt* stmt_;
-    bool* busy_;   // cache entry's in-use flag; nullptr for a one-off statement
+    bool* busy_;  // cache entry's in-use flag; nullptr for a one-off statement
 };
 
 class Connection {

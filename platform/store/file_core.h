@@ -19,7 +19,7 @@ inline constexpr int kBatchAgeMs = 200;
 class FileCore {
 public:
     FileCore(std::string path, const FileDef& def, std::unique_ptr<Connection> c);
-    ~FileCore();   // commits the batch
+    ~FileCore();  // commits the batch
     FileCore(const FileCore&) = delete;
     FileCore& operator=(const FileCore&) = delete;
 

@@ -51,8 +51,8 @@ std::string tableSql(const FileLayout& l) {
 }
 
 std::string indexSql(const FileLayout& l, const KeyDef& key) {
-    std::string sql = std::string(key.unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") + quoted(indexName(key)) +
-                      " ON records(";
+    std::string sql =
+        std::string(key.unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") + quoted(indexName(key)) + " ON records(";
     for (std::size_t i = 0; i < key.fields.size(); ++i) sql += (i ? ", " : "") + l.keyComponent(key.fields[i]);
     sql += ")";
     const std::string condition = l.entryCondition(key);
@@ -61,10 +61,10 @@ std::string indexSql(const FileLayout& l, const KeyDef& key) {
 }
 
 struct Existing {
-    std::string table;                                   // sql of records, "" when missing
-    std::vector<std::pair<std::string, std::string>> indexes;   // key_* name and sql
+    std::string table;                                         // sql of records, "" when missing
+    std::vector<std::pair<std::string, std::string>> indexes;  // key_* name and sql
     bool hasMeta = false;
-    bool empty = true;   // no tables or indexes at all
+    bool empty = true;  // no tables or indexes at all
 };
 
 bool readExisting(Connection& c, Existing& out) {
@@ -114,9 +114,10 @@ bool plan(Connection& c, const FileLayout& l, std::string& work, std::string* pr
     }
     work.clear();
     if (e.empty) {
-        work = "CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT NOT NULL);"
-               "INSERT INTO meta VALUES('label', " + literal(l.def.label) + "), ('layout', '" +
-               std::to_string(kLayoutVersion) + "');" + tableSql(l) + ";";
+        work =
+            "CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT NOT NULL);"
+            "INSERT INTO meta VALUES('label', " +
+            literal(l.def.label) + "), ('layout', '" + std::to_string(kLayoutVersion) + "');" + tableSql(l) + ";";
         for (const KeyDef& key : l.def.keys) work += indexSql(l, key) + ";";
         return true;
     }
@@ -130,8 +131,8 @@ bool plan(Connection& c, const FileLayout& l, std::string& work, std::string* pr
         return false;
     }
     for (const auto& [name, sql] : e.indexes) {
-        auto wanted = std::find_if(l.def.keys.begin(), l.def.keys.end(),
-                                   [&](const KeyDef& k) { return indexName(k) == name; });
+        auto wanted =
+            std::find_if(l.def.keys.begin(), l.def.keys.end(), [&](const KeyDef& k) { return indexName(k) == name; });
         if (wanted == l.def.keys.end() || indexSql(l, *wanted) != sql) work += "DROP INDEX " + quoted(name) + ";";
     }
     for (const KeyDef& key : l.def.keys) {
@@ -176,9 +177,7 @@ std::string FileLayout::column(int field) const { return quoted(def.fields[field
 
 std::string FileLayout::foldedColumn(int field) const { return quoted(def.fields[field].name + "__key"); }
 
-std::string FileLayout::keyComponent(int field) const {
-    return keyColumn[field] ? foldedColumn(field) : column(field);
-}
+std::string FileLayout::keyComponent(int field) const { return keyColumn[field] ? foldedColumn(field) : column(field); }
 
 std::string FileLayout::entryCondition(const KeyDef& key) const {
     if (key.blanksKept) return {};

@@ -16,16 +16,16 @@ struct FileLayout {
     FileLayout(const FileDef& def, const std::string& schema);
 
     const FileDef& def;
-    std::string records;           // qualified table name: "main".records
-    std::vector<bool> keyColumn;   // per field: a text in some key, with a folded key column
-    std::string selectList;        // pos, then every field in layout order
-    std::string readSql;           // the record at a pos
-    std::string insertSql;         // every field, then every key column
-    std::string deleteSql;         // the record at a pos
+    std::string records;          // qualified table name: "main".records
+    std::vector<bool> keyColumn;  // per field: a text in some key, with a folded key column
+    std::string selectList;       // pos, then every field in layout order
+    std::string readSql;          // the record at a pos
+    std::string insertSql;        // every field, then every key column
+    std::string deleteSql;        // the record at a pos
 
     bool isText(int field) const;
-    std::string column(int field) const;      // "NAME"
-    std::string foldedColumn(int field) const; // "NAME__key"
+    std::string column(int field) const;        // "NAME"
+    std::string foldedColumn(int field) const;  // "NAME__key"
     // The column a key orders a component by (the folded one for texts).
     std::string keyComponent(int field) const;
     // Condition of the entries of a key whose blank entries are left out ("" when kept);

@@ -31,12 +31,12 @@ enum class Error : int {
     Duplicate = 40,
     Locked = 32,
     BadName = 45,
-    Changed = 89,       // record changed since it was read
+    Changed = 89,  // record changed since it was read
     Other = 90,
 };
 std::string errorText(Error e);
 
-using Position = int64_t;   // record position: order of creation, never reused
+using Position = int64_t;  // record position: order of creation, never reused
 
 namespace detail {
 class TableCore;
@@ -68,7 +68,7 @@ struct ScanSpec {
     // the last row whose leading order values are <= these). SET(key,key), locators.
     std::optional<std::vector<Value>> fromValues;
     bool backward = false;
-    int limit = 0;    // 0: no limit
+    int limit = 0;  // 0: no limit
 };
 
 class Table {
@@ -130,7 +130,7 @@ void commitPendingWrites();
 class Transaction {
 public:
     explicit Transaction(const std::vector<std::shared_ptr<Database>>& files);
-    ~Transaction();   // rolls back unless committed
+    ~Transaction();  // rolls back unless committed
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     bool begun() const;
@@ -163,20 +163,20 @@ public:
     std::shared_ptr<Database> sharedDatabase() const;
 
     // Direct statements
-    void set();                        // SET(file): start of record order (NEXT) or its end (PREVIOUS)
-    void set(int keyIndex);            // SET(key): start (end) of the key's order
-    void setAtBuffer(int keyIndex);    // SET(key,key): at the buffer's key values
-    bool next();                       // NEXT: reads into the buffer; false at the end
-    bool previous();                   // PREVIOUS
-    bool eof();                        // true once the last record has been read (the first, after PREVIOUS)
-    bool get(int keyIndex);            // GET(file,key): the first record whose key equals the buffer
-    bool get(Position pos);            // GET by position; neither GET moves the scan
-    bool add();                        // ADD: appends the buffer
-    bool put();                        // PUT: rewrites the record last read, in place
-    bool erase();                      // DELETE: removes the record last read
-    int64_t records();                 // RECORDS(file)
-    Position position() const;         // position of the record last read or written (0: none)
-    Error error() const;               // error of the last statement
+    void set();                      // SET(file): start of record order (NEXT) or its end (PREVIOUS)
+    void set(int keyIndex);          // SET(key): start (end) of the key's order
+    void setAtBuffer(int keyIndex);  // SET(key,key): at the buffer's key values
+    bool next();                     // NEXT: reads into the buffer; false at the end
+    bool previous();                 // PREVIOUS
+    bool eof();                      // true once the last record has been read (the first, after PREVIOUS)
+    bool get(int keyIndex);          // GET(file,key): the first record whose key equals the buffer
+    bool get(Position pos);          // GET by position; neither GET moves the scan
+    bool add();                      // ADD: appends the buffer
+    bool put();                      // PUT: rewrites the record last read, in place
+    bool erase();                    // DELETE: removes the record last read
+    int64_t records();               // RECORDS(file)
+    Position position() const;       // position of the record last read or written (0: none)
+    Error error() const;             // error of the last statement
     std::string errorText() const;
 
 private:

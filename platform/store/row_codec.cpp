@@ -71,8 +71,7 @@ void bindRecord(Statement& s, const FileLayout& layout, const void* record, std:
     for (std::size_t i = 0; i < fields.size(); ++i, ++param) {
         if (layout.isText(static_cast<int>(i)))
             s.bind(param, std::string_view(static_cast<const Str*>(fieldAddr(fields[i], record))->str()));
-        else
-            s.bind(param, storedNumber(fields[i], record));
+        else s.bind(param, storedNumber(fields[i], record));
     }
     folded.resize(fields.size());
     for (std::size_t i = 0; i < fields.size(); ++i) {

@@ -11,7 +11,8 @@ std::string param(std::size_t n) { return "?" + std::to_string(n); }
 std::string comparison(const Order& order, const Query& q, std::size_t p, bool inclusive) {
     auto ascending = [&](std::size_t i) { return order.columns[i].descending == q.backward; };
     bool uniform = true;
-    for (std::size_t i = q.first + 1; i < q.first + q.count; ++i) uniform = uniform && ascending(i) == ascending(q.first);
+    for (std::size_t i = q.first + 1; i < q.first + q.count; ++i)
+        uniform = uniform && ascending(i) == ascending(q.first);
     if (uniform) {
         std::string cols, vals;
         for (std::size_t i = 0; i < q.count; ++i) {
@@ -27,8 +28,8 @@ std::string comparison(const Order& order, const Query& q, std::size_t p, bool i
         sql += j ? " OR (" : "(";
         for (std::size_t i = 0; i < j; ++i) sql += order.columns[q.first + i].expr + " = " + param(p + i) + " AND ";
         const bool last = j + 1 == q.count;
-        const char* op = ascending(q.first + j) ? (last && inclusive ? " >= " : " > ")
-                                                 : (last && inclusive ? " <= " : " < ");
+        const char* op =
+            ascending(q.first + j) ? (last && inclusive ? " >= " : " > ") : (last && inclusive ? " <= " : " < ");
         sql += order.columns[q.first + j].expr + op + param(p + j) + ")";
     }
     return sql + ")";

@@ -16,31 +16,31 @@ namespace vx::store::detail {
 
 struct OrderColumn {
     int field;
-    std::string expr;    // the column as compared: a key column, or the text under the no-case collation
-    bool folded;         // compared through the folded key column
+    std::string expr;  // the column as compared: a key column, or the text under the no-case collation
+    bool folded;       // compared through the folded key column
     bool descending;
 };
 
 struct Order {
-    std::vector<OrderColumn> columns;   // empty: record order
-    std::string entryCondition;         // a key's: its blank entries are left out
+    std::vector<OrderColumn> columns;  // empty: record order
+    std::string entryCondition;        // a key's: its blank entries are left out
 };
 
 Order keyOrder(const FileLayout& layout, int key);
 Order termOrder(const FileLayout& layout, const std::vector<OrderTerm>& terms);
 
 enum class Bound {
-    Start,    // from the start (backward: the end)
-    From,     // at or after the compared values
-    Ties,     // equal to every column's value, after the position
-    Beyond,   // strictly after the compared values
+    Start,   // from the start (backward: the end)
+    From,    // at or after the compared values
+    Ties,    // equal to every column's value, after the position
+    Beyond,  // strictly after the compared values
 };
 
 struct Query {
     Bound bound = Bound::Start;
-    std::size_t equal = 0;    // leading columns fixed by equality
-    std::size_t first = 0;    // From, Beyond: first compared column
-    std::size_t count = 0;    // From, Beyond: compared columns; Ties: every column
+    std::size_t equal = 0;  // leading columns fixed by equality
+    std::size_t first = 0;  // From, Beyond: first compared column
+    std::size_t count = 0;  // From, Beyond: compared columns; Ties: every column
     bool backward = false;
 };
 

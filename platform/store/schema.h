@@ -16,22 +16,22 @@ namespace vx::store {
 enum class FieldType : uint8_t { Byte, Long, Decimal, String, Memo };
 
 struct FieldDef {
-    std::string name;      // without prefix: "DATAROG"
+    std::string name;  // without prefix: "DATAROG"
     FieldType type;
-    uint16_t size;         // characters (String, Memo) or digits (Decimal); bytes for Byte/Long
-    uint8_t places;        // Decimal places
+    uint16_t size;   // characters (String, Memo) or digits (Decimal); bytes for Byte/Long
+    uint8_t places;  // Decimal places
     // Address of the member in a record: Byte*, Long*, Dec*, Str* (String and Memo).
     void* (*addr)(void* record);
 };
 
 struct KeyDef {
-    std::string name;          // "K1"
-    std::string description;   // "Инвентарный номер"
-    std::vector<int> fields;   // components, indexes into FileDef::fields, all ascending
+    std::string name;         // "K1"
+    std::string description;  // "Инвентарный номер"
+    std::vector<int> fields;  // components, indexes into FileDef::fields, all ascending
     bool unique = false;
     bool primary = false;
-    bool blanksKept = false;   // false: a record whose components are all blank or zero has no entry
-    bool autoNumber = false;   // the last component is numbered by the file manager
+    bool blanksKept = false;  // false: a record whose components are all blank or zero has no entry
+    bool autoNumber = false;  // the last component is numbered by the file manager
 };
 
 struct RecordOps {
@@ -41,9 +41,9 @@ struct RecordOps {
 };
 
 struct FileDef {
-    std::string label;    // "PASPORT"
-    std::string prefix;   // "PAS"
-    std::vector<FieldDef> fields;   // layout order; a memo, if any, comes last
+    std::string label;             // "PASPORT"
+    std::string prefix;            // "PAS"
+    std::vector<FieldDef> fields;  // layout order; a memo, if any, comes last
     std::vector<KeyDef> keys;
     RecordOps ops;
 
@@ -81,8 +81,13 @@ RecordOps recordOps() {
 // Field descriptors of a record struct R: VX_BYTE(R, CHEK), VX_LONG(R, ID),
 // VX_DEC(R, IDHOZ, 3, 0), VX_STR(R, NAME, 40), VX_MEMO(R, PRIM, 3000).
 #define VX_FIELD_ADDR(R, M) [](void* r) -> void* { return &static_cast<R*>(r)->M; }
-#define VX_BYTE(R, M) ::vx::store::FieldDef{#M, ::vx::store::FieldType::Byte, 1, 0, VX_FIELD_ADDR(R, M)}
-#define VX_LONG(R, M) ::vx::store::FieldDef{#M, ::vx::store::FieldType::Long, 4, 0, VX_FIELD_ADDR(R, M)}
-#define VX_DEC(R, M, D, P) ::vx::store::FieldDef{#M, ::vx::store::FieldType::Decimal, D, P, VX_FIELD_ADDR(R, M)}
-#define VX_STR(R, M, N) ::vx::store::FieldDef{#M, ::vx::store::FieldType::String, N, 0, VX_FIELD_ADDR(R, M)}
-#define VX_MEMO(R, M, N) ::vx::store::FieldDef{#M, ::vx::store::FieldType::Memo, N, 0, VX_FIELD_ADDR(R, M)}
+#define VX_BYTE(R, M) \
+    ::vx::store::FieldDef { #M, ::vx::store::FieldType::Byte, 1, 0, VX_FIELD_ADDR(R, M) }
+#define VX_LONG(R, M) \
+    ::vx::store::FieldDef { #M, ::vx::store::FieldType::Long, 4, 0, VX_FIELD_ADDR(R, M) }
+#define VX_DEC(R, M, D, P) \
+    ::vx::store::FieldDef { #M, ::vx::store::FieldType::Decimal, D, P, VX_FIELD_ADDR(R, M) }
+#define VX_STR(R, M, N) \
+    ::vx::store::FieldDef { #M, ::vx::store::FieldType::String, N, 0, VX_FIELD_ADDR(R, M) }
+#define VX_MEMO(R, M, N) \
+    ::vx::store::FieldDef { #M, ::vx::store::FieldType::Memo, N, 0, VX_FIELD_ADDR(R, M) }

@@ -47,9 +47,7 @@ bool TableCore::failed(int sqliteCode) {
     return failedConnection();
 }
 
-bool TableCore::failedConnection() {
-    return fail(c_.error(), errorText(c_.error()) + " (" + c_.errorText() + ")");
-}
+bool TableCore::failedConnection() { return fail(c_.error(), errorText(c_.error()) + " (" + c_.errorText() + ")"); }
 
 int64_t TableCore::scalar(const std::string& sql, bool* isNull) {
     Statement s = c_.prepare(sql);

@@ -19,8 +19,8 @@ class FileCore;
 // Where a read starts: at the start (end), at or after leading values, or after a row.
 struct Anchor {
     enum class Kind { Start, From, After } kind = Kind::Start;
-    std::vector<Cell> values;   // column cells of the order (From: a leading part)
-    Position pos = 0;           // After
+    std::vector<Cell> values;  // column cells of the order (From: a leading part)
+    Position pos = 0;          // After
 };
 
 // Rows read ahead per query.
@@ -96,7 +96,7 @@ private:
     bool countKnown_ = false;
     int64_t count_ = 0;
     int64_t countVersion_ = 0;
-    uint64_t countBatch_ = 0;   // the batch in which the count was last confirmed
+    uint64_t countBatch_ = 0;  // the batch in which the count was last confirmed
     Error error_ = Error::None;
     std::string errorText_;
 };

@@ -37,7 +37,7 @@ private:
     bool beginImmediate();
     void release();
 
-    std::vector<std::shared_ptr<Database>> files_;   // distinct, in the caller's order
+    std::vector<std::shared_ptr<Database>> files_;  // distinct, in the caller's order
     std::unique_ptr<Connection> c_;
     std::string scratch_;
     std::vector<Table> tables_;
@@ -145,8 +145,7 @@ bool TransactionCore::beginImmediate() {
         c_->setNoWait(false);
         if (ok) return true;
         if (c_->inTransaction()) c_->exec("ROLLBACK");
-        if (c_->error() != Error::Locked || std::chrono::steady_clock::now() >= deadline)
-            return fail(c_->errorText());
+        if (c_->error() != Error::Locked || std::chrono::steady_clock::now() >= deadline) return fail(c_->errorText());
         commitPendingWrites();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }

@@ -47,8 +47,8 @@ void Binding::write(const Value& v) const {
                    [&](Dec* d) { *d = v.toNumber(); },
                    [&](Long* l) {
                        const int64_t n = wholeNumber(v);
-                       *l = static_cast<Long>(std::clamp<int64_t>(n, std::numeric_limits<Long>::min(),
-                                                                  std::numeric_limits<Long>::max()));
+                       *l = static_cast<Long>(
+                           std::clamp<int64_t>(n, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()));
                    },
                    // A BYTE keeps the low eight bits, as the platform stores one.
                    [&](Byte* b) { *b = static_cast<Byte>(wholeNumber(v) & 0xFF); },

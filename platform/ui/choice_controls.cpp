@@ -95,9 +95,7 @@ std::string OptionControl::shownValue() const {
 
 SheetControl::SheetControl(std::string useName) : Control(ControlKind::Sheet, std::move(useName)) {}
 
-ControlId SheetControl::chosenTabId() const {
-    return chosen_ >= 0 && chosen_ < tabCount() ? children()[chosen_] : 0;
-}
+ControlId SheetControl::chosenTabId() const { return chosen_ >= 0 && chosen_ < tabCount() ? children()[chosen_] : 0; }
 
 int SheetControl::tabCount() const { return static_cast<int>(children().size()); }
 

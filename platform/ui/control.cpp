@@ -47,10 +47,8 @@ bool isContainer(ControlKind kind) {
     case ControlKind::Option:
     case ControlKind::Toolbar:
     case ControlKind::MenuBar:
-    case ControlKind::Menu:
-        return true;
-    default:
-        return false;
+    case ControlKind::Menu: return true;
+    default: return false;
     }
 }
 

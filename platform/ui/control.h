@@ -27,18 +27,18 @@ enum class ControlKind {
     Row,
     Column,
     Grid,
-    Group,     // a frame with a caption (text)
-    Sheet,     // holds Tab controls
-    Tab,       // a page of a sheet; its text is the tab's caption
-    Option,    // holds Radio controls; bound to the variable the radios set
-    Toolbar,   // the frame's toolbar; holds groups, buttons and check buttons
+    Group,    // a frame with a caption (text)
+    Sheet,    // holds Tab controls
+    Tab,      // a page of a sheet; its text is the tab's caption
+    Option,   // holds Radio controls; bound to the variable the radios set
+    Toolbar,  // the frame's toolbar; holds groups, buttons and check buttons
     MenuBar,
-    Menu,      // a menu or submenu; its text is the title
+    Menu,  // a menu or submenu; its text is the title
     // leaves
     Radio,
     Prompt,
     Entry,
-    Text,      // multi-line text
+    Text,  // multi-line text
     Spin,
     Button,
     Check,
@@ -46,8 +46,8 @@ enum class ControlKind {
     DropCombo,
     List,
     MenuItem,
-    Separator, // in a menu
-    Ole,       // an automation control made at run time
+    Separator,  // in a menu
+    Ole,        // an automation control made at run time
 };
 
 std::string_view kindName(ControlKind kind);

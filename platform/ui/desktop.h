@@ -30,8 +30,8 @@ struct Look {
     Colour tooltipBackground = kNoColour;
     Colour tooltipText = kNoColour;
     int tooltipCharset = 0;
-    int tooltipShowMs = 0;       // how long a tooltip stays up; 0: the renderer's default
-    int defaultFontWeight = 0;   // the process's default font style; 0: normal
+    int tooltipShowMs = 0;      // how long a tooltip stays up; 0: the renderer's default
+    int defaultFontWeight = 0;  // the process's default font style; 0: normal
 };
 
 class Desktop {

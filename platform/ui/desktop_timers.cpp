@@ -10,9 +10,7 @@ namespace {
 constexpr long long kHundredthsPerDay = 8640000;
 }
 
-long long Desktop::clockNow() {
-    return static_cast<long long>(clock::today()) * kHundredthsPerDay + clock::now();
-}
+long long Desktop::clockNow() { return static_cast<long long>(clock::today()) * kHundredthsPerDay + clock::now(); }
 
 bool Desktop::fireDueTimers() {
     const long long now = clockNow();

@@ -127,7 +127,9 @@ std::optional<std::string> fileDialog(std::string_view title, std::string_view f
     return DialogCall::path(DialogKind::File, title, filters);
 }
 
-std::optional<std::string> folderDialog(std::string_view title) { return DialogCall::path(DialogKind::Folder, title, {}); }
+std::optional<std::string> folderDialog(std::string_view title) {
+    return DialogCall::path(DialogKind::Folder, title, {});
+}
 
 std::optional<int32_t> calendarDialog(std::string_view title, int32_t start) { return DialogCall::date(title, start); }
 

@@ -44,10 +44,10 @@ public:
     int32_t startDate() const { return startDate_; }
 
     // Answers; each wakes the asking thread. A second answer is ignored.
-    void answer(rt::Answer button);                       // Message
-    void answerPath(std::optional<std::string> path);     // File, Folder: nullopt = cancelled
-    void answerDate(std::optional<int32_t> date);         // Calendar
-    void answerPrinter(bool ok);                          // PrinterSetup
+    void answer(rt::Answer button);                    // Message
+    void answerPath(std::optional<std::string> path);  // File, Folder: nullopt = cancelled
+    void answerDate(std::optional<int32_t> date);      // Calendar
+    void answerPrinter(bool ok);                       // PrinterSetup
     bool answered() const { return answered_; }
 
 private:

@@ -14,11 +14,11 @@ namespace vx::ui {
 enum class EventKind {
     // field-independent
     OpenWindow,
-    CloseWindow,   // the user (or a post) asks the window to close
-    CloseDown,     // the program is ending: the window must close
-    GainFocus,     // the window became the active one
+    CloseWindow,  // the user (or a post) asks the window to close
+    CloseDown,    // the program is ending: the window must close
+    GainFocus,    // the window became the active one
     LoseFocus,
-    Completed,     // posted by a form when its work is done
+    Completed,  // posted by a form when its work is done
     Timer,
     Moved,
     Sized,
@@ -36,9 +36,9 @@ enum class EventKind {
     PageDown,
     ScrollTop,
     ScrollBottom,
-    ScrollDrag,    // the scroll bar's thumb was dragged; Event::row holds 0..100
-    HeaderPressed, // a column title was clicked; Event::column
-    HeaderDivider, // a double click on the divider after Event::column
+    ScrollDrag,     // the scroll bar's thumb was dragged; Event::row holds 0..100
+    HeaderPressed,  // a column title was clicked; Event::column
+    HeaderDivider,  // a double click on the divider after Event::column
     // posted by the program, meaning its own
     User,
 };

@@ -75,9 +75,7 @@ Outcome press(Window& w, ControlId c) {
     touch(w, *target);
     const bool bar = inBar(w, *target);
     switch (target->kind()) {
-    case ControlKind::MenuItem:
-        report(w, EventKind::Accepted, c);
-        return Outcome::done();
+    case ControlKind::MenuItem: report(w, EventKind::Accepted, c); return Outcome::done();
     case ControlKind::Button:
         if (!bar)
             if (Outcome o = moveFocus(w, *target); !o) return o;
@@ -100,8 +98,7 @@ Outcome press(Window& w, ControlId c) {
         report(w, EventKind::Accepted, option->id());
         return Outcome::done();
     }
-    default:
-        return Outcome::refused(nameOf(*target) + " cannot be pressed");
+    default: return Outcome::refused(nameOf(*target) + " cannot be pressed");
     }
 }
 
@@ -110,7 +107,8 @@ Outcome type(Window& w, ControlId c, std::string text) {
     if (!target) return Outcome::refused("no such control");
     if (Outcome o = reachable(w, target); !o) return o;
     auto* entry = dynamic_cast<EntryControl*>(target);
-    if (!entry || target->kind() == ControlKind::DropList) return Outcome::refused(nameOf(*target) + " takes no typing");
+    if (!entry || target->kind() == ControlKind::DropList)
+        return Outcome::refused(nameOf(*target) + " takes no typing");
     if (entry->displayOnly() || entry->readOnly()) return Outcome::refused(nameOf(*target) + " is read-only");
     touch(w, *target);
     if (Outcome o = moveFocus(w, *target); !o) return o;
@@ -175,7 +173,8 @@ Outcome chooseTab(Window& w, ControlId sheet, std::string_view caption) {
     if (!s) return Outcome::refused("not a sheet");
     for (int i = 0; i < s->tabCount(); ++i) {
         const Control* t = w.control(s->children()[i]);
-        if (t && equalText(leftJustify(replaceAll(t->text(), "&", "")), leftJustify(caption))) return chooseTab(w, sheet, i);
+        if (t && equalText(leftJustify(replaceAll(t->text(), "&", "")), leftJustify(caption)))
+            return chooseTab(w, sheet, i);
     }
     return Outcome::refused(nameOf(*s) + " has no tab \"" + std::string(caption) + "\"");
 }
@@ -187,9 +186,7 @@ Outcome edit(EditCommand command) {
     if (!entry) return Outcome::refused("the focused control holds no text");
     const std::string text = entry->visibleText();
     switch (command) {
-    case EditCommand::Copy:
-        desktop().setClipboard(text);
-        return Outcome::done();
+    case EditCommand::Copy: desktop().setClipboard(text); return Outcome::done();
     case EditCommand::Cut:
     case EditCommand::Paste:
         if (entry->readOnly() || entry->displayOnly()) return Outcome::refused(nameOf(*entry) + " is read-only");

@@ -48,14 +48,12 @@ Outcome key(Window& w, Key k) {
     if (k.key == VKey::Tab) return tabFocus(w, k.has(mod::Shift));
     if (!target) return Outcome::done();
     switch (target->kind()) {
-    case ControlKind::List:
-        return listKey(w, *target, k);
+    case ControlKind::List: return listKey(w, *target, k);
     case ControlKind::Button:
         if (k.key == VKey::Enter || k.key == VKey::Space) report(w, EventKind::Accepted, target->id());
         return Outcome::done();
     case ControlKind::Check:
-    case ControlKind::Radio:
-        return k.key == VKey::Space ? press(w, target->id()) : Outcome::done();
+    case ControlKind::Radio: return k.key == VKey::Space ? press(w, target->id()) : Outcome::done();
     case ControlKind::Spin:
         if (k.key == VKey::Up || k.key == VKey::Down) {
             if (target->readOnly()) return Outcome::refused(nameOf(*target) + " is read-only");
@@ -72,10 +70,8 @@ Outcome key(Window& w, Key k) {
         }
         return k.key == VKey::Enter ? confirm(w, target->id()) : Outcome::done();
     case ControlKind::Entry:
-    case ControlKind::Text:
-        return k.key == VKey::Enter ? confirm(w, target->id()) : Outcome::done();
-    default:
-        return Outcome::done();
+    case ControlKind::Text: return k.key == VKey::Enter ? confirm(w, target->id()) : Outcome::done();
+    default: return Outcome::done();
     }
 }
 

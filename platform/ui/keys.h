@@ -41,10 +41,10 @@ enum class VKey : std::uint16_t {
     F10,
     F11,
     F12,
-    Ctrl,         // Ctrl pressed alone
-    MouseLeft,    // a button going down
+    Ctrl,       // Ctrl pressed alone
+    MouseLeft,  // a button going down
     MouseRight,
-    MouseLeft2,   // a double click
+    MouseLeft2,  // a double click
 };
 
 namespace mod {

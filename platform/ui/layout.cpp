@@ -89,8 +89,8 @@ EntryControl& LayoutBuilder::text(std::string useName, Binding var, int lines) {
     return e;
 }
 
-SpinControl& LayoutBuilder::spin(std::string useName, Binding var, std::string_view picture, Decimal low,
-                                 Decimal high, Decimal step) {
+SpinControl& LayoutBuilder::spin(std::string useName, Binding var, std::string_view picture, Decimal low, Decimal high,
+                                 Decimal step) {
     SpinControl& s = put(std::make_unique<SpinControl>(std::move(useName), picture, low, high, step));
     s.bind(std::move(var));
     return s;

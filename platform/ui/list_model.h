@@ -22,15 +22,27 @@ struct ListColumn {
     Picture picture{};
     int width = 0;  // characters; 0 lets the renderer decide
     Align align = Align::Left;
-    bool icons = false;    // shows its cells' icons
+    bool icons = false;  // shows its cells' icons
     bool resizable = true;
 
     ListColumn() = default;
     ListColumn(std::string t, std::string_view pic, int w = 0);
-    ListColumn& right() { align = Align::Right; return *this; }
-    ListColumn& centred() { align = Align::Center; return *this; }
-    ListColumn& withIcons() { icons = true; return *this; }
-    ListColumn& fixedWidth() { resizable = false; return *this; }
+    ListColumn& right() {
+        align = Align::Right;
+        return *this;
+    }
+    ListColumn& centred() {
+        align = Align::Center;
+        return *this;
+    }
+    ListColumn& withIcons() {
+        icons = true;
+        return *this;
+    }
+    ListColumn& fixedWidth() {
+        resizable = false;
+        return *this;
+    }
 };
 
 // A heading over several neighbouring columns ("Владелец" over "ФИО" and "Адрес").

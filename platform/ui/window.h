@@ -81,9 +81,13 @@ public:
     // By use-name (exact, case-insensitive); nullptr when none.
     Control* control(std::string_view useName) const;
     template <class C>
-    C* as(std::string_view useName) const { return dynamic_cast<C*>(control(useName)); }
+    C* as(std::string_view useName) const {
+        return dynamic_cast<C*>(control(useName));
+    }
     template <class C>
-    C* as(ControlId id) const { return dynamic_cast<C*>(control(id)); }
+    C* as(ControlId id) const {
+        return dynamic_cast<C*>(control(id));
+    }
     ControlId idOf(std::string_view useName) const;
     // Every control in tree order (the root first).
     std::vector<ControlId> allControls() const;

@@ -12,18 +12,18 @@ void layoutBrowseanimvid(ui::Window& w) {
     w.setResize(ui::ResizeStrategy::Resize);
     ui::LayoutBuilder b(w);
     b.column([&] {
-        // The tabs choose the list's order; the list sits under them on every tab.
-        b.sheet("?CURRENTTAB", [&] {
-            b.tab("?TAB:2", "ID", [] {});
-            b.tab("?TAB:3", "Наименование животного", [] {});
-        });
-        b.list("?BROWSE:1", 10).stretch();
-        b.row([&] {
-            b.button("?INSERT:3", "", "spis_plus.ico");
-            b.button("?CHANGE:3", "", "spis_edit.ico");
-            b.button("?DELETE:3", "", "spis_minus.ico");
-        });
-    }).stretch();
+         // The tabs choose the list's order; the list sits under them on every tab.
+         b.sheet("?CURRENTTAB", [&] {
+             b.tab("?TAB:2", "ID", [] {});
+             b.tab("?TAB:3", "Наименование животного", [] {});
+         });
+         b.list("?BROWSE:1", 10).stretch();
+         b.row([&] {
+             b.button("?INSERT:3", "", "spis_plus.ico");
+             b.button("?CHANGE:3", "", "spis_edit.ico");
+             b.button("?DELETE:3", "", "spis_minus.ico");
+         });
+     }).stretch();
     ui::ListModel& look = w.as<ui::ListControl>("?BROWSE:1")->change();
     look.setColumns({ListColumn("iD", kIdPicture, 4).right(), ListColumn("Наименование вида животного", "@s20", 20)});
     look.setFrozenColumns(2);

@@ -29,8 +29,9 @@ void layoutUpdatePol(ui::Window& w) {
             b.button("?CANCEL", "Отмена", "WACancel.ico").setTooltip("Отменить изменения");
         });
     });
-    w.as<ui::DropControl>("?ANI:NAME")->change().setColumns(
-        {ListColumn("Вид животного", "@s20", 20), ListColumn("ID", kIdPicture, 4).right()});
+    w.as<ui::DropControl>("?ANI:NAME")
+        ->change()
+        .setColumns({ListColumn("Вид животного", "@s20", 20), ListColumn("ID", kIdPicture, 4).right()});
 }
 
 }  // namespace vx::registry::books

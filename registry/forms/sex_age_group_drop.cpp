@@ -28,8 +28,8 @@ bool SexAgeGroupDrop::takeFirst(const ui::Event& e) {
     // The accept-all pass of OK chooses nothing: a namesake of another species' group must not replace it.
     if (form_->acceptingAll()) return false;
     FileDropComboClass::takeFirst(e);
-    const bool chosen = e.control == drop().id() &&
-                        (e.kind == ui::EventKind::NewSelection || e.kind == ui::EventKind::Accepted);
+    const bool chosen =
+        e.control == drop().id() && (e.kind == ui::EventKind::NewSelection || e.kind == ui::EventKind::Accepted);
     const int entry = chosenEntry();
     if (chosen && entry >= 0) {
         // Also an entry the last fill took and reset gave back.

@@ -21,10 +21,14 @@ void layoutUpdatehoz(ui::Window& w) {
                     b.prompt("Наименование хозяйства (поселения)", "?HOZ:NAME:PROMPT");
                     b.entry("?HOZ:NAME", HOZ->NAME, "@s40").setTooltip("Наименование хозяйства");
                 });
-                b.option("?HOZ:SEKTOR", HOZ->SEKTOR, [&] {
-                    b.radio("?HOZ:SEKTOR:RADIO1", "Общественный", Value(1));
-                    b.radio("?HOZ:SEKTOR:RADIO2", "Частный", Value(2));
-                }, "Сектор").setTooltip("Сектор");
+                b.option(
+                     "?HOZ:SEKTOR", HOZ->SEKTOR,
+                     [&] {
+                         b.radio("?HOZ:SEKTOR:RADIO1", "Общественный", Value(1));
+                         b.radio("?HOZ:SEKTOR:RADIO2", "Частный", Value(2));
+                     },
+                     "Сектор")
+                    .setTooltip("Сектор");
             });
             b.tab("?TAB:2", "Записная книжка [структура поголовья]", [&] {
                 b.text("?HOZ:PRIM", HOZ->PRIM, 12)

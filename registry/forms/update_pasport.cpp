@@ -23,12 +23,12 @@ public:
     explicit UpdatepasportWindow(ui::Window& w) : abc::FormManager(w, *Relate::PASPORT) {
         setFirstField("?PAS:FIO");
         for (RelateRef file : {Relate::HOZ, Relate::FERMA, Relate::ANIMVID, Relate::POLVOZ}) addFile(*file);
-        for (const char* field : {"FIO", "ADRES", "KORP", "GRUPPA", "NGRUPPA", "IDANIM", "KLICH", "PRICH",
-                                  "DATAROG", "AKTNOMER", "AKTDATA", "CHEK", "OSNMOL", "PRIM"})
+        for (const char* field : {"FIO", "ADRES", "KORP", "GRUPPA", "NGRUPPA", "IDANIM", "KLICH", "PRICH", "DATAROG",
+                                  "AKTNOMER", "AKTDATA", "CHEK", "OSNMOL", "PRIM"})
             addHistoryField(std::string("?PAS:") + field, field);
         setStatusTexts("View Record", "Добавить запись", "Изменить запись");
-        setViewLocks({"?PAS:FIO", "?PAS:ADRES", "?PAS:KORP", "?PAS:GRUPPA", "?PAS:NGRUPPA", "?PAS:IDANIM",
-                      "?PAS:KLICH", "?PAS:DATAROG", "?PAS:AKTNOMER", "?PAS:AKTDATA"},
+        setViewLocks({"?PAS:FIO", "?PAS:ADRES", "?PAS:KORP", "?PAS:GRUPPA", "?PAS:NGRUPPA", "?PAS:IDANIM", "?PAS:KLICH",
+                      "?PAS:DATAROG", "?PAS:AKTNOMER", "?PAS:AKTDATA"},
                      {"?PAS:PRICH", "?ANI:NAME", "?POL:NAME", "?CALENDAR", "?CALENDAR:3"});
     }
 

@@ -38,15 +38,18 @@ void layoutUpdatepasport(ui::Window& w) {
                     describe(b.display("?FER:NAME", FER->NAME, "@s40"), "Наименование", "FER:name", "символьное");
                     b.prompt("");
                 });
-                b.group("[Для частного сектора]", [&] {
-                    b.grid(2, [&] {
-                        b.prompt("Владелец", "?PAS:FIO:PROMPT");
-                        describe(b.entry("?PAS:FIO", PAS->FIO, "@s40"), "Владелец", "PAS:fio", "символьное");
-                        b.prompt("Адрес ", "?PAS:ADRES:PROMPT");
-                        describe(b.entry("?PAS:ADRES", PAS->ADRES, "@s40"), "Адрес (частный сектор)", "PAS:adres",
-                                 "символьное");
-                    });
-                }, "?GROUP1");
+                b.group(
+                    "[Для частного сектора]",
+                    [&] {
+                        b.grid(2, [&] {
+                            b.prompt("Владелец", "?PAS:FIO:PROMPT");
+                            describe(b.entry("?PAS:FIO", PAS->FIO, "@s40"), "Владелец", "PAS:fio", "символьное");
+                            b.prompt("Адрес ", "?PAS:ADRES:PROMPT");
+                            describe(b.entry("?PAS:ADRES", PAS->ADRES, "@s40"), "Адрес (частный сектор)", "PAS:adres",
+                                     "символьное");
+                        });
+                    },
+                    "?GROUP1");
                 b.grid(4, [&] {
                     b.prompt("Корпус", "?PAS:KORP:PROMPT");
                     describe(b.entry("?PAS:KORP", PAS->KORP, "@n2b"), "Корпус", "PAS:korp", "числовое");
@@ -82,19 +85,22 @@ void layoutUpdatepasport(ui::Window& w) {
                     describe(b.entry("?PAS:DATAROG", PAS->DATAROG, "@d6.b"), "Дата рождения", "PAS:datarog", "дата")
                         .setBackground(kPink);
                     b.button("?CALENDAR", "...").setTooltip("[Календарь]");
-                    b.group("Возраст", [&] {
-                        b.row([&] {
-                            b.prompt("Лет:", "?PAS:VOZRAST:PROMPT");
-                            describe(b.display("?PAS:VOZRASTG", PAS->VOZRASTG, "@n2b"), "Лет", "PAS:vozrastg",
-                                     "числовое");
-                            b.prompt("Месяцев:", "?PAS:VOZRAST:PROMPT:2");
-                            describe(b.display("?PAS:VOZRASTM", PAS->VOZRASTM, "@n2b"), "Месяцев", "PAS:vozrastm",
-                                     "числовое");
-                            b.prompt("Дней:", "?PAS:VOZRAST:PROMPT:3");
-                            describe(b.display("?PAS:VOZRASTD", PAS->VOZRASTD, "@n2b"), "Дней", "PAS:vozrastd",
-                                     "числовое");
-                        });
-                    }, "?GROUP2");
+                    b.group(
+                        "Возраст",
+                        [&] {
+                            b.row([&] {
+                                b.prompt("Лет:", "?PAS:VOZRAST:PROMPT");
+                                describe(b.display("?PAS:VOZRASTG", PAS->VOZRASTG, "@n2b"), "Лет", "PAS:vozrastg",
+                                         "числовое");
+                                b.prompt("Месяцев:", "?PAS:VOZRAST:PROMPT:2");
+                                describe(b.display("?PAS:VOZRASTM", PAS->VOZRASTM, "@n2b"), "Месяцев", "PAS:vozrastm",
+                                         "числовое");
+                                b.prompt("Дней:", "?PAS:VOZRAST:PROMPT:3");
+                                describe(b.display("?PAS:VOZRASTD", PAS->VOZRASTD, "@n2b"), "Дней", "PAS:vozrastd",
+                                         "числовое");
+                            });
+                        },
+                        "?GROUP2");
                 });
                 ui::DropControl& group = b.fileDropCombo("?POL:NAME", POL->NAME, "@s20");
                 describe(group, "Поло-возрастная группа", "PAS:idpol", "числовое").setBackground(kPink);
@@ -112,15 +118,18 @@ void layoutUpdatepasport(ui::Window& w) {
                 });
                 describe(b.check("?PAS:CHEK", "Отмечено [выделено]", PAS->CHEK),
                          "Отмека для планирования типовой картой", "PAS:chek", "1 или 0");
-                describe(b.option("?PAS:OSNMOL", PAS->OSNMOL, [&] {
-                    b.radio("?PAS:OSNMOL:RADIO1", " молодняк", Value(1));
-                    b.radio("?PAS:OSNMOL:RADIO2", " основное стадо", Value(2));
-                }, "Возрастная идентификация"), "Основное стадо или молодняк", "PAS:osnmol", "числовое")
+                describe(b.option(
+                             "?PAS:OSNMOL", PAS->OSNMOL,
+                             [&] {
+                                 b.radio("?PAS:OSNMOL:RADIO1", " молодняк", Value(1));
+                                 b.radio("?PAS:OSNMOL:RADIO2", " основное стадо", Value(2));
+                             },
+                             "Возрастная идентификация"),
+                         "Основное стадо или молодняк", "PAS:osnmol", "числовое")
                     .setTextColour(0xFF8080);
             });
-            b.tab("?TAB:3", "Записная книжка", [&] {
-                describe(b.text("?PAS:PRIM", PAS->PRIM, 12), "Примечание", "PAS:prim", "символьное");
-            });
+            b.tab("?TAB:3", "Записная книжка",
+                  [&] { describe(b.text("?PAS:PRIM", PAS->PRIM, 12), "Примечание", "PAS:prim", "символьное"); });
         });
         b.row([&] {
             b.button("?OK", "Да", "WAOk.ICO").setTooltip("Сохранить и закрыть форму");

@@ -12,7 +12,7 @@
 namespace vx::registry::marking {
 
 struct HerdStructure {
-    std::string tooltip;  // for ?BUTTON32
+    std::string tooltip;      // for ?BUTTON32
     Str farmSummary{255};     // POGFERM
     Str holdingSummary{255};  // POGHOZ
 };

@@ -55,25 +55,25 @@ constexpr Key letter(char c, std::uint8_t mods) { return Key(static_cast<VKey>(c
 
 // Mode n is at n - 1; mode 1's second key, the right click, comes last.
 constexpr std::array<Key, kMarkingKeys> kKeys = {
-    Key(VKey::Ctrl),                             // 1
-    Key(VKey::MouseLeft, mod::Shift),            // 2
-    Key(VKey::MouseRight, mod::Shift),           // 3
-    Key(VKey::MouseLeft, mod::Alt),              // 4
-    letter('1', mod::Alt),                       // 5
-    letter('2', mod::Alt),                       // 6
+    Key(VKey::Ctrl),                               // 1
+    Key(VKey::MouseLeft, mod::Shift),              // 2
+    Key(VKey::MouseRight, mod::Shift),             // 3
+    Key(VKey::MouseLeft, mod::Alt),                // 4
+    letter('1', mod::Alt),                         // 5
+    letter('2', mod::Alt),                         // 6
     Key(VKey::MouseLeft, mod::Ctrl | mod::Shift),  // 7
-    letter('K', mod::Alt),                       // 8
-    letter('G', mod::Alt),                       // 9
-    letter('N', mod::Alt),                       // 10
-    letter('X', mod::Alt),                       // 11
-    letter('C', mod::Alt),                       // 12
-    letter('B', mod::Alt),                       // 13
-    letter('Z', mod::Alt),                       // 14
-    letter('V', mod::Alt),                       // 15
-    letter('M', mod::Alt),                       // 16
-    letter('X', mod::Shift),                     // 17
-    letter('Z', mod::Shift),                     // 18
-    Key(VKey::MouseRight),                       // 1
+    letter('K', mod::Alt),                         // 8
+    letter('G', mod::Alt),                         // 9
+    letter('N', mod::Alt),                         // 10
+    letter('X', mod::Alt),                         // 11
+    letter('C', mod::Alt),                         // 12
+    letter('B', mod::Alt),                         // 13
+    letter('Z', mod::Alt),                         // 14
+    letter('V', mod::Alt),                         // 15
+    letter('M', mod::Alt),                         // 16
+    letter('X', mod::Shift),                       // 17
+    letter('Z', mod::Shift),                       // 18
+    Key(VKey::MouseRight),                         // 1
 };
 
 }  // namespace

@@ -2,8 +2,8 @@
 // The scans behind the marking modes, without pickers, captions or messages.
 // Each answers false when its files could not be used.
 
-#include "platform/core/decimal.h"
 #include "planning/schemes/measure_kind.h"
+#include "platform/core/decimal.h"
 
 namespace vx::registry::marking {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "app/globals.h"
-#include "platform/ui/dialogs.h"
 #include "planning/schemes/measure_picker.h"
+#include "platform/ui/dialogs.h"
 #include "registry/marking/marking_scans.h"
 
 namespace vx::registry::marking {
@@ -43,7 +43,12 @@ std::string_view messageCaption(int mode, MarkingPath path) {
     }
     if (path == MarkingPath::Key) return {};
     switch (mode) {
-    case 2: case 3: case 4: case 8: case 9: case 10: return "Выделение животных";
+    case 2:
+    case 3:
+    case 4:
+    case 8:
+    case 9:
+    case 10: return "Выделение животных";
     case 5: return "Выделение животных [Молодняк]";
     case 6: return "Выделение животных [Основное]";
     default: return {};

@@ -50,8 +50,7 @@ store::ScanSpec measureRecords(const store::FileDef& def, KeyRef key, const Pick
     store::ScanSpec spec;
     if (picked.species.isZero() && picked.measure.isZero())
         spec.terms = {{def.fieldIndex("VIDANIM")}, {def.fieldIndex("IDTASK")}};
-    else
-        spec.keyIndex = key.index;
+    else spec.keyIndex = key.index;
     spec.equal = {Value(picked.species), Value(picked.measure)};
     return spec;
 }

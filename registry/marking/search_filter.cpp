@@ -23,9 +23,9 @@ struct SearchMode {
 };
 
 constexpr SearchMode kModes[] = {
-    {"По фамилии", "pas:fio", Side::Text},          {"По адресу", "pas:adres", Side::Text},
-    {"По № животного", "pas:idanim", Side::Text},   {"По № корпуса", "PAS:korp", Side::Number},
-    {"По № группы", "PAS:gruppa", Side::Number},    {"По наим.группы", "PAS:ngruppa", Side::Text},
+    {"По фамилии", "pas:fio", Side::Text},        {"По адресу", "pas:adres", Side::Text},
+    {"По № животного", "pas:idanim", Side::Text}, {"По № корпуса", "PAS:korp", Side::Number},
+    {"По № группы", "PAS:gruppa", Side::Number},  {"По наим.группы", "PAS:ngruppa", Side::Text},
 };
 
 const SearchMode* modeNamed(std::string_view name) {

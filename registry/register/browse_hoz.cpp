@@ -97,8 +97,7 @@ public:
         for (int i = 0; i < 5; ++i) columns_[i].Init(*lists()[i], *this);
         // The diagnostic list has no styles.
         for (int i = 0; i < 4; ++i) defineListboxStyle(lists()[i]->list().change());
-        for (abc::BrowseClass* list : lists())
-            list->list().change().setFont(listFont(kDesignedFontSize, false, false));
+        for (abc::BrowseClass* list : lists()) list->list().change().setFont(listFont(kDesignedFontSize, false, false));
         return Level::Benign;
     }
 
@@ -196,7 +195,8 @@ private:
             BRW3.addField(*Access::PASPORT, field);
         BRW3.addField(*Access::ANIMVID, "NAME");
         BRW3.addField(*Access::POLVOZ, "NAME");
-        for (const char* field : {"PRICH", "AKTNOMER", "AKTDATA", "ID", "VIDANIM", "IDPOL", "KORP", "GRUPPA", "NGRUPPA"})
+        for (const char* field :
+             {"PRICH", "AKTNOMER", "AKTDATA", "ID", "VIDANIM", "IDPOL", "KORP", "GRUPPA", "NGRUPPA"})
             BRW3.addField(*Access::PASPORT, field);
         BRW3.setUpdateProcedure(3);
         BRW3.setUpdateControls("?INSERT:2", "?CHANGE:2", "?DELETE:2");

@@ -72,37 +72,37 @@ void search(ui::LayoutBuilder& b) {
 
 void animals(ui::LayoutBuilder& b, Str& marking) {
     b.column([&] {
-        b.list("?LIST:2", 16).stretch();
-        b.row([&] {
-            editButtons(b, ":2", "Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт");
-            ui::DropControl& modes = b.dropCombo("?VUDELIT", marking, "@s80", marking::markingEntryList());
-            modes.setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n").stretch();
-            modes.change().setColumns({ListColumn("Способы выделения для экспорта", "@s80", 80)});
-        });
-    }).stretch();
+         b.list("?LIST:2", 16).stretch();
+         b.row([&] {
+             editButtons(b, ":2", "Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт");
+             ui::DropControl& modes = b.dropCombo("?VUDELIT", marking, "@s80", marking::markingEntryList());
+             modes.setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n").stretch();
+             modes.change().setColumns({ListColumn("Способы выделения для экспорта", "@s80", 80)});
+         });
+     }).stretch();
 }
 
 void measures(ui::LayoutBuilder& b) {
     b.column([&] {
-        b.prompt("[Ветеринарно-профилактические мероприятия]", "?STRING1");
-        b.list("?LIST:3", 6).setTooltip("Browsing Records").stretch();
-        b.row([&] {
-            b.button("?PRINT:2", "", "p_print.ico").setTooltip("Паспорт животного +\nпрофилактические мероприятия");
-            editButtons(b, ":4", "", "", "");
-            b.button("?BUTTON24", "", "vpo.ico").setTooltip("[Справочник профилактических мероприятий]");
-            b.button("?BUTTON23", "", "vpo_karta.ico").setTooltip("[Типовая карты профилактических мероприятий]");
-        });
-    }).stretch();
+         b.prompt("[Ветеринарно-профилактические мероприятия]", "?STRING1");
+         b.list("?LIST:3", 6).setTooltip("Browsing Records").stretch();
+         b.row([&] {
+             b.button("?PRINT:2", "", "p_print.ico").setTooltip("Паспорт животного +\nпрофилактические мероприятия");
+             editButtons(b, ":4", "", "", "");
+             b.button("?BUTTON24", "", "vpo.ico").setTooltip("[Справочник профилактических мероприятий]");
+             b.button("?BUTTON23", "", "vpo_karta.ico").setTooltip("[Типовая карты профилактических мероприятий]");
+         });
+     }).stretch();
     b.column([&] {
-        b.prompt("[Ветеринарно-диагностические мероприятия]", "?STRING2");
-        b.list("?LIST:4", 6).stretch();
-        b.row([&] {
-            b.button("?PRINT:3", "", "p_print.ico").setTooltip("Паспорт животного +\nдиагностические мероприятия");
-            editButtons(b, ":5", "Добавить", "Редактировать", "Удалить");
-            b.button("?BUTTON22", "", "vdi_karta.ico").setTooltip("[Типовая карты диагностических мероприятий]");
-            b.button("?BUTTON25", "", "vdi.ico").setTooltip("[Справочник диагностических мероприятий]");
-        });
-    }).stretch();
+         b.prompt("[Ветеринарно-диагностические мероприятия]", "?STRING2");
+         b.list("?LIST:4", 6).stretch();
+         b.row([&] {
+             b.button("?PRINT:3", "", "p_print.ico").setTooltip("Паспорт животного +\nдиагностические мероприятия");
+             editButtons(b, ":5", "Добавить", "Редактировать", "Удалить");
+             b.button("?BUTTON22", "", "vdi_karta.ico").setTooltip("[Типовая карты диагностических мероприятий]");
+             b.button("?BUTTON25", "", "vdi.ico").setTooltip("[Справочник диагностических мероприятий]");
+         });
+     }).stretch();
 }
 
 void fontControls(ui::LayoutBuilder& b) {
@@ -117,28 +117,20 @@ void columns(ui::Window& w) {
     w.as<ui::ListControl>("?BROWSE:1")
         ->change()
         .setColumns({ListColumn("iD", "@n_2b", 3).right(), ListColumn("Хозяйство (поселение)", "@s40", 30)});
-    w.as<ui::ListControl>("?LIST")->change().setColumns(
-        {ListColumn("iD", "@n_2b", 3).right(), ListColumn("Ферма (населённый пункт)", "@s40", 17),
-         ListColumn("Хозяйство (поселение)", "@s30", 13)});
+    w.as<ui::ListControl>("?LIST")->change().setColumns({ListColumn("iD", "@n_2b", 3).right(),
+                                                         ListColumn("Ферма (населённый пункт)", "@s40", 17),
+                                                         ListColumn("Хозяйство (поселение)", "@s30", 13)});
     ui::ListModel& animals = w.as<ui::ListControl>("?LIST:2")->change();
-    animals.setColumns({ListColumn("Инвентарный №", "@s15", 15).withIcons(),
-                        ListColumn("Дата рождения", "@d6.b", 10).withIcons(),
-                        ListColumn("ФИО", "@s40", 25),
-                        ListColumn("Адрес (частный сектор)", "@s40", 25),
-                        ListColumn("Лет", "@n2b", 3).right(),
-                        ListColumn("Месяцев", "@n2b", 3).right(),
-                        ListColumn("Дней", "@n2b", 3).right(),
-                        ListColumn("Вид", "@s20", 12),
-                        ListColumn("Поло-возрастная", "@s20", 14),
-                        ListColumn("Причина", "@s11", 11),
-                        ListColumn("№ акта", "@P<<<<<<<<<<<<<<P", 8).right(),
-                        ListColumn("Дата", "@d6.b", 10),
-                        ListColumn("Уникум", "@n_12b", 8).right(),
-                        ListColumn("iD вид животного", "@n4b", 4).right(),
-                        ListColumn("ID поло-возрастной группы", "@n4b", 4).right(),
-                        ListColumn("Корпус", "@n_2b", 3).right(),
-                        ListColumn("Группа", "@n_3b", 3).right(),
-                        ListColumn("Наименование группы", "@s30", 20)});
+    animals.setColumns(
+        {ListColumn("Инвентарный №", "@s15", 15).withIcons(), ListColumn("Дата рождения", "@d6.b", 10).withIcons(),
+         ListColumn("ФИО", "@s40", 25), ListColumn("Адрес (частный сектор)", "@s40", 25),
+         ListColumn("Лет", "@n2b", 3).right(), ListColumn("Месяцев", "@n2b", 3).right(),
+         ListColumn("Дней", "@n2b", 3).right(), ListColumn("Вид", "@s20", 12),
+         ListColumn("Поло-возрастная", "@s20", 14), ListColumn("Причина", "@s11", 11),
+         ListColumn("№ акта", "@P<<<<<<<<<<<<<<P", 8).right(), ListColumn("Дата", "@d6.b", 10),
+         ListColumn("Уникум", "@n_12b", 8).right(), ListColumn("iD вид животного", "@n4b", 4).right(),
+         ListColumn("ID поло-возрастной группы", "@n4b", 4).right(), ListColumn("Корпус", "@n_2b", 3).right(),
+         ListColumn("Группа", "@n_3b", 3).right(), ListColumn("Наименование группы", "@s30", 20)});
     animals.addGroup(ColumnGroup{"Владелец", 2, 2});
     animals.addGroup(ColumnGroup{"Возраст животного", 4, 3});
     animals.addGroup(ColumnGroup{"Выбытие животного", 9, 3});
@@ -164,23 +156,23 @@ void layoutBrowsehoz(ui::Window& w, Str& marking) {
     w.setResize(ui::ResizeStrategy::Resize);
     ui::LayoutBuilder b(w);
     b.column([&] {
-        b.row([&] {
-            holdingsAndFarms(b);
-            b.column([&] {
-                b.row([&] {
-                    b.column([&] {
-                        passportPanel(b);
-                        tools(b);
-                        search(b);
-                    });
-                    animals(b, marking);
-                }).stretch();
-                // Extra height goes to the animal list; the measure lists keep their pages.
-                b.row([&] { measures(b); });
-            }).stretch();
-        }).stretch();
-        fontControls(b);
-    }).stretch();
+         b.row([&] {
+              holdingsAndFarms(b);
+              b.column([&] {
+                   b.row([&] {
+                        b.column([&] {
+                            passportPanel(b);
+                            tools(b);
+                            search(b);
+                        });
+                        animals(b, marking);
+                    }).stretch();
+                   // Extra height goes to the animal list; the measure lists keep their pages.
+                   b.row([&] { measures(b); });
+               }).stretch();
+          }).stretch();
+         fontControls(b);
+     }).stretch();
     columns(w);
 }
 

@@ -28,7 +28,9 @@ std::string animalListTooltip() {
 }
 
 std::string passportCard() {
-    const auto line = [](const char* label, std::string_view value) { return label + std::string(kGap) + upper(value); };
+    const auto line = [](const char* label, std::string_view value) {
+        return label + std::string(kGap) + upper(value);
+    };
     const std::string lines[] = {
         "Оперативный паспорт животного",
         "",

@@ -236,18 +236,22 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
     frontEnd.renderer().topWidget(ui::desktop().frame()->id())->resize(1366, 860);
     database::chooseDatabaseFolder(folder + "/");
     bool added = false;
-    rt::startThread([&added] {
-        addScreenData();
-        added = true;
-    }, 0);
+    rt::startThread(
+        [&added] {
+            addScreenData();
+            added = true;
+        },
+        0);
     frontEnd.loop().requestStep();
     ASSERT_TRUE(pumpUntil([&] { return added; }));
     for (const script::ProcedureEntry& window : script::programWindows().entries()) {
         if (window.name == "Main" || window.name == "BrowseBD") continue;
-        rt::startThread([procedure = window.procedure] {
-            *rt::GLOBALREQUEST = rt::request::Insert;
-            procedure();
-        }, 0);
+        rt::startThread(
+            [procedure = window.procedure] {
+                *rt::GLOBALREQUEST = rt::request::Insert;
+                procedure();
+            },
+            0);
         frontEnd.loop().requestStep();
         ASSERT_TRUE(pumpUntil([&] { return openWindow(window.name) != nullptr; })) << window.name;
         keepPicture(frontEnd, *openWindow(window.name), window.name + ".png");

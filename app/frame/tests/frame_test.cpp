@@ -28,10 +28,10 @@
 namespace vx::frame {
 namespace {
 
-#define PLAY(x)                              \
-    do {                                     \
-        const ui::Outcome o_ = (x);          \
-        ASSERT_TRUE(o_) << o_.refusal;       \
+#define PLAY(x)                        \
+    do {                               \
+        const ui::Outcome o_ = (x);    \
+        ASSERT_TRUE(o_) << o_.refusal; \
     } while (0)
 
 struct Probes {
@@ -140,8 +140,8 @@ TEST_F(FrameTest, MenuAndToolbarStartIndependentCopiesWithTheirStacks) {
 
     // Windows not built yet: the item and the button are there and do nothing.
     const std::size_t open = ui::desktop().windows().size();
-    PLAY(h->menu({"Планирование и учёт мероприятий", "Справочники", "Типовые карты",
-                  "Карты диагностических мероприятий"}));
+    PLAY(h->menu(
+        {"Планирование и учёт мероприятий", "Справочники", "Типовые карты", "Карты диагностических мероприятий"}));
     PLAY(h->press("?BUTTON22"));
     EXPECT_EQ(ui::desktop().windows().size(), open);
     PLAY(h->expectNoMessage());

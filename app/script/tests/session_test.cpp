@@ -84,23 +84,23 @@ protected:
 };
 
 TEST_F(ScriptSession, FormAddsARecordAfterTheQuestionIsAnswered) {
-    const int status = run(
-        "start UpdateSpecies\n"
-        "expect window UpdateSpecies\n"
-        "type ?ID \"7\"\n"
-        "type ?NAME \"Корова\"\n"
-        "expect value ?NAME \"Корова  \"\n"
-        "answer No\n"
-        "press ?SAVE\n"
-        "answer Yes\n"
-        "press ?SAVE\n"
-        "expect message \"Виды животных\" \"Добавить вид Корова?\"\n"
-        "expect message \"Виды животных\" \"Добавить вид Корова?\"\n"
-        "expect no-message\n"
-        "expect global IDVIDANIM \"7\"\n"
-        "dump file animvid\n"
-        "close\n"
-        "expect closed UpdateSpecies\n");
+    const int status =
+        run("start UpdateSpecies\n"
+            "expect window UpdateSpecies\n"
+            "type ?ID \"7\"\n"
+            "type ?NAME \"Корова\"\n"
+            "expect value ?NAME \"Корова  \"\n"
+            "answer No\n"
+            "press ?SAVE\n"
+            "answer Yes\n"
+            "press ?SAVE\n"
+            "expect message \"Виды животных\" \"Добавить вид Корова?\"\n"
+            "expect message \"Виды животных\" \"Добавить вид Корова?\"\n"
+            "expect no-message\n"
+            "expect global IDVIDANIM \"7\"\n"
+            "dump file animvid\n"
+            "close\n"
+            "expect closed UpdateSpecies\n");
     EXPECT_EQ(status, 0) << transcript();
     EXPECT_NE(transcript().find("1 records\nANI:IDANIM=7 ANI:NAME=Корова\n"), std::string::npos) << transcript();
     EXPECT_NE(transcript().find("7: press ?SAVE -> ok"), std::string::npos) << transcript();

@@ -2,9 +2,9 @@
 
 #include "app/globals.h"
 #include "dictionary/names.h"
-#include "platform/core/dates.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "planning/schemes/tests/schemes_fixture.h"
+#include "platform/core/dates.h"
 
 namespace vx::planning::schemes::testing {
 namespace {

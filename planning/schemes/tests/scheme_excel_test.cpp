@@ -15,12 +15,12 @@
 #include "office/excel_template.h"
 #include "office/tests/office_fixture.h"
 #include "office/tests/office_play.h"
+#include "planning/schemes/tests/schemes_fixture.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/renderer.h"
-#include "planning/schemes/tests/schemes_fixture.h"
 
 namespace vx::planning::schemes::testing {
 namespace {
@@ -102,13 +102,21 @@ protected:
 TEST_F(SchemeExcelTest, AltPWritesTheSchemesOverTheTemplateFromRowFive) {
     addScheme(MeasureKind::Diagnostic, 152, 1, "Ревакцинация", set(0, 1, 0), set(0, 1, 0));
     addScheme(MeasureKind::Diagnostic, 150, 1, "Туберкулинизация", set(30, 1, 1), set(45, 1, 2));
-    const auto cells = fill("BrwtaskVDI", "Alt+P", {"A1", "B1", "A2", "A5", "B5", "C5", "A6", "B6", "C6", "A7", "A17", "A18"});
+    const auto cells =
+        fill("BrwtaskVDI", "Alt+P", {"A1", "B1", "A2", "A5", "B5", "C5", "A6", "B6", "C6", "A7", "A17", "A18"});
     EXPECT_EQ(messages(), (Lines{"Выбор файла Шаблон Справка.xls: ", "Экспорт в Excel: Экспорт в Excel завершен!"}));
-    const std::map<std::string, std::string> expected{
-        {"A1", "Справочник"}, {"B1", "05.03.2019"}, {"A2", "диагностических мероприятий"},
-        {"A5", "15"}, {"B5", padTo("Туберкулинизация", 36)}, {"C5", "1"},
-        {"A6", "15.2"}, {"B6", padTo("Ревакцинация", 36)}, {"C6", "1"},
-        {"A7", ""}, {"A17", ""}, {"A18", "Итого"}};
+    const std::map<std::string, std::string> expected{{"A1", "Справочник"},
+                                                      {"B1", "05.03.2019"},
+                                                      {"A2", "диагностических мероприятий"},
+                                                      {"A5", "15"},
+                                                      {"B5", padTo("Туберкулинизация", 36)},
+                                                      {"C5", "1"},
+                                                      {"A6", "15.2"},
+                                                      {"B6", padTo("Ревакцинация", 36)},
+                                                      {"C6", "1"},
+                                                      {"A7", ""},
+                                                      {"A17", ""},
+                                                      {"A18", "Итого"}};
     EXPECT_EQ(cells, expected);
     EXPECT_EQ(glo::NPDF.str(), workbook.string());
 }
@@ -124,12 +132,24 @@ TEST_F(SchemeExcelTest, AltXListsTheAnimalsWithoutTheHighlightedMeasureFromRowSi
                              "H7", "A8", "A18"});
     EXPECT_EQ(messages(), (Lines{"Список животных с незапланированными мероприятиями: ",
                                  "Экспорт в Excel: Экспорт в Excel завершен!"}));
-    const std::map<std::string, std::string> expected{
-        {"A3", "Вакцинация"}, {"A5", ""},
-        {"A6", "1"}, {"B6", "2"}, {"C6", padTo("30", 15)}, {"D6", "КРС"}, {"E6", "Коровы"}, {"F6", ""}, {"G6", ""},
-        {"H6", "Лесная"},
-        {"A7", "2"}, {"B7", "1"}, {"C7", padTo("20", 15)}, {"F7", "15.03.2020"}, {"G7", "Иванов"}, {"H7", "Садовая"},
-        {"A8", ""}, {"A18", "Итого"}};
+    const std::map<std::string, std::string> expected{{"A3", "Вакцинация"},
+                                                      {"A5", ""},
+                                                      {"A6", "1"},
+                                                      {"B6", "2"},
+                                                      {"C6", padTo("30", 15)},
+                                                      {"D6", "КРС"},
+                                                      {"E6", "Коровы"},
+                                                      {"F6", ""},
+                                                      {"G6", ""},
+                                                      {"H6", "Лесная"},
+                                                      {"A7", "2"},
+                                                      {"B7", "1"},
+                                                      {"C7", padTo("20", 15)},
+                                                      {"F7", "15.03.2020"},
+                                                      {"G7", "Иванов"},
+                                                      {"H7", "Садовая"},
+                                                      {"A8", ""},
+                                                      {"A18", "Итого"}};
     EXPECT_EQ(cells, expected);
     EXPECT_EQ(glo::NAMEFILE.str(), workbook.string());
 }

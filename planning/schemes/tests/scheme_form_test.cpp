@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/core/dates.h"
 #include "dictionary/names.h"
-#include "platform/runtime/thread_state.h"
 #include "planning/schemes/schemes_windows.h"
 #include "planning/schemes/tests/schemes_fixture.h"
+#include "platform/core/dates.h"
+#include "platform/runtime/thread_state.h"
 
 namespace vx::planning::schemes::testing {
 namespace {

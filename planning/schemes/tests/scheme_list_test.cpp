@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "app/globals.h"
-#include "platform/core/dates.h"
 #include "planning/schemes/measure_picker.h"
 #include "planning/schemes/tests/schemes_fixture.h"
+#include "platform/core/dates.h"
 
 namespace vx::planning::schemes::testing {
 namespace {
@@ -17,8 +17,7 @@ protected:
         addSpecies(1, "КРС");
         addSpecies(2, "Свиньи");
         addScheme(MeasureKind::Preventive, 152, 2, "Ревакцинация", set(0, 1, 0), set(0, 1, 0));
-        addScheme(MeasureKind::Preventive, 150, 1, "Вакцинация", set(30, 1, 1, makeDate(9, 1, 2025)),
-                  set(45, 1, 2), 1);
+        addScheme(MeasureKind::Preventive, 150, 1, "Вакцинация", set(30, 1, 1, makeDate(9, 1, 2025)), set(45, 1, 2), 1);
         addScheme(MeasureKind::Diagnostic, 71, 2, "Туберкулинизация", set(10, 2, 3), set(20, 4, 5));
         glo::IDBOL = 99;
     }
@@ -26,8 +25,8 @@ protected:
 
 TEST_F(SchemeListTest, ListsTheSchemesByIdWithTheirSpeciesMarkAndStageStyle) {
     PLAY(h->start("BrwtaskVPO"));
-    EXPECT_EQ(rows("?BROWSE:1"), (Lines{"15.0|Вакцинация|КРС|1|1|1|01.09.2025|30|1|2||45",
-                                        "15.2|Ревакцинация|Свиньи|2|1||||1|||"}));
+    EXPECT_EQ(rows("?BROWSE:1"),
+              (Lines{"15.0|Вакцинация|КРС|1|1|1|01.09.2025|30|1|2||45", "15.2|Ревакцинация|Свиньи|2|1||||1|||"}));
     EXPECT_EQ(h->cellLook("?BROWSE:1", 1, 1)->icon, 1);
     EXPECT_EQ(h->cellLook("?BROWSE:1", 1, 2)->style, 0);
     EXPECT_EQ(h->cellLook("?BROWSE:1", 2, 1)->icon, 0);

@@ -4,9 +4,9 @@
 
 #include "app/globals.h"
 #include "dictionary/names.h"
-#include "platform/core/dates.h"
 #include "planning/schemes/scheme_sheets.h"
 #include "planning/schemes/tests/schemes_fixture.h"
+#include "platform/core/dates.h"
 
 namespace vx::planning::schemes::testing {
 namespace {
@@ -59,9 +59,9 @@ TEST_P(SchemeSheetsTest, TheReferenceListHasEverySchemeOfItsKindInIdOrderFromRow
     addScheme(other(), 71, 1, "Чужая", set(0, 0, 0), set(0, 0, 0));
     const std::string words =
         kind() == MeasureKind::Preventive ? "профилактических мероприятий" : "диагностических мероприятий";
-    EXPECT_EQ(referenceSheet(), (Lines{"A1 \"Справочник\"", "A2 \"" + words + "\"",
-                                       "A5 15", "B5 \"Вакцинация                          \"", "C5 1",
-                                       "A6 15.2", "B6 \"Ревакцинация                        \"", "C6 2"}));
+    EXPECT_EQ(referenceSheet(), (Lines{"A1 \"Справочник\"", "A2 \"" + words + "\"", "A5 15",
+                                       "B5 \"Вакцинация                          \"", "C5 1", "A6 15.2",
+                                       "B6 \"Ревакцинация                        \"", "C6 2"}));
     EXPECT_EQ(glo::ROW1.value(), Decimal(6));
 }
 
@@ -85,23 +85,46 @@ TEST_P(SchemeSheetsTest, TheUnplannedListHasPresentAnimalsOfTheSpeciesWithoutThe
     addMeasure(kind(), 7, 151);
     addMeasure(other(), 2, 150);  // the other kind's file does not count
     glo::UNIK = 0;
-    EXPECT_EQ(unplannedSheet(150, 1, "Вакцинация   "),
-              (Lines{"A3 \"Вакцинация\"",
-                     "A6 1", "B6 7", "C6 \"4              \"", "D6 \"КРС\"", "E6 \"Коровы\"", "F6 \"\"", "G6 \"\"",
-                     "H6 \"Абрикосовая\"",
-                     "A7 2", "B7 2", "C7 \"30             \"", "D7 \"КРС\"", "E7 \"Коровы\"", "F7 \"\"", "G7 \"\"",
-                     "H7 \"Лесная\"",
-                     "A8 3", "B8 3", "C8 \"10             \"", "D8 \"КРС\"", "E8 \"Коровы\"", "F8 \"\"", "G8 \"\"",
-                     "H8 \"Садовая\"",
-                     "A9 4", "B9 1", "C9 \"20             \"", "D9 \"КРС\"", "E9 \"Коровы\"", "F9 \"15.03.2020\"",
-                     "G9 \"Иванов\"", "H9 \"Садовая\""}));
+    EXPECT_EQ(unplannedSheet(150, 1, "Вакцинация   "), (Lines{"A3 \"Вакцинация\"",
+                                                              "A6 1",
+                                                              "B6 7",
+                                                              "C6 \"4              \"",
+                                                              "D6 \"КРС\"",
+                                                              "E6 \"Коровы\"",
+                                                              "F6 \"\"",
+                                                              "G6 \"\"",
+                                                              "H6 \"Абрикосовая\"",
+                                                              "A7 2",
+                                                              "B7 2",
+                                                              "C7 \"30             \"",
+                                                              "D7 \"КРС\"",
+                                                              "E7 \"Коровы\"",
+                                                              "F7 \"\"",
+                                                              "G7 \"\"",
+                                                              "H7 \"Лесная\"",
+                                                              "A8 3",
+                                                              "B8 3",
+                                                              "C8 \"10             \"",
+                                                              "D8 \"КРС\"",
+                                                              "E8 \"Коровы\"",
+                                                              "F8 \"\"",
+                                                              "G8 \"\"",
+                                                              "H8 \"Садовая\"",
+                                                              "A9 4",
+                                                              "B9 1",
+                                                              "C9 \"20             \"",
+                                                              "D9 \"КРС\"",
+                                                              "E9 \"Коровы\"",
+                                                              "F9 \"15.03.2020\"",
+                                                              "G9 \"Иванов\"",
+                                                              "H9 \"Садовая\""}));
     EXPECT_EQ(glo::UNIK.value(), Decimal(1));  // the last passport read
 }
 
 TEST_P(SchemeSheetsTest, NamesMissingFromTheBooksAreLeftToTheTemplate) {
     addPassport(1, 3, kMain, 0, 0, "Садовая", "1");
-    EXPECT_EQ(unplannedSheet(150, 3, "Схема"),
-              (Lines{"A3 \"Схема\"", "A6 1", "B6 1", "C6 \"1              \"", "F6 \"\"", "G6 \"\"", "H6 \"Садовая\""}));
+    EXPECT_EQ(unplannedSheet(150, 3, "Схема"), (Lines{"A3 \"Схема\"", "A6 1", "B6 1", "C6 \"1              \"",
+                                                      "F6 \"\"", "G6 \"\"", "H6 \"Садовая\""}));
     EXPECT_EQ(unplannedSheet(150, 4, "Схема"), (Lines{"A3 \"Схема\""}));
 }
 

@@ -2,10 +2,10 @@
 
 #include "database/database_choice.h"
 #include "dictionary/names.h"
-#include "platform/core/dates.h"
-#include "platform/core/picture.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/schemes/schemes_windows.h"
+#include "platform/core/dates.h"
+#include "platform/core/picture.h"
 
 namespace vx::planning::schemes::testing {
 
@@ -79,19 +79,16 @@ void SchemesTest::addPassport(int id, int species, Byte osnmol, int32_t birth, B
 
 void SchemesTest::addMeasure(MeasureKind kind, int passport, int tenths) {
     const Decimal measure = Decimal::fromMantissa(tenths, 1);
-    if (kind == MeasureKind::Preventive)
-        addPreventive(0, 0, passport, [&] { VPO->IDTASK = measure; });
-    else
-        addDiagnostic(0, 0, passport, [&] { VDI->IDTASK = measure; });
+    if (kind == MeasureKind::Preventive) addPreventive(0, 0, passport, [&] { VPO->IDTASK = measure; });
+    else addDiagnostic(0, 0, passport, [&] { VDI->IDTASK = measure; });
 }
 
 Lines SchemesTest::measures(MeasureKind kind) {
     Lines out;
     onThread([&] {
-        out = kind == MeasureKind::Preventive ? all(Access::VPO, VPO, [] { return shown(*VPO); })
-                                              : all(Access::VDI, VDI, [] {
-                                                    return shown(*VDI) + " r" + std::to_string(VDI->REAKCIA);
-                                                });
+        out = kind == MeasureKind::Preventive
+                  ? all(Access::VPO, VPO, [] { return shown(*VPO); })
+                  : all(Access::VDI, VDI, [] { return shown(*VDI) + " r" + std::to_string(VDI->REAKCIA); });
     });
     return out;
 }
@@ -100,16 +97,16 @@ Lines SchemesTest::schemes(MeasureKind kind) {
     Lines out;
     onThread([&] {
         const bool preventive = kind == MeasureKind::Preventive;
-        out = all(preventive ? Access::BOLEZN : Access::TASK, preventive ? FileRefBase(BOLEZN) : FileRefBase(TASK),
-                  [&] {
-                      const Scheme s = bufferedScheme(kind);
-                      const auto shownSet = [](const planning::PlanSet& p) {
-                          return plain(p.days) + " " + plain(p.heads) + " " + plain(p.treatments) + " " +
-                                 formatDate(p.fixedDate);
-                      };
-                      return s.id.fixed(1) + " " + s.name + " " + plain(s.species) + " | " + shownSet(s.mainHerd) +
-                             " | " + shownSet(s.youngStock);
-                  });
+        out =
+            all(preventive ? Access::BOLEZN : Access::TASK, preventive ? FileRefBase(BOLEZN) : FileRefBase(TASK), [&] {
+                const Scheme s = bufferedScheme(kind);
+                const auto shownSet = [](const planning::PlanSet& p) {
+                    return plain(p.days) + " " + plain(p.heads) + " " + plain(p.treatments) + " " +
+                           formatDate(p.fixedDate);
+                };
+                return s.id.fixed(1) + " " + s.name + " " + plain(s.species) + " | " + shownSet(s.mainHerd) + " | " +
+                       shownSet(s.youngStock);
+            });
     });
     return out;
 }

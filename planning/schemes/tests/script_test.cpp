@@ -11,8 +11,8 @@ std::string planned(const char* file, int passport, const char* inventory, int h
     const std::string p = std::string(file) + ":";
     return p + "ID=" + std::to_string(passport) + " " + p + "CHEK=0 " + p + "IDHOZ=7 " + p + "IDFERMA=3 " + p +
            "IDANIM=" + inventory + " " + p + "VIDANIM=1 " + p + "IDPOL=0 " + p + "IDTASK=15 " + p +
-           "GLPLAN=" + std::to_string(heads) + " " + p + "GLVUP=0 " + p + "GOPLAN=" + std::to_string(treatments) +
-           " " + p + "GOVUP=0 " + p + "DATATASK=" + std::to_string(date) + " ";
+           "GLPLAN=" + std::to_string(heads) + " " + p + "GLVUP=0 " + p + "GOPLAN=" + std::to_string(treatments) + " " +
+           p + "GOVUP=0 " + p + "DATATASK=" + std::to_string(date) + " ";
 }
 
 TEST(SchemesScript, PlansTheMarkedCattleFromBothSchemeListsTwice) {
@@ -23,8 +23,8 @@ TEST(SchemesScript, PlansTheMarkedCattleFromBothSchemeListsTwice) {
     for (const char* file : {"VPO", "VDI"}) {
         const std::string a = planned(file, 1, "A", 1, 1, makeDate(4, 14, 2025));
         const std::string b = planned(file, 2, "B", 1, 2, makeDate(8, 24, 2025));
-        const std::string dump = "file " + std::string(file) + " (./" + (file[1] == 'P' ? "vpo" : "vdi") +
-                                 ".tps): 4 records\n";
+        const std::string dump =
+            "file " + std::string(file) + " (./" + (file[1] == 'P' ? "vpo" : "vdi") + ".tps): 4 records\n";
         const std::size_t at = t.rfind(dump);
         ASSERT_NE(at, std::string::npos) << file << "\n" << t;
         std::size_t from = at + dump.size();

@@ -1,7 +1,7 @@
 #include "platform/abc/tests/abc_fixture.h"
 
-#include <atomic>
 #include <unistd.h>
+#include <atomic>
 
 #include "platform/abc/ini_manager.h"
 #include "platform/runtime/errors.h"
@@ -28,14 +28,18 @@ KeyDef key(const char* name, const char* description, std::vector<int> fields, b
 
 const FileDef& groupDef() {
     using R = GroupRecord;
-    static const FileDef def{"GROUP", "GRP", {VX_DEC(R, KOD, 3, 0), VX_STR(R, NAME, 20), VX_BYTE(R, CHEK)},
-                             {key("K1", "Код", {0}), key("K2", "Название", {1})}, store::recordOps<R>()};
+    static const FileDef def{"GROUP",
+                             "GRP",
+                             {VX_DEC(R, KOD, 3, 0), VX_STR(R, NAME, 20), VX_BYTE(R, CHEK)},
+                             {key("K1", "Код", {0}), key("K2", "Название", {1})},
+                             store::recordOps<R>()};
     return def;
 }
 
 const FileDef& memberDef() {
     using R = MemberRecord;
-    static const FileDef def{"MEMBER", "MEM",
+    static const FileDef def{"MEMBER",
+                             "MEM",
                              {VX_LONG(R, NO), VX_DEC(R, GRP, 3, 0), VX_STR(R, NAME, 20), VX_DEC(R, KIND, 3, 0),
                               VX_LONG(R, BORN)},
                              {key("K1", "Номер", {0}, true, true), key("K2", "Группа, номер", {1, 0}),
@@ -46,8 +50,11 @@ const FileDef& memberDef() {
 
 const FileDef& kindDef() {
     using R = KindRecord;
-    static const FileDef def{"KIND", "KND", {VX_DEC(R, KIND, 3, 0), VX_STR(R, NAME, 20)},
-                             {key("K1", "Вид", {0})}, store::recordOps<R>()};
+    static const FileDef def{"KIND",
+                             "KND",
+                             {VX_DEC(R, KIND, 3, 0), VX_STR(R, NAME, 20)},
+                             {key("K1", "Вид", {0})},
+                             store::recordOps<R>()};
     return def;
 }
 

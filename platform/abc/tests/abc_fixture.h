@@ -20,10 +20,10 @@
 #include "platform/headless/harness.h"
 #include "platform/runtime/ini_file.h"
 
-#define PLAY(action)                                 \
-    do {                                             \
-        const ::vx::ui::Outcome played_ = (action);  \
-        ASSERT_TRUE(played_) << played_.refusal;     \
+#define PLAY(action)                                \
+    do {                                            \
+        const ::vx::ui::Outcome played_ = (action); \
+        ASSERT_TRUE(played_) << played_.refusal;    \
     } while (0)
 
 namespace vx::abc::testing {

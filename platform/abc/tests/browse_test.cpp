@@ -32,7 +32,9 @@ protected:
             out.push_back(line);
         }
     }
-    int highlighted(std::string_view list) { return dynamic_cast<ui::ListControl*>(h->find(list))->model().current() + 1; }
+    int highlighted(std::string_view list) {
+        return dynamic_cast<ui::ListControl*>(h->find(list))->model().current() + 1;
+    }
     Lines takeTrace() { return std::exchange(scene().trace, {}); }
 };
 

@@ -29,11 +29,14 @@ TEST(QueryFilter, ConditionsMakeAFilterTheEvaluatorTakes) {
         {{{Op::Equal, ""}, {Op::Equal, ""}, {Op::Equal, ""}}, "", true},
         {{{Op::Equal, "иванов"}, {}, {}}, "(UPPER(PAS:fio) = 'ИВАНОВ')", true},
         {{{Op::Contains, "ван"}, {Op::GreaterEqual, "12"}, {}},
-         "(INSTRING('ВАН',UPPER(PAS:fio),1,1) <> 0) AND (UPPER(PAS:idhoz) >= 12)", true},
+         "(INSTRING('ВАН',UPPER(PAS:fio),1,1) <> 0) AND (UPPER(PAS:idhoz) >= 12)",
+         true},
         {{{Op::BeginsWith, "ив"}, {Op::Less, "12"}, {}},
-         "(INSTRING('ИВ',UPPER(PAS:fio),1,1) = 1) AND (UPPER(PAS:idhoz) < 12)", false},
+         "(INSTRING('ИВ',UPPER(PAS:fio),1,1) = 1) AND (UPPER(PAS:idhoz) < 12)",
+         false},
         {{{Op::NotEqual, "д'артаньян"}, {}, {Op::LessEqual, "80000"}},
-         "(UPPER(PAS:fio) <> 'Д''АРТАНЬЯН') AND (UPPER(PAS:datarog) <= 80000)", true},
+         "(UPPER(PAS:fio) <> 'Д''АРТАНЬЯН') AND (UPPER(PAS:datarog) <= 80000)",
+         true},
         {{{}, {Op::Equal, "not a number"}, {}}, "", true},
     };
     expr::Bindings names;
@@ -75,7 +78,8 @@ TEST_F(QueryFormTest, NamedQueriesLiveInTheIniFile) {
     QueryFormClass other;
     other.Init(*ini, "BrowseVPO");
     EXPECT_TRUE(other.savedQueries().empty()) << "each browse has its own queries";
-    EXPECT_EQ(qbe.loadQuery("Коровы"), (QueryConditions{{Op::Contains, "ова"}, {Op::GreaterEqual, "3"}, {Op::Equal, ""}}));
+    EXPECT_EQ(qbe.loadQuery("Коровы"),
+              (QueryConditions{{Op::Contains, "ова"}, {Op::GreaterEqual, "3"}, {Op::Equal, ""}}));
     EXPECT_FALSE(qbe.loadQuery("Нет такого"));
 
     ASSERT_TRUE(qbe.removeQuery("Коровы"));

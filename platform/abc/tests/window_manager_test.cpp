@@ -154,8 +154,8 @@ TEST_F(WindowManagerTest, DispatchOrderAndTheResetAfterAnEvent) {
     EXPECT_EQ(trace, (Trace{"run", "window OpenWindow", "reset forced"}));
     trace.clear();
     PLAY(h->press("?B"));
-    EXPECT_EQ(trace, (Trace{"first Selected", "selected ?B", "field Selected", "component Selected",
-                            "first Accepted", "accepted ?B", "field Accepted", "component Accepted", "reset"}));
+    EXPECT_EQ(trace, (Trace{"first Selected", "selected ?B", "field Selected", "component Selected", "first Accepted",
+                            "accepted ?B", "field Accepted", "component Accepted", "reset"}));
 }
 
 TEST_F(WindowManagerTest, AFatalAnswerClosesTheWindow) {

@@ -10,9 +10,9 @@ TEST(Dates, DayNumbersOfKnownDates) {
         int day, month, year;
         int32_t number;
     } cases[] = {
-        {1, 1, 1801, 4},          {2, 1, 1801, 5},         {31, 12, 1801, 368},     {1, 1, 1802, 369},
-        {28, 2, 1900, 36221},     {1, 3, 1900, 36222},     {1, 1, 1970, 61730},     {29, 2, 2000, 72746},
-        {1, 1, 2024, 81453},      {31, 12, 9999, 2994626}, {20, 10, 10002, 2995650},
+        {1, 1, 1801, 4},      {2, 1, 1801, 5},         {31, 12, 1801, 368},      {1, 1, 1802, 369},
+        {28, 2, 1900, 36221}, {1, 3, 1900, 36222},     {1, 1, 1970, 61730},      {29, 2, 2000, 72746},
+        {1, 1, 2024, 81453},  {31, 12, 9999, 2994626}, {20, 10, 10002, 2995650},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(makeDate(c.month, c.day, c.year), c.number) << c.day << "." << c.month << "." << c.year;
@@ -43,10 +43,11 @@ TEST(Dates, DatesThatDoNotExistGiveZero) {
     struct Case {
         int month, day, year;
     } cases[] = {
-        {0, 1, 2020}, {13, 1, 2020}, {2, 30, 2020}, {2, 29, 2023}, {2, 29, 1900}, {4, 31, 2020},
+        {0, 1, 2020}, {13, 1, 2020}, {2, 30, 2020},  {2, 29, 2023},   {2, 29, 1900}, {4, 31, 2020},
         {1, 0, 2020}, {1, 32, 2020}, {12, 31, 1800}, {10, 21, 10002}, {1, 1, 10003}, {-1, 1, 2020},
     };
-    for (const auto& c : cases) EXPECT_EQ(makeDate(c.month, c.day, c.year), 0) << c.day << "." << c.month << "." << c.year;
+    for (const auto& c : cases)
+        EXPECT_EQ(makeDate(c.month, c.day, c.year), 0) << c.day << "." << c.month << "." << c.year;
     EXPECT_NE(makeDate(2, 29, 2000), 0);
     EXPECT_NE(makeDate(2, 29, 2024), 0);
     EXPECT_TRUE(isLeapYear(2000));
@@ -65,12 +66,12 @@ TEST(Dates, InvalidDayNumbersHaveNoParts) {
 }
 
 TEST(Dates, WeekdayIsDayNumberModSeven) {
-    EXPECT_EQ(weekday(0), 0);                        // day 0 is a Sunday
-    EXPECT_EQ(weekday(makeDate(1, 1, 1801)), 4);     // a Thursday
-    EXPECT_EQ(weekday(makeDate(1, 1, 2024)), 1);     // a Monday
-    EXPECT_EQ(weekday(makeDate(12, 31, 9999)), 5);   // a Friday
-    EXPECT_EQ(weekday(makeDate(1, 1, 1970)), 4);     // a Thursday
-    EXPECT_EQ(weekday(makeDate(3, 2, 2025)), 0);     // a Sunday
+    EXPECT_EQ(weekday(0), 0);                       // day 0 is a Sunday
+    EXPECT_EQ(weekday(makeDate(1, 1, 1801)), 4);    // a Thursday
+    EXPECT_EQ(weekday(makeDate(1, 1, 2024)), 1);    // a Monday
+    EXPECT_EQ(weekday(makeDate(12, 31, 9999)), 5);  // a Friday
+    EXPECT_EQ(weekday(makeDate(1, 1, 1970)), 4);    // a Thursday
+    EXPECT_EQ(weekday(makeDate(3, 2, 2025)), 0);    // a Sunday
 }
 
 TEST(Dates, PackedDateConversions) {

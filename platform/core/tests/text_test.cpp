@@ -40,8 +40,9 @@ TEST(Text, SubUsesOneBasedCharacterPositions) {
         long start, len;
         const char* result;
     } cases[] = {
-        {1, 3, "Тёл"}, {4, 10, "ка"}, {6, 1, ""}, {0, 2, "Т"}, {-5, 100, "Тёлка"}, {2, 0, ""}, {3, -1, ""},
-        {1000000, 5, ""}, {2, 0x7FFFFFFFFFFFFFFF, "ёлка"},
+        {1, 3, "Тёл"}, {4, 10, "ка"},      {6, 1, ""},
+        {0, 2, "Т"},   {-5, 100, "Тёлка"}, {2, 0, ""},
+        {3, -1, ""},   {1000000, 5, ""},   {2, 0x7FFFFFFFFFFFFFFF, "ёлка"},
     };
     for (const auto& c : cases) EXPECT_EQ(sub("Тёлка", c.start, c.len), c.result) << c.start << "," << c.len;
 }

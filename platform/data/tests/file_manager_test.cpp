@@ -183,7 +183,8 @@ TEST_F(FileManagerTest, BindsEveryFieldAndTheMemoForFilters) {
     OwnerRecord& owner = t->record<OwnerRecord>(OWN);
     expr::Bindings names;
     t->access(OWN).bindFields(names);
-    const auto filter = expr::Expression::compile("own:id = 2 and OWN:Name = 'Б' and instring('x', own:prim) = 2", names);
+    const auto filter =
+        expr::Expression::compile("own:id = 2 and OWN:Name = 'Б' and instring('x', own:prim) = 2", names);
     ASSERT_TRUE(filter.ok()) << filter.error()->describe();
     owner.ID = 2;
     owner.NAME = "Б";

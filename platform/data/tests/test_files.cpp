@@ -1,7 +1,7 @@
 #include "platform/data/tests/test_files.h"
 
-#include <atomic>
 #include <unistd.h>
+#include <atomic>
 
 #include "platform/runtime/errors.h"
 
@@ -26,32 +26,43 @@ KeyDef key(const char* name, const char* description, std::vector<int> fields, b
 
 const FileDef& ownerDef() {
     using R = OwnerRecord;
-    static const FileDef def{"OWNER", "OWN", {VX_DEC(R, ID, 3, 0), VX_STR(R, NAME, 20), VX_MEMO(R, PRIM, 100)},
-                             {key("K1", "Код", {0}), key("K2", "Имя", {1})}, store::recordOps<R>()};
+    static const FileDef def{"OWNER",
+                             "OWN",
+                             {VX_DEC(R, ID, 3, 0), VX_STR(R, NAME, 20), VX_MEMO(R, PRIM, 100)},
+                             {key("K1", "Код", {0}), key("K2", "Имя", {1})},
+                             store::recordOps<R>()};
     return def;
 }
 
 const FileDef& itemDef() {
     using R = ItemRecord;
-    static const FileDef def{
-        "ITEM", "ITM",
-        {VX_LONG(R, NO), VX_DEC(R, OWNER, 3, 0), VX_DEC(R, KIND, 3, 0), VX_STR(R, TITLE, 20), VX_BYTE(R, FLAG)},
-        {key("K1", "Номер", {0}, true, true, true), key("K2", "Владелец", {1}), key("K3", "Название", {3}), key("K4", "Вид", {2})},
-        store::recordOps<R>()};
+    static const FileDef def{"ITEM",
+                             "ITM",
+                             {VX_LONG(R, NO), VX_DEC(R, OWNER, 3, 0), VX_DEC(R, KIND, 3, 0), VX_STR(R, TITLE, 20),
+                              VX_BYTE(R, FLAG)},
+                             {key("K1", "Номер", {0}, true, true, true), key("K2", "Владелец", {1}),
+                              key("K3", "Название", {3}), key("K4", "Вид", {2})},
+                             store::recordOps<R>()};
     return def;
 }
 
 const FileDef& tagDef() {
     using R = TagRecord;
-    static const FileDef def{"TAG", "TAG", {VX_DEC(R, OWNER, 3, 0), VX_LONG(R, ITEM), VX_STR(R, TEXT, 10)},
-                             {key("K1", "Владелец, номер", {0, 1})}, store::recordOps<R>()};
+    static const FileDef def{"TAG",
+                             "TAG",
+                             {VX_DEC(R, OWNER, 3, 0), VX_LONG(R, ITEM), VX_STR(R, TEXT, 10)},
+                             {key("K1", "Владелец, номер", {0, 1})},
+                             store::recordOps<R>()};
     return def;
 }
 
 const FileDef& kindDef() {
     using R = KindRecord;
-    static const FileDef def{"KIND", "KND", {VX_DEC(R, KIND, 3, 0), VX_STR(R, NAME, 20)},
-                             {key("K1", "Вид", {0})}, store::recordOps<R>()};
+    static const FileDef def{"KIND",
+                             "KND",
+                             {VX_DEC(R, KIND, 3, 0), VX_STR(R, NAME, 20)},
+                             {key("K1", "Вид", {0})},
+                             store::recordOps<R>()};
     return def;
 }
 

@@ -62,7 +62,9 @@ protected:
         FileManager& access(File f) { return managers.access(f); }
         RelationManager& relate(File f) { return managers.relate(f); }
         template <class R>
-        R& record(File f) { return *static_cast<R*>(files.record(f)); }
+        R& record(File f) {
+            return *static_cast<R*>(files.record(f));
+        }
     };
     std::unique_ptr<Thread> thread() { return std::make_unique<Thread>(infos_); }
 

@@ -42,10 +42,7 @@ TEST(HostileInputTest, NestingWithinTheLimitWorksBeyondItFails) {
         std::string open, core, close;
     };
     const Shape shapes[] = {
-        {"(", "pas:korp = 5", ")"},
-        {"not ", "0", ""},
-        {"-", "1", ""},
-        {"UPPER(", "'x'", ")"},
+        {"(", "pas:korp = 5", ")"},     {"not ", "0", ""}, {"-", "1", ""}, {"UPPER(", "'x'", ")"},
         {"INSTRING('a', ", "'a'", ")"},
     };
     for (const auto& sh : shapes) {
@@ -81,10 +78,10 @@ TEST(HostileInputTest, HugeTextsAndNumbers) {
     EXPECT_FALSE(compileTwiceAndCompare("'" + big, s.names).ok());
     EXPECT_TRUE(compileTwiceAndCompare(std::string(30, '9') + " > 0", s.names).test());
     EXPECT_FALSE(compileTwiceAndCompare(std::string(100000, '9'), s.names).ok());
-    for (const char* text : {"999999999999999 * 999999999999999 * 999999999999999 > 0",
-                             "1 / 3 * 3", "INSTRING('a', 'aaa', 0, 1)", "INSTRING('a', 'aaa', -1, 3)",
-                             "INSTRING('a', 'aaa', 1, -5)", "INSTRING('a', 'aaa', 1, 99999999999999999999)",
-                             "INSTRING('', 'abc')", "INSTRING('abc', '')"}) {
+    for (const char* text :
+         {"999999999999999 * 999999999999999 * 999999999999999 > 0", "1 / 3 * 3", "INSTRING('a', 'aaa', 0, 1)",
+          "INSTRING('a', 'aaa', -1, 3)", "INSTRING('a', 'aaa', 1, -5)", "INSTRING('a', 'aaa', 1, 99999999999999999999)",
+          "INSTRING('', 'abc')", "INSTRING('abc', '')"}) {
         EXPECT_TRUE(compileTwiceAndCompare(text, s.names).ok()) << text;
     }
 }
@@ -94,10 +91,11 @@ TEST(HostileInputTest, HugeTextsAndNumbers) {
 TEST(HostileInputTest, RandomTexts) {
     SampleNames s;
     std::mt19937 rng(20240611);
-    const char* pieces[] = {"(", ")", " and ", " or ", " not ", "=", "<>", "=>", "=<", "<", ">", "+", "-", "*",
-                            "/", ",", "'", "''", "'ИВАН'", "'a b '", "12", "0", ".5", "3.25", "UPPER(",
-                            "CLIP(", "INSTRING(", "pas:korp", "PAS:FIO", "idvidanim", "RID:kod", "nosuch",
-                            " ", "\t", "Ё", "\xff", "\xd0"};
+    const char* pieces[] = {"(",      ")",     " and ",     " or ",     " not ",   "=",         "<>",      "=>",
+                            "=<",     "<",     ">",         "+",        "-",       "*",         "/",       ",",
+                            "'",      "''",    "'ИВАН'",    "'a b '",   "12",      "0",         ".5",      "3.25",
+                            "UPPER(", "CLIP(", "INSTRING(", "pas:korp", "PAS:FIO", "idvidanim", "RID:kod", "nosuch",
+                            " ",      "\t",    "Ё",         "\xff",     "\xd0"};
     int compiled = 0;
     for (int i = 0; i < 4000; ++i) {
         std::string text;
@@ -113,23 +111,23 @@ TEST(HostileInputTest, RandomTexts) {
 }
 
 std::string randomExpression(std::mt19937& rng, int depth) {
-    static const char* leaves[] = {"pas:korp", "PAS:FIO", "idvidanim", "RID:kod", "'ИВАН'", "'a b '", "''",
-                                   "12", "0", ".5", "3.25", "999999999999999", "'-7.5 '", "'Ё'"};
+    static const char* leaves[] = {"pas:korp", "PAS:FIO", "idvidanim", "RID:kod", "'ИВАН'",          "'a b '",  "''",
+                                   "12",       "0",       ".5",        "3.25",    "999999999999999", "'-7.5 '", "'Ё'"};
     static const char* binary[] = {" and ", " or ", "=", "<>", "=>", "=<", "<", ">", "+", "-", "*", "/"};
     auto pick = [&rng](const auto& list) { return std::string(list[rng() % std::size(list)]); };
     if (depth == 0 || rng() % 4 == 0) return pick(leaves);
     auto sub = [&] { return randomExpression(rng, depth - 1); };
     switch (rng() % 6) {
-        case 0: return "(not " + sub() + ")";
-        case 1: return "-" + sub();
-        case 2: return "UPPER(" + sub() + ")";
-        case 3: return "CLIP(" + sub() + ")";
-        case 4: {
-            std::string call = "INSTRING(" + sub() + ", " + sub();
-            for (unsigned extra = rng() % 3; extra > 0; --extra) call += ", " + sub();
-            return call + ")";
-        }
-        default: return "(" + sub() + pick(binary) + sub() + ")";
+    case 0: return "(not " + sub() + ")";
+    case 1: return "-" + sub();
+    case 2: return "UPPER(" + sub() + ")";
+    case 3: return "CLIP(" + sub() + ")";
+    case 4: {
+        std::string call = "INSTRING(" + sub() + ", " + sub();
+        for (unsigned extra = rng() % 3; extra > 0; --extra) call += ", " + sub();
+        return call + ")";
+    }
+    default: return "(" + sub() + pick(binary) + sub() + ")";
     }
 }
 
@@ -148,13 +146,12 @@ TEST(HostileInputTest, RandomWellFormedExpressions) {
 // end after a complete condition compile.
 TEST(HostileInputTest, TextsCutShort) {
     SampleNames s;
-    const std::string full =
-        "(pas:idhoz = 12) and (pas:idferma = 3)  and (instring('ИВАНОВ',UPPER(pas:fio),1,1)<>0)";
+    const std::string full = "(pas:idhoz = 12) and (pas:idferma = 3)  and (instring('ИВАНОВ',UPPER(pas:fio),1,1)<>0)";
     for (std::size_t n = 0; n <= full.size(); ++n) {
         const std::string cut = full.substr(0, n);
         const std::string trimmed = cut.substr(0, cut.find_last_not_of(' ') + 1);
-        const bool complete = trimmed == "(pas:idhoz = 12)" ||
-                              trimmed == "(pas:idhoz = 12) and (pas:idferma = 3)" || trimmed == full;
+        const bool complete =
+            trimmed == "(pas:idhoz = 12)" || trimmed == "(pas:idhoz = 12) and (pas:idferma = 3)" || trimmed == full;
         EXPECT_EQ(compileTwiceAndCompare(cut, s.names).ok(), complete) << cut;
     }
 }

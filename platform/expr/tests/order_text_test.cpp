@@ -36,15 +36,9 @@ struct OrderErrorCase {
 
 TEST(OrderTextTest, Errors) {
     const OrderErrorCase cases[] = {
-        {"+A,", 4, "expected a name"},
-        {"+A,,+B", 4, "expected a name"},
-        {",A", 1, "expected a name"},
-        {"+", 2, "expected a name"},
-        {"+-A", 2, "expected a name"},
-        {"+A +B", 4, "expected ',' or the end"},
-        {"+Ж:поле", 2, "expected a name"},
-        {"+1A", 2, "expected a name"},
-        {"+A;B", 3, "expected ',' or the end"},
+        {"+A,", 4, "expected a name"},     {"+A,,+B", 4, "expected a name"}, {",A", 1, "expected a name"},
+        {"+", 2, "expected a name"},       {"+-A", 2, "expected a name"},    {"+A +B", 4, "expected ',' or the end"},
+        {"+Ж:поле", 2, "expected a name"}, {"+1A", 2, "expected a name"},    {"+A;B", 3, "expected ',' or the end"},
     };
     for (const auto& c : cases) {
         OrderText o = parseOrderText(c.text);

@@ -38,7 +38,8 @@ TEST(CellAddressText, ColumnsAndRowsFromOne) {
     EXPECT_EQ(readCellAddress("K17")->row, 16);
     EXPECT_EQ(readCellAddress("AB3")->column, 27);
     EXPECT_EQ(readCellAddress("b2")->column, 1);
-    for (const char* bad : {"", "A", "17", "A0", "A-1", "A1 ", "1A", "ABCDE1"}) EXPECT_FALSE(readCellAddress(bad)) << bad;
+    for (const char* bad : {"", "A", "17", "A0", "A-1", "A1 ", "1A", "ABCDE1"})
+        EXPECT_FALSE(readCellAddress(bad)) << bad;
     EXPECT_EQ(readRowNumber("18"), 17);
     EXPECT_FALSE(readRowNumber("0"));
     EXPECT_FALSE(readRowNumber(" 1"));

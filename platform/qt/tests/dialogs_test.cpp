@@ -44,10 +44,12 @@ protected:
 };
 
 TEST_F(DialogsTest, AQuestionWaitsForItsAnswerWhileOtherWindowsStayLive) {
-    asker([] { return messageBox("Подтверждение", "Удалить запись?|Её нельзя будет вернуть.", rt::Buttons::YesNo) ==
-                              rt::Answer::Yes
-                          ? std::string("yes")
-                          : std::string("no"); });
+    asker([] {
+        return messageBox("Подтверждение", "Удалить запись?|Её нельзя будет вернуть.", rt::Buttons::YesNo) ==
+                       rt::Answer::Yes
+                   ? std::string("yes")
+                   : std::string("no");
+    });
     QMessageBox* box = nullptr;
     ASSERT_TRUE(pumpUntil([&] { return (box = shown<QMessageBox>()) != nullptr; }));
     EXPECT_EQ(box->text(), "Удалить запись?\nЕё нельзя будет вернуть.");
@@ -66,7 +68,8 @@ TEST_F(DialogsTest, AQuestionWaitsForItsAnswerWhileOtherWindowsStayLive) {
 TEST_F(DialogsTest, TheCalendarStartsAtTheGivenDateAndAnswersTheChosenDay) {
     asker([] {
         const auto day = calendarDialog("Дата обработки", makeDate(3, 15, 2026));
-        return day ? std::to_string(dayOf(*day)) + "." + std::to_string(monthOf(*day)) + "." + std::to_string(yearOf(*day))
+        return day ? std::to_string(dayOf(*day)) + "." + std::to_string(monthOf(*day)) + "." +
+                         std::to_string(yearOf(*day))
                    : std::string("none");
     });
     QDialog* dialog = nullptr;
@@ -84,7 +87,8 @@ TEST_F(DialogsTest, TheCalendarStartsAtTheGivenDateAndAnswersTheChosenDay) {
 }
 
 TEST_F(DialogsTest, ACancelledFileDialogAnswersNoPath) {
-    asker([] { return fileDialog("Файл для импорта", "Все файлы|*.*|Файлы Excel|*.xls;*.xlsx").value_or("cancelled"); });
+    asker(
+        [] { return fileDialog("Файл для импорта", "Все файлы|*.*|Файлы Excel|*.xls;*.xlsx").value_or("cancelled"); });
     QFileDialog* dialog = nullptr;
     ASSERT_TRUE(pumpUntil([&] { return (dialog = shown<QFileDialog>()) != nullptr; }));
     EXPECT_EQ(dialog->nameFilters(), QStringList({"Все файлы (*.*)", "Файлы Excel (*.xls *.xlsx)"}));

@@ -59,15 +59,20 @@ TEST_F(InputTest, ListKeysAndClicksReachTheModelWithTheirModifiers) {
     EXPECT_TRUE(table->selectionModel()->isRowSelected(1, {}));
     key(table, Qt::Key_Down, Qt::NoModifier, 116);
     key(table, Qt::Key_Down, Qt::NoModifier, 116);  // past the last row: the owner pages
-    key(table, 0x041B, Qt::AltModifier, 45);  // Alt+K typed with a Russian layout
+    key(table, 0x041B, Qt::AltModifier, 45);        // Alt+K typed with a Russian layout
     key(table, Qt::Key_Control, Qt::ControlModifier, 37);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(0, 1));
     settle();
     QTest::mouseClick(table->viewport(), Qt::RightButton, Qt::NoModifier, cell(1, 0));
     settle();
-    const Log expected{"Browse: NewSelection ?LIST row 1", "Browse: NewSelection ?LIST row 2", "Browse: ScrollDown ?LIST",
-                       "Browse: AlertKey ?LIST Alt+K",      "Browse: AlertKey ?LIST Ctrl",       "Browse: NewSelection ?LIST row 0",
-                       "Browse: AlertKey ?LIST Shift+MouseLeft row 0", "Browse: NewSelection ?LIST row 1",
+    const Log expected{"Browse: NewSelection ?LIST row 1",
+                       "Browse: NewSelection ?LIST row 2",
+                       "Browse: ScrollDown ?LIST",
+                       "Browse: AlertKey ?LIST Alt+K",
+                       "Browse: AlertKey ?LIST Ctrl",
+                       "Browse: NewSelection ?LIST row 0",
+                       "Browse: AlertKey ?LIST Shift+MouseLeft row 0",
+                       "Browse: NewSelection ?LIST row 1",
                        "Browse: AlertKey ?LIST MouseRight row 1"};
     EXPECT_EQ(log_, expected);
 }
@@ -86,7 +91,8 @@ TEST_F(InputTest, TypingIsConfirmedByEnterAndAButtonTakesTheFocusBeforeItIsPress
     EXPECT_EQ(gName.str(), "Ласточка");
     QTest::mouseClick(widget("Browse", "?OK"), Qt::LeftButton);
     settle();
-    const Log expected{"Browse: Selected ?NAME", "Browse: Accepted ?NAME", "Browse: Selected ?OK", "Browse: Accepted ?OK"};
+    const Log expected{"Browse: Selected ?NAME", "Browse: Accepted ?NAME", "Browse: Selected ?OK",
+                       "Browse: Accepted ?OK"};
     EXPECT_EQ(log_, expected);
 }
 
@@ -103,7 +109,8 @@ TEST_F(InputTest, AFormOnTheCallersThreadDisablesOnlyTheCaller) {
     start({"Caller", WindowKind::Plain, [](LayoutBuilder& b, Window&) { b.button("?FORM", "Форма"); },
            [this](Window&, const Event& e) {
                if (e.kind != EventKind::Accepted) return;
-               TestProc form{"Form", WindowKind::Plain, [](LayoutBuilder& b, Window&) { b.button("?CLOSE", "Закрыть"); },
+               TestProc form{"Form", WindowKind::Plain,
+                             [](LayoutBuilder& b, Window&) { b.button("?CLOSE", "Закрыть"); },
                              [](Window& w, const Event& fe) {
                                  if (fe.kind == EventKind::Accepted) w.close();
                              }};

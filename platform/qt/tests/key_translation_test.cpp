@@ -27,7 +27,8 @@ TEST(KeyTranslation, LettersGoByPositionWhateverTheLayoutTypes) {
          Key::of('1', mod::Alt | mod::Shift)},
         {"Ctrl alone", Qt::Key_Control, Qt::ControlModifier, 37, 0xffe3, Key(VKey::Ctrl)},
         {"Shift+Tab arrives as Backtab", Qt::Key_Backtab, Qt::ShiftModifier, 23, 0, Key(VKey::Tab, mod::Shift)},
-        {"Ctrl+Shift+F9", Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier, 75, 0, Key(VKey::F9, mod::Ctrl | mod::Shift)},
+        {"Ctrl+Shift+F9", Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier, 75, 0,
+         Key(VKey::F9, mod::Ctrl | mod::Shift)},
         {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, 104, 0, Key(VKey::Enter)},
         {"a key with no model name", Qt::Key_Print, Qt::NoModifier, 107, 0, std::nullopt},
     };

@@ -95,8 +95,6 @@ QWidget* QtTest::widget(std::string_view procedure, std::string_view control) co
     return v ? v->widget(w->idOf(control)) : nullptr;
 }
 
-bool QtTest::logged(const std::string& line) const {
-    return std::find(log_.begin(), log_.end(), line) != log_.end();
-}
+bool QtTest::logged(const std::string& line) const { return std::find(log_.begin(), log_.end(), line) != log_.end(); }
 
 }  // namespace vx::qt::testing

@@ -37,7 +37,10 @@ void frameLayout(LayoutBuilder& b, Window& w) {
             b.separator();
             b.item("?EXIT", "Выход", "exit.ico", "Выход из программы");
         });
-        b.menu("  Справочники  ", [&] { b.menu("Схемы", [&] { b.item("?SCHEMES", "Схемы", "vdi.ico"); }, "vdi_vpo.ico"); });
+        b.menu("  Справочники  ", [&] {
+            b.menu(
+                "Схемы", [&] { b.item("?SCHEMES", "Схемы", "vdi.ico"); }, "vdi_vpo.ico");
+        });
     });
     b.toolbar([&] {
         b.toolGroup("Подключить БД", [&] { b.toolButton("?BUTTON1:8", "stet.ico", "Подключить базу данных"); });
@@ -82,10 +85,13 @@ void everyKind(LayoutBuilder& b, Window& w) {
             });
             b.column([&] {
                 b.check("?CHECK", "Только живые", gCheck);
-                b.option("?CHOICE", gChoice, [&] {
-                    b.radio("?R1", "Профилактика", 1);
-                    b.radio("?R2", "Диагностика", 2);
-                }, "Мероприятия");
+                b.option(
+                    "?CHOICE", gChoice,
+                    [&] {
+                        b.radio("?R1", "Профилактика", 1);
+                        b.radio("?R2", "Диагностика", 2);
+                    },
+                    "Мероприятия");
                 b.text("?NOTE", gNote, 3).setWidth(24);
                 b.button("?OK", "Сохранить\nи закрыть", "BOXCHECK.ICO").setTextColour(colourFromHex("#FF0000"));
                 b.button("?PLUS", "", "spis_plus.ico").setTooltip("Добавить\nзапись");
@@ -103,7 +109,8 @@ void everyKind(LayoutBuilder& b, Window& w) {
                 m.addColumn(ListColumn("Дата", "@d6.b", 10));
                 m.addGroup({"Владелец", 1, 2});
                 m.setIcon(1, "~BOXCHECK.ICO");
-                m.setStyle(3, {{"", 0, kBoldWeight, true}, {colourFromHex("#03BA48"), kNoColour, kNoColour, kNoColour}});
+                m.setStyle(3,
+                           {{"", 0, kBoldWeight, true}, {colourFromHex("#03BA48"), kNoColour, kNoColour, kNoColour}});
                 std::vector<ListRow> rows{row({1, "Иванов И. И.", "Садовая, 4", 12, makeDate(12, 8, 2026)}),
                                           row({0, "Петров П. П.", "Лесная, 1", 3, 0}),
                                           row({1, "Сидорова А. В.", "Полевая, 17", 140, makeDate(1, 2, 2025)})};
@@ -116,7 +123,8 @@ void everyKind(LayoutBuilder& b, Window& w) {
             });
             b.tab("?TAB2", "По адресу", [&] { b.prompt("Вторая страница"); });
         });
-        b.group("Внешний объект", [] {}, "?OLEBOX");
+        b.group(
+            "Внешний объект", [] {}, "?OLEBOX");
     });
     // Automation controls are made at run time.
     w.add(std::make_unique<Control>(ControlKind::Ole, "?OLE"), w.idOf("?OLEBOX")).setHints({30, 2});

@@ -58,8 +58,8 @@ TEST(IniDocument, NamesAndValuesTheFileCannotHoldAreRefused) {
         std::string section, key, value;
     };
     const Case cases[] = {
-        {"", "k", "v"}, {"  ", "k", "v"},    {"a]b", "k", "v"},  {"a\nb", "k", "v"}, {"s", "", "v"},
-        {"s", "a=b", "v"}, {"s", "[k", "v"}, {"s", ";k", "v"}, {"s", "k\r", "v"},  {"s", "k", "one\ntwo"},
+        {"", "k", "v"},    {"  ", "k", "v"}, {"a]b", "k", "v"}, {"a\nb", "k", "v"}, {"s", "", "v"},
+        {"s", "a=b", "v"}, {"s", "[k", "v"}, {"s", ";k", "v"},  {"s", "k\r", "v"},  {"s", "k", "one\ntwo"},
     };
     for (const Case& c : cases) {
         IniDocument doc;

@@ -20,8 +20,7 @@ TEST(SavedQueries, SectionsAreListedInOrderAndSurviveInTheFile) {
         EXPECT_TRUE(registerSection(ini, n));
     }
     EXPECT_TRUE(registerSection(ini, "querybrowsehozкоровы"));  // there already
-    EXPECT_EQ(ini.get("__Dont_Touch_Me__", "Sectors"),
-              "QueryBrowsehozКоровы,QueryBrowseVPO a\\,b,QueryBRWvdi c\\\\d");
+    EXPECT_EQ(ini.get("__Dont_Touch_Me__", "Sectors"), "QueryBrowsehozКоровы,QueryBrowseVPO a\\,b,QueryBRWvdi c\\\\d");
 
     IniFile later(dir.path() / "vetrix.INI");
     EXPECT_EQ(registeredSections(later), names);

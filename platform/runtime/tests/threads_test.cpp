@@ -25,7 +25,12 @@ TEST(Threads, StartReturnsAtOnceAndRunsOnTheNextRun) {
     bool ran = false;
     ThreadId seenInside = 0;
     std::size_t before = threadCount();
-    ThreadId a = startThread([&] { ran = true; seenInside = currentThread(); }, 0);
+    ThreadId a = startThread(
+        [&] {
+            ran = true;
+            seenInside = currentThread();
+        },
+        0);
     ThreadId b = startThread([] {}, 0);
 
     EXPECT_FALSE(ran);
@@ -201,11 +206,13 @@ std::uintptr_t mappingStart(const void* address) {
 TEST(Threads, AnEndedThreadLeavesNoMarkedFramesBehindOnItsStack) {
 #if defined(__SANITIZE_ADDRESS__)
     void* bottom = nullptr;
-    const ThreadId id = startThread([&] {
-        volatile char local = 0;
-        bottom = reinterpret_cast<void*>(mappingStart(const_cast<const char*>(&local)));
-        suspend();
-    }, 0);
+    const ThreadId id = startThread(
+        [&] {
+            volatile char local = 0;
+            bottom = reinterpret_cast<void*>(mappingStart(const_cast<const char*>(&local)));
+            suspend();
+        },
+        0);
     runReady();
     ASSERT_NE(bottom, nullptr);
     const std::size_t size = realStackSize(0);
@@ -242,8 +249,8 @@ TEST(Threads, AttachHooksRunInOrderDetachHooksInReverseAndYieldHooksOnEverySwitc
     wake(id);
     runReady();
     const std::string at = "@" + std::to_string(id);
-    EXPECT_EQ(log, (Log{"attach1" + at, "attach2" + at, "run", "yield" + at, "end", "detach2" + at,
-                        "detach1" + at, "yield" + at}));
+    EXPECT_EQ(log, (Log{"attach1" + at, "attach2" + at, "run", "yield" + at, "end", "detach2" + at, "detach1" + at,
+                        "yield" + at}));
 }
 
 TEST(Threads, AnExceptionEndsOnlyItsThreadAndReachesTheHandler) {

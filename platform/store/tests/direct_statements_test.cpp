@@ -39,7 +39,7 @@ TEST_F(DirectStatements, EmptyFileIsAtEofRightAfterSet) {
     h.set(ByName);
     EXPECT_TRUE(h.eof());
     EXPECT_FALSE(h.previous());
-    EXPECT_FALSE(h.put());   // nothing has been read
+    EXPECT_FALSE(h.put());  // nothing has been read
     EXPECT_EQ(h.error(), Error::RecordNotAvailable);
 }
 
@@ -51,15 +51,15 @@ TEST_F(DirectStatements, SetNextPreviousAndEof) {
     EXPECT_EQ(loop(ByName), (std::vector<Long>{2, 3, 1}));
 
     h.set();
-    ASSERT_TRUE(h.previous());   // after SET, PREVIOUS reads from the end
+    ASSERT_TRUE(h.previous());  // after SET, PREVIOUS reads from the end
     EXPECT_EQ(r.ID, 3);
     h.set();
     ASSERT_TRUE(h.next());
     ASSERT_TRUE(h.next());
     EXPECT_FALSE(h.eof());
-    ASSERT_TRUE(h.previous());   // the record before the one last read
+    ASSERT_TRUE(h.previous());  // the record before the one last read
     EXPECT_EQ(r.ID, 1);
-    EXPECT_TRUE(h.eof());        // reading backward, the first record was the last to come
+    EXPECT_TRUE(h.eof());  // reading backward, the first record was the last to come
     EXPECT_FALSE(h.previous());
     ASSERT_TRUE(h.next());
     EXPECT_EQ(r.ID, 2);
@@ -71,7 +71,7 @@ TEST_F(DirectStatements, SetNextPreviousAndEof) {
     EXPECT_EQ(r.ID, 3);
     r.NAME = "б";
     h.setAtBuffer(ByName);
-    ASSERT_TRUE(h.previous());   // the last entry at or before the buffer's value
+    ASSERT_TRUE(h.previous());  // the last entry at or before the buffer's value
     EXPECT_EQ(r.ID, 2);
 }
 
@@ -157,9 +157,9 @@ TEST_F(DirectStatements, ChangesFromOtherHandlesAreSeenByARunningScan) {
 
     h.set();
     ASSERT_TRUE(h.next());
-    add(writer, other, 4, "чужой");            // appended by another thread's handle
+    add(writer, other, 4, "чужой");  // appended by another thread's handle
     ASSERT_TRUE(writer.get(Position(2)));
-    ASSERT_TRUE(writer.erase());               // and the next record removed
+    ASSERT_TRUE(writer.erase());  // and the next record removed
     EXPECT_EQ(h.records(), 3);
     std::vector<Long> rest;
     while (h.next()) rest.push_back(r.ID);

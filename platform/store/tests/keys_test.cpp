@@ -41,7 +41,7 @@ TEST_F(Keys, TextKeyOrdersAndMatchesWithoutCaseIncludingCyrillic) {
     h.setAtBuffer(ByName);
     std::vector<Long> fromBirch;
     while (h.next()) fromBirch.push_back(r.ID);
-    EXPECT_EQ(fromBirch, (std::vector<Long>{2, 5, 6}));   // Берёза, берёза, Ель; Ё sorts before А
+    EXPECT_EQ(fromBirch, (std::vector<Long>{2, 5, 6}));  // Берёза, берёза, Ель; Ё sorts before А
 
     ScanSpec equal = byName;
     equal.equal = {Value("APPLE")};
@@ -75,7 +75,7 @@ TEST_F(Keys, UniqueKeyRefusesASecondEntryAndChangesNothing) {
 }
 
 TEST_F(Keys, BlankEntriesAreLeftOutOfTheirKeyButNotOutOfTheFile) {
-    add(h, r, 1, "", 0, 0);   // blank in K1 and K3, left out of K1, kept in K3
+    add(h, r, 1, "", 0, 0);  // blank in K1 and K3, left out of K1, kept in K3
     add(h, r, 2, "Ель", 1, 0);
     add(h, r, 0, "   ", 0, 0);  // blank everywhere (spaces are blank)
 
@@ -100,7 +100,7 @@ TEST_F(Keys, BlankEntriesAreLeftOutOfTheirKeyButNotOutOfTheFile) {
     EXPECT_EQ(loop, (std::vector<Long>{2}));
 
     clearRecord(itemDef(), &r);
-    EXPECT_FALSE(h.get(ByName));   // a blank name has no entry to find
+    EXPECT_FALSE(h.get(ByName));  // a blank name has no entry to find
     EXPECT_EQ(h.error(), Error::RecordNotAvailable);
     EXPECT_TRUE(h.get(ByKindSum));  // the kept blank entry is found
     EXPECT_EQ(r.ID, 1);
@@ -111,7 +111,7 @@ TEST_F(Keys, TiesFollowRecordOrderAcrossDeletesAndAdds) {
     for (Long id = 1; id <= 600; ++id) add(h, r, id, "одно имя", 3, 7);
     ASSERT_TRUE(h.get(Position(1)));
     ASSERT_TRUE(h.erase());
-    add(h, r, 1, "одно имя", 3, 7);   // re-added: now the last of the ties
+    add(h, r, 1, "одно имя", 3, 7);  // re-added: now the last of the ties
 
     std::vector<Long> expected;
     for (Long id = 2; id <= 600; ++id) expected.push_back(id);

@@ -36,7 +36,7 @@ TEST_F(StoreTest, FilesAreReadableWithPlainSQLite) {
         FileHandle h(itemDef(), &r);
         ASSERT_TRUE(h.open(file, true));
         add(h, r, 7, "Ёлка", 2, 0);
-        r.SUM = Decimal::fromMantissa(-1250, 3);   // -1.25
+        r.SUM = Decimal::fromMantissa(-1250, 3);  // -1.25
         ASSERT_TRUE(h.put());
     }
     EXPECT_EQ(sql(file, "SELECT value FROM meta ORDER BY name"), "ITEM|1");
@@ -61,7 +61,7 @@ TEST_F(StoreTest, OpeningRebuildsDamagedKeysAndRefusesOtherFiles) {
         ASSERT_TRUE(h.open(file, false)) << h.errorText();
         clearRecord(itemDef(), &r);
         r.ID = 1;
-        EXPECT_FALSE(h.add());   // the unique key is back
+        EXPECT_FALSE(h.add());  // the unique key is back
         EXPECT_EQ(h.error(), Error::Duplicate);
     }
     EXPECT_EQ(sql(file, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'key_%'"), "3");

@@ -106,7 +106,7 @@ TEST_F(Scans, PagesBothWaysFromAnyRowMatchOneScan) {
         termSpec({{F_SUM, true}, {F_NAME, false}}),
         termSpec({{F_KIND, false}, {F_SUM, true}}, {Value(1)}),
         [] {
-            ScanSpec s = keySpec(ByName);   // a key with terms after it
+            ScanSpec s = keySpec(ByName);  // a key with terms after it
             s.terms = {{F_SUM, true}};
             return s;
         }(),
@@ -124,7 +124,7 @@ TEST_F(Scans, PagesBothWaysFromAnyRowMatchOneScan) {
         // From a row in the middle, both ways.
         const std::size_t mid = full.size() / 2;
         Item row;
-        ASSERT_TRUE(table().read(Position(full[mid]), &row));   // positions equal ids here
+        ASSERT_TRUE(table().read(Position(full[mid]), &row));  // positions equal ids here
         ScanSpec after = specs[i];
         after.afterValues.emplace();
         for (int f : orderFields(after)) after.afterValues->push_back(getField(itemDef().fields[f], &row));
@@ -147,10 +147,10 @@ TEST_F(Scans, FromValuesStartAtOrBeforeLeadingValues) {
     });
     EXPECT_EQ(first.KIND, 1);
     EXPECT_EQ(first.SUM.value(), Decimal(3));
-    EXPECT_EQ(first.ID, 13);   // the first of the (1, 3) ties in record order
+    EXPECT_EQ(first.ID, 13);  // the first of the (1, 3) ties in record order
 
     from.backward = true;
-    from.fromValues = std::vector<Value>{Value(1)};   // a leading part: the last row with KIND <= 1
+    from.fromValues = std::vector<Value>{Value(1)};  // a leading part: the last row with KIND <= 1
     table().scan(from, [&](Position, const void* rec) {
         first = *static_cast<const Item*>(rec);
         return true;
@@ -169,7 +169,8 @@ TEST_F(Scans, KeyOrderedReadsAreIndexSearches) {
         sqlite3_stmt* s = nullptr;
         std::string out;
         EXPECT_EQ(sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN " + sql).c_str(), -1, &s, nullptr), SQLITE_OK) << sql;
-        while (s && sqlite3_step(s) == SQLITE_ROW) out += std::string(reinterpret_cast<const char*>(sqlite3_column_text(s, 3))) + "; ";
+        while (s && sqlite3_step(s) == SQLITE_ROW)
+            out += std::string(reinterpret_cast<const char*>(sqlite3_column_text(s, 3))) + "; ";
         sqlite3_finalize(s);
         return out;
     };

@@ -18,16 +18,16 @@ TEST(Schema, NamesAreFoundWithoutCaseAndWithPrefix) {
 TEST(Schema, StoringConvertsAsAnAssignment) {
     const FileDef& def = itemDef();
     Item r;
-    setField(def.fields[F_SUM], &r, Value(Decimal::fromMantissa(1005, 3)));      // 1.005
-    EXPECT_EQ(r.SUM.mantissa(), 101);                                            // halves away from zero
+    setField(def.fields[F_SUM], &r, Value(Decimal::fromMantissa(1005, 3)));  // 1.005
+    EXPECT_EQ(r.SUM.mantissa(), 101);                                        // halves away from zero
     setField(def.fields[F_SUM], &r, Value("-2.345"));
     EXPECT_EQ(r.SUM.mantissa(), -235);
-    setField(def.fields[F_ID], &r, Value(Decimal::fromMantissa(-27, 1)));        // -2.7
+    setField(def.fields[F_ID], &r, Value(Decimal::fromMantissa(-27, 1)));  // -2.7
     EXPECT_EQ(r.ID, -2);
-    setField(def.fields[F_KIND], &r, Value(Decimal::fromMantissa(39, 1)));       // 3.9
+    setField(def.fields[F_KIND], &r, Value(Decimal::fromMantissa(39, 1)));  // 3.9
     EXPECT_EQ(r.KIND, 3);
     setField(def.fields[F_NAME], &r, Value("Ёлка зелёная у дома и ещё дальше  "));
-    EXPECT_EQ(getField(def.fields[F_NAME], &r).text(), "Ёлка зелёная у дома");   // 20 characters, clipped
+    EXPECT_EQ(getField(def.fields[F_NAME], &r).text(), "Ёлка зелёная у дома");  // 20 characters, clipped
     EXPECT_EQ(getField(def.fields[F_SUM], &r).number(), Decimal::fromMantissa(-235, 2));
 }
 
@@ -45,7 +45,7 @@ TEST(Schema, BlankKeysAndRecordComparison) {
     b.NAME = "Берёза   ";
     EXPECT_TRUE(sameRecord(def, &a, &b));
     b.NAME = "берёза";
-    EXPECT_FALSE(sameRecord(def, &a, &b));   // records compare with case, keys without
+    EXPECT_FALSE(sameRecord(def, &a, &b));  // records compare with case, keys without
     b = a;
     b.PRIM = "заметка";
     EXPECT_FALSE(sameRecord(def, &a, &b));

@@ -23,12 +23,13 @@ KeyDef key(const char* name, const char* description, std::vector<int> fields, b
 
 const FileDef& itemDef() {
     using R = Item;
-    static const FileDef def{
-        "ITEM", "ITM",
-        {VX_LONG(R, ID), VX_STR(R, NAME, 20), VX_DEC(R, SUM, 9, 2), VX_BYTE(R, KIND), VX_MEMO(R, PRIM, 200)},
-        {key("K1", "Имя", {F_NAME}, false, false), key("K2", "Номер", {F_ID}, true, false),
-         key("K3", "Вид, сумма", {F_KIND, F_SUM}, false, true)},
-        recordOps<R>()};
+    static const FileDef def{"ITEM",
+                             "ITM",
+                             {VX_LONG(R, ID), VX_STR(R, NAME, 20), VX_DEC(R, SUM, 9, 2), VX_BYTE(R, KIND),
+                              VX_MEMO(R, PRIM, 200)},
+                             {key("K1", "Имя", {F_NAME}, false, false), key("K2", "Номер", {F_ID}, true, false),
+                              key("K3", "Вид, сумма", {F_KIND, F_SUM}, false, true)},
+                             recordOps<R>()};
     return def;
 }
 
@@ -68,7 +69,8 @@ std::string StoreTest::integrity(const std::string& path) {
     std::string result = "cannot open";
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
         sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
+        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &s, nullptr) == SQLITE_OK &&
+            sqlite3_step(s) == SQLITE_ROW)
             result = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
         sqlite3_finalize(s);
     }

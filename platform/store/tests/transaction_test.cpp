@@ -56,7 +56,7 @@ TEST_F(Transactions, ChangesOverThreeFilesCommitOrRollBackTogether) {
     FileHandle reader(itemDef(), &r);
     ASSERT_TRUE(reader.open(files[0]->path(), false));
     reader.set();
-    ASSERT_TRUE(reader.next());   // a scan of the first file is running throughout
+    ASSERT_TRUE(reader.next());  // a scan of the first file is running throughout
 
     auto work = [&](Transaction& t) {
         Item rec;
@@ -74,12 +74,12 @@ TEST_F(Transactions, ChangesOverThreeFilesCommitOrRollBackTogether) {
         t.rollback();
     }
     {
-        Transaction t(files);   // dropped without commit: rolled back
+        Transaction t(files);  // dropped without commit: rolled back
         ASSERT_TRUE(t.begun());
         work(t);
         Item dup;
         dup.ID = 2;
-        EXPECT_FALSE(t.table(*files[2]).insert(&dup));   // a failed statement changes nothing
+        EXPECT_FALSE(t.table(*files[2]).insert(&dup));  // a failed statement changes nothing
         EXPECT_EQ(t.table(*files[2]).lastError(), Error::Duplicate);
     }
     EXPECT_EQ(changed(files[0]->table()), 0);
@@ -95,7 +95,7 @@ TEST_F(Transactions, ChangesOverThreeFilesCommitOrRollBackTogether) {
     EXPECT_EQ(changed(files[0]->table()), 1);
     EXPECT_EQ(files[1]->table().count(), 4);
     EXPECT_EQ(files[2]->table().count(), 2);
-    ASSERT_TRUE(reader.next());   // the running scan reads the committed record
+    ASSERT_TRUE(reader.next());  // the running scan reads the committed record
     EXPECT_EQ(r.SUM.value(), Decimal(5));
 }
 
@@ -104,7 +104,7 @@ TEST_F(Transactions, PendingDirectWritesGoFirstAndWaitWhileTheTransactionHoldsTh
     Item r;
     FileHandle h(itemDef(), &r);
     ASSERT_TRUE(h.open(files[0]->path(), false));
-    add(h, r, 1, "до транзакции");   // still in its batch
+    add(h, r, 1, "до транзакции");  // still in its batch
     {
         Transaction t(files);
         ASSERT_TRUE(t.begun()) << t.errorText();
@@ -129,7 +129,7 @@ TEST_F(Transactions, MoreFilesThanSQLiteCanAttachFailCleanly) {
     }
     Item r;
     r.ID = 1;
-    EXPECT_TRUE(files[10]->table().insert(&r));   // nothing is left held
+    EXPECT_TRUE(files[10]->table().insert(&r));  // nothing is left held
     files.pop_back();
     Transaction t(files);
     EXPECT_TRUE(t.begun()) << t.errorText();
@@ -163,7 +163,7 @@ TEST_F(Transactions, MoreFilesThanSQLiteCanAttachFailCleanly) {
 }
 
 TEST_F(Transactions, KilledAtAnyMomentEveryFileIsWhollyBeforeOrAfter) {
-    constexpr int kRows = 16667;   // 50,000 records over three files
+    constexpr int kRows = 16667;  // 50,000 records over three files
     struct Moment {
         char signal;
         int delayMs;
@@ -193,7 +193,7 @@ TEST_F(Transactions, KilledAtAnyMomentEveryFileIsWhollyBeforeOrAfter) {
         int status = 0;
         waitpid(child, &status, 0);
 
-        auto files = openFiles(3);   // reopening recovers from the journals
+        auto files = openFiles(3);  // reopening recovers from the journals
         std::vector<int64_t> counts;
         for (auto& f : files) counts.push_back(changed(f->table()));
         const bool before = counts[0] == 0;

@@ -52,7 +52,7 @@ int childStation(const std::string& file, Line line) {
     if (!appendAs(h, r, "child", 10000)) return 11;
     if (!line.say('a') || line.hear() != 'a') return 12;
     if (h.records() != 2 * kEach + 1 || countNamed(h.database()->table(), "parent") != kEach) return 13;
-    if (line.hear() != 'r') return 14;   // the parent has read record 1 into a form
+    if (line.hear() != 'r') return 14;  // the parent has read record 1 into a form
     if (!h.get(Position(1))) return 15;
     r.NAME = "changed by child";
     if (!h.put()) return 16;

@@ -27,7 +27,8 @@ protected:
         v.name = "Рыжая";
         v.field = "По фамилии";
         v.spiw = 9;
-        TestWindow form{"Form", [this](LayoutBuilder& b) {
+        TestWindow form{"Form",
+                        [this](LayoutBuilder& b) {
                             b.grid(2, [&] {
                                 b.entry("?ID", v.id, "@n_8.1b");
                                 b.entry("?DATE", v.date, "@d6.b");
@@ -79,7 +80,7 @@ TEST_F(BindingDisplay, ConfirmedTextReachesTheVariableThroughItsPicture) {
         {"?ID", "7,25", "7.3"},               // a comma is a decimal point; the field rounds to its place
         {"?ID", "", ""},                      // empty is zero, shown blank
         {"?DATE", "1.2.2027", "01.02.2027"},  // one-digit day and month
-        {"?NAME", "Длинное имя", "Длинн"},   // cut to the picture
+        {"?NAME", "Длинное имя", "Длинн"},    // cut to the picture
     };
     for (const auto& c : cases) {
         PLAY(h.type(c.control, c.typed));
@@ -112,8 +113,8 @@ TEST_F(BindingDisplay, AfterEachEventEveryControlShowsItsVariableExceptTyping) {
     desktop().post(w.id(), Event{EventKind::User});
     PLAY(h.settle());
 
-    EXPECT_EQ(h.value("?ID"), "");          // the program's new value is shown
-    EXPECT_EQ(h.value("?NAME"), "Белка");   // the user's typing is not overwritten
+    EXPECT_EQ(h.value("?ID"), "");         // the program's new value is shown
+    EXPECT_EQ(h.value("?NAME"), "Белка");  // the user's typing is not overwritten
     EXPECT_EQ(v.name.str(), "Пёстр");
     PLAY(h.key("", "Enter"));
     EXPECT_EQ(v.name.str(), "Белка");

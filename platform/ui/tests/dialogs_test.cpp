@@ -24,7 +24,8 @@ TEST(Dialogs, AMessageBoxIsAwaitedByItsThreadAlone) {
     headless::Harness h;  // after what its windows use: it closes them when it goes
     TestWindow asker{"Asker", [](LayoutBuilder& b) { b.button("?ASK", "Спросить"); }, &askLog};
     asker.handler = [&](Window&, const Event& e) {
-        if (e.kind == EventKind::Accepted) answer = messageBox("Было редактирование!", "Выйти без сохранения?", rt::Buttons::YesNo);
+        if (e.kind == EventKind::Accepted)
+            answer = messageBox("Было редактирование!", "Выйти без сохранения?", rt::Buttons::YesNo);
     };
     h.addProcedure("Asker", asker);
     h.addProcedure("Other", TestWindow{"Other", [](LayoutBuilder& b) { b.button("?PING", "Пинг"); }, &otherLog});
@@ -88,7 +89,8 @@ TEST(Dialogs, TheHarnessAnswersFromItsQueueAndNeverWaits) {
         if (e.control == w.idOf("?NOTE")) messageBox("Выделение животных", "Отметка животных|завершена!");
         if (e.control == w.idOf("?ASK"))
             got.push_back(messageBox("Вопрос", "Да?", rt::Buttons::YesNo) == rt::Answer::Yes ? "yes" : "no");
-        if (e.control == w.idOf("?FILE")) got.push_back(fileDialog("Файлы Excel", "Файлы Excel|*.xls").value_or("cancelled"));
+        if (e.control == w.idOf("?FILE"))
+            got.push_back(fileDialog("Файлы Excel", "Файлы Excel|*.xls").value_or("cancelled"));
         if (e.control == w.idOf("?DATE")) {
             const auto d = calendarDialog("Дата рождения", makeDate(1, 1, 2026));
             got.push_back(d ? std::to_string(*d) : "none");

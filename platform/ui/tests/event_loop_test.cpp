@@ -45,7 +45,8 @@ TEST(EventLoop, EventsFollowTheUsersGesture) {
     Log log;
     Str a(10), c(10);
     headless::Harness h;
-    h.addProcedure("Form", TestWindow{"Form", [&](LayoutBuilder& b) {
+    h.addProcedure("Form", TestWindow{"Form",
+                                      [&](LayoutBuilder& b) {
                                           b.entry("?A", a, "@s10");
                                           b.button("?B", "&B");
                                           b.entry("?C", c, "@s10");
@@ -61,8 +62,7 @@ TEST(EventLoop, EventsFollowTheUsersGesture) {
     PLAY(h.press("?B"));
     PLAY(h.key("", "Tab"));
     PLAY(h.key("", "Shift+Tab"));
-    EXPECT_EQ(log, (Log{"Accepted ?A", "Selected ?B", "Accepted ?B", "Accepted ?B", "Selected ?C",
-                        "Selected ?B"}));
+    EXPECT_EQ(log, (Log{"Accepted ?A", "Selected ?B", "Accepted ?B", "Accepted ?B", "Selected ?C", "Selected ?B"}));
     EXPECT_EQ(a.str(), "текст");
 }
 

@@ -29,12 +29,12 @@ protected:
                                      b.item("?PRINTSETUP", "Принтер ...", "scor_pom.ico", "Настройка принтера");
                                      b.item("?BD", "Подключить БД...", "stet.ico", "Быбор подключаемой БД");
                                  });
-                                 b.menu("Справочники", [&] {
-                                     b.menu("Схемы", [&] { b.item("?ANIM", "Вид животного"); });
-                                 });
+                                 b.menu("Справочники",
+                                        [&] { b.menu("Схемы", [&] { b.item("?ANIM", "Вид животного"); }); });
                              });
                              b.toolbar([&] {
-                                 b.toolGroup("Подключить БД", [&] { b.toolButton("?BUTTON1:8", "stet.ico", "Подключить"); });
+                                 b.toolGroup("Подключить БД",
+                                             [&] { b.toolButton("?BUTTON1:8", "stet.ico", "Подключить"); });
                                  b.toolGroup("Сервис", [&] { b.toolCheck("?SORT", "ihfo.ico", "Подсказки", sort); });
                              });
                              b.statusBar({-1, 20, 10});
@@ -77,8 +77,7 @@ TEST_F(Frame, MenusToolbarAndStatusBarServeTheActiveWindow) {
     PLAY(h.menu({"Справочники", "Схемы", "Вид животного"}));
     EXPECT_FALSE(h.menu({"Справочники", "Схемы"}));
     EXPECT_FALSE(h.menu({"Файл", "Выход"}));
-    EXPECT_EQ(log, (Log{"Accepted ?BD", "Accepted ?BUTTON1:8", "Accepted ?SORT",
-                        "Accepted ?SORT", "Accepted ?ANIM"}));
+    EXPECT_EQ(log, (Log{"Accepted ?BD", "Accepted ?BUTTON1:8", "Accepted ?SORT", "Accepted ?SORT", "Accepted ?ANIM"}));
     PLAY(h.close());  // the chosen window
     ASSERT_EQ(h.windowsOf("BrowseBD").size(), 1u);
     EXPECT_EQ(h.current(), h.windowsOf("BrowseBD").front());

@@ -15,15 +15,17 @@ ListRow row(long id, const char* name, int32_t date) {
 class Lists : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestWindow browse{"Browsehoz", [](LayoutBuilder& b) {
+        TestWindow browse{"Browsehoz",
+                          [](LayoutBuilder& b) {
                               ListControl& l = b.list("?LIST", 3);
                               ListModel& m = l.change();
                               m.addColumn(ListColumn("iD", "@n_2b", 2).right().withIcons());
                               m.addColumn(ListColumn("Хозяйство", "@s40", 40));
                               m.addColumn(ListColumn("Дата", "@d6.b", 10));
                               m.addGroup({"Владелец", 1, 2});
-                              m.setStyle(3, {{"Arial Cyr", 7, kNormalWeight}, {colourFromHex("#03BA48"), kNoColour,
-                                                                               colourFromHex("#0080C0"), kNoColour}});
+                              m.setStyle(3,
+                                         {{"Arial Cyr", 7, kNormalWeight},
+                                          {colourFromHex("#03BA48"), kNoColour, colourFromHex("#0080C0"), kNoColour}});
                               m.setIcon(1, "~CHEK.ICO");
                               std::vector<ListRow> rows{row(5, "Заря", makeDate(12, 8, 2026)), row(0, "Восход", 0),
                                                         row(12, "Рассвет", makeDate(1, 1, 1801))};
@@ -73,9 +75,8 @@ TEST_F(Lists, MovesInsideThePageHighlightAndMovesPastItScroll) {
     PLAY(h.key("?LIST", "Up"));
     EXPECT_EQ(list->model().current(), 0);
     EXPECT_FALSE(h.select("?LIST", 4));
-    EXPECT_EQ(log, (Log{"NewSelection ?LIST", "NewSelection ?LIST", "ScrollDown ?LIST",
-                        "PageDown ?LIST", "ScrollTop ?LIST", "ScrollBottom ?LIST", "NewSelection ?LIST",
-                        "ScrollUp ?LIST"}));
+    EXPECT_EQ(log, (Log{"NewSelection ?LIST", "NewSelection ?LIST", "ScrollDown ?LIST", "PageDown ?LIST",
+                        "ScrollTop ?LIST", "ScrollBottom ?LIST", "NewSelection ?LIST", "ScrollUp ?LIST"}));
 }
 
 TEST_F(Lists, AClickMovesTheHighlightThenReportsItsAlert) {
@@ -84,22 +85,21 @@ TEST_F(Lists, AClickMovesTheHighlightThenReportsItsAlert) {
     PLAY(h.click("?LIST", 3, "", "right"));
     PLAY(h.click("?LIST", 1, "Alt", "left"));  // not alerted: only the move
     PLAY(h.click("?LIST", 1, "", "double"));
-    EXPECT_EQ(log, (Log{"NewSelection ?LIST", "AlertKey ?LIST Shift+MouseLeft",
-                        "AlertKey ?LIST MouseRight", "NewSelection ?LIST", "Accepted ?LIST"}));
+    EXPECT_EQ(log, (Log{"NewSelection ?LIST", "AlertKey ?LIST Shift+MouseLeft", "AlertKey ?LIST MouseRight",
+                        "NewSelection ?LIST", "Accepted ?LIST"}));
 }
 
 TEST_F(Lists, CtrlAloneCountsOnlyAfterAKeyOrClickWithoutCtrl) {
     PLAY(h.key("?LIST", "Ctrl"));
-    PLAY(h.key("?LIST", "Ctrl"));       // held down, or pressed again: not again
+    PLAY(h.key("?LIST", "Ctrl"));  // held down, or pressed again: not again
     PLAY(h.key("?LIST", "Down"));
     PLAY(h.key("?LIST", "Ctrl"));
-    PLAY(h.click("?LIST", 1, "Ctrl"));   // Ctrl went down right after Ctrl: the click only moves
+    PLAY(h.click("?LIST", 1, "Ctrl"));  // Ctrl went down right after Ctrl: the click only moves
     PLAY(h.click("?LIST", 3, ""));
-    PLAY(h.click("?LIST", 2, "Ctrl"));   // Ctrl first, on the row highlighted then; the click moves
+    PLAY(h.click("?LIST", 2, "Ctrl"));  // Ctrl first, on the row highlighted then; the click moves
     PLAY(h.key("?LIST", "Alt+K"));
-    EXPECT_EQ(log, (Log{"AlertKey ?LIST Ctrl", "NewSelection ?LIST", "AlertKey ?LIST Ctrl",
-                        "NewSelection ?LIST", "NewSelection ?LIST", "AlertKey ?LIST Ctrl", "NewSelection ?LIST",
-                        "AlertKey ?LIST Alt+K"}));
+    EXPECT_EQ(log, (Log{"AlertKey ?LIST Ctrl", "NewSelection ?LIST", "AlertKey ?LIST Ctrl", "NewSelection ?LIST",
+                        "NewSelection ?LIST", "AlertKey ?LIST Ctrl", "NewSelection ?LIST", "AlertKey ?LIST Alt+K"}));
     EXPECT_EQ(list->model().current(), 1);
 }
 

@@ -10,9 +10,9 @@
 #include "platform/headless/harness.h"
 #include "platform/ui/layout.h"
 
-#define PLAY(action)                                              \
-    do {                                                          \
-        const ::vx::ui::Outcome played_ = (action);               \
+#define PLAY(action)                                                \
+    do {                                                            \
+        const ::vx::ui::Outcome played_ = (action);                 \
         ASSERT_TRUE(static_cast<bool>(played_)) << played_.refusal; \
     } while (0)
 

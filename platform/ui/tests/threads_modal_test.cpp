@@ -33,7 +33,8 @@ protected:
         };
         TestWindow second{"Second", [](LayoutBuilder& b) { b.button("?PING", "Пинг"); }, &secondLog};
         second.handler = [this](Window&, const Event& e) {
-            if (e.kind == EventKind::User && e.from) secondLog.back() += " from " + desktop().window(e.from)->procedure();
+            if (e.kind == EventKind::User && e.from)
+                secondLog.back() += " from " + desktop().window(e.from)->procedure();
         };
         h.addProcedure("First", first);
         h.addProcedure("Second", [this, second] {

@@ -67,9 +67,8 @@ Lines BooksTest::preventiveSchemes() {
 Lines BooksTest::passports() {
     Lines out;
     onThread([&] {
-        out = all(Access::PASPORT, PASPORT, [] {
-            return std::to_string(PAS->ID) + " " + plain(PAS->VIDANIM) + " " + plain(PAS->IDPOL);
-        });
+        out = all(Access::PASPORT, PASPORT,
+                  [] { return std::to_string(PAS->ID) + " " + plain(PAS->VIDANIM) + " " + plain(PAS->IDPOL); });
     });
     return out;
 }

@@ -55,8 +55,10 @@ TEST_F(GroupBookTest, ChangingAGroupIdRenumbersItsPassportsUnlessACountRecordExi
     PLAY(h->type("?POL:IDPOL", "12"));
     PLAY(h->press("?OK"));
     ASSERT_FALSE(messages().empty());
-    EXPECT_EQ(messages().back().rfind("Referential Integrity Update Error: This record is referenced from the file pvsego.", 0),
-              0u) << messages().back();
+    EXPECT_EQ(messages().back().rfind(
+                  "Referential Integrity Update Error: This record is referenced from the file pvsego.", 0),
+              0u)
+        << messages().back();
     EXPECT_EQ(groups()[1], "11 1 Телята");
     EXPECT_EQ(passports(), (Lines{"1 1 11"}));
 }
@@ -70,8 +72,22 @@ TEST_F(GroupBookTest, ViewedFormsOnlyShow) {
         std::function<void()> fetch;
         std::vector<const char*> readOnly, disabled;
     } cases[] = {
-        {"Updateanimvid", Updateanimvid, [] { ANI->IDANIM = 2; Fetch(ANI_K1); }, {"?ANI:IDANIM", "?ANI:NAME"}, {}},
-        {"UpdatePol", UpdatePol, [] { POL->IDPOL = 20; Fetch(POL_K1); }, {"?POL:IDPOL", "?POL:NAME"}, {"?ANI:NAME"}},
+        {"Updateanimvid",
+         Updateanimvid,
+         [] {
+             ANI->IDANIM = 2;
+             Fetch(ANI_K1);
+         },
+         {"?ANI:IDANIM", "?ANI:NAME"},
+         {}},
+        {"UpdatePol",
+         UpdatePol,
+         [] {
+             POL->IDPOL = 20;
+             Fetch(POL_K1);
+         },
+         {"?POL:IDPOL", "?POL:NAME"},
+         {"?ANI:NAME"}},
     };
     for (const Case& c : cases) {
         h->addProcedure(std::string(c.form) + "View", [&c] {

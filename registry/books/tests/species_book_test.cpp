@@ -54,8 +54,10 @@ TEST_F(SpeciesBookTest, DeletingASpeciesWithADiagnosticSchemeIsRefused) {
     PLAY(h->answer("Yes"));
     PLAY(h->press("?DELETE:3"));
     ASSERT_FALSE(messages().empty());
-    EXPECT_EQ(messages().back().rfind("Referential Integrity Delete Error: This record is referenced from the file task.", 0),
-              0u) << messages().back();
+    EXPECT_EQ(
+        messages().back().rfind("Referential Integrity Delete Error: This record is referenced from the file task.", 0),
+        0u)
+        << messages().back();
     EXPECT_EQ(species().size(), 3u);
     EXPECT_EQ(groups(), (Lines{"10 1 Телята"}));
 }

@@ -35,8 +35,7 @@ void FormsTest::open(std::function<void()> form, Byte request, std::function<voi
     });
 }
 
-void FormsTest::primeInsert(const data::FileManager& file,
-                            const std::vector<std::pair<std::string, Value>>& fields) {
+void FormsTest::primeInsert(const data::FileManager& file, const std::vector<std::pair<std::string, Value>>& fields) {
     abc::InsertPriming priming{&file.def(), {}};
     for (const auto& [name, value] : fields) priming.fields.emplace_back(file.def().fieldIndex(name), value);
     abc::offerInsertPriming(std::move(priming));

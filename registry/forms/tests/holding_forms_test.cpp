@@ -61,8 +61,20 @@ TEST_F(HoldingFormsTest, ViewedHoldingAndFarmCannotBeEditedAndOkStoresNothing) {
         std::function<void()> fetch;
         std::vector<const char*> locked;
     } cases[] = {
-        {"Updatehoz", Updatehoz, [] { HOZ->IDHOZ = 3; Fetch(HOZ_K1); }, {"?HOZ:IDHOZ", "?HOZ:NAME"}},
-        {"Updateferma", Updateferma, [] { FER->IDHOZ = 3; FER->IDFERM = 4; Fetch(FER_K3); },
+        {"Updatehoz",
+         Updatehoz,
+         [] {
+             HOZ->IDHOZ = 3;
+             Fetch(HOZ_K1);
+         },
+         {"?HOZ:IDHOZ", "?HOZ:NAME"}},
+        {"Updateferma",
+         Updateferma,
+         [] {
+             FER->IDHOZ = 3;
+             FER->IDFERM = 4;
+             Fetch(FER_K3);
+         },
          {"?FER:IDFERM", "?FER:IDHOZ", "?HOZ:NAME", "?FER:NAME"}},
     };
     for (const Case& c : cases) {

@@ -110,7 +110,9 @@ TEST_F(HerdToolsTest, AFarmWithoutPassportsHasOnlyTheHeadingAndTheDate) {
 
 TEST_F(HerdToolsTest, WholeFileToolsLeaveTheThreadsBuffersAndReadingPositionAlone) {
     addGroup(11, 0, "Коровы");
-    addHerd({{1, 1, "N1", 1, 11}, {1, 1, "N2", 1, 11, 0, "", 0, 0, "", 0, 100}, {1, 1, "N3", 1, 11, 0, "", 0, 0, "", 0, 100}});
+    addHerd({{1, 1, "N1", 1, 11},
+             {1, 1, "N2", 1, 11, 0, "", 0, 0, "", 0, 100},
+             {1, 1, "N3", 1, 11, 0, "", 0, 0, "", 0, 100}});
     glo::IDHOZ = 1;
     glo::IDFERM = 1;
     run([] {

@@ -14,7 +14,8 @@ void MarkingTest::SetUp() {
 
 void MarkingTest::run(const std::function<void()>& body) {
     onThread([&] {
-        const AccessRef files[] = {Access::HOZ, Access::FERMA, Access::POLVOZ, Access::PASPORT, Access::VPO, Access::VDI};
+        const AccessRef files[] = {Access::HOZ,     Access::FERMA, Access::POLVOZ,
+                                   Access::PASPORT, Access::VPO,   Access::VDI};
         for (AccessRef f : files) {
             f->open();
             ASSERT_EQ(f->useFile(), rt::Level::Benign);
@@ -31,10 +32,8 @@ void MarkingTest::addHerd(const std::vector<Animal>& herd) {
 
 void MarkingTest::addMeasures(const std::vector<Measure>& measures, bool diagnostic) {
     for (const Measure& m : measures) {
-        if (diagnostic)
-            addDiagnostic(0, 0, m.passport, [&] { fillMeasure(*VDI, VDI->DEKSP, m); });
-        else
-            addPreventive(0, 0, m.passport, [&] { fillMeasure(*VPO, VPO->AKTDATA, m); });
+        if (diagnostic) addDiagnostic(0, 0, m.passport, [&] { fillMeasure(*VDI, VDI->DEKSP, m); });
+        else addPreventive(0, 0, m.passport, [&] { fillMeasure(*VPO, VPO->AKTDATA, m); });
     }
 }
 

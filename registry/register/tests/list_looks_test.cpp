@@ -26,7 +26,8 @@ TEST_F(RegisterTest, StripesFollowThePositionOnThePageNotTheRecord) {
     PLAY(h->start("Browsehoz"));
     EXPECT_EQ(striped(list("?BROWSE:1"), "#F2FFFB"), (Lines{"2", "4", "6", "8"}));
     EXPECT_EQ(striped(list("?LIST"), "#ECF5FD"), (Lines{"2"}));
-    for (int c = 0; c < 3; ++c) EXPECT_EQ(list("?LIST").cell(1, c).look.colours.background, ui::colourFromHex("#ECF5FD"));
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(list("?LIST").cell(1, c).look.colours.background, ui::colourFromHex("#ECF5FD"));
 
     // One row further than the page: every record moves up one position and changes its stripe.
     PLAY(h->key("?BROWSE:1", "Down Down Down Down Down Down Down Down"));
@@ -68,14 +69,14 @@ TEST_F(RowLooksTest, AnimalRowsShowMarksYoungStockAndDisposal) {
         int row, column;
         const char* look;
     } cases[] = {
-        {1, 1, "-/#ECF5FD/-/#EDFFEA 1 0"},   // marked
+        {1, 1, "-/#ECF5FD/-/#EDFFEA 1 0"},  // marked
         {2, 1, "-/#ECF5FD/-/#EDFFEA 0 0"},
         {1, 2, "-/-/-/- 0 0"},
-        {2, 2, "-/-/-/- 2 0"},              // young stock
-        {3, 2, "-/-/-/- 0 1"},              // disposal act
-        {4, 2, "-/-/-/- 0 4"},              // unsanctioned, no act
-        {1, 3, "-/-/-/#EDFFEA 0 0"},        // owner
-        {1, 4, "-/-/-/#EDFFEA 0 0"},        // address
+        {2, 2, "-/-/-/- 2 0"},        // young stock
+        {3, 2, "-/-/-/- 0 1"},        // disposal act
+        {4, 2, "-/-/-/- 0 4"},        // unsanctioned, no act
+        {1, 3, "-/-/-/#EDFFEA 0 0"},  // owner
+        {1, 4, "-/-/-/#EDFFEA 0 0"},  // address
         {1, 5, "-/-/-/- 0 0"},
         {1, 13, "-/#ECF5FD/-/#EDFFEA 0 3"},  // unique number
     };

@@ -33,9 +33,9 @@ protected:
 
 struct GroupCase {
     int mode;
-    int row;              // the animal highlighted (key path) or clicked
-    const char* keys;     // keys to the list, or "" for a click
-    const char* mods;     // the click's modifiers
+    int row;           // the animal highlighted (key path) or clicked
+    const char* keys;  // keys to the list, or "" for a click
+    const char* mods;  // the click's modifiers
     const char* button;
     const char* after;
     const char* caption;  // TASKBOL after the entry was chosen
@@ -47,7 +47,8 @@ const GroupCase kGroupCases[] = {
     {1, 1, "", "", "right", "11002010", "до", ""},
     {2, 1, "", "Shift", "left", "10012010", "Выделено по поло-возрастной гр", "Выделение животных"},
     {3, 1, "", "Shift", "right", "10011010", "Выделено по виду животных", "Выделение животных"},  // a mark 2 becomes 1
-    {4, 1, "", "Alt", "left", "10011011", "Выделено по населённому пункту", "Выделение животных"},  // mixed marks end inverted
+    {4, 1, "", "Alt", "left", "10011011", "Выделено по населённому пункту",
+     "Выделение животных"},  // mixed marks end inverted
     {5, 1, "Alt+1", "", "", "11112010", "до", "Выделение животных [Молодняк]"},
     {6, 1, "Alt+2", "", "", "00012010", "до", "Выделение животных [Основное]"},
     {7, 1, "", "Ctrl+Shift", "left", "00000000", "Способы выделения животных", ""},  // every holding and farm
@@ -93,10 +94,8 @@ TEST_F(GroupMarkingRegisterTest, EachEntryOfTheMarkingListMarksAsItsKeyWithCapti
         PLAY(h->choose("?VUDELIT", entry(c.mode)));
         EXPECT_EQ(marks(), c.after) << "mode " << c.mode;
         PLAY(h->expectValue("?TASKBOL", c.caption));
-        if (*c.message)
-            PLAY(h->expectMessage(c.message, "Отметка животных завершена!"));
-        else
-            PLAY(h->expectNoMessage());
+        if (*c.message) PLAY(h->expectMessage(c.message, "Отметка животных завершена!"));
+        else PLAY(h->expectNoMessage());
         EXPECT_EQ(h->find("?VUDELIT")->icon(), "OK_help.ICO");
         EXPECT_EQ(h->windowsOf("Browsehoz")[0]->focused(), h->find("?LIST:2")->id());
         EXPECT_EQ(list("?LIST:2").current(), c.row - 1);
@@ -188,10 +187,8 @@ TEST_F(PlanStatusRegisterTest, EachModeMarksByThePickedMeasureOfTheCurrentHoldin
         const std::string_view picker = diagnostic ? "BrwtaskVDI" : "BrwtaskVPO";
         for (bool byKey : {true, false}) {
             glo::TASKBOL = "до";
-            if (byKey)
-                PLAY(h->key("?LIST:2", c.key));
-            else
-                PLAY(h->choose("?VUDELIT", entry(c.mode)));
+            if (byKey) PLAY(h->key("?LIST:2", c.key));
+            else PLAY(h->choose("?VUDELIT", entry(c.mode)));
             PLAY(pick(picker, !diagnostic));
             PLAY(h->expectMessage(c.message, "Отметка животных завершена!"));
             EXPECT_EQ(marks(), c.after) << c.key;

@@ -12,14 +12,10 @@ TEST(BirthDateStyle, ShowsDisposalByActFirstThenUnsanctionedReason) {
         const char* prich;
         int style;
     } cases[] = {
-        {0, "", "", 0},
-        {0, "12", "", 1},
-        {0, "  7/а", "", 1},
-        {0, "№12", "", 0},  // no leading number
-        {0, "000", "", 0},
-        {80000, "", "Несанкцион", 1},
-        {0, "", "Несанкцион", 4},
-        {0, "", "Продажа", 0},
+        {0, "", "", 0},           {0, "12", "", 1},
+        {0, "  7/а", "", 1},      {0, "№12", "", 0},  // no leading number
+        {0, "000", "", 0},        {80000, "", "Несанкцион", 1},
+        {0, "", "Несанкцион", 4}, {0, "", "Продажа", 0},
     };
     for (const Case& c : cases) {
         dct::PASPORTRecord p;
