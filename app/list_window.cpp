@@ -4,7 +4,7 @@
 
 namespace vx::app {
 
-void ListColumns::Init(abc::BrowseClass& browse, abc::WindowManager& window) {
+void ListColumns::Init(classes::BrowseClass& browse, classes::WindowManager& window) {
     browse.list().change().setLineHeight(kListLineHeight);
     sort_.Init(browse, window);
     size_.Init(browse.list(), window);
@@ -15,9 +15,9 @@ ui::ListStyle greenTextStyle() {
     return {ui::FontSpec{"Arial Cyr", 8, ui::kNormalWeight}, ui::Colours{green, ui::kNoColour, green, ui::kNoColour}};
 }
 
-abc::Level StartFolderWindow::Kill() {
+classes::Level StartFolderWindow::Kill() {
     if (when_ == FolderReturn::BeforeClosing) glo::restoreStartFolder();
-    const abc::Level level = abc::WindowManager::Kill();
+    const classes::Level level = classes::WindowManager::Kill();
     if (when_ == FolderReturn::AfterClosing) glo::restoreStartFolder();
     return level;
 }

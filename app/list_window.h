@@ -4,10 +4,10 @@
 // the current folder back to the start folder (PUTK) when it closes, which also
 // undoes the folder change of a file dialog.
 
-#include "platform/abc/auto_size_columns.h"
-#include "platform/abc/browse_class.h"
-#include "platform/abc/column_sort.h"
-#include "platform/abc/window_manager.h"
+#include "platform/classes/auto_size_columns.h"
+#include "platform/classes/browse_class.h"
+#include "platform/classes/column_sort.h"
+#include "platform/classes/window_manager.h"
 #include "platform/ui/style.h"
 
 namespace vx::app {
@@ -20,23 +20,23 @@ ui::ListStyle greenTextStyle();
 class ListColumns {
 public:
     // The line height, then the sort and the auto-size added to the window's components.
-    void Init(abc::BrowseClass& browse, abc::WindowManager& window);
+    void Init(classes::BrowseClass& browse, classes::WindowManager& window);
 
 private:
-    abc::ColumnSortClass sort_;
-    abc::AutoSizeColumnClass size_;
+    classes::ColumnSortClass sort_;
+    classes::AutoSizeColumnClass size_;
 };
 
 // When the start folder comes back: once the files are closed and the placement
 // is written, or on the close event before both.
 enum class FolderReturn { AfterClosing, BeforeClosing };
 
-class StartFolderWindow : public abc::WindowManager {
+class StartFolderWindow : public classes::WindowManager {
 public:
     explicit StartFolderWindow(ui::Window& w, FolderReturn when = FolderReturn::AfterClosing)
-        : abc::WindowManager(w), when_(when) {}
+        : classes::WindowManager(w), when_(when) {}
 
-    abc::Level Kill() override;
+    classes::Level Kill() override;
 
 private:
     FolderReturn when_;

@@ -4,7 +4,7 @@
 
 #include "app/globals.h"
 #include "dictionary/dictionary.h"
-#include "platform/abc/ini_manager.h"
+#include "platform/classes/ini_manager.h"
 #include "platform/runtime/config_folder.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/shutdown.h"
@@ -32,7 +32,7 @@ void processAttach() {
     glo::initialise();
     FUZZYMATCHER = FuzzyMatcher{};
     iniManager = std::make_unique<rt::IniFile>(rt::configFile("vetrix.INI"));
-    abc::useIniManager(&INIMGR());
+    classes::useIniManager(&INIMGR());
     rt::GLOBALERRORS.setSink(&messageBoxes);
     rt::addYieldHook(store::commitPendingWrites);
     rt::addShutdownHook(store::commitPendingWrites);
@@ -41,7 +41,7 @@ void processAttach() {
 void processDetach() {
     store::commitPendingWrites();
     rt::GLOBALERRORS.setSink(nullptr);
-    abc::useIniManager(nullptr);
+    classes::useIniManager(nullptr);
     iniManager.reset();
 }
 

@@ -7,8 +7,8 @@
 #include "database/database_windows.h"
 #include "database/group_marking.h"
 #include "dictionary/names.h"
-#include "platform/abc/browse_class.h"
-#include "platform/abc/locators.h"
+#include "platform/classes/browse_class.h"
+#include "platform/classes/locators.h"
 #include "platform/runtime/thread_state.h"
 
 namespace vx::database {
@@ -16,7 +16,7 @@ namespace vx::database {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 using ui::Key;
 using ui::VKey;
 namespace mod = ui::mod;
@@ -34,10 +34,10 @@ std::optional<Marking> markingOf(const ui::Event& e) {
     }
 }
 
-class GroupBrowse : public abc::BrowseClass {
+class GroupBrowse : public classes::BrowseClass {
 public:
     void SetQueueRecord() override {
-        abc::BrowseClass::SetQueueRecord();
+        classes::BrowseClass::SetQueueRecord();
         cellLook(0).icon = RID->CHEK == 1 ? 1 : 0;
         cellLook(0).style = 1;
     }
@@ -128,9 +128,9 @@ private:
     }
 
     GroupBrowse BRW1;
-    abc::BrowseClass BRW8;
-    abc::IncrementalLocator BRW1_locator;
-    abc::StepLocator BRW8_locator;
+    classes::BrowseClass BRW8;
+    classes::IncrementalLocator BRW1_locator;
+    classes::StepLocator BRW8_locator;
     app::ListColumns BRW1_columns, BRW8_columns;
 };
 

@@ -1,7 +1,7 @@
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
 #include "dictionary/names.h"
-#include "platform/abc/form_manager.h"
+#include "platform/classes/form_manager.h"
 #include "platform/runtime/thread_state.h"
 
 namespace vx::database {
@@ -10,9 +10,9 @@ namespace {
 
 using namespace dct;
 
-class UpdateBDWindow : public abc::FormManager {
+class UpdateBDWindow : public classes::FormManager {
 public:
-    explicit UpdateBDWindow(ui::Window& w) : abc::FormManager(w, *Relate::RIDGEN) {
+    explicit UpdateBDWindow(ui::Window& w) : classes::FormManager(w, *Relate::RIDGEN) {
         setFirstField("?RID:KOD");
         addHistoryField("?RID:KOD", "KOD");
         addHistoryField("?RID:NAME", "NAME");

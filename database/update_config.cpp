@@ -2,8 +2,8 @@
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
 #include "dictionary/names.h"
-#include "platform/abc/form_manager.h"
-#include "platform/abc/select_file.h"
+#include "platform/classes/form_manager.h"
+#include "platform/classes/select_file.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/dialogs.h"
 
@@ -12,13 +12,13 @@ namespace vx::database {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 
 constexpr ui::Key kAllowEditing(ui::VKey::F10, ui::mod::Alt);
 
-class UpdateConfigWindow : public abc::FormManager {
+class UpdateConfigWindow : public classes::FormManager {
 public:
-    explicit UpdateConfigWindow(ui::Window& w) : abc::FormManager(w, *Relate::CONFIG) {
+    explicit UpdateConfigWindow(ui::Window& w) : classes::FormManager(w, *Relate::CONFIG) {
         setFirstField("?KON:KOD");
         addHistoryField("?KON:KOD", "KOD");
         addHistoryField("?KON:PATH", "PATH");
@@ -30,19 +30,19 @@ public:
     }
 
     Level Init() override {
-        if (Level level = abc::FormManager::Init(); level != Level::Benign) return level;
+        if (Level level = classes::FormManager::Init(); level != Level::Benign) return level;
         FolderButton.Init(*this, "?LOOKUPFOLDER", KON->PATH, FileLookup);
         return Level::Benign;
     }
 
     void SetAlerts() override {
-        abc::FormManager::SetAlerts();
+        classes::FormManager::SetAlerts();
         window().alert(kAllowEditing);
     }
 
     Level TakeWindowEvent() override {
         allowEditingOn(event());
-        return abc::FormManager::TakeWindowEvent();
+        return classes::FormManager::TakeWindowEvent();
     }
 
     Level TakeFieldEvent() override {
@@ -52,7 +52,7 @@ public:
             KON->PATH = storedFolder(KON->PATH.str());
             window().display();
         }
-        return abc::FormManager::TakeFieldEvent();
+        return classes::FormManager::TakeFieldEvent();
     }
 
     Level TakeCompleted() override {
@@ -61,7 +61,7 @@ public:
             window().select(id("?KON:PATH"));
             return Level::Benign;
         }
-        return abc::FormManager::TakeCompleted();
+        return classes::FormManager::TakeCompleted();
     }
 
 private:
@@ -70,8 +70,8 @@ private:
         for (const char* name : {"?LOOKUPFOLDER", "?KON:PATH", "?KON:NAME"}) control(name).enable();
     }
 
-    abc::SelectFileClass FileLookup;
-    abc::FileButton FolderButton;
+    classes::SelectFileClass FileLookup;
+    classes::FileButton FolderButton;
 };
 
 }  // namespace

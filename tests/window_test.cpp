@@ -6,7 +6,7 @@
 
 #include "app/globals.h"
 #include "dictionary/dictionary.h"
-#include "platform/abc/ini_manager.h"
+#include "platform/classes/ini_manager.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/errors.h"
 #include "platform/store/record_file.h"
@@ -23,7 +23,7 @@ void WindowTest::SetUp() {
     std::filesystem::current_path(dir);
     glo::initialise();
     ini = std::make_unique<rt::IniFile>(dir / "test.INI");
-    abc::useIniManager(ini.get());
+    classes::useIniManager(ini.get());
     rt::GLOBALERRORS.setEndProgramHandler([] {});
     h = std::make_unique<headless::Harness>();
     h->ini = ini.get();
@@ -38,7 +38,7 @@ void WindowTest::SetUp() {
 void WindowTest::TearDown() {
     h.reset();
     clock::useRealTime();
-    abc::useIniManager(nullptr);
+    classes::useIniManager(nullptr);
     rt::GLOBALERRORS.setEndProgramHandler({});
     store::commitPendingWrites();
     std::filesystem::current_path(previous_);

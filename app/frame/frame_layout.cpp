@@ -2,7 +2,7 @@
 
 #include "app/frame/frame_starts.h"
 #include "app/globals.h"
-#include "platform/abc/toolbar.h"
+#include "platform/classes/toolbar.h"
 #include "platform/ui/layout.h"
 
 namespace vx::frame {
@@ -95,7 +95,7 @@ void toolbar(ui::LayoutBuilder& b) {
         b.toolCheck("?CHEKTIP", "spis_chek.ico", "[Оперативный паспорт]", glo::CHEKTIP);
         b.toolCheck("?SORT", "ihfo.ico", "[Включить/отключить подсказки]", glo::SORT);
         b.toolCheck("?POLOSA", "polosa.ico", "[Изменить способ подсветки строки]", glo::POLOSA);
-        b.toolButton(std::string(abc::kHistoryButton), "DITTO.ICO", "[Предыдущее значение]");
+        b.toolButton(std::string(classes::kHistoryButton), "DITTO.ICO", "[Предыдущее значение]");
     });
 }
 

@@ -7,7 +7,7 @@
 #include "app/frame/frame_starts.h"
 #include "app/globals.h"
 #include "office/document_opener.h"
-#include "platform/abc/window_manager.h"
+#include "platform/classes/window_manager.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/runtime/folders.h"
@@ -20,30 +20,30 @@ namespace vx::frame {
 
 namespace {
 
-using abc::Level;
+using classes::Level;
 
 // One second, in the window timer's hundredths.
 constexpr int kTick = 100;
 
-class MainWindow : public abc::WindowManager {
+class MainWindow : public classes::WindowManager {
 public:
-    MainWindow(ui::Window& w, const script::ProcedureRegistry& windows) : abc::WindowManager(w) {
+    MainWindow(ui::Window& w, const script::ProcedureRegistry& windows) : classes::WindowManager(w) {
         for (const script::ProcedureEntry& e : windows.entries()) procedures_[upper(e.name)] = e.procedure;
     }
 
     void Ask() override {
         if (window().timer() < 1 || window().timer() > kTick) window().setTimer(kTick);
         showClock();
-        abc::WindowManager::Ask();
+        classes::WindowManager::Ask();
     }
 
     Level Kill() override {
         closeOtherWindows();
-        return abc::WindowManager::Kill();
+        return classes::WindowManager::Kill();
     }
 
     Level TakeWindowEvent() override {
-        const Level level = abc::WindowManager::TakeWindowEvent();
+        const Level level = classes::WindowManager::TakeWindowEvent();
         switch (event().kind) {
         case ui::EventKind::OpenWindow: opened(); break;
         case ui::EventKind::Timer: showClock(); break;
@@ -53,12 +53,12 @@ public:
     }
 
     Level TakeAccepted() override {
-        if (isField(abc::kHistoryButton)) {
+        if (isField(classes::kHistoryButton)) {
             forwardHistory();
             return Level::Benign;
         }
         takeMenuItem();
-        const Level level = abc::WindowManager::TakeAccepted();
+        const Level level = classes::WindowManager::TakeAccepted();
         if (level != Level::Benign) return level;
         if (const FrameStart* s = startOf(control(field()))) start(s->procedure, s->stack);
         return Level::Benign;
@@ -66,7 +66,7 @@ public:
 
     Level TakeFieldEvent() override {
         if (isField("?SORT")) ui::desktop().changeLook([](ui::Look& l) { l.tooltipsShown = glo::SORT == 1; });
-        return abc::WindowManager::TakeFieldEvent();
+        return classes::WindowManager::TakeFieldEvent();
     }
 
 private:

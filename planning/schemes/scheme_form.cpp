@@ -8,9 +8,9 @@
 #include "planning/schemes/schemes_layouts.h"
 #include "planning/schemes/schemes_windows.h"
 #include "planning/stage.h"
-#include "platform/abc/calendar.h"
-#include "platform/abc/file_drop.h"
-#include "platform/abc/form_manager.h"
+#include "platform/classes/calendar.h"
+#include "platform/classes/file_drop.h"
+#include "platform/classes/form_manager.h"
 #include "platform/runtime/thread_state.h"
 
 namespace vx::planning::schemes {
@@ -18,7 +18,7 @@ namespace vx::planning::schemes {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 
 // One-stage measures and first stages plan every count as 1, second stages the heads only.
 void applyStageDefaults(const SchemeFields& f) {
@@ -31,9 +31,9 @@ void applyStageDefaults(const SchemeFields& f) {
     f.youngTreatments = 1;
 }
 
-class SchemeFormWindow : public abc::FormManager {
+class SchemeFormWindow : public classes::FormManager {
 public:
-    SchemeFormWindow(ui::Window& w, const SchemeKind& k) : abc::FormManager(w, *k.relate), k_(k) {
+    SchemeFormWindow(ui::Window& w, const SchemeKind& k) : classes::FormManager(w, *k.relate), k_(k) {
         const SchemeFieldNames& n = k.fields;
         addFile(*Relate::ANIMVID);
         setFirstField(k.speciesComboFirst ? "?ANI:NAME" : k.control(n.id));
@@ -48,7 +48,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = abc::FormManager::Init(); level != Level::Benign) return level;
+        if (Level level = classes::FormManager::Init(); level != Level::Benign) return level;
         const SchemeFields f = schemeFields(k_.kind);
         Species.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
         Species.addField(*Access::ANIMVID, "NAME");
@@ -66,7 +66,7 @@ public:
             ANI->IDANIM = schemeFields(k_.kind).species;
             Fetch(ANI_K1);
         }
-        abc::FormManager::Reset(force);
+        classes::FormManager::Reset(force);
     }
 
     // The defaults are shown at once, so what the form stores is what it shows:
@@ -76,13 +76,13 @@ public:
             applyStageDefaults(schemeFields(k_.kind));
             window().display();
         }
-        return abc::FormManager::TakeFieldEvent();
+        return classes::FormManager::TakeFieldEvent();
     }
 
 private:
     const SchemeKind& k_;
-    abc::FileDropComboClass Species;
-    abc::DateButton MainDate, YoungDate;
+    classes::FileDropComboClass Species;
+    classes::DateButton MainDate, YoungDate;
 };
 
 void runSchemeForm(MeasureKind kind) {

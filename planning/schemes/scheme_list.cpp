@@ -10,8 +10,8 @@
 #include "planning/schemes/schemes_layouts.h"
 #include "planning/schemes/schemes_windows.h"
 #include "planning/stage.h"
-#include "platform/abc/browse_class.h"
-#include "platform/abc/locators.h"
+#include "platform/classes/browse_class.h"
+#include "platform/classes/locators.h"
 #include "platform/runtime/thread_state.h"
 
 namespace vx::planning::schemes {
@@ -19,14 +19,14 @@ namespace vx::planning::schemes {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 
 // The mark shows a check box by the id; two-stage measures have their name in green.
-class SchemeBrowse : public abc::BrowseClass {
+class SchemeBrowse : public classes::BrowseClass {
 public:
     explicit SchemeBrowse(MeasureKind kind) : kind_(kind) {}
     void SetQueueRecord() override {
-        abc::BrowseClass::SetQueueRecord();
+        classes::BrowseClass::SetQueueRecord();
         const SchemeFields f = schemeFields(kind_);
         cellLook(0).icon = f.mark == 1 ? 1 : 0;
         cellLook(1).style = planning::isTwoStage(planning::stageOf(f.id.value())) ? 1 : 0;
@@ -123,7 +123,7 @@ private:
     const SchemeKind& k_;
     std::optional<Scheme>* chosen_;
     SchemeBrowse BRW1;
-    abc::StepLocator BRW1_locator;
+    classes::StepLocator BRW1_locator;
     app::ListColumns BRW1_columns;
 };
 

@@ -1,7 +1,7 @@
 #include "app/list_window.h"
 #include "dictionary/names.h"
-#include "platform/abc/browse_class.h"
-#include "platform/abc/locators.h"
+#include "platform/classes/browse_class.h"
+#include "platform/classes/locators.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/choice_controls.h"
 #include "registry/books/books_layouts.h"
@@ -12,13 +12,13 @@ namespace vx::registry::books {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 
 // Species with a negative id are kept out of the book's list (other windows still offer them).
 constexpr const char* kListedSpecies = "(ANI:idanim=>0)";
 
 // Sort order 1 on the first tab (by id), 2 on the second (by name).
-class SpeciesBrowse : public abc::BrowseClass {
+class SpeciesBrowse : public classes::BrowseClass {
 public:
     void followTabs(const ui::SheetControl& tabs) { tabs_ = &tabs; }
     bool ResetSort(bool force) override { return SetSort(tabs_ ? tabs_->chosenTab() + 1 : 1, force); }
@@ -58,7 +58,7 @@ public:
 
 private:
     SpeciesBrowse BRW1;
-    abc::StepLocator BRW1_byId, BRW1_byName;
+    classes::StepLocator BRW1_byId, BRW1_byName;
     app::ListColumns BRW1_columns;
 };
 

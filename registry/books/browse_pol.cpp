@@ -1,7 +1,7 @@
 #include "app/list_window.h"
 #include "dictionary/names.h"
-#include "platform/abc/browse_class.h"
-#include "platform/abc/locators.h"
+#include "platform/classes/browse_class.h"
+#include "platform/classes/locators.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
@@ -11,7 +11,7 @@ namespace vx::registry::books {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 
 class BrowsePolWindow : public app::StartFolderWindow {
 public:
@@ -35,8 +35,8 @@ public:
     }
 
 private:
-    abc::BrowseClass BRW1;
-    abc::StepLocator BRW1_locator;
+    classes::BrowseClass BRW1;
+    classes::StepLocator BRW1_locator;
     app::ListColumns BRW1_columns;
 };
 

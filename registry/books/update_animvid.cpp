@@ -1,5 +1,5 @@
 #include "dictionary/names.h"
-#include "platform/abc/form_manager.h"
+#include "platform/classes/form_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
@@ -10,9 +10,9 @@ namespace {
 
 using namespace dct;
 
-class UpdateanimvidWindow : public abc::FormManager {
+class UpdateanimvidWindow : public classes::FormManager {
 public:
-    explicit UpdateanimvidWindow(ui::Window& w) : abc::FormManager(w, *Relate::ANIMVID) {
+    explicit UpdateanimvidWindow(ui::Window& w) : classes::FormManager(w, *Relate::ANIMVID) {
         setFirstField("?ANI:IDANIM");
         addHistoryField("?ANI:IDANIM", "IDANIM");
         addHistoryField("?ANI:NAME", "NAME");

@@ -1,6 +1,6 @@
 #include "dictionary/names.h"
-#include "platform/abc/file_drop.h"
-#include "platform/abc/form_manager.h"
+#include "platform/classes/file_drop.h"
+#include "platform/classes/form_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
@@ -10,11 +10,11 @@ namespace vx::registry::books {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 
-class UpdatePolWindow : public abc::FormManager {
+class UpdatePolWindow : public classes::FormManager {
 public:
-    explicit UpdatePolWindow(ui::Window& w) : abc::FormManager(w, *Relate::POLVOZ) {
+    explicit UpdatePolWindow(ui::Window& w) : classes::FormManager(w, *Relate::POLVOZ) {
         addFile(*Relate::ANIMVID);
         setFirstField("?ANI:NAME");
         addHistoryField("?POL:IDPOL", "IDPOL");
@@ -24,7 +24,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = abc::FormManager::Init(); level != Level::Benign) return level;
+        if (Level level = classes::FormManager::Init(); level != Level::Benign) return level;
         // Every species in file order: no key, no filter.
         FDCB1.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
         FDCB1.addField(*Access::ANIMVID, "NAME");
@@ -40,11 +40,11 @@ public:
             ANI->IDANIM = POL->IDVIDANIM;
             Fetch(ANI_K1);
         }
-        abc::FormManager::Reset(force);
+        classes::FormManager::Reset(force);
     }
 
 private:
-    abc::FileDropComboClass FDCB1;
+    classes::FileDropComboClass FDCB1;
 };
 
 }  // namespace

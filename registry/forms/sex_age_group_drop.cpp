@@ -1,7 +1,7 @@
 #include "registry/forms/sex_age_group_drop.h"
 
 #include "dictionary/names.h"
-#include "platform/abc/form_manager.h"
+#include "platform/classes/form_manager.h"
 
 namespace vx::registry {
 
@@ -13,7 +13,7 @@ constexpr int kGroupColumn = 1;
 
 }  // namespace
 
-void SexAgeGroupDrop::Init(ui::DropControl& drop, abc::FormManager& form) {
+void SexAgeGroupDrop::Init(ui::DropControl& drop, classes::FormManager& form) {
     form_ = &form;
     FileDropComboClass::Init(drop, *Access::POLVOZ, form);
     view().orderByKey(POL_K2.index);

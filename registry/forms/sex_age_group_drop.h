@@ -5,23 +5,23 @@
 // another group: a fill that finds no such group among the species' groups
 // takes none, even for a new passport.
 
-#include "platform/abc/file_drop.h"
+#include "platform/classes/file_drop.h"
 
-namespace vx::abc {
+namespace vx::classes {
 class FormManager;
 }
 
 namespace vx::registry {
 
-class SexAgeGroupDrop : public abc::FileDropComboClass {
+class SexAgeGroupDrop : public classes::FileDropComboClass {
 public:
-    void Init(ui::DropControl& drop, abc::FormManager& form);
+    void Init(ui::DropControl& drop, classes::FormManager& form);
 
     bool takeFirst(const ui::Event& e) override;
     void reset(bool force) override;
 
 private:
-    abc::FormManager* form_ = nullptr;
+    classes::FormManager* form_ = nullptr;
 };
 
 }  // namespace vx::registry

@@ -1,5 +1,5 @@
 #include "dictionary/names.h"
-#include "platform/abc/form_manager.h"
+#include "platform/classes/form_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
@@ -9,11 +9,11 @@ namespace vx::registry {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 
-class UpdatefermaWindow : public abc::FormManager {
+class UpdatefermaWindow : public classes::FormManager {
 public:
-    explicit UpdatefermaWindow(ui::Window& w) : abc::FormManager(w, *Relate::FERMA) {
+    explicit UpdatefermaWindow(ui::Window& w) : classes::FormManager(w, *Relate::FERMA) {
         setFirstField("?FER:IDFERM");
         addFile(*Relate::HOZ);
         addHistoryField("?FER:IDFERM", "IDFERM");
@@ -31,13 +31,13 @@ public:
             HOZ->IDHOZ = FER->IDHOZ;
             Fetch(HOZ_K1);
         }
-        abc::FormManager::Reset(force);
+        classes::FormManager::Reset(force);
     }
 
     // A holding number typed in shows its holding at once.
     Level TakeAccepted() override {
         if (isField("?FER:IDHOZ") && !acceptingAll()) Reset();
-        return abc::FormManager::TakeAccepted();
+        return classes::FormManager::TakeAccepted();
     }
 };
 

@@ -1,5 +1,5 @@
 #include "dictionary/names.h"
-#include "platform/abc/form_manager.h"
+#include "platform/classes/form_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
@@ -10,9 +10,9 @@ namespace {
 
 using namespace dct;
 
-class UpdatehozWindow : public abc::FormManager {
+class UpdatehozWindow : public classes::FormManager {
 public:
-    explicit UpdatehozWindow(ui::Window& w) : abc::FormManager(w, *Relate::HOZ) {
+    explicit UpdatehozWindow(ui::Window& w) : classes::FormManager(w, *Relate::HOZ) {
         setFirstField("?HOZ:IDHOZ");
         addHistoryField("?HOZ:IDHOZ", "IDHOZ");
         addHistoryField("?HOZ:NAME", "NAME");

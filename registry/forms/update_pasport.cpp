@@ -1,9 +1,9 @@
 #include "app/globals.h"
 #include "dictionary/names.h"
-#include "platform/abc/calendar.h"
-#include "platform/abc/file_drop.h"
-#include "platform/abc/form_history.h"
-#include "platform/abc/form_manager.h"
+#include "platform/classes/calendar.h"
+#include "platform/classes/file_drop.h"
+#include "platform/classes/form_history.h"
+#include "platform/classes/form_manager.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/forms/age.h"
@@ -16,11 +16,11 @@ namespace vx::registry {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 
-class UpdatepasportWindow : public abc::FormManager {
+class UpdatepasportWindow : public classes::FormManager {
 public:
-    explicit UpdatepasportWindow(ui::Window& w) : abc::FormManager(w, *Relate::PASPORT) {
+    explicit UpdatepasportWindow(ui::Window& w) : classes::FormManager(w, *Relate::PASPORT) {
         setFirstField("?PAS:FIO");
         for (RelateRef file : {Relate::HOZ, Relate::FERMA, Relate::ANIMVID, Relate::POLVOZ}) addFile(*file);
         for (const char* field : {"FIO", "ADRES", "KORP", "GRUPPA", "NGRUPPA", "IDANIM", "KLICH", "PRICH", "DATAROG",
@@ -33,7 +33,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = abc::FormManager::Init(); level != Level::Benign) return level;
+        if (Level level = classes::FormManager::Init(); level != Level::Benign) return level;
         Species.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
         Species.view().orderByKey(0);
         Species.addField(*Access::ANIMVID, "NAME");
@@ -58,20 +58,20 @@ public:
             POL->IDPOL = PAS->IDPOL;
             Fetch(POL_K1);
         }
-        abc::FormManager::Reset(force);
+        classes::FormManager::Reset(force);
     }
 
     Level TakeFieldEvent() override {
         const ui::EventKind kind = event().kind;
         if (isField("?ANI:NAME") && (kind == ui::EventKind::NewSelection || kind == ui::EventKind::Accepted))
             glo::IDVIDANIM = PAS->VIDANIM;
-        return abc::FormManager::TakeFieldEvent();
+        return classes::FormManager::TakeFieldEvent();
     }
 
     // Every event of the birth date or its calendar derives the age, after the
     // calendar has put its date in.
     Level TakeEvent() override {
-        const Level level = abc::FormManager::TakeEvent();
+        const Level level = classes::FormManager::TakeEvent();
         if (level == Level::Benign && (isField("?PAS:DATAROG") || isField("?CALENDAR"))) {
             const Age age = AgeIntoWorkValues(PAS->DATAROG, clock::today());
             PAS->VOZRASTG = age.years;
@@ -86,18 +86,18 @@ protected:
     // The combos show names of other files: Ctrl+H recalls the species or group
     // number the last saved passport had, and the names follow it.
     void restoreField(ui::ControlId control) override {
-        const auto* saved = static_cast<const PASPORTRecord*>(abc::savedHistory(procedure()));
+        const auto* saved = static_cast<const PASPORTRecord*>(classes::savedHistory(procedure()));
         if (saved && control == id("?ANI:NAME")) PAS->VIDANIM = saved->VIDANIM;
         else if (saved && control == id("?POL:NAME")) PAS->IDPOL = saved->IDPOL;
-        else return abc::FormManager::restoreField(control);
+        else return classes::FormManager::restoreField(control);
         Reset(true);
         window().display();
     }
 
 private:
-    abc::FileDropComboClass Species;
+    classes::FileDropComboClass Species;
     SexAgeGroupDrop Groups;
-    abc::DateButton BirthDate, ActDate;
+    classes::DateButton BirthDate, ActDate;
 };
 
 }  // namespace

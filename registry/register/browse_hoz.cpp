@@ -3,9 +3,9 @@
 #include "app/globals.h"
 #include "app/list_window.h"
 #include "dictionary/names.h"
-#include "platform/abc/ini_manager.h"
-#include "platform/abc/locators.h"
-#include "platform/abc/query_form.h"
+#include "platform/classes/ini_manager.h"
+#include "platform/classes/locators.h"
+#include "platform/classes/query_form.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/desktop.h"
@@ -24,7 +24,7 @@ namespace vx::registry {
 namespace {
 
 using namespace dct;
-using abc::Level;
+using classes::Level;
 using ui::EventKind;
 
 // The scheme and card windows started from the buttons.
@@ -97,7 +97,8 @@ public:
         for (int i = 0; i < 5; ++i) columns_[i].Init(*lists()[i], *this);
         // The diagnostic list has no styles.
         for (int i = 0; i < 4; ++i) defineListboxStyle(lists()[i]->list().change());
-        for (abc::BrowseClass* list : lists()) list->list().change().setFont(listFont(kDesignedFontSize, false, false));
+        for (classes::BrowseClass* list : lists())
+            list->list().change().setFont(listFont(kDesignedFontSize, false, false));
         return Level::Benign;
     }
 
@@ -157,10 +158,10 @@ public:
     }
 
 private:
-    std::array<abc::BrowseClass*, 5> lists() { return {&BRW1, &BRW2, &BRW3, &BRW4, &BRW5}; }
+    std::array<classes::BrowseClass*, 5> lists() { return {&BRW1, &BRW2, &BRW3, &BRW4, &BRW5}; }
 
     void initQuery() {
-        if (rt::IniFile* ini = abc::iniManager()) Query.Init(*ini, procedure());
+        if (rt::IniFile* ini = classes::iniManager()) Query.Init(*ini, procedure());
         Query.setQuickQueries(true);
         for (const QueryItemText& item : kAnimalQuery) Query.addItem(item.expression, item.label, item.picture);
     }
@@ -295,7 +296,7 @@ private:
     }
 
     void applyFontStyle() {
-        for (abc::BrowseClass* list : lists()) {
+        for (classes::BrowseClass* list : lists()) {
             ui::ListModel& look = list->list().change();
             look.setFont(listFont(look.font().size, glo::FONTG == 1, glo::FONTN == 1));
         }
@@ -304,7 +305,7 @@ private:
 
     void applyFontSize() {
         const int size = static_cast<int>(glo::SPIW.toInt());
-        for (abc::BrowseClass* list : lists()) {
+        for (classes::BrowseClass* list : lists()) {
             ui::ListModel& look = list->list().change();
             ui::FontSpec font = look.font();
             font.size = size;
@@ -344,14 +345,14 @@ private:
     Str& VUDELIT;
     RegisterMarking Marking{*this, BRW3};
     RegisterTools Tools{*this, BRW3, Query};
-    abc::QueryFormClass Query;
+    classes::QueryFormClass Query;
     HoldingsBrowse BRW1;
     FarmsBrowse BRW2;
     AnimalsBrowse BRW3;
     PreventiveBrowse BRW4;
     DiagnosticBrowse BRW5;
-    abc::StepLocator BRW1_locator, BRW2_locator, BRW4_locator, BRW5_locator;
-    abc::IncrementalLocator BRW3_locator;
+    classes::StepLocator BRW1_locator, BRW2_locator, BRW4_locator, BRW5_locator;
+    classes::IncrementalLocator BRW3_locator;
     std::array<app::ListColumns, 5> columns_;
 };
 

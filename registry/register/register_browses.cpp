@@ -51,21 +51,21 @@ ui::FontSpec listFont(int size, bool bold, bool italic) {
 }
 
 void HoldingsBrowse::SetQueueRecord() {
-    abc::BrowseClass::SetQueueRecord();
+    classes::BrowseClass::SetQueueRecord();
     const ui::Colour stripe = striped(queuePosition()) ? kHoldingStripe : kNoColour;
     for (int c = 0; c < 2; ++c) cellLook(c).colours.background = stripe;
     cellLook(0).style = kIdStyle;
 }
 
 void FarmsBrowse::SetQueueRecord() {
-    abc::BrowseClass::SetQueueRecord();
+    classes::BrowseClass::SetQueueRecord();
     const ui::Colour stripe = striped(queuePosition()) ? kFarmStripe : kNoColour;
     for (int c = 0; c < 3; ++c) cellLook(c).colours.background = stripe;
     cellLook(0).style = kIdStyle;
 }
 
 void AnimalsBrowse::SetQueueRecord() {
-    abc::BrowseClass::SetQueueRecord();
+    classes::BrowseClass::SetQueueRecord();
     ui::CellLook& number = cellLook(0);
     number.colours.background = kAnimalCell;
     number.colours.selectedBackground = kAnimalSelected;
@@ -82,7 +82,7 @@ void AnimalsBrowse::SetQueueRecord() {
 }
 
 void PreventiveBrowse::SetQueueRecord() {
-    abc::BrowseClass::SetQueueRecord();
+    classes::BrowseClass::SetQueueRecord();
     ui::CellLook& date = cellLook(0);
     if (preventiveOverdue(*VPO, clock::today())) alertText(date);
     date.icon = VPO->AKTDATA > 0 ? 1 : 0;
@@ -90,7 +90,7 @@ void PreventiveBrowse::SetQueueRecord() {
 }
 
 void DiagnosticBrowse::SetQueueRecord() {
-    abc::BrowseClass::SetQueueRecord();
+    classes::BrowseClass::SetQueueRecord();
     ui::CellLook& date = cellLook(0);
     if (diagnosticOverdue(*VDI, clock::today())) alertText(date);
     date.icon = diagnosticDone(*VDI) ? 1 : 0;

@@ -2,7 +2,7 @@
 // The register's five browse lists with their row looks, and the list styles
 // and fonts they share.
 
-#include "platform/abc/browse_class.h"
+#include "platform/classes/browse_class.h"
 #include "platform/ui/style.h"
 
 namespace vx::registry {
@@ -12,27 +12,27 @@ void defineListboxStyle(ui::ListModel& list);
 // The lists' font: "Times New Roman CYR" at `size` points.
 ui::FontSpec listFont(int size, bool bold, bool italic);
 
-class HoldingsBrowse : public abc::BrowseClass {
+class HoldingsBrowse : public classes::BrowseClass {
 public:
     void SetQueueRecord() override;
 };
 
-class FarmsBrowse : public abc::BrowseClass {
+class FarmsBrowse : public classes::BrowseClass {
 public:
     void SetQueueRecord() override;
 };
 
-class AnimalsBrowse : public abc::BrowseClass {
+class AnimalsBrowse : public classes::BrowseClass {
 public:
     void SetQueueRecord() override;
 };
 
-class PreventiveBrowse : public abc::BrowseClass {
+class PreventiveBrowse : public classes::BrowseClass {
 public:
     void SetQueueRecord() override;
 };
 
-class DiagnosticBrowse : public abc::BrowseClass {
+class DiagnosticBrowse : public classes::BrowseClass {
 public:
     void SetQueueRecord() override;
 };

@@ -6,15 +6,16 @@
 
 #include <string_view>
 
-#include "platform/abc/browse_class.h"
-#include "platform/abc/window_manager.h"
+#include "platform/classes/browse_class.h"
+#include "platform/classes/window_manager.h"
 #include "platform/ui/keys.h"
 
 namespace vx::registry {
 
 class RegisterMarking {
 public:
-    RegisterMarking(abc::WindowManager& window, abc::BrowseClass& animals) : window_(window), animals_(animals) {}
+    RegisterMarking(classes::WindowManager& window, classes::BrowseClass& animals)
+        : window_(window), animals_(animals) {}
 
     // Alerts the animal list for the marking keys.
     void setAlerts();
@@ -27,8 +28,8 @@ public:
 private:
     void showMarks();
 
-    abc::WindowManager& window_;
-    abc::BrowseClass& animals_;
+    classes::WindowManager& window_;
+    classes::BrowseClass& animals_;
 };
 
 }  // namespace vx::registry

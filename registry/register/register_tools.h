@@ -7,16 +7,16 @@
 // filter handed to the reports of ?PRINT and ?PRINT:4. The summaries and BHOZ
 // belong to this opening of the window.
 
-#include "platform/abc/browse_class.h"
-#include "platform/abc/query_form.h"
-#include "platform/abc/window_manager.h"
+#include "platform/classes/browse_class.h"
+#include "platform/classes/query_form.h"
+#include "platform/classes/window_manager.h"
 #include "registry/marking/herd_structure.h"
 
 namespace vx::registry {
 
 class RegisterTools {
 public:
-    RegisterTools(abc::WindowManager& window, abc::BrowseClass& animals, const abc::QueryFormClass& query)
+    RegisterTools(classes::WindowManager& window, classes::BrowseClass& animals, const classes::QueryFormClass& query)
         : window_(window), animals_(animals), query_(query) {}
 
     void synchroniseAges();
@@ -34,9 +34,9 @@ public:
     void handOverToReport();
 
 private:
-    abc::WindowManager& window_;
-    abc::BrowseClass& animals_;
-    const abc::QueryFormClass& query_;
+    classes::WindowManager& window_;
+    classes::BrowseClass& animals_;
+    const classes::QueryFormClass& query_;
     marking::HerdStructure herd_;
     Byte BHOZ = 0;
 };

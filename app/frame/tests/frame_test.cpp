@@ -18,7 +18,7 @@
 #include "app/globals.h"
 #include "app/program.h"
 #include "app/script/session.h"
-#include "platform/abc/window_manager.h"
+#include "platform/classes/window_manager.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/folders.h"
 #include "platform/runtime/thread_state.h"
@@ -42,14 +42,14 @@ Probes probes;
 
 // A window that counts the history button forwarded to it and notes whether
 // the frame is still open when it closes.
-class ProbeWindow : public abc::WindowManager {
+class ProbeWindow : public classes::WindowManager {
 public:
-    explicit ProbeWindow(ui::Window& w) : abc::WindowManager(w) {
+    explicit ProbeWindow(ui::Window& w) : classes::WindowManager(w) {
         Toolbar.setHistoryTarget([] { ++probes.history; });
     }
-    abc::Level Kill() override {
+    classes::Level Kill() override {
         if (ui::desktop().frame()) probes.closedWhileFrameOpen.push_back(procedure());
-        return abc::WindowManager::Kill();
+        return classes::WindowManager::Kill();
     }
 };
 

@@ -2,7 +2,7 @@
 
 #include "database/database_choice.h"
 #include "dictionary/names.h"
-#include "platform/abc/insert_priming.h"
+#include "platform/classes/insert_priming.h"
 #include "platform/runtime/thread_state.h"
 
 namespace vx::registry::testing {
@@ -36,9 +36,9 @@ void FormsTest::open(std::function<void()> form, Byte request, std::function<voi
 }
 
 void FormsTest::primeInsert(const data::FileManager& file, const std::vector<std::pair<std::string, Value>>& fields) {
-    abc::InsertPriming priming{&file.def(), {}};
+    classes::InsertPriming priming{&file.def(), {}};
     for (const auto& [name, value] : fields) priming.fields.emplace_back(file.def().fieldIndex(name), value);
-    abc::offerInsertPriming(std::move(priming));
+    classes::offerInsertPriming(std::move(priming));
 }
 
 }  // namespace vx::registry::testing
