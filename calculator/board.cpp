@@ -53,8 +53,9 @@ BoardSelection BoardSelection::current(MeasureKind kind, AnalysisScope scope) {
 BoardSums sumBoard(const BoardSelection& selection) {
     BoardSums sums;
     const Decimal measure = selection.measureId.intPart();
-    const AccessRef counts = execution::measureFiles(selection.kind).counts;
-    counts->table().scan(store::ScanSpec{}, [&](store::Position, const void* stored) {
+    const execution::MeasureFiles& files = execution::measureFiles(selection.kind);
+    store::Table& counts = files.counts->table();
+    counts.scan(selection.records.scanOf(counts, files.countsByPlace), [&](store::Position, const void* stored) {
         const auto& r = *static_cast<const CountRecord*>(stored);
         if (!selection.records.period.takes(r.DATATASK, r.DATAVUP) ||
             !selection.records.covers(r.IDHOZ.value(), r.IDFERMA.value()) || r.VIDANIM.value() != selection.species)

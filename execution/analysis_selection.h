@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/core/decimal.h"
+#include "platform/store/record_file.h"
 
 namespace vx::execution {
 
@@ -39,6 +40,13 @@ struct AnalysisSelection {
     bool covers(const Decimal& recordHolding, const Decimal& recordFarm) const {
         return recordHolding == holding && (scope == AnalysisScope::Holding || recordFarm == farm);
     }
+
+    // How to read the records of the holding (and farm) of a file whose key
+    // `byPlace` starts with the holding and the farm: through that key, as sums
+    // do not depend on the order; the whole file in record order where the key
+    // may leave some of them out (a holding of 0, in a key without blank entries).
+    // Either way the records read still need covers().
+    store::ScanSpec scanOf(const store::Table& records, int byPlace) const;
 };
 
 }  // namespace vx::execution

@@ -16,9 +16,15 @@ SchemeRow diagnosticScheme(const void* stored) {
     return {r.IDTASK.value(), r.VIDANIM.value(), r.NAME.str()};
 }
 
-const MeasureFiles kPreventive{MeasureKind::Preventive, Access::VPO,  Access::PVSEGO,
+const MeasureFiles kPreventive{MeasureKind::Preventive, Access::VPO,  VPO_K7.index,    Access::PVSEGO, PVS_K2.index,
                                Access::BOLEZN,          BOL_K1.index, preventiveScheme};
-const MeasureFiles kDiagnostic{MeasureKind::Diagnostic, Access::VDI, Access::DVSEGO, Access::TASK, TAS_K1.index,
+const MeasureFiles kDiagnostic{MeasureKind::Diagnostic,
+                               Access::VDI,
+                               VDI_K7.index,
+                               Access::DVSEGO,
+                               DSE_K2.index,
+                               Access::TASK,
+                               TAS_K1.index,
                                diagnosticScheme};
 
 }  // namespace

@@ -4,8 +4,8 @@
 // table of its own until the system-wide measure-kind table carries these rows.
 //
 //                      preventive               diagnostic
-//   measure records    VPO                      VDI
-//   count records      PVSEGO                   DVSEGO
+//   measure records    VPO, by place VPO:K7     VDI, by place VDI:K7
+//   count records      PVSEGO, by place PVS:K2  DVSEGO, by place DSE:K2
 //   schemes            BOLEZN by BOL:K1         TASK by TAS:K1
 //   scheme id, name    BOL:ID, BOL:NAME         TAS:IDTASK, TAS:NAME
 //   scheme species     BOL:IDANIM               TAS:VIDANIM
@@ -33,7 +33,9 @@ struct SchemeRow {
 struct MeasureFiles {
     MeasureKind kind;
     dct::AccessRef measures;
+    int measuresByPlace;  // a key that starts with the holding and the farm
     dct::AccessRef counts;
+    int countsByPlace;
     dct::AccessRef schemes;
     int schemesById;
     SchemeRow (*scheme)(const void* stored);

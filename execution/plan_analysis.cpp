@@ -47,8 +47,9 @@ StageCounts countsOf(const R& r) {
 }
 
 template <class R>
-void sumRecords(AccessRef file, const AnalysisSelection& selection, MeasureTotals& totals) {
-    file->table().scan(store::ScanSpec{}, [&](store::Position, const void* stored) {
+void sumRecords(AccessRef file, int byPlace, const AnalysisSelection& selection, MeasureTotals& totals) {
+    store::Table& records = file->table();
+    records.scan(selection.scanOf(records, byPlace), [&](store::Position, const void* stored) {
         const R& r = *static_cast<const R*>(stored);
         if (taken(r, selection)) totals.add(r.IDTASK.value(), countsOf(r));
         return true;
@@ -58,8 +59,7 @@ void sumRecords(AccessRef file, const AnalysisSelection& selection, MeasureTotal
 struct AnalysisKind {
     AnalysisSource source;
     MeasureKind kind;
-    AccessRef records;
-    void (*sum)(AccessRef, const AnalysisSelection&, MeasureTotals&);
+    void (*sum)(AccessRef, int, const AnalysisSelection&, MeasureTotals&);
     const char* templateTitle;
     bool withPlan;
     bool clipSpeciesName;
@@ -71,15 +71,49 @@ constexpr const char* kPreventiveTitle = "Выбрать файл [Шаблон 
 constexpr const char* kDiagnosticTitle = "Выбрать файл [Шаблон Анализа диагностических мероприятий.xls]";
 
 const AnalysisKind kKinds[] = {
-    {AnalysisSource::Journal, MeasureKind::Preventive, Access::VPO, sumRecords<VPORecord>, kPreventiveTitle, false,
-     false, "Экспорт в Excel завершен!", false},
-    {AnalysisSource::Journal, MeasureKind::Diagnostic, Access::VDI, sumRecords<VDIRecord>, kDiagnosticTitle, false,
-     false, "Экспорт в Excel завершен!", false},
-    {AnalysisSource::Calculator, MeasureKind::Preventive, Access::PVSEGO, sumRecords<PVSEGORecord>, kPreventiveTitle,
-     true, false, "Экспорт в Excel завершен!?", true},
-    {AnalysisSource::Calculator, MeasureKind::Diagnostic, Access::DVSEGO, sumRecords<DVSEGORecord>, kDiagnosticTitle,
-     true, true, "Экспорт в Excel завершен!", true},
+    {.source = AnalysisSource::Journal,
+     .kind = MeasureKind::Preventive,
+     .sum = sumRecords<VPORecord>,
+     .templateTitle = kPreventiveTitle,
+     .withPlan = false,
+     .clipSpeciesName = false,
+     .doneText = "Экспорт в Excel завершен!",
+     .restoresFolderAtEnd = false},
+    {.source = AnalysisSource::Journal,
+     .kind = MeasureKind::Diagnostic,
+     .sum = sumRecords<VDIRecord>,
+     .templateTitle = kDiagnosticTitle,
+     .withPlan = false,
+     .clipSpeciesName = false,
+     .doneText = "Экспорт в Excel завершен!",
+     .restoresFolderAtEnd = false},
+    {.source = AnalysisSource::Calculator,
+     .kind = MeasureKind::Preventive,
+     .sum = sumRecords<PVSEGORecord>,
+     .templateTitle = kPreventiveTitle,
+     .withPlan = true,
+     .clipSpeciesName = false,
+     .doneText = "Экспорт в Excel завершен!?",
+     .restoresFolderAtEnd = true},
+    {.source = AnalysisSource::Calculator,
+     .kind = MeasureKind::Diagnostic,
+     .sum = sumRecords<DVSEGORecord>,
+     .templateTitle = kDiagnosticTitle,
+     .withPlan = true,
+     .clipSpeciesName = true,
+     .doneText = "Экспорт в Excel завершен!",
+     .restoresFolderAtEnd = true},
 };
+
+// The records an analysis reads, and their key by holding and farm.
+AccessRef recordsOf(const AnalysisKind& analysis) {
+    const MeasureFiles& files = measureFiles(analysis.kind);
+    return analysis.source == AnalysisSource::Journal ? files.measures : files.counts;
+}
+int byPlaceOf(const AnalysisKind& analysis) {
+    const MeasureFiles& files = measureFiles(analysis.kind);
+    return analysis.source == AnalysisSource::Journal ? files.measuresByPlace : files.countsByPlace;
+}
 
 const AnalysisKind& analysisKind(AnalysisSource source, MeasureKind kind) {
     for (const AnalysisKind& k : kKinds)
@@ -112,7 +146,7 @@ std::vector<office::SheetSpecies> sheetTable(const AnalysisKind& analysis) {
 MeasureTotals scanAnalysis(AnalysisSource source, MeasureKind kind, const AnalysisSelection& selection) {
     const AnalysisKind& analysis = analysisKind(source, kind);
     MeasureTotals totals;
-    analysis.sum(analysis.records, selection, totals);
+    analysis.sum(recordsOf(analysis), byPlaceOf(analysis), selection, totals);
     return totals;
 }
 
@@ -126,7 +160,7 @@ AnalysisEnd runAnalysis(AnalysisSource source, MeasureKind kind, AnalysisScope s
     glo::NAMEFILE = path;
     if (path.empty()) return AnalysisEnd::NoTemplate;
 
-    const FilesInUse files{analysis.records, Access::ANIMVID, measureFiles(kind).schemes};
+    const FilesInUse files{recordsOf(analysis), Access::ANIMVID, measureFiles(kind).schemes};
     if (!files.ready()) return AnalysisEnd::Stopped;
     const MeasureTotals totals = scanAnalysis(source, kind, AnalysisSelection::current(scope));
     const std::vector<office::SheetSpecies> table = sheetTable(analysis);

@@ -17,27 +17,30 @@ int entryOf(const Decimal& measureId) {
     return number >= 1 && number <= MeasureTotals::kMeasures ? static_cast<int>(number - 1) : -1;
 }
 
-void writeFormulas(ExcelTemplate& excel, Stage stage, std::int64_t row) {
+struct Formula {
+    std::string cell, text;
+};
+
+void addFormulas(std::vector<Formula>& out, Stage stage, std::int64_t row) {
     if (stage == Stage::None) return;
     const auto at = [](const char* column, std::int64_t r) { return ExcelTemplate::cell(column, r); };
     const std::string c = at("C", row), d = at("D", row), f = at("F", row), g = at("G", row);
-    excel.setText(at("E", row), "=ЕСЛИ(" + c + ">0;" + d + "/" + c + "*100;)");
+    out.push_back({at("E", row), "=ЕСЛИ(" + c + ">0;" + d + "/" + c + "*100;)"});
     if (stage == Stage::Second) return;
     if (stage == Stage::First) {
-        excel.setText(f, "=" + c + "+" + at("C", row + 1));
-        excel.setText(g, "=" + d + "+" + at("D", row + 1));
+        out.push_back({f, "=" + c + "+" + at("C", row + 1)});
+        out.push_back({g, "=" + d + "+" + at("D", row + 1)});
     } else {
-        excel.setText(f, "=" + c);
-        excel.setText(g, "=" + d);
+        out.push_back({f, "=" + c});
+        out.push_back({g, "=" + d});
     }
-    excel.setText(at("H", row), "=ЕСЛИ(" + f + ">0;" + g + "/" + f + "*100;)");
+    out.push_back({at("H", row), "=ЕСЛИ(" + f + ">0;" + g + "/" + f + "*100;)"});
 }
 
 // C and D of one row by the measure id read back from its column A: an empty A
 // (a species row) shows 0 done; an id gets its measure's sums or nothing.
-void fillCounts(ExcelTemplate& excel, const MeasureTotals& totals, bool withPlan, std::int64_t row) {
-    const std::string id = trim(excel.read(ExcelTemplate::cell("A", row)));
-    if (excel.failed()) return;
+void fillCounts(ExcelTemplate& excel, const MeasureTotals& totals, bool withPlan, std::int64_t row,
+                const std::string& id) {
     if (id.empty()) {
         excel.setNumber(ExcelTemplate::cell("D", row), std::int64_t{0});
         return;
@@ -84,6 +87,10 @@ std::optional<MeasureTotals::Shown> MeasureTotals::forRow(const Decimal& measure
 std::int64_t writeAnalysisSheet(ExcelTemplate& excel, const std::vector<SheetSpecies>& table,
                                 const MeasureTotals& totals, bool withPlan) {
     std::int64_t row = kRowAboveTable;
+    // A formula refers to its own row and the one below, which no later insert
+    // moves, so the formulas go in after the rows: the cells then go to the
+    // server in a few blocks instead of one per row.
+    std::vector<Formula> formulas;
     const auto nextRow = [&] {
         ++row;
         excel.addRowBelow(row);
@@ -97,10 +104,16 @@ std::int64_t writeAnalysisSheet(ExcelTemplate& excel, const std::vector<SheetSpe
             nextRow();
             excel.setNumber(ExcelTemplate::cell("A", row), scheme.id);
             excel.setValue(ExcelTemplate::cell("B", row), scheme.name);
-            writeFormulas(excel, planning::stageOf(scheme.id), row);
+            addFormulas(formulas, planning::stageOf(scheme.id), row);
         }
     }
-    for (std::int64_t r = kRowAboveTable + 1; r <= row && !excel.failed(); ++r) fillCounts(excel, totals, withPlan, r);
+    for (const Formula& f : formulas) excel.setText(f.cell, f.text);
+    // Column A is read whole before C and D are written, so the reads send nothing held.
+    std::vector<std::string> ids;
+    for (std::int64_t r = kRowAboveTable + 1; r <= row && !excel.failed(); ++r)
+        ids.push_back(trim(excel.read(ExcelTemplate::cell("A", r))));
+    for (std::size_t n = 0; n < ids.size() && !excel.failed(); ++n)
+        fillCounts(excel, totals, withPlan, kRowAboveTable + 1 + static_cast<std::int64_t>(n), ids[n]);
     return row;
 }
 

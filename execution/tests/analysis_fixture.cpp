@@ -21,14 +21,14 @@ void AnalysisTest::addScheme(MeasureKind kind, const char* measureId, int specie
 }
 
 void AnalysisTest::addMeasure(MeasureKind kind, int holding, int farm, const char* measureId, int headsDone,
-                              int treatmentsDone) {
+                              int treatmentsDone, int animal) {
     const auto fill = [&](auto& record) {
         record.IDTASK = id(measureId);
         record.GLVUP = headsDone;
         record.GOVUP = treatmentsDone;
     };
-    if (kind == MeasureKind::Preventive) addPreventive(holding, farm, 1, [&] { fill(*VPO); });
-    else addDiagnostic(holding, farm, 1, [&] { fill(*VDI); });
+    if (kind == MeasureKind::Preventive) addPreventive(holding, farm, animal, [&] { fill(*VPO); });
+    else addDiagnostic(holding, farm, animal, [&] { fill(*VDI); });
 }
 
 void AnalysisTest::addCount(MeasureKind kind, const Count& c) {

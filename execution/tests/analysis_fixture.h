@@ -27,8 +27,9 @@ protected:
     void SetUp() override;
 
     void addScheme(MeasureKind kind, const char* measureId, int species, const std::string& name);
-    // A VPO or VDI record with its heads and head-treatments done.
-    void addMeasure(MeasureKind kind, int holding, int farm, const char* measureId, int headsDone, int treatmentsDone);
+    // A VPO or VDI record of animal `animal` with its heads and head-treatments done.
+    void addMeasure(MeasureKind kind, int holding, int farm, const char* measureId, int headsDone, int treatmentsDone,
+                    int animal = 1);
     void addCount(MeasureKind kind, const Count& c);
 
     // Species 1 "КРС" and 2 "МРС"; schemes 5.0, 7.1 and 7.2 of species 1, 9.0 of

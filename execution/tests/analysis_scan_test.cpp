@@ -61,6 +61,18 @@ TEST_P(JournalScan, SumsHeadsOfStagesZeroAndOneAndHeadTreatmentsOfStageTwo) {
     }
 }
 
+// Records of holding 0 and farm 0 without an animal have no entry in the key of
+// holding and farm; they are read all the same.
+TEST_P(JournalScan, ReadsEveryRecordOfHoldingZero) {
+    addMeasure(GetParam(), 0, 0, "5.0", 4, 4, 0);
+    addMeasure(GetParam(), 0, 0, "5.0", 3, 3);
+    MeasureTotals totals;
+    withFiles({measureFiles(GetParam()).measures}, [&] {
+        totals = scanAnalysis(AnalysisSource::Journal, GetParam(), {AnalysisScope::Farm, Decimal(0), Decimal(0), {}});
+    });
+    EXPECT_EQ(shown(totals, "5.0"), "7/0");
+}
+
 INSTANTIATE_TEST_SUITE_P(Journals, JournalScan, ::testing::Values(MeasureKind::Preventive, MeasureKind::Diagnostic),
                          [](const auto& info) {
                              return info.param == MeasureKind::Preventive ? "Preventive" : "Diagnostic";
