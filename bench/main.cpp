@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/globals.h"
+#include "bench/analysis_cases.h"
 #include "bench/fixture.h"
 #include "bench/marking_cases.h"
 #include "bench/office_cases.h"
@@ -27,6 +28,7 @@ int main() {
         fillRegisterPage(fx);
         cascadeHoldingChange(fx);
         registerCases(fx);
+        analysisCases(fx);
         markingCases(fx);
         schemeCases(fx);
         officeCases(fx);

@@ -19,6 +19,9 @@
 #include <com/sun/star/util/XNumberFormatTypes.hpp>
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 
+#include <stdexcept>
+
+#include "platform/office/cell_address.h"
 #include "platform/office/office_documents.h"
 #include "platform/office/office_server.h"
 #include "platform/office/uno_text.h"
@@ -61,13 +64,36 @@ void eachDocument(F&& f) {
     while (all->hasMoreElements()) f(Reference<css::frame::XModel>(all->nextElement(), css::uno::UNO_QUERY));
 }
 
+// Row `row` (from 1) bold and yellow from column A to `lastColumn` (from 0), and
+// 1 cm high: the data row a fill copies.
+void styleDataRow(const Reference<css::sheet::XSpreadsheet>& sheet, int row, int lastColumn) {
+    const Reference<css::beans::XPropertySet> dataRow(sheet->getCellRangeByPosition(0, row - 1, lastColumn, row - 1),
+                                                      UNO_QUERY_THROW);
+    dataRow->setPropertyValue("CharWeight", css::uno::Any(css::awt::FontWeight::BOLD));
+    dataRow->setPropertyValue("CellBackColor", css::uno::Any(sal_Int32(0xFFFF00)));
+    const Reference<css::table::XColumnRowRange> rows(sheet, UNO_QUERY_THROW);
+    const Reference<css::beans::XPropertySet> height(rows->getRows()->getByIndex(row - 1), UNO_QUERY_THROW);
+    height->setPropertyValue("Height", css::uno::Any(sal_Int32(1000)));
+}
+
+void setText(const Reference<css::sheet::XSpreadsheet>& sheet, int column, int row, const char* text) {
+    Reference<css::text::XText>(sheet->getCellByPosition(column, row - 1), UNO_QUERY_THROW)->setString(unoText(text));
+}
+
+void store(const Reference<css::lang::XComponent>& doc, const std::filesystem::path& file,
+           const std::string& filterName) {
+    Reference<css::frame::XStorable>(doc, UNO_QUERY_THROW)
+        ->storeToURL(url(file), props("FilterName", css::uno::Any(OUString::createFromAscii(filterName.c_str()))));
+    close(doc);
+}
+
 }  // namespace
 
 void makeTemplate(const std::filesystem::path& file, const std::string& filterName) {
     const Reference<css::lang::XComponent> doc = load("private:factory/scalc");
     const Reference<css::sheet::XSpreadsheet> sheet = sheetOf(doc);
-    Reference<css::text::XText>(sheet->getCellByPosition(0, 0), UNO_QUERY_THROW)->setString(unoText("Отчёт"));
-    Reference<css::text::XText>(sheet->getCellByPosition(0, 17), UNO_QUERY_THROW)->setString(unoText("Итого"));
+    setText(sheet, 0, 1, "Отчёт");
+    setText(sheet, 0, 18, "Итого");
     sheet->getCellByPosition(2, 0)->setFormula("=A18");
 
     const Reference<css::table::XCell> date = sheet->getCellByPosition(1, 0);
@@ -77,16 +103,34 @@ void makeTemplate(const std::filesystem::path& file, const std::string& filterNa
     Reference<css::beans::XPropertySet>(date, UNO_QUERY_THROW)
         ->setPropertyValue("NumberFormat",
                            css::uno::Any(types->getStandardFormat(css::util::NumberFormat::DATE, css::lang::Locale())));
+    styleDataRow(sheet, 17, 5);
+    store(doc, file, filterName);
+}
 
-    const Reference<css::beans::XPropertySet> dataRow(sheet->getCellRangeByPosition(0, 16, 5, 16), UNO_QUERY_THROW);
-    dataRow->setPropertyValue("CharWeight", css::uno::Any(css::awt::FontWeight::BOLD));
-    dataRow->setPropertyValue("CellBackColor", css::uno::Any(sal_Int32(0xFFFF00)));
-    const Reference<css::table::XColumnRowRange> rows(sheet, UNO_QUERY_THROW);
-    const Reference<css::beans::XPropertySet> row17(rows->getRows()->getByIndex(16), UNO_QUERY_THROW);
-    row17->setPropertyValue("Height", css::uno::Any(sal_Int32(1000)));
-    Reference<css::frame::XStorable>(doc, UNO_QUERY_THROW)
-        ->storeToURL(url(file), props("FilterName", css::uno::Any(OUString::createFromAscii(filterName.c_str()))));
+void makeAnalysisTemplate(const std::filesystem::path& file, const std::string& filterName) {
+    const Reference<css::lang::XComponent> doc = load("private:factory/scalc");
+    const Reference<css::sheet::XSpreadsheet> sheet = sheetOf(doc);
+    setText(sheet, 0, 1, "Анализ выполнения мероприятий");
+    const char* titles[] = {"ID", "Мероприятие", "План", "Выполнено", "%", "План всего", "Выполнено всего", "% всего"};
+    for (int c = 0; c < 8; ++c) setText(sheet, c, 6, titles[c]);
+    styleDataRow(sheet, 7, 7);
+    setText(sheet, 1, 8, "Итого");
+    store(doc, file, filterName);
+}
+
+std::map<std::string, std::string> formulas(const std::filesystem::path& workbook,
+                                            const std::vector<std::string>& cells) {
+    const Reference<css::lang::XComponent> doc = load(url(workbook));
+    const Reference<css::sheet::XSpreadsheet> sheet = sheetOf(doc);
+    std::map<std::string, std::string> out;
+    for (const std::string& cell : cells) {
+        const auto at = readCellAddress(cell);
+        if (!at) throw std::invalid_argument("not a cell: " + cell);
+        const Reference<css::table::XCell> c = sheet->getCellByPosition(at->column, at->row);
+        out[cell] = c->getType() == css::table::CellContentType_FORMULA ? utf8(c->getFormula()) : "";
+    }
     close(doc);
+    return out;
 }
 
 RowLook rowLook(const std::filesystem::path& workbook, int row) {

@@ -3,13 +3,22 @@
 // shown workbook holds.
 
 #include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace vx::office::testing {
 
 // A template: "Отчёт" in A1, the date 05.03.2019 in B1, "=A18" in C1, a formatted
 // data row 17 (bold, yellow, 1 cm high), "Итого" in A18.
 void makeTemplate(const std::filesystem::path& file, const std::string& filterName);
+// An analysis template: a heading in A1, column titles in row 6, a formatted data
+// row 7 (bold, yellow, 1 cm high) and "Итого" in B8.
+void makeAnalysisTemplate(const std::filesystem::path& file, const std::string& filterName);
+// The formulas of cells of a workbook's first sheet as the server holds them
+// ("=IF(C7>0;D7/C7*100;)"), "" for a cell without one.
+std::map<std::string, std::string> formulas(const std::filesystem::path& workbook,
+                                            const std::vector<std::string>& cells);
 
 struct RowLook {
     bool bold = false;

@@ -13,46 +13,18 @@
 
 #include "app/globals.h"
 #include "office/excel_template.h"
+#include "office/tests/completion_watch.h"
 #include "office/tests/office_fixture.h"
 #include "office/tests/office_play.h"
 #include "planning/schemes/tests/schemes_fixture.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
-#include "platform/ui/desktop.h"
-#include "platform/ui/dialogs.h"
-#include "platform/ui/renderer.h"
 
 namespace vx::planning::schemes::testing {
 namespace {
 
 namespace fs = std::filesystem;
 using office::testing::shownDocument;
-
-// In front of the harness's renderer: notes whether the filled workbook was
-// already in view when the completion message came.
-class CompletionWatch : public ui::Renderer {
-public:
-    explicit CompletionWatch(ui::Renderer& inner) : inner_(inner), previous_(ui::desktop().setRenderer(this)) {}
-    ~CompletionWatch() override { ui::desktop().setRenderer(previous_); }
-
-    void windowOpened(ui::Window& w) override { inner_.windowOpened(w); }
-    void windowChanged(ui::Window& w, const ui::ChangeSet& c) override { inner_.windowChanged(w, c); }
-    void windowClosed(ui::Window& w) override { inner_.windowClosed(w); }
-    void windowActivated(ui::Window& w) override { inner_.windowActivated(w); }
-    void dialogRequested(ui::Dialog& d) override {
-        if (d.text() == "Экспорт в Excel завершен!") shownBeforeMessage = fs::exists(shownDocument(glo::FEQOLE, "ods"));
-        inner_.dialogRequested(d);
-    }
-    void lookChanged() override { inner_.lookChanged(); }
-    void arrange(ui::ArrangeMode m) override { inner_.arrange(m); }
-    void help(ui::HelpRequest r) override { inner_.help(r); }
-
-    std::optional<bool> shownBeforeMessage;
-
-private:
-    ui::Renderer& inner_;
-    ui::Renderer* previous_;
-};
 
 class SchemeExcelTest : public SchemesTest {
 protected:
@@ -74,7 +46,7 @@ protected:
 
     // Presses the key in the list with the template chosen; the cells of the shown workbook after it.
     std::map<std::string, std::string> fill(const char* list, const char* key, const std::vector<const char*>& cells) {
-        CompletionWatch watch(h->renderer());
+        office::testing::CompletionWatch watch(h->renderer(), [] { return long{glo::FEQOLE}; });
         ui::Outcome played = h->start(list);
         if (played) played = h->file(workbook.string());
         if (played) played = h->key("?BROWSE:1", key);

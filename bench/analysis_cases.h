@@ -1,0 +1,17 @@
+#pragma once
+// The benchmark cases of the plan-execution analyses and the calculator's board,
+// on a database of their own beside the fixture's: 50 holdings of 10 farms,
+// 100,000 passports with three VPO records each, 100,000 records in each count file.
+//   analysis-scan-300k       the journal analysis's scan of VPO (by holding), without the sheet
+//   calc-analysis-scan-100k  the calculator analysis's scan of DVSEGO (by holding, in the period)
+//   board-100k               one board button (diagnostic, by holding)
+// Each beside plain SQLite reading the same records and summing them alike.
+// The fixture's database is chosen again afterwards.
+
+#include "bench/fixture.h"
+
+namespace vx::bench {
+
+void analysisCases(const Fixture& fx);
+
+}  // namespace vx::bench

@@ -1,0 +1,176 @@
+#include "execution/plan_analysis.h"
+
+#include <concepts>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "app/globals.h"
+#include "app/start_folder.h"
+#include "dictionary/files_in_use.h"
+#include "platform/core/text.h"
+#include "platform/ui/dialogs.h"
+
+namespace vx::execution {
+
+using namespace dct;
+using office::MeasureTotals;
+using office::StageCounts;
+
+namespace {
+
+constexpr const char* kTemplateFilter = "Все файлы|*.*|Файлы Excel|*.xls;*.xlsx";
+constexpr const char* kDoneCaption = "Экспорт в Excel";
+constexpr std::size_t kSpeciesNameSize = 20;
+constexpr std::size_t kSchemeNameSize = 36;
+
+// A journal record adds its done counters whatever its dates and marks.
+template <class R>
+bool taken(const R& r, const AnalysisSelection& s) {
+    return s.covers(r.IDHOZ.value(), r.IDFERMA.value());
+}
+template <class R>
+StageCounts countsOf(const R& r) {
+    return {r.GLVUP.value(), r.GOVUP.value(), Decimal(), Decimal()};
+}
+
+// A count record adds its heads by its plan and done flags, when dated in the period.
+template <std::derived_from<CountRecord> R>
+bool taken(const R& r, const AnalysisSelection& s) {
+    return s.period.takes(r.DATATASK, r.DATAVUP) && s.covers(r.IDHOZ.value(), r.IDFERMA.value());
+}
+template <std::derived_from<CountRecord> R>
+StageCounts countsOf(const R& r) {
+    const Decimal done = r.CHVUP == 1 ? r.GLVUP.value() : Decimal();
+    const Decimal planned = r.CHPLAN == 1 ? r.GLPVUP.value() : Decimal();
+    return {done, done, planned, planned};
+}
+
+template <class R>
+void sumRecords(AccessRef file, int byPlace, const AnalysisSelection& selection, MeasureTotals& totals) {
+    store::Table& records = file->table();
+    records.scan(selection.scanOf(records, byPlace), [&](store::Position, const void* stored) {
+        const R& r = *static_cast<const R*>(stored);
+        if (taken(r, selection)) totals.add(r.IDTASK.value(), countsOf(r));
+        return true;
+    });
+}
+
+struct AnalysisKind {
+    AnalysisSource source;
+    MeasureKind kind;
+    void (*sum)(AccessRef, int, const AnalysisSelection&, MeasureTotals&);
+    const char* templateTitle;
+    bool withPlan;
+    bool clipSpeciesName;
+    const char* doneText;
+    bool restoresFolderAtEnd;
+};
+
+constexpr const char* kPreventiveTitle = "Выбрать файл [Шаблон Анализа профилактических мероприятий.xls]";
+constexpr const char* kDiagnosticTitle = "Выбрать файл [Шаблон Анализа диагностических мероприятий.xls]";
+
+const AnalysisKind kKinds[] = {
+    {.source = AnalysisSource::Journal,
+     .kind = MeasureKind::Preventive,
+     .sum = sumRecords<VPORecord>,
+     .templateTitle = kPreventiveTitle,
+     .withPlan = false,
+     .clipSpeciesName = false,
+     .doneText = "Экспорт в Excel завершен!",
+     .restoresFolderAtEnd = false},
+    {.source = AnalysisSource::Journal,
+     .kind = MeasureKind::Diagnostic,
+     .sum = sumRecords<VDIRecord>,
+     .templateTitle = kDiagnosticTitle,
+     .withPlan = false,
+     .clipSpeciesName = false,
+     .doneText = "Экспорт в Excel завершен!",
+     .restoresFolderAtEnd = false},
+    {.source = AnalysisSource::Calculator,
+     .kind = MeasureKind::Preventive,
+     .sum = sumRecords<PVSEGORecord>,
+     .templateTitle = kPreventiveTitle,
+     .withPlan = true,
+     .clipSpeciesName = false,
+     .doneText = "Экспорт в Excel завершен!?",
+     .restoresFolderAtEnd = true},
+    {.source = AnalysisSource::Calculator,
+     .kind = MeasureKind::Diagnostic,
+     .sum = sumRecords<DVSEGORecord>,
+     .templateTitle = kDiagnosticTitle,
+     .withPlan = true,
+     .clipSpeciesName = true,
+     .doneText = "Экспорт в Excel завершен!",
+     .restoresFolderAtEnd = true},
+};
+
+// The records an analysis reads, and their key by holding and farm.
+AccessRef recordsOf(const AnalysisKind& analysis) {
+    const MeasureFiles& files = measureFiles(analysis.kind);
+    return analysis.source == AnalysisSource::Journal ? files.measures : files.counts;
+}
+int byPlaceOf(const AnalysisKind& analysis) {
+    const MeasureFiles& files = measureFiles(analysis.kind);
+    return analysis.source == AnalysisSource::Journal ? files.measuresByPlace : files.countsByPlace;
+}
+
+const AnalysisKind& analysisKind(AnalysisSource source, MeasureKind kind) {
+    for (const AnalysisKind& k : kKinds)
+        if (k.source == source && k.kind == kind) return k;
+    return kKinds[0];
+}
+
+// The species in id order, each with its schemes in measure-id order; a scheme
+// of a species not in the book has no row.
+std::vector<office::SheetSpecies> sheetTable(const AnalysisKind& analysis) {
+    std::map<Decimal, std::vector<office::SheetScheme>> schemesOf;
+    for (const SchemeRow& s : schemesById(analysis.kind))
+        schemesOf[s.species].push_back({s.id, padTo(s.name, kSchemeNameSize)});
+    std::vector<office::SheetSpecies> table;
+    store::ScanSpec byId;
+    byId.keyIndex = ANI_K1.index;
+    Access::ANIMVID->table().scan(byId, [&](store::Position, const void* stored) {
+        const auto& species = *static_cast<const ANIMVIDRecord*>(stored);
+        const std::string& name = species.NAME.str();
+        office::SheetSpecies row{analysis.clipSpeciesName ? name : padTo(name, kSpeciesNameSize), {}};
+        if (auto found = schemesOf.find(species.IDANIM.value()); found != schemesOf.end()) row.schemes = found->second;
+        table.push_back(std::move(row));
+        return true;
+    });
+    return table;
+}
+
+}  // namespace
+
+MeasureTotals scanAnalysis(AnalysisSource source, MeasureKind kind, const AnalysisSelection& selection) {
+    const AnalysisKind& analysis = analysisKind(source, kind);
+    MeasureTotals totals;
+    analysis.sum(recordsOf(analysis), byPlaceOf(analysis), selection, totals);
+    return totals;
+}
+
+AnalysisEnd runAnalysis(AnalysisSource source, MeasureKind kind, AnalysisScope scope) {
+    const AnalysisKind& analysis = analysisKind(source, kind);
+    glo::NAMEFILE = "";
+    const std::optional<std::string> chosen = ui::fileDialog(analysis.templateTitle, kTemplateFilter);
+    glo::restoreStartFolder();
+    // The path as chosen: a longer one than NAMEFILE holds still opens whole.
+    const std::string path = clip(chosen.value_or(""));
+    glo::NAMEFILE = path;
+    if (path.empty()) return AnalysisEnd::NoTemplate;
+
+    const FilesInUse files{recordsOf(analysis), Access::ANIMVID, measureFiles(kind).schemes};
+    if (!files.ready()) return AnalysisEnd::Stopped;
+    const MeasureTotals totals = scanAnalysis(source, kind, AnalysisSelection::current(scope));
+    const std::vector<office::SheetSpecies> table = sheetTable(analysis);
+
+    office::ExcelTemplate excel;
+    excel.open(path);
+    office::writeAnalysisSheet(excel, table, totals, analysis.withPlan);
+    excel.finish(kDoneCaption, analysis.doneText);
+    if (analysis.restoresFolderAtEnd) glo::restoreStartFolder();
+    return excel.failed() ? AnalysisEnd::Stopped : AnalysisEnd::Done;
+}
+
+}  // namespace vx::execution
