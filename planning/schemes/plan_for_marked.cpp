@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/globals.h"
+#include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
-#include "planning/schemes/open_table.h"
 #include "platform/core/dates.h"
 #include "platform/store/record_file.h"
 #include "platform/ui/dialogs.h"
@@ -28,10 +28,15 @@ void rememberAnimal(const PASPORTRecord& p) {
     glo::DATAROG = p.DATAROG;
 }
 
+std::string planCaption(MeasureKind kind) {
+    return kind == MeasureKind::Preventive ? "Планирование профилактического мероприятия"
+                                           : "Планирование диагностического мероприятия";
+}
+
 // Appends one planned record, written from a record of its own so the thread's
 // measure buffer (a list's current row) stays as it is.
 template <class Record>
-bool addPlanned(store::Table& measures, const PASPORTRecord& p, const Scheme& s, const planning::PlanSet& set,
+bool addPlanned(BulkWrite& work, AccessRef measures, const PASPORTRecord& p, const Scheme& s, const planning::PlanSet& set,
                 int32_t date) {
     Record r;
     r.ID = p.ID;
@@ -44,18 +49,18 @@ bool addPlanned(store::Table& measures, const PASPORTRecord& p, const Scheme& s,
     r.GLPLAN = set.heads;
     r.GOPLAN = set.treatments;
     r.DATATASK = date;
-    return measures.insert(&r).has_value();
+    return work.insert(measures, &r).has_value();
 }
 
 }  // namespace
 
 PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
     PlanOutcome outcome;
-    store::Table* passports = openTable(PASPORT);
-    store::Table* measures = openTable(kind == MeasureKind::Preventive ? FileRefBase(VPO) : FileRefBase(VDI));
-    if (!passports) return outcome;
+    const AccessRef measures = kind == MeasureKind::Preventive ? Access::VPO : Access::VDI;
+    BulkWrite work(planCaption(kind), {Access::PASPORT, measures});
+    if (!work.ok()) return outcome;
     const int32_t today = clock::today();
-    passports->scan({}, [&](store::Position, const void* record) {
+    work.table(Access::PASPORT).scan({}, [&](store::Position, const void* record) {
         const auto& p = *static_cast<const PASPORTRecord*>(record);
         if (p.CHEK != 1 || p.VIDANIM.value() != scheme.species) return true;
         rememberAnimal(p);
@@ -66,26 +71,21 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
             ++outcome.withoutBirthDate;
             return true;
         }
-        const bool added =
-            measures && (kind == MeasureKind::Preventive ? addPlanned<VPORecord>(*measures, p, scheme, set, *date)
-                                                         : addPlanned<VDIRecord>(*measures, p, scheme, set, *date));
-        ++(added ? outcome.added : outcome.failed);
-        return true;
+        const bool added = kind == MeasureKind::Preventive ? addPlanned<VPORecord>(work, measures, p, scheme, set, *date)
+                                                           : addPlanned<VDIRecord>(work, measures, p, scheme, set, *date);
+        outcome.added += added ? 1 : 0;
+        return added;
     });
+    outcome.stored = work.commit();
     return outcome;
 }
 
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome) {
+    if (!outcome.stored) return;
     const bool preventive = kind == MeasureKind::Preventive;
-    const std::string caption =
-        preventive ? "Планирование профилактического мероприятия" : "Планирование диагностического мероприятия";
-    if (outcome.failed == 0)
-        ui::messageBox(caption, preventive ? "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!"
-                                           : "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!");
-    else
-        ui::messageBox(caption, "Мероприятие добавлено не всем отмеченным животным!|Добавлено записей: " +
-                                    std::to_string(outcome.added) +
-                                    ", не удалось записать: " + std::to_string(outcome.failed) + ".");
+    const std::string caption = planCaption(kind);
+    ui::messageBox(caption, preventive ? "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!"
+                                       : "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!");
     if (outcome.withoutBirthDate > 0)
         ui::messageBox(caption,
                        "Не запланировано животных без даты рождения: " + std::to_string(outcome.withoutBirthDate) +

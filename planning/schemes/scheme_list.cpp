@@ -1,6 +1,5 @@
 #include "app/globals.h"
 #include "app/list_window.h"
-#include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "planning/schemes/scheme_kinds.h"
@@ -114,10 +113,7 @@ private:
 
     // The scheme is the one highlighted here now, whatever another window left in the globals.
     void planForTheMarked() {
-        const Scheme s = bufferedScheme(k_.kind);
-        const AccessRef measures = k_.kind == MeasureKind::Preventive ? Access::VPO : Access::VDI;
-        const FilesInUse files{Access::PASPORT, measures};
-        if (files.ready()) reportPlan(k_.kind, planForMarked(k_.kind, s));
+        reportPlan(k_.kind, planForMarked(k_.kind, bufferedScheme(k_.kind)));
     }
 
     const SchemeKind& k_;

@@ -1,7 +1,7 @@
 #include <functional>
 
 #include "app/globals.h"
-#include "dictionary/files_in_use.h"
+#include "dictionary/bulk_write.h"
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/own_scan.h"
 
@@ -47,17 +47,16 @@ Byte changed(int mode, Byte mark) {
 
 bool markGroup(int mode, bool& anyRead) {
     anyRead = false;
-    FilesInUse files{Access::PASPORT};
-    if (!files.ready()) return false;
+    BulkWrite work(std::string(kMarkingCaption), {Access::PASPORT});
     const auto isAffected = affected(mode);
     rewriteEach<PASPORTRecord>(
-        Access::PASPORT,
+        work, Access::PASPORT,
         [&](const PASPORTRecord& p) {
             anyRead = true;
             return isAffected(p) && changed(mode, p.CHEK) != p.CHEK;
         },
         [&](PASPORTRecord& p) { p.CHEK = changed(mode, p.CHEK); });
-    return true;
+    return work.commit();
 }
 
 }  // namespace vx::registry::marking

@@ -2,7 +2,7 @@
 #include <unordered_set>
 
 #include "app/globals.h"
-#include "dictionary/files_in_use.h"
+#include "dictionary/bulk_write.h"
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/own_scan.h"
 
@@ -56,14 +56,15 @@ store::ScanSpec measureRecords(const store::FileDef& def, KeyRef key, const Pick
 }
 
 // The passports (PAS:ID) that have a counted record of the measure.
-std::unordered_set<Long> passportsWithMeasure(const PlanRule& rule, const PickedMeasure& picked) {
+std::unordered_set<Long> passportsWithMeasure(BulkWrite& work, const PlanRule& rule, const PickedMeasure& picked) {
     std::unordered_set<Long> found;
+    if (!work.ok()) return found;
     if (rule.kind == MeasureKind::Diagnostic) {
-        readEach<VDIRecord>(Access::VDI, measureRecords(Access::VDI->def(), VDI_K8, picked), [&](const VDIRecord& r) {
+        readEach<VDIRecord>(work.table(Access::VDI), measureRecords(Access::VDI->def(), VDI_K8, picked), [&](const VDIRecord& r) {
             if (counts(rule.counted, r.DEKSP, r.GLVUP, r.GOVUP)) found.insert(r.ID);
         });
     } else {
-        readEach<VPORecord>(Access::VPO, measureRecords(Access::VPO->def(), VPO_K8, picked), [&](const VPORecord& r) {
+        readEach<VPORecord>(work.table(Access::VPO), measureRecords(Access::VPO->def(), VPO_K8, picked), [&](const VPORecord& r) {
             if (counts(rule.counted, r.AKTDATA, r.GLVUP, r.GOVUP)) found.insert(r.ID);
         });
     }
@@ -78,13 +79,14 @@ MeasureKind measureKindOf(int mode) { return ruleOf(mode).kind; }
 
 bool markByPlanStatus(int mode, const PickedMeasure& picked) {
     const PlanRule rule = ruleOf(mode);
-    FilesInUse files{Access::PASPORT, rule.kind == MeasureKind::Diagnostic ? Access::VDI : Access::VPO};
-    if (!files.ready()) return false;
-    const std::unordered_set<Long> withMeasure = passportsWithMeasure(rule, picked);
+    // The measures are read under the same write lock as the marks are set.
+    BulkWrite work(std::string(kMarkingCaption),
+                   {Access::PASPORT, rule.kind == MeasureKind::Diagnostic ? Access::VDI : Access::VPO});
+    const std::unordered_set<Long> withMeasure = passportsWithMeasure(work, rule, picked);
     const Decimal holding = glo::IDHOZ, farm = glo::IDFERM;
     std::optional<Long> last;
     rewriteEach<PASPORTRecord>(
-        Access::PASPORT,
+        work, Access::PASPORT,
         [&](const PASPORTRecord& p) {
             last = p.ID;
             if (!p.PRICH.blank() || p.CHEK == 1) return false;
@@ -92,6 +94,7 @@ bool markByPlanStatus(int mode, const PickedMeasure& picked) {
             return p.VIDANIM.value() == picked.species && p.IDFERMA.value() == farm && p.IDHOZ.value() == holding;
         },
         [](PASPORTRecord& p) { p.CHEK = 1; });
+    if (!work.commit()) return false;
     if (last) glo::UNIK = *last;
     return true;
 }

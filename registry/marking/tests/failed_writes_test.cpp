@@ -1,0 +1,106 @@
+// A marking mode or the age synchronisation that cannot write changes nothing and
+// says why, never its success text: another station holds the database, the folder
+// is read-only, the disk is full.
+#include <sqlite3.h>
+
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "platform/store/record_file.h"
+#include "database/database_choice.h"
+#include "dictionary/names.h"
+#include "registry/marking/age_synchronisation.h"
+#include "registry/marking/marking_scans.h"
+#include "registry/marking/passport_marking.h"
+#include "registry/marking/tests/marking_fixture.h"
+#include "tests/limited_folder.h"
+
+namespace vx::registry::marking::testing {
+namespace {
+
+using namespace dct;
+using vx::testing::FolderLimit;
+
+struct Operation {
+    const char* name;
+    const char* caption;
+    void (*run)();
+};
+
+const Operation kOperations[] = {
+    {"flip of the farm's marks", "Выделение животных", [] { runMarking(4, MarkingPath::List); }},
+    {"age synchronisation", "Синхронизация возраста животных", [] { synchroniseAges([] {}); }},
+    {"plan-status marking", "Выделение животных",
+     [] { markByPlanStatus(14, {Decimal::fromMantissa(50, 1), Decimal(1)}); }},
+};
+
+class FailedWritesTest : public MarkingTest {
+protected:
+    void useFolder(const std::filesystem::path& folder) {
+        database::chooseDatabaseFolder(folder.string() + "/");
+        addHerd(groupMarkingHerd());
+        run([] {
+            Set(PASPORT);
+            while (Next(PASPORT)) {
+                PAS->VOZRASTG = 9;
+                Put(PASPORT);
+            }
+        });
+        store::commitPendingWrites();
+        glo::IDHOZ = 1;
+        glo::IDFERM = 1;
+    }
+    // What the database holds and what the operation said, after `op` (a read-only
+    // file's own notice at its opening is the file manager's, not the operation's).
+    std::string runAndRead(const Operation& op) {
+        const std::size_t before = shown().size();
+        run(op.run);
+        std::string out = marks();
+        for (const std::string& age : ages()) out += " " + age;
+        const Lines said = shown();
+        for (std::size_t i = before; i < said.size(); ++i)
+            if (said[i].rfind(op.caption, 0) == 0) out += "|" + said[i];
+        return out;
+    }
+    std::string untouched(const Operation& op, const std::string& cause) {
+        std::string out = "01012010";
+        for (int i = 0; i < 8; ++i) out += " 9 0 0";
+        return out + "|" + op.caption + ": " + cause;
+    }
+    std::filesystem::path db() const { return dir / "db"; }
+};
+
+TEST_F(FailedWritesTest, AHeldWriteLockChangesNothingAndNamesTheOtherStation) {
+    useFolder(dir);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(glo::PUT5.str().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    for (const Operation& op : kOperations) {
+        SCOPED_TRACE(op.name);
+        EXPECT_EQ(runAndRead(op), untouched(op, "База данных занята другой станцией. Повторите позже."));
+    }
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+}
+
+TEST_F(FailedWritesTest, AReadOnlyFolderOrAFullDiskChangesNothingAndSaysSo) {
+    const struct {
+        FolderLimit limit;
+        std::string cause;
+    } limits[] = {
+        {FolderLimit::ReadOnly, "Папка базы данных недоступна для записи: " + db().string() + ". Ничего не изменено."},
+        {FolderLimit::Full, "Диск заполнен, база данных " + db().string() + " не записана. Ничего не изменено."},
+    };
+    for (const auto& l : limits) {
+        for (const Operation& op : kOperations) {
+            SCOPED_TRACE(std::string(op.name) + (l.limit == FolderLimit::Full ? ", full disk" : ", read-only folder"));
+            const std::optional<std::string> result =
+                vx::testing::withLimitedFolder(db(), l.limit, [&] { useFolder(db()); }, [&] { return runAndRead(op); });
+            if (!result) GTEST_SKIP() << "no mount namespace here for a small or read-only folder";
+            EXPECT_EQ(*result, untouched(op, l.cause));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vx::registry::marking::testing
