@@ -40,7 +40,8 @@ void EntryControl::showVariable(bool keepTyping) {
 bool EntryControl::takeTyped() {
     if (!typing_) return true;
     const std::optional<Value> v = parseTyped(*typing_);
-    if (!v) {
+    // A number its variable cannot hold is refused, never cut or wrapped into another value.
+    if (!v || !binding().holds(*v)) {
         rejected_ = true;
         changed();
         return false;
