@@ -83,7 +83,11 @@ Level FileManager::primeRecord() {
     if (Level level = useFile(); level != Level::Benign) return level;
     const store::FieldDef& field = def().fields[def().keys[key].fields.back()];
     for (;;) {
-        store::setField(field, record_, Value(table().highest(def().keys[key].fields.back()) + Decimal(1)));
+        const Decimal next = table().highest(def().keys[key].fields.back()) + Decimal(1);
+        // A number past the field's range would wrap and then fail on every insert.
+        if (!store::fieldHolds(field, next))
+            return raise(MessageId::AutoNumberExhausted, info_.messageName, {}, def().keys[key].description);
+        store::setField(field, record_, Value(next));
         if (std::optional<Position> pos = table().insert(record_)) {
             reserved_ = *pos;
             remember(*pos);

@@ -41,18 +41,10 @@ Value Binding::read() const {
 
 bool Binding::holds(const Value& v) const {
     const Decimal n = v.toNumber();
-    const bool whole = n.rounded(0) == n;
     return std::visit(Overloaded{
-                          [&](Dec* d) {
-                              Decimal limit(1);
-                              for (int i = d->places(); i < d->digits(); ++i) limit = limit * Decimal(10);
-                              return n.rounded(d->places()).abs() < limit;  // places are rounded to, as shown
-                          },
-                          [&](Long*) {
-                              return whole && n >= Decimal(std::numeric_limits<Long>::min()) &&
-                                     n <= Decimal(std::numeric_limits<Long>::max());
-                          },
-                          [&](Byte*) { return whole && n >= Decimal(0) && n <= Decimal(255); },
+                          [&](Dec* d) { return decimalHolds(n, d->digits(), d->places()); },
+                          [&](Long*) { return longHolds(n); },
+                          [&](Byte*) { return byteHolds(n); },
                           [](const auto&) { return true; },
                       },
                       ref_);

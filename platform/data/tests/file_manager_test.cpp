@@ -121,6 +121,18 @@ TEST_F(FileManagerTest, PrimingClearsSetsDefaultsAndReservesTheNextNumber) {
     EXPECT_TRUE(captions().empty());
 }
 
+TEST_F(FileManagerTest, NumberingThatReachesTheFieldsLimitSaysSoInsteadOfWrapping) {
+    auto t = thread();
+    FileManager& itm = t->access(ITM);
+    addItem(*t, 2147483647, 1, "последний");
+    itm.open();
+    EXPECT_EQ(itm.primeRecord(), Level::Notify);
+    EXPECT_EQ(itm.table().count(), 1);  // nothing reserved
+    ASSERT_EQ(captions().size(), 1u);
+    EXPECT_EQ(captions()[0], "Нумерация исчерпана");
+    EXPECT_EQ(texts()[0], "Следующий номер ключа «Номер» файла item не помещается в поле. Запись не добавлена.");
+}
+
 TEST_F(FileManagerTest, FetchFindsByKeyOrClearsTheRecord) {
     auto t = thread();
     addOwner(*t, 3, "Третий");
