@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/classes/locators.h"
@@ -75,7 +76,7 @@ void clearMeasureContext() {
 
 class BrowsehozWindow : public app::StartFolderWindow {
 public:
-    BrowsehozWindow(ui::Window& w, Str& marking, const script::ProcedureRegistry& windows)
+    BrowsehozWindow(ui::Window& w, Str& marking, const windows::WindowTable& windows)
         : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), windows_(windows), VUDELIT(marking) {
         for (RelateRef file : {Relate::FERMA, Relate::HOZ, Relate::PASPORT, Relate::POLVOZ, Relate::ANIMVID,
                                Relate::VPO, Relate::BOLEZN, Relate::VDI, Relate::TASK})
@@ -325,7 +326,7 @@ private:
     // The window's fields go back to their variables first; the lists are shown again, not reloaded.
     void startTool(std::string_view name) {
         window().update();
-        if (const script::ProcedureEntry* e = windows_.find(name)) rt::startThread(e->procedure, kToolStack);
+        windows_.start(name, kToolStack);
         window().display();
     }
 
@@ -341,7 +342,7 @@ private:
         startTool("PrintQBE1");
     }
 
-    const script::ProcedureRegistry& windows_;
+    const windows::WindowTable& windows_;
     Str& VUDELIT;
     RegisterMarking Marking{*this, BRW3};
     RegisterTools Tools{*this, BRW3, Query};
@@ -358,13 +359,11 @@ private:
 
 }  // namespace
 
-void Browsehoz(const script::ProcedureRegistry& windows) {
-    ui::Window w(ui::WindowKind::MdiChild, "Browsehoz");
+void Browsehoz(const windows::WindowTable& windows) {
     Str VUDELIT{80};
     VUDELIT = "Не выделять животных";
-    layoutBrowsehoz(w, VUDELIT);
-    BrowsehozWindow ThisWindow(w, VUDELIT, windows);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    app::runWindow<BrowsehozWindow>(
+        "Browsehoz", [&](ui::Window& w) { layoutBrowsehoz(w, VUDELIT); }, VUDELIT, windows);
 }
 
 }  // namespace vx::registry
