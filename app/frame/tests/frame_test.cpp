@@ -106,8 +106,10 @@ TEST_F(FrameTest, OpensWithTheDatabaseChoiceAndTheStartFolderAndShowsTheClock) {
     ASSERT_NE(frame(), nullptr);
     EXPECT_EQ(frame()->caption(), "Стадомер PRO");
     for (const windows::Window& w : app::programWindows().rows())
-        for (const windows::FrameControl& c : {w.menuItem, w.button})
-            if (!c.useName.empty()) EXPECT_NE(frame()->control(c.useName), nullptr) << c.useName;
+        for (const windows::FrameControl& c : {w.menuItem, w.button}) {
+            if (c.useName.empty()) continue;
+            EXPECT_NE(frame()->control(c.useName), nullptr) << c.useName;
+        }
     ASSERT_EQ(h->windowsOf("BrowseBD").size(), 1u);
     EXPECT_EQ(stackOf("BrowseBD"), rt::kMinimumStackRequest);
     EXPECT_EQ(glo::PUTK.str(), rt::shortFolderForm(rt::currentFolder()));

@@ -63,7 +63,7 @@ protected:
     }
     void SetUp() override {
         std::filesystem::remove(folder_ / "ANIMVID.TPS");
-        windows_.add({"UpdateSpecies", speciesForm});
+        windows_.add({"UpdateSpecies", speciesForm, windows::Start::Modal, 25000, {}, {}});
     }
 
     int run(std::string_view text) {
