@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "database/database_choice.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
@@ -9,7 +10,6 @@
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
-#include "platform/runtime/thread_state.h"
 
 namespace vx::database {
 
@@ -136,11 +136,6 @@ private:
 
 }  // namespace
 
-void BrowseBD() {
-    ui::Window w(ui::WindowKind::MdiChild, "BrowseBD");
-    layoutBrowseBD(w);
-    BrowseBDWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void BrowseBD() { app::runWindow<BrowseBDWindow>("BrowseBD", layoutBrowseBD); }
 
 }  // namespace vx::database

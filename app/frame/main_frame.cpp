@@ -1,10 +1,8 @@
 #include "app/frame/main_frame.h"
 
-#include <map>
-
 #include "app/frame/frame_clock.h"
 #include "app/frame/frame_layout.h"
-#include "app/frame/frame_starts.h"
+#include "app/frame/frame_items.h"
 #include "app/globals.h"
 #include "office/document_opener.h"
 #include "platform/classes/window_manager.h"
@@ -27,9 +25,7 @@ constexpr int kTick = 100;
 
 class MainWindow : public classes::WindowManager {
 public:
-    MainWindow(ui::Window& w, const script::ProcedureRegistry& windows) : classes::WindowManager(w) {
-        for (const script::ProcedureEntry& e : windows.entries()) procedures_[upper(e.name)] = e.procedure;
-    }
+    MainWindow(ui::Window& w, const windows::WindowTable& windows) : classes::WindowManager(w), windows_(windows) {}
 
     void Ask() override {
         if (window().timer() < 1 || window().timer() > kTick) window().setTimer(kTick);
@@ -60,7 +56,9 @@ public:
         takeMenuItem();
         const Level level = classes::WindowManager::TakeAccepted();
         if (level != Level::Benign) return level;
-        if (const FrameStart* s = startOf(control(field()))) start(s->procedure, s->stack);
+        std::size_t stack = 0;
+        if (const windows::Window* started = windows_.startedBy(control(field()), stack))
+            windows_.start(started->name, stack);
         return Level::Benign;
     }
 
@@ -75,11 +73,6 @@ private:
         return c ? std::string_view(c->useName()) : std::string_view();
     }
 
-    void start(std::string_view procedure, std::size_t stack) const {
-        auto found = procedures_.find(upper(procedure));
-        if (found != procedures_.end()) rt::startThread(found->second, stack);
-    }
-
     void opened() {
         ui::desktop().changeLook([](ui::Look& l) {
             l.tooltipCharset = 204;
@@ -88,7 +81,7 @@ private:
             l.tooltipShowMs = 6000;
         });
         glo::PUTK = rt::shortFolderForm(rt::currentFolder());
-        start("BrowseBD", 0);
+        windows_.start("BrowseBD", 0);
     }
 
     void showClock() {
@@ -96,7 +89,7 @@ private:
         window().setStatusText(3, timeOfDay(clock::now()));
     }
 
-    // The menu's own actions; the items that open windows are in the start table.
+    // The menu's own actions; the items that open windows are in the window table.
     void takeMenuItem() {
         const std::string_view item = control(field());
         if (item == item::kPrinter) ui::printerSetupDialog();
@@ -148,12 +141,12 @@ private:
         rt::removeHook(hook);
     }
 
-    std::map<std::string, std::function<void()>> procedures_;
+    const windows::WindowTable& windows_;
 };
 
 }  // namespace
 
-void Main(const script::ProcedureRegistry& windows) {
+void Main(const windows::WindowTable& windows) {
     ui::Window w(ui::WindowKind::Frame, "Main");
     layoutMain(w);
     MainWindow ThisWindow(w, windows);

@@ -1,8 +1,8 @@
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
-#include "platform/runtime/thread_state.h"
 #include "platform/ui/choice_controls.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
@@ -64,11 +64,6 @@ private:
 
 }  // namespace
 
-void Browseanimvid() {
-    ui::Window w(ui::WindowKind::MdiChild, "Browseanimvid");
-    layoutBrowseanimvid(w);
-    BrowseanimvidWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void Browseanimvid() { app::runWindow<BrowseanimvidWindow>("Browseanimvid", layoutBrowseanimvid); }
 
 }  // namespace vx::registry::books

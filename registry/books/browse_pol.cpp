@@ -1,8 +1,8 @@
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
 
@@ -42,11 +42,6 @@ private:
 
 }  // namespace
 
-void BrowsePol() {
-    ui::Window w(ui::WindowKind::MdiChild, "BrowsePol");
-    layoutBrowsePol(w);
-    BrowsePolWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void BrowsePol() { app::runWindow<BrowsePolWindow>("BrowsePol", layoutBrowsePol); }
 
 }  // namespace vx::registry::books

@@ -1,7 +1,7 @@
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/file_drop.h"
 #include "platform/classes/form_manager.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
 
@@ -49,11 +49,6 @@ private:
 
 }  // namespace
 
-void UpdatePol() {
-    ui::Window w(ui::WindowKind::MdiChild, "UpdatePol");
-    layoutUpdatePol(w);
-    UpdatePolWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void UpdatePol() { app::runWindow<UpdatePolWindow>("UpdatePol", layoutUpdatePol); }
 
 }  // namespace vx::registry::books

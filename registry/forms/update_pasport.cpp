@@ -1,11 +1,11 @@
 #include "app/globals.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/calendar.h"
 #include "platform/classes/file_drop.h"
 #include "platform/classes/form_history.h"
 #include "platform/classes/form_manager.h"
 #include "platform/core/dates.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/forms/age.h"
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
@@ -102,11 +102,6 @@ private:
 
 }  // namespace
 
-void Updatepasport() {
-    ui::Window w(ui::WindowKind::MdiChild, "Updatepasport");
-    layoutUpdatepasport(w);
-    UpdatepasportWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void Updatepasport() { app::runWindow<UpdatepasportWindow>("Updatepasport", layoutUpdatepasport); }
 
 }  // namespace vx::registry

@@ -1,7 +1,10 @@
 #include <array>
+#include <span>
+#include <string_view>
 
 #include "app/globals.h"
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/classes/locators.h"
@@ -15,6 +18,7 @@
 #include "registry/register/kept_rows.h"
 #include "registry/register/passport_tooltip.h"
 #include "registry/register/register_browses.h"
+#include "registry/register/register_controls.h"
 #include "registry/register/register_marking.h"
 #include "registry/register/register_tools.h"
 #include "registry/register/register_window.h"
@@ -75,7 +79,7 @@ void clearMeasureContext() {
 
 class BrowsehozWindow : public app::StartFolderWindow {
 public:
-    BrowsehozWindow(ui::Window& w, Str& marking, const script::ProcedureRegistry& windows)
+    BrowsehozWindow(ui::Window& w, Str& marking, const windows::WindowTable& windows)
         : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), windows_(windows), VUDELIT(marking) {
         for (RelateRef file : {Relate::FERMA, Relate::HOZ, Relate::PASPORT, Relate::POLVOZ, Relate::ANIMVID,
                                Relate::VPO, Relate::BOLEZN, Relate::VDI, Relate::TASK})
@@ -119,45 +123,63 @@ public:
     }
 
     Level TakeSelected() override {
-        if (isField("?BUTTON22")) clearMeasureContext();
-        if (isField("?VUDELIT")) control("?VUDELIT").setIcon("krug_ch.gif");
-        if (isField("?BUTTON20")) Tools.synchroniseAges();
-        if (isField("?BUTTON32")) Tools.countHerd();
-        if (isField("?BUTTON28")) Tools.buildFilter();
-        if (isField("?BUTTON26")) Tools.applyFilter();
-        if (isField("?BUTTON27")) Tools.removeFilter();
+        static constexpr Handler kSelected[] = {
+            {control::kDiagnosticCards, [](BrowsehozWindow&) { clearMeasureContext(); }},
+            {control::kMarking, [](BrowsehozWindow& w) { w.control(control::kMarking).setIcon("krug_ch.gif"); }},
+            {control::kSynchroniseAges, [](BrowsehozWindow& w) { w.Tools.synchroniseAges(); }},
+            {control::kHerdStructure, [](BrowsehozWindow& w) { w.Tools.countHerd(); }},
+            {control::kBuildFilter, [](BrowsehozWindow& w) { w.Tools.buildFilter(); }},
+            {control::kApplyFilter, [](BrowsehozWindow& w) { w.Tools.applyFilter(); }},
+            {control::kRemoveFilter, [](BrowsehozWindow& w) { w.Tools.removeFilter(); }},
+        };
+        take(kSelected);
         return app::StartFolderWindow::TakeSelected();
     }
 
     Level TakeAccepted() override {
-        if (isField("?BUTTON24")) startTool("BrwtaskVPO");
-        else if (isField("?BUTTON23")) startTool("BrowseTKvpo");
-        else if (isField("?BUTTON22")) startTool("BrowseTKvdi");
-        else if (isField("?BUTTON25")) startTool("BrwtaskVDI");
-        else if (isField("?PRINT")) printAnimals();
-        else if (isField("?PRINT:4")) printHoldings();
-        else if (isField("?PRINT:2")) Run(7, rt::request::None);
-        else if (isField("?PRINT:3")) Run(8, rt::request::None);
-        else if (isField("?BUTTON32")) Tools.appendSummaries();
+        static constexpr Handler kAccepted[] = {
+            {control::kPreventiveSchemes, [](BrowsehozWindow& w) { w.startTool("BrwtaskVPO"); }},
+            {control::kPreventiveCards, [](BrowsehozWindow& w) { w.startTool("BrowseTKvpo"); }},
+            {control::kDiagnosticCards, [](BrowsehozWindow& w) { w.startTool("BrowseTKvdi"); }},
+            {control::kDiagnosticSchemes, [](BrowsehozWindow& w) { w.startTool("BrwtaskVDI"); }},
+            {control::kPrintAnimals, [](BrowsehozWindow& w) { w.printAnimals(); }},
+            {control::kPrintHoldings, [](BrowsehozWindow& w) { w.printHoldings(); }},
+            {control::kPrintReport7, [](BrowsehozWindow& w) { w.Run(7, rt::request::None); }},
+            {control::kPrintReport8, [](BrowsehozWindow& w) { w.Run(8, rt::request::None); }},
+            {control::kHerdStructure, [](BrowsehozWindow& w) { w.Tools.appendSummaries(); }},
+        };
+        take(kAccepted);
         return app::StartFolderWindow::TakeAccepted();
     }
 
     Level TakeNewSelection() override {
-        if (isField("?SP_FIELD")) Tools.searchModeChanged();
-        if (isField("?VUDELIT")) Marking.takeChoice(VUDELIT.str());
+        if (isField(control::kSearchField)) Tools.searchModeChanged();
+        if (isField(control::kMarking)) Marking.takeChoice(VUDELIT.str());
         return app::StartFolderWindow::TakeNewSelection();
     }
 
     Level TakeFieldEvent() override {
-        if (isField("?BROWSE:1") || isField("?LIST")) copyHoldingAndFarm();
-        if (isField("?LIST:2")) takeAnimalEvent();
-        if (isField("?FONTG") || isField("?FONTN")) applyFontStyle();
-        if (isField("?SPIW")) applyFontSize();
-        if (isField("?BUTTON33")) refresh();
+        if (isField(control::kHoldings) || isField(control::kFarms)) copyHoldingAndFarm();
+        if (isField(control::kAnimals)) takeAnimalEvent();
+        if (isField(control::kFontBold) || isField(control::kFontNormal)) applyFontStyle();
+        if (isField(control::kFontSize)) applyFontSize();
+        if (isField(control::kRefresh)) refresh();
         return app::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
+    // What one control's event runs.
+    struct Handler {
+        std::string_view control;
+        void (*run)(BrowsehozWindow&);
+    };
+
+    // The handler of the control the event is for, if it has one.
+    void take(std::span<const Handler> handlers) {
+        for (const Handler& h : handlers)
+            if (isField(h.control)) return h.run(*this);
+    }
+
     std::array<classes::BrowseClass*, 5> lists() { return {&BRW1, &BRW2, &BRW3, &BRW4, &BRW5}; }
 
     void initQuery() {
@@ -325,7 +347,7 @@ private:
     // The window's fields go back to their variables first; the lists are shown again, not reloaded.
     void startTool(std::string_view name) {
         window().update();
-        if (const script::ProcedureEntry* e = windows_.find(name)) rt::startThread(e->procedure, kToolStack);
+        windows_.start(name, kToolStack);
         window().display();
     }
 
@@ -341,7 +363,7 @@ private:
         startTool("PrintQBE1");
     }
 
-    const script::ProcedureRegistry& windows_;
+    const windows::WindowTable& windows_;
     Str& VUDELIT;
     RegisterMarking Marking{*this, BRW3};
     RegisterTools Tools{*this, BRW3, Query};
@@ -358,13 +380,11 @@ private:
 
 }  // namespace
 
-void Browsehoz(const script::ProcedureRegistry& windows) {
-    ui::Window w(ui::WindowKind::MdiChild, "Browsehoz");
+void Browsehoz(const windows::WindowTable& windows) {
     Str VUDELIT{80};
     VUDELIT = "Не выделять животных";
-    layoutBrowsehoz(w, VUDELIT);
-    BrowsehozWindow ThisWindow(w, VUDELIT, windows);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    app::runWindow<BrowsehozWindow>(
+        "Browsehoz", [&](ui::Window& w) { layoutBrowsehoz(w, VUDELIT); }, VUDELIT, windows);
 }
 
 }  // namespace vx::registry

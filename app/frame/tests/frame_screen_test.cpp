@@ -17,7 +17,7 @@
 
 #include "app/frame/main_frame.h"
 #include "app/globals.h"
-#include "app/script/procedure_registry.h"
+#include "app/program_windows.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
@@ -66,7 +66,7 @@ TEST(FrameScreen, TheFrameIsDrawnWithItsBars) {
     application();
     clock::fix(makeDate(12, 8, 2026), 9 * 60 * 60 * 100);
     qt::QtFrontEnd frontEnd;
-    const script::ProcedureRegistry none;
+    const windows::WindowTable none;
     rt::startThread([&none] { Main(none); }, 0);
     frontEnd.loop().requestStep();
     ASSERT_TRUE(pumpUntil([] { return ui::desktop().frame() != nullptr; }));
@@ -224,7 +224,7 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
     QDir::setCurrent(QString::fromStdString(folder));
     qputenv("VETRIX_CONFIG_DIR", folder.c_str());
     qt::QtFrontEnd frontEnd;
-    rt::startThread([] { Main(script::programWindows()); }, 0);
+    rt::startThread([] { Main(app::programWindows()); }, 0);
     frontEnd.loop().requestStep();
     ASSERT_TRUE(pumpUntil([] { return openWindow("BrowseBD") != nullptr; }));
     keepPicture(frontEnd, *ui::desktop().frame(), "main_with_browse_bd.png");
@@ -244,8 +244,8 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
         0);
     frontEnd.loop().requestStep();
     ASSERT_TRUE(pumpUntil([&] { return added; }));
-    for (const script::ProcedureEntry& window : script::programWindows().entries()) {
-        if (window.name == "Main" || window.name == "BrowseBD") continue;
+    for (const windows::Window& window : app::programWindows().rows()) {
+        if (!window.procedure || window.name == "Main" || window.name == "BrowseBD") continue;
         rt::startThread(
             [procedure = window.procedure] {
                 *rt::GLOBALREQUEST = rt::request::Insert;
@@ -253,8 +253,8 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
             },
             0);
         frontEnd.loop().requestStep();
-        ASSERT_TRUE(pumpUntil([&] { return openWindow(window.name) != nullptr; })) << window.name;
-        keepPicture(frontEnd, *openWindow(window.name), window.name + ".png");
+        ASSERT_TRUE(pumpUntil([&] { return openWindow(std::string(window.name)) != nullptr; })) << window.name;
+        keepPicture(frontEnd, *openWindow(std::string(window.name)), std::string(window.name) + ".png");
     }
 
     // The register's query form, as its button opens it.
