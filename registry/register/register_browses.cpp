@@ -81,21 +81,14 @@ void AnimalsBrowse::SetQueueRecord() {
     unique.style = kIdStyle;
 }
 
-void PreventiveBrowse::SetQueueRecord() {
+void MeasureBrowse::SetQueueRecord() {
     classes::BrowseClass::SetQueueRecord();
-    ui::CellLook& date = cellLook(0);
-    if (preventiveOverdue(*VPO, clock::today())) alertText(date);
-    date.icon = VPO->AKTDATA > 0 ? 1 : 0;
-    cellLook(7).colours.background = kMeasureId;
-}
-
-void DiagnosticBrowse::SetQueueRecord() {
-    classes::BrowseClass::SetQueueRecord();
-    ui::CellLook& date = cellLook(0);
-    if (diagnosticOverdue(*VDI, clock::today())) alertText(date);
-    date.icon = diagnosticDone(*VDI) ? 1 : 0;
-    if (VDI->REAKCIA == 1) alertText(cellLook(1));
-    cellLook(6).colours.background = kMeasureId;
+    const planning::MeasureRecordView record = kind_.measures.buffered();
+    ui::CellLook& date = cell("DATATASK");
+    if (measureOverdue(record, clock::today())) alertText(date);
+    date.icon = measureDone(record) ? 1 : 0;
+    if (record.reacted) alertText(cell("NAME"));
+    cell("ID").colours.background = kMeasureId;
 }
 
 }  // namespace vx::registry
