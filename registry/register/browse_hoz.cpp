@@ -13,6 +13,7 @@
 #include "registry/forms/forms_windows.h"
 #include "registry/register/browse_hoz_layout.h"
 #include "registry/register/kept_rows.h"
+#include "registry/register/register_columns.h"
 #include "registry/register/passport_tooltip.h"
 #include "registry/register/register_browses.h"
 #include "registry/register/register_marking.h"
@@ -166,8 +167,7 @@ private:
     void initHoldings() {
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::HOZ, *this);
         BRW1.addSortOrder(HOZ_K1.index, &BRW1_locator);
-        BRW1.addField(*Access::HOZ, "IDHOZ");
-        BRW1.addField(*Access::HOZ, "NAME");
+        BRW1.addColumns(holdingColumns());
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
     }
@@ -176,9 +176,7 @@ private:
         BRW2.Init(as<ui::ListControl>("?LIST"), *Relate::FERMA, *this);
         BRW2.addSortOrder(FER_K3.index, &BRW2_locator);
         BRW2.addRangeToParent(*Access::HOZ, {"IDHOZ"});
-        BRW2.addField(*Access::FERMA, "IDFERM");
-        BRW2.addField(*Access::FERMA, "NAME");
-        BRW2.addField(*Access::HOZ, "NAME");
+        BRW2.addColumns(farmColumns());
         BRW2.setUpdateProcedure(2);
         BRW2.setUpdateControls("?INSERT", "?CHANGE", "?DELETE");
     }
@@ -189,13 +187,7 @@ private:
         BRW3.view().join(*Access::ANIMVID, ANI_K1.index, {"VIDANIM"});
         BRW3.addSortOrder(PAS_K7.index, &BRW3_locator);
         BRW3.addRangeToParent(*Access::FERMA, {"IDHOZ", "IDFERM"});
-        for (const char* field : {"IDANIM", "DATAROG", "FIO", "ADRES", "VOZRASTG", "VOZRASTM", "VOZRASTD"})
-            BRW3.addField(*Access::PASPORT, field);
-        BRW3.addField(*Access::ANIMVID, "NAME");
-        BRW3.addField(*Access::POLVOZ, "NAME");
-        for (const char* field :
-             {"PRICH", "AKTNOMER", "AKTDATA", "ID", "VIDANIM", "IDPOL", "KORP", "GRUPPA", "NGRUPPA"})
-            BRW3.addField(*Access::PASPORT, field);
+        BRW3.addColumns(animalColumns());
         BRW3.setUpdateProcedure(3);
         BRW3.setUpdateControls("?INSERT:2", "?CHANGE:2", "?DELETE:2");
         ui::ListModel& look = BRW3.list().change();

@@ -5,11 +5,11 @@
 #include "planning/measure_kinds.h"
 #include "platform/ui/layout.h"
 #include "registry/marking/marking_entries.h"
+#include "registry/register/register_columns.h"
 
 namespace vx::registry {
 
 using namespace dct;
-using ui::ColumnGroup;
 using ui::ListColumn;
 
 namespace {
@@ -113,29 +113,16 @@ void fontControls(ui::LayoutBuilder& b) {
 }
 
 void columns(ui::Window& w) {
-    w.as<ui::ListControl>("?BROWSE:1")
-        ->change()
-        .setColumns({ListColumn("iD", "@n_2b", 3).right(), ListColumn("Хозяйство (поселение)", "@s40", 30)});
-    w.as<ui::ListControl>("?LIST")->change().setColumns({ListColumn("iD", "@n_2b", 3).right(),
-                                                         ListColumn("Ферма (населённый пункт)", "@s40", 17),
-                                                         ListColumn("Хозяйство (поселение)", "@s30", 13)});
+    showColumns(w.as<ui::ListControl>("?BROWSE:1")->change(), holdingColumns());
+    showColumns(w.as<ui::ListControl>("?LIST")->change(), farmColumns());
     ui::ListModel& animals = w.as<ui::ListControl>("?LIST:2")->change();
-    animals.setColumns(
-        {ListColumn("Инвентарный №", "@s15", 15).withIcons(), ListColumn("Дата рождения", "@d6.b", 10).withIcons(),
-         ListColumn("ФИО", "@s40", 25), ListColumn("Адрес (частный сектор)", "@s40", 25),
-         ListColumn("Лет", "@n2b", 3).right(), ListColumn("Месяцев", "@n2b", 3).right(),
-         ListColumn("Дней", "@n2b", 3).right(), ListColumn("Вид", "@s20", 12),
-         ListColumn("Поло-возрастная", "@s20", 14), ListColumn("Причина", "@s11", 11),
-         ListColumn("№ акта", "@P<<<<<<<<<<<<<<P", 8).right(), ListColumn("Дата", "@d6.b", 10),
-         ListColumn("Уникум", "@n_12b", 8).right(), ListColumn("iD вид животного", "@n4b", 4).right(),
-         ListColumn("ID поло-возрастной группы", "@n4b", 4).right(), ListColumn("Корпус", "@n_2b", 3).right(),
-         ListColumn("Группа", "@n_3b", 3).right(), ListColumn("Наименование группы", "@s30", 20)});
-    animals.addGroup(ColumnGroup{"Владелец", 2, 2});
-    animals.addGroup(ColumnGroup{"Возраст животного", 4, 3});
-    animals.addGroup(ColumnGroup{"Выбытие животного", 9, 3});
+    showColumns(animals, animalColumns());
+    addHeading(animals, animalColumns(), "Владелец", "FIO", 2);
+    addHeading(animals, animalColumns(), "Возраст животного", "VOZRASTG", 3);
+    addHeading(animals, animalColumns(), "Выбытие животного", "PRICH", 3);
     for (planning::MeasureKind kind : planning::kMeasureKinds) {
         const planning::RegisterPanel& panel = planning::measureKind(kind).registerPanel;
-        dct::showColumns(w.as<ui::ListControl>(panel.list)->change(), panel.columns());
+        showColumns(w.as<ui::ListControl>(panel.list)->change(), panel.columns());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
+#include "registry/register/register_columns.h"
 #include "registry/register/row_looks.h"
 
 namespace vx::registry {
@@ -53,29 +54,29 @@ ui::FontSpec listFont(int size, bool bold, bool italic) {
 void HoldingsBrowse::SetQueueRecord() {
     classes::BrowseClass::SetQueueRecord();
     const ui::Colour stripe = striped(queuePosition()) ? kHoldingStripe : kNoColour;
-    for (int c = 0; c < 2; ++c) cellLook(c).colours.background = stripe;
-    cellLook(0).style = kIdStyle;
+    for (const dct::ListColumnDef& c : holdingColumns()) cell(c.name).colours.background = stripe;
+    cell("IDHOZ").style = kIdStyle;
 }
 
 void FarmsBrowse::SetQueueRecord() {
     classes::BrowseClass::SetQueueRecord();
     const ui::Colour stripe = striped(queuePosition()) ? kFarmStripe : kNoColour;
-    for (int c = 0; c < 3; ++c) cellLook(c).colours.background = stripe;
-    cellLook(0).style = kIdStyle;
+    for (const dct::ListColumnDef& c : farmColumns()) cell(c.name).colours.background = stripe;
+    cell("IDFERM").style = kIdStyle;
 }
 
 void AnimalsBrowse::SetQueueRecord() {
     classes::BrowseClass::SetQueueRecord();
-    ui::CellLook& number = cellLook(0);
+    ui::CellLook& number = cell("IDANIM");
     number.colours.background = kAnimalCell;
     number.colours.selectedBackground = kAnimalSelected;
     number.icon = PAS->CHEK == 1 ? 1 : 0;
-    ui::CellLook& birth = cellLook(1);
+    ui::CellLook& birth = cell("DATAROG");
     birth.icon = PAS->OSNMOL == 1 ? 2 : 0;
     birth.style = birthDateStyle(*PAS);
-    cellLook(2).colours.selectedBackground = kAnimalSelected;
-    cellLook(3).colours.selectedBackground = kAnimalSelected;
-    ui::CellLook& unique = cellLook(12);
+    cell("FIO").colours.selectedBackground = kAnimalSelected;
+    cell("ADRES").colours.selectedBackground = kAnimalSelected;
+    ui::CellLook& unique = cell("ID");
     unique.colours.background = kAnimalCell;
     unique.colours.selectedBackground = kAnimalSelected;
     unique.style = kIdStyle;

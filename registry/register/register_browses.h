@@ -15,17 +15,17 @@ void defineListboxStyle(ui::ListModel& list);
 // The lists' font: "Times New Roman CYR" at `size` points.
 ui::FontSpec listFont(int size, bool bold, bool italic);
 
-class HoldingsBrowse : public classes::BrowseClass {
+class HoldingsBrowse : public dct::TableBrowse {
 public:
     void SetQueueRecord() override;
 };
 
-class FarmsBrowse : public classes::BrowseClass {
+class FarmsBrowse : public dct::TableBrowse {
 public:
     void SetQueueRecord() override;
 };
 
-class AnimalsBrowse : public classes::BrowseClass {
+class AnimalsBrowse : public dct::TableBrowse {
 public:
     void SetQueueRecord() override;
 };
