@@ -70,7 +70,7 @@ bool appendPlanned(store::Table& records, const PlannedMeasure& m) {
 const ColumnTable& preventivePanelColumns() {
     static const ColumnTable columns{
         {"DATATASK", Access::VPO, ListColumn("Дата мероприятия", "@d6.b", 10).withIcons()},
-        {"BOL:NAME", Access::BOLEZN, "NAME", ListColumn("Наименование мероприятия", "@s28", 24)},
+        {"NAME", Access::BOLEZN, ListColumn("Наименование мероприятия", "@s28", 24)},
         {"NOPIS", Access::VPO, ListColumn("№ описи", "@s30", 10)},
         {"DOPIS", Access::VPO, ListColumn("Дата описи", "@d6.b", 10)},
         {"AKTNOMER", Access::VPO, ListColumn("№ акта", "@n_7b", 7).right()},
@@ -84,7 +84,7 @@ const ColumnTable& preventivePanelColumns() {
 const ColumnTable& diagnosticPanelColumns() {
     static const ColumnTable columns{
         {"DATATASK", Access::VDI, ListColumn("Дата мероприятия", "@d6.b", 10).withIcons()},
-        {"TAS:NAME", Access::TASK, "NAME", ListColumn("Наименование мероприятия", "@s30", 24)},
+        {"NAME", Access::TASK, ListColumn("Наименование мероприятия", "@s30", 24)},
         {"NVED", Access::VDI, ListColumn("№ ведомости", "@n_6b", 6).right()},
         {"DVED", Access::VDI, ListColumn("Дата", "@d6.b", 10)},
         {"NEKSP", Access::VDI, ListColumn("№ экспертизы", "@s30", 10)},
