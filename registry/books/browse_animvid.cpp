@@ -43,8 +43,7 @@ public:
         BRW1.setFilter(kListedSpecies);
         BRW1.addSortOrder(ANI_K2.index, &BRW1_byName);
         BRW1.setFilter(kListedSpecies);
-        BRW1.addField(*Access::ANIMVID, "IDANIM");
-        BRW1.addField(*Access::ANIMVID, "NAME");
+        addColumns(BRW1, speciesColumns());
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
         BRW1_columns.Init(BRW1, *this);

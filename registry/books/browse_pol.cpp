@@ -25,9 +25,7 @@ public:
         if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::POLVOZ, *this);
         BRW1.addSortOrder(POL_K1.index, &BRW1_locator);
-        BRW1.addField(*Access::POLVOZ, "NAME");
-        BRW1.addField(*Access::POLVOZ, "IDPOL");
-        BRW1.addField(*Access::POLVOZ, "IDVIDANIM");
+        addColumns(BRW1, groupColumns());
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
         BRW1_columns.Init(BRW1, *this);

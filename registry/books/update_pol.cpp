@@ -27,8 +27,7 @@ public:
         if (Level level = classes::FormManager::Init(); level != Level::Benign) return level;
         // Every species in file order: no key, no filter.
         FDCB1.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
-        FDCB1.addField(*Access::ANIMVID, "NAME");
-        FDCB1.addField(*Access::ANIMVID, "IDANIM");
+        addColumns(FDCB1, groupSpeciesColumns());
         FDCB1.addUpdateField(*Access::ANIMVID, "IDANIM", POL->IDVIDANIM);
         FDCB1.drop().change().setLineHeight(11);
         return Level::Benign;

@@ -16,6 +16,7 @@
 #include "registry/forms/forms_windows.h"
 #include "registry/register/browse_hoz_layout.h"
 #include "registry/register/kept_rows.h"
+#include "registry/register/register_columns.h"
 #include "registry/register/passport_tooltip.h"
 #include "registry/register/register_browses.h"
 #include "registry/register/register_controls.h"
@@ -96,11 +97,13 @@ public:
         initHoldings();
         initFarms();
         initAnimals();
-        initPreventive();
-        initDiagnostic();
+        initMeasures(BRW4);
+        initMeasures(BRW5);
         for (int i = 0; i < 5; ++i) columns_[i].Init(*lists()[i], *this);
-        // The diagnostic list has no styles.
-        for (int i = 0; i < 4; ++i) defineListboxStyle(lists()[i]->list().change());
+        for (classes::BrowseClass* list : std::array<classes::BrowseClass*, 3>{&BRW1, &BRW2, &BRW3})
+            defineListboxStyle(list->list().change());
+        for (MeasureBrowse* panel : {&BRW4, &BRW5})
+            if (panel->kind().registerPanel.styled) defineListboxStyle(panel->list().change());
         for (classes::BrowseClass* list : lists())
             list->list().change().setFont(listFont(kDesignedFontSize, false, false));
         return Level::Benign;
@@ -137,15 +140,10 @@ public:
     }
 
     Level TakeAccepted() override {
+        if (takeMeasurePanel(BRW4) || takeMeasurePanel(BRW5)) return app::StartFolderWindow::TakeAccepted();
         static constexpr Handler kAccepted[] = {
-            {control::kPreventiveSchemes, [](BrowsehozWindow& w) { w.startTool("BrwtaskVPO"); }},
-            {control::kPreventiveCards, [](BrowsehozWindow& w) { w.startTool("BrowseTKvpo"); }},
-            {control::kDiagnosticCards, [](BrowsehozWindow& w) { w.startTool("BrowseTKvdi"); }},
-            {control::kDiagnosticSchemes, [](BrowsehozWindow& w) { w.startTool("BrwtaskVDI"); }},
             {control::kPrintAnimals, [](BrowsehozWindow& w) { w.printAnimals(); }},
             {control::kPrintHoldings, [](BrowsehozWindow& w) { w.printHoldings(); }},
-            {control::kPrintReport7, [](BrowsehozWindow& w) { w.Run(7, rt::request::None); }},
-            {control::kPrintReport8, [](BrowsehozWindow& w) { w.Run(8, rt::request::None); }},
             {control::kHerdStructure, [](BrowsehozWindow& w) { w.Tools.appendSummaries(); }},
         };
         take(kAccepted);
@@ -191,8 +189,7 @@ private:
     void initHoldings() {
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::HOZ, *this);
         BRW1.addSortOrder(HOZ_K1.index, &BRW1_locator);
-        BRW1.addField(*Access::HOZ, "IDHOZ");
-        BRW1.addField(*Access::HOZ, "NAME");
+        BRW1.addColumns(holdingColumns());
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
     }
@@ -201,9 +198,7 @@ private:
         BRW2.Init(as<ui::ListControl>("?LIST"), *Relate::FERMA, *this);
         BRW2.addSortOrder(FER_K3.index, &BRW2_locator);
         BRW2.addRangeToParent(*Access::HOZ, {"IDHOZ"});
-        BRW2.addField(*Access::FERMA, "IDFERM");
-        BRW2.addField(*Access::FERMA, "NAME");
-        BRW2.addField(*Access::HOZ, "NAME");
+        BRW2.addColumns(farmColumns());
         BRW2.setUpdateProcedure(2);
         BRW2.setUpdateControls("?INSERT", "?CHANGE", "?DELETE");
     }
@@ -214,13 +209,7 @@ private:
         BRW3.view().join(*Access::ANIMVID, ANI_K1.index, {"VIDANIM"});
         BRW3.addSortOrder(PAS_K7.index, &BRW3_locator);
         BRW3.addRangeToParent(*Access::FERMA, {"IDHOZ", "IDFERM"});
-        for (const char* field : {"IDANIM", "DATAROG", "FIO", "ADRES", "VOZRASTG", "VOZRASTM", "VOZRASTD"})
-            BRW3.addField(*Access::PASPORT, field);
-        BRW3.addField(*Access::ANIMVID, "NAME");
-        BRW3.addField(*Access::POLVOZ, "NAME");
-        for (const char* field :
-             {"PRICH", "AKTNOMER", "AKTDATA", "ID", "VIDANIM", "IDPOL", "KORP", "GRUPPA", "NGRUPPA"})
-            BRW3.addField(*Access::PASPORT, field);
+        BRW3.addColumns(animalColumns());
         BRW3.setUpdateProcedure(3);
         BRW3.setUpdateControls("?INSERT:2", "?CHANGE:2", "?DELETE:2");
         ui::ListModel& look = BRW3.list().change();
@@ -230,34 +219,33 @@ private:
         Query.attach(BRW3, *this, "?QUERY");
     }
 
-    void initPreventive() {
-        BRW4.Init(as<ui::ListControl>("?LIST:3"), *Relate::VPO, *this);
-        BRW4.view().join(*Access::BOLEZN, BOL_K1.index, {"IDTASK"});
-        BRW4.addSortOrder(VPO_K7.index, &BRW4_locator);
-        BRW4.appendOrder("+VPO:idtask,+VPO:datatask");
-        BRW4.addRangeToParent(*Access::PASPORT, {"IDHOZ", "IDFERMA", "ID"});
-        BRW4.addField(*Access::VPO, "DATATASK");
-        BRW4.addField(*Access::BOLEZN, "NAME");
-        for (const char* field : {"NOPIS", "DOPIS", "AKTNOMER", "AKTDATA", "IDANIM", "ID"})
-            BRW4.addField(*Access::VPO, field);
-        BRW4.setUpdateProcedure(4);
-        BRW4.setUpdateControls("?INSERT:4", "?CHANGE:4", "?DELETE:4");
-        BRW4.list().change().setIcon(1, "~73.ico");
+    // The browse of a measure panel: the kind's records of the current animal, by the kind's table.
+    void initMeasures(MeasureBrowse& browse) {
+        const planning::MeasureKindRow& m = browse.kind();
+        const planning::RegisterPanel& panel = m.registerPanel;
+        const std::string edit = ":" + std::to_string(panel.updateNumber);
+        browse.Init(as<ui::ListControl>(panel.list), *m.measures.relate, *this);
+        browse.view().join(*m.schemes.access, m.schemes.idKey, {"IDTASK"});
+        browse.addSortOrder(m.measures.byPlace, &browse.locator);
+        browse.appendOrder(panel.appendedOrder);
+        browse.addRangeToParent(*Access::PASPORT, {"IDHOZ", "IDFERMA", "ID"});
+        browse.addColumns(panel.columns());
+        browse.setUpdateProcedure(panel.updateNumber);
+        browse.setUpdateControls("?INSERT" + edit, "?CHANGE" + edit, "?DELETE" + edit);
+        browse.list().change().setIcon(1, "~73.ico");
     }
 
-    void initDiagnostic() {
-        BRW5.Init(as<ui::ListControl>("?LIST:4"), *Relate::VDI, *this);
-        BRW5.view().join(*Access::TASK, TAS_K1.index, {"IDTASK"});
-        BRW5.addSortOrder(VDI_K7.index, &BRW5_locator);
-        BRW5.appendOrder("+VDI:idtask,+VDI:datatask");
-        BRW5.addRangeToParent(*Access::PASPORT, {"IDHOZ", "IDFERMA", "ID"});
-        BRW5.addField(*Access::VDI, "DATATASK");
-        BRW5.addField(*Access::TASK, "NAME");
-        for (const char* field : {"NVED", "DVED", "NEKSP", "DEKSP", "ID", "IDANIM", "REAKCIA"})
-            BRW5.addField(*Access::VDI, field);
-        BRW5.setUpdateProcedure(5);
-        BRW5.setUpdateControls("?INSERT:5", "?CHANGE:5", "?DELETE:5");
-        BRW5.list().change().setIcon(1, "~73.ico");
+    // A panel's print button and its two tools; false for any other control.
+    bool takeMeasurePanel(const MeasureBrowse& browse) {
+        const planning::RegisterPanel& panel = browse.kind().registerPanel;
+        for (const planning::RegisterPanel::Tool& tool : panel.tools)
+            if (isField(tool.control)) {
+                startTool(tool.procedure);
+                return true;
+            }
+        if (!isField(panel.printButton)) return false;
+        Run(panel.printNumber, rt::request::None);
+        return true;
     }
 
     void opened() {
@@ -371,9 +359,9 @@ private:
     HoldingsBrowse BRW1;
     FarmsBrowse BRW2;
     AnimalsBrowse BRW3;
-    PreventiveBrowse BRW4;
-    DiagnosticBrowse BRW5;
-    classes::StepLocator BRW1_locator, BRW2_locator, BRW4_locator, BRW5_locator;
+    MeasureBrowse BRW4{planning::MeasureKind::Preventive};
+    MeasureBrowse BRW5{planning::MeasureKind::Diagnostic};
+    classes::StepLocator BRW1_locator, BRW2_locator;
     classes::IncrementalLocator BRW3_locator;
     std::array<app::ListColumns, 5> columns_;
 };

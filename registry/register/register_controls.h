@@ -9,16 +9,12 @@ namespace vx::registry::control {
 inline constexpr std::string_view kHoldings = "?BROWSE:1";
 inline constexpr std::string_view kFarms = "?LIST";
 inline constexpr std::string_view kAnimals = "?LIST:2";
-// The scheme and card buttons; kDiagnosticCards also clears the group-execution values.
-inline constexpr std::string_view kPreventiveSchemes = "?BUTTON24";
-inline constexpr std::string_view kPreventiveCards = "?BUTTON23";
+// The diagnostic card button also clears the group-execution values; the other
+// scheme and card buttons and the two measure prints come from the measure-kind table.
 inline constexpr std::string_view kDiagnosticCards = "?BUTTON22";
-inline constexpr std::string_view kDiagnosticSchemes = "?BUTTON25";
 // The prints.
 inline constexpr std::string_view kPrintAnimals = "?PRINT";
 inline constexpr std::string_view kPrintHoldings = "?PRINT:4";
-inline constexpr std::string_view kPrintReport7 = "?PRINT:2";
-inline constexpr std::string_view kPrintReport8 = "?PRINT:3";
 // The herd tools and the search filter.
 inline constexpr std::string_view kMarking = "?VUDELIT";
 inline constexpr std::string_view kSynchroniseAges = "?BUTTON20";
