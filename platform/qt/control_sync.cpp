@@ -101,9 +101,9 @@ void syncDrop(QComboBox* box, const ui::DropControl& d) {
     for (const ui::ListColumn& col : m.columns()) titles = titles || !col.title.empty();
     rows->horizontalHeader()->setVisible(titles);
     rows->resizeColumnsToContents();
-    if (m.lineHeight() > 0)
-        rows->verticalHeader()->setDefaultSectionSize(
-            std::max(rows->fontMetrics().height() + 2, m.lineHeight() * rows->logicalDpiY() / 72));
+    // Compact rows: the text's own height and a little air.
+    rows->verticalHeader()->setMinimumSectionSize(1);
+    rows->verticalHeader()->setDefaultSectionSize(rows->fontMetrics().height() + 4);
     box->setMaxVisibleItems(d.dropRows());
     box->setIconSize(QSize(16, 16));
     box->setCurrentIndex(m.current());
