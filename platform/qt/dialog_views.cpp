@@ -4,12 +4,14 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
@@ -25,6 +27,11 @@ namespace {
 const qint64 kDayZero = QDate(1800, 12, 28).toJulianDay();
 
 using Answered = std::function<void()>;
+
+// Room a message box needs beside its caption (icon and title bar buttons) and its text (icon, margins).
+constexpr int kCaptionAir = 140;
+constexpr int kTextAir = 110;
+constexpr int kWidestBox = 1000;
 
 // Not modal: the model blocks the asking thread's windows itself, every other window stays live.
 // Centred on the window that asked (`over`; an empty one: where Qt puts it), fully on the screen.
@@ -69,9 +76,14 @@ void message(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answere
                                 question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent, Qt::Dialog);
     box->setTextFormat(Qt::PlainText);
     box->setIcon(iconOf(d));
-    // The window system cuts a caption wider than the box: the box makes room for it.
-    const int captionRoom = box->fontMetrics().horizontalAdvance(box->windowTitle()) + 160;
-    box->setStyleSheet(QString("QLabel#qt_msgbox_label { min-width: %1px; }").arg(std::min(captionRoom - 80, 900)));
+    // The window system cuts a caption wider than the box, and the box wraps its text
+    // narrowly: a strut across the box makes room for the caption and the longest line.
+    const QFontMetrics fm = box->fontMetrics();
+    int widest = fm.horizontalAdvance(toQ(d.caption())) + kCaptionAir;
+    for (const QString& line : toQ(d.text()).split(u'\n')) widest = std::max(widest, fm.horizontalAdvance(line) + kTextAir);
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(std::min(widest, kWidestBox), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     if (question) {
         box->button(QMessageBox::Yes)->setText("Да");
         box->button(QMessageBox::No)->setText("Нет");
