@@ -107,7 +107,12 @@ void syncDrop(QComboBox* box, const ui::DropControl& d) {
     box->setMaxVisibleItems(d.dropRows());
     box->setIconSize(QSize(16, 16));
     box->setCurrentIndex(m.current());
-    if (d.combo() && box->lineEdit()) setTextIfChanged(box->lineEdit(), toQ(d.visibleText()));
+    if (d.combo() && box->lineEdit()) {
+        // A text padded to its picture's width would scroll its start out of sight.
+        QLineEdit* line = box->lineEdit();
+        setTextIfChanged(line, toQ(d.visibleText()));
+        if (!line->hasFocus()) line->setCursorPosition(0);
+    }
     if (box->lineEdit()) box->lineEdit()->setReadOnly(d.readOnly());
 }
 

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include "platform/qt/list_table_model.h"
+
 namespace vx::qt {
 
 DropRows::DropRows(QWidget* parent) : QTableView(parent) {
@@ -42,6 +44,8 @@ void DropRows::mouseReleaseEvent(QMouseEvent* e) {
 
 DropBox::DropBox() : rows_(new DropRows(this)) {
     setView(rows_);
+    // The list's own cell painting: the combo box's menu look indents and clips the first column.
+    rows_->setItemDelegate(new CellDelegate(rows_));
     setFocusPolicy(Qt::StrongFocus);
 }
 
