@@ -131,6 +131,11 @@ void QtRenderer::arrange(ui::ArrangeMode mode) {
 // No help file ships with the program: help requests show nothing.
 void QtRenderer::help(ui::HelpRequest) {}
 
+void QtRenderer::busy(bool working) {
+    if (working) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+}
+
 void QtRenderer::act(ui::WindowId window, ui::ControlId control, Action action) {
     if (drawing() || rt::currentThread() != 0) {
         // Qt reported it while drawing: the model hears of it once the drawing is done.

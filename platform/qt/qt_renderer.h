@@ -34,6 +34,7 @@ public:
     void lookChanged() override;
     void arrange(ui::ArrangeMode mode) override;
     void help(ui::HelpRequest request) override;
+    void busy(bool working) override;
 
     using Action = std::function<void(ui::Window&)>;
     // Runs a user's action on an open window, then redraws `control` (0: none) from

@@ -269,6 +269,19 @@ TEST_F(DesktopMannerTest, TabIntoANumberSelectsItsText) {
     EXPECT_EQ(number->text().trimmed(), "2") << "the typing replaces the number";
 }
 
+TEST_F(DesktopMannerTest, ALongPieceOfWorkShowsABusyPointerUntilTheOutermostEnds) {
+    {
+        BusyCursor outer;
+        {
+            BusyCursor inner;
+            ASSERT_NE(QApplication::overrideCursor(), nullptr);
+            EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        ASSERT_NE(QApplication::overrideCursor(), nullptr) << "the outer work still runs";
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 }  // namespace
 
 }  // namespace vx::qt::testing
