@@ -1,5 +1,7 @@
 #include "app/frame/main_frame.h"
 
+#include <filesystem>
+
 #include "app/frame/frame_clock.h"
 #include "app/frame/frame_layout.h"
 #include "app/frame/frame_items.h"
@@ -100,16 +102,25 @@ private:
         else if (item == item::kTile) ui::desktop().arrange(ui::ArrangeMode::Tile);
         else if (item == item::kCascade) ui::desktop().arrange(ui::ArrangeMode::Cascade);
         else if (item == item::kArrangeIcons) ui::desktop().arrange(ui::ArrangeMode::ArrangeIcons);
-        else if (item == item::kHelpContents) ui::desktop().help(ui::HelpRequest::Contents);
-        else if (item == item::kHelpSearch) ui::desktop().help(ui::HelpRequest::Search);
-        else if (item == item::kHelpOnHelp) ui::desktop().help(ui::HelpRequest::HelpOnHelp);
+        else if (item == item::kHelpContents || item == item::kHelpSearch || item == item::kHelpOnHelp) noHelpFile();
         else if (item == item::kManual) showManual();
+    }
+
+    // No help file comes with the program: the manual takes its place.
+    static void noHelpFile() {
+        ui::messageBox("Помощь", "Файл справки не поставляется с программой.|Описание работы с программой: "
+                                 "меню \"Помощь\", пункт \"Инструкция\".");
     }
 
     // The manual lies in the start folder; the browser shows it and the frame goes on.
     static void showManual() {
         if (!glo::PUTK.str().ends_with('/')) glo::PUTK = glo::PUTK.str() + "/";
         glo::NPDF = glo::PUTK.str() + "Instr.pdf";
+        if (!std::filesystem::exists(glo::NPDF.str())) {
+            ui::messageBox("Инструкция", "Не найден файл инструкции " + glo::NPDF.str() + ".|Положите Instr.pdf в папку "
+                                         "программы " + glo::PUTK.str());
+            return;
+        }
         glo::CMD = "Navigate(" + glo::NPDF.str() + ")";
         office::runInBrowser(glo::CMD.str());
     }

@@ -50,8 +50,10 @@ std::map<Decimal, std::string> namesById(FileRefBase book, IdOf idOf) {
 // The template path is kept in `held`; a path longer than it holds is still opened whole.
 template <class PathGlobal>
 void fillTemplate(std::string_view title, PathGlobal& held, const std::function<SheetCells()>& cells) {
-    ExcelTemplate excel;
     const std::optional<std::string> chosen = ui::fileDialog(title, "Excel|*.xls|Все файлы|*.*");
+    // Cancelled with no template from before: the user changed their mind, nothing to open.
+    if (!chosen && held.str().find_first_not_of(' ') == std::string::npos) return;
+    ExcelTemplate excel;
     if (chosen) held = *chosen;
     excel.open(chosen ? *chosen : held.str());
     // Texts go in as the lists made them: some keep their blanks, as stored.

@@ -101,13 +101,18 @@ void syncDrop(QComboBox* box, const ui::DropControl& d) {
     for (const ui::ListColumn& col : m.columns()) titles = titles || !col.title.empty();
     rows->horizontalHeader()->setVisible(titles);
     rows->resizeColumnsToContents();
-    if (m.lineHeight() > 0)
-        rows->verticalHeader()->setDefaultSectionSize(
-            std::max(rows->fontMetrics().height() + 2, m.lineHeight() * rows->logicalDpiY() / 72));
+    // Compact rows: the text's own height and a little air.
+    rows->verticalHeader()->setMinimumSectionSize(1);
+    rows->verticalHeader()->setDefaultSectionSize(rows->fontMetrics().height() + 4);
     box->setMaxVisibleItems(d.dropRows());
     box->setIconSize(QSize(16, 16));
     box->setCurrentIndex(m.current());
-    if (d.combo() && box->lineEdit()) setTextIfChanged(box->lineEdit(), toQ(d.visibleText()));
+    if (d.combo() && box->lineEdit()) {
+        // A text padded to its picture's width would scroll its start out of sight.
+        QLineEdit* line = box->lineEdit();
+        setTextIfChanged(line, toQ(d.visibleText()));
+        if (!line->hasFocus()) line->setCursorPosition(0);
+    }
     if (box->lineEdit()) box->lineEdit()->setReadOnly(d.readOnly());
 }
 

@@ -1,5 +1,6 @@
 #include "platform/ui/dialogs.h"
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "platform/core/text.h"
@@ -63,6 +64,33 @@ void Dialog::answerPrinter(bool ok) {
     finish();
 }
 
+namespace {
+
+rt::IniFile* folders = nullptr;
+constexpr std::string_view kFoldersSection = "Folders";
+
+// A title as an INI key: the characters a key cannot hold become "_".
+std::string folderKey(std::string_view title) {
+    std::string key(title);
+    for (char& c : key)
+        if (c == '=' || c == ';' || c == '[' || c == ']') c = '_';
+    return key;
+}
+
+std::string lastFolder(std::string_view title) {
+    if (!folders || title.empty()) return {};
+    const std::optional<std::string> kept = folders->get(kFoldersSection, folderKey(title));
+    return kept && std::filesystem::is_directory(*kept) ? *kept : std::string();
+}
+
+std::string parentFolder(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
+
+void keepFolder(std::string_view title, const std::string& folder) {
+    if (folders && !title.empty() && !folder.empty()) folders->put(kFoldersSection, folderKey(title), folder);
+}
+
+}  // namespace
+
 // Shows a dialog and waits on the asking thread until it is answered.
 class DialogCall {
 public:
@@ -102,7 +130,10 @@ public:
         DialogCall call(kind);
         call.d_.caption_ = std::string(title);
         call.d_.filters_ = parseFileFilters(filters);
-        return call.run().path_;
+        call.d_.startFolder_ = lastFolder(title);
+        const std::optional<std::string> chosen = call.run().path_;
+        if (chosen) keepFolder(title, kind == DialogKind::Folder ? *chosen : parentFolder(*chosen));
+        return chosen;
     }
     static std::optional<int32_t> date(std::string_view title, int32_t start) {
         DialogCall call(DialogKind::Calendar);
@@ -118,6 +149,8 @@ public:
 private:
     Dialog d_;
 };
+
+void useDialogFolders(rt::IniFile* ini) { folders = ini; }
 
 rt::Answer messageBox(std::string_view caption, std::string_view text, rt::Buttons buttons) {
     return DialogCall::message(std::string(caption), replaceAll(text, "|", "\n"), buttons);

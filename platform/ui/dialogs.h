@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime/ini_file.h"
 #include "platform/runtime/message_sink.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/ids.h"
@@ -42,6 +43,8 @@ public:
     rt::Buttons buttons() const { return buttons_; }
     const std::vector<FileFilter>& filters() const { return filters_; }
     int32_t startDate() const { return startDate_; }
+    // File, Folder: where the last dialog of this title ended (empty: the current folder).
+    const std::string& startFolder() const { return startFolder_; }
 
     // Answers; each wakes the asking thread. A second answer is ignored.
     void answer(rt::Answer button);                    // Message
@@ -63,6 +66,7 @@ private:
     rt::Buttons buttons_ = rt::Buttons::Ok;
     std::vector<FileFilter> filters_;
     int32_t startDate_ = 0;
+    std::string startFolder_;
 
     bool answered_ = false;
     rt::Answer button_ = rt::Answer::Ok;
@@ -70,6 +74,10 @@ private:
     std::optional<int32_t> date_;
     bool printerOk_ = false;
 };
+
+// File and folder dialogs start where the last one of the same title ended, kept in
+// section "Folders" of `ini` (nullptr: they start in the current folder, which they never move).
+void useDialogFolders(rt::IniFile* ini);
 
 // Message box with no icon; "|" in the text separates lines.
 rt::Answer messageBox(std::string_view caption, std::string_view text, rt::Buttons buttons = rt::Buttons::Ok);

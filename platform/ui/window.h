@@ -110,6 +110,18 @@ public:
     // when some text did not fit its picture.
     bool update(ControlId id = 0);
 
+    // ---- the buttons a form's Enter and Esc press (0: none)
+    ControlId defaultButton() const { return defaultButton_; }
+    ControlId cancelButton() const { return cancelButton_; }
+    Window& setDefaultButton(ControlId id) {
+        defaultButton_ = id;
+        return *this;
+    }
+    Window& setCancelButton(ControlId id) {
+        cancelButton_ = id;
+        return *this;
+    }
+
     // ---- alerts of the whole window
     const std::vector<Key>& alerts() const { return alerts_; }
     Window& alert(Key k);
@@ -184,6 +196,7 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;  // by id - 1; removed ones are null
     ControlId menuBar_ = 0, toolbar_ = 0;
     ControlId focus_ = 0;
+    ControlId defaultButton_ = 0, cancelButton_ = 0;
     std::vector<Key> alerts_;
     std::deque<Event> queue_;
 

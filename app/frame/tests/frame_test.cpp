@@ -160,8 +160,8 @@ TEST_F(FrameTest, ManualOpensInTheBrowserFromTheStartFolder) {
     const std::string manual = start + "/Instr.pdf";
 
     PLAY(h->menu({"Помощь", "Инструкция"}));
-    PLAY(h->expectMessage("Ошибка автоматизации",
-                          "Файл: " + manual + "|Причина: файл не найден|Команда: Navigate(" + manual + ")"));
+    PLAY(h->expectMessage("Инструкция", "Не найден файл инструкции " + manual + ".|Положите Instr.pdf в папку программы " +
+                                            start + "/"));
 
     std::ofstream(manual) << "%PDF-1.4";
     PLAY(h->menu({"Помощь", "Инструкция"}));
@@ -176,6 +176,14 @@ TEST_F(FrameTest, ManualOpensInTheBrowserFromTheStartFolder) {
     }
     EXPECT_EQ(navigated, std::vector<std::string>{manual}) << "one page shown, with no second separator";
     unsetenv("VETRIX_OFFICE_SHOW_DIR");
+}
+
+TEST_F(FrameTest, TheHelpItemsSayThereIsNoHelpFileAndPointToTheManual) {
+    for (const char* item : {"Содержание", "Поиск.", "Как использовать"}) {
+        PLAY(h->menu({"Помощь", item}));
+        PLAY(h->expectMessage("Помощь", "Файл справки не поставляется с программой.|Описание работы с программой: "
+                                        "меню \"Помощь\", пункт \"Инструкция\"."));
+    }
 }
 
 TEST_F(FrameTest, HistoryButtonGoesToTheActiveWindowOnlyWhenItIsAnotherThreads) {
