@@ -6,6 +6,7 @@
 #include "registry/books/books_windows.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/register/register_window.h"
+#include "reports/report_windows.h"
 
 namespace vx::script {
 
@@ -35,6 +36,9 @@ const ProcedureRegistry& programWindows() {
         r.add("BrwtaskVDI", planning::schemes::BrwtaskVDI, 50000);
         r.add("UpdatetaskVPO", planning::schemes::UpdatetaskVPO);
         r.add("UpdatetaskVDI", planning::schemes::UpdatetaskVDI);
+        r.add("PrintQBE1", reports::PrintQBE1);
+        r.add("vpoPrint", reports::vpoPrint);
+        r.add("vdiPrint", reports::vdiPrint);
         return r;
     }();
     return windows;

@@ -57,7 +57,11 @@ void ReportLayout::take() {
     std::size_t changed = 0;
     if (records_ > 0) {
         while (changed < keys.size() && keys[changed] == keys_[changed]) ++changed;
-        closeGroups(changed);
+        if (changed < keys.size()) {
+            if (recall.previous) recall.previous();
+            closeGroups(changed);
+            if (recall.current) recall.current();
+        }
     }
     keys_ = std::move(keys);
     for (std::size_t level = changed; level < groups.size(); ++level) {

@@ -16,6 +16,7 @@
 // outermost first; after the last record the open footers print.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,11 @@ public:
     Band pageFooter;
     Band detail;
     std::vector<Group> groups;  // outermost first
+    // The break is seen on the first record of the new groups; while the closed groups'
+    // footers print, `previous` puts the record before it back, `current` returns to it.
+    struct Recall {
+        std::function<void()> previous, current;
+    } recall;
 
     const Counter& count(int resetGroup = -1);
     const Counter& tally(int group, int resetGroup = -1);

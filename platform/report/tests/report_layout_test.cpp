@@ -24,8 +24,9 @@ public:
         r.groups[0].heading.setHeight(5).field(0, 0, [this] { return "H " + cur.outer; });
         r.groups[1].heading.setHeight(5).field(0, 0, [this] { return "h " + cur.inner; });
         r.detail.setHeight(5).fieldRight(10, 0, number(running, "@n5b")).field(20, 0, [this] { return cur.name; });
-        // Footers print after the next record is read: they show the counts, not the names.
-        r.groups[1].footer.setHeight(5).text(0, 0, "f").fieldRight(40, 0, number(innerCount, "@n7b"));
+        r.recall = {[this] { std::swap(cur, previous); }, [this] { std::swap(cur, previous); }};
+        // A footer names its own group, not the one the next record opens.
+        r.groups[1].footer.setHeight(5).field(0, 0, [this] { return "f " + cur.inner; }).fieldRight(40, 0, number(innerCount, "@n7b"));
         r.groups[0].footer.setHeight(5)
             .text(0, 0, "F")
             .fieldRight(40, 0, number(outerCount, "@n7b"))
@@ -36,6 +37,7 @@ public:
     std::string run(const std::vector<Nested>& records) {
         r.begin("t", "01.04.2024", "09:00");
         for (const Nested& n : records) {
+            previous = cur;
             cur = n;
             r.take();
         }
@@ -43,15 +45,15 @@ public:
         return pages::documentText(r.document());
     }
     ReportLayout r;
-    Nested cur;
+    Nested cur, previous;
 };
 
 TEST(ReportLayout, ClosedFootersInnermostFirstNewHeadingsOutermostFirstOpenFootersAtTheEnd) {
     NestedReport rep;
     EXPECT_EQ(rep.run({{"A", "1", "a1"}, {"A", "1", "a2"}, {"A", "2", "a3"}, {"B", "1", "b1"}}),
               "--- page 1 ---\n"
-              "H A\nh 1\n1 a1\n2 a2\nf 2\nh 2\n1 a3\nf 1\nF 3 2 3\n"
-              "H B\nh 1\n1 b1\nf 1\nF 1 1 4\n"
+              "H A\nh 1\n1 a1\n2 a2\nf 1 2\nh 2\n1 a3\nf 2 1\nF 3 2 3\n"
+              "H B\nh 1\n1 b1\nf 1 1\nF 1 1 4\n"
               "Дата: 01.04.2024 1\n");
 }
 
@@ -60,9 +62,9 @@ TEST(ReportLayout, AnInnerKeyRepeatedUnderANewOuterKeyStillOpensANewGroup) {
     const std::string text = rep.run({{"A", "1", "x"}, {"B", "1", "y"}, {"A", "1", "z"}});
     EXPECT_EQ(text,
               "--- page 1 ---\n"
-              "H A\nh 1\n1 x\nf 1\nF 1 1 1\n"
-              "H B\nh 1\n1 y\nf 1\nF 1 1 2\n"
-              "H A\nh 1\n1 z\nf 1\nF 1 1 3\n"
+              "H A\nh 1\n1 x\nf 1 1\nF 1 1 1\n"
+              "H B\nh 1\n1 y\nf 1 1\nF 1 1 2\n"
+              "H A\nh 1\n1 z\nf 1 1\nF 1 1 3\n"
               "Дата: 01.04.2024 1\n");
 }
 
@@ -79,7 +81,7 @@ TEST(ReportLayout, ABandThatDoesNotFitGoesWholeToTheNextPageUnderTheHeading) {
     const std::string text = rep.run({{"A", "1", "a1"}, {"A", "1", "a2"}, {"A", "1", "a3"}});
     EXPECT_EQ(text,
               "--- page 1 ---\nЗаголовок\nH A\nh 1\n1 a1\n2 a2\nДата: 01.04.2024 1\n"
-              "--- page 2 ---\nЗаголовок\n3 a3\nf 3\nF 3 1 3\nДата: 01.04.2024 2\n");
+              "--- page 2 ---\nЗаголовок\n3 a3\nf 1 3\nF 3 1 3\nДата: 01.04.2024 2\n");
     const pages::Page& second = rep.r.document().pages[1];
     ASSERT_FALSE(second.rules.empty());
     EXPECT_DOUBLE_EQ(second.rules[0].y1, 6 + 8);
@@ -96,7 +98,7 @@ TEST(ReportLayout, ABandThatDoesNotFitGoesWholeToTheNextPageUnderTheHeading) {
 TEST(ReportLayout, BeginStartsAgainFromZero) {
     NestedReport rep;
     rep.run({{"A", "1", "a"}});
-    EXPECT_EQ(rep.run({{"A", "1", "b"}}), "--- page 1 ---\nH A\nh 1\n1 b\nf 1\nF 1 1 1\nДата: 01.04.2024 1\n");
+    EXPECT_EQ(rep.run({{"A", "1", "b"}}), "--- page 1 ---\nH A\nh 1\n1 b\nf 1 1\nF 1 1 1\nДата: 01.04.2024 1\n");
 }
 
 }  // namespace

@@ -1,0 +1,101 @@
+// PrintQBE: the animal list by holding, farm, species and sex-age group.
+
+#include "app/globals.h"
+#include "dictionary/files_in_use.h"
+#include "dictionary/names.h"
+#include "platform/runtime/thread_state.h"
+#include "reports/animal_views.h"
+#include "reports/report_parts.h"
+#include "reports/report_windows.h"
+
+namespace vx::reports {
+
+namespace {
+
+using namespace dct;
+
+constexpr double kWidth = 194;
+
+void columnTitles(Band& b, double top) {
+    const pages::Font f = sans(7);
+    b.box(0, top, kWidth, 6);
+    const std::pair<double, const char*> titles[] = {{1, "Инвентарный №"}, {25, "Поло-возрастная группа"},
+                                                      {59, "Дата рожден"},  {79, "Лет-мес"},
+                                                      {90, "Акт выбытия"},  {112, "Дата"},
+                                                      {130, "Дополнительно (для частного сектора)"}};
+    for (const auto& [x, title] : titles) b.text(x, top + 1.5, title, f);
+}
+
+// Group footers: "Всего <name>" and the count.
+void totalFooter(Band& b, TextSource name, const report::Counter& c) {
+    const pages::Font f = sans(8, true);
+    b.setHeight(5).text(59, 0.5, "Всего", f).field(69, 0.5, std::move(name), f).fieldRight(150, 0.5, report::number(c, "@n7b"), f);
+}
+
+void layOut(ReportLayout& r) {
+    setUpPage(r, 280);
+    r.pageHeading.setHeight(15).text(0, 0, "Список животных (произвольный отчёт)", sans(9, true));
+    columnTitles(r.pageHeading, 7);
+
+    r.groups = {{[] { return std::to_string(PAS->IDHOZ.mantissa()); }, {}, {}},
+                {[] { return std::to_string(PAS->IDFERMA.mantissa()); }, {}, {}},
+                {[] { return std::to_string(PAS->VIDANIM.mantissa()); }, {}, {}},
+                {[] { return std::to_string(PAS->IDPOL.mantissa()); }, {}, {}}};
+    const report::Counter& holding = r.count(0);
+    const report::Counter& farm = r.count(1);
+    const report::Counter& species = r.count(2);
+    const report::Counter& group = r.count(3);
+    const report::Counter& all = r.count();
+
+    const pages::Font heading = sans(9, true, true);
+    r.groups[0].heading.setHeight(6).field(0, 1, [] { return HOZ->NAME.str(); }, heading);
+    r.groups[1].heading.setHeight(7).field(0, 1, [] { return FER->NAME.str(); }, heading).hrule(0, 6, kWidth);
+    r.groups[2].heading.setHeight(6).field(0, 1, [] { return ANI->NAME.str(); }, heading);
+    r.groups[3].heading.setHeight(5).field(0, 0.5, [] { return POL->NAME.str(); }, sans(8, true));
+
+    const pages::Font f = sans(8);
+    r.detail.setHeight(8)
+        .field(2, 0.5, [] { return PAS->IDANIM.str(); }, f)
+        .field(25, 0.5, [] { return POL->NAME.str(); }, f)
+        .field(59, 0.5, pictured([] { return Value(PAS->DATAROG); }, "@d6.b"), f)
+        .field(79, 0.5, pictured([] { return Value(PAS->VOZRASTG.value()); }, "@n2"), f)
+        .text(82, 0.5, "-", f)
+        .field(85, 0.5, pictured([] { return Value(PAS->VOZRASTM.value()); }, "@n2b"), f)
+        .field(90, 0.5, [] { return PAS->AKTNOMER.str(); }, f)
+        .field(109, 0.5, pictured([] { return Value(PAS->AKTDATA); }, "@d6.b"), f)
+        .field(127, 0.5, [] { return PAS->FIO.str(); }, f)
+        .field(90, 4, [] { return PAS->PRICH.str(); }, f)
+        .field(127, 4, [] { return PAS->ADRES.str(); }, f)
+        .hrule(0, 7.5, kWidth);
+
+    totalFooter(r.groups[3].footer, [] { return POL->NAME.str(); }, group);
+    totalFooter(r.groups[2].footer, [] { return ANI->NAME.str(); }, species);
+    const pages::Font total = sans(8, true);
+    r.groups[1].footer.setHeight(6)
+        .text(20, 1, "Всего на ферме (населенном пункте):", total)
+        .fieldRight(150, 1, report::number(farm, "@n7b"), total);
+    r.groups[0].footer.setHeight(11)
+        .text(20, 1, "Всего в хозяйстве (сельском поселении):", total)
+        .fieldRight(150, 1, report::number(holding, "@n12b"), total)
+        .text(20, 6, "Всего с начала отчёта:", total)
+        .fieldRight(150, 6, report::number(all, "@n12b"), total);
+    addPageFooter(r, kWidth, "");
+}
+
+}  // namespace
+
+void PrintQBE() {
+    const FilesInUse files({Access::PASPORT, Access::POLVOZ, Access::FERMA, Access::HOZ, Access::ANIMVID});
+    *rt::GLOBALRESPONSE = rt::response::Cancelled;
+    if (!files.ready()) return;
+    expr::Bindings names;
+    bindCurrentPlace(names);
+    ReportLayout r;
+    layOut(r);
+    *rt::GLOBALRESPONSE = report::runReport(
+        passportReport("PrintQBE", "Список животных (произвольный отчёт)", "+PAS:idhoz,+PAS:idferma,+PAS:idpol,+PAS:idanim",
+                       names),
+        r);
+}
+
+}  // namespace vx::reports

@@ -1,0 +1,102 @@
+// PrintQBE1: the household list by holding, farm and address, on a thread of its own.
+
+#include "app/globals.h"
+#include "dictionary/files_in_use.h"
+#include "dictionary/names.h"
+#include "platform/runtime/thread_state.h"
+#include "reports/animal_views.h"
+#include "reports/report_parts.h"
+#include "reports/report_windows.h"
+
+namespace vx::reports {
+
+namespace {
+
+using namespace dct;
+
+constexpr double kWidth = 194;
+
+void layOut(ReportLayout& r) {
+    setUpPage(r, 280);
+    const pages::Font titles = sans(7);
+    r.pageHeading.setHeight(15)
+        .text(0, 0, "Список ЛПХ  (произвольный отчёт)", sans(9, true))
+        .text(0, 4.5, "Фильтр:", titles)
+        .field(12, 4.5, [] { return glo::GLO_FILTER.str(); }, serif(7))
+        .box(0, 8.5, kWidth, 6);
+    const std::pair<double, const char*> columns[] = {{1, "Инвентарный №"}, {25, "Поло-возрастная группа"},
+                                                       {59, "Дата рожден"},  {79, "Лет-мес"},
+                                                       {90, "Акт выбытия"},  {112, "Дата"},
+                                                       {130, "Дополнительно (для частного сектора)"}};
+    for (const auto& [x, title] : columns) r.pageHeading.text(x, 10, title, titles);
+
+    r.groups = {{[] { return std::to_string(PAS->IDHOZ.mantissa()); }, {}, {}},
+                {[] { return std::to_string(PAS->IDFERMA.mantissa()); }, {}, {}},
+                {[] { return PAS->ADRES.str(); }, {}, {}}};
+    const report::Counter& holding = r.count(0);
+    const report::Counter& farm = r.count(1);
+    const report::Counter& all = r.count();
+    const report::Counter& running = r.count(2);
+    const report::Counter& farmHouseholds = r.tally(2, 1);
+    const report::Counter& holdingHouseholds = r.tally(2, 0);
+
+    const pages::Font heading = sans(7, true, true), bold = sans(7, true);
+    r.groups[0].heading.setHeight(5).field(0, 1, [] { return HOZ->NAME.str(); }, heading);
+    r.groups[1].heading.setHeight(5).field(0, 1, [] { return FER->NAME.str(); }, heading);
+    r.groups[2].heading.setHeight(5)
+        .text(4, 1, "ЛПХ по адресу:", bold)
+        .field(26, 1, [] { return PAS->ADRES.str() + " " + PAS->FIO.str(); }, bold);
+
+    const pages::Font f = sans(7);
+    r.detail.setHeight(7.5)
+        .fieldRight(19, 0.5, report::number(running, "@n5b"), f)
+        .field(21, 0.5, [] { return PAS->IDANIM.str(); }, f)
+        .field(43, 0.5, [] { return POL->NAME.str(); }, f)
+        .field(71, 0.5, pictured([] { return Value(PAS->DATAROG); }, "@d6.b"), f)
+        .field(87, 0.5, pictured([] { return Value(PAS->VOZRASTG.value()); }, "@n2"), f)
+        .text(89.5, 0.5, "-", f)
+        .field(93, 0.5, pictured([] { return Value(PAS->VOZRASTM.value()); }, "@n2b"), f)
+        .field(98, 0.5, [] { return PAS->AKTNOMER.str(); }, f)
+        .field(117, 0.5, pictured([] { return Value(PAS->AKTDATA); }, "@d6.b"), f)
+        .field(135, 0.5, [] { return PAS->FIO.str(); }, f)
+        .field(98, 3.8, [] { return PAS->PRICH.str(); }, f)
+        .field(135, 3.8, [] { return PAS->ADRES.str(); }, f)
+        .hrule(14, 7, kWidth);
+
+    r.groups[1].footer.setHeight(6)
+        .text(4, 1, "Всего животных на ферме (населенном пункте):", bold)
+        .field(70, 1, [] { return FER->NAME.str(); }, bold)
+        .fieldRight(140, 1, report::number(farm, "@n7b"), bold)
+        .text(150, 1, "Всего ЛПХ:", bold)
+        .fieldRight(180, 1, report::number(farmHouseholds, "@n6b"), bold);
+    r.groups[0].footer.setHeight(10)
+        .text(0, 1, "Всего животных в хозяйстве (поселении):", bold)
+        .field(70, 1, [] { return HOZ->NAME.str(); }, bold)
+        .fieldRight(140, 1, report::number(holding, "@n6b"), bold)
+        .text(150, 1, "Всего ЛПХ:", bold)
+        .fieldRight(180, 1, report::number(holdingHouseholds, "@n6b"), bold)
+        .text(0, 5, "Всего животных с начала отчёта:", bold)
+        .fieldRight(140, 5, report::number(all, "@n6b"), bold);
+    addPageFooter(r, kWidth, "");
+}
+
+}  // namespace
+
+void PrintQBE1() {
+    // Started on a thread of its own: the hand-over is taken at once, before another window can change it.
+    Str handOver(glo::GLO_REPORTQUERYRESULT.size(), glo::GLO_REPORTQUERYRESULT.str());
+    glo::GLO_REPORTQUERYRESULT = "";
+    const FilesInUse files({Access::PASPORT, Access::POLVOZ, Access::FERMA, Access::HOZ, Access::ANIMVID});
+    *rt::GLOBALRESPONSE = rt::response::Cancelled;
+    if (!files.ready()) return;
+    expr::Bindings names;
+    bindCurrentPlace(names);
+    ReportLayout r;
+    layOut(r);
+    report::ReportDefinition def =
+        passportReport("PrintQBE1", "Список ЛПХ  (произвольный отчёт)", "+PAS:idhoz,+PAS:idferma,+PAS:adres,+PAS:fio", names);
+    def.handOver = &handOver;
+    *rt::GLOBALRESPONSE = report::runReport(def, r);
+}
+
+}  // namespace vx::reports
