@@ -4,6 +4,7 @@
 // "idferm", the hand-over as the filter.
 
 #include "platform/expr/bindings.h"
+#include "platform/report/band.h"
 #include "platform/report/report_run.h"
 
 namespace vx::reports {
@@ -11,5 +12,18 @@ namespace vx::reports {
 report::ReportDefinition passportReport(const char* procedure, const char* title, const char* order,
                                         const expr::Bindings& names);
 void bindCurrentPlace(expr::Bindings& names);
+
+// The ruled column titles both lists print in their page heading, at `top`.
+void animalColumnTitles(report::Band& b, double top, double width);
+
+// Left edges of a detail's fields, in mm; each list has its own.
+struct AnimalColumns {
+    double number;  // the running number's right edge, 0 when the list has none
+    double inventory, group, born, years, dash, months, act, actDate, owner;
+    double secondLine;  // top of the line with the disposal reason and the address
+};
+// Line 1: the animal's fields; below: the reason under the act, the address under the owner; a rule.
+void animalDetail(report::Band& b, const AnimalColumns& c, const pages::Font& f, report::TextSource number,
+                  double width);
 
 }  // namespace vx::reports

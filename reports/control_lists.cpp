@@ -72,12 +72,7 @@ void printList(const MeasureReportKind& k) {
     def.title = k.listTitle;
     def.primary = &*k.measures;
     def.orderKey = 0;  // K1: the measure id
-    data::FileManager& pasport = *Access::PASPORT;
-    def.lookups = {{&*k.schemes, k.schemeKey, {"IDTASK"}},
-                   {&pasport, PAS_K7.index, {"IDHOZ", "IDFERMA", "ID"}},
-                   {&*Access::POLVOZ, POL_K1.index, {"IDPOL"}, &pasport},
-                   {&*Access::FERMA, FER_K3.index, {"IDHOZ", "IDFERMA"}},
-                   {&*Access::HOZ, HOZ_K1.index, {"IDHOZ"}}};
+    def.lookups = measureLookups(k, false);
     def.handOver = &glo::GLO_REPORTQUERYRESULT;
     *rt::GLOBALRESPONSE = report::runReport(def, r);
 }

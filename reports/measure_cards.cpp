@@ -94,13 +94,7 @@ void printCard(const MeasureReportKind& k) {
     def.orderKey = k.byAnimalKey;
     def.range = {[animal] { return Value(animal); }};
     def.tieOrder = k.cardTieOrder;
-    data::FileManager& pasport = *Access::PASPORT;
-    def.lookups = {{&*k.schemes, k.schemeKey, {"IDTASK"}},
-                   {&pasport, PAS_K7.index, {"IDHOZ", "IDFERMA", "ID"}},
-                   {&*Access::POLVOZ, POL_K1.index, {"IDPOL"}, &pasport},
-                   {&*Access::ANIMVID, ANI_K1.index, {"VIDANIM"}, &pasport},
-                   {&*Access::FERMA, FER_K3.index, {"IDHOZ", "IDFERMA"}, &pasport},
-                   {&*Access::HOZ, HOZ_K1.index, {"IDHOZ"}, &pasport}};
+    def.lookups = measureLookups(k, true);
     *rt::GLOBALRESPONSE = report::runReport(def, r);
 }
 

@@ -38,6 +38,18 @@ MeasureFields diagnosticFields() {
 
 }  // namespace
 
+std::vector<report::Lookup> measureLookups(const MeasureReportKind& k, bool card) {
+    data::FileManager& pasport = *Access::PASPORT;
+    const data::FileManager* place = card ? &pasport : nullptr;
+    std::vector<report::Lookup> lookups = {{&*k.schemes, k.schemeKey, {"IDTASK"}},
+                                           {&pasport, PAS_K7.index, {"IDHOZ", "IDFERMA", "ID"}},
+                                           {&*Access::POLVOZ, POL_K1.index, {"IDPOL"}, &pasport}};
+    if (card) lookups.push_back({&*Access::ANIMVID, ANI_K1.index, {"VIDANIM"}, &pasport});
+    lookups.push_back({&*Access::FERMA, FER_K3.index, {"IDHOZ", "IDFERMA"}, place});
+    lookups.push_back({&*Access::HOZ, HOZ_K1.index, {"IDHOZ"}, place});
+    return lookups;
+}
+
 const MeasureReportKind& preventiveReports() {
     static const MeasureReportKind k{"vpoPasport",
                                      "vpoPrint",

@@ -4,9 +4,11 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "dictionary/names.h"
 #include "platform/core/fields.h"
+#include "platform/report/report_run.h"
 
 namespace vx::reports {
 
@@ -37,6 +39,10 @@ struct MeasureReportKind {
     double listDateX;
     MeasureFields fields;
 };
+
+// The scheme, the passport (by holding, farm and unique number) and its sex-age group;
+// the cards add the species and take the farm and holding of the passport, the lists those of the record.
+std::vector<report::Lookup> measureLookups(const MeasureReportKind& k, bool card);
 
 const MeasureReportKind& preventiveReports();
 const MeasureReportKind& diagnosticReports();

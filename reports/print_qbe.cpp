@@ -16,16 +16,6 @@ using namespace dct;
 
 constexpr double kWidth = 194;
 
-void columnTitles(Band& b, double top) {
-    const pages::Font f = sans(7);
-    b.box(0, top, kWidth, 6);
-    const std::pair<double, const char*> titles[] = {{1, "Инвентарный №"}, {25, "Поло-возрастная группа"},
-                                                      {59, "Дата рожден"},  {79, "Лет-мес"},
-                                                      {90, "Акт выбытия"},  {112, "Дата"},
-                                                      {130, "Дополнительно (для частного сектора)"}};
-    for (const auto& [x, title] : titles) b.text(x, top + 1.5, title, f);
-}
-
 // Group footers: "Всего <name>" and the count.
 void totalFooter(Band& b, TextSource name, const report::Counter& c) {
     const pages::Font f = sans(8, true);
@@ -35,7 +25,7 @@ void totalFooter(Band& b, TextSource name, const report::Counter& c) {
 void layOut(ReportLayout& r) {
     setUpPage(r, 280);
     r.pageHeading.setHeight(15).text(0, 0, "Список животных (произвольный отчёт)", sans(9, true));
-    columnTitles(r.pageHeading, 7);
+    animalColumnTitles(r.pageHeading, 7, kWidth);
 
     r.groups = {{[] { return std::to_string(PAS->IDHOZ.mantissa()); }, {}, {}},
                 {[] { return std::to_string(PAS->IDFERMA.mantissa()); }, {}, {}},
@@ -53,20 +43,8 @@ void layOut(ReportLayout& r) {
     r.groups[2].heading.setHeight(6).field(0, 1, [] { return ANI->NAME.str(); }, heading);
     r.groups[3].heading.setHeight(5).field(0, 0.5, [] { return POL->NAME.str(); }, sans(8, true));
 
-    const pages::Font f = sans(8);
-    r.detail.setHeight(8)
-        .field(2, 0.5, [] { return PAS->IDANIM.str(); }, f)
-        .field(25, 0.5, [] { return POL->NAME.str(); }, f)
-        .field(59, 0.5, pictured([] { return Value(PAS->DATAROG); }, "@d6.b"), f)
-        .field(79, 0.5, pictured([] { return Value(PAS->VOZRASTG.value()); }, "@n2"), f)
-        .text(82, 0.5, "-", f)
-        .field(85, 0.5, pictured([] { return Value(PAS->VOZRASTM.value()); }, "@n2b"), f)
-        .field(90, 0.5, [] { return PAS->AKTNOMER.str(); }, f)
-        .field(109, 0.5, pictured([] { return Value(PAS->AKTDATA); }, "@d6.b"), f)
-        .field(127, 0.5, [] { return PAS->FIO.str(); }, f)
-        .field(90, 4, [] { return PAS->PRICH.str(); }, f)
-        .field(127, 4, [] { return PAS->ADRES.str(); }, f)
-        .hrule(0, 7.5, kWidth);
+    r.detail.setHeight(8);
+    animalDetail(r.detail, {0, 2, 25, 59, 79, 82, 85, 90, 109, 127, 4}, sans(8), {}, kWidth);
 
     totalFooter(r.groups[3].footer, [] { return POL->NAME.str(); }, group);
     totalFooter(r.groups[2].footer, [] { return ANI->NAME.str(); }, species);

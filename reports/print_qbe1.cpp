@@ -22,13 +22,8 @@ void layOut(ReportLayout& r) {
     r.pageHeading.setHeight(15)
         .text(0, 0, "Список ЛПХ  (произвольный отчёт)", sans(9, true))
         .text(0, 4.5, "Фильтр:", titles)
-        .field(12, 4.5, [] { return glo::GLO_FILTER.str(); }, serif(7))
-        .box(0, 8.5, kWidth, 6);
-    const std::pair<double, const char*> columns[] = {{1, "Инвентарный №"}, {25, "Поло-возрастная группа"},
-                                                       {59, "Дата рожден"},  {79, "Лет-мес"},
-                                                       {90, "Акт выбытия"},  {112, "Дата"},
-                                                       {130, "Дополнительно (для частного сектора)"}};
-    for (const auto& [x, title] : columns) r.pageHeading.text(x, 10, title, titles);
+        .field(12, 4.5, [] { return glo::GLO_FILTER.str(); }, serif(7));
+    animalColumnTitles(r.pageHeading, 8.5, kWidth);
 
     r.groups = {{[] { return std::to_string(PAS->IDHOZ.mantissa()); }, {}, {}},
                 {[] { return std::to_string(PAS->IDFERMA.mantissa()); }, {}, {}},
@@ -47,21 +42,9 @@ void layOut(ReportLayout& r) {
         .text(4, 1, "ЛПХ по адресу:", bold)
         .field(26, 1, [] { return PAS->ADRES.str() + " " + PAS->FIO.str(); }, bold);
 
-    const pages::Font f = sans(7);
-    r.detail.setHeight(7.5)
-        .fieldRight(19, 0.5, report::number(running, "@n5b"), f)
-        .field(21, 0.5, [] { return PAS->IDANIM.str(); }, f)
-        .field(43, 0.5, [] { return POL->NAME.str(); }, f)
-        .field(71, 0.5, pictured([] { return Value(PAS->DATAROG); }, "@d6.b"), f)
-        .field(87, 0.5, pictured([] { return Value(PAS->VOZRASTG.value()); }, "@n2"), f)
-        .text(89.5, 0.5, "-", f)
-        .field(93, 0.5, pictured([] { return Value(PAS->VOZRASTM.value()); }, "@n2b"), f)
-        .field(98, 0.5, [] { return PAS->AKTNOMER.str(); }, f)
-        .field(117, 0.5, pictured([] { return Value(PAS->AKTDATA); }, "@d6.b"), f)
-        .field(135, 0.5, [] { return PAS->FIO.str(); }, f)
-        .field(98, 3.8, [] { return PAS->PRICH.str(); }, f)
-        .field(135, 3.8, [] { return PAS->ADRES.str(); }, f)
-        .hrule(14, 7, kWidth);
+    r.detail.setHeight(7.5);
+    animalDetail(r.detail, {19, 21, 43, 71, 87, 89.5, 93, 98, 117, 135, 3.8}, sans(7), report::number(running, "@n5b"),
+                 kWidth);
 
     r.groups[1].footer.setHeight(6)
         .text(4, 1, "Всего животных на ферме (населенном пункте):", bold)

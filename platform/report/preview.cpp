@@ -51,7 +51,7 @@ public:
             });
             pages_ = &b.pages(kPagesControl);
             pages_->stretch();
-        });
+        }).stretch();
         pages_->setDocument(doc_).setZoom(kReadableZoom);
         showPosition();
         if (rt::IniFile* ini = classes::iniManager()) w_.restorePlacement(*ini);

@@ -21,9 +21,10 @@ using rt::Level;
 using Clock = std::chrono::steady_clock;
 // One tick's work: the other windows wait no longer than this.
 constexpr auto kSlice = std::chrono::milliseconds(40);
-// Every read of an ordered view starts a query of its own: reads grow while they are quick.
-constexpr int kFirstChunk = 256;
-constexpr int kLargestChunk = 1 << 16;
+// Every read of an ordered view is a query of its own that sorts the file again, so
+// reads are large; the first is smaller, for the first slice's sake.
+constexpr int kFirstChunk = 1024;
+constexpr int kLargestChunk = 16384;
 constexpr int kTickHundredths = 10;
 
 std::string shortTime(int32_t clock) { return formatTime(clock).substr(0, 5); }
@@ -89,10 +90,9 @@ void slice(Reading& r, ReportLayout& layout) {
         layout.take();
     };
     while (!r.done && Clock::now() < until) {
-        const auto started = Clock::now();
         const int chunk = r.chunk;
         std::vector<data::ViewRow> rows = r.view.read(r.last ? &*r.last : nullptr, chunk, false, each);
-        if (Clock::now() - started < kSlice / 4) r.chunk = std::min(chunk * 2, kLargestChunk);
+        r.chunk = std::min(chunk * 2, kLargestChunk);
         r.read += static_cast<long long>(rows.size());
         if (static_cast<int>(rows.size()) < chunk) r.done = true;
         if (!rows.empty()) r.last = std::move(rows.back());
@@ -110,6 +110,7 @@ ReportResult layOutReport(const ReportDefinition& def, ReportLayout& layout) {
     }
     if (def.primary->useFile() != Level::Benign) return result;
     Reading r(*def.primary);
+    r.view.reuseParents(true);
     if (def.orderKey >= 0) r.view.orderByKey(def.orderKey);
     else if (auto error = r.view.orderBy(def.orderText)) throw std::logic_error("report order: " + error->describe());
     if (!def.tieOrder.empty())

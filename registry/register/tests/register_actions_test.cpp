@@ -91,7 +91,7 @@ TEST_F(RegisterTest, PrintButtonsShowTheirReportsOfTheHighlightedAnimal) {
         VPO->DATATASK = 80000;
     });
     PLAY(h->start("Browsehoz"));
-    PLAY(h->select("?LIST:3", 2));
+    PLAY(h->select("?LIST:2", 2));
     const struct {
         const char* button;
         const char* report;
