@@ -59,6 +59,12 @@ public:
         if (e.kind == ui::EventKind::Accepted && e.control == w_.idOf("?Progress:Cancel")) return Ask::Cancel;
         return Ask::Other;
     }
+    // Whether a cancel or a close came in while the last slice ran (it may finish the report first).
+    bool cancelQueued() {
+        while (w_.hasEvents())
+            if (next() == Ask::Cancel) return true;
+        return false;
+    }
     void show(int percent) {
         bar_->setPercent(percent);
         percent_->setText(std::to_string(bar_->percent()) + "%");
@@ -142,6 +148,7 @@ ReportResult layOutReport(const ReportDefinition& def, ReportLayout& layout) {
             slice(r, layout);
             progress.show(static_cast<int>(r.done ? 100 : r.read * 100 / r.total));
         }
+        if (progress.cancelQueued()) return result;
     }
     layout.end();
     if (layout.records() == 0) {
