@@ -10,6 +10,7 @@
 #include "database/database_choice.h"
 #include "platform/headless/harness.h"
 #include "platform/qt/page_painter.h"
+#include "platform/report/preview.h"
 #include "reports/report_windows.h"
 
 namespace vx::bench {
@@ -38,16 +39,26 @@ void reportCases(const Fixture& fx) {
         headless::Harness h;
         h.addProcedure("PrintQBE", reports::PrintQBE);
         glo::GLO_REPORTQUERYRESULT = "";
+        // The preview opens once page 1 is laid out: that moment, as the renderer sees it.
+        double firstPage = 0;
+        const auto followed = h.renderer().onOpened;
         const Clock::time_point start = Clock::now();
+        h.renderer().onOpened = [&](ui::Window& w) {
+            if (firstPage == 0 && w.control(report::kPagesControl)) firstPage = since(start);
+            followed(w);
+        };
         if (const ui::Outcome o = h.start("PrintQBE"); !o) throw std::runtime_error("report: " + o.refusal);
-        // Every second of the fixed clock is ten ticks of the progress window.
-        while (!h.report())
+        // Every second of the fixed clock is ten ticks of the progress window, then of the preview.
+        auto tick = [&] {
             if (const ui::Outcome o = h.wait(1); !o) throw std::runtime_error("report: " + o.refusal);
-        const double shown = since(start);
+        };
+        while (!h.report()) tick();
+        while (h.current()->timer() != 0) tick();
+        const double whole = since(start);
         const ui::PagesControl* preview = h.report();
         const std::string pages = "pages=" + std::to_string(preview->pageCount());
-        line("report-animal-list-100k", shown, 3000, "passports=100000 " + pages);
-        line("report-first-page", shown, 500, pages + " (the preview opens once the whole report is laid out)");
+        line("report-animal-list-100k", whole, 3000, "passports=100000 " + pages);
+        line("report-first-page", firstPage, 500, pages);
         const std::string pdf = (fx.folder / "report-100k.pdf").string();
         std::string error;
         const double written = millisecondsOf([&] { error = qt::writePdf(*preview->document(), pdf); });

@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kZoomStep = 25;
 constexpr int kReadableZoom = 100;
+constexpr int kTickHundredths = 10;
 
 // Previews written to VETRIX_REPORT_PDF_DIR in this run.
 int pdfWritten = 0;
@@ -29,8 +30,8 @@ void writeToPdfFolder(const std::string& procedure, const pages::Document& doc) 
 
 class Preview {
 public:
-    Preview(const std::string& procedure, std::shared_ptr<const pages::Document> doc)
-        : w_(ui::WindowKind::MdiChild, procedure), doc_(std::move(doc)) {
+    Preview(const std::string& procedure, std::shared_ptr<const pages::Document> doc, RestOfReport* rest)
+        : w_(ui::WindowKind::MdiChild, procedure), procedure_(procedure), doc_(std::move(doc)), rest_(rest) {
         w_.setCaption(doc_->title.empty() ? "Просмотр" : doc_->title);
         w_.setPlacementSection(procedure + "Preview");
         w_.setDesignedGeometry({0, 0, 900, 700});
@@ -52,7 +53,9 @@ public:
             pages_ = &b.pages(kPagesControl);
             pages_->stretch();
         }).stretch();
-        pages_->setDocument(doc_).setZoom(kReadableZoom);
+        pages_->setDocument(doc_, laidOut() ? -1 : rest_->finishedPages()).setZoom(kReadableZoom);
+        if (!laidOut()) w_.setTimer(kTickHundredths);
+        else writeToPdfFolder(procedure_, *doc_);
         showPosition();
         if (rt::IniFile* ini = classes::iniManager()) w_.restorePlacement(*ini);
         w_.open();
@@ -66,6 +69,10 @@ public:
         for (;;) {
             const ui::Event e = w_.nextEvent();
             if (e.kind == ui::EventKind::CloseWindow || e.kind == ui::EventKind::CloseDown) return;
+            if (e.kind == ui::EventKind::Timer) {
+                layOutMore();
+                continue;
+            }
             const ui::Control* c = e.kind == ui::EventKind::Accepted ? w_.control(e.control) : nullptr;
             if (!c) continue;
             const std::string& name = c->useName();
@@ -83,17 +90,38 @@ public:
     }
 
 private:
+    bool laidOut() const { return !rest_ || rest_->done(); }
+
+    void layOutMore() {
+        if (laidOut()) return;
+        rest_->slice();
+        pages_->setDocument(doc_, laidOut() ? -1 : rest_->finishedPages());
+        if (laidOut()) {
+            w_.setTimer(0);
+            writeToPdfFolder(procedure_, *doc_);
+        }
+        showPosition();
+    }
+
+    // Printing and saving take the whole report.
+    void layOutAll() {
+        while (!laidOut()) layOutMore();
+    }
+
     void showPosition() {
-        page_->setText(pages_->shownValue());
+        page_->setText(pages_->shownValue() +
+                       (laidOut() ? "" : " (формирую... " + std::to_string(rest_->percent()) + "%)"));
         zoomText_->setText(std::to_string(pages_->zoom()) + "%");
     }
 
     void print() {
+        layOutAll();
         if (ui::printDialog(*doc_) == ui::PrintOutcome::NoPrinter)
             ui::messageBox("Печать", "Принтер не установлен: печатать не на чем.|Отчёт можно сохранить в PDF.");
     }
 
     void savePdf() {
+        layOutAll();
         std::optional<std::string> path = ui::saveFileDialog("Сохранить отчёт в PDF", "PDF|*.pdf");
         if (!path || path->empty()) return;
         if (upper(lastChars(*path, 4)) != ".PDF") *path += ".pdf";
@@ -101,7 +129,9 @@ private:
     }
 
     ui::Window w_;
+    std::string procedure_;
     std::shared_ptr<const pages::Document> doc_;
+    RestOfReport* rest_;
     ui::PagesControl* pages_ = nullptr;
     ui::Control* page_ = nullptr;
     ui::Control* zoomText_ = nullptr;
@@ -109,9 +139,8 @@ private:
 
 }  // namespace
 
-void showPreview(const std::string& procedure, std::shared_ptr<const pages::Document> doc) {
-    writeToPdfFolder(procedure, *doc);
-    Preview preview(procedure, std::move(doc));
+void showPreview(const std::string& procedure, std::shared_ptr<const pages::Document> doc, RestOfReport* rest) {
+    Preview preview(procedure, std::move(doc), rest);
     preview.run();
 }
 

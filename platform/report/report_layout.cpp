@@ -28,7 +28,7 @@ const Counter& ReportLayout::tally(int group, int resetGroup) {
 }
 
 TextSource ReportLayout::pageNumber() const {
-    return [this] { return std::to_string(doc_.pages.size()); };
+    return [this] { return std::to_string(doc_->pages.size()); };
 }
 
 TextSource ReportLayout::dateStamp() const {
@@ -40,8 +40,8 @@ TextSource ReportLayout::timeStamp() const {
 }
 
 void ReportLayout::begin(std::string title, std::string date, std::string time) {
-    doc_ = pages::Document{};
-    doc_.title = std::move(title);
+    doc_ = std::make_shared<pages::Document>();
+    doc_->title = std::move(title);
     date_ = std::move(date);
     time_ = std::move(time);
     keys_.clear();
@@ -102,7 +102,7 @@ void ReportLayout::print(const Band& band) {
 }
 
 void ReportLayout::startPage() {
-    doc_.pages.emplace_back();
+    doc_->pages.emplace_back();
     pageOpen_ = true;
     place(pageHeading, page.headingTop);
     cursor_ = page.bodyTop;
@@ -115,7 +115,7 @@ void ReportLayout::finishPage() {
 }
 
 void ReportLayout::place(const Band& band, double top) {
-    pages::Page& p = doc_.pages.back();
+    pages::Page& p = doc_->pages.back();
     for (const BandItem& i : band.items()) {
         const double x = page.left + i.x, y = top + i.y;
         switch (i.kind) {

@@ -17,6 +17,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,8 +90,11 @@ public:
     void end();
 
     long records() const { return records_; }
-    const pages::Document& document() const { return doc_; }
-    pages::Document takeDocument() { return std::move(doc_); }
+    const pages::Document& document() const { return *doc_; }
+    // The document being laid out, shared with whoever shows it meanwhile; begin() starts a new one.
+    std::shared_ptr<const pages::Document> sharedDocument() const { return doc_; }
+    // Pages no band goes to any more.
+    int finishedPages() const { return static_cast<int>(doc_->pages.size()) - (pageOpen_ ? 1 : 0); }
 
 private:
     void print(const Band& band);
@@ -100,7 +104,7 @@ private:
     void closeGroups(std::size_t from);
 
     std::deque<Counter> counters_;
-    pages::Document doc_;
+    std::shared_ptr<pages::Document> doc_ = std::make_shared<pages::Document>();
     std::string date_, time_;
     std::vector<std::string> keys_;
     long records_ = 0;

@@ -1,5 +1,6 @@
 #include "platform/report/report_run.h"
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 
@@ -76,46 +77,65 @@ private:
     ui::Control* percent_ = nullptr;
 };
 
-struct Reading {
-    data::View view;
-    std::optional<data::ViewRow> last;
-    data::ViewRow previousRow, currentRow;
-    long long total = 1;
-    long long read = 0;
-    int chunk = kFirstChunk;
-    bool done = false;
-    explicit Reading(data::FileManager& primary) : view(primary) {}
-};
+// The view read in slices into the layout; what is left after the first page is the preview's to finish.
+class Reading : public RestOfReport {
+public:
+    Reading(data::FileManager& primary, ReportLayout& layout) : view(primary), layout_(layout) {}
 
-// Reads and lays out records until the slice's time is up or the view ends.
-void slice(Reading& r, ReportLayout& layout) {
-    const auto until = Clock::now() + kSlice;
-    auto each = [&](const data::ViewRow& row) {
-        std::swap(r.previousRow, r.currentRow);
-        r.currentRow = row;
-        layout.take();
-    };
-    while (!r.done && Clock::now() < until) {
-        const int chunk = r.chunk;
-        std::vector<data::ViewRow> rows = r.view.read(r.last ? &*r.last : nullptr, chunk, false, each);
-        r.chunk = std::min(chunk * 2, kLargestChunk);
-        r.read += static_cast<long long>(rows.size());
-        if (static_cast<int>(rows.size()) < chunk) r.done = true;
-        if (!rows.empty()) r.last = std::move(rows.back());
+    bool done() const override { return ended_; }
+    int percent() const override { return ended_ ? 100 : static_cast<int>(std::min(99LL, read_ * 100 / total)); }
+    int finishedPages() const override { return layout_.finishedPages(); }
+
+    // Reads and lays out records until the slice's time is up or the view ends.
+    void slice() override {
+        const auto until = Clock::now() + kSlice;
+        auto each = [&](const data::ViewRow& row) {
+            std::swap(previousRow_, currentRow_);
+            currentRow_ = row;
+            layout_.take();
+        };
+        while (!viewDone_ && Clock::now() < until) {
+            const int chunk = chunk_;
+            std::vector<data::ViewRow> rows = view.read(last_ ? &*last_ : nullptr, chunk, false, each);
+            chunk_ = std::min(chunk * 2, kLargestChunk);
+            read_ += static_cast<long long>(rows.size());
+            if (static_cast<int>(rows.size()) < chunk) viewDone_ = true;
+            if (!rows.empty()) last_ = std::move(rows.back());
+        }
+        if (viewDone_ && !ended_) {
+            layout_.end();
+            ended_ = true;
+        }
     }
-}
+
+    // While footers print, the record before the break is back in the buffers.
+    void recallPrevious() { view.load(previousRow_); }
+    void recallCurrent() { view.load(currentRow_); }
+
+    data::View view;
+    long long total = 1;
+
+private:
+    ReportLayout& layout_;
+    std::optional<data::ViewRow> last_;
+    data::ViewRow previousRow_, currentRow_;
+    long long read_ = 0;
+    int chunk_ = kFirstChunk;
+    bool viewDone_ = false;
+    bool ended_ = false;
+};
 
 }  // namespace
 
-ReportResult layOutReport(const ReportDefinition& def, ReportLayout& layout) {
-    ReportResult result{rt::response::Cancelled, nullptr};
+Byte runReport(const ReportDefinition& def, ReportLayout& layout) {
+    const Byte cancelled = rt::response::Cancelled;
     std::string filter = def.filter;
     if (def.handOver && !def.handOver->blank()) {
         filter = def.handOver->str();
         *def.handOver = "";
     }
-    if (def.primary->useFile() != Level::Benign) return result;
-    Reading r(*def.primary);
+    if (def.primary->useFile() != Level::Benign) return cancelled;
+    Reading r(*def.primary, layout);
     r.view.reuseParents(true);
     if (def.orderKey >= 0) r.view.orderByKey(def.orderKey);
     else if (auto error = r.view.orderBy(def.orderText)) throw std::logic_error("report order: " + error->describe());
@@ -123,47 +143,40 @@ ReportResult layOutReport(const ReportDefinition& def, ReportLayout& layout) {
         if (auto error = r.view.appendOrder(def.tieOrder)) throw std::logic_error("report order: " + error->describe());
     if (!def.range.empty()) r.view.setRange(def.range);
     for (const Lookup& l : def.lookups) {
-        if (l.parent->useFile() != Level::Benign) return result;
+        if (l.parent->useFile() != Level::Benign) return cancelled;
         r.view.join(*l.parent, l.key, l.fields, l.from);
     }
     if (auto error = r.view.setFilter(filter, def.names)) {
         ui::messageBox(kFilterErrorCaption, kFilterErrorText + filter);
-        return result;
+        return cancelled;
     }
-    if (r.view.open() != Level::Benign) return result;
+    if (r.view.open() != Level::Benign) return cancelled;
     r.total = std::max<long long>(1, def.primary->table().count());
 
-    layout.recall = {[&r] { r.view.load(r.previousRow); }, [&r] { r.view.load(r.currentRow); }};
+    layout.recall = {[&r] { r.recallPrevious(); }, [&r] { r.recallCurrent(); }};
     struct Forget {
         ReportLayout& l;
         ~Forget() { l.recall = {}; }
     } forget{layout};
     layout.begin(def.title, formatDate(clock::today()), shortTime(clock::now()));
     {
+        // The progress window until the first page is done; the preview lays out the rest.
         ProgressWindow progress(def.procedure);
-        while (!r.done) {
+        while (!r.done() && r.finishedPages() == 0) {
             const ProgressWindow::Ask ask = progress.next();
-            if (ask == ProgressWindow::Ask::Cancel) return result;
+            if (ask == ProgressWindow::Ask::Cancel) return cancelled;
             if (ask != ProgressWindow::Ask::Tick) continue;
-            slice(r, layout);
-            progress.show(static_cast<int>(r.done ? 100 : r.read * 100 / r.total));
+            r.slice();
+            progress.show(r.percent());
         }
-        if (progress.cancelQueued()) return result;
+        if (progress.cancelQueued()) return cancelled;
     }
-    layout.end();
-    if (layout.records() == 0) {
+    if (r.done() && layout.records() == 0) {
         rt::GLOBALERRORS.raise(rt::MessageId::NoRecords);
-        return result;
+        return cancelled;
     }
-    result.response = rt::response::Completed;
-    result.document = std::make_shared<const pages::Document>(layout.takeDocument());
-    return result;
-}
-
-Byte runReport(const ReportDefinition& def, ReportLayout& layout) {
-    ReportResult result = layOutReport(def, layout);
-    if (result.response == rt::response::Completed) showPreview(def.procedure, std::move(result.document));
-    return result.response;
+    showPreview(def.procedure, layout.sharedDocument(), r.done() ? nullptr : &r);
+    return rt::response::Completed;
 }
 
 }  // namespace vx::report

@@ -1,7 +1,8 @@
 #pragma once
 // A report run as the report windows do it: its view of one primary file with
 // its lookups, order and filter, the progress window "Формирую..." laying out a
-// slice of records at every tick of its timer, then the preview of the pages.
+// slice of records at every tick of its timer until the first page is done, then
+// the preview of the pages, laying out the rest while the user looks.
 //
 //   ReportDefinition def;
 //   def.procedure = "PrintQBE";  def.primary = &primaryManager;  def.orderText = "+PAS:idhoz,...";
@@ -44,15 +45,8 @@ struct ReportDefinition {
     Str* handOver = nullptr;  // read once and blanked; null for a report that takes none
 };
 
-// The pages of a run, then what became of it.
-struct ReportResult {
-    Byte response = 0;
-    std::shared_ptr<const pages::Document> document;
-};
-
-// Lays out the report behind its progress window; no preview.
-ReportResult layOutReport(const ReportDefinition& def, ReportLayout& layout);
-// layOutReport, then the preview of its pages until the user closes it.
+// The progress window until the first page is laid out, then the preview (which lays
+// out the rest) until the user closes it: Completed, or Cancelled when no preview opened.
 Byte runReport(const ReportDefinition& def, ReportLayout& layout);
 
 // The message of a filter that cannot be evaluated.

@@ -15,8 +15,14 @@ ProgressControl& ProgressControl::setPercent(int percent) {
 
 std::string ProgressControl::shownValue() const { return std::to_string(percent_) + "%"; }
 
-PagesControl& PagesControl::setDocument(std::shared_ptr<const pages::Document> doc) {
+int PagesControl::pageCount() const {
+    const int all = doc_ ? static_cast<int>(doc_->pages.size()) : 0;
+    return finished_ < 0 ? all : std::min(finished_, all);
+}
+
+PagesControl& PagesControl::setDocument(std::shared_ptr<const pages::Document> doc, int finished) {
     doc_ = std::move(doc);
+    finished_ = finished;
     page_ = std::clamp(page_, 0, std::max(pageCount() - 1, 0));
     changed();
     return *this;

@@ -28,8 +28,9 @@ public:
     explicit PagesControl(std::string useName) : Control(ControlKind::Pages, std::move(useName)) {}
 
     const std::shared_ptr<const pages::Document>& document() const { return doc_; }
-    PagesControl& setDocument(std::shared_ptr<const pages::Document> doc);
-    int pageCount() const { return doc_ ? static_cast<int>(doc_->pages.size()) : 0; }
+    // `finished` pages of it can be shown (-1: all); the rest is still being laid out.
+    PagesControl& setDocument(std::shared_ptr<const pages::Document> doc, int finished = -1);
+    int pageCount() const;
     // The page shown, from 0; kept inside the document.
     int page() const { return page_; }
     PagesControl& setPage(int page);
@@ -41,6 +42,7 @@ public:
 
 private:
     std::shared_ptr<const pages::Document> doc_;
+    int finished_ = -1;
     int page_ = 0;
     int zoom_ = 100;
 };

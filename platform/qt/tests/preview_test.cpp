@@ -31,7 +31,7 @@ std::shared_ptr<const pages::Document> twoPages() {
     r.begin("Список животных (произвольный отчёт)", "10.06.2025", "09:00");
     for (n = 1; n <= 40; ++n) r.take();
     r.end();
-    return std::make_shared<const pages::Document>(r.takeDocument());
+    return r.sharedDocument();
 }
 
 class PreviewTest : public QtTest {};
