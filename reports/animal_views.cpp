@@ -1,7 +1,9 @@
 #include "reports/animal_views.h"
 
 #include "app/globals.h"
+#include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
+#include "platform/runtime/thread_state.h"
 #include "reports/report_parts.h"
 
 namespace vx::reports {
@@ -35,13 +37,15 @@ void animalDetail(report::Band& b, const AnimalColumns& c, const pages::Font& f,
         .hrule(number ? c.number - 5 : 0, b.height() - 0.5, width);
 }
 
-void bindCurrentPlace(expr::Bindings& names) {
+Byte runAnimalList(const char* procedure, const char* title, const char* order,
+                   void (*layOut)(report::ReportLayout&), Str& handOver) {
+    const FilesInUse files({Access::PASPORT, Access::POLVOZ, Access::FERMA, Access::HOZ, Access::ANIMVID});
+    if (!files.ready()) return rt::response::Cancelled;
+    expr::Bindings names;
     names.bind("idhoz", [] { return Value(glo::IDHOZ.value()); });
     names.bind("idferm", [] { return Value(glo::IDFERM.value()); });
-}
-
-report::ReportDefinition passportReport(const char* procedure, const char* title, const char* order,
-                                        const expr::Bindings& names) {
+    report::ReportLayout r;
+    layOut(r);
     report::ReportDefinition def;
     def.procedure = procedure;
     def.title = title;
@@ -52,8 +56,8 @@ report::ReportDefinition passportReport(const char* procedure, const char* title
                    {&*Access::HOZ, HOZ_K1.index, {"IDHOZ"}},
                    {&*Access::ANIMVID, ANI_K1.index, {"VIDANIM"}}};
     def.names = &names;
-    def.handOver = &glo::GLO_REPORTQUERYRESULT;
-    return def;
+    def.handOver = &handOver;
+    return report::runReport(def, r);
 }
 
 }  // namespace vx::reports

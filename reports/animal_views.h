@@ -1,7 +1,7 @@
 #pragma once
-// The view both animal lists read: passports with their sex-age group, farm,
-// holding and species, the current holding and farm bound as "idhoz" and
-// "idferm", the hand-over as the filter.
+// What both animal lists share: the view of passports with their sex-age group,
+// farm, holding and species, the current holding and farm bound as "idhoz" and
+// "idferm", the hand-over as the filter, the column titles and the detail band.
 
 #include "platform/expr/bindings.h"
 #include "platform/report/band.h"
@@ -9,9 +9,9 @@
 
 namespace vx::reports {
 
-report::ReportDefinition passportReport(const char* procedure, const char* title, const char* order,
-                                        const expr::Bindings& names);
-void bindCurrentPlace(expr::Bindings& names);
+// Runs one of the animal lists with its own layout, the hand-over as its filter.
+Byte runAnimalList(const char* procedure, const char* title, const char* order,
+                   void (*layOut)(report::ReportLayout&), Str& handOver);
 
 // The ruled column titles both lists print in their page heading, at `top`.
 void animalColumnTitles(report::Band& b, double top, double width);

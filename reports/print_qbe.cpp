@@ -1,7 +1,6 @@
 // PrintQBE: the animal list by holding, farm, species and sex-age group.
 
 #include "app/globals.h"
-#include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/animal_views.h"
@@ -63,17 +62,8 @@ void layOut(ReportLayout& r) {
 }  // namespace
 
 void PrintQBE() {
-    const FilesInUse files({Access::PASPORT, Access::POLVOZ, Access::FERMA, Access::HOZ, Access::ANIMVID});
-    *rt::GLOBALRESPONSE = rt::response::Cancelled;
-    if (!files.ready()) return;
-    expr::Bindings names;
-    bindCurrentPlace(names);
-    ReportLayout r;
-    layOut(r);
-    *rt::GLOBALRESPONSE = report::runReport(
-        passportReport("PrintQBE", "Список животных (произвольный отчёт)", "+PAS:idhoz,+PAS:idferma,+PAS:idpol,+PAS:idanim",
-                       names),
-        r);
+    *rt::GLOBALRESPONSE = runAnimalList("PrintQBE", "Список животных (произвольный отчёт)",
+                                        "+PAS:idhoz,+PAS:idferma,+PAS:idpol,+PAS:idanim", layOut, glo::GLO_REPORTQUERYRESULT);
 }
 
 }  // namespace vx::reports

@@ -1,7 +1,6 @@
 // PrintQBE1: the household list by holding, farm and address, on a thread of its own.
 
 #include "app/globals.h"
-#include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/animal_views.h"
@@ -69,17 +68,8 @@ void PrintQBE1() {
     // Started on a thread of its own: the hand-over is taken at once, before another window can change it.
     Str handOver(glo::GLO_REPORTQUERYRESULT.size(), glo::GLO_REPORTQUERYRESULT.str());
     glo::GLO_REPORTQUERYRESULT = "";
-    const FilesInUse files({Access::PASPORT, Access::POLVOZ, Access::FERMA, Access::HOZ, Access::ANIMVID});
-    *rt::GLOBALRESPONSE = rt::response::Cancelled;
-    if (!files.ready()) return;
-    expr::Bindings names;
-    bindCurrentPlace(names);
-    ReportLayout r;
-    layOut(r);
-    report::ReportDefinition def =
-        passportReport("PrintQBE1", "Список ЛПХ  (произвольный отчёт)", "+PAS:idhoz,+PAS:idferma,+PAS:adres,+PAS:fio", names);
-    def.handOver = &handOver;
-    *rt::GLOBALRESPONSE = report::runReport(def, r);
+    *rt::GLOBALRESPONSE = runAnimalList("PrintQBE1", "Список ЛПХ  (произвольный отчёт)",
+                                        "+PAS:idhoz,+PAS:idferma,+PAS:adres,+PAS:fio", layOut, handOver);
 }
 
 }  // namespace vx::reports
