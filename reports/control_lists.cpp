@@ -39,7 +39,7 @@ void layOut(ReportLayout& r, const MeasureReportKind& k) {
     r.groups[1].heading.setHeight(5).field(4, 1, [] { return FER->NAME.str(); }, bold);
     if (k.listHeadingShowsId)
         r.groups[2].heading.setHeight(5)
-            .field(8, 1, pictured([m] { return Value(m.IDTASK()); }, "@n5.1b"), sans(8, true, true))
+            .fieldRight(18, 1, pictured([m] { return Value(m.IDTASK()); }, "@n5.1b"), sans(8, true, true))
             .field(20, 1, m.schemeName, sans(8, true, true));
     else
         r.groups[2].heading.setHeight(5).field(8, 1, m.schemeName, bold);

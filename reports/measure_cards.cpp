@@ -1,6 +1,10 @@
 // vpoPasport and vdiPasport: the passport block of the current animal and every
 // measure record of it, planned and done.
 
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "app/globals.h"
 #include "platform/core/text.h"
 #include "dictionary/files_in_use.h"
@@ -22,6 +26,19 @@ constexpr double kColumns[] = {0, 58, 80, 108, 128, 172, kWidth};
 void ruledRow(Band& b, double top, double height) {
     b.box(0, top, kWidth, height);
     for (int i = 1; i < 6; ++i) b.rule(kColumns[i], top, kColumns[i], top + height);
+}
+
+// A column title in lines that fit its column (7 pt: about 1.4 mm a character).
+std::vector<std::string> titleLines(const std::string& title, double width) {
+    const std::size_t fits = static_cast<std::size_t>((width - 2) / 1.4);
+    std::vector<std::string> lines(1);
+    std::string word;
+    std::istringstream words(title);
+    while (words >> word) {
+        if (!lines.back().empty() && charCount(lines.back()) + 1 + charCount(word) > fits) lines.emplace_back();
+        lines.back() += (lines.back().empty() ? "" : " ") + word;
+    }
+    return lines;
 }
 
 void passportBlock(Band& b, const MeasureReportKind& k) {
@@ -53,7 +70,10 @@ void passportBlock(Band& b, const MeasureReportKind& k) {
     ruledRow(b, 34, 10);
     const char* titles[] = {"Наименование мероприятия", "Дата мероприятия ", k.docNumberTitle, k.docDateTitle,
                             "№ акта о выполнении мероприятия", "Дата акта"};
-    for (int i = 0; i < 6; ++i) b.text(kColumns[i] + 1, 35, titles[i], label);
+    for (int i = 0; i < 6; ++i) {
+        const std::vector<std::string> lines = titleLines(titles[i], kColumns[i + 1] - kColumns[i]);
+        for (std::size_t n = 0; n < lines.size(); ++n) b.text(kColumns[i] + 1, 35 + 4 * static_cast<double>(n), lines[n], label);
+    }
 }
 
 void layOut(ReportLayout& r, const MeasureReportKind& k) {

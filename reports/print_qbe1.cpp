@@ -39,7 +39,7 @@ void layOut(ReportLayout& r) {
     r.groups[1].heading.setHeight(5).field(0, 1, [] { return FER->NAME.str(); }, heading);
     r.groups[2].heading.setHeight(5)
         .text(4, 1, "ЛПХ по адресу:", bold)
-        .field(26, 1, [] { return PAS->ADRES.str() + " " + PAS->FIO.str(); }, bold);
+        .field(29, 1, [] { return PAS->ADRES.str() + " " + PAS->FIO.str(); }, bold);
 
     r.detail.setHeight(7.5);
     animalDetail(r.detail, {19, 21, 43, 71, 87, 89.5, 93, 98, 117, 135, 3.8}, sans(7), report::number(running, "@n5b"),
@@ -47,18 +47,18 @@ void layOut(ReportLayout& r) {
 
     r.groups[1].footer.setHeight(6)
         .text(4, 1, "Всего животных на ферме (населенном пункте):", bold)
-        .field(70, 1, [] { return FER->NAME.str(); }, bold)
-        .fieldRight(140, 1, report::number(farm, "@n7b"), bold)
-        .text(150, 1, "Всего ЛПХ:", bold)
-        .fieldRight(180, 1, report::number(farmHouseholds, "@n6b"), bold);
+        .field(80, 1, [] { return FER->NAME.str(); }, bold)
+        .fieldRight(150, 1, report::number(farm, "@n7b"), bold)
+        .text(158, 1, "Всего ЛПХ:", bold)
+        .fieldRight(188, 1, report::number(farmHouseholds, "@n6b"), bold);
     r.groups[0].footer.setHeight(10)
         .text(0, 1, "Всего животных в хозяйстве (поселении):", bold)
-        .field(70, 1, [] { return HOZ->NAME.str(); }, bold)
-        .fieldRight(140, 1, report::number(holding, "@n6b"), bold)
-        .text(150, 1, "Всего ЛПХ:", bold)
-        .fieldRight(180, 1, report::number(holdingHouseholds, "@n6b"), bold)
+        .field(80, 1, [] { return HOZ->NAME.str(); }, bold)
+        .fieldRight(150, 1, report::number(holding, "@n6b"), bold)
+        .text(158, 1, "Всего ЛПХ:", bold)
+        .fieldRight(188, 1, report::number(holdingHouseholds, "@n6b"), bold)
         .text(0, 5, "Всего животных с начала отчёта:", bold)
-        .fieldRight(140, 5, report::number(all, "@n6b"), bold);
+        .fieldRight(150, 5, report::number(all, "@n6b"), bold);
     addPageFooter(r, kWidth, "");
 }
 

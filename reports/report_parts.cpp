@@ -26,7 +26,7 @@ void addPageFooter(ReportLayout& r, double width, std::string_view pagePrefix) {
     if (pagePrefix.empty()) {
         r.pageFooter.fieldRight(width, 1, r.pageNumber(), f);
     } else {
-        r.pageFooter.text(width - 18, 1, std::string(pagePrefix), f).fieldRight(width, 1, r.pageNumber(), f);
+        r.pageFooter.text(width - 14, 1, std::string(pagePrefix), f).fieldRight(width, 1, r.pageNumber(), f);
     }
     r.pageFooter.hrule(0, 0, width);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/pages/page_model.h"
 #include "tests/records_fixture.h"
 
 namespace vx::reports::testing {
@@ -25,6 +26,9 @@ protected:
     void addExampleBooks();
 
     int answered = -1;
+
+private:
+    void keepPicture(const vx::pages::Document& doc, const std::string& name);
 };
 
 }  // namespace vx::reports::testing
