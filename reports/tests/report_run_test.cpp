@@ -83,6 +83,21 @@ TEST_F(ReportRunTest, ThePreviewTurnsPagesZoomsAndSaysWhenThereIsNoPrinter) {
     EXPECT_EQ(answered, response::Completed);
 }
 
+TEST_F(ReportRunTest, TheProgressWindowAndThePreviewKeepTheirPlacesApart) {
+    PLAY(h->start("PrintQBE"));
+    h->current()->setGeometry({40, 30, 200, 100});
+    PLAY(h->wait(1));
+    h->current()->setGeometry({10, 20, 800, 600});
+    PLAY(h->close());
+    PLAY(h->expectIni("PrintQBE", "XPos", "40"));
+    PLAY(h->expectIni("PrintQBEPreview", "XPos", "10"));
+    PLAY(h->expectIni("PrintQBEPreview", "Width", "800"));
+    PLAY(h->start("PrintQBE"));
+    PLAY(h->wait(1));
+    EXPECT_EQ(h->current()->geometry(), (ui::Geometry{10, 20, 800, 600}));
+    PLAY(h->close());
+}
+
 // The text of a PDF through the poppler tools.
 std::string pdfText(const std::string& path) {
     const std::string out = path + ".txt";
