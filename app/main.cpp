@@ -6,7 +6,9 @@
 #include "app/program.h"
 #include "app/program_windows.h"
 #include "app/script/headless_run.h"
+#include "platform/pages/pdf_output.h"
 #include "platform/qt/front_end.h"
+#include "platform/qt/page_painter.h"
 #include "platform/runtime/threads.h"
 
 namespace {
@@ -36,6 +38,7 @@ int runForUser(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    vx::pages::setPdfWriter(vx::qt::writePdf);
     const auto options = vx::script::parseCommandLine(argc, argv);
     if (const std::string* usage = std::get_if<std::string>(&options)) {
         std::cerr << "vetrix: " << *usage << "\n"

@@ -6,6 +6,7 @@
 #include "registry/books/books_windows.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/register/register_window.h"
+#include "reports/report_windows.h"
 
 namespace vx::app {
 
@@ -35,6 +36,9 @@ const windows::WindowTable& programWindows() {
          {"?BUTTON1:4", 25000}},
         {"UpdatetaskVPO", planning::schemes::UpdatetaskVPO, Start::Modal, 25000, {}, {}},
         {"UpdatetaskVDI", planning::schemes::UpdatetaskVDI, Start::Modal, 25000, {}, {}},
+        {"PrintQBE1", reports::PrintQBE1, Start::Tool, 25000, {}, {}},
+        {"vpoPrint", reports::vpoPrint, Start::Thread, 25000, {}, {}},
+        {"vdiPrint", reports::vdiPrint, Start::Thread, 25000, {}, {}},
         // Not built yet: their items and buttons are shown and start nothing.
         {"BrowseVPO", {}, Start::Thread, 25000, {"?ITEM:BrowseVPO", 25000}, {"?BUTTON1:6", 25000}},
         {"BrowseVDI", {}, Start::Thread, 25000, {"?ITEM:BrowseVDI", 25000}, {"?BUTTON1:7", 25000}},
@@ -44,7 +48,6 @@ const windows::WindowTable& programWindows() {
         {"BrowseTKvpo", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvpo", 25000}, {"?BUTTON12", 25000}},
         {"WinImport", {}, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
         {"WinExport", {}, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
-        {"PrintQBE1", {}, Start::Tool, 25000, {}, {}},
     });
     return table;
 }

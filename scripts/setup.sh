@@ -17,6 +17,7 @@ packages=(
   xvfb xauth
   libreoffice-dev
   fonts-dejavu-core
+  poppler-utils
   xdg-utils
 )
 # The office server (and the maker of the manual's PDF): the GUI-less packages only

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -19,11 +20,13 @@
 #include "platform/qt/list_table_model.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/model_spin.h"
+#include "platform/qt/page_view.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/window_view.h"
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/drop_control.h"
+#include "platform/ui/page_controls.h"
 #include "platform/ui/text_controls.h"
 
 namespace vx::qt {
@@ -185,6 +188,8 @@ void WindowView::syncControl(ui::ControlId id) {
     case K::DropList:
     case K::DropCombo: syncDrop(static_cast<QComboBox*>(widget), static_cast<const ui::DropControl&>(*c)); break;
     case K::List: static_cast<ListView*>(widget)->sync(static_cast<const ui::ListControl&>(*c)); break;
+    case K::Progress: static_cast<QProgressBar*>(widget)->setValue(static_cast<const ui::ProgressControl&>(*c).percent()); break;
+    case K::Pages: static_cast<PageView*>(widget)->sync(static_cast<const ui::PagesControl&>(*c)); break;
     case K::Sheet: syncSheet(static_cast<QTabWidget*>(widget), static_cast<const ui::SheetControl&>(*c), *w); break;
     default: break;
     }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -16,6 +17,7 @@
 #include "platform/qt/list_table_model.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/model_spin.h"
+#include "platform/qt/page_view.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/window_view.h"
 #include "platform/ui/choice_controls.h"
@@ -155,6 +157,14 @@ QWidget* WindowView::leaf(ui::Control& c) {
         made = frame;
         break;
     }
+    case K::Progress: {
+        auto* bar = new QProgressBar;
+        bar->setRange(0, 100);
+        bar->setTextVisible(false);
+        made = bar;
+        break;
+    }
+    case K::Pages: made = new PageView; break;
     default: return nullptr;
     }
     tag(made, id);

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
@@ -18,6 +19,7 @@
 
 #include "platform/core/dates.h"
 #include "platform/qt/placement.h"
+#include "platform/qt/page_painter.h"
 #include "platform/qt/qt_convert.h"
 
 namespace vx::qt {
@@ -108,6 +110,10 @@ void path(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) 
     if (d.kind() == ui::DialogKind::Folder) {
         dialog->setFileMode(QFileDialog::Directory);
         dialog->setOption(QFileDialog::ShowDirsOnly);
+    } else if (d.kind() == ui::DialogKind::SaveFile) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        if (!d.filters().empty()) dialog->setNameFilters(nameFilters(d.filters()));
     } else {
         dialog->setFileMode(QFileDialog::ExistingFile);
         if (!d.filters().empty()) dialog->setNameFilters(withOfficeFormats(nameFilters(d.filters())));
@@ -158,6 +164,27 @@ void printer(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answere
     present(dialog, dialog->windowTitle(), over);
 }
 
+// Pages go to the printer the user picks; with no printer installed nothing is shown to pick from.
+void print(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        d.answerPrint(ui::PrintOutcome::NoPrinter);
+        answered();
+        return;
+    }
+    auto device = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    auto* dialog = new QPrintDialog(device.get(), parent);
+    QObject::connect(dialog, &QDialog::finished, dialog, [&d, device, answered](int result) {
+        if (result == QDialog::Accepted && d.document()) {
+            printPages(*d.document(), *device);
+            d.answerPrint(ui::PrintOutcome::Printed);
+        } else {
+            d.answerPrint(ui::PrintOutcome::Cancelled);
+        }
+        answered();
+    });
+    present(dialog, toQ(d.caption()), over);
+}
+
 }  // namespace
 
 QDate dateOfDay(int32_t day) { return QDate::fromJulianDay(kDayZero + day); }
@@ -178,7 +205,9 @@ void showDialog(ui::Dialog& d, QWidget* parent, const QRect& over, std::function
     switch (d.kind()) {
     case ui::DialogKind::Message: message(d, parent, over, std::move(answered)); return;
     case ui::DialogKind::File:
+    case ui::DialogKind::SaveFile:
     case ui::DialogKind::Folder: path(d, parent, over, std::move(answered)); return;
+    case ui::DialogKind::Print: print(d, parent, over, std::move(answered)); return;
     case ui::DialogKind::Calendar: calendar(d, parent, over, std::move(answered)); return;
     case ui::DialogKind::PrinterSetup: printer(d, parent, over, std::move(answered)); return;
     }

@@ -58,6 +58,12 @@ void Dialog::answerDate(std::optional<int32_t> date) {
     finish();
 }
 
+void Dialog::answerPrint(PrintOutcome outcome) {
+    if (answered_) return;
+    printed_ = outcome;
+    finish();
+}
+
 void Dialog::answerPrinter(bool ok) {
     if (answered_) return;
     printerOk_ = ok;
@@ -141,6 +147,12 @@ public:
         call.d_.startDate_ = start;
         return call.run().date_;
     }
+    static PrintOutcome print(const pages::Document& doc) {
+        DialogCall call(DialogKind::Print);
+        call.d_.caption_ = doc.title;
+        call.d_.document_ = &doc;
+        return call.run().printed_;
+    }
     static bool printer() {
         DialogCall call(DialogKind::PrinterSetup);
         return call.run().printerOk_;
@@ -167,6 +179,12 @@ std::optional<std::string> folderDialog(std::string_view title) {
 std::optional<int32_t> calendarDialog(std::string_view title, int32_t start) { return DialogCall::date(title, start); }
 
 bool printerSetupDialog() { return DialogCall::printer(); }
+
+std::optional<std::string> saveFileDialog(std::string_view title, std::string_view filters) {
+    return DialogCall::path(DialogKind::SaveFile, title, filters);
+}
+
+PrintOutcome printDialog(const pages::Document& doc) { return DialogCall::print(doc); }
 
 rt::Answer MessageBoxSink::show(const std::string& caption, const std::string& text, rt::Buttons buttons) {
     return DialogCall::message(caption, text, buttons);

@@ -157,6 +157,9 @@ public:
     // What the renderer reports when the user moves, sizes, maximises or iconises the window.
     void setGeometry(Geometry g);
     void setState(WindowState s);
+    // The INI section of the placement: the procedure's name unless set.
+    const std::string& placementSection() const { return section_.empty() ? procedure_ : section_; }
+    Window& setPlacementSection(std::string section);
     // Reads the window's section of the INI file (a missing key keeps the designed value).
     void restorePlacement(const rt::IniFile& ini);
     // Writes it; keys that do not apply are removed (runtime's updatePlacement).
@@ -189,6 +192,7 @@ private:
     WindowId id_;
     WindowKind kind_;
     std::string procedure_;
+    std::string section_;
     std::string caption_, icon_;
     FontSpec font_;
     ResizeStrategy resize_ = ResizeStrategy::Resize;

@@ -23,6 +23,7 @@
 #include "registry/register/register_marking.h"
 #include "registry/register/register_tools.h"
 #include "registry/register/register_window.h"
+#include "reports/report_windows.h"
 
 namespace vx::registry {
 
@@ -89,6 +90,9 @@ public:
         setUpdateProcedure(1, Updatehoz);
         setUpdateProcedure(2, Updateferma);
         setUpdateProcedure(3, Updatepasport);
+        setUpdateProcedure(6, reports::PrintQBE);
+        setUpdateProcedure(7, reports::vpoPasport);
+        setUpdateProcedure(8, reports::vdiPasport);
     }
 
     Level Init() override {
