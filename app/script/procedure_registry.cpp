@@ -1,6 +1,7 @@
 #include "app/script/procedure_registry.h"
 
 #include "app/frame/main_frame.h"
+#include "calculator/calculator_windows.h"
 #include "database/database_windows.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
@@ -35,6 +36,9 @@ const ProcedureRegistry& programWindows() {
         r.add("BrwtaskVDI", planning::schemes::BrwtaskVDI, 50000);
         r.add("UpdatetaskVPO", planning::schemes::UpdatetaskVPO);
         r.add("UpdatetaskVDI", planning::schemes::UpdatetaskVDI);
+        r.add("BRWvdi", calculator::BRWvdi, 25000);
+        r.add("UpdateDiag", calculator::UpdateDiag);
+        r.add("UpdateProfil", calculator::UpdateProfil);
         return r;
     }();
     return windows;
