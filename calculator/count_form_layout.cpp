@@ -20,18 +20,19 @@ void layoutCountForm(ui::Window& w, const CountKind& k) {
     };
     // A lookup button sits beside its field, in the entry's cell.
     const auto withButton = [&](const char* field, const char* text, ui::Binding var, const char* picture,
-                                const char* button, const char* tip) {
+                                const char* button, const char* tip, bool wide) {
         prompt(field, text);
         b.row([&] {
-            b.entry(k.control(field), var, picture).stretch();
+            ui::Control& e = b.entry(k.control(field), var, picture);
+            if (wide) e.stretch();
             b.button(button, "...").setTooltip(tip);
         });
     };
     const auto date = [&](const char* field, const char* text, Long& var, const char* calendar) {
-        withButton(field, text, var, kDatePicture, calendar, "[Календарь]");
+        withButton(field, text, var, kDatePicture, calendar, "[Календарь]", false);
     };
     const auto path = [&](const char* field, const char* text, Str& var, const char* button) {
-        withButton(field, text, var, "@s128", button, "[Выбрать файл]");
+        withButton(field, text, var, "@s128", button, "[Выбрать файл]", true);
     };
     const auto drop = [&](const char* field, const char* text, ui::Binding var, const char* picture,
                           const std::string& dropName, Str& name, std::vector<ListColumn> columns) {
