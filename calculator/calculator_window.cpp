@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "app/globals.h"
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 #include "calculator/board.h"
 #include "calculator/calculator_layouts.h"
 #include "calculator/calculator_tools.h"
