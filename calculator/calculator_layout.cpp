@@ -51,52 +51,54 @@ void board(ui::LayoutBuilder& b, Str& text) {
      }).stretch();
 }
 
-void diagnosticTools(ui::LayoutBuilder& b) {
-    b.group("Инструменты [Диагностика]", [&] {
-        b.row([&] {
-            tool(b, "?BUTTON17", "Открыть файл Экспертизы...");
-            tool(b, "?BUTTON18", "Открыть файл Описи...");
-            tool(b, "?BUTTON19", "");
-            tool(b, "?BUTTON15",
-                 "[Табло] Анализ выполнения выбранного диагностического\r\nмероприятия по поселению (хозяйству) за "
-                 "период");
-            tool(b, "?BUTTON16",
-                 "[Табло] Анализ выполнения выбранного диагностического\r\nмероприятия по ферме (населенному пункту) "
-                 "за период");
-            tool(b, "?BUTTON22", "Очистить табло", kClearIcon);
-            tool(b, "?BUTTON20", "Анализ диагностических мероприятий\r\nпо хозяйству за период...");
-            tool(b, "?BUTTON21", "Анализ диагностических мероприятий\r\nпо ферме за период...");
-            tool(b, "?QUERY", kQueryTip, kQueryIcon);
-        });
-    });
-}
+struct ToolButton {
+    const char* name;
+    const char* tip;
+    const char* icon = kToolIcon;
+};
 
-void preventiveTools(ui::LayoutBuilder& b) {
-    b.group("Инструменты [Профилактика]", [&] {
-        b.row([&] {
-            tool(b, "?BUTTON26", "Открыть файл Ведомости...");
-            tool(b, "?BUTTON27", "Открыть файл Акта...");
-            tool(b, "?BUTTON24",
-                 "[Табло] Анализ выполнения выбранного профилактического\r\nмероприятия по поселению (хозяйству) за "
-                 "период");
-            tool(b, "?BUTTON25",
-                 "[Табло] Анализ выполнения выбранного профилактического\r\nмероприятия по ферме (населенному "
-                 "пункту) за период");
-            tool(b, "?BUTTON30", "Очистить табло", kClearIcon);
-            tool(b, "?BUTTON28", "Анализ профилактических мероприятий\r\nпо хозяйству за период...");
-            tool(b, "?BUTTON29", "Анализ профилактических мероприятий\r\nпо ферме за период...");
-            tool(b, "?QUERY:2", kQueryTip, kQueryIcon);
-        });
-    });
-}
+// The tool buttons of each count list, in the order they stand.
+const ToolButton kDiagnosticTools[] = {
+    {"?BUTTON17", "Открыть файл Экспертизы..."},
+    {"?BUTTON18", "Открыть файл Описи..."},
+    {"?BUTTON19", ""},
+    {"?BUTTON15",
+     "[Табло] Анализ выполнения выбранного диагностического\r\nмероприятия по поселению (хозяйству) за период"},
+    {"?BUTTON16",
+     "[Табло] Анализ выполнения выбранного диагностического\r\nмероприятия по ферме (населенному пункту) за период"},
+    {"?BUTTON22", "Очистить табло", kClearIcon},
+    {"?BUTTON20", "Анализ диагностических мероприятий\r\nпо хозяйству за период..."},
+    {"?BUTTON21", "Анализ диагностических мероприятий\r\nпо ферме за период..."},
+    {"?QUERY", kQueryTip, kQueryIcon},
+};
 
-void countList(ui::LayoutBuilder& b, const CountKind& k, const char* heading, void (*tools)(ui::LayoutBuilder&)) {
+const ToolButton kPreventiveTools[] = {
+    {"?BUTTON26", "Открыть файл Ведомости..."},
+    {"?BUTTON27", "Открыть файл Акта..."},
+    {"?BUTTON24",
+     "[Табло] Анализ выполнения выбранного профилактического\r\nмероприятия по поселению (хозяйству) за период"},
+    {"?BUTTON25",
+     "[Табло] Анализ выполнения выбранного профилактического\r\nмероприятия по ферме (населенному пункту) за "
+     "период"},
+    {"?BUTTON30", "Очистить табло", kClearIcon},
+    {"?BUTTON28", "Анализ профилактических мероприятий\r\nпо хозяйству за период..."},
+    {"?BUTTON29", "Анализ профилактических мероприятий\r\nпо ферме за период..."},
+    {"?QUERY:2", kQueryTip, kQueryIcon},
+};
+
+template <std::size_t N>
+void countList(ui::LayoutBuilder& b, const CountKind& k, const char* heading, const char* toolsCaption,
+               const ToolButton (&tools)[N]) {
     b.column([&] {
          b.prompt(k.heading, heading);
          b.list(k.list, 8).stretch();
          b.row([&] {
              editButtons(b, k.buttonSuffix, "[Редактировать]");
-             tools(b);
+             b.group(toolsCaption, [&] {
+                 b.row([&] {
+                     for (const ToolButton& t : tools) tool(b, t.name, t.tip, t.icon);
+                 });
+             });
          });
      }).stretch();
 }
@@ -127,8 +129,8 @@ void layoutCalculator(ui::Window& w, Str& boardText) {
              board(b, boardText);
          });
          b.column([&] {
-              countList(b, diagnostic, "?STRING1", diagnosticTools);
-              countList(b, preventive, "?STRING2", preventiveTools);
+              countList(b, diagnostic, "?STRING1", "Инструменты [Диагностика]", kDiagnosticTools);
+              countList(b, preventive, "?STRING2", "Инструменты [Профилактика]", kPreventiveTools);
               b.row([&] { tool(b, "?BUTTON10", "[По ширине содержимого]", "tabstop.ico"); });
           }).stretch();
      }).stretch();
