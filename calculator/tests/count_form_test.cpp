@@ -133,6 +133,14 @@ TEST_F(CountFormTest, CancelAfterAnEditAsksAndKeepsTheRecord) {
     EXPECT_EQ(counts(MeasureKind::Diagnostic), (Lines{"1 1 1 0 12.0 1/0 01.03.2025 5  0 0 0"}));
 }
 
+TEST_F(CountFormTest, ThePartsOfATwoStageMeasureStandOutInTheMeasureList) {
+    PLAY(h->start("BRWvdi"));
+    PLAY(h->press("?INSERT:2"));
+    EXPECT_EQ(rows("?TAS:NAME"), (Lines{"Туберкулинизация|12.0", "Туберкулинизация, 1 этап|12.1",
+                                        "Туберкулинизация, 2 этап|12.2"}));
+    for (int row : {1, 2, 3}) EXPECT_EQ(h->cellLook("?TAS:NAME", row, 1)->style, row == 1 ? 0 : 1) << row;
+}
+
 TEST_F(CountFormTest, ViewModeOnlyShows) {
     addCount(MeasureKind::Diagnostic, Count{1, 1, 1, "12.0", true, false, makeDate(3, 1, 2025), 0, 5, 0});
     onThread([] {
