@@ -133,6 +133,18 @@ TEST_F(CountFormTest, CancelAfterAnEditAsksAndKeepsTheRecord) {
     EXPECT_EQ(counts(MeasureKind::Diagnostic), (Lines{"1 1 1 0 12.0 1/0 01.03.2025 5  0 0 0"}));
 }
 
+TEST_F(CountFormTest, TheHistoryKeyRecallsTheLastSavedValues) {
+    PLAY(h->start("BRWvdi"));
+    PLAY(h->press("?INSERT:2"));
+    PLAY(h->type("?DSE:GLVUP", "40"));
+    PLAY(h->type("?DSE:AKTNOMER", "А-12"));
+    PLAY(h->press("?OK"));
+    PLAY(h->press("?INSERT:2"));
+    for (const char* c : {"?DSE:GLVUP", "?DSE:AKTNOMER"}) PLAY(h->key(c, "Ctrl+H"));
+    PLAY(h->expectValue("?DSE:GLVUP", "40"));
+    PLAY(h->expectValue("?DSE:AKTNOMER", "А-12"));
+}
+
 TEST_F(CountFormTest, ThePartsOfATwoStageMeasureStandOutInTheMeasureList) {
     PLAY(h->start("BRWvdi"));
     PLAY(h->press("?INSERT:2"));
