@@ -163,7 +163,8 @@ private:
         look.setStyle(kPlanStyle, planStyle());
         look.setIcon(kPlanIcon, "~adr1.ico");
         look.setIcon(kMarkIcon, "~chek.ICO");
-        if (rt::IniFile* ini = classes::iniManager()) queries_[i].Init(*ini, procedure());
+        // Each list's named queries of their own: one list's never overwrite the other's.
+        if (rt::IniFile* ini = classes::iniManager()) queries_[i].Init(*ini, procedure() + ":" + (k.list + 1));
         queries_[i].setQuickQueries(true);
         for (const CountQueryItem& q : k.queryItems)
             queries_[i].addItem(std::string("UPPER(") + k.prefix + ":" + q.field + ")", q.label, q.picture);

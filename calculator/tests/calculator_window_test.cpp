@@ -109,6 +109,19 @@ TEST_F(CalculatorWindowTest, TheQueryFormFiltersACountList) {
     PLAY(h->expectRow("?LIST:2", 1, "12.1"));
 }
 
+TEST_F(CalculatorWindowTest, EachCountListKeepsItsNamedQueriesApart) {
+    PLAY(h->start("BRWvdi"));
+    PLAY(h->press("?QUERY"));
+    PLAY(h->type("?VALUE:3", "12.1"));
+    PLAY(h->type("?QUERYNAME", "Этап 1"));
+    PLAY(h->press("?SAVE"));
+    PLAY(h->press("?CANCEL"));
+    PLAY(h->expectIni("Query:BRWvdi:LIST:2:Этап 1", "Item3", "=|12.1"));
+    PLAY(h->press("?QUERY:2"));
+    PLAY(h->expectWindow("QueryForm"));
+    EXPECT_EQ(rows("?QUERYNAME"), Lines{});
+}
+
 // The holding and farm of the board and the analyses: a holding without farms has no farm.
 TEST_F(CalculatorWindowTest, TheFarmListLeavesTheHoldingAndFarmAndTheOpeningThePeriod) {
     PLAY(h->start("BRWvdi"));

@@ -38,6 +38,9 @@ TEST_F(CountFormTest, ANewDiagnosticPlanIsStoredAsShown) {
     PLAY(h->type("?DSE:AKTNOMER", "7"));
     PLAY(h->file("/docs/akt.doc"));
     PLAY(h->press("?LOOKUPFILE:2"));
+    PLAY(h->file(""));  // a cancelled dialog leaves the path
+    PLAY(h->press("?LOOKUPFILE:2"));
+    PLAY(h->expectValue("?DSE:PUTAKTDOC", "/docs/akt.doc"));
     PLAY(h->type("?DSE:NVED", "3"));
     PLAY(h->press("?OK"));
     PLAY(h->expectClosed("UpdateDiag"));
