@@ -122,6 +122,27 @@ TEST_F(CalculatorWindowTest, EachCountListKeepsItsNamedQueriesApart) {
     EXPECT_EQ(rows("?QUERYNAME"), Lines{});
 }
 
+TEST_F(CalculatorWindowTest, TheToolButtonsSayWhatTheyDoInTheirTips) {
+    PLAY(h->start("BRWvdi"));
+    const struct {
+        const char* control;
+        const char* tip;
+    } cases[] = {
+        {"?BUTTON17", "Открыть файл Экспертизы..."},
+        {"?BUTTON19", ""},
+        {"?BUTTON16",
+         "[Табло] Анализ выполнения выбранного диагностического\r\nмероприятия по ферме (населенному пункту) за "
+         "период"},
+        {"?BUTTON30", "Очистить табло"},
+        {"?BUTTON29", "Анализ профилактических мероприятий\r\nпо ферме за период..."},
+        {"?QUERY:2", "[Запрос по условию для просмотра\r\nнебходимых мероприятий]"},
+        {"?CHANGE", "[Изменить]"},
+        {"?CHANGE:4", "[Редактировать]"},
+        {"?BUTTON10", "[По ширине содержимого]"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(h->tooltip(c.control), c.tip) << c.control;
+}
+
 // The holding and farm of the board and the analyses: a holding without farms has no farm.
 TEST_F(CalculatorWindowTest, TheFarmListLeavesTheHoldingAndFarmAndTheOpeningThePeriod) {
     PLAY(h->start("BRWvdi"));
