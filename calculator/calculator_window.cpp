@@ -20,6 +20,7 @@
 #include "platform/classes/window_manager.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/forms/forms_windows.h"
+#include "registry/forms/holding_lists.h"
 
 namespace vx::calculator {
 
@@ -89,19 +90,8 @@ public:
 
     Level Init() override {
         if (Level level = classes::WindowManager::Init(); level != Level::Benign) return level;
-        BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::HOZ, *this);
-        BRW1.addSortOrder(HOZ_K1.index, &BRW1_locator);
-        BRW1.addField(*Access::HOZ, "IDHOZ");
-        BRW1.addField(*Access::HOZ, "NAME");
-        BRW1.setUpdateProcedure(1);
-        BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
-        BRW2.Init(as<ui::ListControl>("?LIST"), *Relate::FERMA, *this);
-        BRW2.addSortOrder(FER_K3.index, &BRW2_locator);
-        BRW2.addRangeToParent(*Access::HOZ, {"IDHOZ"});
-        BRW2.addField(*Access::FERMA, "IDFERM");
-        BRW2.addField(*Access::FERMA, "NAME");
-        BRW2.setUpdateProcedure(2);
-        BRW2.setUpdateControls("?INSERT", "?CHANGE", "?DELETE");
+        registry::initHoldingList(BRW1, *this, BRW1_locator);
+        registry::initFarmList(BRW2, *this, BRW2_locator);
         for (int i = 0; i < 2; ++i) {
             BRW1_size[i].Init(i == 0 ? BRW1.list() : BRW2.list(), *this);
             (i == 0 ? BRW1 : BRW2).list().change().setLineHeight(app::kListLineHeight);
