@@ -1,6 +1,7 @@
 #include "app/program_windows.h"
 
 #include "app/frame/main_frame.h"
+#include "calculator/calculator_windows.h"
 #include "database/database_windows.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
@@ -36,13 +37,15 @@ const windows::WindowTable& programWindows() {
          {"?BUTTON1:4", 25000}},
         {"UpdatetaskVPO", planning::schemes::UpdatetaskVPO, Start::Modal, 25000, {}, {}},
         {"UpdatetaskVDI", planning::schemes::UpdatetaskVDI, Start::Modal, 25000, {}, {}},
+        {"BRWvdi", calculator::BRWvdi, Start::Thread, 25000, {"?ITEM:BRWvdi", 25000}, {"?BUTTON15", 25000}},
+        {"UpdateDiag", calculator::UpdateDiag, Start::Modal, 25000, {}, {}},
+        {"UpdateProfil", calculator::UpdateProfil, Start::Modal, 25000, {}, {}},
         {"PrintQBE1", reports::PrintQBE1, Start::Tool, 25000, {}, {}},
         {"vpoPrint", reports::vpoPrint, Start::Thread, 25000, {}, {}},
         {"vdiPrint", reports::vdiPrint, Start::Thread, 25000, {}, {}},
         // Not built yet: their items and buttons are shown and start nothing.
         {"BrowseVPO", {}, Start::Thread, 25000, {"?ITEM:BrowseVPO", 25000}, {"?BUTTON1:6", 25000}},
         {"BrowseVDI", {}, Start::Thread, 25000, {"?ITEM:BrowseVDI", 25000}, {"?BUTTON1:7", 25000}},
-        {"BRWvdi", {}, Start::Thread, 25000, {"?ITEM:BRWvdi", 25000}, {"?BUTTON15", 25000}},
         {"BrowseExp", {}, Start::Thread, 25000, {"?ITEM:BrowseExp", 25000}, {"?BUTTON14", 25000}},
         {"BrowseTKvdi", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvdi", 50000}, {"?BUTTON13", 25000}},
         {"BrowseTKvpo", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvpo", 25000}, {"?BUTTON12", 25000}},

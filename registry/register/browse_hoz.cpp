@@ -14,6 +14,7 @@
 #include "platform/ui/desktop.h"
 #include "platform/ui/drop_control.h"
 #include "registry/forms/forms_windows.h"
+#include "registry/forms/holding_lists.h"
 #include "registry/register/browse_hoz_layout.h"
 #include "registry/register/kept_rows.h"
 #include "registry/register/register_columns.h"
@@ -190,21 +191,11 @@ private:
         for (const QueryItemText& item : kAnimalQuery) Query.addItem(item.expression, item.label, item.picture);
     }
 
-    void initHoldings() {
-        BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::HOZ, *this);
-        BRW1.addSortOrder(HOZ_K1.index, &BRW1_locator);
-        BRW1.addColumns(holdingColumns());
-        BRW1.setUpdateProcedure(1);
-        BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
-    }
+    void initHoldings() { initHoldingList(BRW1, *this, BRW1_locator, holdingColumns()); }
 
+    // The farms show their holding's name too.
     void initFarms() {
-        BRW2.Init(as<ui::ListControl>("?LIST"), *Relate::FERMA, *this);
-        BRW2.addSortOrder(FER_K3.index, &BRW2_locator);
-        BRW2.addRangeToParent(*Access::HOZ, {"IDHOZ"});
-        BRW2.addColumns(farmColumns());
-        BRW2.setUpdateProcedure(2);
-        BRW2.setUpdateControls("?INSERT", "?CHANGE", "?DELETE");
+        initFarmList(BRW2, *this, BRW2_locator, farmColumns());
     }
 
     void initAnimals() {

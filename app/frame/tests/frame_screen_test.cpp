@@ -111,7 +111,7 @@ void keepPicture(qt::QtFrontEnd& frontEnd, const ui::Window& window, const std::
 void addScreenData() {
     using namespace dct;
     for (AccessRef file : {Access::HOZ, Access::FERMA, Access::ANIMVID, Access::POLVOZ, Access::PASPORT, Access::BOLEZN,
-                           Access::TASK, Access::VPO, Access::VDI}) {
+                           Access::TASK, Access::VPO, Access::VDI, Access::DVSEGO, Access::PVSEGO}) {
         file->open();
         file->useFile();
     }
@@ -213,6 +213,27 @@ void addScreenData() {
         VDI->NEKSP = m == 0 ? "ЭК-3" : "";
         VDI->DEKSP = m == 0 ? today - 25 : 0;
         Add(VDI);
+    }
+    // The calculator's count records of farm 1: a plan and an execution of each kind.
+    for (int n = 0; n < 2; ++n) {
+        const auto fill = [&](CountRecord& r, const Decimal& measure) {
+            r.IDHOZ = 1;
+            r.IDFERMA = 1;
+            r.VIDANIM = 1;
+            r.IDPOL = 1;
+            r.IDTASK = measure;
+            r.CHPLAN = n == 0 ? 1 : 0;
+            r.CHVUP = n == 0 ? 0 : 1;
+            r.DATATASK = n == 0 ? today + 10 : 0;
+            r.GLPVUP = n == 0 ? 120 : 0;
+            r.DATAVUP = n == 0 ? 0 : today - 5;
+            r.GLVUP = n == 0 ? 0 : 80;
+            r.PUTAKTDOC = n == 0 ? "" : "/home/vet/Акты/акт-12.doc";
+        };
+        fill(*DSE, TAS->IDTASK);
+        Add(DVSEGO);
+        fill(*PVS, BOL->ID);
+        Add(PVSEGO);
     }
 }
 
