@@ -37,7 +37,8 @@ store::Table& BulkWrite::table(AccessRef file) {
     return file->table();
 }
 
-bool BulkWrite::failedWrite(AccessRef file) {
+bool BulkWrite::refused(AccessRef file) {
+    if (failed_) return false;
     failed_ = true;
     const store::Table& t = table(file);
     const std::string folder = std::filesystem::path(databases_.front()->path()).parent_path().string();
@@ -47,13 +48,13 @@ bool BulkWrite::failedWrite(AccessRef file) {
 
 bool BulkWrite::update(AccessRef file, store::Position pos, const void* record) {
     if (!ok()) return false;
-    return table(file).update(pos, record) || failedWrite(file);
+    return table(file).update(pos, record) || refused(file);
 }
 
 std::optional<store::Position> BulkWrite::insert(AccessRef file, const void* record) {
     if (!ok()) return std::nullopt;
     std::optional<store::Position> pos = table(file).insert(record);
-    if (!pos) failedWrite(file);
+    if (!pos) refused(file);
     return pos;
 }
 

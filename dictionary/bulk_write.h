@@ -43,6 +43,9 @@ public:
     // Writes through the transaction; false (the first failure kept, the work to stop) when refused.
     bool update(AccessRef file, store::Position pos, const void* record);
     std::optional<store::Position> insert(AccessRef file, const void* record);
+    // A write the caller made through table(file) was refused: the work is not
+    // committed and the table's error is told. False, to stop a scan.
+    bool refused(AccessRef file);
     // A failure the caller found itself (a value the field cannot hold ...): the work is
     // not committed and `text` is told.
     void fail(const std::string& text);
@@ -51,7 +54,6 @@ public:
     bool commit();
 
 private:
-    bool failedWrite(AccessRef file);
     // Ends the transaction (so no file stays locked while the message is up) and tells the cause once.
     void tell();
 

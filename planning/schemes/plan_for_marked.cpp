@@ -28,37 +28,14 @@ void rememberAnimal(const PASPORTRecord& p) {
     glo::DATAROG = p.DATAROG;
 }
 
-std::string planCaption(MeasureKind kind) {
-    return kind == MeasureKind::Preventive ? "Планирование профилактического мероприятия"
-                                           : "Планирование диагностического мероприятия";
-}
-
-// Appends one planned record, written from a record of its own so the thread's
-// measure buffer (a list's current row) stays as it is.
-template <class Record>
-bool addPlanned(BulkWrite& work, AccessRef measures, const PASPORTRecord& p, const Scheme& s, const planning::PlanSet& set,
-                int32_t date) {
-    Record r;
-    r.ID = p.ID;
-    r.IDHOZ = p.IDHOZ;
-    r.IDFERMA = p.IDFERMA;
-    r.IDANIM = p.IDANIM;
-    r.VIDANIM = s.species;
-    r.IDPOL = p.IDPOL;
-    r.IDTASK = s.id;
-    r.GLPLAN = set.heads;
-    r.GOPLAN = set.treatments;
-    r.DATATASK = date;
-    return work.insert(measures, &r).has_value();
-}
-
 }  // namespace
 
 PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
     PlanOutcome outcome;
-    const AccessRef measures = kind == MeasureKind::Preventive ? Access::VPO : Access::VDI;
-    BulkWrite work(planCaption(kind), {Access::PASPORT, measures});
+    const MeasureKindRow& m = measureKind(kind);
+    BulkWrite work(m.planCaption, {Access::PASPORT, m.measures.access});
     if (!work.ok()) return outcome;
+    store::Table& measures = work.table(m.measures.access);
     const int32_t today = clock::today();
     work.table(Access::PASPORT).scan({}, [&](store::Position, const void* record) {
         const auto& p = *static_cast<const PASPORTRecord*>(record);
@@ -71,10 +48,11 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
             ++outcome.withoutBirthDate;
             return true;
         }
-        const bool added = kind == MeasureKind::Preventive ? addPlanned<VPORecord>(work, measures, p, scheme, set, *date)
-                                                           : addPlanned<VDIRecord>(work, measures, p, scheme, set, *date);
-        outcome.added += added ? 1 : 0;
-        return added;
+        const PlannedMeasure planned{p.ID,     p.IDHOZ,     p.IDFERMA, p.IDANIM.str(), scheme.species, p.IDPOL,
+                                     scheme.id, set.heads, set.treatments, *date};
+        if (!m.measures.append(measures, planned)) return work.refused(m.measures.access);
+        ++outcome.added;
+        return true;
     });
     outcome.stored = work.commit();
     return outcome;
@@ -82,10 +60,9 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
 
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome) {
     if (!outcome.stored) return;
-    const bool preventive = kind == MeasureKind::Preventive;
-    const std::string caption = planCaption(kind);
-    ui::messageBox(caption, preventive ? "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!"
-                                       : "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!");
+    const MeasureKindRow& m = measureKind(kind);
+    const std::string caption = m.planCaption;
+    ui::messageBox(caption, m.planDone);
     if (outcome.withoutBirthDate > 0)
         ui::messageBox(caption,
                        "Не запланировано животных без даты рождения: " + std::to_string(outcome.withoutBirthDate) +

@@ -5,12 +5,12 @@
 
 #include <string_view>
 
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 #include "platform/core/decimal.h"
 
 namespace vx::registry::marking {
 
-using planning::schemes::MeasureKind;
+using planning::MeasureKind;
 
 // The caption of a marking failure.
 inline constexpr std::string_view kMarkingCaption = "Выделение животных";

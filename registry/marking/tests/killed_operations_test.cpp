@@ -67,7 +67,7 @@ struct Operation {
     int64_t (*after)(int64_t before);
 };
 
-const planning::schemes::Scheme kScheme{Decimal(20), Decimal(1), "Вакцинация", {Decimal(30), Decimal(1), Decimal(1), 0},
+const planning::Scheme kScheme{Decimal(20), Decimal(1), "Вакцинация", {Decimal(30), Decimal(1), Decimal(1), 0},
                                         {Decimal(45), Decimal(1), Decimal(2), 0}};
 
 const Operation kOperations[] = {
@@ -75,7 +75,7 @@ const Operation kOperations[] = {
      "SELECT count(*) FROM records WHERE CHEK = 1", [](int64_t marked) { return kPassports - marked; }},
     {"age synchronisation", [] { synchroniseAges([] {}); }, [] { return glo::PUT5.str(); },
      "SELECT count(*) FROM records WHERE VOZRASTG = 9", [](int64_t) { return int64_t{0}; }},
-    {"plan for marked", [] { planning::schemes::planForMarked(planning::schemes::MeasureKind::Preventive, kScheme); },
+    {"plan for marked", [] { planning::schemes::planForMarked(planning::MeasureKind::Preventive, kScheme); },
      [] { return glo::PUT6.str(); }, "SELECT count(*) FROM records", [](int64_t n) { return n + kPassports; }},
 };
 
