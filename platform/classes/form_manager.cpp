@@ -75,6 +75,7 @@ Level FormManager::beforeOpen() {
             return level;
         }
         applyInsertPriming(fm.def(), fm.record());
+        primary_.noteParents();
         break;
     case rq::Delete: {
         if (!offersDelete_) return refuse(rt::MessageId::DeleteNotAllowed);
@@ -163,7 +164,7 @@ Level FormManager::TakeCompleted() {
     if (!passed) return Level::Benign;
     data::FileManager& fm = primary();
     saveHistory(procedure(), fm.def(), fm.record());
-    const Level saved = request() == rq::Insert ? fm.insert() : primary_.update();
+    const Level saved = request() == rq::Insert ? primary_.insert() : primary_.update();
     if (saved != Level::Benign) return saved == Level::Fatal ? Level::Fatal : Level::Notify;
     setResponse(rs::Completed);
     return Level::Fatal;

@@ -67,6 +67,10 @@ store::Table& FileManager::table() const { return handle_.database()->table(); }
 
 std::shared_ptr<store::Database> FileManager::database() const { return handle_.sharedDatabase(); }
 
+bool FileManager::unnamed() const {
+    return !handle_.isOpen() && info_.perDatabase && clip(info_.diskName ? info_.diskName() : std::string()).empty();
+}
+
 int FileManager::autoNumberKey() const {
     const auto& keys = def().keys;
     for (std::size_t i = 0; i < keys.size(); ++i)
@@ -150,23 +154,42 @@ std::string FileManager::duplicateKey(const void* record, Position self) const {
     return {};
 }
 
+std::optional<Position> FileManager::write(store::Table& t) {
+    if (reserved_ == 0) return t.insert(record_);
+    if (t.update(reserved_, record_)) return reserved_;
+    return std::nullopt;
+}
+
+Level FileManager::refusedInsert(store::Error error, const std::string& text) {
+    if (error == store::Error::Duplicate)
+        raise(MessageId::DuplicateKey, info_.messageName, {}, duplicateKey(record_, reserved_));
+    else raise(MessageId::AddError, info_.messageName, text);
+    return Level::Notify;
+}
+
 Level FileManager::insert() {
     if (Level level = useFile(); level != Level::Benign) return level;
-    std::optional<Position> pos;
-    if (reserved_ != 0) {
-        if (table().update(reserved_, record_)) pos = reserved_;
-    } else {
-        pos = table().insert(record_);
+    const std::optional<Position> pos = write(table());
+    if (!pos) return refusedInsert(table().lastError(), table().lastErrorText());
+    reserved_ = 0;
+    remember(*pos);
+    return Level::Benign;
+}
+
+Level FileManager::insertThrough(store::Transaction& work) {
+    store::Table& t = work.table(*database());
+    const std::optional<Position> pos = write(t);
+    // No file stays locked while a message is up.
+    if (!pos) {
+        const store::Error error = t.lastError();
+        const std::string text = t.lastErrorText();
+        work.rollback();
+        return refusedInsert(error, text);
     }
-    if (pos) {
-        reserved_ = 0;
-        remember(*pos);
-        return Level::Benign;
-    }
-    if (table().lastError() == store::Error::Duplicate)
-        raise(MessageId::DuplicateKey, info_.messageName, {}, duplicateKey(record_, reserved_));
-    else raise(MessageId::AddError, info_.messageName, table().lastErrorText());
-    return Level::Notify;
+    if (!work.commit()) return refusedInsert(work.error(), work.errorText());
+    reserved_ = 0;
+    remember(*pos);
+    return Level::Benign;
 }
 
 Level FileManager::update() {

@@ -7,6 +7,7 @@
 // operation answers an action level: Benign when it did its work.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/data/file_info.h"
@@ -41,6 +42,9 @@ public:
     // per-database file under the current value of its name variable. A failure is
     // reported and answered with Fatal, the level that closes the asking window.
     Level useFile();
+    // A per-database file not open yet whose name is blank: no database is chosen, so
+    // it has no records to reach (and using it would only say so).
+    bool unnamed() const;
     // The open file's records (valid after useFile answered Benign).
     store::Table& table() const;
     std::shared_ptr<store::Database> database() const;
@@ -66,6 +70,9 @@ public:
 
     // Adds the buffer as a new record (over the reserved one after primeRecord).
     Level insert();
+    // The same through `work`, a begun transaction holding this file, committed at
+    // once: the record counts as added only when the commit succeeded.
+    Level insertThrough(store::Transaction& work);
     // Writes the buffer over the current record, refused when another station
     // changed the stored record since it was read.
     Level update();
@@ -80,6 +87,8 @@ public:
 
 private:
     Level openNow();
+    std::optional<Position> write(store::Table& t);
+    Level refusedInsert(store::Error error, const std::string& text);
     int autoNumberKey() const;
 
     const FileInfo& info_;

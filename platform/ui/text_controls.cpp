@@ -25,12 +25,17 @@ void EntryControl::type(std::string text) {
     changed();
 }
 
-void EntryControl::discardTyping() { showVariable(false); }
+void EntryControl::discardTyping() {
+    rejected_ = false;
+    showVariable(false);
+}
 
 bool EntryControl::takesFocus() const { return !displayOnly_; }
 
 void EntryControl::showVariable(bool keepTyping) {
     if (keepTyping && typing_) return;
+    // A refused text stays for correction, unless the variable has been given another value since.
+    if (rejected_ && typing_ && binding().bound() && shownText(picture_, binding().read()) == refusedOver_) return;
     if (typing_ || rejected_) changed();
     typing_.reset();
     rejected_ = false;
@@ -43,6 +48,7 @@ bool EntryControl::takeTyped() {
     // A number its variable cannot hold is refused, never cut or wrapped into another value.
     if (!v || !binding().holds(*v)) {
         rejected_ = true;
+        if (binding().bound()) refusedOver_ = shownText(picture_, binding().read());
         changed();
         return false;
     }
