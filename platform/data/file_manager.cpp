@@ -167,23 +167,33 @@ Level FileManager::refusedInsert(store::Error error, const std::string& text) {
     return Level::Notify;
 }
 
+std::optional<FileManager::Refusal> FileManager::writeNow(const std::function<bool(store::Table&)>& write) {
+    store::Transaction work({database()});
+    if (!work.begun()) return Refusal{work.error(), work.errorText()};
+    store::Table& t = work.table(*database());
+    if (!write(t)) {
+        Refusal refusal{t.lastError(), t.lastErrorText()};
+        work.rollback();  // no file stays locked while a message is up
+        return refusal;
+    }
+    if (!work.commit()) return Refusal{work.error(), work.errorText()};
+    return std::nullopt;
+}
+
 Level FileManager::insert() {
     if (Level level = useFile(); level != Level::Benign) return level;
-    const std::optional<Position> pos = write(table());
-    if (!pos) return refusedInsert(table().lastError(), table().lastErrorText());
-    reserved_ = 0;
-    remember(*pos);
-    return Level::Benign;
+    store::Transaction work({database()});
+    if (!work.begun()) return refusedInsert(work.error(), work.errorText());
+    return insertThrough(work);
 }
 
 Level FileManager::insertThrough(store::Transaction& work) {
     store::Table& t = work.table(*database());
     const std::optional<Position> pos = write(t);
-    // No file stays locked while a message is up.
     if (!pos) {
         const store::Error error = t.lastError();
         const std::string text = t.lastErrorText();
-        work.rollback();
+        work.rollback();  // no file stays locked while a message is up
         return refusedInsert(error, text);
     }
     if (!work.commit()) return refusedInsert(work.error(), work.errorText());
@@ -198,21 +208,26 @@ Level FileManager::update() {
         raise(MessageId::RetrievalError, info_.messageName, "no record was read");
         return Level::Notify;
     }
-    if (!table().unchanged(current_, snapshot_)) {
-        raise(MessageId::ChangedElsewhere, info_.messageName);
-        return Level::Notify;
-    }
     for (;;) {
-        if (table().update(current_, record_)) {
+        // Compared under the write lock, so no change of another station is written over.
+        bool changedElsewhere = false;
+        const std::optional<Refusal> refusal = writeNow([&](store::Table& t) {
+            changedElsewhere = !t.unchanged(current_, snapshot_);
+            return !changedElsewhere && t.update(current_, record_);
+        });
+        if (!refusal) {
             remember(current_);
             return Level::Benign;
         }
-        if (table().lastError() == store::Error::Duplicate) {
+        if (changedElsewhere) {
+            raise(MessageId::ChangedElsewhere, info_.messageName);
+            return Level::Notify;
+        }
+        if (refusal->error == store::Error::Duplicate) {
             raise(MessageId::DuplicateKey, info_.messageName, {}, duplicateKey(record_, current_));
             return Level::Notify;
         }
-        if (raise(MessageId::PutError, info_.messageName, table().lastErrorText()) != Level::Benign)
-            return Level::Cancel;
+        if (raise(MessageId::PutError, info_.messageName, refusal->text) != Level::Benign) return Level::Cancel;
     }
 }
 
@@ -220,12 +235,12 @@ Level FileManager::remove() {
     if (Level level = useFile(); level != Level::Benign) return level;
     if (current_ == 0) return Level::Notify;
     for (;;) {
-        if (table().remove(current_)) {
+        const std::optional<Refusal> refusal = writeNow([&](store::Table& t) { return t.remove(current_); });
+        if (!refusal) {
             current_ = 0;
             return Level::Benign;
         }
-        if (raise(MessageId::DeleteError, info_.messageName, table().lastErrorText()) != Level::Benign)
-            return Level::Cancel;
+        if (raise(MessageId::DeleteError, info_.messageName, refusal->text) != Level::Benign) return Level::Cancel;
     }
 }
 

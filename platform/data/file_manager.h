@@ -6,6 +6,7 @@
 // Registration (open/close) reads nothing from disk; the first use does. Every
 // operation answers an action level: Benign when it did its work.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -68,6 +69,7 @@ public:
     // The current record is gone (deleted through the relation manager).
     void forget() { current_ = 0; }
 
+    // Insert, update and remove are each committed at once, or reported and nothing changed.
     // Adds the buffer as a new record (over the reserved one after primeRecord).
     Level insert();
     // The same through `work`, a begun transaction holding this file, committed at
@@ -86,7 +88,15 @@ public:
     std::string duplicateKey(const void* record, Position self) const;
 
 private:
+    struct Refusal {
+        store::Error error;
+        std::string text;
+    };
+
     Level openNow();
+    // Runs `write` on the file in a transaction of its own, committed at once;
+    // nullopt when committed, else why nothing was changed.
+    std::optional<Refusal> writeNow(const std::function<bool(store::Table&)>& write);
     std::optional<Position> write(store::Table& t);
     Level refusedInsert(store::Error error, const std::string& text);
     int autoNumberKey() const;

@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include "platform/data/tests/test_files.h"
@@ -170,6 +172,30 @@ TEST_F(FileManagerTest, ChangeOfARecordChangedElsewhereIsRefused) {
     EXPECT_EQ(a->record<OwnerRecord>(OWN).NAME.str(), "Второе");
     a->record<OwnerRecord>(OWN).NAME = "Первое";
     EXPECT_EQ(a->access(OWN).update(), Level::Benign);
+}
+
+TEST_F(FileManagerTest, AWriteTheOtherStationsLockHoldsOffIsReportedAndChangesNothing) {
+    auto t = thread();
+    addOwner(*t, 1, "Исходное");
+    FileManager& own = t->access(OWN);
+    own.open();
+    OwnerRecord& owner = t->record<OwnerRecord>(OWN);
+    owner.ID = 1;
+    ASSERT_EQ(own.fetch(0), Level::Benign);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(ownerName_.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    owner.NAME = "Первое";
+    EXPECT_EQ(own.update(), Level::Cancel);
+    owner.ID = 2;
+    EXPECT_EQ(own.insert(), Level::Notify);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(captions(), (std::vector<std::string>{"Ошибка редактирования", "Ошибка добавления записи"}));
+    EXPECT_EQ(own.table().count(), 1);
+    owner.ID = 1;
+    ASSERT_EQ(own.fetch(0), Level::Benign);
+    EXPECT_EQ(owner.NAME.str(), "Исходное");
 }
 
 TEST_F(FileManagerTest, DuplicateInAUniqueKeyNamesTheKey) {
