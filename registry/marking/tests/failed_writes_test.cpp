@@ -1,6 +1,6 @@
-// A marking mode or the age synchronisation that cannot write changes nothing and
-// says why, never its success text: another station holds the database, the folder
-// is read-only, the disk is full.
+// A marking mode, the age synchronisation or the plan for marked that cannot write
+// changes nothing and says why, never its success text: another station holds the
+// database, the folder is read-only, the disk is full.
 #include <sqlite3.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +9,8 @@
 #include "platform/store/record_file.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
+#include "planning/schemes/plan_for_marked.h"
+#include "platform/core/dates.h"
 #include "registry/marking/age_synchronisation.h"
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/passport_marking.h"
@@ -27,11 +29,18 @@ struct Operation {
     void (*run)();
 };
 
+// Plans the marked animals of species 1 by a fixed date, so none is skipped.
+const planning::Scheme kScheme{Decimal(20), Decimal(1), "Вакцинация", {Decimal(0), Decimal(1), Decimal(1), makeDate(5, 1, 2026)},
+                               {Decimal(0), Decimal(1), Decimal(2), makeDate(5, 1, 2026)}};
+
 const Operation kOperations[] = {
     {"flip of the farm's marks", "Выделение животных", [] { runMarking(4, MarkingPath::List); }},
     {"age synchronisation", "Синхронизация возраста животных", [] { synchroniseAges([] {}); }},
     {"plan-status marking", "Выделение животных",
      [] { markByPlanStatus(14, {Decimal::fromMantissa(50, 1), Decimal(1)}); }},
+    {"plan for marked", "Планирование профилактического мероприятия",
+     [] { planning::schemes::reportPlan(planning::MeasureKind::Preventive,
+                                        planning::schemes::planForMarked(planning::MeasureKind::Preventive, kScheme)); }},
 };
 
 class FailedWritesTest : public MarkingTest {
@@ -57,6 +66,7 @@ protected:
         run(op.run);
         std::string out = marks();
         for (const std::string& age : ages()) out += " " + age;
+        run([&] { out += " planned " + std::to_string(Records(VPO)); });
         const Lines said = shown();
         for (std::size_t i = before; i < said.size(); ++i)
             if (said[i].rfind(op.caption, 0) == 0) out += "|" + said[i];
@@ -65,7 +75,7 @@ protected:
     std::string untouched(const Operation& op, const std::string& cause) {
         std::string out = "01012010";
         for (int i = 0; i < 8; ++i) out += " 9 0 0";
-        return out + "|" + op.caption + ": " + cause;
+        return out + " planned 0|" + op.caption + ": " + cause;
     }
     std::filesystem::path db() const { return dir / "db"; }
 };
