@@ -11,7 +11,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileManagerTest : public DataTest {};
+class FileManagerTest : public DataTest {
+protected:
+    // Owner `id` stored and read into the thread's buffer, its file open on the thread.
+    FileManager& readOwner(Thread& t, int id, const char* name) {
+        addOwner(t, id, name);
+        FileManager& own = t.access(OWN);
+        own.open();
+        t.record<OwnerRecord>(OWN).ID = id;
+        EXPECT_EQ(own.fetch(0), Level::Benign);
+        return own;
+    }
+};
 
 std::size_t filesUnder(const fs::path& dir) {
     std::size_t n = 0;
@@ -137,12 +148,8 @@ TEST_F(FileManagerTest, NumberingThatReachesTheFieldsLimitSaysSoInsteadOfWrappin
 
 TEST_F(FileManagerTest, FetchFindsByKeyOrClearsTheRecord) {
     auto t = thread();
-    addOwner(*t, 3, "Третий");
-    FileManager& own = t->access(OWN);
-    own.open();
+    FileManager& own = readOwner(*t, 3, "Третий");
     OwnerRecord& owner = t->record<OwnerRecord>(OWN);
-    owner.ID = 3;
-    ASSERT_EQ(own.fetch(0), Level::Benign);
     EXPECT_EQ(owner.NAME.str(), "Третий");
     owner.ID = 4;
     EXPECT_EQ(own.fetch(0), Level::Notify);
@@ -176,12 +183,8 @@ TEST_F(FileManagerTest, ChangeOfARecordChangedElsewhereIsRefused) {
 
 TEST_F(FileManagerTest, AWriteTheOtherStationsLockHoldsOffIsReportedAndChangesNothing) {
     auto t = thread();
-    addOwner(*t, 1, "Исходное");
-    FileManager& own = t->access(OWN);
-    own.open();
+    FileManager& own = readOwner(*t, 1, "Исходное");
     OwnerRecord& owner = t->record<OwnerRecord>(OWN);
-    owner.ID = 1;
-    ASSERT_EQ(own.fetch(0), Level::Benign);
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(ownerName_.c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
