@@ -1,4 +1,4 @@
-// A marking mode, the age synchronisation or the plan for marked that cannot write
+// A marking mode, the age synchronisation, the herd notes or the plan for marked that cannot write
 // changes nothing and says why, never its success text: another station holds the
 // database, the folder is read-only, the disk is full.
 #include <sqlite3.h>
@@ -12,6 +12,7 @@
 #include "planning/schemes/plan_for_marked.h"
 #include "platform/core/dates.h"
 #include "registry/marking/age_synchronisation.h"
+#include "registry/marking/herd_structure.h"
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/passport_marking.h"
 #include "registry/marking/tests/marking_fixture.h"
@@ -38,6 +39,11 @@ const Operation kOperations[] = {
     {"age synchronisation", "Синхронизация возраста животных", [] { synchroniseAges([] {}); }},
     {"plan-status marking", "Выделение животных",
      [] { markByPlanStatus(14, {Decimal::fromMantissa(50, 1), Decimal(1)}); }},
+    {"herd notes", "Структура поголовья",
+     [] {
+         Byte holdingNoted = 0;
+         appendHerdSummaries(countHerdStructure(), holdingNoted);
+     }},
     {"plan for marked", "Планирование профилактического мероприятия",
      [] { planning::schemes::reportPlan(planning::MeasureKind::Preventive,
                                         planning::schemes::planForMarked(planning::MeasureKind::Preventive, kScheme)); }},
@@ -47,6 +53,8 @@ class FailedWritesTest : public MarkingTest {
 protected:
     void useFolder(const std::filesystem::path& folder) {
         database::chooseDatabaseFolder(folder.string() + "/");
+        addHolding(1, "Первое");
+        addFarm(1, 1, "Луговая");
         addHerd(groupMarkingHerd());
         run([] {
             Set(PASPORT);
@@ -67,6 +75,8 @@ protected:
         std::string out = marks();
         for (const std::string& age : ages()) out += " " + age;
         run([&] { out += " planned " + std::to_string(Records(VPO)); });
+        for (bool farms : {true, false})
+            for (const std::string& note : notes(farms)) out += note.empty() ? "" : " noted";
         const Lines said = shown();
         for (std::size_t i = before; i < said.size(); ++i)
             if (said[i].rfind(op.caption, 0) == 0) out += "|" + said[i];
@@ -82,15 +92,20 @@ protected:
 
 TEST_F(FailedWritesTest, AHeldWriteLockChangesNothingAndNamesTheOtherStation) {
     useFolder(dir);
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(glo::PUT5.str().c_str(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    // The other station writes every file of the database these operations touch.
+    std::vector<sqlite3*> other;
+    for (const Str* file : {&glo::PUT1, &glo::PUT2, &glo::PUT5, &glo::PUT6}) {
+        ASSERT_EQ(sqlite3_open(file->str().c_str(), &other.emplace_back()), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other.back(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
     for (const Operation& op : kOperations) {
         SCOPED_TRACE(op.name);
         EXPECT_EQ(runAndRead(op), untouched(op, "База данных занята другой станцией. Повторите позже."));
     }
-    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
+    for (sqlite3* db : other) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
 }
 
 TEST_F(FailedWritesTest, AReadOnlyFolderOrAFullDiskChangesNothingAndSaysSo) {
