@@ -2,6 +2,8 @@
 
 #include "app/frame/main_frame.h"
 #include "database/database_windows.h"
+#include "execution/forms/measure_forms.h"
+#include "execution/journals/journals.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
 #include "registry/forms/forms_windows.h"
@@ -35,6 +37,10 @@ const ProcedureRegistry& programWindows() {
         r.add("BrwtaskVDI", planning::schemes::BrwtaskVDI, 50000);
         r.add("UpdatetaskVPO", planning::schemes::UpdatetaskVPO);
         r.add("UpdatetaskVDI", planning::schemes::UpdatetaskVDI);
+        r.add("BrowseVPO", [] { execution::BrowseVPO(programWindows()); });
+        r.add("BrowseVDI", [] { execution::BrowseVDI(programWindows()); });
+        r.add("Updatevpo", execution::Updatevpo);
+        r.add("Updatevdi", execution::Updatevdi);
         return r;
     }();
     return windows;

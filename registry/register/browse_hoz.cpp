@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/list_window.h"
+#include "execution/forms/measure_forms.h"
 #include "dictionary/names.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/classes/locators.h"
@@ -84,6 +85,8 @@ public:
         setUpdateProcedure(1, Updatehoz);
         setUpdateProcedure(2, Updateferma);
         setUpdateProcedure(3, Updatepasport);
+        setUpdateProcedure(4, execution::Updatevpo);
+        setUpdateProcedure(5, execution::Updatevdi);
     }
 
     Level Init() override {

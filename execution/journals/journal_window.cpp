@@ -1,0 +1,292 @@
+#include <array>
+
+#include "app/analysis_period.h"
+#include "app/globals.h"
+#include "app/list_window.h"
+#include "app/script/procedure_registry.h"
+#include "dictionary/names.h"
+#include "execution/forms/measure_forms.h"
+#include "execution/forms/measure_record.h"
+#include "execution/journals/journal_browses.h"
+#include "execution/journals/journal_kinds.h"
+#include "execution/journals/journal_tooltip.h"
+#include "execution/journals/journals.h"
+#include "execution/journals/journals_layouts.h"
+#include "platform/classes/ini_manager.h"
+#include "platform/classes/locators.h"
+#include "platform/classes/query_form.h"
+#include "platform/core/text.h"
+#include "platform/runtime/thread_state.h"
+#include "platform/runtime/threads.h"
+#include "platform/ui/choice_controls.h"
+#include "platform/ui/desktop.h"
+#include "platform/ui/drop_control.h"
+#include "registry/forms/forms_windows.h"
+#include "registry/register/passport_tooltip.h"
+
+namespace vx::execution {
+
+namespace {
+
+using namespace dct;
+using classes::Level;
+using ui::EventKind;
+
+constexpr std::size_t kToolStack = 25000;
+constexpr int kHoldingDispatch = 1;
+constexpr int kOperationsLineHeight = 12;
+
+// Sort order 1 on the tab "iD", 2 on "Наименование".
+class HoldingsBrowse : public StripedHoldings {
+public:
+    void followTabs(const ui::SheetControl& tabs) { tabs_ = &tabs; }
+    bool ResetSort(bool force) override { return SetSort(tabs_ ? tabs_->chosenTab() + 1 : 1, force); }
+
+private:
+    const ui::SheetControl* tabs_ = nullptr;
+};
+
+class JournalWindow : public app::StartFolderWindow {
+public:
+    JournalWindow(ui::Window& w, const JournalKind& k, const script::ProcedureRegistry& windows, Byte& notDone)
+        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing),
+          k_(k),
+          windows_(windows),
+          notDone_(notDone),
+          BRW3(k) {
+        addFile(*Relate::ANIMVID);
+        for (RelateRef file : {Relate::HOZ, Relate::FERMA, Relate::PASPORT, Relate::POLVOZ, k.measures, k.schemes})
+            addFile(*file);
+        setFirstField(k.journalList);
+        setUpdateProcedure(kHoldingDispatch, registry::Updatehoz);
+        setUpdateProcedure(k.passportDispatch, registry::Updatepasport);
+        setUpdateProcedure(k.measureDispatch, k.kind == MeasureKind::Preventive ? Updatevpo : Updatevdi);
+    }
+
+    Level Init() override {
+        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        initQuery();
+        initHoldings();
+        initFarms();
+        initJournal();
+        initPassports();
+        for (int i = 0; i < 4; ++i) columns_[i].Init(*lists()[i], *this);
+        defineJournalStyles(BRW3.list().change(), k_);
+        defineJournalStyles(BRW4.list().change(), k_);
+        return Level::Benign;
+    }
+
+    Level TakeEvent() override {
+        // The report reads the query in force before the query form changes it.
+        if (event().kind == EventKind::Accepted && (isField("?PRINT:2") || (k_.queryHandsOver && isField("?QUERY")))) {
+            window().update();
+            glo::GLO_REPORTQUERYRESULT = Query.filter();
+        }
+        return app::StartFolderWindow::TakeEvent();
+    }
+
+    Level TakeWindowEvent() override {
+        if (event().kind == EventKind::OpenWindow) opened();
+        return app::StartFolderWindow::TakeWindowEvent();
+    }
+
+    Level TakeSelected() override {
+        if (isField("?VUDELIT")) control("?VUDELIT").setIcon("krug_ch.gif");
+        return app::StartFolderWindow::TakeSelected();
+    }
+
+    Level TakeAccepted() override {
+        if (isField("?PRINT:2")) Run(4, rt::request::None);
+        if (isField("?BUTTON13")) startGroupTool();
+        return app::StartFolderWindow::TakeAccepted();
+    }
+
+    Level TakeNewSelection() override {
+        if (isField("?CURRENTTAB")) Reset();
+        return app::StartFolderWindow::TakeNewSelection();
+    }
+
+    Level TakeFieldEvent() override {
+        if (isField("?BROWSE:1") || isField("?LIST")) copyHoldingAndFarm();
+        if (isField("?LIST:2")) takePassportEvent();
+        if (isField(k_.journalList)) takeJournalEvent();
+        if (isField("?FLT")) applyNotDoneFilter();
+        if (isField("?BUTTON14")) refresh();
+        return app::StartFolderWindow::TakeFieldEvent();
+    }
+
+private:
+    std::array<classes::BrowseClass*, 4> lists() { return {&BRW1, &BRW2, &BRW3, &BRW4}; }
+
+    void initQuery() {
+        if (rt::IniFile* ini = classes::iniManager()) Query.Init(*ini, procedure());
+        Query.setQuickQueries(true);
+        for (const QueryText& item : k_.query) Query.addItem(item.expression, item.label, item.picture);
+    }
+
+    void initHoldings() {
+        BRW1.followTabs(as<ui::SheetControl>("?CURRENTTAB"));
+        BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::HOZ, *this);
+        BRW1.addSortOrder(HOZ_K1.index, &BRW1_byId);
+        BRW1.addSortOrder(HOZ_K2.index, &BRW1_byName);
+        BRW1.addField(*Access::HOZ, "IDHOZ");
+        BRW1.addField(*Access::HOZ, "NAME");
+        BRW1.setUpdateProcedure(kHoldingDispatch);
+        BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
+        BRW1.setEditKeys(false);
+    }
+
+    void initFarms() {
+        BRW2.Init(as<ui::ListControl>("?LIST"), *Relate::FERMA, *this);
+        BRW2.addSortOrder(FER_K3.index, &BRW2_locator);
+        BRW2.addRangeToParent(*Access::HOZ, {"IDHOZ"});
+        BRW2.addField(*Access::FERMA, "IDFERM");
+        BRW2.addField(*Access::FERMA, "NAME");
+        BRW2.addField(*Access::FERMA, "IDHOZ");
+        BRW2.setEditKeys(false);
+    }
+
+    void initJournal() {
+        BRW3.Init(as<ui::ListControl>(k_.journalList), *k_.measures, *this);
+        BRW3.view().join(*Access::ANIMVID, ANI_K1.index, {"VIDANIM"});
+        BRW3.view().join(*k_.schemeFile, k_.schemeKey, {"IDTASK"});
+        BRW3.addSortOrder(k_.placeKey, &BRW3_locator);
+        BRW3.appendOrder(k_.appendedOrder);
+        BRW3.addRangeToParent(*Access::FERMA, {"IDHOZ", "IDFERM"});
+        for (const JournalColumn& c : k_.columns) {
+            const data::FileManager& file = c.file == ColumnFile::Measures  ? *k_.measureFile
+                                            : c.file == ColumnFile::Schemes ? *k_.schemeFile
+                                                                            : *Access::ANIMVID;
+            BRW3.addField(file, c.field);
+        }
+        BRW3.setUpdateProcedure(k_.measureDispatch);
+        const std::string s = k_.editSuffix;
+        BRW3.setUpdateControls("?INSERT" + s, "?CHANGE" + s, "?DELETE" + s);
+        BRW3.setEditKeys(k_.editKeys);
+        ui::ListModel& look = BRW3.list().change();
+        look.setIcon(1, "~73.ico");
+        look.setIcon(2, "~chek.ICO");
+        Query.attach(BRW3, *this, "?QUERY");
+    }
+
+    void initPassports() {
+        BRW4.Init(as<ui::ListControl>("?LIST:2"), *Relate::PASPORT, *this);
+        BRW4.view().join(*Access::POLVOZ, POL_K1.index, {"IDPOL"});
+        BRW4.view().join(*Access::ANIMVID, ANI_K1.index, {"VIDANIM"});
+        BRW4.addSortOrder(PAS_K7.index, &BRW4_locator);
+        BRW4.addRangeToParent(*k_.measureFile, {"IDHOZ", "IDFERMA", "ID"});
+        BRW4.addField(*Access::PASPORT, "ID");
+        BRW4.addField(*Access::PASPORT, "IDANIM");
+        BRW4.addField(*Access::PASPORT, "DATAROG");
+        BRW4.setUpdateProcedure(k_.passportDispatch);
+        BRW4.setUpdateControls("?INSERT:2", "?CHANGE:2", "?DELETE:2");
+        BRW4.setEditKeys(k_.editKeys);
+        ui::ListModel& look = BRW4.list().change();
+        look.setIcon(1, "~chek.ICO");
+        look.setIcon(2, "~soska.ico");
+    }
+
+    void opened() {
+        window().select(BRW3.list().id());
+        takeJournalEvent();
+        auto& operations = as<ui::DropControl>("?VUDELIT");
+        operations.change().setLineHeight(kOperationsLineHeight);
+        operations.setIcon("OK_help.ICO");
+        glo::defaultAnalysisPeriod();
+        window().display();
+    }
+
+    // A holding without farms leaves no farm of another holding in the context.
+    void copyHoldingAndFarm() {
+        const bool holding = BRW1.highlighted() >= 0;
+        glo::IDHOZ = holding ? HOZ->IDHOZ.value() : Decimal();
+        glo::HOZNAME = holding ? HOZ->NAME.str() : "";
+        const bool farm = holding && BRW2.highlighted() >= 0;
+        glo::IDFERM = farm ? FER->IDFERM.value() : Decimal();
+        glo::FERNAME = farm ? FER->NAME.str() : "";
+    }
+
+    void takePassportEvent() {
+        if (BRW4.highlighted() >= 0) {
+            glo::IDHOZ = PAS->IDHOZ;
+            glo::IDFERM = PAS->IDFERMA;
+            glo::IDANIM = PAS->IDANIM;
+            glo::IDVIDANIM = ANI->IDANIM;
+            glo::DATAROG = PAS->DATAROG;
+        }
+        BRW4.list().setTooltip(glo::CHEKTIP == 1 ? registry::passportCardOfAnimal()
+                                                 : "Ctrl или Пкм - установить/ снять выделение животного");
+        ui::desktop().changeLook([](ui::Look& l) {
+            l.tooltipText = ui::colourFromHex("#02498E");
+            l.defaultFontWeight = ui::kBoldWeight;
+        });
+        window().display();
+    }
+
+    void takeJournalEvent() {
+        if (BRW3.highlighted() >= 0) {
+            const MeasureFields r = measureFields(k_.kind);
+            glo::IDHOZ = r.holding.value();
+            glo::IDFERM = r.farm.value();
+            (k_.kind == MeasureKind::Preventive ? glo::IDBOL : glo::IDTASK) = r.measure.value();
+            glo::UNIK = r.animal;
+            glo::NVEDJPIS = r.statementNumber;
+            glo::NAKT = r.actNumber;
+            glo::PUTVPDOC = r.statementDoc;
+            glo::PUTAKTDOC = r.actDoc;
+            if (r.expertiseNumber) {
+                glo::NEKSP = *r.expertiseNumber;
+                glo::PUTEXPDOC = *r.expertiseDoc;
+            }
+        }
+        BRW3.list().setTooltip(journalTooltip(k_));
+    }
+
+    void applyNotDoneFilter() {
+        glo::GLO_FILTER = notDone_ == 1 ? k_.notDoneFilter : "";
+        BRW3.setFilter(clip(leftJustify(glo::GLO_FILTER.str())));
+        Reset(true);
+    }
+
+    void refresh() {
+        BRW3.list().change().fitColumnsToContent();
+        window().select(BRW3.list().id());
+        Reset(true);
+    }
+
+    // The tool reads the holding, farm and measure of the context; until it is built, nothing starts.
+    void startGroupTool() {
+        window().update();
+        if (const script::ProcedureEntry* e = windows_.find(k_.groupTool)) rt::startThread(e->procedure, kToolStack);
+        window().display();
+    }
+
+    const JournalKind& k_;
+    const script::ProcedureRegistry& windows_;
+    Byte& notDone_;
+    classes::QueryFormClass Query;
+    HoldingsBrowse BRW1;
+    classes::BrowseClass BRW2;
+    JournalBrowse BRW3;
+    PassportBrowse BRW4;
+    classes::StepLocator BRW1_byId, BRW1_byName, BRW2_locator, BRW3_locator, BRW4_locator;
+    std::array<app::ListColumns, 4> columns_;
+};
+
+void runJournal(MeasureKind kind, const script::ProcedureRegistry& windows) {
+    const JournalKind& k = journalKind(kind);
+    ui::Window w(ui::WindowKind::MdiChild, k.procedure);
+    Str VUDELIT{80};
+    VUDELIT = "Не выделять мероприятия";
+    Byte FLT = 0;
+    layoutJournal(w, k, VUDELIT, FLT);
+    JournalWindow ThisWindow(w, k, windows, FLT);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace
+
+void BrowseVPO(const script::ProcedureRegistry& windows) { runJournal(MeasureKind::Preventive, windows); }
+void BrowseVDI(const script::ProcedureRegistry& windows) { runJournal(MeasureKind::Diagnostic, windows); }
+
+}  // namespace vx::execution

@@ -1,0 +1,232 @@
+// The journals headless: the rows a user sees and their looks, the not-done
+// filter, the analysis period, the context each list event leaves, and the
+// measure form called from the journal list.
+
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "app/script/procedure_registry.h"
+#include "database/database_choice.h"
+#include "dictionary/names.h"
+#include "execution/forms/measure_record.h"
+#include "execution/journals/journals.h"
+#include "platform/core/dates.h"
+#include "platform/core/text.h"
+#include "platform/ui/style.h"
+#include "tests/records_fixture.h"
+
+namespace vx::execution::testing {
+namespace {
+
+using namespace dct;
+using vx::testing::Lines;
+using planning::schemes::MeasureKind;
+
+const int32_t kToday = makeDate(6, 10, 2025);
+
+struct Kind {
+    MeasureKind kind;
+    const char* procedure;
+    const char* list;
+    const char* filter;
+    const char* overdue;
+};
+
+const Kind kPreventive{MeasureKind::Preventive, "BrowseVPO", "?LIST:3", "(VPO:aktdata=0)", "#FF8080"};
+const Kind kDiagnostic{MeasureKind::Diagnostic, "BrowseVDI", "?LIST:4", "((VDI:aktdata=0) and (VDI:deksp=0))",
+                       "#FF0000"};
+
+class JournalTest : public vx::testing::RecordsTest, public ::testing::WithParamInterface<Kind> {
+protected:
+    void SetUp() override {
+        RecordsTest::SetUp();
+        database::chooseDatabaseFolder(dir.string() + "/");
+        fixToday(kToday);
+        h->addProcedure("BrowseVPO", [this] { BrowseVPO(windows); });
+        h->addProcedure("BrowseVDI", [this] { BrowseVDI(windows); });
+        addHolding(1, "Первое");
+        addHolding(2, "Без ферм");
+        addFarm(1, 2, "Луговая");
+        addSpecies(1, "КРС");
+        addPassport(1, 2, 1, "RU-1", [] {
+            PAS->VIDANIM = 1;
+            PAS->OSNMOL = 2;
+            PAS->DATAROG = makeDate(3, 15, 2020);
+        });
+    }
+    const Kind& k() const { return GetParam(); }
+    bool preventive() const { return k().kind == MeasureKind::Preventive; }
+    // A record of animal 1 on farm 2, the measure `id`, filled through `fill`.
+    void addRecord(int tenths, const std::function<void(const MeasureFields&)>& fill) {
+        const auto all = [&](const MeasureFields& r) {
+            r.number = "RU-1";
+            r.species = 1;
+            r.measure = Decimal::fromMantissa(tenths, 1);
+            fill(r);
+        };
+        if (preventive()) addPreventive(1, 2, 1, [&] { all(measureFields(*VPO)); });
+        else addDiagnostic(1, 2, 1, [&] { all(measureFields(*VDI)); });
+    }
+    void open() {
+        PLAY(h->start(k().procedure));
+        PLAY(h->expectWindow(k().procedure));
+        PLAY(h->select("?BROWSE:1", 1));
+    }
+    // Row and column from 0.
+    ui::CellLook look(int row, int column) {
+        return h->cellLook(k().list, row, column + 1).value_or(ui::CellLook{});
+    }
+
+    script::ProcedureRegistry windows;
+};
+
+TEST_P(JournalTest, RowLooksWithTodayFixed) {
+    addRecord(10, [](const MeasureFields& r) { r.planned = kToday - 1; });  // overdue, not done
+    addRecord(20, [](const MeasureFields& r) { r.planned = kToday; });      // due today
+    addRecord(30, [](const MeasureFields& r) {                             // done
+        r.planned = kToday - 5;
+        r.headsDone = 1;
+        r.treatmentsDone = 1;
+        r.actNumber = "12";
+        r.actDate = kToday - 3;
+    });
+    addRecord(40, [](const MeasureFields& r) {  // one counter only
+        r.planned = kToday + 5;
+        r.headsDone = 1;
+    });
+    open();
+    PLAY(h->expectRows(k().list, 4));
+    const ui::Colour tint = ui::colourFromHex("#FFEFEE");
+    const ui::Colour overdue = ui::colourFromHex(k().overdue);
+    EXPECT_EQ(look(1, 2).colours.text, overdue);
+    EXPECT_EQ(look(1, 2).colours.selectedText, overdue);
+    EXPECT_EQ(look(1, 0).colours.background, tint);
+    EXPECT_EQ(look(1, 3).colours.background, tint);
+    EXPECT_EQ(look(2, 2).colours.text, ui::kNoColour);
+    EXPECT_EQ(look(3, 0).style, 3);
+    EXPECT_EQ(look(3, 3).style, 3);
+    EXPECT_EQ(look(3, 2).icon, 1);
+    EXPECT_EQ(look(3, 0).colours.background, ui::kNoColour);
+    EXPECT_EQ(look(4, 0).style, 0);
+    EXPECT_EQ(look(4, 0).colours.background, tint);
+    // The unique number is styled where the act came on another day than planned.
+    EXPECT_EQ(look(3, 4).style, preventive() ? 2 : 0);
+}
+
+TEST_P(JournalTest, TheNotDoneFilterShowsRecordsWithoutActOrExpertiseDate) {
+    addRecord(10, [](const MeasureFields& r) { r.actNumber = "5"; });  // a number but no date: not done
+    addRecord(20, [](const MeasureFields& r) { r.actDate = kToday; });
+    addRecord(30, [](const MeasureFields& r) {
+        if (r.expertiseDate) *r.expertiseDate = kToday;
+    });
+    open();
+    PLAY(h->expectRows(k().list, 3));
+    PLAY(h->press("?FLT"));
+    EXPECT_EQ(clip(glo::GLO_FILTER.str()), k().filter);
+    PLAY(h->expectRows(k().list, preventive() ? 2 : 1));
+    PLAY(h->expectRow(k().list, 1, "1.0"));
+    PLAY(h->press("?FLT"));
+    EXPECT_TRUE(glo::GLO_FILTER.blank());
+    PLAY(h->expectRows(k().list, 3));
+}
+
+TEST_P(JournalTest, OpeningDefaultsAPeriodWithAnEmptyEnd) {
+    glo::DATABEGIN = PackedDate::of(5, 2, 2024);
+    glo::DATAEND = PackedDate{};
+    open();
+    EXPECT_EQ(glo::DATABEGIN, PackedDate::of(1, 1, 2025));
+    EXPECT_EQ(glo::DATAEND, PackedDate::of(31, 12, 2025));
+    PLAY(h->expectValue("?DATABEGIN", "01.01.2025"));
+    PLAY(h->close());
+
+    glo::DATABEGIN = PackedDate::of(5, 2, 2024);
+    glo::DATAEND = PackedDate::of(7, 3, 2024);
+    open();
+    EXPECT_EQ(glo::DATABEGIN, PackedDate::of(5, 2, 2024));
+    EXPECT_EQ(glo::DATAEND, PackedDate::of(7, 3, 2024));
+}
+
+TEST_P(JournalTest, AClickLeavesItsRowInTheContextAndTheTooltip) {
+    addRecord(10, [](const MeasureFields& r) {
+        r.statementNumber = "7";
+        r.statementDoc = "/docs/first.odt";
+    });
+    addRecord(20, [](const MeasureFields& r) {
+        r.statementNumber = "8";
+        r.actNumber = "12";
+        r.actDoc = "/docs/second-act.odt   ";
+    });
+    open();
+    PLAY(h->click(k().list, 2));
+    EXPECT_EQ((preventive() ? glo::IDBOL : glo::IDTASK).value(), Decimal(2));
+    EXPECT_EQ(glo::IDHOZ.value(), Decimal(1));
+    EXPECT_EQ(glo::IDFERM.value(), Decimal(2));
+    EXPECT_EQ(glo::UNIK.value(), Decimal(1));
+    EXPECT_EQ(clip(glo::NVEDJPIS.str()), "8");
+    EXPECT_EQ(clip(glo::NAKT.str()), "12");
+    EXPECT_TRUE(glo::PUTVPDOC.blank());
+    const std::string tip = h->tooltip(k().list);
+    EXPECT_NE(tip.find("F10 - открыть файл Акта... /docs/second-act.odt\r\n"), std::string::npos) << tip;
+    // The passport of the row's animal, and the animal in the context.
+    PLAY(h->expectRow("?LIST:2", 1, "1|RU-1|15.03.2020"));
+    EXPECT_EQ(clip(glo::IDANIM.str()), "RU-1");
+    EXPECT_EQ(glo::DATAROG, makeDate(3, 15, 2020));
+}
+
+TEST_P(JournalTest, AHoldingWithoutFarmsLeavesNoFarmInTheContext) {
+    open();
+    PLAY(h->click("?BROWSE:1", 2));
+    EXPECT_EQ(glo::IDHOZ.value(), Decimal(2));
+    EXPECT_EQ(glo::IDFERM.value(), Decimal());
+    EXPECT_TRUE(glo::FERNAME.blank());
+}
+
+TEST_P(JournalTest, ThePassportCardEndsAfterTheRemovalAct) {
+    addRecord(10, [](const MeasureFields&) {});
+    glo::CHEKTIP = 0;
+    open();
+    PLAY(h->click("?LIST:2", 1));
+    EXPECT_EQ(h->tooltip("?LIST:2"), "Ctrl или Пкм - установить/ снять выделение животного");
+    PLAY(h->close());
+    glo::CHEKTIP = 1;
+    open();
+    PLAY(h->click("?LIST:2", 1));
+    const std::string card = h->tooltip("?LIST:2");
+    EXPECT_EQ(card.rfind("Оперативный паспорт животного\r\n", 0), 0u) << card;
+    const std::string last = "[Дата акта выбытия]";
+    const std::size_t at = card.rfind(last);
+    ASSERT_NE(at, std::string::npos) << card;
+    EXPECT_EQ(card.find_first_not_of(" \r\n", at + last.size()), std::string::npos) << card;
+    EXPECT_EQ(card.substr(card.size() - 2), "\r\n") << card;
+}
+
+TEST_P(JournalTest, ANewRecordFromTheJournalIsPlannedForTheRowsAnimal) {
+    addScheme(!preventive(), Decimal::fromMantissa(50, 1), 1, "Вакцинация");
+    onThread([&] {
+        const AccessRef file = preventive() ? Access::BOLEZN : Access::TASK;
+        file->open();
+        file->useFile();
+        const FileRefBase buffer = preventive() ? FileRefBase(BOLEZN) : FileRefBase(TASK);
+        Set(buffer);
+        Next(buffer);
+        if (preventive()) BOL->DNEY = 30, BOL->GLPLAN = 1, BOL->GOPLAN = 1;
+        else TAS->DNEY = 30, TAS->GLPLAN = 1, TAS->GOPLAN = 1;
+        Put(buffer);
+        file->close();
+    });
+    addRecord(10, [](const MeasureFields& r) { r.actDate = kToday; });
+    open();
+    PLAY(h->click(k().list, 1));
+    PLAY(h->press(preventive() ? "?INSERT:4" : "?INSERT:5"));
+    PLAY(h->expectWindow(preventive() ? "Updatevpo" : "Updatevdi"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectWindow(k().procedure));
+    PLAY(h->expectRows(k().list, 2));
+    PLAY(h->expectRow(k().list, 2, "5.0|Вакцинация|14.04.2025|RU-1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothJournals, JournalTest, ::testing::Values(kPreventive, kDiagnostic),
+                         [](const auto& info) { return std::string(info.param.procedure); });
+
+}  // namespace
+}  // namespace vx::execution::testing
