@@ -2,7 +2,7 @@
 
 #include "app/analysis_period.h"
 #include "app/globals.h"
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 #include "app/script/procedure_registry.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_forms.h"

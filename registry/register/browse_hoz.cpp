@@ -1,9 +1,9 @@
 #include <array>
 
 #include "app/globals.h"
-#include "app/list_window.h"
-#include "execution/forms/measure_forms.h"
+#include "app/windows/list_window.h"
 #include "dictionary/names.h"
+#include "execution/forms/measure_forms.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/classes/locators.h"
 #include "platform/classes/query_form.h"
