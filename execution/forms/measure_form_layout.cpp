@@ -1,3 +1,5 @@
+#include <string_view>
+
 #include "dictionary/names.h"
 #include "execution/forms/measure_forms_layouts.h"
 #include "execution/forms/measure_record.h"
@@ -48,22 +50,22 @@ private:
         return b.entry(control, var, picture);
     }
 
-    // A date with its calendar button, or a path with its file button, in the entry's cell.
+    // A date with its calendar button, or a path (wide) with its file button, in the entry's cell.
     void withButton(const std::string& control, const char* prompt, ui::Binding var, const char* picture,
                     const char* button, const char* buttonTip) {
         b.prompt(prompt, control + ":PROMPT");
         b.row([&] {
-            b.entry(control, var, picture).stretch();
+            ui::EntryControl& entry = b.entry(control, var, picture);
+            if (std::string_view(picture) == kPathPicture) entry.stretch();
             help(b.button(button, "..."), buttonTip);
         });
     }
 
     void place() {
-        b.grid(4, [&] {
+        b.grid(5, [&] {
             help(entry(k.control("IDHOZ"), "Хозяйство (поселение)", r.holding, kIdPicture), "ID хозяйства");
             help(b.display("?HOZ:NAME", HOZ->NAME, "@s40"), "Наименование хозяйства");
-            b.prompt("Уникум", k.control("ID") + ":PROMPT");
-            help(b.entry(k.control("ID"), r.animal, "@n_12b"), "Уникум");
+            help(entry(k.control("ID"), "Уникум", r.animal, "@n_12b"), "Уникум");
             help(entry(k.control("IDFERMA"), "Ферма (населённый пункт)", r.farm, kIdPicture), "ID фермы");
             help(b.display("?FER:NAME", FER->NAME, "@s40"), "Наименование");
             help(b.check(k.control("CHEK"), "Отмечено[выделено]", r.mark), "Отмечено",
@@ -75,7 +77,7 @@ private:
         b.row([&] {
             help(entry(k.control("IDANIM"), "Инв. № животного", r.number, "@s15"), k.numberTip);
             ui::DropControl& species = b.fileDropList("?ANI:NAME", ANI->NAME);
-            help(species, "Наименование вида животного");
+            help(species.stretch(), "Наименование вида животного");
             species.change().setColumns(
                 {ListColumn("Вид животного", "@s20", 20), ListColumn("ID вида животного", k.speciesIdPicture, 4)});
         });

@@ -52,7 +52,8 @@ void tools(ui::LayoutBuilder& b, const JournalKind& k, Str& operation, Byte& not
         b.entry("?DATABEGIN", glo::DATABEGIN, "@d6.b").setTooltip("Начало периода");
         b.prompt("--", "?STRING3");
         b.entry("?DATAEND", glo::DATAEND, "@d6.b").setTooltip(k.periodEndTip);
-        ui::DropControl& operations = b.dropList("?VUDELIT", operation);
+        // Its operations come with the journal operations; until then it offers only doing nothing.
+        ui::DropControl& operations = b.dropList("?VUDELIT", operation, "Не выделять мероприятия");
         operations.setIcon("OK_help.ICO");
         operations.stretch();
         operations.change().setColumns(
