@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "bench/analysis_cases.h"
 #include "bench/fixture.h"
+#include "bench/journal_cases.h"
 #include "bench/marking_cases.h"
 #include "bench/office_cases.h"
 #include "bench/register_cases.h"
@@ -28,6 +29,7 @@ int main() {
         fillRegisterPage(fx);
         cascadeHoldingChange(fx);
         registerCases(fx);
+        journalCases(fx);
         analysisCases(fx);
         markingCases(fx);
         schemeCases(fx);

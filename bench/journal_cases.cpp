@@ -1,0 +1,165 @@
+#include "bench/journal_cases.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "app/script/procedure_registry.h"
+#include "bench/report.h"
+#include "database/database_choice.h"
+#include "dictionary/dictionary.h"
+#include "dictionary/names.h"
+#include "execution/journals/journals.h"
+#include "platform/headless/harness.h"
+#include "platform/store/record_file.h"
+
+namespace vx::bench {
+
+using namespace dct;
+
+namespace {
+
+constexpr int kJournalHoldings = 50;
+constexpr int kJournalFarmsPerHolding = 10;
+constexpr int kJournalPassports = 100000;
+constexpr int kPassportsPerJournalFarm = kJournalPassports / (kJournalHoldings * kJournalFarmsPerHolding);
+constexpr int kRecordsPerPassport = 3;
+constexpr int kBigFarmPassports = 2000;  // 6,000 records
+constexpr double kStepLimitMs = 100;
+
+void reportStep(const char* name, double ms, const std::string& what) {
+    std::printf("%s ours_ms=%.1f limit_ms=%.0f %s%s\n", name, ms, kStepLimitMs, what.c_str(),
+                ms < kStepLimitMs ? "" : " OVER LIMIT");
+    std::fflush(stdout);
+}
+
+void play(const ui::Outcome& o, const char* what) {
+    if (!o) throw std::runtime_error(std::string(what) + ": " + o.refusal);
+}
+
+void addAnimal(int id, int holding, int farm) {
+    PAS->ID = id;
+    PAS->IDHOZ = holding;
+    PAS->IDFERMA = farm;
+    PAS->IDANIM = "ИН" + std::to_string(100000 + id);
+    PAS->VIDANIM = 1;
+    PAS->DATAROG = 80000 + id % 3000;
+    PAS->OSNMOL = 2;
+    Add(PASPORT);
+    for (int m = 1; m <= kRecordsPerPassport; ++m) {
+        VPO->ID = id;
+        VPO->IDHOZ = holding;
+        VPO->IDFERMA = farm;
+        VPO->IDANIM = PAS->IDANIM;
+        VPO->VIDANIM = 1;
+        VPO->IDTASK = Decimal::fromMantissa(10 * m, 1);
+        VPO->DATATASK = PAS->DATAROG + 30 * m;
+        VPO->AKTNOMER = m == 1 ? "12" : "";
+        VPO->AKTDATA = m == 1 ? VPO->DATATASK + 1 : 0;
+        Add(VPO);
+    }
+}
+
+void addJournalDatabase() {
+    openFiles();
+    Access::BOLEZN->open();
+    Access::BOLEZN->useFile();
+    for (int m = 1; m <= kRecordsPerPassport; ++m) {
+        BOL->ID = Decimal::fromMantissa(10 * m, 1);
+        BOL->IDANIM = 1;
+        BOL->NAME = "Мероприятие " + std::to_string(m);
+        Add(BOLEZN);
+    }
+    int id = 0;
+    for (int h = 1; h <= kJournalHoldings; ++h) {
+        HOZ->IDHOZ = h;
+        HOZ->NAME = "Хозяйство " + std::to_string(h);
+        Add(HOZ);
+        for (int f = 1; f <= kJournalFarmsPerHolding; ++f) {
+            FER->IDHOZ = h;
+            FER->IDFERM = f;
+            FER->NAME = "Ферма " + std::to_string(f);
+            Add(FERMA);
+            for (int n = 0; n < kPassportsPerJournalFarm; ++n) addAnimal(++id, h, f);
+        }
+    }
+    store::commitPendingWrites();
+}
+
+// A farm after the last one of the first holding: the last row of the farms list.
+void addBigFarm() {
+    openFiles();
+    FER->IDHOZ = 1;
+    FER->IDFERM = kJournalFarmsPerHolding + 1;
+    FER->NAME = "Большая ферма";
+    Add(FERMA);
+    for (int n = 1; n <= kBigFarmPassports; ++n) addAnimal(kJournalPassports + n, 1, kJournalFarmsPerHolding + 1);
+    store::commitPendingWrites();
+}
+
+std::string firstCells(headless::Harness& h, const char* list) {
+    const auto row = h.row(list, 1);
+    std::string out;
+    if (row)
+        for (const std::string& c : *row) out += c + "|";
+    return out;
+}
+
+}  // namespace
+
+void journalCases(const Fixture& fx) {
+    store::commitPendingWrites();
+    const std::filesystem::path folder = fx.folder / "journal";
+    std::filesystem::create_directories(folder);
+    database::chooseDatabaseFolder(folder.string() + "/");
+    {
+        const script::ProcedureRegistry noTools;
+        headless::Harness h;
+        h.addProcedure("BrowseVPO", [&] { execution::BrowseVPO(noTools); });
+        h.addProcedure("AddJournal", [] {
+            DCTINIT();
+            addJournalDatabase();
+        });
+        h.addProcedure("AddBigFarm", addBigFarm);
+        play(h.start("AddJournal"), "journal database");
+
+        const double open = millisecondsOf([&] { play(h.start("BrowseVPO"), "open"); });
+        int shown = 0;
+        for (const char* list : {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3"}) shown += h.row(list, 1) ? 1 : 0;
+        reportStep("journal-open", open,
+                   "passports=" + std::to_string(kJournalPassports) +
+                       " vpo=" + std::to_string(kJournalPassports * kRecordsPerPassport) +
+                       " farms=" + std::to_string(kJournalHoldings * kJournalFarmsPerHolding) +
+                       " lists_shown=" + std::to_string(shown));
+
+        play(h.start("AddBigFarm"), "big farm");
+        play(h.window("BrowseVPO"), "journal");
+        play(h.key("?LIST", "End"), "last farm");
+        int steps = 0;
+        double total = 0, slowest = 0;
+        for (std::string top = firstCells(h, "?LIST:3");;) {
+            const double ms = millisecondsOf([&] { play(h.key("?LIST:3", "PageDown"), "page down"); });
+            const std::string next = firstCells(h, "?LIST:3");
+            if (next == top) break;
+            top = next;
+            ++steps;
+            total += ms;
+            slowest = std::max(slowest, ms);
+        }
+        char figures[96];
+        std::snprintf(figures, sizeof figures, "per_step records=%d steps=%d slowest_ms=%.1f",
+                      kBigFarmPassports * kRecordsPerPassport, steps, slowest);
+        reportStep("journal-scroll", steps ? total / steps : 0, figures);
+
+        const double on = millisecondsOf([&] { play(h.press("?FLT"), "filter on"); });
+        const double off = millisecondsOf([&] { play(h.press("?FLT"), "filter off"); });
+        std::snprintf(figures, sizeof figures, "on_ms=%.1f off_ms=%.1f records=%d", on, off,
+                      kBigFarmPassports * kRecordsPerPassport);
+        reportStep("journal-filter", std::max(on, off), figures);
+    }
+    database::chooseDatabaseFolder(fx.folder.string() + "/");
+}
+
+}  // namespace vx::bench
