@@ -1,4 +1,5 @@
 #include <array>
+#include <string>
 
 #include "app/analysis_period.h"
 #include "app/globals.h"
@@ -242,9 +243,14 @@ private:
         BRW3.list().setTooltip(journalTooltip(k_));
     }
 
+    // Every event of the check box hands the filter over; the lists are read
+    // again only when the journal's filter changes (a press is two events).
     void applyNotDoneFilter() {
         glo::GLO_FILTER = notDone_ == 1 ? k_.notDoneFilter : "";
-        BRW3.setFilter(clip(leftJustify(glo::GLO_FILTER.str())));
+        const std::string filter = clip(leftJustify(glo::GLO_FILTER.str()));
+        if (filter == filter_) return;
+        filter_ = filter;
+        BRW3.setFilter(filter);
         Reset(true);
     }
 
@@ -264,6 +270,7 @@ private:
     const JournalKind& k_;
     const script::ProcedureRegistry& windows_;
     Byte& notDone_;
+    std::string filter_;  // the journal list's not-done filter in force
     classes::QueryFormClass Query;
     HoldingsBrowse BRW1;
     classes::BrowseClass BRW2;
