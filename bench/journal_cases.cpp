@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
 #include "app/script/procedure_registry.h"
 #include "bench/report.h"
+#include "bench/window_steps.h"
 #include "database/database_choice.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/names.h"
@@ -28,16 +28,6 @@ constexpr int kPassportsPerJournalFarm = kJournalPassports / (kJournalHoldings *
 constexpr int kRecordsPerPassport = 3;
 constexpr int kBigFarmPassports = 2000;  // 6,000 records
 constexpr double kStepLimitMs = 100;
-
-void reportStep(const char* name, double ms, const std::string& what) {
-    std::printf("%s ours_ms=%.1f limit_ms=%.0f %s%s\n", name, ms, kStepLimitMs, what.c_str(),
-                ms < kStepLimitMs ? "" : " OVER LIMIT");
-    std::fflush(stdout);
-}
-
-void play(const ui::Outcome& o, const char* what) {
-    if (!o) throw std::runtime_error(std::string(what) + ": " + o.refusal);
-}
 
 void addAnimal(int id, int holding, int farm) {
     PAS->ID = id;
@@ -73,18 +63,9 @@ void addJournalDatabase() {
         Add(BOLEZN);
     }
     int id = 0;
-    for (int h = 1; h <= kJournalHoldings; ++h) {
-        HOZ->IDHOZ = h;
-        HOZ->NAME = "Хозяйство " + std::to_string(h);
-        Add(HOZ);
-        for (int f = 1; f <= kJournalFarmsPerHolding; ++f) {
-            FER->IDHOZ = h;
-            FER->IDFERM = f;
-            FER->NAME = "Ферма " + std::to_string(f);
-            Add(FERMA);
-            for (int n = 0; n < kPassportsPerJournalFarm; ++n) addAnimal(++id, h, f);
-        }
-    }
+    addHoldingsAndFarms(kJournalHoldings, kJournalFarmsPerHolding, [&](int h, int f) {
+        for (int n = 0; n < kPassportsPerJournalFarm; ++n) addAnimal(++id, h, f);
+    });
     store::commitPendingWrites();
 }
 
@@ -97,14 +78,6 @@ void addBigFarm() {
     Add(FERMA);
     for (int n = 1; n <= kBigFarmPassports; ++n) addAnimal(kJournalPassports + n, 1, kJournalFarmsPerHolding + 1);
     store::commitPendingWrites();
-}
-
-std::string firstCells(headless::Harness& h, const char* list) {
-    const auto row = h.row(list, 1);
-    std::string out;
-    if (row)
-        for (const std::string& c : *row) out += c + "|";
-    return out;
 }
 
 }  // namespace
@@ -128,7 +101,7 @@ void journalCases(const Fixture& fx) {
         const double open = millisecondsOf([&] { play(h.start("BrowseVPO"), "open"); });
         int shown = 0;
         for (const char* list : {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3"}) shown += h.row(list, 1) ? 1 : 0;
-        reportStep("journal-open", open,
+        reportStep("journal-open", open, kStepLimitMs,
                    "passports=" + std::to_string(kJournalPassports) +
                        " vpo=" + std::to_string(kJournalPassports * kRecordsPerPassport) +
                        " farms=" + std::to_string(kJournalHoldings * kJournalFarmsPerHolding) +
@@ -137,27 +110,17 @@ void journalCases(const Fixture& fx) {
         play(h.start("AddBigFarm"), "big farm");
         play(h.window("BrowseVPO"), "journal");
         play(h.key("?LIST", "End"), "last farm");
-        int steps = 0;
-        double total = 0, slowest = 0;
-        for (std::string top = firstCells(h, "?LIST:3");;) {
-            const double ms = millisecondsOf([&] { play(h.key("?LIST:3", "PageDown"), "page down"); });
-            const std::string next = firstCells(h, "?LIST:3");
-            if (next == top) break;
-            top = next;
-            ++steps;
-            total += ms;
-            slowest = std::max(slowest, ms);
-        }
+        const Steps steps = pageDownToEnd(h, "?LIST:3");
         char figures[96];
         std::snprintf(figures, sizeof figures, "per_step records=%d steps=%d slowest_ms=%.1f",
-                      kBigFarmPassports * kRecordsPerPassport, steps, slowest);
-        reportStep("journal-scroll", steps ? total / steps : 0, figures);
+                      kBigFarmPassports * kRecordsPerPassport, steps.count, steps.slowest);
+        reportStep("journal-scroll", steps.average, kStepLimitMs, figures);
 
         const double on = millisecondsOf([&] { play(h.press("?FLT"), "filter on"); });
         const double off = millisecondsOf([&] { play(h.press("?FLT"), "filter off"); });
         std::snprintf(figures, sizeof figures, "on_ms=%.1f off_ms=%.1f records=%d", on, off,
                       kBigFarmPassports * kRecordsPerPassport);
-        reportStep("journal-filter", std::max(on, off), figures);
+        reportStep("journal-filter", std::max(on, off), kStepLimitMs, figures);
     }
     database::chooseDatabaseFolder(fx.folder.string() + "/");
 }
