@@ -225,6 +225,41 @@ TEST_P(JournalTest, ANewRecordFromTheJournalIsPlannedForTheRowsAnimal) {
     PLAY(h->expectRow(k().list, 2, "5.0|Вакцинация|14.04.2025|RU-1"));
 }
 
+TEST_P(JournalTest, TheTabsOrderTheHoldingsByIdOrName) {
+    open();
+    PLAY(h->expectRow("?BROWSE:1", 1, "1|Первое"));
+    PLAY(h->tab("?CURRENTTAB", "Наименование"));
+    PLAY(h->expectRow("?BROWSE:1", 1, "2|Без ферм"));
+    PLAY(h->tab("?CURRENTTAB", "iD"));
+    PLAY(h->expectRow("?BROWSE:1", 1, "1|Первое"));
+}
+
+// The preventive journal's Insert key on its journal list does what the insert button
+// does; the diagnostic journal has no such keys.
+TEST_P(JournalTest, TheInsertKeyOnTheJournalListOnlyInThePreventiveJournal) {
+    addRecord(10, [](const MeasureFields&) {});
+    open();
+    PLAY(h->click(k().list, 1));
+    PLAY(h->key(k().list, "Insert"));
+    if (preventive()) {
+        PLAY(h->expectWindow("Updatevpo"));
+        PLAY(h->answer("Yes"));  // the drop lists' defaults count as an edit
+        PLAY(h->press("?CANCEL"));
+    }
+    PLAY(h->expectClosed(preventive() ? "Updatevpo" : "Updatevdi"));
+    PLAY(h->expectRows(k().list, 1));
+}
+
+TEST_P(JournalTest, RefreshShowsWhatAnotherWindowWrote) {
+    addRecord(10, [](const MeasureFields&) {});
+    open();
+    addRecord(20, [](const MeasureFields&) {});
+    PLAY(h->expectRows(k().list, 1));
+    PLAY(h->press("?BUTTON14"));
+    PLAY(h->expectRows(k().list, 2));
+    EXPECT_EQ(h->current()->focused(), h->find(k().list)->id());
+}
+
 INSTANTIATE_TEST_SUITE_P(BothJournals, JournalTest, ::testing::Values(kPreventive, kDiagnostic),
                          [](const auto& info) { return std::string(info.param.procedure); });
 
