@@ -303,6 +303,15 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
     frontEnd.loop().requestStep();
     pump();
     keepPicture(frontEnd, journal, "BrowseVPO_farm.png");
+    // A done record of it in its form, as the change button opens it.
+    ASSERT_TRUE(ui::input::click(journal, journal.control("?LIST:3")->id(), 5, 0, ui::MouseButton::Left));
+    frontEnd.loop().requestStep();
+    pump();
+    const std::size_t forms = ui::desktop().windows().size();
+    ASSERT_TRUE(ui::input::press(journal, journal.control("?CHANGE:4")->id()));
+    frontEnd.loop().requestStep();
+    ASSERT_TRUE(pumpUntil([&] { return ui::desktop().windows().size() > forms; }));
+    keepPicture(frontEnd, *ui::desktop().windows().back(), "Updatevpo_done.png");
 
     // The user leaves the program with the query form still open on the register's thread.
     ui::desktop().frame()->post(ui::Event{ui::EventKind::CloseWindow});
