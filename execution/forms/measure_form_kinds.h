@@ -22,7 +22,6 @@ struct SchemeNames {
     const char* prefix;  // "BOL"
     const char* id;
     const char* filter;  // the schemes of the current species
-    const char* order;   // the entries' re-sort
     const char* idTitle;
 };
 
@@ -30,7 +29,7 @@ struct MeasureFormKind {
     MeasureKind kind;
     dct::RelateRef relate;
     dct::AccessRef schemes;
-    int schemeKey;
+    int schemeKey;  // the measure list's order, by scheme id
     const char* prefix;  // of the record's controls: "?VPO:IDHOZ"
     MeasureFieldNames fields;
     SchemeNames scheme;

@@ -173,10 +173,6 @@ const JournalKind kDiagnostic{
 
 }  // namespace
 
-std::string JournalKind::field(const char* name) const {
-    return std::string(kind == MeasureKind::Preventive ? "VPO:" : "VDI:") + name;
-}
-
 const JournalKind& journalKind(MeasureKind kind) { return kind == MeasureKind::Preventive ? kPreventive : kDiagnostic; }
 
 }  // namespace vx::execution

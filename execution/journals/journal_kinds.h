@@ -82,8 +82,6 @@ struct JournalKind {
     std::vector<const char*> tooltip;  // of the journal list, before the document lines
     std::vector<DocumentLine> documentKeys;
     std::vector<const char*> analysisLines;
-
-    std::string field(const char* name) const;  // "VPO:IDTASK"
 };
 
 const JournalKind& journalKind(MeasureKind kind);
