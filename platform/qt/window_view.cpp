@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "platform/qt/icons.h"
+#include "platform/qt/list_table_model.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/sheet_tabs.h"
 #include "platform/ui/choice_controls.h"
@@ -78,7 +79,10 @@ WindowView::WindowView(ui::Window& w, QtRenderer& r) : id_(w.id()), kind_(w.kind
 }
 
 WindowView::~WindowView() {
-    if (top_) top_->deleteLater();
+    if (!top_) return;
+    // The window's lists go with it: a view's pending timer must not read them before Qt deletes the widgets.
+    for (ListTableModel* m : top_->findChildren<ListTableModel*>()) m->show(nullptr);
+    top_->deleteLater();
 }
 
 ui::Window* WindowView::model() const { return ui::desktop().window(id_); }
