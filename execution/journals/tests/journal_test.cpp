@@ -260,6 +260,29 @@ TEST_P(JournalTest, RefreshShowsWhatAnotherWindowWrote) {
     EXPECT_EQ(h->current()->focused(), h->find(k().list)->id());
 }
 
+// A query on the measure id holds with the farm's range and the not-done filter;
+// the preventive journal hands the query in force to the report when ?QUERY opens the form again.
+TEST_P(JournalTest, AQueryHoldsWithTheRangeAndTheNotDoneFilter) {
+    addRecord(10, [](const MeasureFields&) {});
+    addRecord(10, [](const MeasureFields& r) { r.actDate = kToday; });
+    addRecord(20, [](const MeasureFields&) {});
+    open();
+    PLAY(h->press("?QUERY"));
+    PLAY(h->expectWindow("QueryForm"));
+    EXPECT_NE(h->find(preventive() ? "?VALUE:12" : "?VALUE:15"), nullptr);
+    EXPECT_EQ(h->find(preventive() ? "?VALUE:13" : "?VALUE:16"), nullptr);
+    PLAY(h->type("?VALUE:6", "1.0"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed("QueryForm"));
+    PLAY(h->expectRows(k().list, 2));
+    PLAY(h->press("?FLT"));
+    PLAY(h->expectRows(k().list, 1));
+    glo::GLO_REPORTQUERYRESULT = "";
+    PLAY(h->press("?QUERY"));
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.blank(), !preventive());
+    PLAY(h->press("?CANCEL"));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothJournals, JournalTest, ::testing::Values(kPreventive, kDiagnostic),
                          [](const auto& info) { return std::string(info.param.procedure); });
 
