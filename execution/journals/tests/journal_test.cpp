@@ -113,6 +113,26 @@ TEST_P(JournalTest, RowLooksWithTodayFixed) {
     EXPECT_EQ(look(3, 4).style, preventive() ? 2 : 0);
 }
 
+TEST_P(JournalTest, ThePassportShowsTheMarkYoungStockAndARemovalAct) {
+    addPassport(1, 2, 2, "RU-2", [] {
+        PAS->CHEK = 1;
+        PAS->OSNMOL = 1;
+        PAS->AKTDATA = kToday;
+    });
+    addRecord(10, [](const MeasureFields&) {});
+    if (preventive()) addPreventive(1, 2, 2, [] { VPO->IDTASK = 1; });
+    else addDiagnostic(1, 2, 2, [] { VDI->IDTASK = 1; });
+    open();
+    const auto passport = [&](int column) { return h->cellLook("?LIST:2", 1, column + 1).value_or(ui::CellLook{}); };
+    EXPECT_EQ(passport(1).icon, 0);
+    EXPECT_EQ(passport(2).style, 0);
+    PLAY(h->click(k().list, 2));
+    PLAY(h->expectRow("?LIST:2", 1, "2|RU-2"));
+    EXPECT_EQ(passport(1).icon, 1);
+    EXPECT_EQ(passport(2).icon, 2);
+    EXPECT_EQ(passport(2).style, 1);
+}
+
 TEST_P(JournalTest, TheNotDoneFilterShowsRecordsWithoutActOrExpertiseDate) {
     addRecord(10, [](const MeasureFields& r) { r.actNumber = "5"; });  // a number but no date: not done
     addRecord(20, [](const MeasureFields& r) { r.actDate = kToday; });
