@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/globals.h"
 #include "app/script/procedure_registry.h"
 #include "database/database_choice.h"
@@ -12,6 +14,7 @@
 #include "execution/journals/journals.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
+#include "platform/runtime/folders.h"
 #include "platform/ui/style.h"
 #include "tests/records_fixture.h"
 
@@ -301,6 +304,17 @@ TEST_P(JournalTest, AQueryHoldsWithTheRangeAndTheNotDoneFilter) {
     PLAY(h->press("?QUERY"));
     EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.blank(), !preventive());
     PLAY(h->press("?CANCEL"));
+}
+
+TEST_P(JournalTest, ClosingGoesBackToTheStartFolderAndTwoCopiesCanBeOpen) {
+    glo::PUTK = dir.string();
+    open();
+    open();
+    EXPECT_EQ(h->windowsOf(k().procedure).size(), 2u);
+    rt::setCurrentFolder(std::filesystem::temp_directory_path().string());
+    PLAY(h->close());
+    EXPECT_EQ(std::filesystem::current_path(), dir);
+    EXPECT_EQ(h->windowsOf(k().procedure).size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothJournals, JournalTest, ::testing::Values(kPreventive, kDiagnostic),
