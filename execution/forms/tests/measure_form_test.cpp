@@ -149,6 +149,8 @@ TEST_P(StoredRecordTest, AnotherMeasureReplansOnlyARecordNotDone) {
     openStored(kind(), rq::Change, animal, 1);
     PLAY(h->choose(std::string(kind() == MeasureKind::Preventive ? "?BOL" : "?TAS") + ":NAME", name));
     EXPECT_EQ(glo::DNEY.value(), Decimal(30));
+    EXPECT_EQ(glo::IDTASK.value(), Decimal::parse("6.1").value());
+    EXPECT_EQ(clip(glo::IDANIM.str()), "RU-7");
     save();
     openStored(kind(), rq::Change, animal, 2);
     PLAY(h->choose(std::string(kind() == MeasureKind::Preventive ? "?BOL" : "?TAS") + ":NAME", "Второй этап"));
@@ -166,6 +168,30 @@ TEST_P(StoredRecordTest, AnotherMeasureReplansOnlyARecordNotDone) {
         }
         Access::VPO->close();
     });
+}
+
+TEST_P(StoredRecordTest, AnEmptyInventoryNumberShowsTheCurrentAnimalsAndAFilledOneStays) {
+    addRecord("5.0", 0);
+    addRecord("5.0", 0);
+    onThread([&] {
+        const AccessRef file = kind() == MeasureKind::Preventive ? Access::VPO : Access::VDI;
+        const FileRefBase buffer = kind() == MeasureKind::Preventive ? FileRefBase(VPO) : FileRefBase(VDI);
+        file->open();
+        file->useFile();
+        Set(buffer);
+        Next(buffer);
+        measureFields(kind()).number = "";
+        Put(buffer);
+        Next(buffer);
+        measureFields(kind()).number = "X-1";
+        Put(buffer);
+        file->close();
+    });
+    openStored(kind(), rq::View, animal, 1);
+    PLAY(h->expectValue(control(kind(), "IDANIM"), "RU-7"));
+    PLAY(h->press("?OK"));
+    openStored(kind(), rq::View, animal, 2);
+    PLAY(h->expectValue(control(kind(), "IDANIM"), "X-1"));
 }
 
 TEST_P(StoredRecordTest, CancelAfterAnEditAsksAndDeleteAsksWithoutTheForm) {
