@@ -59,10 +59,14 @@ public:
             addFile(*file);
         setFirstField(k.control("IDHOZ"));
         const MeasureFieldNames& n = k.fields;
-        std::vector<std::string> fields{"IDHOZ",  "ID",       "IDFERMA",         "CHEK",          "IDANIM",
-                                        "GLPLAN", "GLVUP",    "GOPLAN",          "GOVUP",         "DATATASK",
-                                        "AKTNOMER", "AKTDATA", n.actDoc,         n.statementNumber, n.statementDate,
-                                        n.statementDoc};
+        std::vector<std::string> fields{"IDHOZ",         "ID",
+                                        "IDFERMA",       "CHEK",
+                                        "IDANIM",        "GLPLAN",
+                                        "GLVUP",         "GOPLAN",
+                                        "GOVUP",         "DATATASK",
+                                        "AKTNOMER",      "AKTDATA",
+                                        n.actDoc,        n.statementNumber,
+                                        n.statementDate, n.statementDoc};
         if (k.expertise) fields.insert(fields.end(), {"REAKCIA", "NEKSP", "DEKSP", "PUTEXPDOC"});
         std::vector<std::string> entries;
         for (const std::string& f : fields) {
@@ -72,8 +76,8 @@ public:
         addHistoryField(k.control("PRIM"), "PRIM");
         entries.push_back(k.control("PRIM"));
         setStatusTexts("View Record", "Добавить запись", "Изменить запись");
-        std::vector<std::string> locked{"?ANI:NAME", k.schemeControl("NAME"), "?CALENDAR",     "?CALENDAR:2",
-                                        "?CALENDAR:3", "?LOOKUPFILE",       "?LOOKUPFILE:2", k.control("CHEK")};
+        std::vector<std::string> locked{"?ANI:NAME",   k.schemeControl("NAME"), "?CALENDAR",     "?CALENDAR:2",
+                                        "?CALENDAR:3", "?LOOKUPFILE",           "?LOOKUPFILE:2", k.control("CHEK")};
         if (k.expertise) locked.insert(locked.end(), {"?CALENDAR:4", "?LOOKUPFILE:3", "?VDI:REAKCIA"});
         setViewLocks(entries, locked);
         names_.bind("idvidanim", [] { return Value(glo::IDVIDANIM.value()); });

@@ -29,7 +29,7 @@ struct MeasureFormKind {
     MeasureKind kind;
     dct::RelateRef relate;
     dct::AccessRef schemes;
-    int schemeKey;  // the measure list's order, by scheme id
+    int schemeKey;       // the measure list's order, by scheme id
     const char* prefix;  // of the record's controls: "?VPO:IDHOZ"
     MeasureFieldNames fields;
     SchemeNames scheme;

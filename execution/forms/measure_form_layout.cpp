@@ -33,9 +33,7 @@ public:
         b.column([&] {
             b.sheet("?CURRENTTAB", [&] {
                 b.tab("?TAB:1", "Типовое мероприятие", [&] { measureTab(); });
-                b.tab("?TAB:2", "Записная книжка", [&] {
-                    help(b.text(k.control("PRIM"), r.note, 8), "Примечание");
-                });
+                b.tab("?TAB:2", "Записная книжка", [&] { help(b.text(k.control("PRIM"), r.note, 8), "Примечание"); });
             });
             b.row([&] {
                 help(b.button("?OK", "Да", "WAOk.ICO"), "Сохранить и закрыть форму");
@@ -87,8 +85,8 @@ private:
         help(measure, "Наименование заболевания");
         measure.stretch();
         measure.change().setColumns({ListColumn("Наименование мероприятия", "@s36", 36),
-                                               ListColumn(k.scheme.idTitle, "@n_5.1b", 6).right(),
-                                               ListColumn("Провести через N дней со дня рождения", "@n3b", 4).right()});
+                                     ListColumn(k.scheme.idTitle, "@n_5.1b", 6).right(),
+                                     ListColumn("Провести через N дней со дня рождения", "@n3b", 4).right()});
     }
 
     void counts() {
@@ -122,8 +120,8 @@ private:
                 entry(k.control(n.statementNumber), k.statementNumberPrompt, r.statementNumber, kNumberPicture);
             if (k.kind == MeasureKind::Preventive) help(number, "№ ведомости", "№ описи");
             else help(number, "№ описи");
-            withButton(k.control(n.statementDate), k.statementDatePrompt, r.statementDate, kDatePicture,
-                       "?CALENDAR:3", k.statementCalendar);
+            withButton(k.control(n.statementDate), k.statementDatePrompt, r.statementDate, kDatePicture, "?CALENDAR:3",
+                       k.statementCalendar);
             withButton(k.control(n.statementDoc), k.statementDocPrompt, r.statementDoc, kPathPicture, "?LOOKUPFILE",
                        "[Файл ведомости]");
         });

@@ -18,8 +18,8 @@
 
 namespace vx::execution {
 
-void planFromScheme(const MeasureFields& r, const planning::schemes::Scheme& scheme, Byte herdGroup,
-                    int32_t birthDate, int32_t today);
+void planFromScheme(const MeasureFields& r, const planning::schemes::Scheme& scheme, Byte herdGroup, int32_t birthDate,
+                    int32_t today);
 void markDone(const MeasureFields& r);
 
 }  // namespace vx::execution

@@ -28,8 +28,8 @@ ui::ListStyle style(int size, int weight, bool struck, const char* text, const c
     ui::FontSpec font{"Arial Cyr", size, weight};
     font.strikeOut = struck;
     const auto colour = [](const char* hex) { return *hex ? colourFromHex(hex) : kNoColour; };
-    return ui::ListStyle{font, ui::Colours{colour(text), colour(background), colour(selected),
-                                           colour(selectedBackground)}};
+    return ui::ListStyle{font,
+                         ui::Colours{colour(text), colour(background), colour(selected), colour(selectedBackground)}};
 }
 
 }  // namespace

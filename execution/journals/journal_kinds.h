@@ -73,11 +73,11 @@ struct JournalKind {
     const char* notDoneFilter;
     ui::Colour overdue;
     int doneWeight;
-    int measureDispatch;   // the measure record form
-    int passportDispatch;  // the passport form
-    bool editKeys;         // Insert, Ctrl+Enter and Delete on the passport and journal lists
-    bool queryHandsOver;   // ?QUERY hands its filter to the report too, not only ?PRINT:2
-    bool printOnPassports; // the list whose row the report starts from
+    int measureDispatch;    // the measure record form
+    int passportDispatch;   // the passport form
+    bool editKeys;          // Insert, Ctrl+Enter and Delete on the passport and journal lists
+    bool queryHandsOver;    // ?QUERY hands its filter to the report too, not only ?PRINT:2
+    bool printOnPassports;  // the list whose row the report starts from
     const char* groupTool;
     std::vector<const char*> tooltip;  // of the journal list, before the document lines
     std::vector<DocumentLine> documentKeys;

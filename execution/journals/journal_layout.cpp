@@ -56,8 +56,7 @@ void tools(ui::LayoutBuilder& b, const JournalKind& k, Str& operation, Byte& not
         ui::DropControl& operations = b.dropList("?VUDELIT", operation, "Не выделять мероприятия");
         operations.setIcon("OK_help.ICO");
         operations.stretch();
-        operations.change().setColumns(
-            {ListColumn("Функции работы с таблицей [Выполнение...]", "@s80", 80)});
+        operations.change().setColumns({ListColumn("Функции работы с таблицей [Выполнение...]", "@s80", 80)});
         b.button("?BUTTON13", "", "adr1.ico").setTooltip(k.toolText);
         b.button("?BUTTON14", "", "tabstop.ico").setTooltip("[Обновить экран] или [По ширине содержимого]");
     });
@@ -99,9 +98,9 @@ void layoutJournal(ui::Window& w, const JournalKind& k, Str& operation, Byte& no
     w.as<ui::ListControl>("?LIST")->change().setColumns({ListColumn("ID", "@n_2b", k.farmIdWidth).right(),
                                                          ListColumn("Ферма, населённый пункт", "@s40", 41),
                                                          ListColumn(k.farmHoldingTitle, "@n_2b", 2).right()});
-    w.as<ui::ListControl>("?LIST:2")->change().setColumns(
-        {ListColumn("Уникум", "@n_12b", k.uniqueWidth).right(), ListColumn(k.numberTitle, "@s15", 19).withIcons(),
-         ListColumn("Дата рождения", "@d6.b", 15).withIcons()});
+    w.as<ui::ListControl>("?LIST:2")->change().setColumns({ListColumn("Уникум", "@n_12b", k.uniqueWidth).right(),
+                                                           ListColumn(k.numberTitle, "@s15", 19).withIcons(),
+                                                           ListColumn("Дата рождения", "@d6.b", 15).withIcons()});
     ui::ListModel& journal = w.as<ui::ListControl>(k.journalList)->change();
     journal.setColumns(journalColumns(k));
     journal.setFrozenColumns(1);

@@ -3,8 +3,8 @@
 
 #include "app/analysis_period.h"
 #include "app/globals.h"
-#include "app/windows/list_window.h"
 #include "app/script/procedure_registry.h"
+#include "app/windows/list_window.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_forms.h"
 #include "execution/forms/measure_record.h"
@@ -50,10 +50,7 @@ private:
 class JournalWindow : public app::StartFolderWindow {
 public:
     JournalWindow(ui::Window& w, const JournalKind& k, const script::ProcedureRegistry& windows, Byte& notDone)
-        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing),
-          k_(k),
-          windows_(windows),
-          notDone_(notDone),
+        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), k_(k), windows_(windows), notDone_(notDone),
           BRW3(k) {
         addFile(*Relate::ANIMVID);
         for (RelateRef file : {Relate::HOZ, Relate::FERMA, Relate::PASPORT, Relate::POLVOZ, k.measures, k.schemes})

@@ -18,7 +18,7 @@ using vx::testing::append;
 
 namespace {
 
-const AccessRef kFiles[] = {Access::HOZ, Access::FERMA,  Access::ANIMVID, Access::PASPORT, Access::BOLEZN,
+const AccessRef kFiles[] = {Access::HOZ,  Access::FERMA, Access::ANIMVID, Access::PASPORT, Access::BOLEZN,
                             Access::TASK, Access::VPO,   Access::VDI,     Access::PVSEGO,  Access::DVSEGO};
 
 void withFiles(const std::function<void()>& body) {
@@ -127,13 +127,14 @@ Lines MeasureFormTest::records(MeasureKind kind) {
     Lines out;
     const auto show = [](const MeasureFields& r) {
         return trim(format(Value(r.measure.value()), "@n_5.1")) + " " + r.headsPlanned.value().plain() + "/" +
-               r.treatmentsPlanned.value().plain() + " " + formatDate(r.planned) + " " +
-               r.headsDone.value().plain() + "/" + r.treatmentsDone.value().plain() + " " + r.number.str() + " " +
-               r.holding.value().plain() + " " + r.farm.value().plain() + " " + std::to_string(r.animal);
+               r.treatmentsPlanned.value().plain() + " " + formatDate(r.planned) + " " + r.headsDone.value().plain() +
+               "/" + r.treatmentsDone.value().plain() + " " + r.number.str() + " " + r.holding.value().plain() + " " +
+               r.farm.value().plain() + " " + std::to_string(r.animal);
     };
     onThread([&] {
-        out = kind == MeasureKind::Preventive ? vx::testing::all(Access::VPO, VPO, [&] { return show(measureFields(*VPO)); })
-                                              : vx::testing::all(Access::VDI, VDI, [&] { return show(measureFields(*VDI)); });
+        out = kind == MeasureKind::Preventive
+                  ? vx::testing::all(Access::VPO, VPO, [&] { return show(measureFields(*VPO)); })
+                  : vx::testing::all(Access::VDI, VDI, [&] { return show(measureFields(*VDI)); });
     });
     return out;
 }

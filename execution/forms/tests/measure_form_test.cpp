@@ -77,8 +77,7 @@ TEST_P(NewRecordTest, PlannedByHerdGroup) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothForms, NewRecordTest,
-                         ::testing::Values(MeasureKind::Preventive, MeasureKind::Diagnostic));
+INSTANTIATE_TEST_SUITE_P(BothForms, NewRecordTest, ::testing::Values(MeasureKind::Preventive, MeasureKind::Diagnostic));
 
 // A stored record (heads and treatments planned 4/4, planned 01.05.2025) of a main-herd animal.
 class StoredRecordTest : public FormTest {
@@ -116,10 +115,8 @@ struct DoneCase {
 
 TEST_P(StoredRecordTest, TheActDateMarksTheRecordDone) {
     const DoneCase cases[] = {
-        {"5.0", 0, false, "5.0 4/4 01.05.2025 1/1 RU-7 1 2 1"},
-        {"6.1", 0, false, "6.1 4/4 01.05.2025 1/1 RU-7 1 2 1"},
-        {"5.2", 0, false, "5.2 4/4 01.05.2025 1/0 RU-7 1 2 1"},
-        {"5.0", 3, false, "5.0 4/4 01.05.2025 3/0 RU-7 1 2 1"},
+        {"5.0", 0, false, "5.0 4/4 01.05.2025 1/1 RU-7 1 2 1"}, {"6.1", 0, false, "6.1 4/4 01.05.2025 1/1 RU-7 1 2 1"},
+        {"5.2", 0, false, "5.2 4/4 01.05.2025 1/0 RU-7 1 2 1"}, {"5.0", 3, false, "5.0 4/4 01.05.2025 3/0 RU-7 1 2 1"},
         {"5.0", 0, true, "5.0 4/4 01.05.2025 1/1 RU-7 1 2 1"},
     };
     for (const DoneCase& c : cases) {

@@ -22,8 +22,8 @@ namespace vx::execution::testing {
 namespace {
 
 using namespace dct;
-using vx::testing::Lines;
 using planning::schemes::MeasureKind;
+using vx::testing::Lines;
 
 const int32_t kToday = makeDate(6, 10, 2025);
 
@@ -76,9 +76,7 @@ protected:
         PLAY(h->select("?BROWSE:1", 1));
     }
     // Row and column from 0.
-    ui::CellLook look(int row, int column) {
-        return h->cellLook(k().list, row, column + 1).value_or(ui::CellLook{});
-    }
+    ui::CellLook look(int row, int column) { return h->cellLook(k().list, row, column + 1).value_or(ui::CellLook{}); }
 
     script::ProcedureRegistry windows;
 };
@@ -86,7 +84,7 @@ protected:
 TEST_P(JournalTest, RowLooksWithTodayFixed) {
     addRecord(10, [](const MeasureFields& r) { r.planned = kToday - 1; });  // overdue, not done
     addRecord(20, [](const MeasureFields& r) { r.planned = kToday; });      // due today
-    addRecord(30, [](const MeasureFields& r) {                             // done
+    addRecord(30, [](const MeasureFields& r) {                              // done
         r.planned = kToday - 5;
         r.headsDone = 1;
         r.treatmentsDone = 1;
