@@ -194,6 +194,17 @@ TEST_P(JournalTest, AClickLeavesItsRowInTheContextAndTheTooltip) {
     EXPECT_EQ(glo::DATAROG, makeDate(3, 15, 2020));
 }
 
+TEST_P(JournalTest, AFarmWithoutRecordsShowsNoPassport) {
+    addFarm(1, 3, "Пустая");
+    addRecord(10, [](const MeasureFields&) {});
+    open();
+    PLAY(h->expectRows("?LIST:2", 1));
+    PLAY(h->click("?LIST", 2));
+    EXPECT_EQ(glo::IDFERM.value(), Decimal(3));
+    PLAY(h->expectRows(k().list, 0));
+    PLAY(h->expectRows("?LIST:2", 0));
+}
+
 TEST_P(JournalTest, AHoldingWithoutFarmsLeavesNoFarmInTheContext) {
     open();
     PLAY(h->click("?BROWSE:1", 2));
