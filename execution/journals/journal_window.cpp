@@ -204,6 +204,7 @@ private:
         glo::FERNAME = farm ? FER->NAME.str() : "";
     }
 
+    // No passport leaves no animal of another farm for a new record to take.
     void takePassportEvent() {
         if (BRW4.highlighted() >= 0) {
             glo::IDHOZ = PAS->IDHOZ;
@@ -211,6 +212,11 @@ private:
             glo::IDANIM = PAS->IDANIM;
             glo::IDVIDANIM = ANI->IDANIM;
             glo::DATAROG = PAS->DATAROG;
+        } else {
+            copyHoldingAndFarm();
+            glo::IDANIM = "";
+            glo::IDVIDANIM = 0;
+            glo::DATAROG = 0;
         }
         BRW4.list().setTooltip(glo::CHEKTIP == 1 ? registry::passportCardOfAnimal()
                                                  : "Ctrl или Пкм - установить/ снять выделение животного");

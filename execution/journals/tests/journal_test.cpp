@@ -203,6 +203,8 @@ TEST_P(JournalTest, AFarmWithoutRecordsShowsNoPassport) {
     EXPECT_EQ(glo::IDFERM.value(), Decimal(3));
     PLAY(h->expectRows(k().list, 0));
     PLAY(h->expectRows("?LIST:2", 0));
+    EXPECT_TRUE(glo::IDANIM.blank());
+    EXPECT_EQ(glo::DATAROG, 0);
 }
 
 TEST_P(JournalTest, AHoldingWithoutFarmsLeavesNoFarmInTheContext) {
