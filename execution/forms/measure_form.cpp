@@ -54,8 +54,7 @@ class MeasureFormWindow : public classes::FormManager {
 public:
     MeasureFormWindow(ui::Window& w, const MeasureFormKind& k)
         : classes::FormManager(w, *k.relate), k_(k), r_(measureFields(k.kind)), Measures(k.kind) {
-        for (RelateRef file : {Relate::ANIMVID, Relate::HOZ, Relate::FERMA, Relate::PASPORT,
-                               k.kind == MeasureKind::Preventive ? Relate::BOLEZN : Relate::TASK})
+        for (RelateRef file : {Relate::ANIMVID, Relate::HOZ, Relate::FERMA, Relate::PASPORT, k.schemeFile})
             addFile(*file);
         setFirstField(k.control("IDHOZ"));
         const MeasureFieldNames& n = k.fields;
@@ -121,7 +120,7 @@ private:
     void initMeasures() {
         const SchemeNames& s = k_.scheme;
         Measures.Init(as<ui::DropControl>(k_.schemeControl("NAME")), *k_.schemes, *this);
-        Measures.view().orderByKey(k_.schemeKey);
+        Measures.view().orderByKey(k_.schemeById.index);
         Measures.setFilter(s.filter, &names_);
         Measures.addField(*k_.schemes, "NAME");
         Measures.addField(*k_.schemes, s.id);
@@ -165,7 +164,7 @@ private:
     void lookUpNames() {
         const schemes::SchemeFields scheme = schemes::schemeFields(k_.kind);
         scheme.id = r_.measure.value();
-        Fetch(k_.kind == MeasureKind::Preventive ? BOL_K1 : TAS_K1);
+        Fetch(k_.schemeById);
         FER->IDHOZ = r_.holding.value();
         FER->IDFERM = r_.farm.value();
         Fetch(FER_K3);

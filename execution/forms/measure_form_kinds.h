@@ -28,9 +28,10 @@ struct SchemeNames {
 struct MeasureFormKind {
     MeasureKind kind;
     dct::RelateRef relate;
+    dct::RelateRef schemeFile;
     dct::AccessRef schemes;
-    int schemeKey;       // the measure list's order, by scheme id
-    const char* prefix;  // of the record's controls: "?VPO:IDHOZ"
+    dct::KeyRef schemeById;  // also the measure list's order
+    const char* prefix;      // of the record's controls: "?VPO:IDHOZ"
     MeasureFieldNames fields;
     SchemeNames scheme;
 
@@ -43,6 +44,7 @@ struct MeasureFormKind {
     const char* numberTip;
     bool statementAfterAct;  // after the act and the reaction, else before the act
     const char* statementNumberPrompt;
+    const char* statementNumberStatus;  // "" for none
     const char* statementDatePrompt;
     const char* statementDocPrompt;
     const char* actNumberTip;

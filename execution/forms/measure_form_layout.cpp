@@ -118,8 +118,7 @@ private:
         b.grid(2, [&] {
             ui::EntryControl& number =
                 entry(k.control(n.statementNumber), k.statementNumberPrompt, r.statementNumber, kNumberPicture);
-            if (k.kind == MeasureKind::Preventive) help(number, "№ ведомости", "№ описи");
-            else help(number, "№ описи");
+            help(number, k.statementNumberPrompt, k.statementNumberStatus);
             withButton(k.control(n.statementDate), k.statementDatePrompt, r.statementDate, kDatePicture, "?CALENDAR:3",
                        k.statementCalendar);
             withButton(k.control(n.statementDoc), k.statementDocPrompt, r.statementDoc, kPathPicture, "?LOOKUPFILE",

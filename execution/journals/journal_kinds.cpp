@@ -1,6 +1,7 @@
 #include "execution/journals/journal_kinds.h"
 
 #include "app/globals.h"
+#include "execution/forms/measure_forms.h"
 
 namespace vx::execution {
 
@@ -26,6 +27,8 @@ const JournalKind kPreventive{
     .schemes = Relate::BOLEZN,
     .schemeFile = Access::BOLEZN,
     .schemeKey = BOL_K1.index,
+    .form = Updatevpo,
+    .chosenMeasure = &glo::IDBOL,
     .placeKey = VPO_K7.index,
     .appendedOrder = "+VPO:idtask,+VPO:datatask",
     .columns = {{"ID мероприятия", M, "IDTASK", "@n_8.1b", 17, true, true},
@@ -100,6 +103,8 @@ const JournalKind kDiagnostic{
     .schemes = Relate::TASK,
     .schemeFile = Access::TASK,
     .schemeKey = TAS_K1.index,
+    .form = Updatevdi,
+    .chosenMeasure = &glo::IDTASK,
     .placeKey = VDI_K7.index,
     .appendedOrder = "+VDI:idtask,+VDI:datatask",
     .columns = {{"ID мероприятия", M, "IDTASK", "@n_8.1b", 16, true, true},

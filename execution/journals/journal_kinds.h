@@ -50,7 +50,9 @@ struct JournalKind {
     dct::RelateRef schemes;
     dct::AccessRef schemeFile;
     int schemeKey;
-    int placeKey;  // holding, farm, animal
+    void (*form)();      // the measure record form
+    Dec* chosenMeasure;  // the current-measure global the journal list sets
+    int placeKey;        // holding, farm, animal
     const char* appendedOrder;
     std::vector<JournalColumn> columns;
     std::vector<QueryText> query;

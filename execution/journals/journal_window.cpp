@@ -6,7 +6,6 @@
 #include "app/script/procedure_registry.h"
 #include "app/windows/list_window.h"
 #include "dictionary/names.h"
-#include "execution/forms/measure_forms.h"
 #include "execution/forms/measure_record.h"
 #include "execution/journals/journal_browses.h"
 #include "execution/journals/journal_kinds.h"
@@ -58,7 +57,7 @@ public:
         setFirstField(k.journalList);
         setUpdateProcedure(kHoldingDispatch, registry::Updatehoz);
         setUpdateProcedure(k.passportDispatch, registry::Updatepasport);
-        setUpdateProcedure(k.measureDispatch, k.kind == MeasureKind::Preventive ? Updatevpo : Updatevdi);
+        setUpdateProcedure(k.measureDispatch, k.form);
     }
 
     Level Init() override {
@@ -232,7 +231,7 @@ private:
             const MeasureFields r = measureFields(k_.kind);
             glo::IDHOZ = r.holding.value();
             glo::IDFERM = r.farm.value();
-            (k_.kind == MeasureKind::Preventive ? glo::IDBOL : glo::IDTASK) = r.measure.value();
+            *k_.chosenMeasure = r.measure.value();
             glo::UNIK = r.animal;
             glo::NVEDJPIS = r.statementNumber;
             glo::NAKT = r.actNumber;
