@@ -23,6 +23,7 @@
 #include "platform/ui/drop_control.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/register/passport_tooltip.h"
+#include "registry/register/place_context.h"
 
 namespace vx::execution {
 
@@ -193,15 +194,7 @@ private:
         window().display();
     }
 
-    // A holding without farms leaves no farm of another holding in the context.
-    void copyHoldingAndFarm() {
-        const bool holding = BRW1.highlighted() >= 0;
-        glo::IDHOZ = holding ? HOZ->IDHOZ.value() : Decimal();
-        glo::HOZNAME = holding ? HOZ->NAME.str() : "";
-        const bool farm = holding && BRW2.highlighted() >= 0;
-        glo::IDFERM = farm ? FER->IDFERM.value() : Decimal();
-        glo::FERNAME = farm ? FER->NAME.str() : "";
-    }
+    void copyHoldingAndFarm() { registry::copyHoldingAndFarm(BRW1.highlighted() >= 0, BRW2.highlighted() >= 0); }
 
     // No passport leaves no animal of another farm for a new record to take.
     void takePassportEvent() {

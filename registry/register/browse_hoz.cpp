@@ -15,6 +15,7 @@
 #include "registry/register/browse_hoz_layout.h"
 #include "registry/register/kept_rows.h"
 #include "registry/register/passport_tooltip.h"
+#include "registry/register/place_context.h"
 #include "registry/register/register_browses.h"
 #include "registry/register/register_marking.h"
 #include "registry/register/register_tools.h"
@@ -251,14 +252,8 @@ private:
         clearMeasureContext();
     }
 
-    // An empty list copies nothing of another holding or farm: its part of the context is cleared.
     void copyHoldingAndFarm() {
-        const bool holding = BRW1.highlighted() >= 0;
-        glo::IDHOZ = holding ? HOZ->IDHOZ.value() : Decimal();
-        glo::HOZNAME = holding ? HOZ->NAME.str() : "";
-        const bool farm = holding && BRW2.highlighted() >= 0;
-        glo::IDFERM = farm ? FER->IDFERM.value() : Decimal();
-        glo::FERNAME = farm ? FER->NAME.str() : "";
+        registry::copyHoldingAndFarm(BRW1.highlighted() >= 0, BRW2.highlighted() >= 0);
         window().display();
     }
 
