@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "app/globals.h"
-#include "app/script/procedure_registry.h"
+#include "app/windows/window_table.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_record.h"
@@ -22,7 +22,7 @@ namespace vx::execution::testing {
 namespace {
 
 using namespace dct;
-using planning::schemes::MeasureKind;
+using planning::MeasureKind;
 using vx::testing::Lines;
 
 const int32_t kToday = makeDate(6, 10, 2025);
@@ -78,7 +78,7 @@ protected:
     // Row and column from 0.
     ui::CellLook look(int row, int column) { return h->cellLook(k().list, row, column + 1).value_or(ui::CellLook{}); }
 
-    script::ProcedureRegistry windows;
+    windows::WindowTable windows;
 };
 
 TEST_P(JournalTest, RowLooksWithTodayFixed) {
