@@ -57,6 +57,8 @@ const windows::WindowTable& programWindows() {
         {"BrowseTKvpo", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvpo", 25000}, {"?BUTTON12", 25000}},
         {"WinImport", {}, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
         {"WinExport", {}, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
+        {"Vp_VPO", {}, Start::Tool, 25000, {}, {}},
+        {"Vp_VDI", {}, Start::Tool, 25000, {}, {}},
     });
     return table;
 }
