@@ -69,7 +69,6 @@ void addJournalDatabase() {
     store::commitPendingWrites();
 }
 
-
 }  // namespace
 
 void journalCases(const Fixture& fx) {

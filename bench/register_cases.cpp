@@ -74,7 +74,6 @@ void addRegister() {
     store::commitPendingWrites();
 }
 
-
 }  // namespace
 
 void registerCases(const Fixture& fx) {

@@ -37,8 +37,12 @@ struct Kind {
 };
 
 const Kind kPreventive{MeasureKind::Preventive, "BrowseVPO", "?LIST:3", "(VPO:aktdata=0)", "#FF8080", "vpoPrint"};
-const Kind kDiagnostic{MeasureKind::Diagnostic, "BrowseVDI", "?LIST:4", "((VDI:aktdata=0) and (VDI:deksp=0))",
-                       "#FF0000", "vdiPrint"};
+const Kind kDiagnostic{MeasureKind::Diagnostic,
+                       "BrowseVDI",
+                       "?LIST:4",
+                       "((VDI:aktdata=0) and (VDI:deksp=0))",
+                       "#FF0000",
+                       "vdiPrint"};
 
 class JournalTest : public vx::testing::RecordsTest, public ::testing::WithParamInterface<Kind> {
 protected:
