@@ -257,7 +257,7 @@ private:
     void startGroupTool() {
         window().update();
         windows_.start(k_.groupTool, kToolStack);
-        window().display();
+        Reset();
     }
 
     const JournalKind& k_;
