@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 #include <com/sun/star/awt/XTopWindow.hpp>
@@ -73,13 +74,16 @@ std::string cellLines(const std::string& text) {
     return out;
 }
 
-bool formattedAsDate(const Document& doc, const Reference<css::table::XCell>& c) {
-    const Reference<css::beans::XPropertySet> props(c, UNO_QUERY_THROW);
-    const sal_Int32 key = props->getPropertyValue("NumberFormat").get<sal_Int32>();
+bool isDateFormat(const Document& doc, sal_Int32 key) {
     const Reference<css::util::XNumberFormatsSupplier> supplier(doc, UNO_QUERY_THROW);
     const Reference<css::beans::XPropertySet> format = supplier->getNumberFormats()->getByKey(key);
     const sal_Int16 type = format->getPropertyValue("Type").get<sal_Int16>();
     return (type & css::util::NumberFormat::DATE) != 0;
+}
+
+bool formattedAsDate(const Document& doc, const Reference<css::table::XCell>& c) {
+    const Reference<css::beans::XPropertySet> props(c, UNO_QUERY_THROW);
+    return isDateFormat(doc, props->getPropertyValue("NumberFormat").get<sal_Int32>());
 }
 
 // A date cell reads as day.month.year, the serial counted from 30.12.1899.
@@ -180,6 +184,40 @@ std::string cellText(const Document& doc, const Sheet& sheet, CellAddress at) {
     }
     const Reference<css::text::XText> t(c, UNO_QUERY_THROW);
     return utf8(t->getString());
+}
+
+std::vector<std::string> blockTexts(const Document& doc, const Sheet& sheet, CellAddress topLeft, int rows,
+                                    int columns) {
+    const Reference<css::table::XCellRange> range = sheet->getCellRangeByPosition(
+        topLeft.column, topLeft.row, topLeft.column + columns - 1, topLeft.row + rows - 1);
+    const css::uno::Sequence<css::uno::Sequence<css::uno::Any>> data =
+        Reference<css::sheet::XCellRangeData>(range, UNO_QUERY_THROW)->getDataArray();
+    // A column of one number format answers for all its cells at once; a mixed
+    // column (no single format) asks cell by cell, for its numbers only.
+    std::vector<std::optional<bool>> columnIsDate(columns);
+    for (int c = 0; c < columns; ++c) {
+        const Reference<css::beans::XPropertySet> column(
+            range->getCellRangeByPosition(c, 0, c, rows - 1), UNO_QUERY_THROW);
+        sal_Int32 key = 0;
+        if (column->getPropertyValue("NumberFormat") >>= key) columnIsDate[c] = isDateFormat(doc, key);
+    }
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(rows) * columns);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            const css::uno::Any& v = data[r][c];
+            double number = 0;
+            if (!(v >>= number)) {
+                OUString text;
+                v >>= text;
+                texts.push_back(utf8(text));
+                continue;
+            }
+            const bool date = columnIsDate[c] ? *columnIsDate[c]
+                                              : formattedAsDate(doc, range->getCellByPosition(c, r));
+            texts.push_back(date ? dateText(number) : numberText(number));
+        }
+    return texts;
 }
 
 void insertRows(const Sheet& sheet, int row, int count) {

@@ -1,0 +1,33 @@
+#include "exchange/exchange_layouts.h"
+
+#include "platform/ui/layout.h"
+
+namespace vx::exchange {
+
+using ui::ListColumn;
+
+void layoutBrowseExp(ui::Window& w) {
+    w.setCaption("Варианты шаблонов документов для экспорта");
+    w.setIcon("EXCEL.ICO");
+    w.setResize(ui::ResizeStrategy::Surface);
+    ui::LayoutBuilder b(w);
+    b.column([&] {
+         b.sheet("?CURRENTTAB", [&] { b.tab("?TAB:2", "Список шаблонов для экспорта", [] {}); });
+         b.list("?BROWSE:1", 10).stretch();
+         b.row([&] {
+             b.button("?SELECT:2", "Выбрать", "WAselect.ico").setTooltip("Select the Record").hide();
+             b.button("?INSERT:4", "", "spis_plus.ico").setTooltip("Добавить шаблон");
+             b.button("?CHANGE:4", "", "spis_edit.ico").setTooltip("Редактировать запись");
+             b.button("?DELETE:4", "", "spis_minus.ico").setTooltip("Удалить шаблон");
+             b.button("?BUTTON5", "", "help.ico").setTooltip("[Помощь о вариантах экспорта]");
+         });
+     }).stretch();
+    w.as<ui::ListControl>("?BROWSE:1")
+        ->change()
+        .setColumns({ListColumn(" № шаблона", "@n6", 6).right(),
+                     ListColumn("Наименование шаблона документа для экспорта", "@s60", 40),
+                     ListColumn("Вариант экспорта", "@n3", 4).right(),
+                     ListColumn("Расположение  файла шаблона", "@s128", 60)});
+}
+
+}  // namespace vx::exchange

@@ -1,0 +1,42 @@
+#include "exchange/place_pickers.h"
+
+#include "app/globals.h"
+#include "dictionary/names.h"
+
+namespace vx::exchange {
+
+using namespace dct;
+
+namespace {
+
+constexpr int kLineHeight = 12;
+
+}  // namespace
+
+void PlacePickers::Init(classes::WindowManager& window) {
+    holdings_.Init(window.as<ui::DropControl>("?HOZ:NAME"), *Access::HOZ, window);
+    holdings_.addField(*Access::HOZ, "NAME");
+    holdings_.addField(*Access::HOZ, "IDHOZ");
+    holdings_.addUpdateField(*Access::HOZ, "IDHOZ", glo::IDHOZ);
+    farms_.Init(window.as<ui::DropControl>("?FER:NAME"), *Access::FERMA, window);
+    farms_.addField(*Access::FERMA, "NAME");
+    farms_.addField(*Access::FERMA, "IDFERM");
+    farms_.addUpdateField(*Access::FERMA, "IDFERM", glo::IDFERM);
+    for (classes::FileDropComboClass* drop : {&holdings_, &farms_}) drop->drop().change().setLineHeight(kLineHeight);
+}
+
+void PlacePickers::take(const classes::WindowManager& window) {
+    const ui::EventKind kind = window.event().kind;
+    if (kind != ui::EventKind::NewSelection && kind != ui::EventKind::Accepted) return;
+    // The file's record buffer holds the entry chosen.
+    if (window.isField("?HOZ:NAME") && holdings_.drop().model().current() >= 0) {
+        holding_ = Place{HOZ->IDHOZ.value(), HOZ->NAME.str()};
+        glo::HOZNAME = holding_->name;
+    }
+    if (window.isField("?FER:NAME") && farms_.drop().model().current() >= 0) {
+        farm_ = Place{FER->IDFERM.value(), FER->NAME.str()};
+        glo::FERNAME = farm_->name;
+    }
+}
+
+}  // namespace vx::exchange
