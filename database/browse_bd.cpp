@@ -1,7 +1,7 @@
 #include <optional>
 
 #include "app/globals.h"
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 #include "database/database_choice.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"

@@ -1,5 +1,5 @@
 #include "app/globals.h"
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "planning/schemes/plan_for_marked.h"

@@ -1,4 +1,4 @@
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"

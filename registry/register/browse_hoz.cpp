@@ -1,7 +1,7 @@
 #include <array>
 
 #include "app/globals.h"
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/classes/locators.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 #include "app/script/procedure_registry.h"
 #include "database/database_choice.h"
 #include "platform/runtime/folders.h"

@@ -1,4 +1,4 @@
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 
 #include "app/start_folder.h"
 
