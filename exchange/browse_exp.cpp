@@ -1,4 +1,4 @@
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 #include "exchange/exchange_windows.h"

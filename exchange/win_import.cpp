@@ -1,5 +1,5 @@
 #include "app/globals.h"
-#include "app/list_window.h"
+#include "app/windows/list_window.h"
 #include "app/start_folder.h"
 #include "dictionary/names.h"
 #include "exchange/animal_import.h"
