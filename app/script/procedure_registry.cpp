@@ -2,6 +2,7 @@
 
 #include "app/frame/main_frame.h"
 #include "database/database_windows.h"
+#include "exchange/exchange_windows.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
 #include "registry/forms/forms_windows.h"
@@ -35,6 +36,10 @@ const ProcedureRegistry& programWindows() {
         r.add("BrwtaskVDI", planning::schemes::BrwtaskVDI, 50000);
         r.add("UpdatetaskVPO", planning::schemes::UpdatetaskVPO);
         r.add("UpdatetaskVDI", planning::schemes::UpdatetaskVDI);
+        r.add("BrowseExp", exchange::BrowseExp);
+        r.add("UpDateExp", exchange::UpDateExp);
+        r.add("WinExport", exchange::WinExport);
+        r.add("WinImport", exchange::WinImport);
         return r;
     }();
     return windows;
