@@ -10,6 +10,23 @@ namespace vx::exchange::testing {
 
 using namespace dct;
 
+ExportChoice sampleChoice(int variant, bool freeHeading, int64_t firstRow, const std::string& templatePath) {
+    ExportChoice c;
+    c.templatePath = templatePath;
+    c.variant = variant;
+    c.firstRow = firstRow;
+    c.freeHeading = freeHeading;
+    c.holding = 1;
+    c.farm = 2;
+    c.holdingName = "Заря";
+    c.farmName = "Ферма №2";
+    c.preventiveId = *Decimal::parse("5.1");
+    c.preventiveName = "Сибирская язва";
+    c.diagnosticId = 7;
+    c.diagnosticName = "Туберкулёз";
+    return c;
+}
+
 void ExchangeTest::SetUp() {
     RecordsTest::SetUp();
     database::chooseDatabaseFolder(dir.string() + "/");

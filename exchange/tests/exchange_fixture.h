@@ -12,11 +12,16 @@
 
 #include <functional>
 
+#include "exchange/export_sheet.h"
 #include "tests/records_fixture.h"
 
 namespace vx::exchange::testing {
 
 using vx::testing::Lines;
+
+// An export of holding 1 "Заря", farm 2 "Ферма №2", preventive measure 5.1
+// "Сибирская язва" and diagnostic measure 7 "Туберкулёз".
+ExportChoice sampleChoice(int variant, bool freeHeading, int64_t firstRow, const std::string& templatePath = {});
 
 class ExchangeTest : public vx::testing::RecordsTest {
 protected:

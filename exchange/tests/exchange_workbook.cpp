@@ -9,13 +9,6 @@ namespace vx::exchange::testing {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> cellsOf(const char* columns, int first, int last) {
-    std::vector<std::string> cells;
-    for (int row = first; row <= last; ++row)
-        for (const char* c = columns; *c; ++c) cells.push_back(std::string(1, *c) + std::to_string(row));
-    return cells;
-}
-
 void ExchangeWorkbookTest::SetUp() {
     ExchangeTest::SetUp();
     templatePath = dir / "Шаблон экспорта.xls";
@@ -24,20 +17,7 @@ void ExchangeWorkbookTest::SetUp() {
 }
 
 ExportChoice ExchangeWorkbookTest::choice(int variant, bool freeHeading) const {
-    ExportChoice c;
-    c.templatePath = templatePath.string();
-    c.variant = variant;
-    c.firstRow = 16;
-    c.freeHeading = freeHeading;
-    c.holding = 1;
-    c.farm = 2;
-    c.holdingName = "Заря";
-    c.farmName = "Ферма №2";
-    c.preventiveId = *Decimal::parse("5.1");
-    c.preventiveName = "Сибирская язва";
-    c.diagnosticId = 7;
-    c.diagnosticName = "Туберкулёз";
-    return c;
+    return sampleChoice(variant, freeHeading, 16, templatePath.string());
 }
 
 void ExchangeWorkbookTest::play(const std::function<void()>& operation) {

@@ -41,7 +41,4 @@ private:
     std::size_t messagesBefore_ = 0;
 };
 
-// Every cell of the columns (letters) in rows first..last.
-std::vector<std::string> cellsOf(const char* columns, int first, int last);
-
 }  // namespace vx::exchange::testing

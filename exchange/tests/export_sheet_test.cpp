@@ -5,9 +5,10 @@
 #include <map>
 
 #include "exchange/export_sheet.h"
+#include "exchange/tests/exchange_fixture.h"
 #include "platform/core/dates.h"
 
-namespace vx::exchange {
+namespace vx::exchange::testing {
 namespace {
 
 using Cells = std::map<std::string, std::string>;
@@ -48,21 +49,7 @@ ExportAnimal animal(Long id, const char* inventory, const char* owner, const cha
 
 class ExportSheetTest : public ::testing::Test {
 protected:
-    ExportChoice choice(int variant, bool freeHeading) const {
-        ExportChoice c;
-        c.variant = variant;
-        c.firstRow = 17;
-        c.freeHeading = freeHeading;
-        c.holding = 1;
-        c.farm = 2;
-        c.holdingName = "Заря";
-        c.farmName = "Ферма №2";
-        c.preventiveId = *Decimal::parse("5.1");
-        c.preventiveName = "Сибирская язва";
-        c.diagnosticId = 7;
-        c.diagnosticName = "Туберкулёз";
-        return c;
-    }
+    ExportChoice choice(int variant, bool freeHeading) const { return sampleChoice(variant, freeHeading, 17); }
     const std::vector<ExportAnimal> animals{animal(4, "000123", "=Иванов", "ул. Мира 1", true),
                                             animal(9, "", "", "", false)};
     const int32_t today = makeDate(6, 10, 2025);
@@ -158,4 +145,4 @@ TEST_F(ExportSheetTest, OnlyVariantsOneToElevenFill) {
 }
 
 }  // namespace
-}  // namespace vx::exchange
+}  // namespace vx::exchange::testing
