@@ -59,7 +59,9 @@ void addAnimals() {
 
 void reportCase(const char* name, double ms, bool ok) {
     std::printf("%s ours_ms=%.1f rows=%d limit_ms=%.0f%s\n", name, ms, kAnimals, kLimitMs,
-                !ok ? " FAILED" : ms < kLimitMs ? "" : " OVER LIMIT");
+                !ok             ? " FAILED"
+                : ms < kLimitMs ? ""
+                                : " OVER LIMIT");
     std::fflush(stdout);
 }
 

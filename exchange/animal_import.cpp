@@ -40,6 +40,7 @@ bool farmOfHolding(const Decimal& holding, const Decimal& farm) {
 std::optional<std::string> refusalOf(const ImportChoice& c) {
     if (!c.holding || !c.farm) return "Выберите хозяйство и ферму, в которые вводятся животные.";
     if (!farmOfHolding(*c.holding, *c.farm)) return "Выбранная ферма не относится к выбранному хозяйству.";
+    if (c.firstRow < 1) return "Первая строка листа должна быть не меньше 1.";
     return std::nullopt;
 }
 

@@ -5,7 +5,7 @@
 // holding and farm picked in the window.
 //
 // Refused with a message, adding nothing: no holding or no farm picked, a farm
-// not of the holding, a workbook that does not open or cannot be read (the
+// not of the holding, a first row below 1, a workbook that does not open or cannot be read (the
 // office layer's one message). The passports are written all at once or not at
 // all, numbered on after the highest PAS:ID; a write that cannot be done is
 // reported and nothing is added. After the write: "Ввод данных закончен!" and

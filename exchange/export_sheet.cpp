@@ -31,13 +31,11 @@ const Column kNumber{"№ п/п", [](const RowValues& r) { return CellInput(r.nu
 const Column kId{"№ в БД", [](const RowValues& r) { return CellInput(int64_t{r.animal.passport.ID}); }};
 const Column kInventory{"Инв. №", [](const RowValues& r) { return CellInput(r.animal.passport.IDANIM.str()); }};
 const Column kBirth{"Дата рождения", [](const RowValues& r) { return CellInput(birthDate(r.animal)); }};
-const Column kSpecies{"Вид животного",
-                      [](const RowValues& r) { return CellInput(r.animal.speciesName.value_or("")); }};
+const Column kSpecies{"Вид животного", [](const RowValues& r) { return CellInput(r.animal.speciesName.value_or("")); }};
 const Column kGroup{"Половозрастная группа",
                     [](const RowValues& r) { return CellInput(r.animal.groupName.value_or("")); }};
 const Column kOwner{"ФИО владельца", [](const RowValues& r) { return CellInput(r.animal.passport.FIO.str()); }};
-const Column kAddress{"Адрес владельца",
-                      [](const RowValues& r) { return CellInput(r.animal.passport.ADRES.str()); }};
+const Column kAddress{"Адрес владельца", [](const RowValues& r) { return CellInput(r.animal.passport.ADRES.str()); }};
 const Column kAgeYM{"Возраст", [](const RowValues& r) { return CellInput(ageYearsMonths(r.animal.passport)); }};
 const Column kAgeYMD{"Возраст", [](const RowValues& r) {
                          return CellInput(ageYearsMonths(r.animal.passport) + ", " +
@@ -75,9 +73,14 @@ std::vector<Column> columnsOf(const Decimal& variant) {
     switch (variant.toInt64()) {
     case 1: return {kNumber, titled("Инв.№", kInventory), kBirth, kSpecies, kGroup, kOwner, kAddress};
     case 2:
-        return {kNumber, kId, kInventory, kSpecies,
+        return {kNumber,
+                kId,
+                kInventory,
+                kSpecies,
                 {"Кличка", [](const RowValues& r) { return CellInput(r.animal.passport.KLICH.str()); }},
-                kAgeYM, kOwner, kAddress};
+                kAgeYM,
+                kOwner,
+                kAddress};
     case 3: return {kNumber, kId, kInventory, kSpecies, kAgeYMD, kOwner, kAddress};
     case 4: return {kNumber, kId, kInventory, kSpecies, kAgeYM, kOwner, kAddress};
     case 5: return {kNumber, kId, kInventory, kEmpty, kEmpty, kOwner, kAddress};
@@ -142,7 +145,8 @@ ExportSheet exportSheet(const ExportChoice& choice, const std::vector<ExportAnim
         ++row;
         ++number;
         std::vector<ExportCell> cells;
-        for (std::size_t i = 0; i < columns.size(); ++i) cells.push_back({at(i, row), columns[i].value({number, animal})});
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            cells.push_back({at(i, row), columns[i].value({number, animal})});
         sheet.rows.push_back(std::move(cells));
     }
     return sheet;

@@ -37,7 +37,9 @@ std::vector<ExportAnimal> markedAnimals(const Decimal& holding, const Decimal& f
     store::Table& passports = tableOf(PASPORT);
     const store::FileDef& def = passports.def();
     store::ScanSpec spec;
-    spec.terms = {{def.fieldIndex("IDHOZ")}, {def.fieldIndex("IDFERMA")}, {def.fieldIndex("ADRES")},
+    spec.terms = {{def.fieldIndex("IDHOZ")},
+                  {def.fieldIndex("IDFERMA")},
+                  {def.fieldIndex("ADRES")},
                   {def.fieldIndex("IDANIM")}};
     spec.equal = {Value(holding), Value(farm)};
     std::vector<ExportAnimal> animals;

@@ -1,6 +1,6 @@
 #include "app/globals.h"
-#include "app/windows/list_window.h"
 #include "app/start_folder.h"
+#include "app/windows/list_window.h"
 #include "dictionary/names.h"
 #include "exchange/animal_export.h"
 #include "exchange/exchange_layouts.h"
@@ -37,7 +37,8 @@ public:
         if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         Places.Init(*this);
 
-        initList(TASKS, "?TAS:NAME", Relate::TASK, TAS_K1.index, {"NAME", "IDTASK", "VIDANIM"}, "idvidanim=TAS:vidanim");
+        initList(TASKS, "?TAS:NAME", Relate::TASK, TAS_K1.index, {"NAME", "IDTASK", "VIDANIM"},
+                 "idvidanim=TAS:vidanim");
         initList(SCHEMES, "?BOL:NAME", Relate::BOLEZN, BOL_K1.index, {"NAME", "ID", "IDANIM"}, "idvidanim=bol:idanim");
         initList(TEMPLATES, "?EXP:NAME", Relate::EXPORT, -1, {"NAME", "FNAME", "VRASCH", "STROKA1", "STROKA2"}, "");
         return Level::Benign;

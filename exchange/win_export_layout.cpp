@@ -33,11 +33,13 @@ void layoutWinExport(ui::Window& w, ExportWindowFields& f) {
     w.as<ui::ListControl>("?TAS:NAME")
         ->change()
         .setColumns({ListColumn("Диагностическое мероприятие", "@s36", 30),
-                     ListColumn("ID мероприятия", "@n_9.1", 14).right(), ListColumn("Вид животного", "@n5", 6).right()});
+                     ListColumn("ID мероприятия", "@n_9.1", 14).right(),
+                     ListColumn("Вид животного", "@n5", 6).right()});
     w.as<ui::ListControl>("?BOL:NAME")
         ->change()
         .setColumns({ListColumn("Профилактическое мероприятие", "@s36", 30),
-                     ListColumn("iD мероприятия", "@n_9.1", 14).right(), ListColumn("Вид животного", "@n5", 6).right()});
+                     ListColumn("iD мероприятия", "@n_9.1", 14).right(),
+                     ListColumn("Вид животного", "@n5", 6).right()});
     w.as<ui::ListControl>("?EXP:NAME")
         ->change()
         .setColumns({ListColumn("Наименование шаблона для экспорта", "@s60", 30),

@@ -1,6 +1,6 @@
 #include "app/globals.h"
-#include "app/windows/list_window.h"
 #include "app/start_folder.h"
+#include "app/windows/list_window.h"
 #include "dictionary/names.h"
 #include "exchange/animal_import.h"
 #include "exchange/exchange_layouts.h"
@@ -54,9 +54,11 @@ private:
         glo::ROW1 = f_.firstRow;
         glo::ROW2 = f_.lastRow;
         // Only what the user picked here: the globals may hold another window's holding and farm.
-        const auto idOf = [](const std::optional<Place>& p) { return p ? std::optional<Decimal>(p->id) : std::nullopt; };
-        const ImportChoice c{idOf(Places.holding()), idOf(Places.farm()), f_.workbook.str(), f_.firstRow.value().toInt64(),
-                             f_.lastRow.value().toInt64()};
+        const auto idOf = [](const std::optional<Place>& p) {
+            return p ? std::optional<Decimal>(p->id) : std::nullopt;
+        };
+        const ImportChoice c{idOf(Places.holding()), idOf(Places.farm()), f_.workbook.str(),
+                             f_.firstRow.value().toInt64(), f_.lastRow.value().toInt64()};
         if (runImport(c) == ImportEnd::CloseWindow) closeWindow();
         else glo::restoreStartFolder();
     }

@@ -37,8 +37,8 @@ void ExchangeTest::SetUp() {
     addFarm(2, 5, "Ферма №5");
     addSpecies(3, "КРС");
     addGroup(12, 3, "Коровы");
-    const auto animal = [&](int farm, int id, const char* number, const char* owner, const char* address,
-                            int species, int32_t born, Byte herd, Byte mark, const char* reason = "") {
+    const auto animal = [&](int farm, int id, const char* number, const char* owner, const char* address, int species,
+                            int32_t born, Byte herd, Byte mark, const char* reason = "") {
         addPassport(1, farm, id, number, [=] {
             PAS->FIO = owner;
             PAS->ADRES = address;
@@ -86,8 +86,8 @@ Lines ExchangeTest::passports() {
     onThread([&] {
         out = vx::testing::all(Access::PASPORT, PASPORT, [] {
             return std::to_string(PAS->ID) + "|" + PAS->IDHOZ.value().plain() + "|" + PAS->IDFERMA.value().plain() +
-                   "|" + PAS->IDANIM.str() + "|" + formatDate(PAS->DATAROG) + "|" + PAS->VIDANIM.value().plain() +
-                   "|" + PAS->IDPOL.value().plain() + "|" + PAS->FIO.str() + "|" + PAS->ADRES.str() + "|" +
+                   "|" + PAS->IDANIM.str() + "|" + formatDate(PAS->DATAROG) + "|" + PAS->VIDANIM.value().plain() + "|" +
+                   PAS->IDPOL.value().plain() + "|" + PAS->FIO.str() + "|" + PAS->ADRES.str() + "|" +
                    std::to_string(PAS->OSNMOL);
         });
     });

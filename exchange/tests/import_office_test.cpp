@@ -77,10 +77,18 @@ TEST_F(ImportWorkbook, RefusalsAddNothing) {
         ImportEnd end;
         Lines said;  // "" for the office layer's message
     } cases[] = {
-        {"no farm picked", noFarm, ImportEnd::Stopped,
+        {"no farm picked",
+         noFarm,
+         ImportEnd::Stopped,
          {kCaption + "Выберите хозяйство и ферму, в которые вводятся животные."}},
-        {"a farm of another holding", otherHolding, ImportEnd::Stopped,
+        {"a farm of another holding",
+         otherHolding,
+         ImportEnd::Stopped,
          {kCaption + "Выбранная ферма не относится к выбранному хозяйству."}},
+        {"a first row below 1",
+         into(book, 0, 5),
+         ImportEnd::Stopped,
+         {kCaption + "Первая строка листа должна быть не меньше 1."}},
         {"a workbook that does not open", into(dir / "нет такого.xls", 5, 5), ImportEnd::Stopped, {""}},
         {"no workbook path", into("", 5, 5), ImportEnd::CloseWindow, {}},
     };

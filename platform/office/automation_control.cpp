@@ -205,7 +205,8 @@ std::vector<std::string> AutomationControl::getBlock(std::string_view property) 
     if (!command || command->kind != CommandKind::CellValue) fail(property, "неизвестное свойство");
     else if (!first || !last || last->row < first->row || last->column < first->column)
         fail(property, "неверный диапазон ячеек " + inQuotes(range));
-    else if (session_->kind != ServerKind::Spreadsheet) fail(property, "команда не для сервера " + inQuotes(className_));
+    else if (session_->kind != ServerKind::Spreadsheet)
+        fail(property, "команда не для сервера " + inQuotes(className_));
     else if (!session_->held) fail(property, "книга не открыта");
     std::vector<std::string> texts;
     if (failed_ || !sendHeld()) return texts;

@@ -188,16 +188,17 @@ std::string cellText(const Document& doc, const Sheet& sheet, CellAddress at) {
 
 std::vector<std::string> blockTexts(const Document& doc, const Sheet& sheet, CellAddress topLeft, int rows,
                                     int columns) {
-    const Reference<css::table::XCellRange> range = sheet->getCellRangeByPosition(
-        topLeft.column, topLeft.row, topLeft.column + columns - 1, topLeft.row + rows - 1);
+    const Reference<css::table::XCellRange> range =
+        sheet->getCellRangeByPosition(topLeft.column, topLeft.row, topLeft.column + columns - 1,
+                                      topLeft.row + rows - 1);
     const css::uno::Sequence<css::uno::Sequence<css::uno::Any>> data =
         Reference<css::sheet::XCellRangeData>(range, UNO_QUERY_THROW)->getDataArray();
     // A column of one number format answers for all its cells at once; a mixed
     // column (no single format) asks cell by cell, for its numbers only.
     std::vector<std::optional<bool>> columnIsDate(columns);
     for (int c = 0; c < columns; ++c) {
-        const Reference<css::beans::XPropertySet> column(
-            range->getCellRangeByPosition(c, 0, c, rows - 1), UNO_QUERY_THROW);
+        const Reference<css::beans::XPropertySet> column(range->getCellRangeByPosition(c, 0, c, rows - 1),
+                                                         UNO_QUERY_THROW);
         sal_Int32 key = 0;
         if (column->getPropertyValue("NumberFormat") >>= key) columnIsDate[c] = isDateFormat(doc, key);
     }
@@ -213,8 +214,7 @@ std::vector<std::string> blockTexts(const Document& doc, const Sheet& sheet, Cel
                 texts.push_back(utf8(text));
                 continue;
             }
-            const bool date = columnIsDate[c] ? *columnIsDate[c]
-                                              : formattedAsDate(doc, range->getCellByPosition(c, r));
+            const bool date = columnIsDate[c] ? *columnIsDate[c] : formattedAsDate(doc, range->getCellByPosition(c, r));
             texts.push_back(date ? dateText(number) : numberText(number));
         }
     return texts;
