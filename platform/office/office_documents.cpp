@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <optional>
 #include <stdexcept>
 
 #include <com/sun/star/awt/XTopWindow.hpp>
@@ -19,6 +18,8 @@
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/sheet/FormulaResult.hpp>
+#include <com/sun/star/sheet/XCellFormatRangesSupplier.hpp>
+#include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/sheet/XCellRangeFormula.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
@@ -193,14 +194,19 @@ std::vector<std::string> blockTexts(const Document& doc, const Sheet& sheet, Cel
                                       topLeft.row + rows - 1);
     const css::uno::Sequence<css::uno::Sequence<css::uno::Any>> data =
         Reference<css::sheet::XCellRangeData>(range, UNO_QUERY_THROW)->getDataArray();
-    // A column of one number format answers for all its cells at once; a mixed
-    // column (no single format) asks cell by cell, for its numbers only.
-    std::vector<std::optional<bool>> columnIsDate(columns);
-    for (int c = 0; c < columns; ++c) {
-        const Reference<css::beans::XPropertySet> column(range->getCellRangeByPosition(c, 0, c, rows - 1),
-                                                         UNO_QUERY_THROW);
-        sal_Int32 key = 0;
-        if (column->getPropertyValue("NumberFormat") >>= key) columnIsDate[c] = isDateFormat(doc, key);
+    // The block in parts of one format each: a few calls, however many cells.
+    std::vector<bool> isDate(static_cast<std::size_t>(rows) * columns, false);
+    const Reference<css::container::XIndexAccess> parts =
+        Reference<css::sheet::XCellFormatRangesSupplier>(range, UNO_QUERY_THROW)->getCellFormatRanges();
+    for (sal_Int32 i = 0; i < parts->getCount(); ++i) {
+        const Reference<css::beans::XPropertySet> part(parts->getByIndex(i), UNO_QUERY_THROW);
+        if (!isDateFormat(doc, part->getPropertyValue("NumberFormat").get<sal_Int32>())) continue;
+        const css::table::CellRangeAddress at =
+            Reference<css::sheet::XCellRangeAddressable>(part, UNO_QUERY_THROW)->getRangeAddress();
+        for (sal_Int32 r = std::max(at.StartRow, sal_Int32(topLeft.row)); r <= at.EndRow && r < topLeft.row + rows; ++r)
+            for (sal_Int32 c = std::max(at.StartColumn, sal_Int32(topLeft.column));
+                 c <= at.EndColumn && c < topLeft.column + columns; ++c)
+                isDate[static_cast<std::size_t>(r - topLeft.row) * columns + (c - topLeft.column)] = true;
     }
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(rows) * columns);
@@ -214,8 +220,7 @@ std::vector<std::string> blockTexts(const Document& doc, const Sheet& sheet, Cel
                 texts.push_back(utf8(text));
                 continue;
             }
-            const bool date = columnIsDate[c] ? *columnIsDate[c] : formattedAsDate(doc, range->getCellByPosition(c, r));
-            texts.push_back(date ? dateText(number) : numberText(number));
+            texts.push_back(isDate[static_cast<std::size_t>(r) * columns + c] ? dateText(number) : numberText(number));
         }
     return texts;
 }
