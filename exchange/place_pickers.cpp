@@ -25,18 +25,22 @@ void PlacePickers::Init(classes::WindowManager& window) {
     for (classes::FileDropComboClass* drop : {&holdings_, &farms_}) drop->drop().change().setLineHeight(kLineHeight);
 }
 
+// The file's record buffer holds the entry the combo shows.
+std::optional<Place> PlacePickers::holdingShown() const {
+    if (holdings_.drop().model().current() < 0) return std::nullopt;
+    return Place{HOZ->IDHOZ.value(), HOZ->NAME.str()};
+}
+
+std::optional<Place> PlacePickers::farmShown() const {
+    if (farms_.drop().model().current() < 0) return std::nullopt;
+    return Place{FER->IDFERM.value(), FER->NAME.str()};
+}
+
 void PlacePickers::take(const classes::WindowManager& window) {
     const ui::EventKind kind = window.event().kind;
     if (kind != ui::EventKind::NewSelection && kind != ui::EventKind::Accepted) return;
-    // The file's record buffer holds the entry chosen.
-    if (window.isField("?HOZ:NAME") && holdings_.drop().model().current() >= 0) {
-        holding_ = Place{HOZ->IDHOZ.value(), HOZ->NAME.str()};
-        glo::HOZNAME = holding_->name;
-    }
-    if (window.isField("?FER:NAME") && farms_.drop().model().current() >= 0) {
-        farm_ = Place{FER->IDFERM.value(), FER->NAME.str()};
-        glo::FERNAME = farm_->name;
-    }
+    if (window.isField("?HOZ:NAME") && (holding_ = holdingShown())) glo::HOZNAME = holding_->name;
+    if (window.isField("?FER:NAME") && (farm_ = farmShown())) glo::FERNAME = farm_->name;
 }
 
 }  // namespace vx::exchange

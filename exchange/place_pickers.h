@@ -26,6 +26,9 @@ public:
 
     const std::optional<Place>& holding() const { return holding_; }
     const std::optional<Place>& farm() const { return farm_; }
+    // What the combos show now, picked or highlighted when they were filled.
+    std::optional<Place> holdingShown() const;
+    std::optional<Place> farmShown() const;
 
 private:
     classes::FileDropComboClass holdings_, farms_;

@@ -96,9 +96,9 @@ private:
         c.variant = f_.variant.value();
         c.firstRow = f_.firstRow.value().toInt64();
         c.freeHeading = f_.freeHeading == 1;
-        // Nothing picked here: the place the other windows left, as the combos show it.
-        const Place holding = Places.holding().value_or(Place{glo::IDHOZ.value(), glo::HOZNAME.str()});
-        const Place farm = Places.farm().value_or(Place{glo::IDFERM.value(), glo::FERNAME.str()});
+        // Nothing picked here: the entries the combos were filled with.
+        const Place holding = Places.holding().value_or(Places.holdingShown().value_or(Place{}));
+        const Place farm = Places.farm().value_or(Places.farmShown().value_or(Place{}));
         c.holding = holding.id;
         c.farm = farm.id;
         c.holdingName = holding.name;

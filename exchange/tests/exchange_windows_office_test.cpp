@@ -65,6 +65,17 @@ TEST_F(ExchangeWindowsTest, TheExportUsesWhatWasPickedInItsWindowAndStartsEachTi
     }
 }
 
+TEST_F(ExchangeWindowsTest, WithoutAPickTheExportTakesThePlaceTheCombosWereFilledWith) {
+    glo::HOZNAME = "Заря";
+    glo::FERNAME = "Ферма №2";
+    PLAY(h->start("WinExport"));
+    PLAY(h->expectValue("?FER:NAME", "Ферма №2"));
+    otherWindowMoves();
+    glo::HOZNAME = "Восход";
+    PLAY(h->focus("?BUTTON9"));
+    EXPECT_EQ(values(lastShown(), {"C4", "A19", "B19"}), (Cells{{"C4", "Заря"}, {"A19", "3"}, {"B19", "000123"}}));
+}
+
 TEST_F(ExchangeWindowsTest, AnExportWithoutATemplatePathClosesTheWindow) {
     onThread([] {
         vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [] {
