@@ -6,6 +6,7 @@
 #include "exchange/exchange_windows.h"
 #include "exchange/tests/exchange_fixture.h"
 #include "exchange/variant_texts.h"
+#include "platform/runtime/thread_state.h"
 
 namespace vx::exchange::testing {
 namespace {
@@ -82,6 +83,30 @@ TEST_F(CatalogueTest, ACancelledFileDialogKeepsThePathAndAFirstRowBelowOneIsRefu
         });
     });
     EXPECT_EQ(stored, Lines{templatePath + " 5 200"});
+}
+
+TEST_F(CatalogueTest, AViewedTemplateOnlyShowsAndKeepsItsDescriptionEditable) {
+    PLAY(h->start("BrowseExp"));
+    insertTemplate("Список животных", "1");
+    PLAY(h->close());
+    h->addProcedure("UpDateExpView", [] {
+        dct::Access::EXPORT->open();
+        dct::Access::EXPORT->useFile();
+        dct::EXP->NPP = 1;
+        dct::Fetch(dct::EXP_K1);
+        *rt::GLOBALREQUEST = rt::request::View;
+        UpDateExp();
+    });
+    PLAY(h->start("UpDateExpView"));
+    PLAY(h->expectStatus(2, "Просмотреть"));
+    PLAY(h->expectValue("?EXP:NAME", "Список животных"));
+    for (const char* control : {"?EXP:NPP", "?EXP:NAME", "?EXP:FNAME", "?EXP:VRASCH", "?EXP:STROKA1", "?EXP:STROKA2"})
+        EXPECT_TRUE(h->find(control)->readOnly()) << control;
+    EXPECT_FALSE(h->find("?EXP:PRIM")->readOnly());
+    EXPECT_FALSE(h->find("?LOOKUPFILE")->usable());
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed("UpDateExp"));
+    PLAY(h->expectNoMessage());
 }
 
 }  // namespace
