@@ -11,6 +11,7 @@
 #include "bench/marking_cases.h"
 #include "bench/office_cases.h"
 #include "bench/register_cases.h"
+#include "bench/report_cases.h"
 #include "bench/scheme_cases.h"
 #include "bench/store_cases.h"
 
@@ -30,6 +31,7 @@ int main() {
         cascadeHoldingChange(fx);
         registerCases(fx);
         analysisCases(fx);
+        reportCases(fx);
         markingCases(fx);
         schemeCases(fx);
         officeCases(fx);

@@ -1,4 +1,5 @@
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 #include "exchange/exchange_windows.h"
@@ -50,11 +51,6 @@ private:
 
 }  // namespace
 
-void BrowseExp() {
-    ui::Window w(ui::WindowKind::MdiChild, "BrowseExp");
-    layoutBrowseExp(w);
-    BrowseExpWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void BrowseExp() { app::runWindow<BrowseExpWindow>("BrowseExp", layoutBrowseExp); }
 
 }  // namespace vx::exchange

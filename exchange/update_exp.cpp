@@ -1,3 +1,4 @@
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 #include "exchange/exchange_windows.h"
@@ -52,11 +53,6 @@ private:
 
 }  // namespace
 
-void UpDateExp() {
-    ui::Window w(ui::WindowKind::MdiChild, "UpDateExp");
-    layoutUpDateExp(w);
-    UpDateExpWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void UpDateExp() { app::runWindow<UpDateExpWindow>("UpDateExp", layoutUpDateExp); }
 
 }  // namespace vx::exchange

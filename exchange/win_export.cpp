@@ -1,6 +1,7 @@
 #include "app/globals.h"
 #include "app/start_folder.h"
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "exchange/animal_export.h"
 #include "exchange/exchange_layouts.h"
@@ -123,10 +124,7 @@ private:
 
 void WinExport() {
     ExportWindowFields fields;
-    ui::Window w(ui::WindowKind::MdiChild, "WinExport");
-    layoutWinExport(w, fields);
-    WinExportWindow ThisWindow(w, fields);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    app::runWindow<WinExportWindow>("WinExport", [&](ui::Window& w) { layoutWinExport(w, fields); }, fields);
 }
 
 }  // namespace vx::exchange

@@ -1,6 +1,7 @@
 #include "app/globals.h"
 #include "app/start_folder.h"
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "exchange/animal_import.h"
 #include "exchange/exchange_layouts.h"
@@ -72,11 +73,10 @@ private:
 }  // namespace
 
 void WinImport() {
+    // A plain window of its own, not a child of the frame.
     ImportWindowFields fields;
-    ui::Window w(ui::WindowKind::Plain, "WinImport");
-    layoutWinImport(w, fields);
-    WinImportWindow ThisWindow(w, fields);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    app::runWindowOfKind<WinImportWindow>(
+        ui::WindowKind::Plain, "WinImport", [&](ui::Window& w) { layoutWinImport(w, fields); }, fields);
 }
 
 }  // namespace vx::exchange
