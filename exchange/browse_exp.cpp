@@ -27,7 +27,7 @@ public:
         if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::EXPORT, *this);
         BRW1.addSortOrder(EXP_K1.index, &BRW1_locator);
-        for (const char* field : {"NPP", "NAME", "VRASCH", "FNAME"}) BRW1.addField(*Access::EXPORT, field);
+        addColumns(BRW1, catalogueColumns());
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:4", "?CHANGE:4", "?DELETE:4");
         BRW1_columns.Init(BRW1, *this);

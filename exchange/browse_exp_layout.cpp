@@ -1,10 +1,21 @@
 #include "exchange/exchange_layouts.h"
 
+#include "dictionary/names.h"
 #include "platform/ui/layout.h"
 
 namespace vx::exchange {
 
+using namespace dct;
 using ui::ListColumn;
+
+const ColumnTable& catalogueColumns() {
+    static const ColumnTable columns{
+        {"NPP", Access::EXPORT, ListColumn(" № шаблона", "@n6", 6).right()},
+        {"NAME", Access::EXPORT, ListColumn("Наименование шаблона документа для экспорта", "@s60", 40)},
+        {"VRASCH", Access::EXPORT, ListColumn("Вариант экспорта", "@n3", 4).right()},
+        {"FNAME", Access::EXPORT, ListColumn("Расположение  файла шаблона", "@s128", 60)}};
+    return columns;
+}
 
 void layoutBrowseExp(ui::Window& w) {
     w.setCaption("Варианты шаблонов документов для экспорта");
@@ -22,12 +33,7 @@ void layoutBrowseExp(ui::Window& w) {
              b.button("?BUTTON5", "", "help.ico").setTooltip("[Помощь о вариантах экспорта]");
          });
      }).stretch();
-    w.as<ui::ListControl>("?BROWSE:1")
-        ->change()
-        .setColumns({ListColumn(" № шаблона", "@n6", 6).right(),
-                     ListColumn("Наименование шаблона документа для экспорта", "@s60", 40),
-                     ListColumn("Вариант экспорта", "@n3", 4).right(),
-                     ListColumn("Расположение  файла шаблона", "@s128", 60)});
+    showColumns(w.as<ui::ListControl>("?BROWSE:1")->change(), catalogueColumns());
 }
 
 }  // namespace vx::exchange

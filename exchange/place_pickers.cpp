@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "dictionary/names.h"
+#include "exchange/exchange_layouts.h"
 
 namespace vx::exchange {
 
@@ -15,12 +16,10 @@ constexpr int kLineHeight = 12;
 
 void PlacePickers::Init(classes::WindowManager& window) {
     holdings_.Init(window.as<ui::DropControl>("?HOZ:NAME"), *Access::HOZ, window);
-    holdings_.addField(*Access::HOZ, "NAME");
-    holdings_.addField(*Access::HOZ, "IDHOZ");
+    addColumns(holdings_, holdingPickColumns());
     holdings_.addUpdateField(*Access::HOZ, "IDHOZ", glo::IDHOZ);
     farms_.Init(window.as<ui::DropControl>("?FER:NAME"), *Access::FERMA, window);
-    farms_.addField(*Access::FERMA, "NAME");
-    farms_.addField(*Access::FERMA, "IDFERM");
+    addColumns(farms_, farmPickColumns());
     farms_.addUpdateField(*Access::FERMA, "IDFERM", glo::IDFERM);
     for (classes::FileDropComboClass* drop : {&holdings_, &farms_}) drop->drop().change().setLineHeight(kLineHeight);
 }

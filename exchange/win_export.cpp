@@ -18,8 +18,15 @@ namespace {
 
 using namespace dct;
 using classes::Level;
+using planning::MeasureKind;
+using planning::measureKind;
 
 constexpr int kLineHeight = 12;
+
+struct PickedMeasure {
+    Decimal id;
+    std::string name;
+};
 
 class WinExportWindow : public app::StartFolderWindow {
 public:
@@ -38,10 +45,13 @@ public:
         if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         Places.Init(*this);
 
-        initList(TASKS, "?TAS:NAME", Relate::TASK, TAS_K1.index, {"NAME", "IDTASK", "VIDANIM"},
-                 "idvidanim=TAS:vidanim");
-        initList(SCHEMES, "?BOL:NAME", Relate::BOLEZN, BOL_K1.index, {"NAME", "ID", "IDANIM"}, "idvidanim=bol:idanim");
-        initList(TEMPLATES, "?EXP:NAME", Relate::EXPORT, -1, {"NAME", "FNAME", "VRASCH", "STROKA1", "STROKA2"}, "");
+        // The measures of the species other windows left in IDVIDANIM.
+        for (MeasureKind kind : kExportMeasureLists) {
+            const planning::SchemeBook& book = measureKind(kind).schemes;
+            initList(measureList(kind), exportMeasureList(kind), book.relate, book.idKey, exportMeasureColumns(kind),
+                     std::string("idvidanim=") + book.prefix + ":" + book.fields.species);
+        }
+        initList(TEMPLATES, "?EXP:NAME", Relate::EXPORT, -1, exportTemplateColumns(), "");
         return Level::Benign;
     }
 
@@ -59,26 +69,29 @@ public:
     }
 
 private:
-    void initList(classes::BrowseClass& list, const char* control, RelateRef file, int key,
-                  std::initializer_list<const char*> fields, const char* filter) {
+    void initList(classes::BrowseClass& list, const std::string& control, RelateRef file, int key,
+                  const ColumnTable& columns, const std::string& filter) {
         list.Init(as<ui::ListControl>(control), *file, *this);
         if (key >= 0) list.addSortOrder(key);
         else list.addSortOrder(std::string_view());
         list.setFilterNames(&names_);
-        if (*filter) list.setFilter(filter);
-        for (const char* field : fields) list.addField(list.primary(), field);
+        if (!filter.empty()) list.setFilter(filter);
+        addColumns(list, columns);
         list.list().change().setLineHeight(kLineHeight);
     }
 
+    classes::BrowseClass& measureList(MeasureKind kind) { return measureLists_[static_cast<int>(kind)]; }
+    PickedMeasure& pickedMeasure(MeasureKind kind) { return pickedMeasures_[static_cast<int>(kind)]; }
+
     // The globals follow the picks, as the other windows expect them; the export uses the window's copies.
     void takePick() {
-        if (isField("?TAS:NAME") && TASKS.highlighted() >= 0) {
-            glo::IDTASK = diagnostic_ = TAS->IDTASK.value();
-            glo::TASNAME = diagnosticName_ = TAS->NAME.str();
-        }
-        if (isField("?BOL:NAME") && SCHEMES.highlighted() >= 0) {
-            glo::IDBOL = preventive_ = BOL->ID.value();
-            glo::BOLNAME = preventiveName_ = BOL->NAME.str();
+        for (MeasureKind kind : kExportMeasureLists) {
+            if (!isField(exportMeasureList(kind)) || measureList(kind).highlighted() < 0) continue;
+            const planning::MeasureKindRow& k = measureKind(kind);
+            const planning::SchemeFields scheme = k.schemes.buffered();
+            pickedMeasure(kind) = {scheme.id.value(), scheme.name.str()};
+            *k.chosenMeasure = pickedMeasure(kind).id;
+            *k.exportList.pickedName = pickedMeasure(kind).name;
         }
         if (isField("?EXP:NAME") && TEMPLATES.highlighted() >= 0) {
             templatePath_ = EXP->FNAME.str();
@@ -104,10 +117,10 @@ private:
         c.farm = farm.id;
         c.holdingName = holding.name;
         c.farmName = farm.name;
-        c.preventiveId = preventive_;
-        c.preventiveName = preventiveName_;
-        c.diagnosticId = diagnostic_;
-        c.diagnosticName = diagnosticName_;
+        c.preventiveId = pickedMeasure(MeasureKind::Preventive).id;
+        c.preventiveName = pickedMeasure(MeasureKind::Preventive).name;
+        c.diagnosticId = pickedMeasure(MeasureKind::Diagnostic).id;
+        c.diagnosticName = pickedMeasure(MeasureKind::Diagnostic).name;
         if (runExport(c) == ExportEnd::CloseWindow) closeWindow();
         else glo::restoreStartFolder();
     }
@@ -115,9 +128,9 @@ private:
     ExportWindowFields& f_;
     expr::Bindings names_;
     PlacePickers Places;
-    classes::BrowseClass TASKS, SCHEMES, TEMPLATES;
-    std::string templatePath_, preventiveName_, diagnosticName_;
-    Decimal preventive_, diagnostic_;
+    classes::BrowseClass measureLists_[2], TEMPLATES;
+    PickedMeasure pickedMeasures_[2];  // by kind: what was picked in this window
+    std::string templatePath_;
 };
 
 }  // namespace

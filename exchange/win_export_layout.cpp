@@ -1,10 +1,43 @@
+#include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
-
 #include "platform/ui/layout.h"
 
 namespace vx::exchange {
 
+using namespace dct;
+using planning::MeasureKind;
+using planning::measureKind;
 using ui::ListColumn;
+
+namespace {
+
+ColumnTable measureColumnsOf(MeasureKind kind) {
+    const planning::MeasureKindRow& k = measureKind(kind);
+    const planning::SchemeFieldNames& n = k.schemes.fields;
+    return {{n.name, k.schemes.access, ListColumn(k.exportList.nameTitle, "@s36", 30)},
+            {n.id, k.schemes.access, ListColumn(k.exportList.idTitle, "@n_9.1", 14).right()},
+            {n.species, k.schemes.access, ListColumn("Вид животного", "@n5", 6).right()}};
+}
+
+}  // namespace
+
+const ColumnTable& exportMeasureColumns(MeasureKind kind) {
+    static const ColumnTable tables[] = {measureColumnsOf(planning::kMeasureKinds[0]),
+                                         measureColumnsOf(planning::kMeasureKinds[1])};
+    return tables[static_cast<int>(kind)];
+}
+
+const ColumnTable& exportTemplateColumns() {
+    static const ColumnTable columns{
+        {"NAME", Access::EXPORT, ListColumn("Наименование шаблона для экспорта", "@s60", 30)},
+        {"FNAME", Access::EXPORT, ListColumn("Расположение  файла шаблона для экспорта", "@s128", 40)},
+        {"VRASCH", Access::EXPORT, ListColumn("Вариант расчета для экспорта", "@n3", 4).right()},
+        {"STROKA1", Access::EXPORT, ListColumn("Со строки", "@n7", 6).right()},
+        {"STROKA2", Access::EXPORT, ListColumn("по строку", "@n7", 6).right()}};
+    return columns;
+}
+
+std::string exportMeasureList(MeasureKind kind) { return measureKind(kind).schemes.control("NAME"); }
 
 void layoutWinExport(ui::Window& w, ExportWindowFields& f) {
     w.setCaption("Экспорт в Excel");
@@ -13,10 +46,10 @@ void layoutWinExport(ui::Window& w, ExportWindowFields& f) {
     ui::LayoutBuilder b(w);
     b.column([&] {
          placePickers(b);
-         b.prompt("Перечень диагностических мероприятий");
-         b.list("?TAS:NAME", 5).setTooltip("Наименование мероприятия");
-         b.prompt("Перечень профилактических мероприятий");
-         b.list("?BOL:NAME", 5).setTooltip("Наименование заболевания");
+         for (MeasureKind kind : kExportMeasureLists) {
+             b.prompt(measureKind(kind).exportList.prompt);
+             b.list(exportMeasureList(kind), 5).setTooltip(measureKind(kind).exportList.tip);
+         }
          b.prompt("Шаблоны документов для экспорта в Excel");
          b.list("?EXP:NAME", 5).setTooltip("Наименование экспорта").stretch();
          b.check("?SHAPKA", "Печатать шапку [только произвольный отчет]", f.freeHeading);
@@ -30,22 +63,9 @@ void layoutWinExport(ui::Window& w, ExportWindowFields& f) {
          });
      }).stretch();
     pickerColumns(w);
-    w.as<ui::ListControl>("?TAS:NAME")
-        ->change()
-        .setColumns({ListColumn("Диагностическое мероприятие", "@s36", 30),
-                     ListColumn("ID мероприятия", "@n_9.1", 14).right(),
-                     ListColumn("Вид животного", "@n5", 6).right()});
-    w.as<ui::ListControl>("?BOL:NAME")
-        ->change()
-        .setColumns({ListColumn("Профилактическое мероприятие", "@s36", 30),
-                     ListColumn("iD мероприятия", "@n_9.1", 14).right(),
-                     ListColumn("Вид животного", "@n5", 6).right()});
-    w.as<ui::ListControl>("?EXP:NAME")
-        ->change()
-        .setColumns({ListColumn("Наименование шаблона для экспорта", "@s60", 30),
-                     ListColumn("Расположение  файла шаблона для экспорта", "@s128", 40),
-                     ListColumn("Вариант расчета для экспорта", "@n3", 4).right(),
-                     ListColumn("Со строки", "@n7", 6).right(), ListColumn("по строку", "@n7", 6).right()});
+    for (MeasureKind kind : kExportMeasureLists)
+        showColumns(w.as<ui::ListControl>(exportMeasureList(kind))->change(), exportMeasureColumns(kind));
+    showColumns(w.as<ui::ListControl>("?EXP:NAME")->change(), exportTemplateColumns());
 }
 
 }  // namespace vx::exchange

@@ -28,8 +28,8 @@ public:
         f_.workbook = glo::NAMEFILE;
         f_.firstRow = glo::ROW1;
         f_.lastRow = glo::ROW2;
-        // A cancelled dialog leaves no workbook.
-        FileLookup.Init("Выбрать файл импорта", "Файлы Excel", "*.xls;*.xlsx;*.ods", false, true);
+        // A cancelled dialog leaves no workbook; the desktop offers every spreadsheet format the office opens.
+        FileLookup.Init("Выбрать файл импорта", "Файлы Excel", "*.xls", false, true);
     }
 
     Level Init() override {
