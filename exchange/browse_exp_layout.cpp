@@ -11,9 +11,9 @@ using ui::ListColumn;
 const ColumnTable& catalogueColumns() {
     static const ColumnTable columns{
         {"NPP", Access::EXPORT, ListColumn(" № шаблона", "@n6", 6).right()},
-        {"NAME", Access::EXPORT, ListColumn("Наименование шаблона документа для экспорта", "@s60", 40)},
+        {"NAME", Access::EXPORT, ListColumn("Наименование шаблона документа для экспорта", "@s60", 36)},
         {"VRASCH", Access::EXPORT, ListColumn("Вариант экспорта", "@n3", 4).right()},
-        {"FNAME", Access::EXPORT, ListColumn("Расположение  файла шаблона", "@s128", 60)}};
+        {"FNAME", Access::EXPORT, ListColumn("Расположение  файла шаблона", "@s128", 40)}};
     return columns;
 }
 
@@ -23,8 +23,9 @@ void layoutBrowseExp(ui::Window& w) {
     w.setResize(ui::ResizeStrategy::Surface);
     ui::LayoutBuilder b(w);
     b.column([&] {
-         b.sheet("?CURRENTTAB", [&] { b.tab("?TAB:2", "Список шаблонов для экспорта", [] {}); });
-         b.list("?BROWSE:1", 10).stretch();
+         b.sheet("?CURRENTTAB", [&] {
+              b.tab("?TAB:2", "Список шаблонов для экспорта", [&] { b.list("?BROWSE:1", 10).stretch(); });
+          }).stretch();
          b.row([&] {
              b.button("?SELECT:2", "Выбрать", "WAselect.ico").setTooltip("Select the Record").hide();
              b.button("?INSERT:4", "", "spis_plus.ico").setTooltip("Добавить шаблон");
