@@ -28,31 +28,10 @@ constexpr int kAnimals = 10000;
 constexpr double kLimitMs = 3000;
 constexpr int kTitleRow = 16;
 
+// The books, holdings and farms of the fixture, and 10,000 marked animals of holding 1, farm 1.
 void addAnimals() {
-    for (AccessRef f : {Access::HOZ, Access::FERMA, Access::ANIMVID, Access::POLVOZ, Access::PASPORT}) {
-        f->open();
-        f->useFile();
-    }
-    HOZ->IDHOZ = 1;
-    HOZ->NAME = "Хозяйство 1";
-    Add(HOZ);
-    for (int farm : {1, 2}) {
-        FER->IDHOZ = 1;
-        FER->IDFERM = farm;
-        FER->NAME = "Ферма " + std::to_string(farm);
-        Add(FERMA);
-    }
-    for (int species = 1; species <= 3; ++species) {
-        ANI->IDANIM = species;
-        ANI->NAME = "Вид " + std::to_string(species);
-        Add(ANIMVID);
-        for (int group = 0; group < 4; ++group) {
-            POL->IDPOL = species * 10 + group;
-            POL->IDVIDANIM = species;
-            POL->NAME = "Группа " + std::to_string(species * 10 + group);
-            Add(POLVOZ);
-        }
-    }
+    openFiles();
+    addBooksAndHoldings();
     for (int i = 1; i <= kAnimals; ++i) {
         fillPassport(i);
         PAS->IDHOZ = 1;
