@@ -60,8 +60,11 @@ public:
             if (const auto tip = exportVariantTooltip(EXP->VRASCH.value())) control("?VRASCH").setTooltip(*tip);
         const Level level = app::StartFolderWindow::TakeFieldEvent();
         const ui::EventKind kind = event().kind;
-        const bool picked = kind == ui::EventKind::NewSelection || kind == ui::EventKind::Accepted;
-        if (picked) takePick();
+        // A list's fill highlights its first row too, and says so without a row: the window
+        // takes what its lists highlight, the globals only what the user moves to in them.
+        const bool moved = (kind == ui::EventKind::NewSelection && event().row >= 0) ||
+                           kind == ui::EventKind::Selected || kind == ui::EventKind::Accepted;
+        if (moved || kind == ui::EventKind::NewSelection) takeHighlighted(moved);
         Places.take(*this);
         if (isField("?BUTTON9") && kind == ui::EventKind::Selected) exportNow();
         if (isField("?OK") && kind == ui::EventKind::Accepted) closeWindow();
@@ -83,21 +86,26 @@ private:
     classes::BrowseClass& measureList(MeasureKind kind) { return measureLists_[static_cast<int>(kind)]; }
     PickedMeasure& pickedMeasure(MeasureKind kind) { return pickedMeasures_[static_cast<int>(kind)]; }
 
-    // The globals follow the picks, as the other windows expect them; the export uses the window's copies.
-    void takePick() {
+    // The export uses the window's copies; the globals follow the user's picks, as the other windows expect them.
+    void takeHighlighted(bool picked) {
         for (MeasureKind kind : kExportMeasureLists) {
             if (!isField(exportMeasureList(kind)) || measureList(kind).highlighted() < 0) continue;
             const planning::MeasureKindRow& k = measureKind(kind);
             const planning::SchemeFields scheme = k.schemes.buffered();
             pickedMeasure(kind) = {scheme.id.value(), scheme.name.str()};
+            if (!picked) continue;
             *k.chosenMeasure = pickedMeasure(kind).id;
             *k.exportList.pickedName = pickedMeasure(kind).name;
         }
         if (isField("?EXP:NAME") && TEMPLATES.highlighted() >= 0) {
             templatePath_ = EXP->FNAME.str();
-            glo::NAMEFILE = templatePath_;
-            glo::ROW1 = f_.firstRow = EXP->STROKA1.value();
-            glo::VRASCH = f_.variant = EXP->VRASCH.value();
+            f_.firstRow = EXP->STROKA1.value();
+            f_.variant = EXP->VRASCH.value();
+            if (picked) {
+                glo::NAMEFILE = templatePath_;
+                glo::ROW1 = f_.firstRow;
+                glo::VRASCH = f_.variant;
+            }
             window().display();
         }
     }
@@ -129,7 +137,7 @@ private:
     expr::Bindings names_;
     PlacePickers Places;
     classes::BrowseClass measureLists_[2], TEMPLATES;
-    PickedMeasure pickedMeasures_[2];  // by kind: what was picked in this window
+    PickedMeasure pickedMeasures_[2];  // by kind: what the window highlights
     std::string templatePath_;
 };
 

@@ -1,6 +1,6 @@
-// The export window's measure lists, played headless: each shows the schemes of
-// the species other windows left in IDVIDANIM, and a pick leaves the measure in
-// its kind's globals.
+// The export window played headless: each measure list shows the schemes of the
+// species other windows left in IDVIDANIM, a pick leaves the measure in its kind's
+// globals, and what the lists highlight on their own changes no global.
 
 #include <gtest/gtest.h>
 
@@ -47,6 +47,39 @@ TEST_F(ExportWindowTest, EachMeasureListShowsTheSpeciesSchemesAndAPickSetsItsKin
         EXPECT_EQ(c.chosen->value(), *Decimal::parse(c.id));
         EXPECT_EQ(c.chosenName->str(), c.name);
     }
+}
+
+TEST_F(ExportWindowTest, OpeningShowsTheHighlightedTemplateAndLeavesTheGlobalsToTheUsersPicks) {
+    onThread([] {
+        vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [] {
+            dct::EXP->NPP = 1;
+            dct::EXP->NAME = "Опись";
+            dct::EXP->FNAME = "опись.xls";
+            dct::EXP->VRASCH = 3;
+            dct::EXP->STROKA1 = 9;
+        });
+    });
+    // What the register and the scheme windows left.
+    glo::IDTASK = 8;
+    glo::TASNAME = "Бруцеллёз";
+    glo::IDBOL = 6;
+    glo::NAMEFILE = "анализ.xls";
+    glo::ROW1 = 17;
+    glo::VRASCH = 0;
+    PLAY(h->start("WinExport"));
+    PLAY(h->expectValue("?ROW1", "9"));
+    PLAY(h->expectValue("?VRASCH", "3"));
+    EXPECT_EQ(glo::IDTASK.value(), Decimal(8));
+    EXPECT_EQ(glo::TASNAME.str(), "Бруцеллёз");
+    EXPECT_EQ(glo::IDBOL.value(), Decimal(6));
+    EXPECT_EQ(glo::NAMEFILE.str(), "анализ.xls");
+    EXPECT_EQ(glo::ROW1.value(), Decimal(17));
+    EXPECT_EQ(glo::VRASCH.value(), Decimal(0));
+
+    PLAY(h->select("?EXP:NAME", 1));
+    EXPECT_EQ(glo::NAMEFILE.str(), "опись.xls");
+    EXPECT_EQ(glo::ROW1.value(), Decimal(9));
+    EXPECT_EQ(glo::VRASCH.value(), Decimal(3));
 }
 
 }  // namespace
