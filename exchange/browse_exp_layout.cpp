@@ -9,11 +9,11 @@ using namespace dct;
 using ui::ListColumn;
 
 const ColumnTable& catalogueColumns() {
-    static const ColumnTable columns{
-        {"NPP", Access::EXPORT, ListColumn(" № шаблона", "@n6", 6).right()},
-        {"NAME", Access::EXPORT, ListColumn("Наименование шаблона документа для экспорта", "@s60", 36)},
-        {"VRASCH", Access::EXPORT, ListColumn("Вариант экспорта", "@n3", 4).right()},
-        {"FNAME", Access::EXPORT, ListColumn("Расположение  файла шаблона", "@s128", 40)}};
+    static const ColumnTable columns{{"NPP", Access::EXPORT, ListColumn(" № шаблона", "@n6", 6).right()},
+                                     {"NAME", Access::EXPORT,
+                                      ListColumn("Наименование шаблона документа для экспорта", "@s60", 36)},
+                                     {"VRASCH", Access::EXPORT, ListColumn("Вариант экспорта", "@n3", 4).right()},
+                                     {"FNAME", Access::EXPORT, ListColumn("Расположение  файла шаблона", "@s128", 40)}};
     return columns;
 }
 

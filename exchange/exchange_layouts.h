@@ -24,14 +24,14 @@ struct ImportWindowFields {
 };
 
 // The lists' columns, named by their fields: what the layouts show and the logic reads.
-const dct::ColumnTable& catalogueColumns();                               // BrowseExp's ?BROWSE:1
-const dct::ColumnTable& exportTemplateColumns();                          // WinExport's ?EXP:NAME
+const dct::ColumnTable& catalogueColumns();                                // BrowseExp's ?BROWSE:1
+const dct::ColumnTable& exportTemplateColumns();                           // WinExport's ?EXP:NAME
 const dct::ColumnTable& exportMeasureColumns(planning::MeasureKind kind);  // ?TAS:NAME, ?BOL:NAME
-const dct::ColumnTable& holdingPickColumns();                             // ?HOZ:NAME
-const dct::ColumnTable& farmPickColumns();                                // ?FER:NAME
+const dct::ColumnTable& holdingPickColumns();                              // ?HOZ:NAME
+const dct::ColumnTable& farmPickColumns();                                 // ?FER:NAME
 // The measure lists of the export window, in the order it shows them.
 inline constexpr planning::MeasureKind kExportMeasureLists[] = {planning::MeasureKind::Diagnostic,
-                                                                 planning::MeasureKind::Preventive};
+                                                                planning::MeasureKind::Preventive};
 
 void layoutBrowseExp(ui::Window& w);
 void layoutUpDateExp(ui::Window& w);

@@ -8,16 +8,16 @@ using namespace dct;
 using ui::ListColumn;
 
 const ColumnTable& holdingPickColumns() {
-    static const ColumnTable columns{
-        {"NAME", Access::HOZ, ListColumn("Наименование хозяйства, поселения", "@s40", 30)},
-        {"IDHOZ", Access::HOZ, ListColumn("iD хозяйства, поселения", "@n3", 4).right()}};
+    static const ColumnTable columns{{"NAME", Access::HOZ, ListColumn("Наименование хозяйства, поселения", "@s40", 30)},
+                                     {"IDHOZ", Access::HOZ, ListColumn("iD хозяйства, поселения", "@n3", 4).right()}};
     return columns;
 }
 
 const ColumnTable& farmPickColumns() {
-    static const ColumnTable columns{
-        {"NAME", Access::FERMA, ListColumn("Наименование фермы, населённого пункта", "@s40", 30)},
-        {"IDFERM", Access::FERMA, ListColumn("ID фермы, населённого пункта", "@n3", 4).right()}};
+    static const ColumnTable columns{{"NAME", Access::FERMA,
+                                      ListColumn("Наименование фермы, населённого пункта", "@s40", 30)},
+                                     {"IDFERM", Access::FERMA,
+                                      ListColumn("ID фермы, населённого пункта", "@n3", 4).right()}};
     return columns;
 }
 

@@ -145,7 +145,8 @@ private:
 
 void WinExport() {
     ExportWindowFields fields;
-    app::runWindow<WinExportWindow>("WinExport", [&](ui::Window& w) { layoutWinExport(w, fields); }, fields);
+    app::runWindow<WinExportWindow>(
+        "WinExport", [&](ui::Window& w) { layoutWinExport(w, fields); }, fields);
 }
 
 }  // namespace vx::exchange

@@ -28,12 +28,14 @@ const ColumnTable& exportMeasureColumns(MeasureKind kind) {
 }
 
 const ColumnTable& exportTemplateColumns() {
-    static const ColumnTable columns{
-        {"NAME", Access::EXPORT, ListColumn("Наименование шаблона для экспорта", "@s60", 30)},
-        {"FNAME", Access::EXPORT, ListColumn("Расположение  файла шаблона для экспорта", "@s128", 40)},
-        {"VRASCH", Access::EXPORT, ListColumn("Вариант расчета для экспорта", "@n3", 4).right()},
-        {"STROKA1", Access::EXPORT, ListColumn("Со строки", "@n7", 6).right()},
-        {"STROKA2", Access::EXPORT, ListColumn("по строку", "@n7", 6).right()}};
+    static const ColumnTable columns{{"NAME", Access::EXPORT,
+                                      ListColumn("Наименование шаблона для экспорта", "@s60", 30)},
+                                     {"FNAME", Access::EXPORT,
+                                      ListColumn("Расположение  файла шаблона для экспорта", "@s128", 40)},
+                                     {"VRASCH", Access::EXPORT,
+                                      ListColumn("Вариант расчета для экспорта", "@n3", 4).right()},
+                                     {"STROKA1", Access::EXPORT, ListColumn("Со строки", "@n7", 6).right()},
+                                     {"STROKA2", Access::EXPORT, ListColumn("по строку", "@n7", 6).right()}};
     return columns;
 }
 
