@@ -29,10 +29,24 @@ TEST_F(ExchangeTest, NewPassportsAreNumberedAfterTheHighestIdAllInOneWrite) {
         std::vector<dct::PASPORTRecord> added(2);
         added[0].IDANIM = "N1";
         added[1].IDANIM = "N2";
-        EXPECT_EQ(addPassports(added), std::nullopt);
+        EXPECT_TRUE(addPassports(added));
     });
     const Lines all = passports();
     EXPECT_EQ(Lines(all.begin() + 5, all.end()), (Lines{"7|0|0|N1||0|0|||0", "8|0|0|N2||0|0|||0"}));
+}
+
+TEST_F(ExchangeTest, PassportNumbersThatWouldPassTheirFieldsRangeAddNothingAndSaySo) {
+    addPassport(1, 2, 2147483647, "Последний");
+    const std::size_t before = passports().size();
+    bool stored = true;
+    withFiles([&] {
+        std::vector<dct::PASPORTRecord> added(1);
+        stored = addPassports(added);
+    });
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(passports().size(), before);
+    EXPECT_EQ(messages().back(),
+              "Первоначальный ввод данных: Номера паспортов исчерпаны: новые животные не помещаются в файл.");
 }
 
 }  // namespace
