@@ -26,13 +26,13 @@ struct ReadSheet {
     std::vector<int64_t> rejected;
 };
 
-bool farmOfHolding(const Decimal& holding, const Decimal& farm) {
+bool farmOfHolding(store::Table& farms, const Decimal& holding, const Decimal& farm) {
     bool found = false;
     store::ScanSpec spec;
     spec.keyIndex = FER_K3.index;
     spec.equal = {Value(holding), Value(farm)};
     spec.limit = 1;
-    FERMA.handle().database()->table().scan(spec, [&](store::Position, const void*) {
+    farms.scan(spec, [&](store::Position, const void*) {
         found = true;
         return false;
     });
@@ -41,7 +41,7 @@ bool farmOfHolding(const Decimal& holding, const Decimal& farm) {
 
 std::optional<std::string> refusalOf(const ImportChoice& c) {
     if (!c.holding || !c.farm) return "Выберите хозяйство и ферму, в которые вводятся животные.";
-    if (!farmOfHolding(*c.holding, *c.farm)) return "Выбранная ферма не относится к выбранному хозяйству.";
+    if (!farmOfHolding(FERMA.handle().database()->table(), *c.holding, *c.farm)) return "Выбранная ферма не относится к выбранному хозяйству.";
     if (c.firstRow < 1) return "Первая строка листа должна быть не меньше 1.";
     return std::nullopt;
 }
@@ -73,8 +73,14 @@ std::string summaryOf(const ReadSheet& s) {
 }  // namespace
 
 bool addPassports(std::vector<PASPORTRecord>& passports) {
-    BulkWrite work(kCaption, {Access::PASPORT});
+    BulkWrite work(kCaption, {Access::PASPORT, Access::FERMA});
     if (!work.ok()) return false;
+    // Under the write lock: another station may have renumbered or deleted the farm since it was chosen.
+    for (const PASPORTRecord& p : passports)
+        if (!farmOfHolding(work.table(Access::FERMA), p.IDHOZ, p.IDFERMA)) {
+            work.fail("Запись изменена на другой станции.");
+            return work.commit();
+        }
     store::Table& table = work.table(Access::PASPORT);
     const Decimal highest = table.highest(table.def().fieldIndex("ID"));
     // Numbers past a LONG's range would wrap into negative ones.
