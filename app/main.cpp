@@ -4,8 +4,11 @@
 #include "app/frame/main_frame.h"
 #include "app/frame/user_start.h"
 #include "app/program.h"
+#include "app/program_windows.h"
 #include "app/script/headless_run.h"
+#include "platform/pages/pdf_output.h"
 #include "platform/qt/front_end.h"
+#include "platform/qt/page_painter.h"
 #include "platform/runtime/threads.h"
 
 namespace {
@@ -25,7 +28,7 @@ int runForUser(int argc, char** argv) {
     int status = 0;
     {
         vx::qt::QtFrontEnd frontEnd;
-        vx::rt::startThread([] { vx::app::programMain([] { vx::frame::Main(vx::script::programWindows()); }); }, 0);
+        vx::rt::startThread([] { vx::app::programMain([] { vx::frame::Main(vx::app::programWindows()); }); }, 0);
         status = frontEnd.run();
     }
     vx::app::processDetach();
@@ -35,6 +38,7 @@ int runForUser(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    vx::pages::setPdfWriter(vx::qt::writePdf);
     const auto options = vx::script::parseCommandLine(argc, argv);
     if (const std::string* usage = std::get_if<std::string>(&options)) {
         std::cerr << "vetrix: " << *usage << "\n"
@@ -43,6 +47,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (const auto* headless = std::get_if<vx::script::HeadlessOptions>(&options))
-        return vx::script::runHeadless(*headless, vx::script::programWindows(), std::cout, std::cerr);
+        return vx::script::runHeadless(*headless, vx::app::programWindows(), std::cout, std::cerr);
     return runForUser(argc, argv);
 }

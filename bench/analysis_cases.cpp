@@ -10,6 +10,7 @@
 #include "bench/report.h"
 #include "bench/sqlite_side.h"
 #include "calculator/board.h"
+#include "calculator/calculator_windows.h"
 #include "database/database_choice.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/names.h"
@@ -217,6 +218,17 @@ void analysisCases(const Fixture& fx) {
                            "records=" + std::to_string(kCountRecords));
         reportAgainstLimit("board-100k", board, sqliteBoardScan(1, 1, 12), 500,
                            "records=" + std::to_string(kCountRecords) + " " + boardLine);
+
+        h.addProcedure("BRWvdi", calculator::BRWvdi, 25000);
+        const double open = millisecondsOf([&] {
+            if (const ui::Outcome started = h.start("BRWvdi"); !started)
+                throw std::runtime_error("calculator: " + started.refusal);
+        });
+        int shown = 0;
+        for (const char* list : {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3"}) shown += h.row(list, 1) ? 1 : 0;
+        std::printf("calc-open ours_ms=%.1f limit_ms=100 records=%d lists_shown=%d%s\n", open, kCountRecords, shown,
+                    open < 100 ? "" : " OVER LIMIT");
+        std::fflush(stdout);
     }
     database::chooseDatabaseFolder(fx.folder.string() + "/");
 }

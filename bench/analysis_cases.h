@@ -5,6 +5,7 @@
 //   analysis-scan-300k       the journal analysis's scan of VPO (by holding), without the sheet
 //   calc-analysis-scan-100k  the calculator analysis's scan of DVSEGO (by holding, in the period)
 //   board-100k               one board button (diagnostic, by holding)
+//   calc-open                the calculator window opened with the first page of each of its lists
 // Each beside plain SQLite reading the same records and summing them alike.
 // The fixture's database is chosen again afterwards.
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/script/procedure_registry.h"
+#include "app/windows/window_table.h"
 #include "bench/report.h"
 #include "bench/window_steps.h"
 #include "database/database_choice.h"
@@ -88,7 +88,7 @@ void journalCases(const Fixture& fx) {
     std::filesystem::create_directories(folder);
     database::chooseDatabaseFolder(folder.string() + "/");
     {
-        const script::ProcedureRegistry noTools;
+        const windows::WindowTable noTools;
         headless::Harness h;
         h.addProcedure("BrowseVPO", [&] { execution::BrowseVPO(noTools); });
         h.addProcedure("AddJournal", [] {

@@ -11,6 +11,7 @@
 #include "bench/marking_cases.h"
 #include "bench/office_cases.h"
 #include "bench/register_cases.h"
+#include "bench/report_cases.h"
 #include "bench/scheme_cases.h"
 #include "bench/store_cases.h"
 
@@ -31,6 +32,7 @@ int main() {
         registerCases(fx);
         journalCases(fx);
         analysisCases(fx);
+        reportCases(fx);
         markingCases(fx);
         schemeCases(fx);
         officeCases(fx);

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/script/procedure_registry.h"
+#include "app/windows/window_table.h"
 #include "bench/report.h"
 #include "bench/window_steps.h"
 #include "database/database_choice.h"
@@ -93,7 +93,7 @@ void registerCases(const Fixture& fx) {
     std::filesystem::create_directories(folder);
     database::chooseDatabaseFolder(folder.string() + "/");
     {
-        const script::ProcedureRegistry noTools;
+        const windows::WindowTable noTools;
         headless::Harness h;
         h.addProcedure(
             "Browsehoz", [&] { registry::Browsehoz(noTools); }, 50000);

@@ -12,7 +12,7 @@
 namespace vx::bench {
 
 using namespace dct;
-using planning::schemes::MeasureKind;
+using planning::MeasureKind;
 
 namespace {
 
@@ -55,7 +55,7 @@ void schemeCases(const Fixture&) {
     }
 
     markEveryPassportOfSpeciesOne();
-    const planning::schemes::Scheme scheme{Decimal(20),
+    const planning::Scheme scheme{Decimal(20),
                                            Decimal(1),
                                            "Вакцинация",
                                            {Decimal(30), Decimal(1), Decimal(1), 0},

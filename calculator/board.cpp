@@ -15,9 +15,7 @@ namespace {
 
 constexpr std::size_t kNameShown = 9;
 
-const char* titleWord(MeasureKind kind) {
-    return kind == MeasureKind::Preventive ? "[Профилактика] " : "[Диагностика] ";
-}
+const char* titleWord(MeasureKind kind) { return planning::measureKind(kind).boardTag; }
 
 std::string measureLabel(const BoardNames& names) { return padTo(names.measure, kNameShown) + "... "; }
 
@@ -53,9 +51,9 @@ BoardSelection BoardSelection::current(MeasureKind kind, AnalysisScope scope) {
 BoardSums sumBoard(const BoardSelection& selection) {
     BoardSums sums;
     const Decimal measure = selection.measureId.intPart();
-    const execution::MeasureFiles& files = execution::measureFiles(selection.kind);
-    store::Table& counts = files.counts->table();
-    counts.scan(selection.records.scanOf(counts, files.countsByPlace), [&](store::Position, const void* stored) {
+    const planning::CountBook& book = planning::measureKind(selection.kind).counts;
+    store::Table& counts = book.access->table();
+    counts.scan(selection.records.scanOf(counts, book.byPlace), [&](store::Position, const void* stored) {
         const auto& r = *static_cast<const CountRecord*>(stored);
         if (!selection.records.period.takes(r.DATATASK, r.DATAVUP) ||
             !selection.records.covers(r.IDHOZ.value(), r.IDFERMA.value()) || r.VIDANIM.value() != selection.species)
@@ -83,7 +81,7 @@ BoardSums sumBoard(const BoardSelection& selection) {
 BoardNames boardNames(const BoardSelection& selection) {
     const execution::AnalysisSelection& s = selection.records;
     BoardNames names;
-    names.measure = execution::schemeName(selection.kind, selection.measureId);
+    names.measure = planning::schemeName(selection.kind, selection.measureId);
     names.holding = nameByKey<HOZRecord>(Access::HOZ, HOZ_K1, {Value(s.holding)});
     if (s.scope == AnalysisScope::Farm)
         names.farm = nameByKey<FERMARecord>(Access::FERMA, FER_K3, {Value(s.holding), Value(s.farm)});
@@ -110,15 +108,15 @@ std::string boardText(const BoardSelection& selection, const BoardSums& sums, co
 }
 
 std::optional<Board> runBoard(const BoardSelection& selection) {
-    const execution::MeasureFiles& files = execution::measureFiles(selection.kind);
-    const FilesInUse open{files.counts, Access::HOZ, Access::FERMA, files.schemes};
+    const planning::MeasureKindRow& m = planning::measureKind(selection.kind);
+    const FilesInUse open{m.counts.access, Access::HOZ, Access::FERMA, m.schemes.access};
     if (!open.ready()) return std::nullopt;
     Board board;
     board.sums = sumBoard(selection);
     const BoardNames names = boardNames(selection);
     board.text = boardText(selection, board.sums, names);
-    if (selection.kind == MeasureKind::Preventive && selection.records.scope == AnalysisScope::Farm)
-        board.heading = "[Калькулятрор] [Профилактика] " + measureLabel(names) + periodLabel(selection.records.period);
+    if (*m.farmBoardHeading && selection.records.scope == AnalysisScope::Farm)
+        board.heading = m.farmBoardHeading + measureLabel(names) + periodLabel(selection.records.period);
     return board;
 }
 

@@ -14,13 +14,13 @@
 #include <string>
 
 #include "execution/analysis_selection.h"
-#include "execution/measure_files.h"
+#include "planning/measure_kinds.h"
 #include "platform/core/decimal.h"
 
 namespace vx::calculator {
 
 using execution::AnalysisScope;
-using execution::MeasureKind;
+using planning::MeasureKind;
 
 struct BoardSelection {
     MeasureKind kind = MeasureKind::Diagnostic;  // DVSEGO and TASK, or PVSEGO and BOLEZN

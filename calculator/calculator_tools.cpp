@@ -5,7 +5,7 @@
 namespace vx::calculator {
 
 using execution::AnalysisScope;
-using execution::MeasureKind;
+using planning::MeasureKind;
 
 namespace {
 

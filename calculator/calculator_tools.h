@@ -10,13 +10,13 @@
 #include <string_view>
 
 #include "execution/analysis_selection.h"
-#include "execution/measure_files.h"
+#include "planning/measure_kinds.h"
 
 namespace vx::calculator {
 
 struct CalculatorTool {
     const char* control;
-    execution::MeasureKind kind;
+    planning::MeasureKind kind;
     execution::AnalysisScope scope;
 };
 

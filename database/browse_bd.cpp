@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "database/database_choice.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
@@ -9,7 +10,6 @@
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
-#include "platform/runtime/thread_state.h"
 
 namespace vx::database {
 
@@ -34,12 +34,13 @@ std::optional<Marking> markingOf(const ui::Event& e) {
     }
 }
 
-class GroupBrowse : public classes::BrowseClass {
+class GroupBrowse : public TableBrowse {
 public:
     void SetQueueRecord() override {
         classes::BrowseClass::SetQueueRecord();
-        cellLook(0).icon = RID->CHEK == 1 ? 1 : 0;
-        cellLook(0).style = 1;
+        ui::CellLook& id = cell("KOD");
+        id.icon = RID->CHEK == 1 ? 1 : 0;
+        id.style = 1;
     }
 };
 
@@ -93,8 +94,7 @@ private:
         BRW1.addSortOrder(RID_K1.index, &BRW1_locator);
         BRW1.appendOrder("+RID:CHEK");
         BRW1.setFilter("(RID:chek=1)");
-        BRW1.addField(*Access::RIDGEN, "KOD");
-        BRW1.addField(*Access::RIDGEN, "NAME");
+        BRW1.addColumns(groupColumns());
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:4", "?CHANGE:4", "?DELETE:4");
         BRW1.setEditKeys(false);
@@ -109,8 +109,7 @@ private:
         BRW8.addSortOrder(KON_K1.index, &BRW8_locator);
         BRW8.addRangeToParent(*Access::RIDGEN, {"KOD"});
         BRW8.setFilter("(RID:kod)");
-        BRW8.addField(*Access::CONFIG, "NAME");
-        BRW8.addField(*Access::CONFIG, "PATH");
+        addColumns(BRW8, databaseColumns());
         BRW8.setUpdateProcedure(2);
         BRW8.setUpdateControls("?INSERT", "?CHANGE", "?DELETE");
         BRW8.setEditKeys(false);
@@ -136,11 +135,6 @@ private:
 
 }  // namespace
 
-void BrowseBD() {
-    ui::Window w(ui::WindowKind::MdiChild, "BrowseBD");
-    layoutBrowseBD(w);
-    BrowseBDWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void BrowseBD() { app::runWindow<BrowseBDWindow>("BrowseBD", layoutBrowseBD); }
 
 }  // namespace vx::database

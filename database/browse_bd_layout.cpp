@@ -8,6 +8,19 @@ namespace vx::database {
 using namespace dct;
 using ui::ListColumn;
 
+const ColumnTable& groupColumns() {
+    static const ColumnTable columns{
+        {"KOD", Access::RIDGEN, ListColumn("Id", "@n2b", 4).right().withIcons()},
+        {"NAME", Access::RIDGEN, ListColumn("Объект учета [район, ветуправление, хозяйство]", "@s35", 35)}};
+    return columns;
+}
+
+const ColumnTable& databaseColumns() {
+    static const ColumnTable columns{{"NAME", Access::CONFIG, ListColumn("БД [хояйство, населенный  пункт, ферма]", "@s60", 60)},
+                                     {"PATH", Access::CONFIG, ListColumn("Путь к база данных:", "@s255", 255)}};
+    return columns;
+}
+
 void layoutBrowseBD(ui::Window& w) {
     w.setCaption("Административное деление [пасивные соединения с БД]");
     w.setIcon("medic.ico");
@@ -50,12 +63,8 @@ void layoutBrowseBD(ui::Window& w) {
          });
          b.button("?BUTTON8", "&Подключить БД", "stet.ico");
      }).stretch();
-    auto& groups = *w.as<ui::ListControl>("?BROWSE:1");
-    groups.change().setColumns({ListColumn("Id", "@n2b", 4).right().withIcons(),
-                                ListColumn("Объект учета [район, ветуправление, хозяйство]", "@s35", 35)});
-    auto& bases = *w.as<ui::ListControl>("?LIST");
-    bases.change().setColumns({ListColumn("БД [хояйство, населенный  пункт, ферма]", "@s60", 60),
-                               ListColumn("Путь к база данных:", "@s255", 255)});
+    showColumns(w.as<ui::ListControl>("?BROWSE:1")->change(), groupColumns());
+    showColumns(w.as<ui::ListControl>("?LIST")->change(), databaseColumns());
 }
 
 }  // namespace vx::database

@@ -1,8 +1,8 @@
+#include "app/windows/run_window.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
 #include "dictionary/names.h"
 #include "platform/classes/form_manager.h"
-#include "platform/runtime/thread_state.h"
 
 namespace vx::database {
 
@@ -24,11 +24,6 @@ public:
 
 }  // namespace
 
-void UpdateBD() {
-    ui::Window w(ui::WindowKind::MdiChild, "UpdateBD");
-    layoutUpdateBD(w);
-    UpdateBDWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void UpdateBD() { app::runWindow<UpdateBDWindow>("UpdateBD", layoutUpdateBD); }
 
 }  // namespace vx::database

@@ -1,3 +1,4 @@
+#include "app/windows/run_window.h"
 #include "database/database_choice.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
@@ -76,11 +77,6 @@ private:
 
 }  // namespace
 
-void UpdateConfig() {
-    ui::Window w(ui::WindowKind::MdiChild, "UpdateConfig");
-    layoutUpdateConfig(w);
-    UpdateConfigWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void UpdateConfig() { app::runWindow<UpdateConfigWindow>("UpdateConfig", layoutUpdateConfig); }
 
 }  // namespace vx::database

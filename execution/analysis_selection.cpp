@@ -1,10 +1,18 @@
 #include "execution/analysis_selection.h"
 
 #include "app/globals.h"
+#include "platform/core/dates.h"
 
 namespace vx::execution {
 
 AnalysisPeriod AnalysisPeriod::current() { return {glo::DATABEGIN.toDayNumber(), glo::DATAEND.toDayNumber()}; }
+
+void AnalysisPeriod::defaultToThisYear() {
+    if (!glo::DATABEGIN.empty() && !glo::DATAEND.empty()) return;
+    const int year = yearOf(clock::today());
+    glo::DATABEGIN = PackedDate::of(1, 1, year);
+    glo::DATAEND = PackedDate::of(31, 12, year);
+}
 
 AnalysisSelection AnalysisSelection::current(AnalysisScope scope) {
     return {scope, glo::IDHOZ.value(), glo::IDFERM.value(), AnalysisPeriod::current()};

@@ -20,6 +20,8 @@ struct AnalysisPeriod {
 
     // DATABEGIN and DATAEND as they are now (an invalid packed date is empty).
     static AnalysisPeriod current();
+    // When either of them is empty, both become 1 January and 31 December of this year.
+    static void defaultToThisYear();
 
     // Bounds included.
     bool holds(int32_t date) const { return date != 0 && (first == 0 || date >= first) && (last == 0 || date <= last); }

@@ -60,21 +60,16 @@ struct AnalysisKind {
     AnalysisSource source;
     MeasureKind kind;
     void (*sum)(AccessRef, int, const AnalysisSelection&, MeasureTotals&);
-    const char* templateTitle;
     bool withPlan;
     bool clipSpeciesName;
     const char* doneText;
     bool restoresFolderAtEnd;
 };
 
-constexpr const char* kPreventiveTitle = "Выбрать файл [Шаблон Анализа профилактических мероприятий.xls]";
-constexpr const char* kDiagnosticTitle = "Выбрать файл [Шаблон Анализа диагностических мероприятий.xls]";
-
 const AnalysisKind kKinds[] = {
     {.source = AnalysisSource::Journal,
      .kind = MeasureKind::Preventive,
      .sum = sumRecords<VPORecord>,
-     .templateTitle = kPreventiveTitle,
      .withPlan = false,
      .clipSpeciesName = false,
      .doneText = "Экспорт в Excel завершен!",
@@ -82,7 +77,6 @@ const AnalysisKind kKinds[] = {
     {.source = AnalysisSource::Journal,
      .kind = MeasureKind::Diagnostic,
      .sum = sumRecords<VDIRecord>,
-     .templateTitle = kDiagnosticTitle,
      .withPlan = false,
      .clipSpeciesName = false,
      .doneText = "Экспорт в Excel завершен!",
@@ -90,7 +84,6 @@ const AnalysisKind kKinds[] = {
     {.source = AnalysisSource::Calculator,
      .kind = MeasureKind::Preventive,
      .sum = sumRecords<PVSEGORecord>,
-     .templateTitle = kPreventiveTitle,
      .withPlan = true,
      .clipSpeciesName = false,
      .doneText = "Экспорт в Excel завершен!?",
@@ -98,7 +91,6 @@ const AnalysisKind kKinds[] = {
     {.source = AnalysisSource::Calculator,
      .kind = MeasureKind::Diagnostic,
      .sum = sumRecords<DVSEGORecord>,
-     .templateTitle = kDiagnosticTitle,
      .withPlan = true,
      .clipSpeciesName = true,
      .doneText = "Экспорт в Excel завершен!",
@@ -107,12 +99,12 @@ const AnalysisKind kKinds[] = {
 
 // The records an analysis reads, and their key by holding and farm.
 AccessRef recordsOf(const AnalysisKind& analysis) {
-    const MeasureFiles& files = measureFiles(analysis.kind);
-    return analysis.source == AnalysisSource::Journal ? files.measures : files.counts;
+    const planning::MeasureKindRow& m = planning::measureKind(analysis.kind);
+    return analysis.source == AnalysisSource::Journal ? m.measures.access : m.counts.access;
 }
 int byPlaceOf(const AnalysisKind& analysis) {
-    const MeasureFiles& files = measureFiles(analysis.kind);
-    return analysis.source == AnalysisSource::Journal ? files.measuresByPlace : files.countsByPlace;
+    const planning::MeasureKindRow& m = planning::measureKind(analysis.kind);
+    return analysis.source == AnalysisSource::Journal ? m.measures.byPlace : m.counts.byPlace;
 }
 
 const AnalysisKind& analysisKind(AnalysisSource source, MeasureKind kind) {
@@ -125,7 +117,7 @@ const AnalysisKind& analysisKind(AnalysisSource source, MeasureKind kind) {
 // of a species not in the book has no row.
 std::vector<office::SheetSpecies> sheetTable(const AnalysisKind& analysis) {
     std::map<Decimal, std::vector<office::SheetScheme>> schemesOf;
-    for (const SchemeRow& s : schemesById(analysis.kind))
+    for (const planning::Scheme& s : planning::schemesById(analysis.kind))
         schemesOf[s.species].push_back({s.id, padTo(s.name, kSchemeNameSize)});
     std::vector<office::SheetSpecies> table;
     store::ScanSpec byId;
@@ -153,14 +145,14 @@ MeasureTotals scanAnalysis(AnalysisSource source, MeasureKind kind, const Analys
 AnalysisEnd runAnalysis(AnalysisSource source, MeasureKind kind, AnalysisScope scope) {
     const AnalysisKind& analysis = analysisKind(source, kind);
     glo::NAMEFILE = "";
-    const std::optional<std::string> chosen = ui::fileDialog(analysis.templateTitle, kTemplateFilter);
+    const std::optional<std::string> chosen = ui::fileDialog(planning::measureKind(kind).analysisTemplateTitle, kTemplateFilter);
     glo::restoreStartFolder();
     // The path as chosen: a longer one than NAMEFILE holds still opens whole.
     const std::string path = clip(chosen.value_or(""));
     glo::NAMEFILE = path;
     if (path.empty()) return AnalysisEnd::NoTemplate;
 
-    const FilesInUse files{recordsOf(analysis), Access::ANIMVID, measureFiles(kind).schemes};
+    const FilesInUse files{recordsOf(analysis), Access::ANIMVID, planning::measureKind(kind).schemes.access};
     if (!files.ready()) return AnalysisEnd::Stopped;
     const MeasureTotals totals = scanAnalysis(source, kind, AnalysisSelection::current(scope));
     const std::vector<office::SheetSpecies> table = sheetTable(analysis);

@@ -19,10 +19,12 @@
 // rows get no C or D.
 
 #include "execution/analysis_selection.h"
-#include "execution/measure_files.h"
 #include "office/analysis_sheet.h"
+#include "planning/measure_kinds.h"
 
 namespace vx::execution {
+
+using planning::MeasureKind;
 
 enum class AnalysisSource { Journal, Calculator };
 

@@ -3,6 +3,7 @@
 # Idempotent: installs nothing when every package is there. Works as root or with sudo.
 # VX_SANITIZE=1 builds with AddressSanitizer/UBSan into build-asan/ instead.
 # VX_OFFICE_GUI=1 (set by start.sh) installs the full LibreOffice, which shows the filled workbooks.
+# VX_TARGETS="a b" builds only those targets (start.sh: the program and its manual, no tests).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,7 @@ packages=(
   xvfb xauth
   libreoffice-dev
   fonts-dejavu-core
+  poppler-utils
   xdg-utils
 )
 # The office server (and the maker of the manual's PDF): the GUI-less packages only
@@ -52,4 +54,6 @@ if [ "${VX_SANITIZE:-0}" = 1 ]; then
   cmake_flags+=(-DVX_SANITIZE=ON)
 fi
 cmake -S . -B "$build_dir" "${cmake_flags[@]}" >/dev/null
-cmake --build "$build_dir" -j "$(nproc)"
+targets=()
+for t in ${VX_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build_dir" -j "$(nproc)" "${targets[@]}"

@@ -1,6 +1,6 @@
 #include "app/frame/frame_layout.h"
 
-#include "app/frame/frame_starts.h"
+#include "app/frame/frame_items.h"
 #include "app/globals.h"
 #include "platform/classes/toolbar.h"
 #include "platform/ui/layout.h"

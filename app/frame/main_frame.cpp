@@ -1,10 +1,10 @@
 #include "app/frame/main_frame.h"
 
-#include <map>
+#include <filesystem>
 
 #include "app/frame/frame_clock.h"
 #include "app/frame/frame_layout.h"
-#include "app/frame/frame_starts.h"
+#include "app/frame/frame_items.h"
 #include "app/globals.h"
 #include "office/document_opener.h"
 #include "platform/classes/window_manager.h"
@@ -27,9 +27,7 @@ constexpr int kTick = 100;
 
 class MainWindow : public classes::WindowManager {
 public:
-    MainWindow(ui::Window& w, const script::ProcedureRegistry& windows) : classes::WindowManager(w) {
-        for (const script::ProcedureEntry& e : windows.entries()) procedures_[upper(e.name)] = e.procedure;
-    }
+    MainWindow(ui::Window& w, const windows::WindowTable& windows) : classes::WindowManager(w), windows_(windows) {}
 
     void Ask() override {
         if (window().timer() < 1 || window().timer() > kTick) window().setTimer(kTick);
@@ -60,7 +58,9 @@ public:
         takeMenuItem();
         const Level level = classes::WindowManager::TakeAccepted();
         if (level != Level::Benign) return level;
-        if (const FrameStart* s = startOf(control(field()))) start(s->procedure, s->stack);
+        std::size_t stack = 0;
+        if (const windows::Window* started = windows_.startedBy(control(field()), stack))
+            windows_.start(started->name, stack);
         return Level::Benign;
     }
 
@@ -75,11 +75,6 @@ private:
         return c ? std::string_view(c->useName()) : std::string_view();
     }
 
-    void start(std::string_view procedure, std::size_t stack) const {
-        auto found = procedures_.find(upper(procedure));
-        if (found != procedures_.end()) rt::startThread(found->second, stack);
-    }
-
     void opened() {
         ui::desktop().changeLook([](ui::Look& l) {
             l.tooltipCharset = 204;
@@ -88,7 +83,7 @@ private:
             l.tooltipShowMs = 6000;
         });
         glo::PUTK = rt::shortFolderForm(rt::currentFolder());
-        start("BrowseBD", 0);
+        windows_.start("BrowseBD", 0);
     }
 
     void showClock() {
@@ -96,7 +91,7 @@ private:
         window().setStatusText(3, timeOfDay(clock::now()));
     }
 
-    // The menu's own actions; the items that open windows are in the start table.
+    // The menu's own actions; the items that open windows are in the window table.
     void takeMenuItem() {
         const std::string_view item = control(field());
         if (item == item::kPrinter) ui::printerSetupDialog();
@@ -107,16 +102,25 @@ private:
         else if (item == item::kTile) ui::desktop().arrange(ui::ArrangeMode::Tile);
         else if (item == item::kCascade) ui::desktop().arrange(ui::ArrangeMode::Cascade);
         else if (item == item::kArrangeIcons) ui::desktop().arrange(ui::ArrangeMode::ArrangeIcons);
-        else if (item == item::kHelpContents) ui::desktop().help(ui::HelpRequest::Contents);
-        else if (item == item::kHelpSearch) ui::desktop().help(ui::HelpRequest::Search);
-        else if (item == item::kHelpOnHelp) ui::desktop().help(ui::HelpRequest::HelpOnHelp);
+        else if (item == item::kHelpContents || item == item::kHelpSearch || item == item::kHelpOnHelp) noHelpFile();
         else if (item == item::kManual) showManual();
+    }
+
+    // No help file comes with the program: the manual takes its place.
+    static void noHelpFile() {
+        ui::messageBox("Помощь", "Файл справки не поставляется с программой.|Описание работы с программой: "
+                                 "меню \"Помощь\", пункт \"Инструкция\".");
     }
 
     // The manual lies in the start folder; the browser shows it and the frame goes on.
     static void showManual() {
         if (!glo::PUTK.str().ends_with('/')) glo::PUTK = glo::PUTK.str() + "/";
         glo::NPDF = glo::PUTK.str() + "Instr.pdf";
+        if (!std::filesystem::exists(glo::NPDF.str())) {
+            ui::messageBox("Инструкция", "Не найден файл инструкции " + glo::NPDF.str() + ".|Положите Instr.pdf в папку "
+                                         "программы " + glo::PUTK.str());
+            return;
+        }
         glo::CMD = "Navigate(" + glo::NPDF.str() + ")";
         office::runInBrowser(glo::CMD.str());
     }
@@ -148,12 +152,12 @@ private:
         rt::removeHook(hook);
     }
 
-    std::map<std::string, std::function<void()>> procedures_;
+    const windows::WindowTable& windows_;
 };
 
 }  // namespace
 
-void Main(const script::ProcedureRegistry& windows) {
+void Main(const windows::WindowTable& windows) {
     ui::Window w(ui::WindowKind::Frame, "Main");
     layoutMain(w);
     MainWindow ThisWindow(w, windows);

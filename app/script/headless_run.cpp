@@ -36,9 +36,9 @@ std::optional<std::string> readFile(const std::string& path) {
     return text.str();
 }
 
-// The frame as the user's program opens it; none when the registry has no "Main".
-std::function<void()> frameOf(const ProcedureRegistry& windows) {
-    const ProcedureEntry* frame = windows.find("Main");
+// The frame as the user's program opens it; none when the table has no "Main".
+std::function<void()> frameOf(const windows::WindowTable& windows) {
+    const windows::Window* frame = windows.find("Main");
     return frame ? frame->procedure : std::function<void()>();
 }
 
@@ -71,7 +71,7 @@ std::variant<std::monostate, HeadlessOptions, std::string> parseCommandLine(int 
     return o;
 }
 
-int runHeadless(const HeadlessOptions& options, const ProcedureRegistry& windows, std::ostream& out,
+int runHeadless(const HeadlessOptions& options, const windows::WindowTable& windows, std::ostream& out,
                 std::ostream& err) {
     const std::optional<std::string> text = readFile(options.script);
     if (!text) {

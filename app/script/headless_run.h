@@ -8,7 +8,7 @@
 #include <string>
 #include <variant>
 
-#include "app/script/procedure_registry.h"
+#include "app/windows/window_table.h"
 
 namespace vx::script {
 
@@ -25,7 +25,8 @@ std::variant<std::monostate, HeadlessOptions, std::string> parseCommandLine(int 
 // Exit status: 0 when every command held, 1 when one failed (the transcript says
 // which), 2 when the script cannot be read or parsed or the start folder entered.
 // The transcript goes to `out`, problems of the run itself to `err`. The program
-// starts as for a user: the registry's "Main" (the frame) opens before the first line.
-int runHeadless(const HeadlessOptions& options, const ProcedureRegistry& windows, std::ostream& out, std::ostream& err);
+// starts as for a user: the table's "Main" (the frame) opens before the first line.
+int runHeadless(const HeadlessOptions& options, const windows::WindowTable& windows, std::ostream& out,
+                std::ostream& err);
 
 }  // namespace vx::script

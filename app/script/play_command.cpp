@@ -85,6 +85,12 @@ const std::map<std::string, Play>& plays() {
         {"dump", [](H& h, const Args& a, std::ostream& out) { return dump(out, h.dumpControl(s(a, 0))); }},
         {"dump window", [](H& h, const Args&, std::ostream& out) { return dump(out, h.dumpWindow()); }},
         {"dump file", [](H& h, const Args& a, std::ostream& out) { return dump(out, h.dumpFile(s(a, 0))); }},
+        {"expect report", [](H& h, const Args& a, auto&) { return h.expectReport(s(a, 0)); }},
+        {"dump report",
+         [](H& h, const Args&, std::ostream& out) {
+             if (!h.report()) return ui::Outcome::refused("no report preview is the target");
+             return dump(out, h.dumpReport());
+         }},
         {"wait",
          [](H& h, const Args& a, auto&) { return h.wait(std::stoi(a[0].text.substr(0, a[0].text.size() - 1))); }},
     };

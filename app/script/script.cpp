@@ -266,6 +266,12 @@ const std::map<std::string, Check>& checks() {
              control(a, 0);
          }},
         {"dump window", [](auto& a) { count(a, 0, 0); }},
+        {"dump report", [](auto& a) { count(a, 0, 0); }},
+        {"expect report",
+         [](auto& a) {
+             count(a, 1, 1);
+             name(a, 0);
+         }},
         {"dump file",
          [](auto& a) {
              count(a, 1, 1);
@@ -294,7 +300,8 @@ Command command(std::vector<Token> words, std::string_view line) {
     std::string verb = lower(words[0].text);
     std::size_t used = 1;
     const bool twoWords = verb == "expect" || (verb == "dump" && words.size() > 1 && !words[1].quoted &&
-                                               (lower(words[1].text) == "window" || lower(words[1].text) == "file"));
+                                               (lower(words[1].text) == "window" || lower(words[1].text) == "file" ||
+                                                lower(words[1].text) == "report"));
     if (twoWords) {
         if (words.size() < 2 || words[1].quoted) throw Failure{"expect what? (message, value, row ...)"};
         verb += " " + lower(words[1].text);

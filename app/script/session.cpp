@@ -9,8 +9,9 @@
 
 namespace vx::script {
 
-Session::Session(const ProcedureRegistry& windows, std::function<void()> frame) {
-    for (const ProcedureEntry& e : windows.entries()) harness_.addProcedure(e.name, e.procedure, e.stack);
+Session::Session(const windows::WindowTable& windows, std::function<void()> frame) {
+    for (const windows::Window& w : windows.rows())
+        if (w.procedure) harness_.addProcedure(std::string(w.name), w.procedure, w.stack);
     harness_.globals = programGlobal;
     harness_.fileDumper = dumpDataFile;
     harness_.ini = &app::INIMGR();

@@ -6,8 +6,8 @@
 #include <functional>
 #include <ostream>
 
-#include "app/script/procedure_registry.h"
 #include "app/script/script.h"
+#include "app/windows/window_table.h"
 #include "platform/headless/harness.h"
 #include "platform/runtime/threads.h"
 
@@ -18,7 +18,7 @@ public:
     // `frame` is what the program body runs once the thread's managers are built, as
     // the frame does for a user, before the script's first line. Empty: the body only
     // waits for the end of the session.
-    explicit Session(const ProcedureRegistry& windows, std::function<void()> frame = {});
+    explicit Session(const windows::WindowTable& windows, std::function<void()> frame = {});
     // Closes the windows still open and ends the program body.
     ~Session();
     Session(const Session&) = delete;

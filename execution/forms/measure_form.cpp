@@ -2,12 +2,14 @@
 #include <vector>
 
 #include "app/globals.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_form_kinds.h"
 #include "execution/forms/measure_forms.h"
 #include "execution/forms/measure_forms_layouts.h"
 #include "execution/forms/measure_record.h"
 #include "execution/forms/measure_rules.h"
+#include "planning/measure_kinds.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/stage.h"
 #include "platform/classes/calendar.h"
@@ -53,8 +55,9 @@ ui::ListStyle twoStageStyle() {
 class MeasureFormWindow : public classes::FormManager {
 public:
     MeasureFormWindow(ui::Window& w, const MeasureFormKind& k)
-        : classes::FormManager(w, *k.relate), k_(k), r_(measureFields(k.kind)), Measures(k.kind) {
-        for (RelateRef file : {Relate::ANIMVID, Relate::HOZ, Relate::FERMA, Relate::PASPORT, k.schemeFile})
+        : classes::FormManager(w, *planning::measureKind(k.kind).measures.relate), k_(k),
+          schemes_(planning::measureKind(k.kind).schemes), r_(measureFields(k.kind)), Measures(k.kind) {
+        for (RelateRef file : {Relate::ANIMVID, Relate::HOZ, Relate::FERMA, Relate::PASPORT, schemes_.relate})
             addFile(*file);
         setFirstField(k.control("IDHOZ"));
         const MeasureFieldNames& n = k.fields;
@@ -118,17 +121,18 @@ private:
     }
 
     void initMeasures() {
-        const SchemeNames& s = k_.scheme;
-        Measures.Init(as<ui::DropControl>(k_.schemeControl("NAME")), *k_.schemes, *this);
-        Measures.view().orderByKey(k_.schemeById.index);
-        Measures.setFilter(s.filter, &names_);
-        Measures.addField(*k_.schemes, "NAME");
-        Measures.addField(*k_.schemes, s.id);
-        Measures.addField(*k_.schemes, "DNEY");
-        Measures.addUpdateField(*k_.schemes, s.id, r_.measure);
-        Measures.addUpdateField(*k_.schemes, "IDPREPARAT", r_.preparation);
-        Measures.addUpdateField(*k_.schemes, "NORMA", r_.norm);
-        Measures.addUpdateField(*k_.schemes, "DNEY", glo::DNEY);
+        data::FileManager& schemes = *schemes_.access;
+        const planning::SchemeFieldNames& s = schemes_.fields;
+        Measures.Init(as<ui::DropControl>(k_.schemeControl(s.name)), schemes, *this);
+        Measures.view().orderByKey(schemes_.idKey);
+        Measures.setFilter(k_.schemeFilter, &names_);
+        Measures.addField(schemes, s.name);
+        Measures.addField(schemes, s.id);
+        Measures.addField(schemes, s.days);
+        Measures.addUpdateField(schemes, s.id, r_.measure);
+        Measures.addUpdateField(schemes, "IDPREPARAT", r_.preparation);
+        Measures.addUpdateField(schemes, "NORMA", r_.norm);
+        Measures.addUpdateField(schemes, s.days, glo::DNEY);
         ui::ListModel& look = Measures.drop().change();
         look.setLineHeight(kDropLineHeight);
         look.setStyle(kTwoStageStyle, twoStageStyle());
@@ -162,9 +166,9 @@ private:
     }
 
     void lookUpNames() {
-        const schemes::SchemeFields scheme = schemes::schemeFields(k_.kind);
+        const planning::SchemeFields scheme = schemes::schemeFields(k_.kind);
         scheme.id = r_.measure.value();
-        Fetch(k_.schemeById);
+        Fetch(KeyRef{schemes_.file.id, schemes_.idKey});
         FER->IDHOZ = r_.holding.value();
         FER->IDFERM = r_.farm.value();
         Fetch(FER_K3);
@@ -180,12 +184,13 @@ private:
         glo::IDFERM = r_.farm.value();
         glo::IDANIM = r_.number;
         glo::IDPOL = r_.group.value();
-        const schemes::Scheme scheme = schemes::bufferedScheme(k_.kind);
+        const planning::Scheme scheme = schemes::bufferedScheme(k_.kind);
         if (scheme.id != r_.measure.value()) return;
         planFromScheme(r_, scheme, PAS->OSNMOL, glo::DATAROG, clock::today());
     }
 
     const MeasureFormKind& k_;
+    const planning::SchemeBook& schemes_;
     MeasureFields r_;
     expr::Bindings names_;
     classes::FileDropClass Species;
@@ -197,10 +202,8 @@ private:
 
 void runMeasureForm(MeasureKind kind) {
     const MeasureFormKind& k = measureFormKind(kind);
-    ui::Window w(ui::WindowKind::MdiChild, k.procedure);
-    layoutMeasureForm(w, k);
-    MeasureFormWindow ThisWindow(w, k);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    app::runWindow<MeasureFormWindow>(planning::measureKind(kind).measures.formProcedure,
+                                      [&](ui::Window& w) { layoutMeasureForm(w, k); }, k);
 }
 
 }  // namespace

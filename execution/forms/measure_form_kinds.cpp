@@ -8,14 +8,9 @@ namespace {
 
 const MeasureFormKind kPreventive{
     .kind = MeasureKind::Preventive,
-    .relate = Relate::VPO,
-    .schemeFile = Relate::BOLEZN,
-    .schemes = Access::BOLEZN,
-    .schemeById = BOL_K1,
-    .prefix = "VPO",
     .fields = {"NOPIS", "DOPIS", "VPDOC", "AKTDOC"},
-    .scheme = {"BOL", "ID", "idvidanim=BOL:idanim", "iD мероприятия"},
-    .procedure = "Updatevpo",
+    .schemeFilter = "idvidanim=BOL:idanim",
+    .schemeIdTitle = "iD мероприятия",
     .caption = "Ветеринарно-профилактическое мероприятие",
     .speciesIdPicture = "@P####P",
     .treatmentsGroup = "Головобработок",
@@ -37,14 +32,9 @@ const MeasureFormKind kPreventive{
 
 const MeasureFormKind kDiagnostic{
     .kind = MeasureKind::Diagnostic,
-    .relate = Relate::VDI,
-    .schemeFile = Relate::TASK,
-    .schemes = Access::TASK,
-    .schemeById = TAS_K1,
-    .prefix = "VDI",
     .fields = {"NVED", "DVED", "PUTVPDOC", "PUTAKTDOC"},
-    .scheme = {"TAS", "IDTASK", "idvidanim=TAS:vidanim", "ID мероприятия"},
-    .procedure = "Updatevdi",
+    .schemeFilter = "idvidanim=TAS:vidanim",
+    .schemeIdTitle = "ID мероприятия",
     .caption = "Ветеринарно-диагностическое мероприятие",
     .speciesIdPicture = "@n4b",
     .treatmentsGroup = "Головообработок",
@@ -65,6 +55,14 @@ const MeasureFormKind kDiagnostic{
 };
 
 }  // namespace
+
+std::string MeasureFormKind::control(const char* field) const {
+    return std::string("?") + planning::measureKind(kind).measures.prefix + ":" + field;
+}
+
+std::string MeasureFormKind::schemeControl(const char* field) const {
+    return planning::measureKind(kind).schemes.control(field);
+}
 
 const MeasureFormKind& measureFormKind(MeasureKind kind) {
     return kind == MeasureKind::Preventive ? kPreventive : kDiagnostic;

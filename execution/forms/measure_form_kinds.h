@@ -1,15 +1,16 @@
 #pragma once
-// Everything in which the preventive and the diagnostic measure record forms
-// differ; both are built from one of these two entries.
+// What the preventive and the diagnostic measure record forms differ in beyond
+// the measure-kind table (their files, keys and prefixes): their captions,
+// prompts and titles. Both forms are built from one of these two entries.
 
 #include <string>
 
 #include "dictionary/names.h"
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 
 namespace vx::execution {
 
-using planning::schemes::MeasureKind;
+using planning::MeasureKind;
 
 struct MeasureFieldNames {
     const char* statementNumber;
@@ -18,24 +19,13 @@ struct MeasureFieldNames {
     const char* actDoc;
 };
 
-struct SchemeNames {
-    const char* prefix;  // "BOL"
-    const char* id;
-    const char* filter;  // the schemes of the current species
-    const char* idTitle;
-};
 
 struct MeasureFormKind {
     MeasureKind kind;
-    dct::RelateRef relate;
-    dct::RelateRef schemeFile;
-    dct::AccessRef schemes;
-    dct::KeyRef schemeById;  // also the measure list's order
-    const char* prefix;      // of the record's controls: "?VPO:IDHOZ"
     MeasureFieldNames fields;
-    SchemeNames scheme;
+    const char* schemeFilter;  // the schemes of the current species
+    const char* schemeIdTitle;
 
-    const char* procedure;
     const char* caption;
     const char* speciesIdPicture;
     const char* treatmentsGroup;
@@ -55,8 +45,9 @@ struct MeasureFormKind {
     const char* statementDialog;
     const char* cancelCaption;
 
-    std::string control(const char* field) const { return std::string("?") + prefix + ":" + field; }
-    std::string schemeControl(const char* field) const { return std::string("?") + scheme.prefix + ":" + field; }
+    // The controls of the record's fields ("?VPO:IDHOZ") and of the scheme's ("?BOL:NAME").
+    std::string control(const char* field) const;
+    std::string schemeControl(const char* field) const;
 };
 
 const MeasureFormKind& measureFormKind(MeasureKind kind);

@@ -85,7 +85,7 @@ private:
         help(measure, "Наименование заболевания");
         measure.stretch();
         measure.change().setColumns({ListColumn("Наименование мероприятия", "@s36", 36),
-                                     ListColumn(k.scheme.idTitle, "@n_5.1b", 6).right(),
+                                     ListColumn(k.schemeIdTitle, "@n_5.1b", 6).right(),
                                      ListColumn("Провести через N дней со дня рождения", "@n3b", 4).right()});
     }
 

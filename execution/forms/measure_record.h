@@ -4,12 +4,12 @@
 // an expertise and a reaction more.
 
 #include "dictionary/records.h"
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 #include "platform/core/fields.h"
 
 namespace vx::execution {
 
-using planning::schemes::MeasureKind;
+using planning::MeasureKind;
 
 struct MeasureFields {
     Long& animal;  // the passport's unique number

@@ -14,7 +14,7 @@ constexpr Byte kMainHerd = 2;
 
 }  // namespace
 
-void planFromScheme(const MeasureFields& r, const planning::schemes::Scheme& scheme, Byte herdGroup, int32_t birthDate,
+void planFromScheme(const MeasureFields& r, const planning::Scheme& scheme, Byte herdGroup, int32_t birthDate,
                     int32_t today) {
     if (r.actDate != 0) return;
     if (herdGroup != kMainHerd && herdGroup != kYoungStock) return;

@@ -14,11 +14,11 @@
 #include <cstdint>
 
 #include "execution/forms/measure_record.h"
-#include "planning/schemes/scheme_record.h"
+#include "planning/measure_kinds.h"
 
 namespace vx::execution {
 
-void planFromScheme(const MeasureFields& r, const planning::schemes::Scheme& scheme, Byte herdGroup, int32_t birthDate,
+void planFromScheme(const MeasureFields& r, const planning::Scheme& scheme, Byte herdGroup, int32_t birthDate,
                     int32_t today);
 void markDone(const MeasureFields& r);
 

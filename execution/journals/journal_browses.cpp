@@ -20,9 +20,6 @@ constexpr int kMarkIcon = 2;
 constexpr int kPassportMarkIcon = 1;
 constexpr int kYoungIcon = 2;
 
-// Columns of the journal list the looks touch.
-constexpr int kMeasureId = 0, kName = 1, kPlanned = 2, kNumber = 3, kUnique = 4;
-
 ui::ListStyle style(int size, int weight, bool struck, const char* text, const char* selected, const char* background,
                     const char* selectedBackground) {
     ui::FontSpec font{"Arial Cyr", size, weight};
@@ -41,37 +38,37 @@ void defineJournalStyles(ui::ListModel& list, const JournalKind& k) {
 }
 
 void StripedHoldings::SetQueueRecord() {
-    classes::BrowseClass::SetQueueRecord();
+    dct::TableBrowse::SetQueueRecord();
     const ui::Colour stripe = queuePosition() % 2 == 1 ? colourFromHex("#E9E3CF") : kNoColour;
-    for (int c = 0; c < 2; ++c) cellLook(c).colours.background = stripe;
+    for (const char* c : {"IDHOZ", "NAME"}) cell(c).colours.background = stripe;
 }
 
 void JournalBrowse::SetQueueRecord() {
-    classes::BrowseClass::SetQueueRecord();
+    dct::TableBrowse::SetQueueRecord();
     const RowLook look = rowLook(measureFields(k_.kind), clock::today());
-    for (int c : {kMeasureId, kNumber}) {
-        ui::CellLook& cell = cellLook(c);
+    for (const char* c : {"IDTASK", "IDANIM"}) {
+        ui::CellLook& tinted = cell(c);
         if (look.notDoneTint) {
-            cell.colours.background = colourFromHex("#FFEFEE");
-            cell.colours.selectedBackground = colourFromHex("#FFFFDB");
+            tinted.colours.background = colourFromHex("#FFEFEE");
+            tinted.colours.selectedBackground = colourFromHex("#FFFFDB");
         }
-        if (look.done) cell.style = kDoneStyle;
+        if (look.done) tinted.style = kDoneStyle;
     }
-    cellLook(kMeasureId).icon = look.marked ? kMarkIcon : 0;
-    ui::CellLook& planned = cellLook(kPlanned);
+    cell("IDTASK").icon = look.marked ? kMarkIcon : 0;
+    ui::CellLook& planned = cell("DATATASK");
     if (look.overdue) planned.colours.text = planned.colours.selectedText = k_.overdue;
     planned.icon = look.actIcon ? kActIcon : 0;
     if (look.reacted) {
-        ui::CellLook& name = cellLook(kName);
+        ui::CellLook& name = cell("NAME");
         name.colours.text = name.colours.selectedText = colourFromHex("#FF0000");
     }
-    if (look.actDateMoved) cellLook(kUnique).style = kMovedStyle;
+    if (look.actDateMoved) cell("ID").style = kMovedStyle;
 }
 
 void PassportBrowse::SetQueueRecord() {
-    classes::BrowseClass::SetQueueRecord();
-    cellLook(1).icon = PAS->CHEK == 1 ? kPassportMarkIcon : 0;
-    ui::CellLook& birth = cellLook(2);
+    dct::TableBrowse::SetQueueRecord();
+    cell("IDANIM").icon = PAS->CHEK == 1 ? kPassportMarkIcon : 0;
+    ui::CellLook& birth = cell("DATAROG");
     birth.icon = PAS->OSNMOL == 1 ? kYoungIcon : 0;
     birth.style = PAS->AKTDATA > 0 ? kRemovalStyle : 0;
 }

@@ -3,7 +3,7 @@
 // the passport and journal lists share.
 
 #include "execution/journals/journal_kinds.h"
-#include "platform/classes/browse_class.h"
+#include "dictionary/list_columns.h"
 
 namespace vx::execution {
 
@@ -11,12 +11,12 @@ namespace vx::execution {
 void defineJournalStyles(ui::ListModel& list, const JournalKind& k);
 
 // Every second row of a page on a tinted background.
-class StripedHoldings : public classes::BrowseClass {
+class StripedHoldings : public dct::TableBrowse {
 public:
     void SetQueueRecord() override;
 };
 
-class JournalBrowse : public classes::BrowseClass {
+class JournalBrowse : public dct::TableBrowse {
 public:
     explicit JournalBrowse(const JournalKind& k) : k_(k) {}
     void SetQueueRecord() override;
@@ -25,7 +25,7 @@ private:
     const JournalKind& k_;
 };
 
-class PassportBrowse : public classes::BrowseClass {
+class PassportBrowse : public dct::TableBrowse {
 public:
     void SetQueueRecord() override;
 };

@@ -1,35 +1,25 @@
 #pragma once
-// Everything in which the preventive and the diagnostic measure journals
-// differ; both journals are built from one of these two entries. The journal
-// list's columns are one table read by the layout (titles, pictures, widths)
-// and by the list (the fields behind them) alike.
+// What the preventive and the diagnostic measure journals differ in beyond the
+// measure-kind table (their files, keys, order and chosen-measure global): the
+// captions, columns, query items, filter, colours, dispatch numbers and tips.
+// Both journals are built from one of these two entries.
 
 #include <string>
 #include <vector>
 
+#include "dictionary/list_columns.h"
 #include "dictionary/names.h"
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 #include "platform/core/fields.h"
 #include "platform/ui/style.h"
 
 namespace vx::execution {
 
-using planning::schemes::MeasureKind;
+using planning::MeasureKind;
 
-enum class ColumnFile { Measures, Schemes, Species };
-
-struct JournalColumn {
-    const char* title;
-    ColumnFile file;
-    const char* field;
-    const char* picture;
-    int width;  // characters
-    bool right = false;
-    bool icons = false;
-};
-
+// A query item on a field of the measure records.
 struct QueryText {
-    const char* expression;
+    const char* field;
     const char* label;
     const char* picture;
 };
@@ -45,16 +35,11 @@ struct JournalKind {
     const char* procedure;  // and the INI section
     const char* caption;
     const char* icon;
-    dct::RelateRef measures;
-    dct::AccessRef measureFile;
-    dct::RelateRef schemes;
-    dct::AccessRef schemeFile;
-    int schemeKey;
-    void (*form)();      // the measure record form
-    Dec* chosenMeasure;  // the current-measure global the journal list sets
-    int placeKey;        // holding, farm, animal
-    const char* appendedOrder;
-    std::vector<JournalColumn> columns;
+    void (*form)();           // the measure record form
+    void (*controlReport)();  // the print button's report of the query in force
+    dct::ColumnTable farms;
+    dct::ColumnTable passports;
+    dct::ColumnTable journal;  // of the journal list; the looks address "IDTASK", "NAME", "DATATASK", "IDANIM", "ID"
     std::vector<QueryText> query;
 
     const char* journalList;  // "?LIST:3"
@@ -62,10 +47,6 @@ struct JournalKind {
     const char* titleControl;
     const char* title;
     const char* passportCaption;
-    const char* farmHoldingTitle;
-    int farmIdWidth;
-    int uniqueWidth;
-    const char* numberTitle;
     const char* editTips[3];  // insert, change, delete; "" for none
     const char* queryTip;
     const char* printTip;
@@ -87,5 +68,7 @@ struct JournalKind {
 };
 
 const JournalKind& journalKind(MeasureKind kind);
+// The holdings list's, the same in both journals.
+const dct::ColumnTable& journalHoldings();
 
 }  // namespace vx::execution

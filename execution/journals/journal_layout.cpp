@@ -62,17 +62,6 @@ void tools(ui::LayoutBuilder& b, const JournalKind& k, Str& operation, Byte& not
     });
 }
 
-std::vector<ListColumn> journalColumns(const JournalKind& k) {
-    std::vector<ListColumn> out;
-    for (const JournalColumn& c : k.columns) {
-        ListColumn column(c.title, c.picture, c.width);
-        if (c.right) column.right();
-        if (c.icons) column.withIcons();
-        out.push_back(column);
-    }
-    return out;
-}
-
 }  // namespace
 
 void layoutJournal(ui::Window& w, const JournalKind& k, Str& operation, Byte& notDone) {
@@ -92,17 +81,11 @@ void layoutJournal(ui::Window& w, const JournalKind& k, Str& operation, Byte& no
               tools(b, k, operation, notDone);
           }).stretch();
      }).stretch();
-    w.as<ui::ListControl>("?BROWSE:1")
-        ->change()
-        .setColumns({ListColumn("iD", "@n_2b", 6).right(), ListColumn("Хозяйство (поселение)", "@s40", 39)});
-    w.as<ui::ListControl>("?LIST")->change().setColumns({ListColumn("ID", "@n_2b", k.farmIdWidth).right(),
-                                                         ListColumn("Ферма, населённый пункт", "@s40", 41),
-                                                         ListColumn(k.farmHoldingTitle, "@n_2b", 2).right()});
-    w.as<ui::ListControl>("?LIST:2")->change().setColumns({ListColumn("Уникум", "@n_12b", k.uniqueWidth).right(),
-                                                           ListColumn(k.numberTitle, "@s15", 19).withIcons(),
-                                                           ListColumn("Дата рождения", "@d6.b", 15).withIcons()});
+    showColumns(w.as<ui::ListControl>("?BROWSE:1")->change(), journalHoldings());
+    showColumns(w.as<ui::ListControl>("?LIST")->change(), k.farms);
+    showColumns(w.as<ui::ListControl>("?LIST:2")->change(), k.passports);
     ui::ListModel& journal = w.as<ui::ListControl>(k.journalList)->change();
-    journal.setColumns(journalColumns(k));
+    showColumns(journal, k.journal);
     journal.setFrozenColumns(1);
 }
 

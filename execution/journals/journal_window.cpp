@@ -3,8 +3,9 @@
 
 #include "app/analysis_period.h"
 #include "app/globals.h"
-#include "app/script/procedure_registry.h"
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
+#include "app/windows/window_table.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_record.h"
 #include "execution/journals/journal_browses.h"
@@ -35,6 +36,7 @@ using ui::EventKind;
 
 constexpr std::size_t kToolStack = 25000;
 constexpr int kHoldingDispatch = 1;
+constexpr int kReportDispatch = 4;
 constexpr int kOperationsLineHeight = 12;
 
 // Sort order 1 on the tab "iD", 2 on "Наименование".
@@ -49,16 +51,18 @@ private:
 
 class JournalWindow : public app::StartFolderWindow {
 public:
-    JournalWindow(ui::Window& w, const JournalKind& k, const script::ProcedureRegistry& windows, Byte& notDone)
-        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), k_(k), windows_(windows), notDone_(notDone),
-          BRW3(k) {
+    JournalWindow(ui::Window& w, const JournalKind& k, const windows::WindowTable& windows, Byte& notDone)
+        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), k_(k), m_(planning::measureKind(k.kind)),
+          windows_(windows), notDone_(notDone), BRW3(k) {
         addFile(*Relate::ANIMVID);
-        for (RelateRef file : {Relate::HOZ, Relate::FERMA, Relate::PASPORT, Relate::POLVOZ, k.measures, k.schemes})
+        for (RelateRef file :
+             {Relate::HOZ, Relate::FERMA, Relate::PASPORT, Relate::POLVOZ, m_.measures.relate, m_.schemes.relate})
             addFile(*file);
         setFirstField(k.journalList);
         setUpdateProcedure(kHoldingDispatch, registry::Updatehoz);
         setUpdateProcedure(k.passportDispatch, registry::Updatepasport);
         setUpdateProcedure(k.measureDispatch, k.form);
+        setUpdateProcedure(kReportDispatch, k.controlReport);
     }
 
     Level Init() override {
@@ -94,7 +98,7 @@ public:
     }
 
     Level TakeAccepted() override {
-        if (isField("?PRINT:2")) Run(4, rt::request::None);
+        if (isField("?PRINT:2")) Run(kReportDispatch, rt::request::None);
         if (isField("?BUTTON13")) startGroupTool();
         return app::StartFolderWindow::TakeAccepted();
     }
@@ -119,7 +123,8 @@ private:
     void initQuery() {
         if (rt::IniFile* ini = classes::iniManager()) Query.Init(*ini, procedure());
         Query.setQuickQueries(true);
-        for (const QueryText& item : k_.query) Query.addItem(item.expression, item.label, item.picture);
+        for (const QueryText& item : k_.query)
+            Query.addItem(std::string("UPPER(") + m_.measures.prefix + ":" + item.field + ")", item.label, item.picture);
     }
 
     void initHoldings() {
@@ -127,8 +132,7 @@ private:
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::HOZ, *this);
         BRW1.addSortOrder(HOZ_K1.index, &BRW1_byId);
         BRW1.addSortOrder(HOZ_K2.index, &BRW1_byName);
-        BRW1.addField(*Access::HOZ, "IDHOZ");
-        BRW1.addField(*Access::HOZ, "NAME");
+        BRW1.addColumns(journalHoldings());
         BRW1.setUpdateProcedure(kHoldingDispatch);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
         BRW1.setEditKeys(false);
@@ -138,25 +142,18 @@ private:
         BRW2.Init(as<ui::ListControl>("?LIST"), *Relate::FERMA, *this);
         BRW2.addSortOrder(FER_K3.index, &BRW2_locator);
         BRW2.addRangeToParent(*Access::HOZ, {"IDHOZ"});
-        BRW2.addField(*Access::FERMA, "IDFERM");
-        BRW2.addField(*Access::FERMA, "NAME");
-        BRW2.addField(*Access::FERMA, "IDHOZ");
+        dct::addColumns(BRW2, k_.farms);
         BRW2.setEditKeys(false);
     }
 
     void initJournal() {
-        BRW3.Init(as<ui::ListControl>(k_.journalList), *k_.measures, *this);
+        BRW3.Init(as<ui::ListControl>(k_.journalList), *m_.measures.relate, *this);
         BRW3.view().join(*Access::ANIMVID, ANI_K1.index, {"VIDANIM"});
-        BRW3.view().join(*k_.schemeFile, k_.schemeKey, {"IDTASK"});
-        BRW3.addSortOrder(k_.placeKey, &BRW3_locator);
-        BRW3.appendOrder(k_.appendedOrder);
+        BRW3.view().join(*m_.schemes.access, m_.schemes.idKey, {"IDTASK"});
+        BRW3.addSortOrder(m_.measures.byPlace, &BRW3_locator);
+        BRW3.appendOrder(m_.measures.appendedOrder);
         BRW3.addRangeToParent(*Access::FERMA, {"IDHOZ", "IDFERM"});
-        for (const JournalColumn& c : k_.columns) {
-            const data::FileManager& file = c.file == ColumnFile::Measures  ? *k_.measureFile
-                                            : c.file == ColumnFile::Schemes ? *k_.schemeFile
-                                                                            : *Access::ANIMVID;
-            BRW3.addField(file, c.field);
-        }
+        BRW3.addColumns(k_.journal);
         BRW3.setUpdateProcedure(k_.measureDispatch);
         const std::string s = k_.editSuffix;
         BRW3.setUpdateControls("?INSERT" + s, "?CHANGE" + s, "?DELETE" + s);
@@ -172,10 +169,8 @@ private:
         BRW4.view().join(*Access::POLVOZ, POL_K1.index, {"IDPOL"});
         BRW4.view().join(*Access::ANIMVID, ANI_K1.index, {"VIDANIM"});
         BRW4.addSortOrder(PAS_K7.index, &BRW4_locator);
-        BRW4.addRangeToParent(*k_.measureFile, {"IDHOZ", "IDFERMA", "ID"});
-        BRW4.addField(*Access::PASPORT, "ID");
-        BRW4.addField(*Access::PASPORT, "IDANIM");
-        BRW4.addField(*Access::PASPORT, "DATAROG");
+        BRW4.addRangeToParent(*m_.measures.access, {"IDHOZ", "IDFERMA", "ID"});
+        BRW4.addColumns(k_.passports);
         BRW4.setUpdateProcedure(k_.passportDispatch);
         BRW4.setUpdateControls("?INSERT:2", "?CHANGE:2", "?DELETE:2");
         BRW4.setEditKeys(k_.editKeys);
@@ -224,7 +219,7 @@ private:
             const MeasureFields r = measureFields(k_.kind);
             glo::IDHOZ = r.holding.value();
             glo::IDFERM = r.farm.value();
-            *k_.chosenMeasure = r.measure.value();
+            *m_.chosenMeasure = r.measure.value();
             glo::UNIK = r.animal;
             glo::NVEDJPIS = r.statementNumber;
             glo::NAKT = r.actNumber;
@@ -258,12 +253,13 @@ private:
     // The tool reads the holding, farm and measure of the context; until it is built, nothing starts.
     void startGroupTool() {
         window().update();
-        if (const script::ProcedureEntry* e = windows_.find(k_.groupTool)) rt::startThread(e->procedure, kToolStack);
+        windows_.start(k_.groupTool, kToolStack);
         window().display();
     }
 
     const JournalKind& k_;
-    const script::ProcedureRegistry& windows_;
+    const planning::MeasureKindRow& m_;
+    const windows::WindowTable& windows_;
     Byte& notDone_;
     std::string filter_;  // the journal list's not-done filter in force
     classes::QueryFormClass Query;
@@ -275,20 +271,18 @@ private:
     std::array<app::ListColumns, 4> columns_;
 };
 
-void runJournal(MeasureKind kind, const script::ProcedureRegistry& windows) {
+void runJournal(MeasureKind kind, const windows::WindowTable& windows) {
     const JournalKind& k = journalKind(kind);
-    ui::Window w(ui::WindowKind::MdiChild, k.procedure);
     Str VUDELIT{80};
     VUDELIT = "Не выделять мероприятия";
     Byte FLT = 0;
-    layoutJournal(w, k, VUDELIT, FLT);
-    JournalWindow ThisWindow(w, k, windows, FLT);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    app::runWindow<JournalWindow>(
+        k.procedure, [&](ui::Window& w) { layoutJournal(w, k, VUDELIT, FLT); }, k, windows, FLT);
 }
 
 }  // namespace
 
-void BrowseVPO(const script::ProcedureRegistry& windows) { runJournal(MeasureKind::Preventive, windows); }
-void BrowseVDI(const script::ProcedureRegistry& windows) { runJournal(MeasureKind::Diagnostic, windows); }
+void BrowseVPO(const windows::WindowTable& windows) { runJournal(MeasureKind::Preventive, windows); }
+void BrowseVDI(const windows::WindowTable& windows) { runJournal(MeasureKind::Diagnostic, windows); }
 
 }  // namespace vx::execution

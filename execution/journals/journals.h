@@ -5,13 +5,13 @@
 // Every list event leaves the current holding, farm, animal and measure record
 // in the context globals; the journal list's buttons call the measure forms.
 
-namespace vx::script {
-class ProcedureRegistry;
+namespace vx::windows {
+class WindowTable;
 }
 
 namespace vx::execution {
 
-void BrowseVPO(const script::ProcedureRegistry& windows);
-void BrowseVDI(const script::ProcedureRegistry& windows);
+void BrowseVPO(const windows::WindowTable& windows);
+void BrowseVDI(const windows::WindowTable& windows);
 
 }  // namespace vx::execution

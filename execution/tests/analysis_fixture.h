@@ -6,11 +6,12 @@
 #include <functional>
 #include <initializer_list>
 
-#include "execution/measure_files.h"
+#include "planning/measure_kinds.h"
 #include "tests/records_fixture.h"
 
 namespace vx::execution::testing {
 
+using planning::MeasureKind;
 using vx::testing::Lines;
 
 // A count record of PVSEGO or DVSEGO.

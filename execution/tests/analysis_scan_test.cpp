@@ -31,7 +31,7 @@ protected:
 
     MeasureTotals scan(AnalysisScope scope) {
         MeasureTotals totals;
-        const dct::AccessRef records = measureFiles(GetParam()).measures;
+        const dct::AccessRef records = planning::measureKind(GetParam()).measures.access;
         withFiles({records}, [&] {
             totals = scanAnalysis(AnalysisSource::Journal, GetParam(), {scope, Decimal(1), Decimal(1), {}});
         });
@@ -67,7 +67,7 @@ TEST_P(JournalScan, ReadsEveryRecordOfHoldingZero) {
     addMeasure(GetParam(), 0, 0, "5.0", 4, 4, 0);
     addMeasure(GetParam(), 0, 0, "5.0", 3, 3);
     MeasureTotals totals;
-    withFiles({measureFiles(GetParam()).measures}, [&] {
+    withFiles({planning::measureKind(GetParam()).measures.access}, [&] {
         totals = scanAnalysis(AnalysisSource::Journal, GetParam(), {AnalysisScope::Farm, Decimal(0), Decimal(0), {}});
     });
     EXPECT_EQ(shown(totals, "5.0"), "7/0");

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 #include "planning/schemes/scheme_record.h"
 
 namespace vx::planning::schemes {

@@ -28,31 +28,13 @@ void rememberAnimal(const PASPORTRecord& p) {
     glo::DATAROG = p.DATAROG;
 }
 
-// Appends one planned record, written from a record of its own so the thread's
-// measure buffer (a list's current row) stays as it is.
-template <class Record>
-bool addPlanned(store::Table& measures, const PASPORTRecord& p, const Scheme& s, const planning::PlanSet& set,
-                int32_t date) {
-    Record r;
-    r.ID = p.ID;
-    r.IDHOZ = p.IDHOZ;
-    r.IDFERMA = p.IDFERMA;
-    r.IDANIM = p.IDANIM;
-    r.VIDANIM = s.species;
-    r.IDPOL = p.IDPOL;
-    r.IDTASK = s.id;
-    r.GLPLAN = set.heads;
-    r.GOPLAN = set.treatments;
-    r.DATATASK = date;
-    return measures.insert(&r).has_value();
-}
-
 }  // namespace
 
 PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
     PlanOutcome outcome;
     store::Table* passports = openTable(PASPORT);
-    store::Table* measures = openTable(kind == MeasureKind::Preventive ? FileRefBase(VPO) : FileRefBase(VDI));
+    const MeasureKindRow& m = measureKind(kind);
+    store::Table* measures = openTable(m.measures.file);
     if (!passports) return outcome;
     const int32_t today = clock::today();
     passports->scan({}, [&](store::Position, const void* record) {
@@ -66,9 +48,9 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
             ++outcome.withoutBirthDate;
             return true;
         }
-        const bool added =
-            measures && (kind == MeasureKind::Preventive ? addPlanned<VPORecord>(*measures, p, scheme, set, *date)
-                                                         : addPlanned<VDIRecord>(*measures, p, scheme, set, *date));
+        const PlannedMeasure planned{p.ID,     p.IDHOZ,     p.IDFERMA, p.IDANIM.str(), scheme.species, p.IDPOL,
+                                     scheme.id, set.heads, set.treatments, *date};
+        const bool added = measures && m.measures.append(*measures, planned);
         ++(added ? outcome.added : outcome.failed);
         return true;
     });
@@ -76,12 +58,10 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
 }
 
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome) {
-    const bool preventive = kind == MeasureKind::Preventive;
-    const std::string caption =
-        preventive ? "Планирование профилактического мероприятия" : "Планирование диагностического мероприятия";
+    const MeasureKindRow& m = measureKind(kind);
+    const std::string caption = m.planCaption;
     if (outcome.failed == 0)
-        ui::messageBox(caption, preventive ? "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!"
-                                           : "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!");
+        ui::messageBox(caption, m.planDone);
     else
         ui::messageBox(caption, "Мероприятие добавлено не всем отмеченным животным!|Добавлено записей: " +
                                     std::to_string(outcome.added) +

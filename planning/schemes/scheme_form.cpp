@@ -2,8 +2,10 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/book_columns.h"
 #include "dictionary/names.h"
-#include "planning/schemes/scheme_kinds.h"
+#include "planning/measure_kinds.h"
+#include "planning/schemes/scheme_list_window.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/schemes/schemes_layouts.h"
 #include "planning/schemes/schemes_windows.h"
@@ -33,7 +35,7 @@ void applyStageDefaults(const SchemeFields& f) {
 
 class SchemeFormWindow : public classes::FormManager {
 public:
-    SchemeFormWindow(ui::Window& w, const SchemeKind& k) : classes::FormManager(w, *k.relate), k_(k) {
+    SchemeFormWindow(ui::Window& w, const SchemeBook& k) : classes::FormManager(w, *k.relate), k_(k) {
         const SchemeFieldNames& n = k.fields;
         addFile(*Relate::ANIMVID);
         setFirstField(k.speciesComboFirst ? "?ANI:NAME" : k.control(n.id));
@@ -49,10 +51,9 @@ public:
 
     Level Init() override {
         if (Level level = classes::FormManager::Init(); level != Level::Benign) return level;
-        const SchemeFields f = schemeFields(k_.kind);
+        const SchemeFields f = k_.buffered();
         Species.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
-        Species.addField(*Access::ANIMVID, "NAME");
-        Species.addField(*Access::ANIMVID, "IDANIM");
+        addColumns(Species, speciesDropColumns());
         Species.addUpdateField(*Access::ANIMVID, "IDANIM", f.species);
         MainDate.Init(*this, "?CALENDAR", k_.control(k_.fields.fixedDate), f.fixedDate, "Дата мероприятия");
         YoungDate.Init(*this, "?CALENDAR:2", k_.control(k_.fields.youngFixedDate), f.youngFixedDate,
@@ -63,7 +64,7 @@ public:
     // The combo shows the scheme's own species.
     void Reset(bool force) override {
         if (!acceptingAll()) {
-            ANI->IDANIM = schemeFields(k_.kind).species;
+            ANI->IDANIM = k_.buffered().species;
             Fetch(ANI_K1);
         }
         classes::FormManager::Reset(force);
@@ -73,27 +74,27 @@ public:
     // the pass over every field at OK leaves the counts as the user last saw them.
     Level TakeFieldEvent() override {
         if (isField(k_.control(k_.fields.id)) && !acceptingAll()) {
-            applyStageDefaults(schemeFields(k_.kind));
+            applyStageDefaults(k_.buffered());
             window().display();
         }
         return classes::FormManager::TakeFieldEvent();
     }
 
 private:
-    const SchemeKind& k_;
+    const SchemeBook& k_;
     classes::FileDropComboClass Species;
     classes::DateButton MainDate, YoungDate;
 };
 
+}  // namespace
+
 void runSchemeForm(MeasureKind kind) {
-    const SchemeKind& k = schemeKind(kind);
+    const SchemeBook& k = measureKind(kind).schemes;
     ui::Window w(ui::WindowKind::MdiChild, k.formProcedure);
     layoutSchemeForm(w, k);
     SchemeFormWindow ThisWindow(w, k);
     *rt::GLOBALRESPONSE = ThisWindow.Run();
 }
-
-}  // namespace
 
 void UpdatetaskVPO() { runSchemeForm(MeasureKind::Preventive); }
 void UpdatetaskVDI() { runSchemeForm(MeasureKind::Diagnostic); }

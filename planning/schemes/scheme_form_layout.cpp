@@ -1,15 +1,14 @@
+#include "dictionary/book_columns.h"
 #include "dictionary/names.h"
-#include "planning/schemes/scheme_record.h"
 #include "planning/schemes/schemes_layouts.h"
 #include "platform/ui/layout.h"
 
 namespace vx::planning::schemes {
 
 using namespace dct;
-using ui::ListColumn;
 
-void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
-    const SchemeFields f = schemeFields(k.kind);
+void layoutSchemeForm(ui::Window& w, const SchemeBook& k) {
+    const SchemeFields f = k.buffered();
     const SchemeFieldNames& n = k.fields;
     w.setCaption(k.formCaption);
     w.setIcon("medic.ico");
@@ -23,8 +22,7 @@ void layoutSchemeForm(ui::Window& w, const SchemeKind& k) {
     const auto species = [&] {
         ui::DropControl& combo = b.fileDropCombo("?ANI:NAME", ANI->NAME, "@s20");
         combo.setTooltip("Наименование вида животного");
-        combo.change().setColumns(
-            {ListColumn("Наименование вида животного", "@s20", 20), ListColumn("ID вида животного", "@P####P", 4)});
+        showColumns(combo.change(), speciesDropColumns());
     };
     // The calendar button sits beside its date, in the entry's cell.
     const auto date = [&](const char* field, Long& var, const char* tip, const char* calendar) {

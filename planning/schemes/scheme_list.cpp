@@ -3,7 +3,7 @@
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "planning/schemes/plan_for_marked.h"
-#include "planning/schemes/scheme_kinds.h"
+#include "planning/measure_kinds.h"
 #include "planning/schemes/scheme_list_window.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/schemes/scheme_sheets.h"
@@ -22,28 +22,28 @@ using namespace dct;
 using classes::Level;
 
 // The mark shows a check box by the id; two-stage measures have their name in green.
-class SchemeBrowse : public classes::BrowseClass {
+class SchemeBrowse : public TableBrowse {
 public:
-    explicit SchemeBrowse(MeasureKind kind) : kind_(kind) {}
+    explicit SchemeBrowse(const SchemeBook& k) : k_(k) {}
     void SetQueueRecord() override {
         classes::BrowseClass::SetQueueRecord();
-        const SchemeFields f = schemeFields(kind_);
-        cellLook(0).icon = f.mark == 1 ? 1 : 0;
-        cellLook(1).style = planning::isTwoStage(planning::stageOf(f.id.value())) ? 1 : 0;
+        const SchemeFields f = k_.buffered();
+        cell(k_.fields.id).icon = f.mark == 1 ? 1 : 0;
+        cell(k_.fields.name).style = planning::isTwoStage(planning::stageOf(f.id.value())) ? 1 : 0;
     }
 
 private:
-    MeasureKind kind_;
+    const SchemeBook& k_;
 };
 
 class SchemeListWindow : public app::StartFolderWindow {
 public:
-    SchemeListWindow(ui::Window& w, const SchemeKind& k, std::optional<Scheme>* chosen)
-        : app::StartFolderWindow(w), k_(k), chosen_(chosen), BRW1(k.kind) {
-        addFile(*k.relate);
+    SchemeListWindow(ui::Window& w, const MeasureKindRow& m, std::optional<Scheme>* chosen)
+        : app::StartFolderWindow(w), m_(m), k_(m.schemes), chosen_(chosen), BRW1(m.schemes) {
+        addFile(*k_.relate);
         addFile(*Relate::ANIMVID);
         setFirstField("?BROWSE:1");
-        setUpdateProcedure(1, k.kind == MeasureKind::Preventive ? UpdatetaskVPO : UpdatetaskVDI);
+        setUpdateProcedure(1, [kind = m.kind] { runSchemeForm(kind); });
     }
 
     Level Init() override {
@@ -51,14 +51,7 @@ public:
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *k_.relate, *this);
         BRW1.view().join(*Access::ANIMVID, ANI_K1.index, {k_.fields.species});
         BRW1.addSortOrder(k_.idKey, &BRW1_locator);
-        const SchemeFieldNames& n = k_.fields;
-        BRW1.addField(*k_.access, n.id);
-        BRW1.addField(*k_.access, n.name);
-        BRW1.addField(*Access::ANIMVID, "NAME");
-        if (k_.speciesIdColumn) BRW1.addField(*k_.access, n.species);
-        for (const char* field : {n.heads, n.treatments, n.fixedDate, n.days, n.youngHeads, n.youngTreatments,
-                                  n.youngFixedDate, n.youngDays})
-            BRW1.addField(*k_.access, field);
+        BRW1.addColumns(schemeListColumns(m_.kind));
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
         BRW1_columns.Init(BRW1, *this);
@@ -81,7 +74,7 @@ public:
     Level TakeFieldEvent() override {
         const bool focused = event().kind == ui::EventKind::Selected;
         if (isField("?BROWSE:1") && highlighted()) {
-            publishScheme(bufferedScheme(k_.kind));
+            publishScheme(bufferedScheme(m_.kind));
             window().display();
         }
         if (isField("?SELECT") && (focused || !k_.chooseOnFocus) && highlighted()) choose();
@@ -96,16 +89,15 @@ private:
 
     void takeExcelKey() {
         if (event().kind != ui::EventKind::AlertKey) return;
-        if (event().key == kSchemeList) printSchemeReference(k_.kind);
-        if (event().key == kUnplannedList) printUnplannedAnimals(k_.kind);
+        if (event().key == kSchemeList) printSchemeReference(m_.kind);
+        if (event().key == kUnplannedList) printUnplannedAnimals(m_.kind);
     }
 
     bool highlighted() const { return BRW1.highlighted() >= 0; }
 
     void choose() {
-        const Scheme s = bufferedScheme(k_.kind);
-        if (k_.kind == MeasureKind::Preventive) glo::IDBOL = s.id;
-        else glo::IDTASK = s.id;
+        const Scheme s = bufferedScheme(m_.kind);
+        *m_.chosenMeasure = s.id;
         glo::IDVIDANIM = s.species;
         publishPlanValues(s);
         glo::TASNAME = s.name;
@@ -114,13 +106,13 @@ private:
 
     // The scheme is the one highlighted here now, whatever another window left in the globals.
     void planForTheMarked() {
-        const Scheme s = bufferedScheme(k_.kind);
-        const AccessRef measures = k_.kind == MeasureKind::Preventive ? Access::VPO : Access::VDI;
-        const FilesInUse files{Access::PASPORT, measures};
-        if (files.ready()) reportPlan(k_.kind, planForMarked(k_.kind, s));
+        const Scheme s = bufferedScheme(m_.kind);
+        const FilesInUse files{Access::PASPORT, m_.measures.access};
+        if (files.ready()) reportPlan(m_.kind, planForMarked(m_.kind, s));
     }
 
-    const SchemeKind& k_;
+    const MeasureKindRow& m_;
+    const SchemeBook& k_;
     std::optional<Scheme>* chosen_;
     SchemeBrowse BRW1;
     classes::StepLocator BRW1_locator;
@@ -130,10 +122,10 @@ private:
 }  // namespace
 
 void runSchemeList(MeasureKind kind, std::optional<Scheme>* chosen) {
-    const SchemeKind& k = schemeKind(kind);
-    ui::Window w(ui::WindowKind::MdiChild, k.listProcedure);
-    layoutSchemeList(w, k);
-    SchemeListWindow ThisWindow(w, k, chosen);
+    const MeasureKindRow& m = measureKind(kind);
+    ui::Window w(ui::WindowKind::MdiChild, m.schemes.listProcedure);
+    layoutSchemeList(w, kind);
+    SchemeListWindow ThisWindow(w, m, chosen);
     *rt::GLOBALRESPONSE = ThisWindow.Run();
 }
 

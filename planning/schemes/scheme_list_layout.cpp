@@ -1,5 +1,3 @@
-#include <vector>
-
 #include "app/globals.h"
 #include "dictionary/names.h"
 #include "planning/schemes/schemes_layouts.h"
@@ -12,24 +10,36 @@ using ui::ListColumn;
 
 namespace {
 
-// Numbers and dates take the width of their titles (the renderer fits them); texts their own.
-std::vector<ListColumn> columnsOf(const SchemeKind& k) {
-    std::vector<ListColumn> c{ListColumn("ID мероприятия", "@n_8.1b").right().withIcons(),
-                              ListColumn("Наименование мероприятия", "@s36", 36),
-                              ListColumn("Вид животного", "@s20", 20)};
-    if (k.speciesIdColumn) c.push_back(ListColumn("ID вида животного", "@n5b").right());
-    for (int set = 0; set < 2; ++set) {
-        c.push_back(ListColumn("Голов, план", kPlanCountPicture).right());
-        c.push_back(ListColumn("Головообработок, план", kPlanCountPicture).right());
-        c.push_back(ListColumn(set == 0 ? "Предопределённая дата" : "Дата мероприятия", kPlanDatePicture));
-        c.push_back(ListColumn("Провести через N дней со дня рождения", kPlanDaysPicture).right());
-    }
+// Columns are named by their fields. Numbers and dates take the width of their
+// titles (the renderer fits them); texts their own.
+ColumnTable columnsOf(const SchemeBook& k) {
+    const SchemeFieldNames& n = k.fields;
+    ColumnTable c{{n.id, k.access, ListColumn("ID мероприятия", "@n_8.1b").right().withIcons()},
+                  {n.name, k.access, ListColumn("Наименование мероприятия", "@s36", 36)},
+                  {"ANI:NAME", Access::ANIMVID, "NAME", ListColumn("Вид животного", "@s20", 20)}};
+    if (k.speciesIdColumn) c.push_back({n.species, k.access, ListColumn("ID вида животного", "@n5b").right()});
+    const auto planSet = [&](const char* heads, const char* treatments, const char* fixedDate, const char* dateTitle,
+                             const char* days) {
+        c.push_back({heads, k.access, ListColumn("Голов, план", kPlanCountPicture).right()});
+        c.push_back({treatments, k.access, ListColumn("Головообработок, план", kPlanCountPicture).right()});
+        c.push_back({fixedDate, k.access, ListColumn(dateTitle, kPlanDatePicture)});
+        c.push_back({days, k.access, ListColumn("Провести через N дней со дня рождения", kPlanDaysPicture).right()});
+    };
+    planSet(n.heads, n.treatments, n.fixedDate, "Предопределённая дата", n.days);
+    planSet(n.youngHeads, n.youngTreatments, n.youngFixedDate, "Дата мероприятия", n.youngDays);
     return c;
 }
 
 }  // namespace
 
-void layoutSchemeList(ui::Window& w, const SchemeKind& k) {
+const ColumnTable& schemeListColumns(MeasureKind kind) {
+    static const ColumnTable tables[] = {columnsOf(measureKind(kMeasureKinds[0]).schemes),
+                                         columnsOf(measureKind(kMeasureKinds[1]).schemes)};
+    return tables[static_cast<int>(kind)];
+}
+
+void layoutSchemeList(ui::Window& w, MeasureKind kind) {
+    const SchemeBook& k = measureKind(kind).schemes;
     w.setCaption(k.listCaption);
     w.setIcon("medic.ico");
     w.setResize(k.listResize);
@@ -61,12 +71,12 @@ void layoutSchemeList(ui::Window& w, const SchemeKind& k) {
          });
      }).stretch();
     ui::ListModel& look = w.as<ui::ListControl>("?BROWSE:1")->change();
-    look.setColumns(columnsOf(k));
+    const ColumnTable& columns = schemeListColumns(kind);
+    showColumns(look, columns);
     look.setFrozenColumns(2);
     // The two parameter sets carry the same titles: a heading over each tells them apart.
-    const int first = k.speciesIdColumn ? 4 : 3;
-    look.addGroup({"Основное стадо", first, 4});
-    look.addGroup({"Молодняк", first + 4, 4});
+    addHeading(look, columns, "Основное стадо", k.fields.heads, 4);
+    addHeading(look, columns, "Молодняк", k.fields.youngHeads, 4);
 }
 
 }  // namespace vx::planning::schemes

@@ -1,37 +1,19 @@
 #include "planning/schemes/scheme_record.h"
 
 #include "app/globals.h"
-#include "dictionary/names.h"
 
 namespace vx::planning::schemes {
 
-using namespace dct;
+SchemeFields schemeFields(MeasureKind kind) { return measureKind(kind).schemes.buffered(); }
 
-SchemeFields schemeFields(MeasureKind kind) {
-    if (kind == MeasureKind::Preventive)
-        return {BOL->ID,      BOL->CHEK,  BOL->NAME,    BOL->IDANIM,  BOL->DNEY,    BOL->GLPLAN, BOL->GOPLAN,
-                BOL->PREDATA, BOL->DNEYM, BOL->GLPLANM, BOL->GOPLANM, BOL->PREDATM, BOL->PRIM};
-    return {TAS->IDTASK,  TAS->CHEK,  TAS->NAME,    TAS->VIDANIM,  TAS->DNEY,     TAS->GLPLAN, TAS->GOPLAN,
-            TAS->PREDATA, TAS->DNEYM, TAS->GLPLANM, TAS->GOLPLANM, TAS->PREDATAM, TAS->PRIM};
+Scheme bufferedScheme(MeasureKind kind) {
+    const SchemeFields f = schemeFields(kind);
+    return {f.id,
+            f.species,
+            f.name.str(),
+            {f.days, f.heads, f.treatments, f.fixedDate},
+            {f.youngDays, f.youngHeads, f.youngTreatments, f.youngFixedDate}};
 }
-
-Scheme schemeOf(const BOLEZNRecord& r) {
-    return {r.ID,
-            r.IDANIM,
-            r.NAME.str(),
-            {r.DNEY, r.GLPLAN, r.GOPLAN, r.PREDATA},
-            {r.DNEYM, r.GLPLANM, r.GOPLANM, r.PREDATM}};
-}
-
-Scheme schemeOf(const TASKRecord& r) {
-    return {r.IDTASK,
-            r.VIDANIM,
-            r.NAME.str(),
-            {r.DNEY, r.GLPLAN, r.GOPLAN, r.PREDATA},
-            {r.DNEYM, r.GLPLANM, r.GOLPLANM, r.PREDATAM}};
-}
-
-Scheme bufferedScheme(MeasureKind kind) { return kind == MeasureKind::Preventive ? schemeOf(*BOL) : schemeOf(*TAS); }
 
 void publishPlanValues(const Scheme& s) {
     glo::DNEY = s.mainHerd.days;

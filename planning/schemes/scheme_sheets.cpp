@@ -9,7 +9,7 @@
 #include "dictionary/names.h"
 #include "office/excel_template.h"
 #include "planning/schemes/open_table.h"
-#include "planning/schemes/scheme_kinds.h"
+#include "planning/measure_kinds.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/schemes/unplanned_animals.h"
 #include "platform/core/picture.h"
@@ -25,12 +25,11 @@ namespace {
 
 constexpr int kSchemeNameSize = 36;
 
-template <class Record>
-void eachScheme(store::Table& schemes, int idKey, const std::function<void(const Scheme&)>& each) {
+void eachScheme(store::Table& schemes, const SchemeBook& book, const std::function<void(const Scheme&)>& each) {
     store::ScanSpec byId;
-    byId.keyIndex = idKey;
+    byId.keyIndex = book.idKey;
     schemes.scan(byId, [&](store::Position, const void* stored) {
-        each(schemeOf(*static_cast<const Record*>(stored)));
+        each(book.schemeOf(stored));
         return true;
     });
 }
@@ -51,8 +50,10 @@ std::map<Decimal, std::string> namesById(FileRefBase book, IdOf idOf) {
 // The template path is kept in `held`; a path longer than it holds is still opened whole.
 template <class PathGlobal>
 void fillTemplate(std::string_view title, PathGlobal& held, const std::function<SheetCells()>& cells) {
-    ExcelTemplate excel;
     const std::optional<std::string> chosen = ui::fileDialog(title, "Excel|*.xls|Все файлы|*.*");
+    // Cancelled with no template from before: the user changed their mind, nothing to open.
+    if (!chosen && held.str().find_first_not_of(' ') == std::string::npos) return;
+    ExcelTemplate excel;
     if (chosen) held = *chosen;
     excel.open(chosen ? *chosen : held.str());
     // Texts go in as the lists made them: some keep their blanks, as stored.
@@ -66,11 +67,10 @@ void fillTemplate(std::string_view title, PathGlobal& held, const std::function<
 }  // namespace
 
 SheetCells schemeReferenceSheet(MeasureKind kind) {
-    const bool preventive = kind == MeasureKind::Preventive;
-    SheetCells cells{{"A1", std::string("Справочник")},
-                     {"A2", std::string(preventive ? "профилактических мероприятий" : "диагностических мероприятий")}};
+    const MeasureKindRow& m = measureKind(kind);
+    SheetCells cells{{"A1", std::string("Справочник")}, {"A2", std::string(m.referenceTitle)}};
     glo::ROW1 = 4;
-    store::Table* schemes = openTable(preventive ? FileRefBase(BOLEZN) : FileRefBase(TASK));
+    store::Table* schemes = openTable(m.schemes.file);
     if (!schemes) return cells;
     const auto addRow = [&](const Scheme& s) {
         glo::ROW1 = glo::ROW1.value() + Decimal(1);
@@ -79,9 +79,7 @@ SheetCells schemeReferenceSheet(MeasureKind kind) {
         cells.push_back({ExcelTemplate::cell("B", row), padTo(s.name, kSchemeNameSize)});
         cells.push_back({ExcelTemplate::cell("C", row), s.species});
     };
-    const int idKey = schemeKind(kind).idKey;
-    if (preventive) eachScheme<BOLEZNRecord>(*schemes, idKey, addRow);
-    else eachScheme<TASKRecord>(*schemes, idKey, addRow);
+    eachScheme(*schemes, m.schemes, addRow);
     return cells;
 }
 
@@ -114,7 +112,7 @@ SheetCells unplannedAnimalsSheet(MeasureKind kind, const Decimal& measureId, con
 void printSchemeReference(MeasureKind kind) {
     fillTemplate("Выбор файла Шаблон Справка.xls", glo::NPDF, [kind] {
         SheetCells cells;
-        const FilesInUse files{schemeKind(kind).access};
+        const FilesInUse files{measureKind(kind).schemes.access};
         if (files.ready()) cells = schemeReferenceSheet(kind);
         return cells;
     });
@@ -123,8 +121,7 @@ void printSchemeReference(MeasureKind kind) {
 void printUnplannedAnimals(MeasureKind kind) {
     fillTemplate("Список животных с незапланированными мероприятиями", glo::NAMEFILE, [kind] {
         SheetCells cells;
-        const AccessRef measures = kind == MeasureKind::Preventive ? Access::VPO : Access::VDI;
-        const FilesInUse files{Access::PASPORT, measures, Access::ANIMVID, Access::POLVOZ};
+        const FilesInUse files{Access::PASPORT, measureKind(kind).measures.access, Access::ANIMVID, Access::POLVOZ};
         if (files.ready()) cells = unplannedAnimalsSheet(kind, glo::IDTASK, glo::IDVIDANIM, glo::TASNAME.str());
         return cells;
     });

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 #include "platform/core/decimal.h"
 #include "platform/office/automation_control.h"
 

@@ -14,29 +14,22 @@ namespace {
 
 // The passports that have a record of the measure. The measure-id key leaves out
 // records without an id, so a zero id is looked for in record order.
-template <class Record>
-std::unordered_set<Long> animalsWithMeasure(store::Table& measures, KeyRef measureKey, const Decimal& measureId) {
+std::unordered_set<Long> animalsWithMeasure(MeasureKind kind, const Decimal& measureId) {
     std::unordered_set<Long> ids;
+    const MeasureBook& book = measureKind(kind).measures;
+    store::Table* measures = openTable(book.file);
+    if (!measures) return ids;
     store::ScanSpec spec;
     if (!measureId.isZero()) {
-        spec.keyIndex = measureKey.index;
+        spec.keyIndex = book.byMeasure;
         spec.equal = {Value(measureId)};
     }
-    measures.scan(spec, [&](store::Position, const void* stored) {
-        const auto& r = *static_cast<const Record*>(stored);
-        if (r.IDTASK.value() == measureId) ids.insert(r.ID);
+    measures->scan(spec, [&](store::Position, const void* stored) {
+        const MeasureRecordView r = book.viewOf(stored);
+        if (r.measure == measureId) ids.insert(r.passport);
         return true;
     });
     return ids;
-}
-
-std::unordered_set<Long> animalsWithMeasure(MeasureKind kind, const Decimal& measureId) {
-    if (kind == MeasureKind::Preventive) {
-        if (store::Table* t = openTable(VPO)) return animalsWithMeasure<VPORecord>(*t, VPO_K1, measureId);
-    } else if (store::Table* t = openTable(VDI)) {
-        return animalsWithMeasure<VDIRecord>(*t, VDI_K1, measureId);
-    }
-    return {};
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 #include "platform/core/decimal.h"
 #include "platform/core/fields.h"
 

@@ -177,6 +177,7 @@ bool BrowseClass::SetSort(int order, bool force) {
         if (Locator* l = locator()) l->clear();
         current_ = order;
         columnOrder_.clear();
+        if (list_) list_->change().setSortMark(-1, false);
         applyOrder();
     }
     const bool rangeMoved = filled_ && !sameValues(view_->rangeValues(), lastRange_);

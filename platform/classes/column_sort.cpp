@@ -20,6 +20,7 @@ bool ColumnSortClass::takeFirst(const ui::Event& e) {
     if (restore) {
         column_ = -1;
         QueueResorted("");
+        browse_->list().change().setSortMark(-1, false);
         return true;
     }
     const std::string text = browse_->columnOrderText(e.column, descending);
@@ -27,6 +28,7 @@ bool ColumnSortClass::takeFirst(const ui::Event& e) {
     column_ = e.column;
     descending_ = descending;
     QueueResorted(text);
+    browse_->list().change().setSortMark(column_, descending_);
     return true;
 }
 

@@ -95,6 +95,7 @@ Level FormManager::beforeOpen() {
 }
 
 void FormManager::afterOpen() {
+    window().setDefaultButton(window().idOf(ok_)).setCancelButton(window().idOf(cancel_));
     const std::string& text = request() == rq::View ? viewText_ : request() == rq::Insert ? insertText_ : changeText_;
     if (!text.empty()) window().setStatusText(2, text);
     if (request() != rq::View) return;

@@ -132,14 +132,30 @@ bool View::blankInKey(const void* record) const {
     return !key.blanksKept && store::keyIsBlank(primary_.def(), key, record);
 }
 
+namespace {
+bool sameValues(const std::vector<Value>& a, const std::vector<Value>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].isNumber() != b[i].isNumber()) return false;
+        if (a[i].isNumber() ? a[i].number() != b[i].number() : a[i].text() != b[i].text()) return false;
+    }
+    return true;
+}
+}  // namespace
+
 void View::joinParents() {
-    for (const Join& j : joins_) {
+    for (Join& j : joins_) {
         const store::FileDef& parent = j.parent->def();
         const std::vector<int>& components = parent.keys[j.key].fields;
+        std::vector<Value> link;
         for (std::size_t i = 0; i < components.size() && i < j.fromFields.size(); ++i)
-            store::setField(parent.fields[components[i]], j.parent->record(),
-                            store::getField(j.from->def().fields[j.fromFields[i]], j.from->record()));
+            link.push_back(store::getField(j.from->def().fields[j.fromFields[i]], j.from->record()));
+        if (reuseParents_ && j.known && sameValues(link, j.last)) continue;
+        for (std::size_t i = 0; i < link.size(); ++i)
+            store::setField(parent.fields[components[i]], j.parent->record(), link[i]);
         j.parent->fetch(j.key);
+        j.last = std::move(link);
+        j.known = true;
     }
 }
 

@@ -53,6 +53,11 @@ public:
     void join(FileManager& parent, int parentKey, std::vector<std::string> fromFields,
               const FileManager* from = nullptr);
 
+    // Consecutive rows with the same link values keep the parent records read for the
+    // first of them instead of reading them again: for a reader that changes no parent
+    // buffer between rows (a report); a list whose forms edit parents leaves it off.
+    void reuseParents(bool on) { reuseParents_ = on; }
+
     // A filter over the fields of the view's files (joins added before it) and the
     // names of `names`; an empty text shows every row. An error leaves the view
     // without a filter.
@@ -78,6 +83,8 @@ private:
         int key;
         std::vector<int> fromFields;
         const FileManager* from;
+        std::vector<Value> last{};  // the link values of the parent record in the buffer
+        bool known = false;
     };
     struct Term {
         int field;
@@ -97,6 +104,7 @@ private:
     std::vector<std::function<Value()>> range_;
     std::vector<Join> joins_;
     std::optional<expr::Expression> filter_;
+    bool reuseParents_ = false;
 };
 
 }  // namespace vx::data

@@ -28,7 +28,9 @@
 //   expect status N "text"     expectStatus(n, text)
 //   expect global NAME "text"  expectGlobal(name, text)
 //   expect ini S K "value"     expectIni(section, key, value)
+//   expect report PROC         expectReport(proc)     (a preview of that report is open)
 //   dump ?C / window / file L  dumpControl(c), dumpWindow(), dumpFile(label)
+//   dump report                dumpReport()           (the target preview's pages as text lines)
 //   wait Ns                    wait(seconds)          (advances the fixed clock; timers fire)
 //
 // Controls are looked for in the current window, then in the frame (its menu
@@ -49,6 +51,7 @@
 #include "platform/runtime/ini_file.h"
 #include "platform/runtime/message_sink.h"
 #include "platform/ui/list_model.h"
+#include "platform/ui/page_controls.h"
 #include "platform/ui/user_input.h"
 #include "platform/ui/window.h"
 
@@ -106,15 +109,19 @@ public:
     Outcome expectStatus(int zone, std::string_view text);
     Outcome expectGlobal(std::string_view name, std::string_view text);
     Outcome expectIni(std::string_view section, std::string_view key, std::string_view value);
+    Outcome expectReport(std::string_view procedure);
     std::string dumpControl(std::string_view control);
     std::string dumpWindow();
     std::string dumpFile(std::string_view label);
+    std::string dumpReport();
 
     // ---- reading, for C++ tests
     ui::Window* current();
     // Open windows of a procedure, in the order they opened.
     std::vector<ui::Window*> windowsOf(std::string_view procedure) const;
     ui::Control* find(std::string_view control);
+    // The pages of the preview that is the target; nullptr when the target shows none.
+    const ui::PagesControl* report();
     // The control's value as shown ("" when there is no such control).
     std::string value(std::string_view control);
     // Row n (from 1) of a list or drop list as displayed cells; nullopt when none.

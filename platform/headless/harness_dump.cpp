@@ -1,6 +1,7 @@
 #include <sstream>
 
 #include "platform/headless/harness.h"
+#include "platform/pages/page_text.h"
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/drop_control.h"
@@ -79,6 +80,20 @@ std::string Harness::dumpControl(std::string_view control) {
     if (auto* l = dynamic_cast<const ui::ListControl*>(c)) dumpRows(out, l->model());
     if (auto* d = dynamic_cast<const ui::DropControl*>(c)) dumpRows(out, d->model());
     return out.str();
+}
+
+const ui::PagesControl* Harness::report() {
+    ui::Window* w = current();
+    if (!w) return nullptr;
+    for (ui::ControlId id : w->allControls())
+        if (auto* p = w->as<ui::PagesControl>(id)) return p;
+    return nullptr;
+}
+
+std::string Harness::dumpReport() {
+    const ui::PagesControl* p = report();
+    if (!p || !p->document()) return "no report preview is the target\n";
+    return pages::documentText(*p->document());
 }
 
 std::string Harness::dumpWindow() {

@@ -90,6 +90,13 @@ Outcome Harness::expectWindow(std::string_view procedure) {
     return windowsOf(procedure).empty() ? failure("no window " + std::string(procedure) + " is open") : Outcome::done();
 }
 
+Outcome Harness::expectReport(std::string_view procedure) {
+    for (ui::Window* w : windowsOf(procedure))
+        for (ui::ControlId id : w->allControls())
+            if (w->control(id)->kind() == ui::ControlKind::Pages) return Outcome::done();
+    return failure("no preview of report " + std::string(procedure) + " is open");
+}
+
 Outcome Harness::expectClosed(std::string_view procedure) {
     return windowsOf(procedure).empty() ? Outcome::done() : failure("window " + std::string(procedure) + " is open");
 }

@@ -31,6 +31,7 @@ void HeadlessRenderer::dialogRequested(ui::Dialog& d) {
         }
         return;
     case ui::DialogKind::File:
+    case ui::DialogKind::SaveFile:
     case ui::DialogKind::Folder:
         if (paths_.empty()) {
             fault(d, d.kind() == ui::DialogKind::File ? "file dialog" : "folder dialog");
@@ -48,6 +49,10 @@ void HeadlessRenderer::dialogRequested(ui::Dialog& d) {
             d.answerDate(dates_.front());
             dates_.pop_front();
         }
+        return;
+    case ui::DialogKind::Print:
+        // No printer here: what the user would be told instead follows from the answer.
+        d.answerPrint(ui::PrintOutcome::NoPrinter);
         return;
     case ui::DialogKind::PrinterSetup:
         if (printers_.empty()) {

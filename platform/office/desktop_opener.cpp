@@ -30,7 +30,13 @@ std::string openOnDesktop(const std::string& path, long seq) {
     }
     // The shell starts the opener in the background and ends at once: the opener
     // is not our child, so it never waits on us and we never wait on it.
-    const char* script = "command -v xdg-open >/dev/null || exit 127; xdg-open \"$1\" >/dev/null 2>&1 </dev/null &";
+    // A file of a type no program of the desktop shows is told about rather than left unopened.
+    const char* script =
+        "command -v xdg-open >/dev/null || exit 127; "
+        "if [ -e \"$1\" ] && command -v xdg-mime >/dev/null; then "
+        "t=$(xdg-mime query filetype \"$1\" 2>/dev/null); "
+        "[ -n \"$t\" ] && [ -z \"$(xdg-mime query default \"$t\" 2>/dev/null)\" ] && exit 3; fi; "
+        "xdg-open \"$1\" >/dev/null 2>&1 </dev/null &";
     char* argv[] = {const_cast<char*>("sh"), const_cast<char*>("-c"),         const_cast<char*>(script),
                     const_cast<char*>("sh"), const_cast<char*>(path.c_str()), nullptr};
     posix_spawn_file_actions_t actions;
@@ -42,6 +48,7 @@ std::string openOnDesktop(const std::string& path, long seq) {
     if (rc != 0) return "не удаётся запустить программу просмотра";
     int status = 0;
     waitpid(shell, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 3) return "нет программы для просмотра файлов этого типа";
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "программа xdg-open не найдена";
     return {};
 }

@@ -22,6 +22,7 @@
 #include "platform/office/show_folder.h"
 #include "platform/office/uno_text.h"
 #include "platform/runtime/shutdown.h"
+#include "platform/ui/desktop.h"
 
 extern char** environ;
 
@@ -172,6 +173,8 @@ bool documentsOpen(const Server& s) {
 }
 
 void start(Server& s) {
+    // The server's start takes seconds the first time.
+    ui::BusyCursor busy;
     if (access(s.program.c_str(), X_OK) != 0)
         throw OfficeUnavailable("LibreOffice не установлен (нет программы " + s.program.string() + ")");
     s.profile = makeProfileFolder();

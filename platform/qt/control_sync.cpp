@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -19,11 +20,13 @@
 #include "platform/qt/list_table_model.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/model_spin.h"
+#include "platform/qt/page_view.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/window_view.h"
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/drop_control.h"
+#include "platform/ui/page_controls.h"
 #include "platform/ui/text_controls.h"
 
 namespace vx::qt {
@@ -101,13 +104,18 @@ void syncDrop(QComboBox* box, const ui::DropControl& d) {
     for (const ui::ListColumn& col : m.columns()) titles = titles || !col.title.empty();
     rows->horizontalHeader()->setVisible(titles);
     rows->resizeColumnsToContents();
-    if (m.lineHeight() > 0)
-        rows->verticalHeader()->setDefaultSectionSize(
-            std::max(rows->fontMetrics().height() + 2, m.lineHeight() * rows->logicalDpiY() / 72));
+    // Compact rows: the text's own height and a little air.
+    rows->verticalHeader()->setMinimumSectionSize(1);
+    rows->verticalHeader()->setDefaultSectionSize(rows->fontMetrics().height() + 4);
     box->setMaxVisibleItems(d.dropRows());
     box->setIconSize(QSize(16, 16));
     box->setCurrentIndex(m.current());
-    if (d.combo() && box->lineEdit()) setTextIfChanged(box->lineEdit(), toQ(d.visibleText()));
+    if (d.combo() && box->lineEdit()) {
+        // A text padded to its picture's width would scroll its start out of sight.
+        QLineEdit* line = box->lineEdit();
+        setTextIfChanged(line, toQ(d.visibleText()));
+        if (!line->hasFocus()) line->setCursorPosition(0);
+    }
     if (box->lineEdit()) box->lineEdit()->setReadOnly(d.readOnly());
 }
 
@@ -180,6 +188,8 @@ void WindowView::syncControl(ui::ControlId id) {
     case K::DropList:
     case K::DropCombo: syncDrop(static_cast<QComboBox*>(widget), static_cast<const ui::DropControl&>(*c)); break;
     case K::List: static_cast<ListView*>(widget)->sync(static_cast<const ui::ListControl&>(*c)); break;
+    case K::Progress: static_cast<QProgressBar*>(widget)->setValue(static_cast<const ui::ProgressControl&>(*c).percent()); break;
+    case K::Pages: static_cast<PageView*>(widget)->sync(static_cast<const ui::PagesControl&>(*c)); break;
     case K::Sheet: syncSheet(static_cast<QTabWidget*>(widget), static_cast<const ui::SheetControl&>(*c), *w); break;
     default: break;
     }

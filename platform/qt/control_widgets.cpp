@@ -6,15 +6,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QToolButton>
 
+#include "platform/qt/drop_box.h"
 #include "platform/qt/entry_line.h"
 #include "platform/qt/list_table_model.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/model_spin.h"
+#include "platform/qt/page_view.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/window_view.h"
 #include "platform/ui/choice_controls.h"
@@ -37,18 +40,19 @@ void postScroll(Window& w, ui::ControlId c, ui::EventKind kind) {
 }
 
 QComboBox* makeDrop(WindowView& view, ui::DropControl& d) {
-    auto* box = new QComboBox;
-    auto* rows = new QTableView(box);
-    rows->verticalHeader()->hide();
-    rows->setSelectionBehavior(QAbstractItemView::SelectRows);
-    rows->setShowGrid(false);
-    rows->horizontalHeader()->setStretchLastSection(true);
+    auto* box = new DropBox;
     box->setModel(new ListTableModel(box));
-    box->setView(rows);
     box->setEditable(d.combo());
+    // What is typed stays what the model takes: Qt neither completes it nor adds it to the entries.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    if (box->lineEdit()) box->lineEdit()->setCompleter(nullptr);
     const ui::ControlId id = d.id();
-    QObject::connect(box, &QComboBox::activated, &view,
-                     [&view, id](int row) { view.act(id, [id, row](Window& w) { input::selectRow(w, id, row); }); });
+    // An editable box also reports an entry matching its text when it loses the focus: that is no
+    // choice of the user's, and taking it would pull the focus back into the box.
+    QObject::connect(box, &QComboBox::activated, &view, [&view, box, id](int row) {
+        if (box->hasFocus() || box->view()->isVisible())
+            view.act(id, [id, row](Window& w) { input::selectRow(w, id, row); });
+    });
     if (QLineEdit* edit = box->lineEdit())
         QObject::connect(edit, &QLineEdit::textEdited, &view, [&view, id](const QString& text) {
             view.act(id, [id, text](Window& w) { input::type(w, id, fromQ(text)); });
@@ -153,6 +157,14 @@ QWidget* WindowView::leaf(ui::Control& c) {
         made = frame;
         break;
     }
+    case K::Progress: {
+        auto* bar = new QProgressBar;
+        bar->setRange(0, 100);
+        bar->setTextVisible(false);
+        made = bar;
+        break;
+    }
+    case K::Pages: made = new PageView; break;
     default: return nullptr;
     }
     tag(made, id);

@@ -4,14 +4,22 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 #include "platform/core/dates.h"
+#include "platform/qt/placement.h"
+#include "platform/qt/page_painter.h"
 #include "platform/qt/qt_convert.h"
 
 namespace vx::qt {
@@ -22,21 +30,62 @@ const qint64 kDayZero = QDate(1800, 12, 28).toJulianDay();
 
 using Answered = std::function<void()>;
 
+// Room a message box needs beside its caption (icon and title bar buttons) and its text (icon, margins).
+constexpr int kCaptionAir = 140;
+constexpr int kTextAir = 110;
+constexpr int kWidestBox = 1000;
+
 // Not modal: the model blocks the asking thread's windows itself, every other window stays live.
-void present(QDialog* dialog, const QString& title) {
+// Centred on the window that asked (`over`; an empty one: where Qt puts it), fully on the screen.
+void present(QDialog* dialog, const QString& title, const QRect& over) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::NonModal);
     dialog->setWindowTitle(title);
+    dialog->adjustSize();
+    if (!over.isEmpty()) {
+        const QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
+        dialog->move(centredOn(dialog->size(), over, screen->availableGeometry()).topLeft());
+    }
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
 }
 
-void message(ui::Dialog& d, QWidget* parent, Answered answered) {
+// The icon a message's kind implies: a question, an error or a piece of information.
+QMessageBox::Icon iconOf(const ui::Dialog& d) {
+    if (d.buttons() == rt::Buttons::YesNo) return QMessageBox::Question;
+    const QString said = toQ(d.caption() + " " + d.text()).toLower();
+    for (const char* word : {"ошибк", "error", "не удалось", "невозможно"})
+        if (said.contains(QString::fromUtf8(word))) return QMessageBox::Critical;
+    return QMessageBox::Information;
+}
+
+// Spreadsheet and document templates are offered in every format the office server opens.
+QStringList withOfficeFormats(QStringList filters) {
+    const auto offers = [&](const char* pattern) {
+        for (const QString& f : filters)
+            if (f.contains(QLatin1String(pattern), Qt::CaseInsensitive)) return true;
+        return false;
+    };
+    if (offers("*.xls") || offers("*.ods")) filters.prepend("Таблицы (*.xls *.xlsx *.ods)");
+    if (offers("*.doc") || offers("*.odt")) filters.prepend("Документы (*.doc *.docx *.odt *.rtf)");
+    return filters;
+}
+
+void message(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) {
     const bool question = d.buttons() == rt::Buttons::YesNo;
     auto* box = new QMessageBox(QMessageBox::NoIcon, toQ(d.caption()), toQ(d.text()),
                                 question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent, Qt::Dialog);
     box->setTextFormat(Qt::PlainText);
+    box->setIcon(iconOf(d));
+    // The window system cuts a caption wider than the box, and the box wraps its text
+    // narrowly: a strut across the box makes room for the caption and the longest line.
+    const QFontMetrics fm = box->fontMetrics();
+    int widest = fm.horizontalAdvance(toQ(d.caption())) + kCaptionAir;
+    for (const QString& line : toQ(d.text()).split(u'\n')) widest = std::max(widest, fm.horizontalAdvance(line) + kTextAir);
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(std::min(widest, kWidestBox), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     if (question) {
         box->button(QMessageBox::Yes)->setText("Да");
         box->button(QMessageBox::No)->setText("Нет");
@@ -51,18 +100,23 @@ void message(ui::Dialog& d, QWidget* parent, Answered answered) {
                                               : rt::Answer::No);
         answered();
     });
-    present(box, toQ(d.caption()));
+    present(box, toQ(d.caption()), over);
 }
 
-void path(ui::Dialog& d, QWidget* parent, Answered answered) {
-    auto* dialog = new QFileDialog(parent, toQ(d.caption()), QDir::currentPath());
+void path(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) {
+    const QString start = d.startFolder().empty() ? QDir::currentPath() : toQ(d.startFolder());
+    auto* dialog = new QFileDialog(parent, toQ(d.caption()), start);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     if (d.kind() == ui::DialogKind::Folder) {
         dialog->setFileMode(QFileDialog::Directory);
         dialog->setOption(QFileDialog::ShowDirsOnly);
+    } else if (d.kind() == ui::DialogKind::SaveFile) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        if (!d.filters().empty()) dialog->setNameFilters(nameFilters(d.filters()));
     } else {
         dialog->setFileMode(QFileDialog::ExistingFile);
-        if (!d.filters().empty()) dialog->setNameFilters(nameFilters(d.filters()));
+        if (!d.filters().empty()) dialog->setNameFilters(withOfficeFormats(nameFilters(d.filters())));
     }
     QObject::connect(dialog, &QDialog::finished, dialog, [dialog, &d, answered](int result) {
         const QStringList chosen = dialog->selectedFiles();
@@ -71,10 +125,10 @@ void path(ui::Dialog& d, QWidget* parent, Answered answered) {
         else d.answerPath(std::nullopt);
         answered();
     });
-    present(dialog, toQ(d.caption()));
+    present(dialog, toQ(d.caption()), over);
 }
 
-void calendar(ui::Dialog& d, QWidget* parent, Answered answered) {
+void calendar(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) {
     auto* dialog = new QDialog(parent);
     auto* layout = new QVBoxLayout(dialog);
     auto* cal = new QCalendarWidget;
@@ -95,10 +149,10 @@ void calendar(ui::Dialog& d, QWidget* parent, Answered answered) {
         else d.answerDate(std::nullopt);
         answered();
     });
-    present(dialog, toQ(d.caption()));
+    present(dialog, toQ(d.caption()), over);
 }
 
-void printer(ui::Dialog& d, QWidget* parent, Answered answered) {
+void printer(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) {
     auto device = std::make_shared<QPrinter>();
     auto* dialog = new QPrintDialog(device.get(), parent);
     // The printer lives as long as its dialog.
@@ -107,7 +161,28 @@ void printer(ui::Dialog& d, QWidget* parent, Answered answered) {
         d.answerPrinter(result == QDialog::Accepted);
         answered();
     });
-    present(dialog, dialog->windowTitle());
+    present(dialog, dialog->windowTitle(), over);
+}
+
+// Pages go to the printer the user picks; with no printer installed nothing is shown to pick from.
+void print(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        d.answerPrint(ui::PrintOutcome::NoPrinter);
+        answered();
+        return;
+    }
+    auto device = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    auto* dialog = new QPrintDialog(device.get(), parent);
+    QObject::connect(dialog, &QDialog::finished, dialog, [&d, device, answered](int result) {
+        if (result == QDialog::Accepted && d.document()) {
+            printPages(*d.document(), *device);
+            d.answerPrint(ui::PrintOutcome::Printed);
+        } else {
+            d.answerPrint(ui::PrintOutcome::Cancelled);
+        }
+        answered();
+    });
+    present(dialog, toQ(d.caption()), over);
 }
 
 }  // namespace
@@ -126,13 +201,15 @@ QStringList nameFilters(const std::vector<ui::FileFilter>& filters) {
     return out;
 }
 
-void showDialog(ui::Dialog& d, QWidget* parent, std::function<void()> answered) {
+void showDialog(ui::Dialog& d, QWidget* parent, const QRect& over, std::function<void()> answered) {
     switch (d.kind()) {
-    case ui::DialogKind::Message: message(d, parent, std::move(answered)); return;
+    case ui::DialogKind::Message: message(d, parent, over, std::move(answered)); return;
     case ui::DialogKind::File:
-    case ui::DialogKind::Folder: path(d, parent, std::move(answered)); return;
-    case ui::DialogKind::Calendar: calendar(d, parent, std::move(answered)); return;
-    case ui::DialogKind::PrinterSetup: printer(d, parent, std::move(answered)); return;
+    case ui::DialogKind::SaveFile:
+    case ui::DialogKind::Folder: path(d, parent, over, std::move(answered)); return;
+    case ui::DialogKind::Print: print(d, parent, over, std::move(answered)); return;
+    case ui::DialogKind::Calendar: calendar(d, parent, over, std::move(answered)); return;
+    case ui::DialogKind::PrinterSetup: printer(d, parent, over, std::move(answered)); return;
     }
 }
 

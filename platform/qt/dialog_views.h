@@ -18,7 +18,8 @@ int32_t dayOfDate(const QDate& date);
 // The Qt name filters of a file dialog: "Файлы Excel (*.xls *.xlsx)".
 QStringList nameFilters(const std::vector<ui::FileFilter>& filters);
 
-// Shows `d` over `parent` (may be null); the dialog deletes itself when answered.
-void showDialog(ui::Dialog& d, QWidget* parent, std::function<void()> answered);
+// Shows `d` over `parent` (may be null), centred on `over` (the asking window on screen; empty:
+// where Qt puts it); the dialog deletes itself when answered.
+void showDialog(ui::Dialog& d, QWidget* parent, const QRect& over, std::function<void()> answered);
 
 }  // namespace vx::qt

@@ -36,6 +36,21 @@ bool modelTakes(ui::ControlKind kind, const ui::Key& k) {
     }
 }
 
+// Enter in these confirms the control, then presses the form's default button.
+bool confirmsForm(ui::ControlKind kind) {
+    using K = ui::ControlKind;
+    return kind == K::Entry || kind == K::Spin || kind == K::DropList || kind == K::DropCombo || kind == K::Check ||
+           kind == K::Radio;
+}
+
+// The button a form's Enter or Esc presses, 0 when the key keeps its own meaning.
+ui::ControlId formButton(const ui::Window& w, const ui::Control* focused, const ui::Key& k) {
+    if (k.mods != 0) return 0;
+    if (k.key == VKey::Escape) return w.cancelButton();
+    if (k.key != VKey::Enter || !focused || !confirmsForm(focused->kind())) return 0;
+    return w.defaultButton();
+}
+
 }  // namespace
 
 InputRouter::InputRouter(QtRenderer& r) : renderer_(r) {
@@ -86,9 +101,19 @@ bool InputRouter::keyPressed(QObject* watched, QKeyEvent& e) {
     }
     const ui::Control* focused = w->control(w->focused());
     const bool alerted = (focused && focused->alerted(*k)) || w->alerted(*k);
+    if (const ui::ControlId button = alerted ? 0 : formButton(*w, focused, *k)) {
+        const bool confirm = k->key == VKey::Enter;
+        renderer_.act(wid, w->focused(), [button, confirm](ui::Window& mw) {
+            if (confirm && !ui::input::key(mw, ui::Key(VKey::Enter))) return;
+            ui::input::press(mw, button);
+        });
+        return true;
+    }
     if (alerted || k->key == VKey::Tab || (focused && modelTakes(focused->kind(), *k))) {
         const ui::Key key = *k;
+        if (key.key == VKey::Tab) renderer_.setFocusReason(key.has(ui::mod::Shift) ? Qt::BacktabFocusReason : Qt::TabFocusReason);
         renderer_.act(wid, w->focused(), [key](ui::Window& mw) { ui::input::key(mw, key); });
+        renderer_.setFocusReason(Qt::OtherFocusReason);
         return true;
     }
     ui::desktop().noteInput(*k);

@@ -1,5 +1,8 @@
 #include "platform/qt/list_table_model.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QApplication>
 
 #include "platform/qt/icons.h"
@@ -56,7 +59,9 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const {
     const int row = index.row(), column = index.column();
     const ui::ListCell& cell = list_->cell(row, column);
     switch (role) {
-    case Qt::DisplayRole: return toQ(list_->cellText(row, column));
+    // An editable combo box reads its entries' texts as edit texts.
+    case Qt::DisplayRole:
+    case Qt::EditRole: return toQ(list_->cellText(row, column));
     case Qt::TextAlignmentRole: return QVariant::fromValue(alignmentOf(list_->columns()[column].align));
     case Qt::DecorationRole: {
         if (!list_->columns()[column].icons || cell.look.icon == 0) return {};
@@ -83,9 +88,44 @@ QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
+namespace {
+
+// WCAG's relative luminance and contrast ratio of two colours.
+double luminance(const QColor& c) {
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Below this a highlighted cell's text cannot be read on its highlight.
+constexpr double kReadable = 3.0;
+
+}  // namespace
+
+QColor readableHighlight(const QColor& text, const QColor& highlight) {
+    if (contrast(text, highlight) >= kReadable) return highlight;
+    // A pale tint of the highlight keeps the row marked and the cell's own colour readable.
+    for (int whiter = 1; whiter <= 4; ++whiter) {
+        const double keep = 1.0 - whiter * 0.2;
+        const QColor tint = QColor::fromRgbF(1.0 - keep * (1.0 - highlight.redF()), 1.0 - keep * (1.0 - highlight.greenF()),
+                                             1.0 - keep * (1.0 - highlight.blueF()));
+        if (contrast(text, tint) >= kReadable) return tint;
+    }
+    return QColor(Qt::white);
+}
+
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
     if (!(option->state & QStyle::State_Selected)) return;
+    // The palette's highlighted text over the highlight is always readable; a colour of the cell's own may not be.
+    const auto keepReadable = [option] {
+        QPalette& p = option->palette;
+        p.setColor(QPalette::Highlight, readableHighlight(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)));
+    };
     if (const QVariant bg = index.data(kSelectedBackgroundRole); bg.isValid())
         option->palette.setColor(QPalette::Highlight, bg.value<QColor>());
     if (const QVariant fg = index.data(kSelectedTextRole); fg.isValid())
@@ -96,6 +136,7 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
         option->palette.setColor(QPalette::HighlightedText, index.data(Qt::ForegroundRole).isValid()
                                                                 ? index.data(Qt::ForegroundRole).value<QColor>()
                                                                 : option->palette.color(QPalette::Text));
+    keepReadable();
 }
 
 }  // namespace vx::qt

@@ -26,6 +26,8 @@ int rowHeightPx(const QWidget& w, int lineHeight) {
 constexpr int kFewestRows = 3;
 // Wide column sets scroll sideways instead of making the window wider than a screen.
 constexpr int kWidestChars = 90;
+// Room beside a column title for the header's margins and its sort arrow.
+constexpr int kTitleAir = 28;
 
 }  // namespace
 
@@ -133,8 +135,19 @@ void ListView::sync(const ui::ListControl& list) {
         const int iconRoom = col.icons ? table_->iconSize().width() + 6 : 0;
         if (col.width > 0) header_->resizeSection(c, charsWidth(table_->fontMetrics(), col.width) + 12 + iconRoom);
         else table_->resizeColumnToContents(c);
+        // A column is never narrower than its title (and the sort arrow beside it).
+        const int titleRoom = header_->fontMetrics().horizontalAdvance(toQ(col.title)) + kTitleAir;
+        if (!col.title.empty() && header_->sectionSize(c) < titleRoom) header_->resizeSection(c, titleRoom);
     }
     header_->setStretchLastSection(true);
+    // The arrow of the column sort; a header shows one only when asked to.
+    const bool sorted = m.sortColumn() >= 0;
+    if (header_->isSortIndicatorShown() != sorted) header_->setSortIndicatorShown(sorted);
+    if (sorted) {
+        const Qt::SortOrder order = m.sortDescending() ? Qt::DescendingOrder : Qt::AscendingOrder;
+        if (header_->sortIndicatorSection() != m.sortColumn() || header_->sortIndicatorOrder() != order)
+            header_->setSortIndicator(m.sortColumn(), order);
+    }
     table_->verticalHeader()->setDefaultSectionSize(rowHeightPx(*table_, m.lineHeight()));
     table_->setPageRows(list.pageSize());
     table_->setMinimumHeight(header_->sizeHint().height() +

@@ -27,6 +27,17 @@ WindowView* QtRenderer::frameView() const {
     return f ? view(f->id()) : nullptr;
 }
 
+int QtRenderer::cascadeSlot(const WindowView& v) const {
+    int slot = 0;
+    for (const auto& [id, other] : views_) {
+        const QWidget* top = other->top();
+        if (other.get() == &v || other->isForm() || other->mdiArea() || !top || !top->isVisible() || top->isMinimized())
+            continue;
+        if (top->parentWidget() == v.top()->parentWidget()) ++slot;
+    }
+    return slot;
+}
+
 QWidget* QtRenderer::topWidget(ui::WindowId id) const {
     const WindowView* v = view(id);
     return v ? v->top() : nullptr;
@@ -34,11 +45,26 @@ QWidget* QtRenderer::topWidget(ui::WindowId id) const {
 
 void QtRenderer::windowOpened(ui::Window& w) {
     Drawing drawing(*this);
-    auto v = std::make_unique<WindowView>(w, *this);
-    WindowView& shown = *v;
+    // The window of the same thread it opens over, if any.
+    ui::WindowId caller = 0;
+    for (const ui::Window* other : ui::desktop().windows())
+        if (other != &w && other->thread() == w.thread() && w.thread() != 0 && views_.count(other->id()))
+            caller = other->id();
+    auto v = std::make_unique<WindowView>(w, *this, caller);
     views_[w.id()] = std::move(v);
-    shown.show();
-    shown.bringToFront();
+    // Shown once the opening thread has given way, so the placement it restores after opening
+    // (size, position, maximized) is where the window first appears.
+    const ui::WindowId id = w.id();
+    QMetaObject::invokeMethod(
+        qApp,
+        [this, id] {
+            WindowView* opened = view(id);
+            if (!opened || opened->top()->isVisible()) return;
+            Drawing drawing(*this);
+            opened->show();
+            opened->bringToFront();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtRenderer::windowChanged(ui::Window& w, const ui::ChangeSet& changes) {
@@ -62,7 +88,8 @@ void QtRenderer::dialogRequested(ui::Dialog& d) {
     // Over the frame, which is never disabled as a whole: a dialog over its asking window would be
     // disabled with it.
     WindowView* f = frameView();
-    showDialog(d, f ? f->top() : nullptr, [this] { loop_.requestStep(); });
+    const WindowView* owner = view(d.owner());
+    showDialog(d, f ? f->top() : nullptr, owner ? owner->screenRect() : QRect(), [this] { loop_.requestStep(); });
 }
 
 void QtRenderer::lookChanged() {
@@ -103,6 +130,11 @@ void QtRenderer::arrange(ui::ArrangeMode mode) {
 
 // No help file ships with the program: help requests show nothing.
 void QtRenderer::help(ui::HelpRequest) {}
+
+void QtRenderer::busy(bool working) {
+    if (working) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+}
 
 void QtRenderer::act(ui::WindowId window, ui::ControlId control, Action action) {
     if (drawing() || rt::currentThread() != 0) {

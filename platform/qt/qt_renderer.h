@@ -34,6 +34,7 @@ public:
     void lookChanged() override;
     void arrange(ui::ArrangeMode mode) override;
     void help(ui::HelpRequest request) override;
+    void busy(bool working) override;
 
     using Action = std::function<void(ui::Window&)>;
     // Runs a user's action on an open window, then redraws `control` (0: none) from
@@ -42,9 +43,14 @@ public:
     // Whether the renderer is drawing (Qt's signals then come from the drawing, not the user).
     bool drawing() const { return drawing_ > 0; }
     MainLoop& loop() { return loop_; }
+    // Why the model's focus moves now: Tab lets an entry select its text as Qt's own Tab does.
+    Qt::FocusReason focusReason() const { return focusReason_; }
+    void setFocusReason(Qt::FocusReason r) { focusReason_ = r; }
 
     WindowView* view(ui::WindowId id) const;
     WindowView* frameView() const;
+    // How many windows already stand where `v` opens (the MDI area or the desktop): its cascade step.
+    int cascadeSlot(const WindowView& v) const;
     // The widget a window is shown in (for tests: grab it, find its controls).
     QWidget* topWidget(ui::WindowId id) const;
 
@@ -66,6 +72,7 @@ private:
     std::map<ui::WindowId, std::unique_ptr<WindowView>> views_;
     std::unique_ptr<InputRouter> router_;
     int drawing_ = 0;
+    Qt::FocusReason focusReason_ = Qt::OtherFocusReason;
 };
 
 }  // namespace vx::qt

@@ -18,6 +18,7 @@
 
 #include "platform/qt/icons.h"
 #include "platform/qt/list_table_model.h"
+#include "platform/qt/placement.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/sheet_tabs.h"
 #include "platform/ui/choice_controls.h"
@@ -73,7 +74,8 @@ QBoxLayout* boxFor(ui::ControlKind k) {
 
 }  // namespace
 
-WindowView::WindowView(ui::Window& w, QtRenderer& r) : id_(w.id()), kind_(w.kind()), renderer_(r) {
+WindowView::WindowView(ui::Window& w, QtRenderer& r, ui::WindowId caller)
+    : id_(w.id()), kind_(w.kind()), caller_(caller), renderer_(r) {
     makeTop(w);
     build();
 }
@@ -100,6 +102,10 @@ void WindowView::makeTop(ui::Window& w) {
             renderer_.act(child, 0, [](ui::Window& cw) { ui::input::activate(cw); });
         });
         top_ = main_;
+    } else if (caller_ != 0) {
+        // Over the frame, which is never disabled as a whole (a child of the caller would be disabled with it).
+        body_ = new QWidget(frame ? frame->top() : nullptr, Qt::Dialog);
+        top_ = body_;
     } else if (kind_ == ui::WindowKind::MdiChild && frame && frame->mdiArea()) {
         body_ = new QWidget;
         QMdiSubWindow* sub = frame->mdiArea()->addSubWindow(body_);
@@ -142,6 +148,9 @@ std::pair<ui::WindowId, ui::ControlId> WindowView::locate(const QObject* o) {
         }
         const QVariant w = o->property(kWindowProperty);
         if (w.isValid()) return {w.value<ui::WindowId>(), control};
+        // A dialog or popup of its own (file dialog, message box, a drop list's rows) keeps its
+        // keys and clicks: they never reach the window it stands over.
+        if (const auto* widget = qobject_cast<const QWidget*>(o); widget && widget->isWindow()) return {0, 0};
     }
     return {0, 0};
 }
@@ -287,17 +296,38 @@ void WindowView::show() {
     QtRenderer::Drawing drawing(renderer_);
     syncWindow();
     placeFromModel(*w);
-    switch (w->state()) {
+    switch (caller_ != 0 ? ui::WindowState::Normal : w->state()) {
     case ui::WindowState::Maximized: top_->showMaximized(); break;
     case ui::WindowState::Minimized: top_->showMinimized(); break;
     case ui::WindowState::Normal: top_->show(); break;
+    }
+    // Shown, a top-level window has its frame: all of it stays on the screen.
+    if (top_->isWindow() && !top_->isMaximized()) {
+        const QRect inside = pulledInside(top_->frameGeometry(), availableScreen(*top_));
+        if (inside.topLeft() != top_->frameGeometry().topLeft()) top_->move(inside.topLeft());
     }
     placed_ = true;
     syncFocus();
 }
 
+QRect WindowView::room() const {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(top_.data()); sub && sub->mdiArea())
+        return QRect(QPoint(0, 0), mdiRoom(*sub->mdiArea()));
+    return availableScreen(*top_);
+}
+
+QRect WindowView::screenRect() const {
+    const QWidget* parent = top_->parentWidget();
+    const QRect r = top_->frameGeometry();
+    return top_->isWindow() || !parent ? r : QRect(parent->mapToGlobal(r.topLeft()), r.size());
+}
+
 void WindowView::placeFromModel(ui::Window& w) {
-    const ui::Geometry g = w.geometryKnown() ? w.geometry() : w.designedGeometry();
+    // A form opens at its designed size; other windows at the size stored for them.
+    const bool form = caller_ != 0;
+    // Only a placement the user left (kept in the INI file) puts the window somewhere of its own.
+    const bool stored = w.geometryKnown() && !(w.geometry() == w.designedGeometry());
+    const ui::Geometry g = stored && !form ? w.geometry() : w.designedGeometry();
     refreshSizeHints(*top_);
     top_->adjustSize();
     QSize size = top_->size();
@@ -305,16 +335,25 @@ void WindowView::placeFromModel(ui::Window& w) {
     if (g.width > 0 && g.height > 0)
         size = size.expandedTo(QSize(static_cast<int>(g.width), static_cast<int>(g.height)));
     // A frame with no placement of its own opens over most of the screen, centred.
-    const bool frameUnplaced = main_ && !w.geometryKnown();
-    const QRect screen = availableScreen(*top_);
-    if (frameUnplaced) size = size.expandedTo(screen.size() * 9 / 10);
-    // An MDI child opens within the MDI area, where the user can reach all of it, but
-    // never squeezed below what its controls need: the area scrolls to a taller one.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(top_.data()); sub && sub->mdiArea())
-        size = size.boundedTo(mdiRoom(*sub->mdiArea())).expandedTo(top_->minimumSizeHint());
+    const bool frameUnplaced = main_ && !stored;
+    const QRect room = this->room();
+    if (frameUnplaced) size = size.expandedTo(room.size() * 9 / 10);
+    // Within the room, where the user can reach all of it, but never squeezed below what its
+    // controls need: the MDI area scrolls to a taller one.
+    if (!main_) size = size.boundedTo(room.size()).expandedTo(top_->minimumSizeHint());
     top_->resize(size);
-    if (w.geometryKnown()) top_->move(static_cast<int>(g.x), static_cast<int>(g.y));
-    if (frameUnplaced) top_->move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
+    if (form) {
+        const WindowView* caller = renderer_.view(caller_);
+        const QRect over = caller && caller->top() ? caller->screenRect() : availableScreen(*top_);
+        top_->move(centredOn(size, over, availableScreen(*top_)).topLeft());
+    } else if (stored) {
+        const QRect stored(static_cast<int>(g.x), static_cast<int>(g.y), size.width(), size.height());
+        top_->move(pulledInside(stored, room).topLeft());
+    } else if (frameUnplaced) {
+        top_->move(room.center() - QPoint(size.width() / 2, size.height() / 2));
+    } else {
+        top_->move(cascaded(renderer_.cascadeSlot(*this), size, room, top_->style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+    }
     // Every window may grow from its opening size, never shrink below it; "none" keeps it.
     if (w.resize() == ui::ResizeStrategy::None) top_->setFixedSize(size);
     else top_->setMinimumSize(top_->minimumSizeHint().boundedTo(size));
@@ -374,7 +413,7 @@ void WindowView::syncFocus() {
     ui::Window* w = model();
     if (!w || ui::desktop().activeWindow() != w || w->blocked()) return;
     QWidget* target = widget(w->focused());
-    if (target && !target->hasFocus() && target->isVisible()) target->setFocus(Qt::OtherFocusReason);
+    if (target && !target->hasFocus() && target->isVisible()) target->setFocus(renderer_.focusReason());
     if (!status_) return;
     const ui::Control* c = w->control(w->focused());
     if (c && !c->statusText().empty()) status_->showMessage(toQ(c->statusText()));

@@ -4,7 +4,9 @@
 // area; a top-level window when no frame is open) or a plain window. It builds
 // a widget for every control of the model's tree and redraws what changed.
 // A window whose thread is held (by a later window of its thread or a dialog)
-// is shown disabled; the frame keeps its MDI area live.
+// is shown disabled; the frame keeps its MDI area live. A window opened over
+// another of its thread (a form, a picker) is a dialog centred on that window,
+// never maximized, so the caller keeps its own state.
 
 #include <QLabel>
 #include <QMainWindow>
@@ -26,12 +28,16 @@ namespace vx::qt {
 
 class WindowView : public QObject {
 public:
-    WindowView(ui::Window& w, QtRenderer& r);
+    // `caller`: the window of the same thread this one was opened over (a form, a picker), 0 when none.
+    WindowView(ui::Window& w, QtRenderer& r, ui::WindowId caller = 0);
     ~WindowView() override;
 
     ui::WindowId id() const { return id_; }
     ui::Window* model() const;
     QWidget* top() const { return top_; }
+    bool isForm() const { return caller_ != 0; }
+    // Where the window is on screen, its title bar included.
+    QRect screenRect() const;
     QMdiArea* mdiArea() const { return mdi_; }
     QtRenderer& renderer() const { return renderer_; }
 
@@ -65,6 +71,9 @@ private:
     void syncWindow();
     void syncControl(ui::ControlId c);
     void placeFromModel(ui::Window& w);
+    // The room the window opens in: the frame's MDI area or the screen, in its parent's coordinates.
+    QRect room() const;
+
     // Never smaller than what its controls need now.
     void growToControls(const ui::Window& w);
     void reportGeometry();
@@ -73,6 +82,7 @@ private:
 
     ui::WindowId id_;
     ui::WindowKind kind_;
+    ui::WindowId caller_;
     QtRenderer& renderer_;
     QPointer<QWidget> top_;       // what the window system shows
     QPointer<QMainWindow> main_;  // the frame

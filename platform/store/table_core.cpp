@@ -307,7 +307,9 @@ std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<
     std::unique_ptr<Buffers> b = takeBuffers();
     for (;;) {
         int want = kChunkRows;
-        if (spec.limit > 0) want = std::min(want, spec.limit - static_cast<int>(positions.size()));
+        if (spec.limit > 0)
+            want = std::min(std::max(want, std::min(spec.limit, kLargestChunkRows)),
+                            spec.limit - static_cast<int>(positions.size()));
         if (!fetch(order, equal, anchor, spec.backward, want, b->cache)) break;
         bool more = true;
         for (std::size_t r = 0; r < b->cache.size() && more; ++r) {

@@ -25,6 +25,9 @@ struct Anchor {
 
 // Rows read ahead per query.
 inline constexpr int kChunkRows = 256;
+// A scan asking for many rows fetches them in larger chunks: each chunk is a query,
+// and a query in an order no index gives sorts the whole file again.
+inline constexpr int kLargestChunkRows = 8192;
 
 class TableCore {
 public:

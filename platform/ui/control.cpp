@@ -32,6 +32,8 @@ std::string_view kindName(ControlKind kind) {
     case ControlKind::MenuItem: return "item";
     case ControlKind::Separator: return "separator";
     case ControlKind::Ole: return "ole";
+    case ControlKind::Progress: return "progress";
+    case ControlKind::Pages: return "pages";
     }
     return "?";
 }

@@ -48,6 +48,8 @@ enum class ControlKind {
     MenuItem,
     Separator,  // in a menu
     Ole,        // an automation control made at run time
+    Progress,   // a progress bar (ProgressControl)
+    Pages,      // laid-out pages shown one at a time (PagesControl)
 };
 
 std::string_view kindName(ControlKind kind);

@@ -89,6 +89,11 @@ void Desktop::help(HelpRequest request) {
     if (renderer_) renderer_->help(request);
 }
 
+void Desktop::busy(bool working) {
+    busyDepth_ += working ? 1 : -1;
+    if (renderer_ && busyDepth_ == (working ? 1 : 0)) renderer_->busy(working);
+}
+
 bool Desktop::runPending() {
     if (rt::currentThread() != 0) throw std::logic_error("runPending inside a thread");
     // Timers fire once per step, so a short timer cannot keep the loop from returning.

@@ -85,6 +85,8 @@ public:
 
     void arrange(ArrangeMode mode);
     void help(HelpRequest request);
+    // Nested long pieces of work; the renderer shows a busy pointer while any runs.
+    void busy(bool working);
 
     // One step of the main loop (see the head of this file). Returns whether any
     // thread ran or any timer fired. Throws std::logic_error inside a thread.
@@ -113,6 +115,7 @@ private:
 
     Renderer* renderer_ = nullptr;
     std::vector<Window*> open_;
+    int busyDepth_ = 0;
     std::vector<WindowId> activation_;  // most recently active last
     std::vector<WindowId> dirty_;
     std::vector<Dialog*> dialogs_;
@@ -124,5 +127,14 @@ private:
 
 // The process's desktop.
 Desktop& desktop();
+
+// A busy pointer for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor() { desktop().busy(true); }
+    ~BusyCursor() { desktop().busy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 }  // namespace vx::ui

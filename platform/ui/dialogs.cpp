@@ -1,5 +1,6 @@
 #include "platform/ui/dialogs.h"
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "platform/core/text.h"
@@ -57,11 +58,44 @@ void Dialog::answerDate(std::optional<int32_t> date) {
     finish();
 }
 
+void Dialog::answerPrint(PrintOutcome outcome) {
+    if (answered_) return;
+    printed_ = outcome;
+    finish();
+}
+
 void Dialog::answerPrinter(bool ok) {
     if (answered_) return;
     printerOk_ = ok;
     finish();
 }
+
+namespace {
+
+rt::IniFile* folders = nullptr;
+constexpr std::string_view kFoldersSection = "Folders";
+
+// A title as an INI key: the characters a key cannot hold become "_".
+std::string folderKey(std::string_view title) {
+    std::string key(title);
+    for (char& c : key)
+        if (c == '=' || c == ';' || c == '[' || c == ']') c = '_';
+    return key;
+}
+
+std::string lastFolder(std::string_view title) {
+    if (!folders || title.empty()) return {};
+    const std::optional<std::string> kept = folders->get(kFoldersSection, folderKey(title));
+    return kept && std::filesystem::is_directory(*kept) ? *kept : std::string();
+}
+
+std::string parentFolder(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
+
+void keepFolder(std::string_view title, const std::string& folder) {
+    if (folders && !title.empty() && !folder.empty()) folders->put(kFoldersSection, folderKey(title), folder);
+}
+
+}  // namespace
 
 // Shows a dialog and waits on the asking thread until it is answered.
 class DialogCall {
@@ -102,13 +136,22 @@ public:
         DialogCall call(kind);
         call.d_.caption_ = std::string(title);
         call.d_.filters_ = parseFileFilters(filters);
-        return call.run().path_;
+        call.d_.startFolder_ = lastFolder(title);
+        const std::optional<std::string> chosen = call.run().path_;
+        if (chosen) keepFolder(title, kind == DialogKind::Folder ? *chosen : parentFolder(*chosen));
+        return chosen;
     }
     static std::optional<int32_t> date(std::string_view title, int32_t start) {
         DialogCall call(DialogKind::Calendar);
         call.d_.caption_ = std::string(title);
         call.d_.startDate_ = start;
         return call.run().date_;
+    }
+    static PrintOutcome print(const pages::Document& doc) {
+        DialogCall call(DialogKind::Print);
+        call.d_.caption_ = doc.title;
+        call.d_.document_ = &doc;
+        return call.run().printed_;
     }
     static bool printer() {
         DialogCall call(DialogKind::PrinterSetup);
@@ -118,6 +161,8 @@ public:
 private:
     Dialog d_;
 };
+
+void useDialogFolders(rt::IniFile* ini) { folders = ini; }
 
 rt::Answer messageBox(std::string_view caption, std::string_view text, rt::Buttons buttons) {
     return DialogCall::message(std::string(caption), replaceAll(text, "|", "\n"), buttons);
@@ -134,6 +179,12 @@ std::optional<std::string> folderDialog(std::string_view title) {
 std::optional<int32_t> calendarDialog(std::string_view title, int32_t start) { return DialogCall::date(title, start); }
 
 bool printerSetupDialog() { return DialogCall::printer(); }
+
+std::optional<std::string> saveFileDialog(std::string_view title, std::string_view filters) {
+    return DialogCall::path(DialogKind::SaveFile, title, filters);
+}
+
+PrintOutcome printDialog(const pages::Document& doc) { return DialogCall::print(doc); }
 
 rt::Answer MessageBoxSink::show(const std::string& caption, const std::string& text, rt::Buttons buttons) {
     return DialogCall::message(caption, text, buttons);

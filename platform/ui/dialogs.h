@@ -11,13 +11,18 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime/ini_file.h"
+#include "platform/pages/page_model.h"
 #include "platform/runtime/message_sink.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/ids.h"
 
 namespace vx::ui {
 
-enum class DialogKind { Message, File, Folder, Calendar, PrinterSetup };
+enum class DialogKind { Message, File, Folder, Calendar, PrinterSetup, SaveFile, Print };
+
+// What became of pages sent to the printer.
+enum class PrintOutcome { Printed, Cancelled, NoPrinter };
 
 struct FileFilter {
     std::string description;
@@ -42,12 +47,17 @@ public:
     rt::Buttons buttons() const { return buttons_; }
     const std::vector<FileFilter>& filters() const { return filters_; }
     int32_t startDate() const { return startDate_; }
+    // File, Folder: where the last dialog of this title ended (empty: the current folder).
+    const std::string& startFolder() const { return startFolder_; }
+    // Print: the pages to print.
+    const pages::Document* document() const { return document_; }
 
     // Answers; each wakes the asking thread. A second answer is ignored.
     void answer(rt::Answer button);                    // Message
     void answerPath(std::optional<std::string> path);  // File, Folder: nullopt = cancelled
     void answerDate(std::optional<int32_t> date);      // Calendar
     void answerPrinter(bool ok);                       // PrinterSetup
+    void answerPrint(PrintOutcome outcome);            // Print
     bool answered() const { return answered_; }
 
 private:
@@ -63,13 +73,20 @@ private:
     rt::Buttons buttons_ = rt::Buttons::Ok;
     std::vector<FileFilter> filters_;
     int32_t startDate_ = 0;
+    std::string startFolder_;
 
     bool answered_ = false;
     rt::Answer button_ = rt::Answer::Ok;
     std::optional<std::string> path_;
     std::optional<int32_t> date_;
     bool printerOk_ = false;
+    const pages::Document* document_ = nullptr;
+    PrintOutcome printed_ = PrintOutcome::Cancelled;
 };
+
+// File and folder dialogs start where the last one of the same title ended, kept in
+// section "Folders" of `ini` (nullptr: they start in the current folder, which they never move).
+void useDialogFolders(rt::IniFile* ini);
 
 // Message box with no icon; "|" in the text separates lines.
 rt::Answer messageBox(std::string_view caption, std::string_view text, rt::Buttons buttons = rt::Buttons::Ok);
@@ -81,6 +98,10 @@ std::optional<std::string> folderDialog(std::string_view title);
 std::optional<int32_t> calendarDialog(std::string_view title, int32_t start);
 // The printer set-up; whether the user confirmed it.
 bool printerSetupDialog();
+// A file to write (it may not exist yet); nullopt when cancelled.
+std::optional<std::string> saveFileDialog(std::string_view title, std::string_view filters);
+// The desktop's printer dialog, then the pages to the printer chosen.
+PrintOutcome printDialog(const pages::Document& doc);
 
 // The error manager's messages as message boxes.
 class MessageBoxSink : public rt::MessageSink {

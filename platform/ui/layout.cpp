@@ -20,6 +20,14 @@ Control& LayoutBuilder::container(ControlKind kind, std::string useName, const B
     return within(put(std::make_unique<Control>(kind, std::move(useName))), body);
 }
 
+ProgressControl& LayoutBuilder::progress(std::string useName) {
+    return put(std::make_unique<ProgressControl>(std::move(useName)));
+}
+
+PagesControl& LayoutBuilder::pages(std::string useName) {
+    return put(std::make_unique<PagesControl>(std::move(useName)));
+}
+
 Control& LayoutBuilder::row(const Body& body) { return container(ControlKind::Row, {}, body); }
 
 Control& LayoutBuilder::column(const Body& body) { return container(ControlKind::Column, {}, body); }

@@ -24,6 +24,7 @@
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/drop_control.h"
 #include "platform/ui/list_control.h"
+#include "platform/ui/page_controls.h"
 #include "platform/ui/text_controls.h"
 #include "platform/ui/window.h"
 
@@ -61,6 +62,8 @@ public:
     DropControl& fileDropList(std::string useName, Binding var = {});
     DropControl& fileDropCombo(std::string useName, Binding var, std::string_view picture);
     ListControl& list(std::string useName, int pageSize = 10);
+    ProgressControl& progress(std::string useName);
+    PagesControl& pages(std::string useName);
 
     // ---- frame parts
     Control& menuBar(const Body& menus);

@@ -110,6 +110,14 @@ public:
     const FontSpec& font() const { return font_; }
     void setFont(FontSpec f) { font_ = std::move(f); }
 
+    // The column the rows are sorted by, shown beside its title (-1: none).
+    int sortColumn() const { return sortColumn_; }
+    bool sortDescending() const { return sortDescending_; }
+    void setSortMark(int column, bool descending) {
+        sortColumn_ = column;
+        sortDescending_ = descending;
+    }
+
     // Widens each column (or only `column`) to its title and the texts on display.
     void fitColumnsToContent(int column = -1);
 
@@ -123,6 +131,8 @@ private:
     std::map<int, std::string> icons_;
     int lineHeight_ = 0;
     FontSpec font_;
+    int sortColumn_ = -1;
+    bool sortDescending_ = false;
 };
 
 }  // namespace vx::ui

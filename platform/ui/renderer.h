@@ -44,6 +44,8 @@ public:
     virtual void lookChanged() = 0;
     virtual void arrange(ArrangeMode mode) = 0;
     virtual void help(HelpRequest request) = 0;
+    // A long piece of work (the office server's start) begins or ends: the pointer shows it.
+    virtual void busy(bool /*working*/) {}
 };
 
 }  // namespace vx::ui

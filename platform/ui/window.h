@@ -110,6 +110,18 @@ public:
     // when some text did not fit its picture.
     bool update(ControlId id = 0);
 
+    // ---- the buttons a form's Enter and Esc press (0: none)
+    ControlId defaultButton() const { return defaultButton_; }
+    ControlId cancelButton() const { return cancelButton_; }
+    Window& setDefaultButton(ControlId id) {
+        defaultButton_ = id;
+        return *this;
+    }
+    Window& setCancelButton(ControlId id) {
+        cancelButton_ = id;
+        return *this;
+    }
+
     // ---- alerts of the whole window
     const std::vector<Key>& alerts() const { return alerts_; }
     Window& alert(Key k);
@@ -145,6 +157,9 @@ public:
     // What the renderer reports when the user moves, sizes, maximises or iconises the window.
     void setGeometry(Geometry g);
     void setState(WindowState s);
+    // The INI section of the placement: the procedure's name unless set.
+    const std::string& placementSection() const { return section_.empty() ? procedure_ : section_; }
+    Window& setPlacementSection(std::string section);
     // Reads the window's section of the INI file (a missing key keeps the designed value).
     void restorePlacement(const rt::IniFile& ini);
     // Writes it; keys that do not apply are removed (runtime's updatePlacement).
@@ -177,6 +192,7 @@ private:
     WindowId id_;
     WindowKind kind_;
     std::string procedure_;
+    std::string section_;
     std::string caption_, icon_;
     FontSpec font_;
     ResizeStrategy resize_ = ResizeStrategy::Resize;
@@ -184,6 +200,7 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;  // by id - 1; removed ones are null
     ControlId menuBar_ = 0, toolbar_ = 0;
     ControlId focus_ = 0;
+    ControlId defaultButton_ = 0, cancelButton_ = 0;
     std::vector<Key> alerts_;
     std::deque<Event> queue_;
 

@@ -23,8 +23,13 @@ void Window::setState(WindowState s) {
     noteChanged(0);
 }
 
+Window& Window::setPlacementSection(std::string section) {
+    section_ = std::move(section);
+    return *this;
+}
+
 void Window::restorePlacement(const rt::IniFile& ini) {
-    const rt::WindowPlacement p = rt::fetchPlacement(ini, procedure_);
+    const rt::WindowPlacement p = rt::fetchPlacement(ini, placementSection());
     state_ = p.maximized ? WindowState::Maximized : p.minimized ? WindowState::Minimized : WindowState::Normal;
     if (p.x) geometry_.x = *p.x;
     if (p.y) geometry_.y = *p.y;
@@ -47,7 +52,7 @@ bool Window::savePlacement(rt::IniFile& ini) const {
         p.width = geometry_.width;
         p.height = geometry_.height;
     }
-    return rt::updatePlacement(ini, procedure_, p, resize_ != ResizeStrategy::None);
+    return rt::updatePlacement(ini, placementSection(), p, resize_ != ResizeStrategy::None);
 }
 
 }  // namespace vx::ui

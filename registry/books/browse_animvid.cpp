@@ -1,8 +1,8 @@
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
-#include "platform/runtime/thread_state.h"
 #include "platform/ui/choice_controls.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
@@ -43,8 +43,7 @@ public:
         BRW1.setFilter(kListedSpecies);
         BRW1.addSortOrder(ANI_K2.index, &BRW1_byName);
         BRW1.setFilter(kListedSpecies);
-        BRW1.addField(*Access::ANIMVID, "IDANIM");
-        BRW1.addField(*Access::ANIMVID, "NAME");
+        addColumns(BRW1, speciesColumns());
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
         BRW1_columns.Init(BRW1, *this);
@@ -64,11 +63,6 @@ private:
 
 }  // namespace
 
-void Browseanimvid() {
-    ui::Window w(ui::WindowKind::MdiChild, "Browseanimvid");
-    layoutBrowseanimvid(w);
-    BrowseanimvidWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void Browseanimvid() { app::runWindow<BrowseanimvidWindow>("Browseanimvid", layoutBrowseanimvid); }
 
 }  // namespace vx::registry::books

@@ -1,10 +1,18 @@
 #include "registry/books/books_layouts.h"
 
+#include "dictionary/names.h"
 #include "platform/ui/layout.h"
 
 namespace vx::registry::books {
 
+using namespace dct;
 using ui::ListColumn;
+
+const ColumnTable& speciesColumns() {
+    static const ColumnTable columns{{"IDANIM", Access::ANIMVID, ListColumn("iD", kIdPicture, 4).right()},
+                                     {"NAME", Access::ANIMVID, ListColumn("Наименование вида животного", "@s20", 20)}};
+    return columns;
+}
 
 void layoutBrowseanimvid(ui::Window& w) {
     w.setCaption("Вид животных (справочник)");
@@ -25,7 +33,7 @@ void layoutBrowseanimvid(ui::Window& w) {
          });
      }).stretch();
     ui::ListModel& look = w.as<ui::ListControl>("?BROWSE:1")->change();
-    look.setColumns({ListColumn("iD", kIdPicture, 4).right(), ListColumn("Наименование вида животного", "@s20", 20)});
+    showColumns(look, speciesColumns());
     look.setFrozenColumns(2);
 }
 

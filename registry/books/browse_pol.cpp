@@ -1,8 +1,8 @@
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
 
@@ -25,9 +25,7 @@ public:
         if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::POLVOZ, *this);
         BRW1.addSortOrder(POL_K1.index, &BRW1_locator);
-        BRW1.addField(*Access::POLVOZ, "NAME");
-        BRW1.addField(*Access::POLVOZ, "IDPOL");
-        BRW1.addField(*Access::POLVOZ, "IDVIDANIM");
+        addColumns(BRW1, groupColumns());
         BRW1.setUpdateProcedure(1);
         BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
         BRW1_columns.Init(BRW1, *this);
@@ -42,11 +40,6 @@ private:
 
 }  // namespace
 
-void BrowsePol() {
-    ui::Window w(ui::WindowKind::MdiChild, "BrowsePol");
-    layoutBrowsePol(w);
-    BrowsePolWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void BrowsePol() { app::runWindow<BrowsePolWindow>("BrowsePol", layoutBrowsePol); }
 
 }  // namespace vx::registry::books

@@ -1,10 +1,20 @@
 #include "registry/books/books_layouts.h"
 
+#include "dictionary/names.h"
 #include "platform/ui/layout.h"
 
 namespace vx::registry::books {
 
+using namespace dct;
 using ui::ListColumn;
+
+const ColumnTable& groupColumns() {
+    static const ColumnTable columns{
+        {"NAME", Access::POLVOZ, ListColumn("Поло-возрастная группа", "@s20", 20)},
+        {"IDPOL", Access::POLVOZ, ListColumn("ID поло-возрастной группы", kIdPicture, 4).right()},
+        {"IDVIDANIM", Access::POLVOZ, ListColumn("ID вида животных", kIdPicture, 4).right()}};
+    return columns;
+}
 
 void layoutBrowsePol(ui::Window& w) {
     w.setCaption("Поло-возрастная группа (справочник)");
@@ -20,11 +30,7 @@ void layoutBrowsePol(ui::Window& w) {
              b.button("?DELETE:3", "", "spis_minus.ico");
          });
      }).stretch();
-    w.as<ui::ListControl>("?BROWSE:1")
-        ->change()
-        .setColumns({ListColumn("Поло-возрастная группа", "@s20", 20),
-                     ListColumn("ID поло-возрастной группы", kIdPicture, 4).right(),
-                     ListColumn("ID вида животных", kIdPicture, 4).right()});
+    showColumns(w.as<ui::ListControl>("?BROWSE:1")->change(), groupColumns());
 }
 
 }  // namespace vx::registry::books

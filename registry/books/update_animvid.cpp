@@ -1,6 +1,6 @@
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/form_manager.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
 
@@ -23,11 +23,6 @@ public:
 
 }  // namespace
 
-void Updateanimvid() {
-    ui::Window w(ui::WindowKind::MdiChild, "Updateanimvid");
-    layoutUpdateanimvid(w);
-    UpdateanimvidWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void Updateanimvid() { app::runWindow<UpdateanimvidWindow>("Updateanimvid", layoutUpdateanimvid); }
 
 }  // namespace vx::registry::books

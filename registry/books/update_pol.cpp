@@ -1,7 +1,7 @@
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/file_drop.h"
 #include "platform/classes/form_manager.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
 
@@ -27,8 +27,7 @@ public:
         if (Level level = classes::FormManager::Init(); level != Level::Benign) return level;
         // Every species in file order: no key, no filter.
         FDCB1.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
-        FDCB1.addField(*Access::ANIMVID, "NAME");
-        FDCB1.addField(*Access::ANIMVID, "IDANIM");
+        addColumns(FDCB1, groupSpeciesColumns());
         FDCB1.addUpdateField(*Access::ANIMVID, "IDANIM", POL->IDVIDANIM);
         FDCB1.drop().change().setLineHeight(11);
         return Level::Benign;
@@ -49,11 +48,6 @@ private:
 
 }  // namespace
 
-void UpdatePol() {
-    ui::Window w(ui::WindowKind::MdiChild, "UpdatePol");
-    layoutUpdatePol(w);
-    UpdatePolWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void UpdatePol() { app::runWindow<UpdatePolWindow>("UpdatePol", layoutUpdatePol); }
 
 }  // namespace vx::registry::books

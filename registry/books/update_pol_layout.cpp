@@ -8,6 +8,12 @@ namespace vx::registry::books {
 using namespace dct;
 using ui::ListColumn;
 
+const ColumnTable& groupSpeciesColumns() {
+    static const ColumnTable columns{{"NAME", Access::ANIMVID, ListColumn("Вид животного", "@s20", 20)},
+                                     {"IDANIM", Access::ANIMVID, ListColumn("ID", kIdPicture, 4).right()}};
+    return columns;
+}
+
 void layoutUpdatePol(ui::Window& w) {
     w.setCaption("Поло-возрастная группа (справочник)");
     w.setResize(ui::ResizeStrategy::Surface);
@@ -29,9 +35,7 @@ void layoutUpdatePol(ui::Window& w) {
             b.button("?CANCEL", "Отмена", "WACancel.ico").setTooltip("Отменить изменения");
         });
     });
-    w.as<ui::DropControl>("?ANI:NAME")
-        ->change()
-        .setColumns({ListColumn("Вид животного", "@s20", 20), ListColumn("ID", kIdPicture, 4).right()});
+    showColumns(w.as<ui::DropControl>("?ANI:NAME")->change(), groupSpeciesColumns());
 }
 
 }  // namespace vx::registry::books

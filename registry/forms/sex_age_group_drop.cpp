@@ -1,26 +1,19 @@
 #include "registry/forms/sex_age_group_drop.h"
 
 #include "dictionary/names.h"
+#include "registry/forms/forms_layouts.h"
 #include "platform/classes/form_manager.h"
 
 namespace vx::registry {
 
 using namespace dct;
 
-namespace {
-
-constexpr int kGroupColumn = 1;
-
-}  // namespace
-
 void SexAgeGroupDrop::Init(ui::DropControl& drop, classes::FormManager& form) {
     form_ = &form;
     FileDropComboClass::Init(drop, *Access::POLVOZ, form);
     view().orderByKey(POL_K2.index);
     view().setRange({[] { return Value(Decimal(PAS->VIDANIM)); }});
-    addField(*Access::POLVOZ, "NAME");
-    addField(*Access::POLVOZ, "IDPOL");
-    addField(*Access::POLVOZ, "IDVIDANIM");
+    addColumns(*this, sexAgeGroupColumns());
     addUpdateField(*Access::POLVOZ, "IDPOL", PAS->IDPOL);
 }
 
@@ -33,9 +26,10 @@ bool SexAgeGroupDrop::takeFirst(const ui::Event& e) {
     const int entry = chosenEntry();
     if (chosen && entry >= 0) {
         // Also an entry the last fill took and reset gave back.
-        PAS->IDPOL = drop().model().cell(entry, kGroupColumn).value.toNumber();
+        const ColumnTable& columns = sexAgeGroupColumns();
+        PAS->IDPOL = drop().model().cell(entry, columnOf(columns, "IDPOL")).value.toNumber();
         POL->IDPOL = PAS->IDPOL;
-        POL->NAME = drop().model().cellText(entry, 0);
+        POL->NAME = drop().model().cellText(entry, columnOf(columns, "NAME"));
     }
     return false;
 }

@@ -1,6 +1,6 @@
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/form_manager.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
 
@@ -43,11 +43,6 @@ public:
 
 }  // namespace
 
-void Updateferma() {
-    ui::Window w(ui::WindowKind::MdiChild, "Updateferma");
-    layoutUpdateferma(w);
-    UpdatefermaWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void Updateferma() { app::runWindow<UpdatefermaWindow>("Updateferma", layoutUpdateferma); }
 
 }  // namespace vx::registry

@@ -1,6 +1,6 @@
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/form_manager.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
 
@@ -25,11 +25,6 @@ public:
 
 }  // namespace
 
-void Updatehoz() {
-    ui::Window w(ui::WindowKind::MdiChild, "Updatehoz");
-    layoutUpdatehoz(w);
-    UpdatehozWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void Updatehoz() { app::runWindow<UpdatehozWindow>("Updatehoz", layoutUpdatehoz); }
 
 }  // namespace vx::registry

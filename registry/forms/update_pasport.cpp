@@ -1,11 +1,12 @@
 #include "app/globals.h"
+#include "app/windows/run_window.h"
+#include "dictionary/book_columns.h"
 #include "dictionary/names.h"
 #include "platform/classes/calendar.h"
 #include "platform/classes/file_drop.h"
 #include "platform/classes/form_history.h"
 #include "platform/classes/form_manager.h"
 #include "platform/core/dates.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/forms/age.h"
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
@@ -36,8 +37,7 @@ public:
         if (Level level = classes::FormManager::Init(); level != Level::Benign) return level;
         Species.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
         Species.view().orderByKey(0);
-        Species.addField(*Access::ANIMVID, "NAME");
-        Species.addField(*Access::ANIMVID, "IDANIM");
+        addColumns(Species, speciesDropColumns());
         Species.addUpdateField(*Access::ANIMVID, "IDANIM", PAS->VIDANIM);
         Groups.Init(as<ui::DropControl>("?POL:NAME"), *this);
         BirthDate.Init(*this, "?CALENDAR", "?PAS:DATAROG", PAS->DATAROG, "Дата рождения");
@@ -102,11 +102,6 @@ private:
 
 }  // namespace
 
-void Updatepasport() {
-    ui::Window w(ui::WindowKind::MdiChild, "Updatepasport");
-    layoutUpdatepasport(w);
-    UpdatepasportWindow ThisWindow(w);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
-}
+void Updatepasport() { app::runWindow<UpdatepasportWindow>("Updatepasport", layoutUpdatepasport); }
 
 }  // namespace vx::registry

@@ -1,11 +1,20 @@
 #include "registry/forms/forms_layouts.h"
 
+#include "dictionary/book_columns.h"
 #include "dictionary/names.h"
 #include "platform/ui/layout.h"
 
 namespace vx::registry {
 
 using namespace dct;
+
+const ColumnTable& sexAgeGroupColumns() {
+    static const ColumnTable columns{
+        {"NAME", Access::POLVOZ, ui::ListColumn("Поло-возрастная группа", "@s20", 20)},
+        {"IDPOL", Access::POLVOZ, ui::ListColumn("ID поло-возрастной группы", "@P####P", 4)},
+        {"IDVIDANIM", Access::POLVOZ, ui::ListColumn("ID вида животных", "@P####P", 4)}};
+    return columns;
+}
 
 namespace {
 
@@ -77,8 +86,7 @@ void layoutUpdatepasport(ui::Window& w) {
                 // controls in tab order, each act prompt beside its entry.
                 ui::DropControl& species = b.fileDropCombo("?ANI:NAME", ANI->NAME, "@s20");
                 describe(species, "Вид животного", "PAS:vidanim", "числовое").setBackground(kPink);
-                species.change().setColumns({ui::ListColumn("Наименование вида животного", "@s20", 20),
-                                             ui::ListColumn("ID вида животного", "@P####P", 4)});
+                showColumns(species.change(), speciesDropColumns());
                 species.change().setLineHeight(10);
                 b.row([&] {
                     b.prompt("Дата рождения", "?PAS:DATAROG:PROMPT");
@@ -104,9 +112,7 @@ void layoutUpdatepasport(ui::Window& w) {
                 });
                 ui::DropControl& group = b.fileDropCombo("?POL:NAME", POL->NAME, "@s20");
                 describe(group, "Поло-возрастная группа", "PAS:idpol", "числовое").setBackground(kPink);
-                group.change().setColumns({ui::ListColumn("Поло-возрастная группа", "@s20", 20),
-                                           ui::ListColumn("ID поло-возрастной группы", "@P####P", 4),
-                                           ui::ListColumn("ID вида животных", "@P####P", 4)});
+                showColumns(group.change(), sexAgeGroupColumns());
                 group.change().setLineHeight(10);
                 b.row([&] {
                     b.prompt("Номер акта выбытия", "?PAS:AKTNOMER:PROMPT");

@@ -1,16 +1,18 @@
 #pragma once
 // The register's marking list: entry 0 marks nothing, entries 1 to 18 are the
-// marking modes, each also run by an alert key of the animal list (mode 1 by two).
+// marking modes, each also run by an alert key of the animal list (mode 1 by two),
+// as the table of marking modes gives them.
 
 #include <array>
 #include <string>
 #include <string_view>
 
 #include "platform/ui/keys.h"
+#include "registry/marking/marking_modes.h"
 
 namespace vx::registry::marking {
 
-inline constexpr int kMarkingEntries = 19;
+inline constexpr int kMarkingEntries = kMarkingModes;
 inline constexpr int kMarkingKeys = 19;
 
 // The entry texts in list order, letter for letter.

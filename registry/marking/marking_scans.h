@@ -2,12 +2,12 @@
 // The scans behind the marking modes, without pickers, captions or messages.
 // Each answers false when its files could not be used.
 
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 #include "platform/core/decimal.h"
 
 namespace vx::registry::marking {
 
-using planning::schemes::MeasureKind;
+using planning::MeasureKind;
 
 // The measure a plan-status mode looks for, as its picker handed it over.
 struct PickedMeasure {

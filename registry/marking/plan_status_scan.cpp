@@ -3,6 +3,7 @@
 
 #include "app/globals.h"
 #include "dictionary/files_in_use.h"
+#include "registry/marking/marking_modes.h"
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/own_scan.h"
 
@@ -12,25 +13,10 @@ using namespace dct;
 
 namespace {
 
-enum class Counted { Any, Done, NotStarted };
-
-struct PlanRule {
-    MeasureKind kind;
-    Counted counted;
-    bool markedWhenFound;  // else: marked when no such record exists
-};
-
-PlanRule ruleOf(int mode) {
-    switch (mode) {
-    case 11: return {MeasureKind::Diagnostic, Counted::Any, false};
-    case 12: return {MeasureKind::Diagnostic, Counted::Done, false};
-    case 13: return {MeasureKind::Diagnostic, Counted::NotStarted, true};
-    case 14: return {MeasureKind::Preventive, Counted::Any, false};
-    case 15: return {MeasureKind::Preventive, Counted::Done, false};
-    case 16: return {MeasureKind::Preventive, Counted::NotStarted, true};
-    case 17: return {MeasureKind::Diagnostic, Counted::Any, true};
-    default: return {MeasureKind::Preventive, Counted::Any, true};
-    }
+// Any mode outside 11 to 18 marks as mode 18 does.
+const PlanStatusRule& ruleOf(int mode) {
+    const MarkingModeRow* row = markingMode(mode);
+    return row && row->planStatus ? *row->planStatus : *markingModes().back().planStatus;
 }
 
 // A measure record's status from its document date and its two done counts.
@@ -46,39 +32,40 @@ bool counts(Counted counted, Long document, const Decimal& doneMain, const Decim
 
 // Reads only the records of the species and measure through the key (species,
 // measure); both 0 is the key's blank entry, which the key leaves out.
-store::ScanSpec measureRecords(const store::FileDef& def, KeyRef key, const PickedMeasure& picked) {
+store::ScanSpec measureRecords(const store::FileDef& def, int key, const PickedMeasure& picked) {
     store::ScanSpec spec;
     if (picked.species.isZero() && picked.measure.isZero())
         spec.terms = {{def.fieldIndex("VIDANIM")}, {def.fieldIndex("IDTASK")}};
-    else spec.keyIndex = key.index;
+    else spec.keyIndex = key;
     spec.equal = {Value(picked.species), Value(picked.measure)};
     return spec;
 }
 
 // The passports (PAS:ID) that have a counted record of the measure.
-std::unordered_set<Long> passportsWithMeasure(const PlanRule& rule, const PickedMeasure& picked) {
+std::unordered_set<Long> passportsWithMeasure(const PlanStatusRule& rule, const PickedMeasure& picked) {
     std::unordered_set<Long> found;
-    if (rule.kind == MeasureKind::Diagnostic) {
-        readEach<VDIRecord>(Access::VDI, measureRecords(Access::VDI->def(), VDI_K8, picked), [&](const VDIRecord& r) {
-            if (counts(rule.counted, r.DEKSP, r.GLVUP, r.GOVUP)) found.insert(r.ID);
-        });
-    } else {
-        readEach<VPORecord>(Access::VPO, measureRecords(Access::VPO->def(), VPO_K8, picked), [&](const VPORecord& r) {
-            if (counts(rule.counted, r.AKTDATA, r.GLVUP, r.GOVUP)) found.insert(r.ID);
-        });
-    }
+    const planning::MeasureBook& book = planning::measureKind(rule.kind).measures;
+    const store::ScanSpec spec = measureRecords(book.access->def(), book.bySpeciesAndMeasure, picked);
+    book.access->table().scan(spec, [&](store::Position, const void* stored) {
+        const planning::MeasureRecordView r = book.viewOf(stored);
+        if (counts(rule.counted, r.closing, r.doneMain, r.doneYoung)) found.insert(r.passport);
+        return true;
+    });
     return found;
 }
 
 }  // namespace
 
-bool isPlanStatusMode(int mode) { return mode >= 11 && mode <= 18; }
+bool isPlanStatusMode(int mode) {
+    const MarkingModeRow* row = markingMode(mode);
+    return row && row->planStatus;
+}
 
 MeasureKind measureKindOf(int mode) { return ruleOf(mode).kind; }
 
 bool markByPlanStatus(int mode, const PickedMeasure& picked) {
-    const PlanRule rule = ruleOf(mode);
-    FilesInUse files{Access::PASPORT, rule.kind == MeasureKind::Diagnostic ? Access::VDI : Access::VPO};
+    const PlanStatusRule& rule = ruleOf(mode);
+    FilesInUse files{Access::PASPORT, planning::measureKind(rule.kind).measures.access};
     if (!files.ready()) return false;
     const std::unordered_set<Long> withMeasure = passportsWithMeasure(rule, picked);
     const Decimal holding = glo::IDHOZ, farm = glo::IDFERM;

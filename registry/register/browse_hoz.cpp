@@ -1,7 +1,10 @@
 #include <array>
+#include <span>
+#include <string_view>
 
 #include "app/globals.h"
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_forms.h"
 #include "platform/classes/ini_manager.h"
@@ -12,14 +15,18 @@
 #include "platform/ui/desktop.h"
 #include "platform/ui/drop_control.h"
 #include "registry/forms/forms_windows.h"
+#include "registry/forms/holding_lists.h"
 #include "registry/register/browse_hoz_layout.h"
 #include "registry/register/kept_rows.h"
+#include "registry/register/register_columns.h"
 #include "registry/register/passport_tooltip.h"
 #include "registry/register/place_context.h"
 #include "registry/register/register_browses.h"
+#include "registry/register/register_controls.h"
 #include "registry/register/register_marking.h"
 #include "registry/register/register_tools.h"
 #include "registry/register/register_window.h"
+#include "reports/report_windows.h"
 
 namespace vx::registry {
 
@@ -77,7 +84,7 @@ void clearMeasureContext() {
 
 class BrowsehozWindow : public app::StartFolderWindow {
 public:
-    BrowsehozWindow(ui::Window& w, Str& marking, const script::ProcedureRegistry& windows)
+    BrowsehozWindow(ui::Window& w, Str& marking, const windows::WindowTable& windows)
         : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), windows_(windows), VUDELIT(marking) {
         for (RelateRef file : {Relate::FERMA, Relate::HOZ, Relate::PASPORT, Relate::POLVOZ, Relate::ANIMVID,
                                Relate::VPO, Relate::BOLEZN, Relate::VDI, Relate::TASK})
@@ -88,6 +95,9 @@ public:
         setUpdateProcedure(3, Updatepasport);
         setUpdateProcedure(4, execution::Updatevpo);
         setUpdateProcedure(5, execution::Updatevdi);
+        setUpdateProcedure(6, reports::PrintQBE);
+        setUpdateProcedure(7, reports::vpoPasport);
+        setUpdateProcedure(8, reports::vdiPasport);
     }
 
     Level Init() override {
@@ -96,11 +106,13 @@ public:
         initHoldings();
         initFarms();
         initAnimals();
-        initPreventive();
-        initDiagnostic();
+        initMeasures(BRW4);
+        initMeasures(BRW5);
         for (int i = 0; i < 5; ++i) columns_[i].Init(*lists()[i], *this);
-        // The diagnostic list has no styles.
-        for (int i = 0; i < 4; ++i) defineListboxStyle(lists()[i]->list().change());
+        for (classes::BrowseClass* list : std::array<classes::BrowseClass*, 3>{&BRW1, &BRW2, &BRW3})
+            defineListboxStyle(list->list().change());
+        for (MeasureBrowse* panel : {&BRW4, &BRW5})
+            if (panel->kind().registerPanel.styled) defineListboxStyle(panel->list().change());
         for (classes::BrowseClass* list : lists())
             list->list().change().setFont(listFont(kDesignedFontSize, false, false));
         return Level::Benign;
@@ -123,45 +135,58 @@ public:
     }
 
     Level TakeSelected() override {
-        if (isField("?BUTTON22")) clearMeasureContext();
-        if (isField("?VUDELIT")) control("?VUDELIT").setIcon("krug_ch.gif");
-        if (isField("?BUTTON20")) Tools.synchroniseAges();
-        if (isField("?BUTTON32")) Tools.countHerd();
-        if (isField("?BUTTON28")) Tools.buildFilter();
-        if (isField("?BUTTON26")) Tools.applyFilter();
-        if (isField("?BUTTON27")) Tools.removeFilter();
+        static constexpr Handler kSelected[] = {
+            {control::kDiagnosticCards, [](BrowsehozWindow&) { clearMeasureContext(); }},
+            {control::kMarking, [](BrowsehozWindow& w) { w.control(control::kMarking).setIcon("krug_ch.gif"); }},
+            {control::kSynchroniseAges, [](BrowsehozWindow& w) { w.Tools.synchroniseAges(); }},
+            {control::kHerdStructure, [](BrowsehozWindow& w) { w.Tools.countHerd(); }},
+            {control::kBuildFilter, [](BrowsehozWindow& w) { w.Tools.buildFilter(); }},
+            {control::kApplyFilter, [](BrowsehozWindow& w) { w.Tools.applyFilter(); }},
+            {control::kRemoveFilter, [](BrowsehozWindow& w) { w.Tools.removeFilter(); }},
+        };
+        take(kSelected);
         return app::StartFolderWindow::TakeSelected();
     }
 
     Level TakeAccepted() override {
-        if (isField("?BUTTON24")) startTool("BrwtaskVPO");
-        else if (isField("?BUTTON23")) startTool("BrowseTKvpo");
-        else if (isField("?BUTTON22")) startTool("BrowseTKvdi");
-        else if (isField("?BUTTON25")) startTool("BrwtaskVDI");
-        else if (isField("?PRINT")) printAnimals();
-        else if (isField("?PRINT:4")) printHoldings();
-        else if (isField("?PRINT:2")) Run(7, rt::request::None);
-        else if (isField("?PRINT:3")) Run(8, rt::request::None);
-        else if (isField("?BUTTON32")) Tools.appendSummaries();
+        if (takeMeasurePanel(BRW4) || takeMeasurePanel(BRW5)) return app::StartFolderWindow::TakeAccepted();
+        static constexpr Handler kAccepted[] = {
+            {control::kPrintAnimals, [](BrowsehozWindow& w) { w.printAnimals(); }},
+            {control::kPrintHoldings, [](BrowsehozWindow& w) { w.printHoldings(); }},
+            {control::kHerdStructure, [](BrowsehozWindow& w) { w.Tools.appendSummaries(); }},
+        };
+        take(kAccepted);
         return app::StartFolderWindow::TakeAccepted();
     }
 
     Level TakeNewSelection() override {
-        if (isField("?SP_FIELD")) Tools.searchModeChanged();
-        if (isField("?VUDELIT")) Marking.takeChoice(VUDELIT.str());
+        if (isField(control::kSearchField)) Tools.searchModeChanged();
+        if (isField(control::kMarking)) Marking.takeChoice(VUDELIT.str());
         return app::StartFolderWindow::TakeNewSelection();
     }
 
     Level TakeFieldEvent() override {
-        if (isField("?BROWSE:1") || isField("?LIST")) copyHoldingAndFarm();
-        if (isField("?LIST:2")) takeAnimalEvent();
-        if (isField("?FONTG") || isField("?FONTN")) applyFontStyle();
-        if (isField("?SPIW")) applyFontSize();
-        if (isField("?BUTTON33")) refresh();
+        if (isField(control::kHoldings) || isField(control::kFarms)) copyHoldingAndFarm();
+        if (isField(control::kAnimals)) takeAnimalEvent();
+        if (isField(control::kFontBold) || isField(control::kFontNormal)) applyFontStyle();
+        if (isField(control::kFontSize)) applyFontSize();
+        if (isField(control::kRefresh)) refresh();
         return app::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
+    // What one control's event runs.
+    struct Handler {
+        std::string_view control;
+        void (*run)(BrowsehozWindow&);
+    };
+
+    // The handler of the control the event is for, if it has one.
+    void take(std::span<const Handler> handlers) {
+        for (const Handler& h : handlers)
+            if (isField(h.control)) return h.run(*this);
+    }
+
     std::array<classes::BrowseClass*, 5> lists() { return {&BRW1, &BRW2, &BRW3, &BRW4, &BRW5}; }
 
     void initQuery() {
@@ -170,24 +195,11 @@ private:
         for (const QueryItemText& item : kAnimalQuery) Query.addItem(item.expression, item.label, item.picture);
     }
 
-    void initHoldings() {
-        BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::HOZ, *this);
-        BRW1.addSortOrder(HOZ_K1.index, &BRW1_locator);
-        BRW1.addField(*Access::HOZ, "IDHOZ");
-        BRW1.addField(*Access::HOZ, "NAME");
-        BRW1.setUpdateProcedure(1);
-        BRW1.setUpdateControls("?INSERT:3", "?CHANGE:3", "?DELETE:3");
-    }
+    void initHoldings() { initHoldingList(BRW1, *this, BRW1_locator, holdingColumns()); }
 
+    // The farms show their holding's name too.
     void initFarms() {
-        BRW2.Init(as<ui::ListControl>("?LIST"), *Relate::FERMA, *this);
-        BRW2.addSortOrder(FER_K3.index, &BRW2_locator);
-        BRW2.addRangeToParent(*Access::HOZ, {"IDHOZ"});
-        BRW2.addField(*Access::FERMA, "IDFERM");
-        BRW2.addField(*Access::FERMA, "NAME");
-        BRW2.addField(*Access::HOZ, "NAME");
-        BRW2.setUpdateProcedure(2);
-        BRW2.setUpdateControls("?INSERT", "?CHANGE", "?DELETE");
+        initFarmList(BRW2, *this, BRW2_locator, farmColumns());
     }
 
     void initAnimals() {
@@ -196,13 +208,7 @@ private:
         BRW3.view().join(*Access::ANIMVID, ANI_K1.index, {"VIDANIM"});
         BRW3.addSortOrder(PAS_K7.index, &BRW3_locator);
         BRW3.addRangeToParent(*Access::FERMA, {"IDHOZ", "IDFERM"});
-        for (const char* field : {"IDANIM", "DATAROG", "FIO", "ADRES", "VOZRASTG", "VOZRASTM", "VOZRASTD"})
-            BRW3.addField(*Access::PASPORT, field);
-        BRW3.addField(*Access::ANIMVID, "NAME");
-        BRW3.addField(*Access::POLVOZ, "NAME");
-        for (const char* field :
-             {"PRICH", "AKTNOMER", "AKTDATA", "ID", "VIDANIM", "IDPOL", "KORP", "GRUPPA", "NGRUPPA"})
-            BRW3.addField(*Access::PASPORT, field);
+        BRW3.addColumns(animalColumns());
         BRW3.setUpdateProcedure(3);
         BRW3.setUpdateControls("?INSERT:2", "?CHANGE:2", "?DELETE:2");
         ui::ListModel& look = BRW3.list().change();
@@ -212,34 +218,33 @@ private:
         Query.attach(BRW3, *this, "?QUERY");
     }
 
-    void initPreventive() {
-        BRW4.Init(as<ui::ListControl>("?LIST:3"), *Relate::VPO, *this);
-        BRW4.view().join(*Access::BOLEZN, BOL_K1.index, {"IDTASK"});
-        BRW4.addSortOrder(VPO_K7.index, &BRW4_locator);
-        BRW4.appendOrder("+VPO:idtask,+VPO:datatask");
-        BRW4.addRangeToParent(*Access::PASPORT, {"IDHOZ", "IDFERMA", "ID"});
-        BRW4.addField(*Access::VPO, "DATATASK");
-        BRW4.addField(*Access::BOLEZN, "NAME");
-        for (const char* field : {"NOPIS", "DOPIS", "AKTNOMER", "AKTDATA", "IDANIM", "ID"})
-            BRW4.addField(*Access::VPO, field);
-        BRW4.setUpdateProcedure(4);
-        BRW4.setUpdateControls("?INSERT:4", "?CHANGE:4", "?DELETE:4");
-        BRW4.list().change().setIcon(1, "~73.ico");
+    // The browse of a measure panel: the kind's records of the current animal, by the kind's table.
+    void initMeasures(MeasureBrowse& browse) {
+        const planning::MeasureKindRow& m = browse.kind();
+        const planning::RegisterPanel& panel = m.registerPanel;
+        const std::string edit = ":" + std::to_string(panel.updateNumber);
+        browse.Init(as<ui::ListControl>(panel.list), *m.measures.relate, *this);
+        browse.view().join(*m.schemes.access, m.schemes.idKey, {"IDTASK"});
+        browse.addSortOrder(m.measures.byPlace, &browse.locator);
+        browse.appendOrder(m.measures.appendedOrder);
+        browse.addRangeToParent(*Access::PASPORT, {"IDHOZ", "IDFERMA", "ID"});
+        browse.addColumns(panel.columns());
+        browse.setUpdateProcedure(panel.updateNumber);
+        browse.setUpdateControls("?INSERT" + edit, "?CHANGE" + edit, "?DELETE" + edit);
+        browse.list().change().setIcon(1, "~73.ico");
     }
 
-    void initDiagnostic() {
-        BRW5.Init(as<ui::ListControl>("?LIST:4"), *Relate::VDI, *this);
-        BRW5.view().join(*Access::TASK, TAS_K1.index, {"IDTASK"});
-        BRW5.addSortOrder(VDI_K7.index, &BRW5_locator);
-        BRW5.appendOrder("+VDI:idtask,+VDI:datatask");
-        BRW5.addRangeToParent(*Access::PASPORT, {"IDHOZ", "IDFERMA", "ID"});
-        BRW5.addField(*Access::VDI, "DATATASK");
-        BRW5.addField(*Access::TASK, "NAME");
-        for (const char* field : {"NVED", "DVED", "NEKSP", "DEKSP", "ID", "IDANIM", "REAKCIA"})
-            BRW5.addField(*Access::VDI, field);
-        BRW5.setUpdateProcedure(5);
-        BRW5.setUpdateControls("?INSERT:5", "?CHANGE:5", "?DELETE:5");
-        BRW5.list().change().setIcon(1, "~73.ico");
+    // A panel's print button and its two tools; false for any other control.
+    bool takeMeasurePanel(const MeasureBrowse& browse) {
+        const planning::RegisterPanel& panel = browse.kind().registerPanel;
+        for (const planning::RegisterPanel::Tool& tool : panel.tools)
+            if (isField(tool.control)) {
+                startTool(tool.procedure);
+                return true;
+            }
+        if (!isField(panel.printButton)) return false;
+        Run(panel.printNumber, rt::request::None);
+        return true;
     }
 
     void opened() {
@@ -323,7 +328,7 @@ private:
     // The window's fields go back to their variables first; the lists are shown again, not reloaded.
     void startTool(std::string_view name) {
         window().update();
-        if (const script::ProcedureEntry* e = windows_.find(name)) rt::startThread(e->procedure, kToolStack);
+        windows_.start(name, kToolStack);
         window().display();
     }
 
@@ -339,7 +344,7 @@ private:
         startTool("PrintQBE1");
     }
 
-    const script::ProcedureRegistry& windows_;
+    const windows::WindowTable& windows_;
     Str& VUDELIT;
     RegisterMarking Marking{*this, BRW3};
     RegisterTools Tools{*this, BRW3, Query};
@@ -347,22 +352,20 @@ private:
     HoldingsBrowse BRW1;
     FarmsBrowse BRW2;
     AnimalsBrowse BRW3;
-    PreventiveBrowse BRW4;
-    DiagnosticBrowse BRW5;
-    classes::StepLocator BRW1_locator, BRW2_locator, BRW4_locator, BRW5_locator;
+    MeasureBrowse BRW4{planning::MeasureKind::Preventive};
+    MeasureBrowse BRW5{planning::MeasureKind::Diagnostic};
+    classes::StepLocator BRW1_locator, BRW2_locator;
     classes::IncrementalLocator BRW3_locator;
     std::array<app::ListColumns, 5> columns_;
 };
 
 }  // namespace
 
-void Browsehoz(const script::ProcedureRegistry& windows) {
-    ui::Window w(ui::WindowKind::MdiChild, "Browsehoz");
+void Browsehoz(const windows::WindowTable& windows) {
     Str VUDELIT{80};
     VUDELIT = "Не выделять животных";
-    layoutBrowsehoz(w, VUDELIT);
-    BrowsehozWindow ThisWindow(w, VUDELIT, windows);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    app::runWindow<BrowsehozWindow>(
+        "Browsehoz", [&](ui::Window& w) { layoutBrowsehoz(w, VUDELIT); }, VUDELIT, windows);
 }
 
 }  // namespace vx::registry

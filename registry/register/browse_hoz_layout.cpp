@@ -2,13 +2,14 @@
 
 #include "app/globals.h"
 #include "dictionary/names.h"
+#include "planning/measure_kinds.h"
 #include "platform/ui/layout.h"
 #include "registry/marking/marking_entries.h"
+#include "registry/register/register_columns.h"
 
 namespace vx::registry {
 
 using namespace dct;
-using ui::ColumnGroup;
 using ui::ListColumn;
 
 namespace {
@@ -82,27 +83,25 @@ void animals(ui::LayoutBuilder& b, Str& marking) {
      }).stretch();
 }
 
+// The preventive and the diagnostic panel: one definition, read for each kind.
+void measurePanel(ui::LayoutBuilder& b, const planning::RegisterPanel& p) {
+    b.column([&] {
+         b.prompt(p.prompt, p.promptControl);
+         ui::Control& list = b.list(p.list, 6);
+         if (*p.listTip) list.setTooltip(p.listTip);
+         list.stretch();
+         b.row([&] {
+             b.button(p.printButton, "", "p_print.ico").setTooltip(p.printTip);
+             editButtons(b, ":" + std::to_string(p.updateNumber), p.insertTip, p.changeTip, p.deleteTip);
+             for (const planning::RegisterPanel::Tool& tool : p.tools)
+                 b.button(tool.control, "", tool.icon).setTooltip(tool.tip);
+         });
+     }).stretch();
+}
+
 void measures(ui::LayoutBuilder& b) {
-    b.column([&] {
-         b.prompt("[Ветеринарно-профилактические мероприятия]", "?STRING1");
-         b.list("?LIST:3", 6).setTooltip("Browsing Records").stretch();
-         b.row([&] {
-             b.button("?PRINT:2", "", "p_print.ico").setTooltip("Паспорт животного +\nпрофилактические мероприятия");
-             editButtons(b, ":4", "", "", "");
-             b.button("?BUTTON24", "", "vpo.ico").setTooltip("[Справочник профилактических мероприятий]");
-             b.button("?BUTTON23", "", "vpo_karta.ico").setTooltip("[Типовая карты профилактических мероприятий]");
-         });
-     }).stretch();
-    b.column([&] {
-         b.prompt("[Ветеринарно-диагностические мероприятия]", "?STRING2");
-         b.list("?LIST:4", 6).stretch();
-         b.row([&] {
-             b.button("?PRINT:3", "", "p_print.ico").setTooltip("Паспорт животного +\nдиагностические мероприятия");
-             editButtons(b, ":5", "Добавить", "Редактировать", "Удалить");
-             b.button("?BUTTON22", "", "vdi_karta.ico").setTooltip("[Типовая карты диагностических мероприятий]");
-             b.button("?BUTTON25", "", "vdi.ico").setTooltip("[Справочник диагностических мероприятий]");
-         });
-     }).stretch();
+    for (planning::MeasureKind kind : planning::kMeasureKinds)
+        measurePanel(b, planning::measureKind(kind).registerPanel);
 }
 
 void fontControls(ui::LayoutBuilder& b) {
@@ -114,37 +113,17 @@ void fontControls(ui::LayoutBuilder& b) {
 }
 
 void columns(ui::Window& w) {
-    w.as<ui::ListControl>("?BROWSE:1")
-        ->change()
-        .setColumns({ListColumn("iD", "@n_2b", 3).right(), ListColumn("Хозяйство (поселение)", "@s40", 30)});
-    w.as<ui::ListControl>("?LIST")->change().setColumns({ListColumn("iD", "@n_2b", 3).right(),
-                                                         ListColumn("Ферма (населённый пункт)", "@s40", 17),
-                                                         ListColumn("Хозяйство (поселение)", "@s30", 13)});
+    showColumns(w.as<ui::ListControl>("?BROWSE:1")->change(), holdingColumns());
+    showColumns(w.as<ui::ListControl>("?LIST")->change(), farmColumns());
     ui::ListModel& animals = w.as<ui::ListControl>("?LIST:2")->change();
-    animals.setColumns(
-        {ListColumn("Инвентарный №", "@s15", 15).withIcons(), ListColumn("Дата рождения", "@d6.b", 10).withIcons(),
-         ListColumn("ФИО", "@s40", 25), ListColumn("Адрес (частный сектор)", "@s40", 25),
-         ListColumn("Лет", "@n2b", 3).right(), ListColumn("Месяцев", "@n2b", 3).right(),
-         ListColumn("Дней", "@n2b", 3).right(), ListColumn("Вид", "@s20", 12),
-         ListColumn("Поло-возрастная", "@s20", 14), ListColumn("Причина", "@s11", 11),
-         ListColumn("№ акта", "@P<<<<<<<<<<<<<<P", 8).right(), ListColumn("Дата", "@d6.b", 10),
-         ListColumn("Уникум", "@n_12b", 8).right(), ListColumn("iD вид животного", "@n4b", 4).right(),
-         ListColumn("ID поло-возрастной группы", "@n4b", 4).right(), ListColumn("Корпус", "@n_2b", 3).right(),
-         ListColumn("Группа", "@n_3b", 3).right(), ListColumn("Наименование группы", "@s30", 20)});
-    animals.addGroup(ColumnGroup{"Владелец", 2, 2});
-    animals.addGroup(ColumnGroup{"Возраст животного", 4, 3});
-    animals.addGroup(ColumnGroup{"Выбытие животного", 9, 3});
-    w.as<ui::ListControl>("?LIST:3")->change().setColumns(
-        {ListColumn("Дата мероприятия", "@d6.b", 10).withIcons(), ListColumn("Наименование мероприятия", "@s28", 24),
-         ListColumn("№ описи", "@s30", 10), ListColumn("Дата описи", "@d6.b", 10),
-         ListColumn("№ акта", "@n_7b", 7).right(), ListColumn("Дата акта", "@d6.b", 10),
-         ListColumn("Инв. № животного", "@s15", 12), ListColumn("Уникум", "@n_12b", 8).right()});
-    w.as<ui::ListControl>("?LIST:4")->change().setColumns(
-        {ListColumn("Дата мероприятия", "@d6.b", 10).withIcons(), ListColumn("Наименование мероприятия", "@s30", 24),
-         ListColumn("№ ведомости", "@n_6b", 6).right(), ListColumn("Дата", "@d6.b", 10),
-         ListColumn("№ экспертизы", "@s30", 10), ListColumn("Дата экспертизы", "@d6.b", 10),
-         ListColumn("Уникум", "@n_12b", 8).right(), ListColumn("Инв. номер животного", "@s15", 12),
-         ListColumn("Реагировало положительно", "@n3", 3).right()});
+    showColumns(animals, animalColumns());
+    addHeading(animals, animalColumns(), "Владелец", "FIO", 2);
+    addHeading(animals, animalColumns(), "Возраст животного", "VOZRASTG", 3);
+    addHeading(animals, animalColumns(), "Выбытие животного", "PRICH", 3);
+    for (planning::MeasureKind kind : planning::kMeasureKinds) {
+        const planning::RegisterPanel& panel = planning::measureKind(kind).registerPanel;
+        showColumns(w.as<ui::ListControl>(panel.list)->change(), panel.columns());
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
+#include "registry/register/register_columns.h"
 #include "registry/register/row_looks.h"
 
 namespace vx::registry {
@@ -53,49 +54,42 @@ ui::FontSpec listFont(int size, bool bold, bool italic) {
 void HoldingsBrowse::SetQueueRecord() {
     classes::BrowseClass::SetQueueRecord();
     const ui::Colour stripe = striped(queuePosition()) ? kHoldingStripe : kNoColour;
-    for (int c = 0; c < 2; ++c) cellLook(c).colours.background = stripe;
-    cellLook(0).style = kIdStyle;
+    for (const dct::ListColumnDef& c : holdingColumns()) cell(c.name).colours.background = stripe;
+    cell("IDHOZ").style = kIdStyle;
 }
 
 void FarmsBrowse::SetQueueRecord() {
     classes::BrowseClass::SetQueueRecord();
     const ui::Colour stripe = striped(queuePosition()) ? kFarmStripe : kNoColour;
-    for (int c = 0; c < 3; ++c) cellLook(c).colours.background = stripe;
-    cellLook(0).style = kIdStyle;
+    for (const dct::ListColumnDef& c : farmColumns()) cell(c.name).colours.background = stripe;
+    cell("IDFERM").style = kIdStyle;
 }
 
 void AnimalsBrowse::SetQueueRecord() {
     classes::BrowseClass::SetQueueRecord();
-    ui::CellLook& number = cellLook(0);
+    ui::CellLook& number = cell("IDANIM");
     number.colours.background = kAnimalCell;
     number.colours.selectedBackground = kAnimalSelected;
     number.icon = PAS->CHEK == 1 ? 1 : 0;
-    ui::CellLook& birth = cellLook(1);
+    ui::CellLook& birth = cell("DATAROG");
     birth.icon = PAS->OSNMOL == 1 ? 2 : 0;
     birth.style = birthDateStyle(*PAS);
-    cellLook(2).colours.selectedBackground = kAnimalSelected;
-    cellLook(3).colours.selectedBackground = kAnimalSelected;
-    ui::CellLook& unique = cellLook(12);
+    cell("FIO").colours.selectedBackground = kAnimalSelected;
+    cell("ADRES").colours.selectedBackground = kAnimalSelected;
+    ui::CellLook& unique = cell("ID");
     unique.colours.background = kAnimalCell;
     unique.colours.selectedBackground = kAnimalSelected;
     unique.style = kIdStyle;
 }
 
-void PreventiveBrowse::SetQueueRecord() {
+void MeasureBrowse::SetQueueRecord() {
     classes::BrowseClass::SetQueueRecord();
-    ui::CellLook& date = cellLook(0);
-    if (preventiveOverdue(*VPO, clock::today())) alertText(date);
-    date.icon = VPO->AKTDATA > 0 ? 1 : 0;
-    cellLook(7).colours.background = kMeasureId;
-}
-
-void DiagnosticBrowse::SetQueueRecord() {
-    classes::BrowseClass::SetQueueRecord();
-    ui::CellLook& date = cellLook(0);
-    if (diagnosticOverdue(*VDI, clock::today())) alertText(date);
-    date.icon = diagnosticDone(*VDI) ? 1 : 0;
-    if (VDI->REAKCIA == 1) alertText(cellLook(1));
-    cellLook(6).colours.background = kMeasureId;
+    const planning::MeasureRecordView record = kind_.measures.buffered();
+    ui::CellLook& date = cell("DATATASK");
+    if (measureOverdue(record, clock::today())) alertText(date);
+    date.icon = measureDone(record) ? 1 : 0;
+    if (record.reacted) alertText(cell("NAME"));
+    cell("ID").colours.background = kMeasureId;
 }
 
 }  // namespace vx::registry

@@ -4,12 +4,12 @@
 // the current animal. Every event of the holdings, farms and animal lists copies
 // their current rows into the program's current-context globals. The scheme and
 // card windows of its buttons are started by name from `windows` on a new thread;
-// a window not registered there is not started.
+// a window without a procedure there is not started.
 
-#include "app/script/procedure_registry.h"
+#include "app/windows/window_table.h"
 
 namespace vx::registry {
 
-void Browsehoz(const script::ProcedureRegistry& windows);
+void Browsehoz(const windows::WindowTable& windows);
 
 }  // namespace vx::registry

@@ -19,12 +19,10 @@ int birthDateStyle(const dct::PASPORTRecord& p) {
     return 0;
 }
 
-bool preventiveOverdue(const dct::VPORecord& v, std::int32_t today) { return v.DATATASK < today && v.AKTDATA == 0; }
+bool measureDone(const planning::MeasureRecordView& m) { return m.act > 0 || m.expertise > 0; }
 
-bool diagnosticOverdue(const dct::VDIRecord& v, std::int32_t today) {
-    return v.DATATASK < today && v.AKTDATA == 0 && v.DEKSP == 0;
+bool measureOverdue(const planning::MeasureRecordView& m, std::int32_t today) {
+    return m.planned < today && !measureDone(m);
 }
-
-bool diagnosticDone(const dct::VDIRecord& v) { return v.AKTDATA > 0 || v.DEKSP > 0; }
 
 }  // namespace vx::registry

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "dictionary/records.h"
+#include "planning/measure_kinds.h"
 
 namespace vx::registry {
 
@@ -14,10 +15,9 @@ int birthDateStyle(const dct::PASPORTRecord& p);
 // An act number read as a number: its leading digits after blanks; none counts as 0.
 bool actNumberSet(std::string_view aktnomer);
 
+// A done measure (an act, or for a diagnostic one an expertise) shows the done icon.
+bool measureDone(const planning::MeasureRecordView& m);
 // A measure planned before today and not done shows its date as overdue.
-bool preventiveOverdue(const dct::VPORecord& v, std::int32_t today);
-bool diagnosticOverdue(const dct::VDIRecord& v, std::int32_t today);
-// A done measure (act, or for a diagnostic one an expertise) shows the done icon.
-bool diagnosticDone(const dct::VDIRecord& v);
+bool measureOverdue(const planning::MeasureRecordView& m, std::int32_t today);
 
 }  // namespace vx::registry

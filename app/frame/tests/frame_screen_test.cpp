@@ -17,7 +17,7 @@
 
 #include "app/frame/main_frame.h"
 #include "app/globals.h"
-#include "app/script/procedure_registry.h"
+#include "app/program_windows.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
@@ -66,7 +66,7 @@ TEST(FrameScreen, TheFrameIsDrawnWithItsBars) {
     application();
     clock::fix(makeDate(12, 8, 2026), 9 * 60 * 60 * 100);
     qt::QtFrontEnd frontEnd;
-    const script::ProcedureRegistry none;
+    const windows::WindowTable none;
     rt::startThread([&none] { Main(none); }, 0);
     frontEnd.loop().requestStep();
     ASSERT_TRUE(pumpUntil([] { return ui::desktop().frame() != nullptr; }));
@@ -111,7 +111,7 @@ void keepPicture(qt::QtFrontEnd& frontEnd, const ui::Window& window, const std::
 void addScreenData() {
     using namespace dct;
     for (AccessRef file : {Access::HOZ, Access::FERMA, Access::ANIMVID, Access::POLVOZ, Access::PASPORT, Access::BOLEZN,
-                           Access::TASK, Access::VPO, Access::VDI}) {
+                           Access::TASK, Access::VPO, Access::VDI, Access::DVSEGO, Access::PVSEGO}) {
         file->open();
         file->useFile();
     }
@@ -247,6 +247,27 @@ void addScreenData() {
             Add(VPO);
         }
     }
+    // The calculator's count records of farm 1: a plan and an execution of each kind.
+    for (int n = 0; n < 2; ++n) {
+        const auto fill = [&](CountRecord& r, const Decimal& measure) {
+            r.IDHOZ = 1;
+            r.IDFERMA = 1;
+            r.VIDANIM = 1;
+            r.IDPOL = 1;
+            r.IDTASK = measure;
+            r.CHPLAN = n == 0 ? 1 : 0;
+            r.CHVUP = n == 0 ? 0 : 1;
+            r.DATATASK = n == 0 ? today + 10 : 0;
+            r.GLPVUP = n == 0 ? 120 : 0;
+            r.DATAVUP = n == 0 ? 0 : today - 5;
+            r.GLVUP = n == 0 ? 0 : 80;
+            r.PUTAKTDOC = n == 0 ? "" : "/home/vet/Акты/акт-12.doc";
+        };
+        fill(*DSE, TAS->IDTASK);
+        Add(DVSEGO);
+        fill(*PVS, BOL->ID);
+        Add(PVSEGO);
+    }
 }
 
 TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
@@ -257,7 +278,7 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
     QDir::setCurrent(QString::fromStdString(folder));
     qputenv("VETRIX_CONFIG_DIR", folder.c_str());
     qt::QtFrontEnd frontEnd;
-    rt::startThread([] { Main(script::programWindows()); }, 0);
+    rt::startThread([] { Main(app::programWindows()); }, 0);
     frontEnd.loop().requestStep();
     ASSERT_TRUE(pumpUntil([] { return openWindow("BrowseBD") != nullptr; }));
     keepPicture(frontEnd, *ui::desktop().frame(), "main_with_browse_bd.png");
@@ -277,8 +298,8 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
         0);
     frontEnd.loop().requestStep();
     ASSERT_TRUE(pumpUntil([&] { return added; }));
-    for (const script::ProcedureEntry& window : script::programWindows().entries()) {
-        if (window.name == "Main" || window.name == "BrowseBD") continue;
+    for (const windows::Window& window : app::programWindows().rows()) {
+        if (!window.procedure || window.name == "Main" || window.name == "BrowseBD") continue;
         rt::startThread(
             [procedure = window.procedure] {
                 *rt::GLOBALREQUEST = rt::request::Insert;
@@ -286,8 +307,8 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
             },
             0);
         frontEnd.loop().requestStep();
-        ASSERT_TRUE(pumpUntil([&] { return openWindow(window.name) != nullptr; })) << window.name;
-        keepPicture(frontEnd, *openWindow(window.name), window.name + ".png");
+        ASSERT_TRUE(pumpUntil([&] { return openWindow(std::string(window.name)) != nullptr; })) << window.name;
+        keepPicture(frontEnd, *openWindow(std::string(window.name)), std::string(window.name) + ".png");
     }
 
     // The register's query form, as its button opens it.

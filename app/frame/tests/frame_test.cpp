@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/frame/frame_starts.h"
 #include "app/frame/main_frame.h"
 #include "app/globals.h"
 #include "app/program.h"
+#include "app/program_windows.h"
 #include "app/script/session.h"
 #include "platform/classes/window_manager.h"
 #include "platform/core/dates.h"
@@ -82,8 +82,7 @@ protected:
     void SetUp() override {
         probes = {};
         clock::fix(makeDate(12, 8, 2026), 9 * 60 * 60 * 100);
-        windows_.add("BrowseBD", probe("BrowseBD"));
-        windows_.add("Browsehoz", probe("Browsehoz"));
+        windows_ = app::programWindows().with({{"BrowseBD", probe("BrowseBD")}, {"Browsehoz", probe("Browsehoz")}});
         session_ = std::make_unique<script::Session>(windows_, [this] { Main(windows_); });
         h = &session_->harness();
     }
@@ -98,7 +97,7 @@ protected:
     }
 
     static inline std::filesystem::path folder_;
-    script::ProcedureRegistry windows_;
+    windows::WindowTable windows_;
     std::unique_ptr<script::Session> session_;
     headless::Harness* h = nullptr;
 };
@@ -106,7 +105,11 @@ protected:
 TEST_F(FrameTest, OpensWithTheDatabaseChoiceAndTheStartFolderAndShowsTheClock) {
     ASSERT_NE(frame(), nullptr);
     EXPECT_EQ(frame()->caption(), "Стадомер PRO");
-    for (const FrameStart& s : frameStarts()) EXPECT_NE(frame()->control(s.control), nullptr) << s.control;
+    for (const windows::Window& w : app::programWindows().rows())
+        for (const windows::FrameControl& c : {w.menuItem, w.button}) {
+            if (c.useName.empty()) continue;
+            EXPECT_NE(frame()->control(c.useName), nullptr) << c.useName;
+        }
     ASSERT_EQ(h->windowsOf("BrowseBD").size(), 1u);
     EXPECT_EQ(stackOf("BrowseBD"), rt::kMinimumStackRequest);
     EXPECT_EQ(glo::PUTK.str(), rt::shortFolderForm(rt::currentFolder()));
@@ -157,8 +160,8 @@ TEST_F(FrameTest, ManualOpensInTheBrowserFromTheStartFolder) {
     const std::string manual = start + "/Instr.pdf";
 
     PLAY(h->menu({"Помощь", "Инструкция"}));
-    PLAY(h->expectMessage("Ошибка автоматизации",
-                          "Файл: " + manual + "|Причина: файл не найден|Команда: Navigate(" + manual + ")"));
+    PLAY(h->expectMessage("Инструкция", "Не найден файл инструкции " + manual + ".|Положите Instr.pdf в папку программы " +
+                                            start + "/"));
 
     std::ofstream(manual) << "%PDF-1.4";
     PLAY(h->menu({"Помощь", "Инструкция"}));
@@ -173,6 +176,14 @@ TEST_F(FrameTest, ManualOpensInTheBrowserFromTheStartFolder) {
     }
     EXPECT_EQ(navigated, std::vector<std::string>{manual}) << "one page shown, with no second separator";
     unsetenv("VETRIX_OFFICE_SHOW_DIR");
+}
+
+TEST_F(FrameTest, TheHelpItemsSayThereIsNoHelpFileAndPointToTheManual) {
+    for (const char* item : {"Содержание", "Поиск.", "Как использовать"}) {
+        PLAY(h->menu({"Помощь", item}));
+        PLAY(h->expectMessage("Помощь", "Файл справки не поставляется с программой.|Описание работы с программой: "
+                                        "меню \"Помощь\", пункт \"Инструкция\"."));
+    }
 }
 
 TEST_F(FrameTest, HistoryButtonGoesToTheActiveWindowOnlyWhenItIsAnotherThreads) {

@@ -63,7 +63,7 @@ protected:
     }
     void SetUp() override {
         std::filesystem::remove(folder_ / "ANIMVID.TPS");
-        windows_.add("UpdateSpecies", speciesForm);
+        windows_.add({"UpdateSpecies", speciesForm, windows::Start::Modal, 25000, {}, {}});
     }
 
     int run(std::string_view text) {
@@ -79,7 +79,7 @@ protected:
     std::string transcript() const { return transcript_.str(); }
 
     static inline std::filesystem::path folder_;
-    ProcedureRegistry windows_;
+    windows::WindowTable windows_;
     std::ostringstream transcript_;
 };
 

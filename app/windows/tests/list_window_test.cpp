@@ -1,13 +1,13 @@
 // The program's list windows share their lists' looks and their return to the
-// start folder; each is checked here through the program's own window registry.
+// start folder; each is checked here through the program's own window table.
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/globals.h"
+#include "app/program_windows.h"
 #include "app/windows/list_window.h"
-#include "app/script/procedure_registry.h"
 #include "database/database_choice.h"
 #include "platform/runtime/folders.h"
 #include "platform/ui/list_control.h"
@@ -21,8 +21,8 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         database::chooseDatabaseFolder(dir.string() + "/");
-        for (const script::ProcedureEntry& e : script::programWindows().entries())
-            h->addProcedure(e.name, e.procedure, e.stack);
+        for (const windows::Window& w : programWindows().rows())
+            if (w.procedure) h->addProcedure(std::string(w.name), w.procedure, w.stack);
         glo::PUTK = dir.string();
     }
 };
@@ -35,6 +35,8 @@ TEST_F(ListWindowTest, EveryListWindowHasTheDesignedLinesAndGoesBackToTheStartFo
         {"BrowseBD", {"?BROWSE:1", "?LIST"}}, {"Browsehoz", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3", "?LIST:4"}},
         {"Browseanimvid", {"?BROWSE:1"}},     {"BrowsePol", {"?BROWSE:1"}},
         {"BrwtaskVPO", {"?BROWSE:1"}},        {"BrwtaskVDI", {"?BROWSE:1"}},
+        {"BrowseVPO", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3"}},
+        {"BrowseVDI", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:4"}},
     };
     for (const auto& w : windows) {
         PLAY(h->start(w.procedure));

@@ -6,12 +6,12 @@
 #include <functional>
 #include <string>
 
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 #include "tests/records_fixture.h"
 
 namespace vx::execution::testing {
 
-using planning::schemes::MeasureKind;
+using planning::MeasureKind;
 using vx::testing::Lines;
 
 struct Animal {

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "app/globals.h"
-#include "app/script/procedure_registry.h"
+#include "app/windows/window_table.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_record.h"
@@ -22,7 +22,7 @@ namespace vx::execution::testing {
 namespace {
 
 using namespace dct;
-using planning::schemes::MeasureKind;
+using planning::MeasureKind;
 using vx::testing::Lines;
 
 const int32_t kToday = makeDate(6, 10, 2025);
@@ -33,11 +33,12 @@ struct Kind {
     const char* list;
     const char* filter;
     const char* overdue;
+    const char* report;
 };
 
-const Kind kPreventive{MeasureKind::Preventive, "BrowseVPO", "?LIST:3", "(VPO:aktdata=0)", "#FF8080"};
+const Kind kPreventive{MeasureKind::Preventive, "BrowseVPO", "?LIST:3", "(VPO:aktdata=0)", "#FF8080", "vpoPrint"};
 const Kind kDiagnostic{MeasureKind::Diagnostic, "BrowseVDI", "?LIST:4", "((VDI:aktdata=0) and (VDI:deksp=0))",
-                       "#FF0000"};
+                       "#FF0000", "vdiPrint"};
 
 class JournalTest : public vx::testing::RecordsTest, public ::testing::WithParamInterface<Kind> {
 protected:
@@ -78,7 +79,7 @@ protected:
     // Row and column from 0.
     ui::CellLook look(int row, int column) { return h->cellLook(k().list, row, column + 1).value_or(ui::CellLook{}); }
 
-    script::ProcedureRegistry windows;
+    windows::WindowTable windows;
 };
 
 TEST_P(JournalTest, RowLooksWithTodayFixed) {
@@ -315,6 +316,27 @@ TEST_P(JournalTest, AQueryHoldsWithTheRangeAndTheNotDoneFilter) {
     PLAY(h->press("?QUERY"));
     EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.blank(), !preventive());
     PLAY(h->press("?CANCEL"));
+}
+
+// The print button shows the control list of the query in force, on the journal's thread.
+TEST_P(JournalTest, ThePrintButtonShowsTheControlListOfTheQuery) {
+    addPassport(1, 2, 2, "RU-2");
+    addRecord(10, [](const MeasureFields&) {});
+    if (preventive()) addPreventive(1, 2, 2, [] { VPO->IDANIM = "RU-2", VPO->IDTASK = 2; });
+    else addDiagnostic(1, 2, 2, [] { VDI->IDANIM = "RU-2", VDI->IDTASK = 2; });
+    open();
+    PLAY(h->press("?QUERY"));
+    PLAY(h->type("?VALUE:6", "1.0"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectRows(k().list, 1));
+    PLAY(h->press("?PRINT:2"));
+    PLAY(h->wait(1));
+    PLAY(h->expectReport(k().report));
+    const std::string printed = h->dumpReport();
+    EXPECT_NE(printed.find("RU-1"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("RU-2"), std::string::npos) << printed;
+    PLAY(h->close());
+    PLAY(h->expectWindow(k().procedure));
 }
 
 TEST_P(JournalTest, ClosingGoesBackToTheStartFolderAndTwoCopiesCanBeOpen) {

@@ -19,6 +19,7 @@ TEST(JournalScript, PlansFromTheRegisterAndExecutesInBothJournals) {
         "VPO:ID=1 VPO:CHEK=0 VPO:IDHOZ=7 VPO:IDFERMA=3 VPO:IDANIM=A VPO:VIDANIM=1 VPO:IDPOL=0 VPO:IDTASK=5 "
         "VPO:GLPLAN=1 VPO:GLVUP=1 VPO:GOPLAN=1 VPO:GOVUP=1",
         "VDI:NEKSP=3 VDI:DEKSP=",
+        "Контроль выполнения ветеринарно-профилактических мероприятий",
     };
     for (const std::string& line : records)
         EXPECT_NE(run.transcript.find(line), std::string::npos) << line << "\n" << run.transcript;

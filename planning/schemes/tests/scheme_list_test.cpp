@@ -85,6 +85,15 @@ TEST_F(SchemeListTest, TheExcelKeysAskForATemplateAndGoOnWithTheHeldPathWhenCanc
     EXPECT_NE(shown[3].find("/нет/список.xls"), std::string::npos) << shown[3];
 }
 
+TEST_F(SchemeListTest, ACancelledTemplateDialogWithNoPathFromBeforeEndsTheFillUntold) {
+    glo::NPDF = "";
+    PLAY(h->start("BrwtaskVPO"));
+    PLAY(h->file(""));
+    PLAY(h->key("?BROWSE:1", "Alt+P"));
+    EXPECT_EQ(glo::NPDF.str().find_first_not_of(' '), std::string::npos);
+    EXPECT_EQ(messages(), (Lines{"Выбор файла Шаблон Справка.xls: "}));
+}
+
 class PickerTest : public SchemeListTest {
 protected:
     void SetUp() override {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "planning/planned_date.h"
-#include "planning/schemes/measure_kind.h"
+#include "planning/measure_kinds.h"
 #include "tests/records_fixture.h"
 
 namespace vx::planning::schemes::testing {

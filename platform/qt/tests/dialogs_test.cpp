@@ -91,7 +91,8 @@ TEST_F(DialogsTest, ACancelledFileDialogAnswersNoPath) {
         [] { return fileDialog("Файл для импорта", "Все файлы|*.*|Файлы Excel|*.xls;*.xlsx").value_or("cancelled"); });
     QFileDialog* dialog = nullptr;
     ASSERT_TRUE(pumpUntil([&] { return (dialog = shown<QFileDialog>()) != nullptr; }));
-    EXPECT_EQ(dialog->nameFilters(), QStringList({"Все файлы (*.*)", "Файлы Excel (*.xls *.xlsx)"}));
+    EXPECT_EQ(dialog->nameFilters(),
+              QStringList({"Таблицы (*.xls *.xlsx *.ods)", "Все файлы (*.*)", "Файлы Excel (*.xls *.xlsx)"}));
     dialog->reject();
     EXPECT_TRUE(pumpUntil([&] { return logged("answer cancelled"); }));
 }

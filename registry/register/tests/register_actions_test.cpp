@@ -64,23 +64,6 @@ TEST_F(RegisterTest, TheDiagnosticCardButtonClearsActStatementAndExpertiseOnFocu
     expectNoActContext();
 }
 
-// Numbers 6 to 8 have no report yet: their buttons open nothing and change nothing.
-TEST_F(RegisterTest, DispatchNumbersWithoutAProcedureDoNothing) {
-    addHolding(1, "Первое");
-    addFarm(1, 1, "Луговая");
-    addPassport(1, 1, 1, "A-1");
-    addPreventive(1, 1, 1, [] { VPO->DATATASK = 80000; });
-    addDiagnostic(1, 1, 1, [] { VDI->DATATASK = 80000; });
-    PLAY(h->start("Browsehoz"));
-    for (const char* button : {"?PRINT", "?PRINT:2", "?PRINT:3"}) {
-        PLAY(h->press(button));
-        EXPECT_EQ(h->current()->procedure(), "Browsehoz") << button;
-    }
-    PLAY(h->expectNoMessage());
-    EXPECT_EQ(rows("?LIST:3").size(), 1u);
-    EXPECT_EQ(rows("?LIST:4").size(), 1u);
-}
-
 // The measure lists insert, change and delete through the measure record forms
 // (dispatch 4 and 5) and show the change at once.
 TEST_F(RegisterTest, TheMeasureListsEditThroughTheMeasureForms) {
@@ -121,6 +104,37 @@ TEST_F(RegisterTest, TheMeasureListsEditThroughTheMeasureForms) {
         PLAY(h->expectMessage("Confirm Delete", "Удалить запись?"));
         PLAY(h->expectRows(l.list, 0));
     }
+}
+
+// Dispatch 6, 7 and 8: the animal list and the two cards of the highlighted animal, on the register's thread.
+TEST_F(RegisterTest, PrintButtonsShowTheirReportsOfTheHighlightedAnimal) {
+    addHolding(1, "Первое");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1");
+    addPassport(1, 1, 2, "A-2");
+    addPreventive(1, 1, 2, [] {
+        VPO->IDANIM = "A-2";
+        VPO->DATATASK = 80000;
+    });
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->select("?LIST:2", 2));
+    const struct {
+        const char* button;
+        const char* report;
+        const char* printed;
+    } cases[] = {{"?PRINT", "PrintQBE", "A-1"}, {"?PRINT:2", "vpoPasport", "A-2"}};
+    for (const auto& c : cases) {
+        PLAY(h->press(c.button));
+        PLAY(h->wait(1));
+        PLAY(h->expectReport(c.report));
+        EXPECT_NE(h->dumpReport().find(c.printed), std::string::npos) << c.button;
+        PLAY(h->close());
+        EXPECT_EQ(h->current()->procedure(), "Browsehoz") << c.button;
+    }
+    PLAY(h->press("?PRINT:3"));  // no diagnostic record
+    PLAY(h->wait(1));
+    PLAY(h->expectMessage("No Records", "There are no records available to process."));
+    EXPECT_EQ(h->current()->procedure(), "Browsehoz");
 }
 
 TEST_F(RegisterTest, RefreshFitsTheAnimalColumnsFocusesTheAnimalsAndReadsAllListsAgain) {

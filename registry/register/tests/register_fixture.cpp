@@ -1,5 +1,6 @@
 #include "registry/register/tests/register_fixture.h"
 
+#include "app/program_windows.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "platform/runtime/thread_state.h"
@@ -15,10 +16,12 @@ using vx::testing::all;
 void RegisterTest::SetUp() {
     RecordsTest::SetUp();
     database::chooseDatabaseFolder(dir.string() + "/");
-    for (const char* tool : {"BrwtaskVPO", "BrwtaskVDI"})
-        windows.add(tool, [this, tool] {
-            toolStarts.push_back(std::string(tool) + " " + std::to_string(rt::requestedStack(rt::currentThread())));
-        });
+    const auto note = [this](std::string tool) {
+        return [this, tool] {
+            toolStarts.push_back(tool + " " + std::to_string(rt::requestedStack(rt::currentThread())));
+        };
+    };
+    windows = app::programWindows().with({{"BrwtaskVPO", note("BrwtaskVPO")}, {"BrwtaskVDI", note("BrwtaskVDI")}});
     h->addProcedure("Browsehoz", [this] { Browsehoz(windows); });
     h->addProcedure("BrowsehozView", [this] {
         *rt::GLOBALREQUEST = rt::request::View;

@@ -1,11 +1,11 @@
 #pragma once
 // A chosen database in the test's folder and the register started through the
-// harness, with a window registry of its own: "BrwtaskVPO" and "BrwtaskVDI" there
+// harness, with the program's window table: "BrwtaskVPO" and "BrwtaskVDI" there
 // only note their starts. Records are added on a thread of the program's own.
 
 #include <string_view>
 
-#include "app/script/procedure_registry.h"
+#include "app/windows/window_table.h"
 #include "tests/records_fixture.h"
 
 namespace vx::registry::testing {
@@ -23,7 +23,7 @@ protected:
     // "IDHOZ IDFERM NAME", in record order.
     Lines farms();
 
-    script::ProcedureRegistry windows;
+    windows::WindowTable windows;
     // "name stack" of every scheme window started, in order.
     Lines toolStarts;
 };

@@ -26,24 +26,31 @@ TEST(BirthDateStyle, ShowsDisposalByActFirstThenUnsanctionedReason) {
     }
 }
 
+using planning::MeasureKind;
+
+bool overdue(MeasureKind kind, const void* record, std::int32_t today) {
+    return measureOverdue(planning::measureKind(kind).measures.viewOf(record), today);
+}
+bool done(MeasureKind kind, const void* record) { return measureDone(planning::measureKind(kind).measures.viewOf(record)); }
+
 TEST(MeasureLooks, AMeasurePlannedBeforeTodayIsOverdueUntilDone) {
     const std::int32_t today = 80000;
     dct::VPORecord v;
     v.DATATASK = today - 1;
-    EXPECT_TRUE(preventiveOverdue(v, today));
+    EXPECT_TRUE(overdue(MeasureKind::Preventive, &v, today));
     v.AKTDATA = today;
-    EXPECT_FALSE(preventiveOverdue(v, today));
+    EXPECT_FALSE(overdue(MeasureKind::Preventive, &v, today));
     v.AKTDATA = 0;
     v.DATATASK = today;
-    EXPECT_FALSE(preventiveOverdue(v, today));
+    EXPECT_FALSE(overdue(MeasureKind::Preventive, &v, today));
 
     dct::VDIRecord d;
     d.DATATASK = today - 1;
-    EXPECT_TRUE(diagnosticOverdue(d, today));
-    EXPECT_FALSE(diagnosticDone(d));
+    EXPECT_TRUE(overdue(MeasureKind::Diagnostic, &d, today));
+    EXPECT_FALSE(done(MeasureKind::Diagnostic, &d));
     d.DEKSP = today;
-    EXPECT_FALSE(diagnosticOverdue(d, today));
-    EXPECT_TRUE(diagnosticDone(d));
+    EXPECT_FALSE(overdue(MeasureKind::Diagnostic, &d, today));
+    EXPECT_TRUE(done(MeasureKind::Diagnostic, &d));
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+#pragma once
+// How a window procedure runs its window: the window of the procedure's name,
+// its layout, then its manager until it closes, the manager's answer left in the
+// thread's GLOBALRESPONSE.
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/runtime/thread_state.h"
+#include "platform/ui/window.h"
+
+namespace vx::app {
+
+// `layout(window)` lays the window out; `args` go to the manager after the window.
+template <class Manager, class Layout, class... Args>
+void runWindow(std::string_view procedure, Layout&& layout, Args&&... args) {
+    ui::Window w(ui::WindowKind::MdiChild, std::string(procedure));
+    layout(w);
+    Manager ThisWindow(w, std::forward<Args>(args)...);
+    *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+}  // namespace vx::app

@@ -1,0 +1,14 @@
+#pragma once
+// The calculator of count-based records:
+//   BRWvdi        the holdings, their farms and the farm's diagnostic (DVSEGO) and
+//                 preventive (PVSEGO) count records, the board and the analyses
+//   UpdateDiag    form of a diagnostic count record, update procedure 3 of BRWvdi
+//   UpdateProfil  form of a preventive count record, update procedure 4 of BRWvdi
+
+namespace vx::calculator {
+
+void BRWvdi();
+void UpdateDiag();
+void UpdateProfil();
+
+}  // namespace vx::calculator

@@ -1,0 +1,293 @@
+#include "planning/measure_kinds.h"
+
+#include "app/globals.h"
+
+namespace vx::planning {
+
+using namespace dct;
+using ui::ListColumn;
+
+namespace {
+
+SchemeFields preventiveSchemeBuffer() {
+    return {BOL->ID,      BOL->CHEK,  BOL->NAME,    BOL->IDANIM,  BOL->DNEY,    BOL->GLPLAN, BOL->GOPLAN,
+            BOL->PREDATA, BOL->DNEYM, BOL->GLPLANM, BOL->GOPLANM, BOL->PREDATM, BOL->PRIM};
+}
+
+SchemeFields diagnosticSchemeBuffer() {
+    return {TAS->IDTASK,  TAS->CHEK,  TAS->NAME,    TAS->VIDANIM,  TAS->DNEY,     TAS->GLPLAN, TAS->GOPLAN,
+            TAS->PREDATA, TAS->DNEYM, TAS->GLPLANM, TAS->GOLPLANM, TAS->PREDATAM, TAS->PRIM};
+}
+
+Scheme preventiveScheme(const void* stored) {
+    const auto& r = *static_cast<const BOLEZNRecord*>(stored);
+    return {r.ID,
+            r.IDANIM,
+            r.NAME.str(),
+            {r.DNEY, r.GLPLAN, r.GOPLAN, r.PREDATA},
+            {r.DNEYM, r.GLPLANM, r.GOPLANM, r.PREDATM}};
+}
+
+Scheme diagnosticScheme(const void* stored) {
+    const auto& r = *static_cast<const TASKRecord*>(stored);
+    return {r.IDTASK,
+            r.VIDANIM,
+            r.NAME.str(),
+            {r.DNEY, r.GLPLAN, r.GOPLAN, r.PREDATA},
+            {r.DNEYM, r.GLPLANM, r.GOLPLANM, r.PREDATAM}};
+}
+
+MeasureRecordView preventiveView(const void* stored) {
+    const auto& r = *static_cast<const VPORecord*>(stored);
+    return {r.ID, r.IDTASK, r.DATATASK, r.AKTDATA, 0, r.AKTDATA, r.GLVUP, r.GOVUP, false};
+}
+
+MeasureRecordView diagnosticView(const void* stored) {
+    const auto& r = *static_cast<const VDIRecord*>(stored);
+    return {r.ID, r.IDTASK, r.DATATASK, r.AKTDATA, r.DEKSP, r.DEKSP, r.GLVUP, r.GOVUP, r.REAKCIA == 1};
+}
+
+MeasureRecordView preventiveBuffer() { return preventiveView(&*VPO); }
+MeasureRecordView diagnosticBuffer() { return diagnosticView(&*VDI); }
+
+// Written from a record of its own, so the thread's buffer (a list's current row) stays as it is.
+template <class Record>
+bool appendPlanned(store::Table& records, const PlannedMeasure& m) {
+    Record r;
+    r.ID = m.passport;
+    r.IDHOZ = m.holding;
+    r.IDFERMA = m.farm;
+    r.IDANIM = m.animal;
+    r.VIDANIM = m.species;
+    r.IDPOL = m.group;
+    r.IDTASK = m.measure;
+    r.GLPLAN = m.heads;
+    r.GOPLAN = m.treatments;
+    r.DATATASK = m.date;
+    return records.insert(&r).has_value();
+}
+
+const ColumnTable& preventivePanelColumns() {
+    static const ColumnTable columns{
+        {"DATATASK", Access::VPO, ListColumn("Дата мероприятия", "@d6.b", 10).withIcons()},
+        {"NAME", Access::BOLEZN, ListColumn("Наименование мероприятия", "@s28", 24)},
+        {"NOPIS", Access::VPO, ListColumn("№ описи", "@s30", 10)},
+        {"DOPIS", Access::VPO, ListColumn("Дата описи", "@d6.b", 10)},
+        {"AKTNOMER", Access::VPO, ListColumn("№ акта", "@n_7b", 7).right()},
+        {"AKTDATA", Access::VPO, ListColumn("Дата акта", "@d6.b", 10)},
+        {"IDANIM", Access::VPO, ListColumn("Инв. № животного", "@s15", 12)},
+        {"ID", Access::VPO, ListColumn("Уникум", "@n_12b", 8).right()},
+    };
+    return columns;
+}
+
+const ColumnTable& diagnosticPanelColumns() {
+    static const ColumnTable columns{
+        {"DATATASK", Access::VDI, ListColumn("Дата мероприятия", "@d6.b", 10).withIcons()},
+        {"NAME", Access::TASK, ListColumn("Наименование мероприятия", "@s30", 24)},
+        {"NVED", Access::VDI, ListColumn("№ ведомости", "@n_6b", 6).right()},
+        {"DVED", Access::VDI, ListColumn("Дата", "@d6.b", 10)},
+        {"NEKSP", Access::VDI, ListColumn("№ экспертизы", "@s30", 10)},
+        {"DEKSP", Access::VDI, ListColumn("Дата экспертизы", "@d6.b", 10)},
+        {"ID", Access::VDI, ListColumn("Уникум", "@n_12b", 8).right()},
+        {"IDANIM", Access::VDI, ListColumn("Инв. номер животного", "@s15", 12)},
+        {"REAKCIA", Access::VDI, ListColumn("Реагировало положительно", "@n3", 3).right()},
+    };
+    return columns;
+}
+
+const MeasureKindRow kPreventive{
+    .kind = MeasureKind::Preventive,
+    .measures = {.file = VPO,
+                 .access = Access::VPO,
+                 .relate = Relate::VPO,
+                 .byMeasure = VPO_K1.index,
+                 .bySpeciesAndMeasure = VPO_K8.index,
+                 .byPlace = VPO_K7.index,
+                 .prefix = "VPO",
+                 .appendedOrder = "+VPO:idtask,+VPO:datatask",
+                 .formProcedure = "Updatevpo",
+                 .viewOf = preventiveView,
+                 .buffered = preventiveBuffer,
+                 .append = appendPlanned<VPORecord>},
+    .counts = {.access = Access::PVSEGO, .byPlace = PVS_K2.index},
+    .schemes =
+        {
+            .file = BOLEZN,
+            .access = Access::BOLEZN,
+            .relate = Relate::BOLEZN,
+            .idKey = BOL_K1.index,
+            .prefix = "BOL",
+            .fields = {"ID", "NAME", "IDANIM", "DNEY", "GLPLAN", "GOPLAN", "PREDATA", "DNEYM", "GLPLANM", "GOPLANM",
+                       "PREDATM", "PRIM"},
+            .buffered = preventiveSchemeBuffer,
+            .schemeOf = preventiveScheme,
+            .listProcedure = "BrwtaskVPO",
+            .listCaption = "Схемы профилактических мероприятий",
+            .listResize = ui::ResizeStrategy::Resize,
+            .listTipTitle = "[Схемы профилактических мероприятий]",
+            .tabTitle = "iD профилактического мероприятия",
+            .insertCaption = "&Добавить",
+            .deleteTip = "Delete the Record",
+            .speciesIdColumn = true,
+            .planColour = 0xFF0000,
+            .planTip = "",
+            .speciesNameFirst = true,
+            .chooseOnFocus = false,
+            .formProcedure = "UpdatetaskVPO",
+            .formCaption = "Схема профилактического мероприятия (справочник)",
+            .formTab = "Мероприятие",
+            .speciesComboFirst = true,
+            .idPrompt = "ID противоэпизоотического мероприятия",
+            .idTip = "iD заболевания",
+            .namePrompt = "Наименование ",
+            .namePicture = "@s36",
+            .nameTip = "Наименование",
+            .youngDateFirst = false,
+            .youngDaysPrompt = "Провести через N дней",
+            .memoTip = "Описание",
+            .cancelCaption = "Отменить",
+            .cancelTip = "Отменить изменения",
+            .cancelStatus = "",
+        },
+    .registerPanel = {.prompt = "[Ветеринарно-профилактические мероприятия]",
+                      .promptControl = "?STRING1",
+                      .list = "?LIST:3",
+                      .listTip = "Browsing Records",
+                      .updateNumber = 4,
+                      .printButton = "?PRINT:2",
+                      .printTip = "Паспорт животного +\nпрофилактические мероприятия",
+                      .printNumber = 7,
+                      .insertTip = "",
+                      .changeTip = "",
+                      .deleteTip = "",
+                      .tools = {{"?BUTTON24", "vpo.ico", "[Справочник профилактических мероприятий]", "BrwtaskVPO"},
+                                {"?BUTTON23", "vpo_karta.ico", "[Типовая карты профилактических мероприятий]",
+                                 "BrowseTKvpo"}},
+                      .styled = true,
+                      .columns = preventivePanelColumns},
+    .chosenMeasure = &glo::IDBOL,
+    .marksByHighlighted = false,
+    .cardListProcedure = "BrowseTKvpo",
+    .planCaption = "Планирование профилактического мероприятия",
+    .planDone = "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!",
+    .referenceTitle = "профилактических мероприятий",
+    .analysisTemplateTitle = "Выбрать файл [Шаблон Анализа профилактических мероприятий.xls]",
+    .boardTag = "[Профилактика] ",
+    .farmBoardHeading = "[Калькулятрор] [Профилактика] ",
+};
+
+const MeasureKindRow kDiagnostic{
+    .kind = MeasureKind::Diagnostic,
+    .measures = {.file = VDI,
+                 .access = Access::VDI,
+                 .relate = Relate::VDI,
+                 .byMeasure = VDI_K1.index,
+                 .bySpeciesAndMeasure = VDI_K8.index,
+                 .byPlace = VDI_K7.index,
+                 .prefix = "VDI",
+                 .appendedOrder = "+VDI:idtask,+VDI:datatask",
+                 .formProcedure = "Updatevdi",
+                 .viewOf = diagnosticView,
+                 .buffered = diagnosticBuffer,
+                 .append = appendPlanned<VDIRecord>},
+    .counts = {.access = Access::DVSEGO, .byPlace = DSE_K2.index},
+    .schemes =
+        {
+            .file = TASK,
+            .access = Access::TASK,
+            .relate = Relate::TASK,
+            .idKey = TAS_K1.index,
+            .prefix = "TAS",
+            .fields = {"IDTASK", "NAME", "VIDANIM", "DNEY", "GLPLAN", "GOPLAN", "PREDATA", "DNEYM", "GLPLANM",
+                       "GOLPLANM", "PREDATAM", "PRIM"},
+            .buffered = diagnosticSchemeBuffer,
+            .schemeOf = diagnosticScheme,
+            .listProcedure = "BrwtaskVDI",
+            .listCaption = "Схемы диагностических мероприятий",
+            .listResize = ui::ResizeStrategy::Surface,
+            .listTipTitle = "[Схемы диагностических мероприятий]",
+            .tabTitle = "ID диагностического мероприятия",
+            .insertCaption = "Добавить",
+            .deleteTip = "",
+            .speciesIdColumn = false,
+            .planColour = 0xFF8080,
+            .planTip = "[Запланировать мероприятие\nили ометить выполнение]",
+            .speciesNameFirst = false,
+            .chooseOnFocus = true,
+            .formProcedure = "UpdatetaskVDI",
+            .formCaption = "Схема диагностического исследования (справочник)",
+            .formTab = "Диагностическое исследование",
+            .speciesComboFirst = false,
+            .idPrompt = "ID диагностического мероприятия",
+            .idTip = "ID мероприятия",
+            .namePrompt = "Наименование  мероприятия",
+            .namePicture = "@s30",
+            .nameTip = "Наименование мероприятия",
+            .youngDateFirst = true,
+            .youngDaysPrompt = "Провести через N дней ",
+            .memoTip = "Примечание",
+            .cancelCaption = "Отмена",
+            .cancelTip = "Оменить изменения",
+            .cancelStatus = "Отменить изменения",
+        },
+    .registerPanel = {.prompt = "[Ветеринарно-диагностические мероприятия]",
+                      .promptControl = "?STRING2",
+                      .list = "?LIST:4",
+                      .listTip = "",
+                      .updateNumber = 5,
+                      .printButton = "?PRINT:3",
+                      .printTip = "Паспорт животного +\nдиагностические мероприятия",
+                      .printNumber = 8,
+                      .insertTip = "Добавить",
+                      .changeTip = "Редактировать",
+                      .deleteTip = "Удалить",
+                      .tools = {{"?BUTTON22", "vdi_karta.ico", "[Типовая карты диагностических мероприятий]",
+                                 "BrowseTKvdi"},
+                                {"?BUTTON25", "vdi.ico", "[Справочник диагностических мероприятий]", "BrwtaskVDI"}},
+                      .styled = false,
+                      .columns = diagnosticPanelColumns},
+    .chosenMeasure = &glo::IDTASK,
+    .marksByHighlighted = true,
+    .cardListProcedure = "BrowseTKvdi",
+    .planCaption = "Планирование диагностического мероприятия",
+    .planDone = "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!",
+    .referenceTitle = "диагностических мероприятий",
+    .analysisTemplateTitle = "Выбрать файл [Шаблон Анализа диагностических мероприятий.xls]",
+    .boardTag = "[Диагностика] ",
+    .farmBoardHeading = "",
+};
+
+}  // namespace
+
+const MeasureKindRow& measureKind(MeasureKind kind) {
+    return kind == MeasureKind::Preventive ? kPreventive : kDiagnostic;
+}
+
+std::vector<Scheme> schemesById(MeasureKind kind) {
+    const SchemeBook& book = measureKind(kind).schemes;
+    store::ScanSpec byId;
+    byId.keyIndex = book.idKey;
+    std::vector<Scheme> out;
+    book.access->table().scan(byId, [&](store::Position, const void* stored) {
+        out.push_back(book.schemeOf(stored));
+        return true;
+    });
+    return out;
+}
+
+std::string schemeName(MeasureKind kind, const Decimal& measureId) {
+    const SchemeBook& book = measureKind(kind).schemes;
+    store::ScanSpec byId;
+    byId.keyIndex = book.idKey;
+    byId.equal = {Value(measureId)};
+    byId.limit = 1;
+    std::string name;
+    book.access->table().scan(byId, [&](store::Position, const void* stored) {
+        name = book.schemeOf(stored).name;
+        return false;
+    });
+    return name;
+}
+
+}  // namespace vx::planning

@@ -1,0 +1,216 @@
+#pragma once
+// The two measure kinds, preventive and diagnostic, as one table: everything in
+// which their files, windows, captions and messages differ is a field of a row,
+// so every twin (scheme books, plans, marking, register lists, analyses, the
+// calculator, journals and reports to come) reads its row instead of branching.
+//
+//                      preventive                diagnostic
+//   measure records    VPO                       VDI
+//   count records      PVSEGO                    DVSEGO
+//   schemes            BOLEZN ("?BOL:ID")        TASK ("?TAS:IDTASK")
+//   chosen measure     IDBOL                     IDTASK
+//   scheme windows     BrwtaskVPO, UpdatetaskVPO BrwtaskVDI, UpdatetaskVDI
+//   record forms       Updatevpo                 Updatevdi
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dictionary/list_columns.h"
+#include "dictionary/names.h"
+#include "planning/planned_date.h"
+#include "platform/core/fields.h"
+#include "platform/ui/style.h"
+#include "platform/ui/window.h"
+
+namespace vx::planning {
+
+enum class MeasureKind { Preventive, Diagnostic };
+inline constexpr MeasureKind kMeasureKinds[] = {MeasureKind::Preventive, MeasureKind::Diagnostic};
+
+// Field names of a scheme record by meaning.
+struct SchemeFieldNames {
+    const char* id;
+    const char* name;
+    const char* species;
+    const char* days;
+    const char* heads;
+    const char* treatments;
+    const char* fixedDate;
+    const char* youngDays;
+    const char* youngHeads;
+    const char* youngTreatments;
+    const char* youngFixedDate;
+    const char* description;
+};
+
+// The fields of the running thread's scheme buffer of one kind.
+struct SchemeFields {
+    Dec& id;
+    Byte& mark;
+    Str& name;
+    Dec& species;
+    Dec& days;
+    Dec& heads;
+    Dec& treatments;
+    Long& fixedDate;
+    Dec& youngDays;
+    Dec& youngHeads;
+    Dec& youngTreatments;
+    Long& youngFixedDate;
+    Str& description;
+};
+
+// A copy of a scheme's values.
+struct Scheme {
+    Decimal id;
+    Decimal species;
+    std::string name;
+    PlanSet mainHerd;
+    PlanSet youngStock;
+};
+
+// A per-animal measure record read by meaning.
+struct MeasureRecordView {
+    Long passport = 0;  // PAS:ID
+    Decimal measure;    // IDTASK, the scheme's id
+    Long planned = 0;   // DATATASK
+    Long act = 0;       // AKTDATA
+    Long expertise = 0; // DEKSP; preventive records have none
+    Long closing = 0;   // the document that closes the measure for the plan status: act (VPO), expertise (VDI)
+    Decimal doneMain;   // GLVUP
+    Decimal doneYoung;  // GOVUP
+    bool reacted = false;  // REAKCIA 1: reacted positively
+};
+
+// A planned measure record to append.
+struct PlannedMeasure {
+    Long passport = 0;
+    Decimal holding, farm;
+    std::string animal;
+    Decimal species, group, measure;
+    Decimal heads, treatments;
+    int32_t date = 0;
+};
+
+// The scheme book of the kind and its two windows.
+struct SchemeBook {
+    dct::FileRefBase file;
+    dct::AccessRef access;
+    dct::RelateRef relate;
+    int idKey;
+    const char* prefix;  // of the control names: "?BOL:ID"
+    SchemeFieldNames fields;
+    SchemeFields (*buffered)();             // the running thread's buffer
+    Scheme (*schemeOf)(const void* stored);  // a stored record of the file
+
+    // The list window
+    const char* listProcedure;
+    const char* listCaption;
+    ui::ResizeStrategy listResize;
+    const char* listTipTitle;
+    const char* tabTitle;
+    const char* insertCaption;
+    const char* deleteTip;  // empty: none
+    bool speciesIdColumn;
+    ui::Colour planColour;
+    const char* planTip;    // empty: none
+    bool speciesNameFirst;  // ?ANI:NAME before ?IDTASK, else after the buttons
+    bool chooseOnFocus;     // "Выбрать" acts when it receives the focus, else on any event
+
+    // The form
+    const char* formProcedure;
+    const char* formCaption;
+    const char* formTab;
+    bool speciesComboFirst;  // first control of the tab, else last
+    const char* idPrompt;
+    const char* idTip;
+    const char* namePrompt;
+    const char* namePicture;
+    const char* nameTip;
+    bool youngDateFirst;  // young-stock group: date and calendar before the counts
+    const char* youngDaysPrompt;
+    const char* memoTip;
+    const char* cancelCaption;
+    const char* cancelTip;
+    const char* cancelStatus;  // empty: none
+
+    std::string control(const char* field) const { return std::string("?") + prefix + ":" + field; }
+};
+
+// The per-animal measure records of the kind.
+struct MeasureBook {
+    dct::FileRefBase file;
+    dct::AccessRef access;
+    dct::RelateRef relate;
+    int byMeasure;             // IDTASK
+    int bySpeciesAndMeasure;   // VIDANIM, IDTASK
+    int byPlace;               // starts with the holding and the farm
+    const char* prefix;        // "VPO"
+    const char* appendedOrder;  // of the lists of the records: by measure, then planned date
+    const char* formProcedure;  // the record form
+    MeasureRecordView (*viewOf)(const void* stored);
+    MeasureRecordView (*buffered)();  // the running thread's buffer
+    bool (*append)(store::Table& records, const PlannedMeasure& m);
+};
+
+// The register's panel of the current animal's records of the kind.
+struct RegisterPanel {
+    struct Tool {
+        const char* control;
+        const char* icon;
+        const char* tip;
+        const char* procedure;  // started on a thread of its own
+    };
+    const char* prompt;
+    const char* promptControl;
+    const char* list;
+    const char* listTip;  // empty: none
+    int updateNumber;     // the browse's update procedure; the edit buttons end in ":<number>"
+    const char* printButton;
+    const char* printTip;
+    int printNumber;      // the report procedure the print button runs
+    const char* insertTip;
+    const char* changeTip;
+    const char* deleteTip;
+    Tool tools[2];        // after the edit buttons, in this order
+    bool styled;          // takes the register's list styles
+    const dct::ColumnTable& (*columns)();
+};
+
+// The count records of the calculator.
+struct CountBook {
+    dct::AccessRef access;
+    int byPlace;
+};
+
+struct MeasureKindRow {
+    MeasureKind kind;
+    MeasureBook measures;
+    CountBook counts;
+    SchemeBook schemes;
+    RegisterPanel registerPanel;
+    Dec* chosenMeasure;           // set by "Выбрать" in the scheme list
+    // A plan-status marking marks by the measure its picker last highlighted
+    // (IDTASK, IDVIDANIM), else only by a scheme chosen with "Выбрать" in that run.
+    bool marksByHighlighted;
+    const char* cardListProcedure;  // the standard cards of the kind
+
+    const char* planCaption;     // the plan for marked animals
+    const char* planDone;
+    const char* referenceTitle;  // A2 of the scheme reference sheet
+    const char* analysisTemplateTitle;
+    const char* boardTag;        // before the calculator board's heading
+    const char* farmBoardHeading;  // the heading of a farm's board, before its measure; empty: none
+};
+
+const MeasureKindRow& measureKind(MeasureKind kind);
+
+// Reads of the kind's scheme book through scans of their own (the thread's
+// record buffers stay as they are); the book must be open on the running thread.
+// Every scheme in measure-id order:
+std::vector<Scheme> schemesById(MeasureKind kind);
+// The name of the first scheme with exactly this measure id; "" when there is none.
+std::string schemeName(MeasureKind kind, const Decimal& measureId);
+
+}  // namespace vx::planning

@@ -1,0 +1,103 @@
+#include "platform/qt/page_painter.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <algorithm>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPdfWriter>
+
+#include "platform/qt/qt_convert.h"
+
+namespace vx::qt {
+
+namespace {
+
+constexpr double kMmPerPoint = 25.4 / 72.0;
+
+QFont fontOf(const pages::Font& f, double scale) {
+    QFont font(f.family == pages::Family::Serif ? "DejaVu Serif" : "DejaVu Sans");
+    font.setPixelSize(std::max(1, static_cast<int>(f.points * kMmPerPoint * scale + 0.5)));
+    font.setBold(f.bold);
+    font.setUnderline(f.underline);
+    return font;
+}
+
+void ensureApplication() {
+    if (QCoreApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "vetrix";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+}  // namespace
+
+void paintPage(QPainter& painter, const pages::Page& page, double scale) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QPen pen(Qt::black);
+    pen.setWidthF(std::max(1.0, 0.2 * scale));
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    for (const pages::Box& b : page.boxes)
+        painter.drawRect(QRectF(b.x * scale, b.y * scale, b.width * scale, b.height * scale));
+    for (const pages::Rule& r : page.rules) painter.drawLine(QPointF(r.x1 * scale, r.y1 * scale), QPointF(r.x2 * scale, r.y2 * scale));
+    pages::Font current{};
+    bool fontSet = false;
+    for (const pages::Text& t : page.texts) {
+        if (!fontSet || !(t.font == current)) {
+            painter.setFont(fontOf(t.font, scale));
+            current = t.font;
+            fontSet = true;
+        }
+        const QString text = toQ(t.text);
+        const QFontMetricsF metrics(painter.font());
+        const double top = t.y * scale;
+        double x = t.x * scale;
+        if (t.align == pages::Align::Right) x -= metrics.horizontalAdvance(text);
+        painter.drawText(QPointF(x, top + metrics.ascent()), text);
+    }
+    painter.restore();
+}
+
+void printPages(const pages::Document& doc, QPagedPaintDevice& device) {
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    QPainter painter(&device);
+    const double scale = device.logicalDpiX() / 25.4;
+    for (std::size_t n = 0; n < doc.pages.size(); ++n) {
+        if (n > 0) device.newPage();
+        paintPage(painter, doc.pages[n], scale);
+    }
+}
+
+std::string writePdf(const pages::Document& doc, const std::string& path) {
+    ensureApplication();
+    QFile file(toQ(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return "Файл " + path + " не удаётся записать: " + fromQ(file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(300);
+        writer.setTitle(toQ(doc.title));
+        writer.setCreator("vetrix");
+        printPages(doc, writer);
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) return "Файл " + path + " не удаётся записать: " + fromQ(file.errorString());
+    return "";
+}
+
+QImage pageImage(const pages::Document& doc, int page, double scale) {
+    ensureApplication();
+    QImage image(static_cast<int>(doc.width * scale), static_cast<int>(doc.height * scale), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintPage(painter, doc.pages.at(static_cast<std::size_t>(page)), scale);
+    return image;
+}
+
+}  // namespace vx::qt

@@ -1,0 +1,287 @@
+// The windows behave as a desktop user expects of any Qt program: where they
+// open, forms as dialogs over their caller, focus leaving drop lists, Enter and
+// Esc in a form, the keys, wheel and clicks of a drop list's popup.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "platform/qt/drop_box.h"
+#include "platform/qt/placement.h"
+#include "platform/qt/tests/qt_fixture.h"
+#include "platform/qt/window_view.h"
+#include "platform/ui/desktop.h"
+#include "platform/ui/drop_control.h"
+
+namespace vx::qt::testing {
+
+namespace {
+
+using namespace vx::ui;
+
+TEST(Placement, KeepsAWindowInsideItsRoom) {
+    const QRect room(0, 0, 1000, 800);
+    struct Case {
+        QRect asked, expected;
+    };
+    const Case cases[] = {
+        {{100, 100, 300, 200}, {100, 100, 300, 200}},    // inside: stays
+        {{1500, 900, 300, 200}, {700, 600, 300, 200}},   // far right and below: pulled back
+        {{-400, -50, 300, 200}, {0, 0, 300, 200}},       // left of and above the room
+        {{600, 700, 1200, 900}, {0, 0, 1200, 900}},      // larger than the room: its corner shows
+    };
+    for (const Case& c : cases) EXPECT_EQ(pulledInside(c.asked, room), c.expected) << c.asked.x();
+}
+
+TEST(Placement, CascadesFromTheTopLeftAndStartsOverBeforeLeavingTheRoom) {
+    const QRect room(0, 0, 1000, 800);
+    EXPECT_EQ(cascaded(0, {400, 300}, room, 30), QPoint(0, 0));
+    EXPECT_EQ(cascaded(2, {400, 300}, room, 30), QPoint(60, 60));
+    EXPECT_EQ(cascaded(17, {400, 300}, room, 30), QPoint(0, 0)) << "16 steps fit down the room";
+    EXPECT_EQ(cascaded(3, {1000, 800}, room, 30), QPoint(0, 0)) << "a window as large as the room";
+    EXPECT_EQ(centredOn({200, 100}, {100, 100, 400, 300}, room), QRect(200, 200, 200, 100));
+    EXPECT_EQ(centredOn({200, 100}, {900, 750, 100, 50}, room), QRect(800, 700, 200, 100));
+}
+
+Str gSpecies(20, "");
+Str gDate(10, "");
+Long gNumber = 0;
+
+void frameLayout(LayoutBuilder& b, Window&) { b.statusBar({-1}); }
+
+// A form with an entry, a combo and OK/Cancel, opened on the caller's thread; its events are logged.
+void runForm(Log& log) {
+    Window w(WindowKind::MdiChild, "Form");
+    LayoutBuilder b(w);
+    b.dropCombo("?SPECIES", gSpecies, "@s20", "Коровы|Овцы|Козы|Свиньи");
+    b.entry("?DATE", gDate, "@s10");
+    b.entry("?NUMBER", gNumber, "@n4");
+    b.button("?OK", "OK");
+    b.button("?CANCEL", "Отмена");
+    w.setDesignedGeometry({0, 0, 300, 200});
+    w.open();
+    w.setDefaultButton(w.idOf("?OK")).setCancelButton(w.idOf("?CANCEL"));
+    for (;;) {
+        const Event e = w.nextEvent();
+        const Control* c = w.control(e.control);
+        log.push_back("Form: " + std::string(eventName(e.kind)) + (c ? " " + c->useName() : std::string()));
+        const bool button = e.kind == EventKind::Accepted && c && (c->useName() == "?OK" || c->useName() == "?CANCEL");
+        if (button || e.kind == EventKind::CloseWindow || e.kind == EventKind::CloseDown) return w.close();
+    }
+}
+
+class DesktopMannerTest : public QtTest {
+protected:
+    void SetUp() override {
+        gSpecies = "";
+        gDate = "";
+        gNumber = 0;
+        start({"Main", WindowKind::Frame, frameLayout});
+        ASSERT_TRUE(pumpUntil([&] { return top("Main") != nullptr; }));
+        settle();
+    }
+    // The caller, an MDI child whose ?FORM button opens the form on its thread.
+    void openForm(bool maximized) {
+        start({"Caller", WindowKind::MdiChild,
+               [](LayoutBuilder& b, Window& w) {
+                   b.button("?FORM", "Форма");
+                   w.setDesignedGeometry({0, 0, 400, 300});
+               },
+               [this](Window&, const Event& e) {
+                   if (e.kind == EventKind::Accepted) runForm(log_);
+               }});
+        ASSERT_TRUE(pumpUntil([&] { return top("Caller") != nullptr; }));
+        settle();
+        if (maximized) top("Caller")->showMaximized();
+        settle();
+        QTest::mouseClick(widget("Caller", "?FORM"), Qt::LeftButton);
+        ASSERT_TRUE(pumpUntil([&] { return top("Form") != nullptr; }));
+        settle();
+        log_.clear();
+    }
+    void key(QWidget* w, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(w, static_cast<Qt::Key>(qtKey), mods);
+        settle();
+    }
+    Control* focused(std::string_view procedure) const {
+        const Window* w = window(procedure);
+        return w ? w->control(w->focused()) : nullptr;
+    }
+    static QString species() { return QString::fromStdString(gSpecies.str()).trimmed(); }
+    std::string focusedName(std::string_view procedure) const {
+        const Control* c = focused(procedure);
+        return c ? c->useName() : std::string();
+    }
+};
+
+TEST_F(DesktopMannerTest, WindowsWithoutAPlacementOpenCascadedInsideTheFrame) {
+    for (const char* name : {"First", "Second"})
+        start({name, WindowKind::MdiChild, [](LayoutBuilder& b, Window& w) {
+                   b.button("?GO", "Дальше");
+                   w.setDesignedGeometry({2000, 1500, 300, 200});
+               }});
+    ASSERT_TRUE(pumpUntil([&] { return top("First") && top("Second"); }));
+    settle();
+    const QRect area(QPoint(0, 0), static_cast<QMdiSubWindow*>(top("First"))->mdiArea()->viewport()->size());
+    const QRect first = top("First")->geometry(), second = top("Second")->geometry();
+    EXPECT_TRUE(area.contains(first)) << first.x() << "," << first.y();
+    EXPECT_TRUE(area.contains(second)) << second.x() << "," << second.y();
+    EXPECT_GT(second.x(), first.x());
+    EXPECT_GT(second.y(), first.y());
+}
+
+TEST_F(DesktopMannerTest, AStoredPlacementOffTheScreenIsPulledBackIn) {
+    start({"Plain", WindowKind::Plain, [](LayoutBuilder& b, Window& w) {
+               b.button("?GO", "Дальше");
+               w.setGeometry({5000, 4000, 300, 200});
+           }});
+    ASSERT_TRUE(pumpUntil([&] { return top("Plain") != nullptr; }));
+    settle();
+    EXPECT_TRUE(top("Plain")->screen()->availableGeometry().contains(top("Plain")->geometry()))
+        << top("Plain")->geometry().x() << "," << top("Plain")->geometry().y() << " "
+        << top("Plain")->geometry().width() << "x" << top("Plain")->geometry().height();
+}
+
+TEST_F(DesktopMannerTest, AFormOverAMaximizedCallerIsANormalDialogAndLeavesTheCallerMaximized) {
+    openForm(true);
+    QWidget* form = top("Form");
+    EXPECT_TRUE(form->isWindow());
+    EXPECT_FALSE(form->isMaximized());
+    EXPECT_LT(form->width(), 600) << "its designed size, not the frame's";
+    const QRect caller = frontEnd_.renderer().view(window("Caller")->id())->screenRect();
+    EXPECT_LE((form->frameGeometry().center() - caller.center()).manhattanLength(), 4);
+
+    widget("Form", "?DATE")->setFocus();
+    settle();
+    key(widget("Form", "?DATE"), Qt::Key_Escape);
+    ASSERT_TRUE(pumpUntil([&] { return window("Form") == nullptr; }));
+    settle();
+    EXPECT_TRUE(top("Caller")->isMaximized());
+}
+
+TEST_F(DesktopMannerTest, EnterPressesTheFormsOkAndEscItsCancel) {
+    struct Case {
+        int qtKey;
+        const char* pressed;
+    };
+    for (const Case c : {Case{Qt::Key_Return, "?OK"}, Case{Qt::Key_Escape, "?CANCEL"}}) {
+        openForm(false);
+        auto* date = static_cast<QLineEdit*>(widget("Form", "?DATE"));
+        date->setFocus();
+        settle();
+        QTest::keyClicks(date, "17.09.2022");
+        key(date, c.qtKey);
+        ASSERT_TRUE(pumpUntil([&] { return window("Form") == nullptr; })) << c.pressed;
+        EXPECT_TRUE(logged(std::string("Form: Accepted ") + c.pressed)) << ::testing::PrintToString(log_);
+        if (c.qtKey == Qt::Key_Return) EXPECT_TRUE(logged("Form: Accepted ?DATE")) << "Enter confirms the entry first";
+        settle();
+        // Closing the caller lets the next case start one of its own.
+        top("Caller")->close();
+        ASSERT_TRUE(pumpUntil([&] { return window("Caller") == nullptr; }));
+        settle();
+    }
+}
+
+TEST_F(DesktopMannerTest, AClickOrTabLeavesTheComboAfterAChoiceFromItsPopup) {
+    openForm(false);
+    struct Case {
+        const char* leaveBy;
+        const char* reaches;
+    };
+    for (const Case c : {Case{"click", "?DATE"}, Case{"tab", "?DATE"}}) {
+        auto* combo = static_cast<DropBox*>(widget("Form", "?SPECIES"));
+        QTest::mouseClick(combo, Qt::LeftButton);
+        settle();
+        combo->showPopup();
+        settle();
+        QWidget* rows = combo->view();
+        key(rows, Qt::Key_Down);
+        key(rows, Qt::Key_Return);
+        EXPECT_FALSE(rows->isVisible());
+        if (std::string(c.leaveBy) == "click") QTest::mouseClick(widget("Form", "?DATE"), Qt::LeftButton);
+        else key(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(focusedName("Form"), c.reaches) << c.leaveBy << ::testing::PrintToString(log_);
+        EXPECT_EQ(QApplication::focusWidget(), widget("Form", "?DATE")) << c.leaveBy;
+        QTest::keyClicks(QApplication::focusWidget(), "1");
+        settle();
+        EXPECT_EQ(static_cast<QLineEdit*>(widget("Form", "?DATE"))->text(), "1") << "typing lands in the field left for";
+        EXPECT_EQ(species(), "Овцы");
+        EXPECT_EQ(combo->currentText().trimmed(), "Овцы");
+        static_cast<QLineEdit*>(widget("Form", "?DATE"))->clear();
+        // Back to the combo's first entry for the next case.
+        combo->setFocus();
+        settle();
+        key(combo, Qt::Key_Up);
+    }
+}
+
+TEST_F(DesktopMannerTest, TheDropPopupOpensOnTheCurrentEntryAndChoosesOnceByKeyWheelOrClick) {
+    openForm(false);
+    auto* combo = static_cast<DropBox*>(widget("Form", "?SPECIES"));
+    QTest::mouseClick(combo, Qt::LeftButton);
+    settle();
+    key(combo, Qt::Key_Down);
+    key(combo, Qt::Key_Down);  // the closed box steps to "Коровы", then "Овцы"
+    ASSERT_EQ(species(), "Овцы");
+    log_.clear();
+    combo->showPopup();
+    settle();
+    DropRows* rows = combo->rows();
+    EXPECT_EQ(rows->currentIndex().row(), 1) << "highlighted on the current entry";
+    EXPECT_TRUE(rows->selectionModel()->isRowSelected(1, {}));
+    key(rows, Qt::Key_End);
+    key(rows, Qt::Key_Return);
+    EXPECT_EQ(species(), "Свиньи");
+    EXPECT_EQ(std::count(log_.begin(), log_.end(), "Form: Accepted ?SPECIES"), 1) << ::testing::PrintToString(log_);
+
+    // The wheel over the closed box chooses nothing; a click after scrolling the popup chooses the row clicked.
+    log_.clear();
+    QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+    settle();
+    EXPECT_EQ(species(), "Свиньи");
+    combo->showPopup();
+    settle();
+    rows->scrollToTop();
+    const QPoint first = rows->visualRect(rows->model()->index(0, 0)).center();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, first);
+    settle();
+    EXPECT_EQ(species(), "Коровы");
+    EXPECT_EQ(std::count(log_.begin(), log_.end(), "Form: Accepted ?SPECIES"), 1) << ::testing::PrintToString(log_);
+}
+
+TEST_F(DesktopMannerTest, TabIntoANumberSelectsItsText) {
+    openForm(false);
+    gNumber = 1;
+    auto* date = static_cast<QLineEdit*>(widget("Form", "?DATE"));
+    date->setFocus();
+    settle();
+    key(date, Qt::Key_Tab);
+    auto* number = static_cast<QLineEdit*>(widget("Form", "?NUMBER"));
+    ASSERT_EQ(QApplication::focusWidget(), number);
+    QTest::keyClicks(number, "2");
+    EXPECT_EQ(number->text().trimmed(), "2") << "the typing replaces the number";
+}
+
+TEST_F(DesktopMannerTest, ALongPieceOfWorkShowsABusyPointerUntilTheOutermostEnds) {
+    {
+        BusyCursor outer;
+        {
+            BusyCursor inner;
+            ASSERT_NE(QApplication::overrideCursor(), nullptr);
+            EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        ASSERT_NE(QApplication::overrideCursor(), nullptr) << "the outer work still runs";
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
+
+}  // namespace vx::qt::testing

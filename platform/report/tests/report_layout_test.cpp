@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "platform/pages/page_text.h"
+#include "platform/report/report_layout.h"
+
+namespace vx::report {
+namespace {
+
+// Records of (outer, inner) break values laid out with a heading and a footer per group.
+struct Nested {
+    std::string outer, inner, name;
+};
+
+class NestedReport {
+public:
+    explicit NestedReport(double bodyHeight = 258) {
+        r.page.bodyHeight = bodyHeight;
+        r.groups = {{[this] { return cur.outer; }, {}, {}}, {[this] { return cur.inner; }, {}, {}}};
+        const Counter& outerCount = r.count(0);
+        const Counter& innerCount = r.count(1);
+        const Counter& all = r.count();
+        const Counter& innerGroups = r.tally(1, 0);
+        const Counter& running = r.count(1);
+        r.groups[0].heading.setHeight(5).field(0, 0, [this] { return "H " + cur.outer; });
+        r.groups[1].heading.setHeight(5).field(0, 0, [this] { return "h " + cur.inner; });
+        r.detail.setHeight(5).fieldRight(10, 0, number(running, "@n5b")).field(20, 0, [this] { return cur.name; });
+        r.recall = {[this] { std::swap(cur, previous); }, [this] { std::swap(cur, previous); }};
+        // A footer names its own group, not the one the next record opens.
+        r.groups[1].footer.setHeight(5).field(0, 0, [this] { return "f " + cur.inner; }).fieldRight(40, 0, number(innerCount, "@n7b"));
+        r.groups[0].footer.setHeight(5)
+            .text(0, 0, "F")
+            .fieldRight(40, 0, number(outerCount, "@n7b"))
+            .fieldRight(60, 0, number(innerGroups, "@n6b"))
+            .fieldRight(80, 0, number(all, "@n12b"));
+        r.pageFooter.setHeight(6).text(0, 0, "Дата:").field(10, 0, r.dateStamp()).fieldRight(190, 0, r.pageNumber());
+    }
+    std::string run(const std::vector<Nested>& records) {
+        r.begin("t", "01.04.2024", "09:00");
+        for (const Nested& n : records) {
+            previous = cur;
+            cur = n;
+            r.take();
+        }
+        r.end();
+        return pages::documentText(r.document());
+    }
+    ReportLayout r;
+    Nested cur, previous;
+};
+
+TEST(ReportLayout, ClosedFootersInnermostFirstNewHeadingsOutermostFirstOpenFootersAtTheEnd) {
+    NestedReport rep;
+    EXPECT_EQ(rep.run({{"A", "1", "a1"}, {"A", "1", "a2"}, {"A", "2", "a3"}, {"B", "1", "b1"}}),
+              "--- page 1 ---\n"
+              "H A\nh 1\n1 a1\n2 a2\nf 1 2\nh 2\n1 a3\nf 2 1\nF 3 2 3\n"
+              "H B\nh 1\n1 b1\nf 1 1\nF 1 1 4\n"
+              "Дата: 01.04.2024 1\n");
+}
+
+TEST(ReportLayout, AnInnerKeyRepeatedUnderANewOuterKeyStillOpensANewGroup) {
+    NestedReport rep;
+    const std::string text = rep.run({{"A", "1", "x"}, {"B", "1", "y"}, {"A", "1", "z"}});
+    EXPECT_EQ(text,
+              "--- page 1 ---\n"
+              "H A\nh 1\n1 x\nf 1 1\nF 1 1 1\n"
+              "H B\nh 1\n1 y\nf 1 1\nF 1 1 2\n"
+              "H A\nh 1\n1 z\nf 1 1\nF 1 1 3\n"
+              "Дата: 01.04.2024 1\n");
+}
+
+TEST(ReportLayout, NoRecordsMakeNoPage) {
+    NestedReport rep;
+    EXPECT_EQ(rep.run({}), "");
+    EXPECT_TRUE(rep.r.document().pages.empty());
+}
+
+TEST(ReportLayout, ABandThatDoesNotFitGoesWholeToTheNextPageUnderTheHeading) {
+    // Body of 22 mm: heading, heading, three 5 mm details... then the footer moves on.
+    NestedReport rep(22);
+    rep.r.pageHeading.setHeight(10).text(0, 0, "Заголовок").hrule(0, 8, 194);
+    const std::string text = rep.run({{"A", "1", "a1"}, {"A", "1", "a2"}, {"A", "1", "a3"}});
+    EXPECT_EQ(text,
+              "--- page 1 ---\nЗаголовок\nH A\nh 1\n1 a1\n2 a2\nДата: 01.04.2024 1\n"
+              "--- page 2 ---\nЗаголовок\n3 a3\nf 1 3\nF 3 1 3\nДата: 01.04.2024 2\n");
+    const pages::Page& second = rep.r.document().pages[1];
+    ASSERT_FALSE(second.rules.empty());
+    EXPECT_DOUBLE_EQ(second.rules[0].y1, 6 + 8);
+    // Positions: the left margin is added; the first body band starts at the body's top.
+    const pages::Text& detail = second.texts[1];
+    EXPECT_EQ(detail.text, "3");
+    EXPECT_DOUBLE_EQ(detail.x, 6 + 10);
+    EXPECT_DOUBLE_EQ(detail.y, 21);
+    EXPECT_EQ(detail.align, pages::Align::Right);
+    for (const pages::Page& p : rep.r.document().pages)
+        for (const pages::Text& t : p.texts) EXPECT_LE(t.y, 280) << t.text;
+}
+
+TEST(ReportLayout, BeginStartsAgainFromZero) {
+    NestedReport rep;
+    rep.run({{"A", "1", "a"}});
+    EXPECT_EQ(rep.run({{"A", "1", "b"}}), "--- page 1 ---\nH A\nh 1\n1 b\nf 1 1\nF 1 1 1\nДата: 01.04.2024 1\n");
+}
+
+}  // namespace
+}  // namespace vx::report

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/globals.h"
+#include "dictionary/names.h"
+#include "platform/core/dates.h"
+#include "platform/pages/pdf_output.h"
+#include "platform/qt/page_painter.h"
+#include "platform/runtime/thread_state.h"
+#include "reports/tests/reports_fixture.h"
+
+namespace vx::reports::testing {
+namespace {
+
+using namespace dct;
+namespace response = rt::response;
+
+class ReportRunTest : public ReportsTest {
+protected:
+    void SetUp() override {
+        ReportsTest::SetUp();
+        pages::setPdfWriter(qt::writePdf);
+        glo::GLO_REPORTQUERYRESULT = "";
+        addExampleBooks();
+        for (int id = 1; id <= 3; ++id) addPassport(1, 1, id, "00" + std::to_string(id), [] { PAS->IDPOL = 3; });
+    }
+};
+
+TEST_F(ReportRunTest, TheProgressWindowShowsItselfAndCancelLeavesNoPreview) {
+    PLAY(h->start("PrintQBE"));
+    EXPECT_EQ(h->current()->caption(), "Формирую...");
+    EXPECT_EQ(h->tooltip("?Progress:Cancel"), "Cancel Report");
+    EXPECT_EQ(h->value("?Progress:Cancel"), "Отмена");
+    PLAY(h->press("?Progress:Cancel"));
+    PLAY(h->wait(1));
+    EXPECT_EQ(h->report(), nullptr);
+    PLAY(h->expectClosed("PrintQBE"));
+    EXPECT_EQ(answered, response::Cancelled);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ReportRunTest, AFilterThatCannotBeEvaluatedIsSaidOnceAndNothingPrints) {
+    const std::string cut = "(UPPER(PAS:fio) = '" + std::string(120, 'A');
+    const std::string cases[] = {"Произвольный", "(UPPER(PAS:fio) = 'O'BRIEN')", cut};
+    for (const std::string& filter : cases) {
+        glo::GLO_REPORTQUERYRESULT = filter;
+        const std::string handed = glo::GLO_REPORTQUERYRESULT.str();
+        std::string pages;
+        EXPECT_EQ(print("PrintQBE", &pages), response::Cancelled) << filter;
+        EXPECT_EQ(pages, "");
+        ASSERT_FALSE(messages().empty());
+        EXPECT_EQ(messages().back(), "Ошибка фильтра: Фильтр отчёта не удаётся вычислить:\n" + handed);
+        EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "") << filter;
+    }
+    EXPECT_EQ(messages().size(), std::size(cases));
+}
+
+TEST_F(ReportRunTest, ThePreviewTurnsPagesZoomsAndSaysWhenThereIsNoPrinter) {
+    for (int id = 4; id <= 40; ++id) addPassport(1, 1, id, "A" + std::to_string(id), [] { PAS->IDPOL = 3; });
+    PLAY(h->start("PrintQBE"));
+    PLAY(h->wait(1));
+    const ui::PagesControl* preview = h->report();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->pageCount(), 2);
+    EXPECT_EQ(h->value("?PageNumber"), "Страница 1 из 2");
+    PLAY(h->press("?Next"));
+    EXPECT_EQ(preview->page(), 1);
+    PLAY(h->press("?Next"));
+    EXPECT_EQ(h->value("?PageNumber"), "Страница 2 из 2");
+    PLAY(h->press("?ZoomIn"));
+    EXPECT_EQ(h->value("?Zoom"), "125%");
+    PLAY(h->press("?Print"));
+    PLAY(h->expectMessage("Печать", "Принтер не установлен: печатать не на чем.|Отчёт можно сохранить в PDF."));
+    const std::string pdf = (dir / "list.pdf").string();
+    PLAY(h->file(dir.string() + "/list"));
+    PLAY(h->press("?SavePdf"));
+    EXPECT_TRUE(std::filesystem::exists(pdf));
+    PLAY(h->close());
+    EXPECT_EQ(answered, response::Completed);
+}
+
+TEST_F(ReportRunTest, TheProgressWindowAndThePreviewKeepTheirPlacesApart) {
+    PLAY(h->start("PrintQBE"));
+    h->current()->setGeometry({40, 30, 200, 100});
+    PLAY(h->wait(1));
+    h->current()->setGeometry({10, 20, 800, 600});
+    PLAY(h->close());
+    PLAY(h->expectIni("PrintQBE", "XPos", "40"));
+    PLAY(h->expectIni("PrintQBEPreview", "XPos", "10"));
+    PLAY(h->expectIni("PrintQBEPreview", "Width", "800"));
+    PLAY(h->start("PrintQBE"));
+    PLAY(h->wait(1));
+    EXPECT_EQ(h->current()->geometry(), (ui::Geometry{10, 20, 800, 600}));
+    PLAY(h->close());
+}
+
+// The text of a PDF through the poppler tools.
+std::string pdfText(const std::string& path) {
+    const std::string out = path + ".txt";
+    if (std::system(("pdftotext -layout '" + path + "' '" + out + "'").c_str()) != 0) return "";
+    std::ifstream in(out);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST_F(ReportRunTest, ThePdfOfAReportHoldsItsCyrillicText) {
+    setenv("VETRIX_REPORT_PDF_DIR", dir.string().c_str(), 1);
+    std::string pages;
+    EXPECT_EQ(print("PrintQBE", &pages), response::Completed);
+    unsetenv("VETRIX_REPORT_PDF_DIR");
+    const std::string text = pdfText((dir / "PrintQBE-1.pdf").string());
+    EXPECT_NE(text.find("Список животных (произвольный отчёт)"), std::string::npos) << text;
+    EXPECT_NE(text.find("Всего на ферме (населенном пункте):"), std::string::npos) << text;
+    EXPECT_NE(text.find("Заря"), std::string::npos) << text;
+}
+
+TEST_F(ReportRunTest, ATwoPageAnimalListIsDrawnLegibly) {
+    for (int id = 4; id <= 40; ++id)
+        addPassport(1, 1, id, "ИН" + std::to_string(100000 + id), [] {
+            PAS->IDPOL = 3;
+            PAS->FIO = "Иванов Иван Иванович";
+            PAS->ADRES = "ул. Садовая, 12";
+            PAS->DATAROG = makeDate(3, 15, 2023);
+        });
+    PLAY(h->start("PrintQBE"));
+    PLAY(h->wait(1));
+    const ui::PagesControl* preview = h->report();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_EQ(preview->pageCount(), 2);
+    const char* binary = std::getenv("VX_TEST_BINARY_DIR");
+    const std::filesystem::path screens = std::filesystem::path(binary ? binary : ".") / "screens";
+    std::filesystem::create_directories(screens);
+    for (int page = 0; page < 2; ++page) {
+        const QImage image = qt::pageImage(*preview->document(), page, 4);
+        EXPECT_TRUE(image.save(QString::fromStdString((screens / ("report_animal_list_" + std::to_string(page + 1) + ".png")).string())));
+    }
+    PLAY(h->close());
+}
+
+}  // namespace
+}  // namespace vx::reports::testing
