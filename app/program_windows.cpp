@@ -4,6 +4,7 @@
 #include "calculator/calculator_windows.h"
 #include "database/database_windows.h"
 #include "execution/forms/measure_forms.h"
+#include "execution/group/group_tools.h"
 #include "execution/journals/journals.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
@@ -51,6 +52,8 @@ const windows::WindowTable& programWindows() {
          {"?ITEM:BrowseVDI", 25000}, {"?BUTTON1:7", 25000}},
         {"Updatevpo", execution::Updatevpo, Start::Modal, 25000, {}, {}},
         {"Updatevdi", execution::Updatevdi, Start::Modal, 25000, {}, {}},
+        {"Vp_VPO", execution::Vp_VPO, Start::Tool, 25000, {}, {}},
+        {"Vp_VDI", execution::Vp_VDI, Start::Tool, 25000, {}, {}},
         // Not built yet: their items and buttons are shown and start nothing.
         {"BrowseExp", {}, Start::Thread, 25000, {"?ITEM:BrowseExp", 25000}, {"?BUTTON14", 25000}},
         {"BrowseTKvdi", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvdi", 50000}, {"?BUTTON13", 25000}},

@@ -5,8 +5,8 @@
 
 namespace vx::execution {
 
-GroupScope GroupScope::current(Dec& chosenMeasure) {
-    return {glo::IDHOZ.value(), glo::IDFERM.value(), chosenMeasure.value()};
+GroupScope GroupScope::current(MeasureKind kind) {
+    return {glo::IDHOZ.value(), glo::IDFERM.value(), planning::measureKind(kind).chosenMeasure->value()};
 }
 
 ExecutionValues ExecutionValues::current() {

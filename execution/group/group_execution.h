@@ -21,7 +21,7 @@ enum class DoneRule {
 struct GroupScope {
     Decimal holding, farm, measure;
     // IDHOZ, IDFERM and the kind's current measure (IDBOL, IDTASK).
-    static GroupScope current(Dec& chosenMeasure);
+    static GroupScope current(MeasureKind kind);
 };
 
 struct ExecutionValues {

@@ -28,8 +28,8 @@ constexpr int kLineHeight = 12;
 class GroupToolWindow : public app::StartFolderWindow {
 public:
     GroupToolWindow(ui::Window& w, const GroupToolKind& k)
-        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), k_(k) {
-        for (RelateRef file : {Relate::HOZ, Relate::FERMA, k.schemes, k.measures}) addFile(*file);
+        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), k_(k), m_(planning::measureKind(k.kind)) {
+        for (RelateRef file : {Relate::HOZ, Relate::FERMA, m_.schemes.relate, m_.measures.relate}) addFile(*file);
         addCloseButton("?OK", rt::response::Cancelled);
     }
 
@@ -42,10 +42,10 @@ public:
         Farms.addField(*Access::FERMA, "NAME");
         Farms.addField(*Access::FERMA, "IDFERM");
         Farms.addField(*Access::FERMA, "IDHOZ");
-        Dec* measure = k_.chosenMeasure;
-        oneRow(Measure, "?LIST:3", *k_.schemes, k_.schemeKey, [measure] { return Value(measure->value()); });
-        Measure.addField(*k_.schemeFile, "NAME");
-        Measure.addField(*k_.schemeFile, k_.schemeId);
+        Dec* measure = m_.chosenMeasure;
+        oneRow(Measure, "?LIST:3", *m_.schemes.relate, m_.schemes.idKey, [measure] { return Value(measure->value()); });
+        Measure.addField(*m_.schemes.access, m_.schemes.fields.name);
+        Measure.addField(*m_.schemes.access, m_.schemes.fields.id);
         for (int i = 0; i < 3; ++i) {
             columns_[i].Init(*lists()[i], *this);
             lists()[i]->list().change().setLineHeight(kLineHeight);
@@ -96,9 +96,9 @@ private:
 
     void run() {
         window().update();
-        const FilesInUse files{k_.measureFile};
+        const FilesInUse files{m_.measures.access};
         if (!files.ready()) return;
-        const WriteTally t = executeMarked(k_.kind, k_.done, GroupScope::current(*k_.chosenMeasure),
+        const WriteTally t = executeMarked(k_.kind, k_.done, GroupScope::current(k_.kind),
                                            ExecutionValues::current());
         if (t.failed == 0) ui::messageBox(k_.messageCaption, "Отметка о выполнении мероприятий введена!");
         else ui::messageBox(k_.messageCaption, "Не удалось записать записей: " + std::to_string(t.failed) + ".");
@@ -115,6 +115,7 @@ private:
     }
 
     const GroupToolKind& k_;
+    const planning::MeasureKindRow& m_;
     std::uint64_t lastAction_ = std::numeric_limits<std::uint64_t>::max();
     classes::BrowseClass Holding, Farms, Measure;
     std::array<app::ListColumns, 3> columns_;

@@ -1,10 +1,6 @@
 #include "execution/group/group_tool_kinds.h"
 
-#include "app/globals.h"
-
 namespace vx::execution {
-
-using namespace dct;
 
 namespace {
 
@@ -12,13 +8,6 @@ const GroupToolKind kPreventive{
     .kind = MeasureKind::Preventive,
     .procedure = "Vp_VPO",
     .caption = "Выполнение выделенных профилактических мероприятий",
-    .measures = Relate::VPO,
-    .measureFile = Access::VPO,
-    .schemes = Relate::BOLEZN,
-    .schemeFile = Access::BOLEZN,
-    .schemeKey = BOL_K1.index,
-    .schemeId = "ID",
-    .chosenMeasure = &glo::IDBOL,
     .holdingLabel = "Сельское поселение[хозяйство]",
     .farmLabel = "Населенный пункт [ферма]",
     .farmNameTitle = "Наименование фермы",
@@ -40,13 +29,6 @@ const GroupToolKind kDiagnostic{
     .kind = MeasureKind::Diagnostic,
     .procedure = "Vp_VDI",
     .caption = "Отметка о выполнении диагностических мероприятий",
-    .measures = Relate::VDI,
-    .measureFile = Access::VDI,
-    .schemes = Relate::TASK,
-    .schemeFile = Access::TASK,
-    .schemeKey = TAS_K1.index,
-    .schemeId = "IDTASK",
-    .chosenMeasure = &glo::IDTASK,
     .holdingLabel = "Сельское поселение [хозяйство]",
     .farmLabel = "Населенный пункт [фема]",
     .farmNameTitle = "Наименование фермы, населённого пункта",

@@ -1,8 +1,8 @@
 #pragma once
-// Everything in which the two group-execution tools differ: Vp_VPO for the
-// preventive records (VPO), Vp_VDI for the diagnostic ones (VDI).
+// What the two group-execution tools differ in beyond the measure-kind table
+// (their measure and scheme files and the current-measure global): Vp_VPO for
+// the preventive records (VPO), Vp_VDI for the diagnostic ones (VDI).
 
-#include "dictionary/names.h"
 #include "execution/group/group_execution.h"
 
 namespace vx::execution {
@@ -11,13 +11,6 @@ struct GroupToolKind {
     MeasureKind kind;
     const char* procedure;  // and the INI section
     const char* caption;
-    dct::RelateRef measures;
-    dct::AccessRef measureFile;
-    dct::RelateRef schemes;
-    dct::AccessRef schemeFile;
-    int schemeKey;
-    const char* schemeId;  // the scheme's id field
-    Dec* chosenMeasure;    // IDBOL, IDTASK
 
     const char* holdingLabel;
     const char* farmLabel;

@@ -250,7 +250,7 @@ private:
         Reset(true);
     }
 
-    // The tool reads the holding, farm and measure of the context; until it is built, nothing starts.
+    // The tool reads the holding, farm and measure the journal left in the context.
     void startGroupTool() {
         window().update();
         windows_.start(k_.groupTool, kToolStack);

@@ -30,8 +30,9 @@ WriteTally loopMeasures(AccessRef file, Write how, const std::function<bool(cons
 }
 
 WriteTally measuresLoop(MeasureKind kind, Write how, const std::function<bool(const MeasureFields&)>& wanted) {
-    return kind == MeasureKind::Preventive ? loopMeasures<VPORecord>(Access::VPO, how, wanted)
-                                           : loopMeasures<VDIRecord>(Access::VDI, how, wanted);
+    const AccessRef file = planning::measureKind(kind).measures.access;
+    return kind == MeasureKind::Preventive ? loopMeasures<VPORecord>(file, how, wanted)
+                                           : loopMeasures<VDIRecord>(file, how, wanted);
 }
 
 }  // namespace

@@ -36,8 +36,8 @@ bool takes(Marking marking, ActRule actRule, const MeasureFields& r, const Marki
 
 }  // namespace
 
-MarkingContext MarkingContext::current(Dec& chosenMeasure) {
-    return {glo::IDHOZ.value(), glo::IDFERM.value(), chosenMeasure.value(), glo::UNIK.value(),
+MarkingContext MarkingContext::current(MeasureKind kind) {
+    return {glo::IDHOZ.value(), glo::IDFERM.value(), planning::measureKind(kind).chosenMeasure->value(), glo::UNIK.value(),
             glo::NVEDJPIS.str(), glo::NAKT.str(),    glo::NEKSP.str()};
 }
 

@@ -40,7 +40,7 @@ struct MarkingContext {
     std::string statement, act, expertise;
 
     // IDHOZ, IDFERM, the kind's current measure (IDBOL, IDTASK), UNIK, NVEDJPIS, NAKT, NEKSP.
-    static MarkingContext current(Dec& chosenMeasure);
+    static MarkingContext current(MeasureKind kind);
 };
 
 WriteTally markRecords(MeasureKind kind, Marking marking, ActRule actRule, const MarkingContext& c);
