@@ -14,8 +14,9 @@ template <class R>
 WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted) {
     WriteTally tally;
     store::Table& table = file->table();
+    R copy;  // one buffer for the whole scan: its texts keep their room
     table.scan(store::ScanSpec{}, [&](store::Position pos, const void* stored) {
-        R copy = *static_cast<const R*>(stored);
+        copy = *static_cast<const R*>(stored);
         if (!wanted(copy) || how == Write::None) return true;
         const bool ok = how == Write::Update ? table.update(pos, &copy) : table.remove(pos);
         ++(ok ? tally.written : tally.failed);
