@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "app/execution_numbers.h"
 #include "app/globals.h"
 #include "app/windows/list_window.h"
 #include "dictionary/files_in_use.h"
@@ -67,7 +68,8 @@ public:
     }
 
     Level TakeWindowEvent() override {
-        if (event().kind == EventKind::CloseWindow) clearNumbersAndDates();
+        // The paths stay for the next tool; the numbers and dates go for every window.
+        if (event().kind == EventKind::CloseWindow) glo::clearExecutionNumbers();
         return app::StartFolderWindow::TakeWindowEvent();
     }
 
@@ -102,16 +104,6 @@ private:
                                            ExecutionValues::current());
         if (t.failed == 0) ui::messageBox(k_.messageCaption, "Отметка о выполнении мероприятий введена!");
         else ui::messageBox(k_.messageCaption, "Не удалось записать записей: " + std::to_string(t.failed) + ".");
-    }
-
-    // The paths stay for the next tool; the numbers and dates are cleared for every window.
-    static void clearNumbersAndDates() {
-        glo::NAKT = "";
-        glo::NEKSP = "";
-        glo::NVEDJPIS = "";
-        glo::DAKT = 0;
-        glo::DEKSP = 0;
-        glo::DVEDOPIS = 0;
     }
 
     const GroupToolKind& k_;
