@@ -30,7 +30,7 @@ bool isDone(DoneRule rule, const MeasureFields& r) {
 }
 
 WriteTally executeMarked(MeasureKind kind, DoneRule rule, const GroupScope& scope, const ExecutionValues& v) {
-    return rewriteMeasures(kind, [&](const MeasureFields& r) {
+    return rewriteFarmMeasures(kind, scope.holding, scope.farm, [&](const MeasureFields& r) {
         if (r.holding.value() != scope.holding || r.farm.value() != scope.farm || r.measure.value() != scope.measure ||
             r.mark != 1)
             return false;

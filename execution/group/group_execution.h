@@ -4,7 +4,7 @@
 // two measures) gets the statement, act and (diagnostic) expertise values as
 // they are, blanks included, and, when those values make it done, all four
 // counters 1 for stages .0, .1 and .2 alike. The counters are never set to 0;
-// the marks stay. The whole file is read in record order.
+// the marks stay. The farm's records are read through the place key.
 
 #include <string>
 

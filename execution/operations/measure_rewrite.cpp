@@ -1,6 +1,7 @@
 #include "execution/operations/measure_rewrite.h"
 
 #include "dictionary/names.h"
+#include "execution/analysis_selection.h"
 
 namespace vx::execution {
 
@@ -11,11 +12,12 @@ using namespace dct;
 enum class Write { Update, Delete, None };
 
 template <class R>
-WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted) {
+WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted,
+                const store::ScanSpec& spec = store::ScanSpec{}) {
     WriteTally tally;
     store::Table& table = file->table();
     R copy;  // one buffer for the whole scan: its texts keep their room
-    table.scan(store::ScanSpec{}, [&](store::Position pos, const void* stored) {
+    table.scan(spec, [&](store::Position pos, const void* stored) {
         copy = *static_cast<const R*>(stored);
         if (!wanted(copy) || how == Write::None) return true;
         const bool ok = how == Write::Update ? table.update(pos, &copy) : table.remove(pos);
@@ -26,20 +28,29 @@ WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted
 }
 
 template <class R>
-WriteTally loopMeasures(AccessRef file, Write how, const std::function<bool(const MeasureFields&)>& wanted) {
-    return loop<R>(file, how, [&](R& r) { return wanted(measureFields(r)); });
+WriteTally loopMeasures(AccessRef file, Write how, const std::function<bool(const MeasureFields&)>& wanted,
+                        const store::ScanSpec& spec) {
+    return loop<R>(file, how, [&](R& r) { return wanted(measureFields(r)); }, spec);
 }
 
-WriteTally measuresLoop(MeasureKind kind, Write how, const std::function<bool(const MeasureFields&)>& wanted) {
+WriteTally measuresLoop(MeasureKind kind, Write how, const std::function<bool(const MeasureFields&)>& wanted,
+                        const store::ScanSpec& spec = store::ScanSpec{}) {
     const AccessRef file = planning::measureKind(kind).measures.access;
-    return kind == MeasureKind::Preventive ? loopMeasures<VPORecord>(file, how, wanted)
-                                           : loopMeasures<VDIRecord>(file, how, wanted);
+    return kind == MeasureKind::Preventive ? loopMeasures<VPORecord>(file, how, wanted, spec)
+                                           : loopMeasures<VDIRecord>(file, how, wanted, spec);
 }
 
 }  // namespace
 
 WriteTally rewriteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& change) {
     return measuresLoop(kind, Write::Update, change);
+}
+
+WriteTally rewriteFarmMeasures(MeasureKind kind, const Decimal& holding, const Decimal& farm,
+                               const std::function<bool(const MeasureFields&)>& change) {
+    const planning::MeasureBook& measures = planning::measureKind(kind).measures;
+    const AnalysisSelection place{AnalysisScope::Farm, holding, farm, {}};
+    return measuresLoop(kind, Write::Update, change, place.scanOf(measures.access->table(), measures.byPlace));
 }
 
 WriteTally deleteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& doomed) {

@@ -42,7 +42,7 @@ MarkingContext MarkingContext::current(MeasureKind kind) {
 }
 
 WriteTally markRecords(MeasureKind kind, Marking marking, ActRule actRule, const MarkingContext& c) {
-    return rewriteMeasures(kind, [&](const MeasureFields& r) {
+    return rewriteFarmMeasures(kind, c.holding, c.farm, [&](const MeasureFields& r) {
         if (!takes(marking, actRule, r, c)) return false;
         r.mark = marking == Marking::ClearFarm ? 0 : toggled(r.mark);
         return true;
@@ -69,7 +69,7 @@ WriteTally deleteMarked(MeasureKind kind) {
 }
 
 WriteTally takeExecutionOff(MeasureKind kind, const Decimal& holding, const Decimal& farm) {
-    return rewriteMeasures(kind, [&](const MeasureFields& r) {
+    return rewriteFarmMeasures(kind, holding, farm, [&](const MeasureFields& r) {
         if (r.holding.value() != holding || r.farm.value() != farm || r.mark != 1) return false;
         r.headsDone = 0;
         r.treatmentsDone = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // The journals' whole-file operations on the measure records and passports,
-// without keys, lists or messages. Each reads the whole file in record order
-// and writes every record it changes at once (measure_rewrite.h).
+// without keys, lists or messages. Each reads the records of its farm (delete:
+// the whole file) and writes every record it changes at once (measure_rewrite.h).
 //
 //   scope    records with
 //   farm     IDHOZ = the holding, IDFERMA = the farm

@@ -218,7 +218,9 @@ TEST_P(JournalOperationsTest, ACancelledAnalysisTemplateClosesTheJournalWithoutA
         if (start[3] == '+') PLAY(h->key(journal(), start));
         else choose(start);
         PLAY(h->expectClosed(procedure()));
-        EXPECT_EQ(Lines(messages().begin() + before, messages().end()), Lines{dialog}) << "the dialog only";
+        const Lines shown = messages();
+        EXPECT_EQ(Lines(shown.begin() + static_cast<std::ptrdiff_t>(before), shown.end()), Lines{dialog})
+            << "the dialog only";
     }
 }
 
