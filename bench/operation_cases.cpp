@@ -38,15 +38,15 @@ double onThread(headless::Harness& h, const std::function<void()>& work) {
     return ms;
 }
 
-// Every record in record order, each changed one written back by its position,
-// in one transaction that is rolled back.
-double sqliteRewrite(const std::string& columns, const std::string& write,
+// The records `where` selects, each changed one written back by its position, in
+// one transaction that is rolled back.
+double sqliteRewrite(const std::string& columns, const std::string& where, const std::string& write,
                      const std::function<bool(const Statement&)>& wanted) {
     store::commitPendingWrites();
     RawFile raw(glo::PUT6.str());
     const double ms = millisecondsOf([&] {
         raw.exec("BEGIN");
-        Statement read(raw.db(), "SELECT pos, " + columns + " FROM records ORDER BY pos");
+        Statement read(raw.db(), "SELECT pos, " + columns + " FROM records" + where);
         Statement change(raw.db(), write);
         while (read.step()) {
             if (!wanted(read)) continue;
@@ -69,8 +69,9 @@ void operationCases(int bigFarm) {
     const double toggle = onThread(h, [&] {
         toggled = markRecords(MeasureKind::Preventive, execution::Marking::Measure, execution::ActRule::Dated, farm);
     });
+    const std::string inFarm = " WHERE IDHOZ = 1 AND IDFERMA = " + std::to_string(bigFarm);
     const double toggleSql = sqliteRewrite(
-        "IDHOZ, IDFERMA, IDTASK", "UPDATE records SET CHEK = CASE WHEN CHEK = 1 THEN 0 ELSE 1 END WHERE pos = ?",
+        "IDHOZ, IDFERMA, IDTASK", inFarm, "UPDATE records SET CHEK = CASE WHEN CHEK = 1 THEN 0 ELSE 1 END WHERE pos = ?",
         [&](const Statement& r) { return r.integer(1) == 1 && r.integer(2) == bigFarm && r.integer(3) == 10; });
     reportAgainstLimit("journal-toggle-measure", toggle, toggleSql, kLimitMs,
                        "toggled=" + std::to_string(toggled.written) + " unwritten=" + std::to_string(toggled.failed));
@@ -85,7 +86,7 @@ void operationCases(int bigFarm) {
         executed = executeMarked(MeasureKind::Preventive, execution::DoneRule::Act, {1, bigFarm, kMeasure}, values);
     });
     const double groupSql = sqliteRewrite(
-        "IDHOZ, IDFERMA, IDTASK, CHEK",
+        "IDHOZ, IDFERMA, IDTASK, CHEK", inFarm,
         "UPDATE records SET NOPIS = '12', DOPIS = 80000, AKTNOMER = '7', AKTDATA = 80010, GLPLAN = 1, GLVUP = 1, "
         "GOPLAN = 1, GOVUP = 1 WHERE pos = ?",
         [&](const Statement& r) {
@@ -104,7 +105,7 @@ void operationCases(int bigFarm) {
             return true;
         });
     });
-    const double deleteSql = sqliteRewrite("CHEK", "DELETE FROM records WHERE pos = ?",
+    const double deleteSql = sqliteRewrite("CHEK", " ORDER BY pos", "DELETE FROM records WHERE pos = ?",
                                            [](const Statement& r) { return r.integer(1) == 1; });
     execution::WriteTally deleted;
     const double remove = onThread(h, [&] { deleted = execution::deleteMarked(MeasureKind::Preventive); });

@@ -5,8 +5,9 @@
 //   journal-toggle-measure  a measure's records of that farm toggled (2,000 of them)
 //   group-execution-300k    the tool's scan and writes, those 2,000 selected
 //   journal-delete-marked   30,000 marked records of the file deleted
-// Each beside plain SQLite doing the same scan and writes in one transaction
-// (rolled back, so both sides start from the same records).
+// Each beside plain SQLite doing the same reads (the farm's records, or the whole
+// file) and writes in one transaction (rolled back, so both sides start from the
+// same records).
 
 namespace vx::bench {
 
