@@ -3,6 +3,7 @@
 #include "app/frame/main_frame.h"
 #include "calculator/calculator_windows.h"
 #include "database/database_windows.h"
+#include "exchange/exchange_windows.h"
 #include "execution/forms/measure_forms.h"
 #include "execution/group/group_tools.h"
 #include "execution/journals/journals.h"
@@ -52,14 +53,16 @@ const windows::WindowTable& programWindows() {
          {"?ITEM:BrowseVDI", 25000}, {"?BUTTON1:7", 25000}},
         {"Updatevpo", execution::Updatevpo, Start::Modal, 25000, {}, {}},
         {"Updatevdi", execution::Updatevdi, Start::Modal, 25000, {}, {}},
+        {"BrowseExp", exchange::BrowseExp, Start::Thread, 25000, {"?ITEM:BrowseExp", 25000},
+         {"?BUTTON14", 25000}},
+        {"UpDateExp", exchange::UpDateExp, Start::Modal, 25000, {}, {}},
+        {"WinExport", exchange::WinExport, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
+        {"WinImport", exchange::WinImport, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
         {"Vp_VPO", execution::Vp_VPO, Start::Tool, 25000, {}, {}},
         {"Vp_VDI", execution::Vp_VDI, Start::Tool, 25000, {}, {}},
         // Not built yet: their items and buttons are shown and start nothing.
-        {"BrowseExp", {}, Start::Thread, 25000, {"?ITEM:BrowseExp", 25000}, {"?BUTTON14", 25000}},
         {"BrowseTKvdi", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvdi", 50000}, {"?BUTTON13", 25000}},
         {"BrowseTKvpo", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvpo", 25000}, {"?BUTTON12", 25000}},
-        {"WinImport", {}, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
-        {"WinExport", {}, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
     });
     return table;
 }

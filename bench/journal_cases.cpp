@@ -70,17 +70,6 @@ void addJournalDatabase() {
     store::commitPendingWrites();
 }
 
-// A farm after the last one of the first holding: the last row of the farms list.
-void addBigFarm() {
-    openFiles();
-    FER->IDHOZ = 1;
-    FER->IDFERM = kJournalFarmsPerHolding + 1;
-    FER->NAME = "Большая ферма";
-    Add(FERMA);
-    for (int n = 1; n <= kBigFarmPassports; ++n) addAnimal(kJournalPassports + n, 1, kJournalFarmsPerHolding + 1);
-    store::commitPendingWrites();
-}
-
 }  // namespace
 
 void journalCases(const Fixture& fx) {
@@ -96,7 +85,10 @@ void journalCases(const Fixture& fx) {
             DCTINIT();
             addJournalDatabase();
         });
-        h.addProcedure("AddBigFarm", addBigFarm);
+        h.addProcedure("AddBigFarm", [] {
+            addBigFarm(kJournalFarmsPerHolding + 1, kBigFarmPassports,
+                       [](int n) { addAnimal(kJournalPassports + n, 1, kJournalFarmsPerHolding + 1); });
+        });
         play(h.start("AddJournal"), "journal database");
 
         const double open = millisecondsOf([&] { play(h.start("BrowseVPO"), "open"); });

@@ -74,17 +74,6 @@ void addRegister() {
     store::commitPendingWrites();
 }
 
-// A farm after the last one of the first holding, so it is the last row of the farms list.
-void addBigFarm() {
-    openFiles();
-    FER->IDHOZ = 1;
-    FER->IDFERM = kRegisterFarmsPerHolding + 1;
-    FER->NAME = "Большая ферма";
-    Add(FERMA);
-    for (int n = 1; n <= kBigFarmPassports; ++n) addPassport(kRegisterPassports + n, 1, kRegisterFarmsPerHolding + 1);
-    store::commitPendingWrites();
-}
-
 }  // namespace
 
 void registerCases(const Fixture& fx) {
@@ -102,7 +91,10 @@ void registerCases(const Fixture& fx) {
             DCTINIT();
             addRegister();
         });
-        h.addProcedure("AddBigFarm", addBigFarm);
+        h.addProcedure("AddBigFarm", [] {
+            addBigFarm(kRegisterFarmsPerHolding + 1, kBigFarmPassports,
+                       [](int n) { addPassport(kRegisterPassports + n, 1, kRegisterFarmsPerHolding + 1); });
+        });
         play(h.start("AddRegister"), "register database");
 
         const double open = millisecondsOf([&] { play(h.start("Browsehoz"), "open"); });

@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "bench/fixture.h"
 #include "bench/report.h"
 #include "dictionary/names.h"
+#include "platform/store/record_file.h"
 
 namespace vx::bench {
 
@@ -62,6 +64,16 @@ void addHoldingsAndFarms(int holdings, int farms, const std::function<void(int, 
             eachFarm(h, f);
         }
     }
+}
+
+void addBigFarm(int farm, int animals, const std::function<void(int)>& eachAnimal) {
+    openFiles();
+    FER->IDHOZ = 1;
+    FER->IDFERM = farm;
+    FER->NAME = "Большая ферма";
+    Add(FERMA);
+    for (int n = 1; n <= animals; ++n) eachAnimal(n);
+    store::commitPendingWrites();
 }
 
 }  // namespace vx::bench

@@ -178,6 +178,15 @@ struct RegisterPanel {
     const dct::ColumnTable& (*columns)();
 };
 
+// The export window's list of the kind's schemes, whose pick goes to the heading cells.
+struct ExportMeasureList {
+    const char* prompt;     // above the list
+    const char* tip;
+    const char* nameTitle;  // of the name column
+    const char* idTitle;
+    Str* pickedName;        // the global a pick sets beside chosenMeasure
+};
+
 // The count records of the calculator.
 struct CountBook {
     dct::AccessRef access;
@@ -195,6 +204,7 @@ struct MeasureKindRow {
     // (IDTASK, IDVIDANIM), else only by a scheme chosen with "Выбрать" in that run.
     bool marksByHighlighted;
     const char* cardListProcedure;  // the standard cards of the kind
+    ExportMeasureList exportList;
 
     const char* planCaption;     // the plan for marked animals
     const char* planDone;

@@ -202,8 +202,8 @@ private:
 
 void runMeasureForm(MeasureKind kind) {
     const MeasureFormKind& k = measureFormKind(kind);
-    app::runWindow<MeasureFormWindow>(planning::measureKind(kind).measures.formProcedure,
-                                      [&](ui::Window& w) { layoutMeasureForm(w, k); }, k);
+    app::runWindow<MeasureFormWindow>(
+        planning::measureKind(kind).measures.formProcedure, [&](ui::Window& w) { layoutMeasureForm(w, k); }, k);
 }
 
 }  // namespace

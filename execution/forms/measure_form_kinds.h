@@ -19,7 +19,6 @@ struct MeasureFieldNames {
     const char* actDoc;
 };
 
-
 struct MeasureFormKind {
     MeasureKind kind;
     MeasureFieldNames fields;

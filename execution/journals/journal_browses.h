@@ -2,8 +2,8 @@
 // The journal's four browse lists with their row looks, and the cell styles
 // the passport and journal lists share.
 
-#include "execution/journals/journal_kinds.h"
 #include "dictionary/list_columns.h"
+#include "execution/journals/journal_kinds.h"
 
 namespace vx::execution {
 

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/start_folder.h"
 #include "dictionary/files_in_use.h"
+#include "execution/journals/journal_controls.h"
 #include "execution/operations/record_marking.h"
 #include "execution/plan_analysis.h"
 #include "office/document_opener.h"
@@ -155,7 +156,7 @@ void JournalOperations::takeChoice(std::string_view entry) {
     const std::vector<OperationRow>& rows = operationKind(kind_).rows;
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (entry == rows[i].entry) run(static_cast<int>(i), From::List);
-    window_.control("?VUDELIT").setIcon("OK_help.ICO");
+    window_.control(control::kOperations).setIcon("OK_help.ICO");
 }
 
 void JournalOperations::run(int index, From from) {

@@ -9,6 +9,7 @@
 #include "dictionary/names.h"
 #include "execution/forms/measure_record.h"
 #include "execution/journals/journal_browses.h"
+#include "execution/journals/journal_controls.h"
 #include "execution/journals/journal_kinds.h"
 #include "execution/journals/journal_operations.h"
 #include "execution/journals/journal_tooltip.h"
@@ -82,7 +83,8 @@ public:
 
     Level TakeEvent() override {
         // The report reads the query in force before the query form changes it.
-        if (event().kind == EventKind::Accepted && (isField("?PRINT:2") || (k_.queryHandsOver && isField("?QUERY")))) {
+        if (event().kind == EventKind::Accepted &&
+            (isField(control::kPrint) || (k_.queryHandsOver && isField(control::kQuery)))) {
             window().update();
             glo::GLO_REPORTQUERYRESULT = Query.filter();
         }
@@ -100,14 +102,14 @@ public:
     }
 
     Level TakeSelected() override {
-        if (isField("?VUDELIT")) control("?VUDELIT").setIcon("krug_ch.gif");
+        if (isField(control::kOperations)) control(control::kOperations).setIcon("krug_ch.gif");
         return app::StartFolderWindow::TakeSelected();
     }
 
     Level TakeAccepted() override {
-        if (isField("?PRINT:2")) Run(kReportDispatch, rt::request::None);
-        if (isField("?BUTTON13")) startGroupTool();
-        if (isField("?VUDELIT")) {
+        if (isField(control::kPrint)) Run(kReportDispatch, rt::request::None);
+        if (isField(control::kGroupTool)) startGroupTool();
+        if (isField(control::kOperations)) {
             window().update();
             Operations.takeChoice(clip(operation_.str()));
         }
@@ -115,20 +117,20 @@ public:
     }
 
     Level TakeNewSelection() override {
-        if (isField("?CURRENTTAB")) Reset();
+        if (isField(control::kHoldingTabs)) Reset();
         return app::StartFolderWindow::TakeNewSelection();
     }
 
     Level TakeFieldEvent() override {
-        if (isField("?BROWSE:1") || isField("?LIST")) copyHoldingAndFarm();
+        if (isField(control::kHoldings) || isField(control::kFarms)) copyHoldingAndFarm();
         const bool key = event().kind == EventKind::AlertKey;
-        if (isField("?LIST:2")) takePassportEvent();
+        if (isField(control::kPassports)) takePassportEvent();
         if (isField(k_.journalList)) takeJournalEvent();
-        if (key && isField("?LIST:2")) Operations.takePassportKey(event().key);
+        if (key && isField(control::kPassports)) Operations.takePassportKey(event().key);
         else if (key && isField(k_.journalList)) Operations.takeJournalKey(event().key);
         else if (key) Operations.takeOtherKey(event().key);
-        if (isField("?FLT")) applyNotDoneFilter();
-        if (isField("?BUTTON14")) refresh();
+        if (isField(control::kNotDone)) applyNotDoneFilter();
+        if (isField(control::kRefresh)) refresh();
         return app::StartFolderWindow::TakeFieldEvent();
     }
 
@@ -139,12 +141,13 @@ private:
         if (rt::IniFile* ini = classes::iniManager()) Query.Init(*ini, procedure());
         Query.setQuickQueries(true);
         for (const QueryText& item : k_.query)
-            Query.addItem(std::string("UPPER(") + m_.measures.prefix + ":" + item.field + ")", item.label, item.picture);
+            Query.addItem(std::string("UPPER(") + m_.measures.prefix + ":" + item.field + ")", item.label,
+                          item.picture);
     }
 
     void initHoldings() {
-        BRW1.followTabs(as<ui::SheetControl>("?CURRENTTAB"));
-        BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::HOZ, *this);
+        BRW1.followTabs(as<ui::SheetControl>(control::kHoldingTabs));
+        BRW1.Init(as<ui::ListControl>(control::kHoldings), *Relate::HOZ, *this);
         BRW1.addSortOrder(HOZ_K1.index, &BRW1_byId);
         BRW1.addSortOrder(HOZ_K2.index, &BRW1_byName);
         BRW1.addColumns(journalHoldings());
@@ -154,7 +157,7 @@ private:
     }
 
     void initFarms() {
-        BRW2.Init(as<ui::ListControl>("?LIST"), *Relate::FERMA, *this);
+        BRW2.Init(as<ui::ListControl>(control::kFarms), *Relate::FERMA, *this);
         BRW2.addSortOrder(FER_K3.index, &BRW2_locator);
         BRW2.addRangeToParent(*Access::HOZ, {"IDHOZ"});
         dct::addColumns(BRW2, k_.farms);
@@ -176,11 +179,11 @@ private:
         ui::ListModel& look = BRW3.list().change();
         look.setIcon(1, "~73.ico");
         look.setIcon(2, "~chek.ICO");
-        Query.attach(BRW3, *this, "?QUERY");
+        Query.attach(BRW3, *this, control::kQuery);
     }
 
     void initPassports() {
-        BRW4.Init(as<ui::ListControl>("?LIST:2"), *Relate::PASPORT, *this);
+        BRW4.Init(as<ui::ListControl>(control::kPassports), *Relate::PASPORT, *this);
         BRW4.view().join(*Access::POLVOZ, POL_K1.index, {"IDPOL"});
         BRW4.view().join(*Access::ANIMVID, ANI_K1.index, {"VIDANIM"});
         BRW4.addSortOrder(PAS_K7.index, &BRW4_locator);
@@ -197,7 +200,7 @@ private:
     void opened() {
         window().select(BRW3.list().id());
         takeJournalEvent();
-        auto& operations = as<ui::DropControl>("?VUDELIT");
+        auto& operations = as<ui::DropControl>(control::kOperations);
         operations.change().setLineHeight(kOperationsLineHeight);
         operations.setIcon("OK_help.ICO");
         glo::defaultAnalysisPeriod();
@@ -269,7 +272,7 @@ private:
     void startGroupTool() {
         window().update();
         windows_.start(k_.groupTool, kToolStack);
-        window().display();
+        Reset();
     }
 
     const JournalKind& k_;

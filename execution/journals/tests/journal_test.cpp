@@ -37,8 +37,12 @@ struct Kind {
 };
 
 const Kind kPreventive{MeasureKind::Preventive, "BrowseVPO", "?LIST:3", "(VPO:aktdata=0)", "#FF8080", "vpoPrint"};
-const Kind kDiagnostic{MeasureKind::Diagnostic, "BrowseVDI", "?LIST:4", "((VDI:aktdata=0) and (VDI:deksp=0))",
-                       "#FF0000", "vdiPrint"};
+const Kind kDiagnostic{MeasureKind::Diagnostic,
+                       "BrowseVDI",
+                       "?LIST:4",
+                       "((VDI:aktdata=0) and (VDI:deksp=0))",
+                       "#FF0000",
+                       "vdiPrint"};
 
 class JournalTest : public vx::testing::RecordsTest, public ::testing::WithParamInterface<Kind> {
 protected:
@@ -337,6 +341,27 @@ TEST_P(JournalTest, ThePrintButtonShowsTheControlListOfTheQuery) {
     EXPECT_EQ(printed.find("RU-2"), std::string::npos) << printed;
     PLAY(h->close());
     PLAY(h->expectWindow(k().procedure));
+}
+
+// The group-execution button starts the kind's tool by name on a thread of its own,
+// with the record the user clicked in the context; a tool not built opens nothing.
+TEST_P(JournalTest, TheGroupButtonStartsTheKindsToolWithTheClickedRecord) {
+    addRecord(10, [](const MeasureFields&) {});
+    addRecord(20, [](const MeasureFields&) {});
+    open();
+    PLAY(h->click(k().list, 1));
+    PLAY(h->press("?BUTTON13"));
+    PLAY(h->expectWindow(k().procedure));
+    std::vector<std::string> started;
+    for (const char* tool : {"Vp_VPO", "Vp_VDI"})
+        windows.add({tool, [&started, tool] {
+                         const Dec& measure = std::string(tool) == "Vp_VPO" ? glo::IDBOL : glo::IDTASK;
+                         started.push_back(std::string(tool) + " " + measure.value().plain() + " " +
+                                           glo::IDFERM.value().plain());
+                     }});
+    PLAY(h->click(k().list, 2));
+    PLAY(h->press("?BUTTON13"));
+    EXPECT_EQ(started, (Lines{std::string(preventive() ? "Vp_VPO" : "Vp_VDI") + " 2 2"}));
 }
 
 TEST_P(JournalTest, ClosingGoesBackToTheStartFolderAndTwoCopiesCanBeOpen) {
