@@ -7,6 +7,7 @@
 #include "execution/operations/record_marking.h"
 #include "execution/operations/tests/measure_records.h"
 #include "platform/core/dates.h"
+#include "platform/store/record_file.h"
 
 namespace vx::execution::testing {
 namespace {
@@ -192,6 +193,22 @@ TEST_P(RecordMarkingTest, TheAnimalsPassportsOfTheFarmSwapTogether) {
     setMarks("01003");
     withFiles([&] { markAnimal(1, 2, "RU-7"); });
     EXPECT_EQ(marks(), "10003");
+}
+
+TEST_P(RecordMarkingTest, RecordsThatCannotBeWrittenAreCountedAndTheScanGoesOn) {
+    WriteTally marked, deleted;
+    withFiles([&] {
+        // While a transaction holds the file, its own connection refuses writes.
+        const dct::AccessRef file = planning::measureKind(kind()).measures.access;
+        const store::Transaction holding({file->database()});
+        ASSERT_TRUE(holding.begun());
+        marked = markRecords(kind(), Marking::Measure, ActRule::Dated, context(0));
+        deleted = deleteMarked(kind());
+    });
+    EXPECT_EQ(marked.written, 0);
+    EXPECT_EQ(marked.failed, 6);
+    EXPECT_EQ(deleted.failed, 3);
+    EXPECT_EQ(recordMarks(), "00101012");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothKinds, RecordMarkingTest,
