@@ -7,6 +7,7 @@
 #include "app/execution_numbers.h"
 #include "app/globals.h"
 #include "app/windows/list_window.h"
+#include "app/windows/run_window.h"
 #include "dictionary/files_in_use.h"
 #include "execution/group/group_tool_layout.h"
 #include "execution/group/group_tools.h"
@@ -118,10 +119,7 @@ private:
 
 void runGroupTool(MeasureKind kind) {
     const GroupToolKind& k = groupToolKind(kind);
-    ui::Window w(ui::WindowKind::MdiChild, k.procedure);
-    layoutGroupTool(w, k);
-    GroupToolWindow ThisWindow(w, k);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    app::runWindow<GroupToolWindow>(k.procedure, [&](ui::Window& w) { layoutGroupTool(w, k); }, k);
 }
 
 }  // namespace

@@ -162,6 +162,7 @@ void JournalOperations::takeChoice(std::string_view entry) {
 void JournalOperations::run(int index, From from) {
     const OperationKind& k = operationKind(kind_);
     const OperationRow& row = k.rows[index];
+    if (row.op == Op::Nothing) return;
     const dct::FilesInUse files{planning::measureKind(kind_).measures.access};
     if (!files.ready()) return;
     switch (row.op) {
