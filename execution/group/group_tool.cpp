@@ -1,6 +1,4 @@
 #include <array>
-#include <cstdint>
-#include <limits>
 #include <functional>
 #include <string>
 
@@ -56,14 +54,13 @@ public:
         return Level::Benign;
     }
 
-    // The button acts when it gets the focus (a click, Tab) and when it is pressed
-    // again, once per user action: a click's own accepted event, or focus given
-    // back after the message, is not a second one.
+    // The button acts when it gets the focus (Tab) and when it is pressed, once per
+    // user action: a click gives the focus first and acts by its accepted event;
+    // focus given back after the message is no action of the user's.
     Level TakeEvent() override {
-        const bool onButton = event().kind == EventKind::Selected || event().kind == EventKind::Accepted;
-        if (onButton && isField(k_.runButton) && ui::desktop().inputsSoFar() != lastAction_) {
-            lastAction_ = ui::desktop().inputsSoFar();
-            run();
+        if (isField(k_.runButton)) {
+            const bool byClick = ui::desktop().lastInput().isMouse();
+            if (event().kind == EventKind::Accepted || (event().kind == EventKind::Selected && !byClick)) run();
         }
         return app::StartFolderWindow::TakeEvent();
     }
@@ -109,7 +106,6 @@ private:
 
     const GroupToolKind& k_;
     const planning::MeasureKindRow& m_;
-    std::uint64_t lastAction_ = std::numeric_limits<std::uint64_t>::max();
     classes::BrowseClass Holding, Farms, Measure;
     std::array<app::ListColumns, 3> columns_;
     classes::DateButton StatementDate, ActDate, ExpertiseDate;

@@ -78,7 +78,7 @@ bool Desktop::ctrlAloneCounts() {
 
 void Desktop::noteInput(const Key& k) {
     lastInputHadCtrl_ = k.has(mod::Ctrl);
-    ++inputs_;
+    lastInput_ = k;
 }
 
 void Desktop::arrange(ArrangeMode mode) {

@@ -9,7 +9,6 @@
 // clock, resumes every thread that is ready, and sends pending changes to the
 // renderer. Nothing else resumes threads.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -77,8 +76,8 @@ public:
     bool ctrlAloneCounts();
     // Every other key or click the user makes goes through here.
     void noteInput(const Key& k);
-    // Keys and clicks noted so far: two events with the same count come from one user action.
-    std::uint64_t inputsSoFar() const { return inputs_; }
+    // The key or click noted last: a focus event after a click is that click's, not a Tab's.
+    const Key& lastInput() const { return lastInput_; }
 
     const std::string& clipboard() const { return clipboard_; }
     void setClipboard(std::string text) { clipboard_ = std::move(text); }
@@ -121,7 +120,7 @@ private:
     std::vector<Dialog*> dialogs_;
     Look look_;
     bool lastInputHadCtrl_ = false;
-    std::uint64_t inputs_ = 0;
+    Key lastInput_{};
     std::string clipboard_;
 };
 

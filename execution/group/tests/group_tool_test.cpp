@@ -90,6 +90,15 @@ TEST_P(GroupToolTest, TabbingOntoTheButtonRunsItOnceAndAClickOnTheFocusedButtonA
     EXPECT_EQ(messages(), (Lines{done(), done()}));
 }
 
+TEST_P(GroupToolTest, AClickDeliveredAsFocusThenPressRunsOnce) {
+    open();
+    PLAY(h->focus(tool().beforeButton));
+    PLAY(h->focus(tool().button));  // the toolkit moves the focus on the button going down
+    EXPECT_EQ(messages(), Lines{});
+    PLAY(h->press(tool().button));  // and reports the click when it comes up
+    EXPECT_EQ(messages(), (Lines{done()}));
+}
+
 TEST_P(GroupToolTest, AnActWithoutItsDateWritesTheFieldsAndLeavesTheCounters) {
     open();
     PLAY(h->type("?NAKT", "7"));
