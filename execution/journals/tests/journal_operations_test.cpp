@@ -206,6 +206,16 @@ TEST_P(JournalOperationsTest, ADocumentKeyOnARowWithoutItsFileSaysSoAndTheKeyRet
     EXPECT_EQ(std::filesystem::path(rt::currentFolder()), dir);
 }
 
+TEST_P(JournalOperationsTest, TheActKeyHandsTheRowsActFileToTheDocumentOpener) {
+    const std::string missing = (dir / "акт.DOC").string();
+    add(1, 2, 101, 50, [&](const MeasureFields& r) { r.actDoc = missing; });
+    open();
+    PLAY(h->select(journal(), 1));
+    PLAY(h->key(journal(), "F10"));
+    EXPECT_EQ(messages(), (Lines{"Ошибка автоматизации: Файл: " + missing + "\nПричина: файл не найден\nКоманда: Navigate(" +
+                                 missing + ")"}));
+}
+
 TEST_P(JournalOperationsTest, ACancelledAnalysisTemplateClosesTheJournalWithoutAMessage) {
     const std::string kind = preventive() ? "профилактических" : "диагностических";
     const std::string dialog = "Выбрать файл [Шаблон Анализа " + kind + " мероприятий.xls]: ";
