@@ -178,7 +178,9 @@ TEST_F(DesktopMannerTest, EnterPressesTheFormsOkAndEscItsCancel) {
         key(date, c.qtKey);
         ASSERT_TRUE(pumpUntil([&] { return window("Form") == nullptr; })) << c.pressed;
         EXPECT_TRUE(logged(std::string("Form: Accepted ") + c.pressed)) << ::testing::PrintToString(log_);
-        if (c.qtKey == Qt::Key_Return) EXPECT_TRUE(logged("Form: Accepted ?DATE")) << "Enter confirms the entry first";
+        if (c.qtKey == Qt::Key_Return) {
+            EXPECT_TRUE(logged("Form: Accepted ?DATE")) << "Enter confirms the entry first";
+        }
         settle();
         // Closing the caller lets the next case start one of its own.
         top("Caller")->close();
