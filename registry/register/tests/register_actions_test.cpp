@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "app/program_windows.h"
+#include "database/database_choice.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/runtime/folders.h"
@@ -96,6 +97,30 @@ TEST_F(RegisterTest, APlanInASchemeWindowShowsInTheMeasureListsOfTheCurrentAnima
         PLAY(h->expectMessage(c.caption, c.done));
         PLAY(h->window("Browsehoz"));
         EXPECT_EQ(rows(c.measureList).size(), 1u) << c.schemeWindow;
+    }
+}
+
+TEST_F(RegisterTest, WithoutItsDatabaseTheRegisterSaysSoOnceAndCloses) {
+    const std::string missing = dir.string() + "/nowhere";
+    struct Case {
+        std::string folder;  // "": no database chosen
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", "База данных не выбрана: Сначала подключите базу данных (меню «Файл» - «Подключить БД...»)."},
+        {missing + "/", "Ошибка создания файла: Error: (no folder " + missing + ") creating hoz."},
+    };
+    std::size_t shown = 0;
+    for (const Case& c : cases) {
+        if (c.folder.empty())
+            for (Str* name : {&glo::PUT1, &glo::PUT2, &glo::PUT5, &glo::PUT6, &glo::PUT7, &glo::PUT8, &glo::PUT9})
+                *name = "";
+        else database::chooseDatabaseFolder(c.folder);
+        PLAY(h->start("Browsehoz"));
+        const Lines all = messages();
+        EXPECT_EQ(Lines(all.begin() + static_cast<long>(shown), all.end()), Lines{c.message});
+        shown = all.size();
+        EXPECT_TRUE(h->windowsOf("Browsehoz").empty()) << c.message;
     }
 }
 
