@@ -112,9 +112,7 @@ TEST_F(RegisterTest, WithoutItsDatabaseTheRegisterSaysSoOnceAndCloses) {
     };
     std::size_t shown = 0;
     for (const Case& c : cases) {
-        if (c.folder.empty())
-            for (Str* name : {&glo::PUT1, &glo::PUT2, &glo::PUT5, &glo::PUT6, &glo::PUT7, &glo::PUT8, &glo::PUT9})
-                *name = "";
+        if (c.folder.empty()) forgetDatabase();
         else database::chooseDatabaseFolder(c.folder);
         PLAY(h->start("Browsehoz"));
         const Lines all = messages();
