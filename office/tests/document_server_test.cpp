@@ -35,5 +35,10 @@ TEST_F(DocumentServers, WordAndSpreadsheetFilesOpenAsThemselvesAndComeIntoView) 
     fs::remove_all(dir);
 }
 
+// Closing the last document the office shows ends it instead of opening its start window.
+TEST_F(DocumentServers, TheOfficeHasNoStartWindowToShowWhenTheUserClosesTheLastDocument) {
+    EXPECT_FALSE(testing::startModuleInstalled());
+}
+
 }  // namespace
 }  // namespace vx::office

@@ -28,6 +28,10 @@ struct RowLook {
 // Column B of a row (from 1) of a workbook's first sheet.
 RowLook rowLook(const std::filesystem::path& workbook, int row);
 
+// Whether the running office counts its start module among its installed modules
+// (then a last document the user closes makes room for the start window).
+bool startModuleInstalled();
+
 // How many documents the office server holds open.
 int openDocuments();
 // Whether the server holds the file itself open (not an untitled copy of it).
