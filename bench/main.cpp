@@ -6,7 +6,9 @@
 
 #include "app/globals.h"
 #include "bench/analysis_cases.h"
+#include "bench/exchange_cases.h"
 #include "bench/fixture.h"
+#include "bench/journal_cases.h"
 #include "bench/marking_cases.h"
 #include "bench/office_cases.h"
 #include "bench/register_cases.h"
@@ -29,11 +31,13 @@ int main() {
         fillRegisterPage(fx);
         cascadeHoldingChange(fx);
         registerCases(fx);
+        journalCases(fx);
         analysisCases(fx);
         reportCases(fx);
         markingCases(fx);
         schemeCases(fx);
         officeCases(fx);
+        exchangeCases(fx);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vetrix-bench: %s\n", e.what());
         return 1;

@@ -10,6 +10,7 @@
 //   schemes            BOLEZN ("?BOL:ID")        TASK ("?TAS:IDTASK")
 //   chosen measure     IDBOL                     IDTASK
 //   scheme windows     BrwtaskVPO, UpdatetaskVPO BrwtaskVDI, UpdatetaskVDI
+//   record forms       Updatevpo                 Updatevdi
 
 #include <cstdint>
 #include <string>
@@ -146,6 +147,8 @@ struct MeasureBook {
     int bySpeciesAndMeasure;   // VIDANIM, IDTASK
     int byPlace;               // starts with the holding and the farm
     const char* prefix;        // "VPO"
+    const char* appendedOrder;  // of the lists of the records: by measure, then planned date
+    const char* formProcedure;  // the record form
     MeasureRecordView (*viewOf)(const void* stored);
     MeasureRecordView (*buffered)();  // the running thread's buffer
     bool (*append)(store::Table& records, const PlannedMeasure& m);
@@ -172,8 +175,16 @@ struct RegisterPanel {
     const char* deleteTip;
     Tool tools[2];        // after the edit buttons, in this order
     bool styled;          // takes the register's list styles
-    const char* appendedOrder;
     const dct::ColumnTable& (*columns)();
+};
+
+// The export window's list of the kind's schemes, whose pick goes to the heading cells.
+struct ExportMeasureList {
+    const char* prompt;     // above the list
+    const char* tip;
+    const char* nameTitle;  // of the name column
+    const char* idTitle;
+    Str* pickedName;        // the global a pick sets beside chosenMeasure
 };
 
 // The count records of the calculator.
@@ -193,6 +204,7 @@ struct MeasureKindRow {
     // (IDTASK, IDVIDANIM), else only by a scheme chosen with "Выбрать" in that run.
     bool marksByHighlighted;
     const char* cardListProcedure;  // the standard cards of the kind
+    ExportMeasureList exportList;
 
     const char* planCaption;     // the plan for marked animals
     const char* planDone;

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "platform/qt/icons.h"
+#include "platform/qt/list_table_model.h"
 #include "platform/qt/placement.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/sheet_tabs.h"
@@ -80,7 +81,10 @@ WindowView::WindowView(ui::Window& w, QtRenderer& r, ui::WindowId caller)
 }
 
 WindowView::~WindowView() {
-    if (top_) top_->deleteLater();
+    if (!top_) return;
+    // The window's lists go with it: a view's pending timer must not read them before Qt deletes the widgets.
+    for (ListTableModel* m : top_->findChildren<ListTableModel*>()) m->show(nullptr);
+    top_->deleteLater();
 }
 
 ui::Window* WindowView::model() const { return ui::desktop().window(id_); }
@@ -431,7 +435,11 @@ void WindowView::bringToFront() {
 
 void WindowView::closing() {
     closing_ = true;
-    if (top_) top_->hide();
+    if (!top_) return;
+    top_->hide();
+    // The window's lists go with it: its widgets, until they are deleted, still get focus
+    // and activation events and must read none of them.
+    for (ListTableModel* m : top_->findChildren<ListTableModel*>()) m->show(nullptr);
 }
 
 void WindowView::reportGeometry() {
