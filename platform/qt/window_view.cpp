@@ -267,6 +267,8 @@ void WindowView::buildStatus(ui::Window& w) {
         } else {
             status_ = new QStatusBar;
             status_->setSizeGripEnabled(false);
+            // Without a size grip the zones would touch the window's right and bottom edges.
+            status_->setContentsMargins(0, 0, 4, 3);
             static_cast<QBoxLayout*>(body_->layout())->addWidget(status_);
         }
     }
@@ -276,7 +278,8 @@ void WindowView::buildStatus(ui::Window& w) {
     const int charWidth = status_->fontMetrics().averageCharWidth();
     for (const ui::StatusZone& z : zones) {
         auto* label = new QLabel;
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // A styled panel is boxed on all four sides, so a zone at the window's bottom never looks cut off.
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         if (z.width > 0) label->setMinimumWidth(z.width * charWidth + 8);
         // The zone that takes the rest is an ordinary widget, so a control's status text can cover it.
         if (z.width < 0) status_->addWidget(label, 1);
@@ -352,7 +355,8 @@ void WindowView::placeFromModel(ui::Window& w) {
     } else if (frameUnplaced) {
         top_->move(room.center() - QPoint(size.width() / 2, size.height() / 2));
     } else {
-        top_->move(cascaded(renderer_.cascadeSlot(*this), size, room, top_->style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+        top_->move(
+            cascaded(renderer_.cascadeSlot(*this), size, room, top_->style()->pixelMetric(QStyle::PM_TitleBarHeight)));
     }
     // Every window may grow from its opening size, never shrink below it; "none" keeps it.
     if (w.resize() == ui::ResizeStrategy::None) top_->setFixedSize(size);
