@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "platform/qt/entry_line.h"
 #include "platform/qt/icons.h"
 #include "platform/qt/list_table_model.h"
 #include "platform/qt/placement.h"
@@ -310,7 +311,7 @@ void WindowView::show() {
         if (inside.topLeft() != top_->frameGeometry().topLeft()) top_->move(inside.topLeft());
     }
     placed_ = true;
-    syncFocus();
+    syncFocus(true);
 }
 
 QRect WindowView::room() const {
@@ -413,11 +414,13 @@ void WindowView::syncWindow() {
     }
 }
 
-void WindowView::syncFocus() {
+void WindowView::syncFocus(bool opening) {
     ui::Window* w = model();
     if (!w || ui::desktop().activeWindow() != w || w->blocked()) return;
     QWidget* target = widget(w->focused());
     if (target && !target->hasFocus() && target->isVisible()) target->setFocus(renderer_.focusReason());
+    // The first field of a window that opens shows its text selected, as Tab into it would.
+    if (auto* line = dynamic_cast<EntryLine*>(target); opening && line && line->hasFocus()) line->selectAll();
     if (!status_) return;
     const ui::Control* c = w->control(w->focused());
     if (c && !c->statusText().empty()) status_->showMessage(toQ(c->statusText()));

@@ -300,6 +300,18 @@ TEST_F(DesktopMannerTest, TabIntoANumberSelectsItsText) {
     EXPECT_EQ(number->text().trimmed(), "2") << "the typing replaces the number";
 }
 
+TEST_F(DesktopMannerTest, ANumberThatHasTheFocusWhenItsWindowOpensIsTypedOver) {
+    gNumber = 1;
+    start({"Numbers", WindowKind::MdiChild, [](LayoutBuilder& b, Window&) {
+               b.entry("?NUMBER", gNumber, "@n4");
+               b.button("?OK", "OK");
+           }});
+    ASSERT_TRUE(pumpUntil([&] { return widget("Numbers", "?NUMBER") && widget("Numbers", "?NUMBER")->hasFocus(); }));
+    auto* number = static_cast<QLineEdit*>(widget("Numbers", "?NUMBER"));
+    QTest::keyClicks(number, "2");
+    EXPECT_EQ(number->text().trimmed(), "2") << "the typing replaces the number";
+}
+
 TEST_F(DesktopMannerTest, ALongPieceOfWorkShowsABusyPointerUntilTheOutermostEnds) {
     {
         BusyCursor outer;
