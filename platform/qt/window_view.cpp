@@ -451,8 +451,10 @@ void WindowView::closing() {
 
 void WindowView::reportGeometry() {
     if (!placed_ || closing_ || renderer_.drawing()) return;
+    // A top-level window's place is where its frame stands, as move() puts it back; its size is its inside's.
     const QRect r = top_->geometry();
-    const ui::Geometry g{r.x(), r.y(), r.width(), r.height()};
+    const QPoint at = top_->isWindow() ? top_->frameGeometry().topLeft() : r.topLeft();
+    const ui::Geometry g{at.x(), at.y(), r.width(), r.height()};
     ui::WindowState s = ui::WindowState::Normal;
     if (top_->isMaximized()) s = ui::WindowState::Maximized;
     if (top_->isMinimized()) s = ui::WindowState::Minimized;
