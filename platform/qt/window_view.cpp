@@ -311,7 +311,10 @@ void WindowView::show() {
         if (inside.topLeft() != top_->frameGeometry().topLeft()) top_->move(inside.topLeft());
     }
     placed_ = true;
-    syncFocus(true);
+    // The first field of a window that opens shows its text selected, as Tab into it would; the
+    // window may get the input focus only after it was shown.
+    if (auto* line = dynamic_cast<EntryLine*>(widget(w->focused()))) line->selectWhenFocused();
+    syncFocus();
 }
 
 QRect WindowView::room() const {
@@ -414,13 +417,11 @@ void WindowView::syncWindow() {
     }
 }
 
-void WindowView::syncFocus(bool opening) {
+void WindowView::syncFocus() {
     ui::Window* w = model();
     if (!w || ui::desktop().activeWindow() != w || w->blocked()) return;
     QWidget* target = widget(w->focused());
     if (target && !target->hasFocus() && target->isVisible()) target->setFocus(renderer_.focusReason());
-    // The first field of a window that opens shows its text selected, as Tab into it would.
-    if (auto* line = dynamic_cast<EntryLine*>(target); opening && line && line->hasFocus()) line->selectAll();
     if (!status_) return;
     const ui::Control* c = w->control(w->focused());
     if (c && !c->statusText().empty()) status_->showMessage(toQ(c->statusText()));

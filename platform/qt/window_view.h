@@ -44,8 +44,7 @@ public:
     void show();
     void apply(const ui::ChangeSet& changes);
     void syncAll();
-    // `opening`: the window's first focus, which selects an entry's text as Tab does, so typing replaces it.
-    void syncFocus(bool opening = false);
+    void syncFocus();
     void bringToFront();
     // The model closed the window: the close goes through and the widgets go.
     void closing();
