@@ -5,6 +5,7 @@
 #include "database/database_windows.h"
 #include "exchange/exchange_windows.h"
 #include "execution/forms/measure_forms.h"
+#include "execution/group/group_tools.h"
 #include "execution/journals/journals.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
@@ -57,11 +58,11 @@ const windows::WindowTable& programWindows() {
         {"UpDateExp", exchange::UpDateExp, Start::Modal, 25000, {}, {}},
         {"WinExport", exchange::WinExport, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
         {"WinImport", exchange::WinImport, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
+        {"Vp_VPO", execution::Vp_VPO, Start::Tool, 25000, {}, {}},
+        {"Vp_VDI", execution::Vp_VDI, Start::Tool, 25000, {}, {}},
         // Not built yet: their items and buttons are shown and start nothing.
         {"BrowseTKvdi", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvdi", 50000}, {"?BUTTON13", 25000}},
         {"BrowseTKvpo", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvpo", 25000}, {"?BUTTON12", 25000}},
-        {"Vp_VPO", {}, Start::Tool, 25000, {}, {}},
-        {"Vp_VDI", {}, Start::Tool, 25000, {}, {}},
     });
     return table;
 }

@@ -2,6 +2,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/execution_numbers.h"
 #include "app/globals.h"
 #include "app/windows/list_window.h"
 #include "app/windows/run_window.h"
@@ -73,15 +74,6 @@ constexpr QueryItemText kAnimalQuery[] = {
     {"UPPER(PAS:chek)", "Не выделено/Выделено [0/1]", "@n3"},
 };
 
-void clearMeasureContext() {
-    glo::NAKT = "";
-    glo::NEKSP = "";
-    glo::NVEDJPIS = "";
-    glo::DAKT = 0;
-    glo::DEKSP = 0;
-    glo::DVEDOPIS = 0;
-}
-
 class BrowsehozWindow : public app::StartFolderWindow {
 public:
     BrowsehozWindow(ui::Window& w, Str& marking, const windows::WindowTable& windows)
@@ -136,7 +128,7 @@ public:
 
     Level TakeSelected() override {
         static constexpr Handler kSelected[] = {
-            {control::kDiagnosticCards, [](BrowsehozWindow&) { clearMeasureContext(); }},
+            {control::kDiagnosticCards, [](BrowsehozWindow&) { glo::clearExecutionNumbers(); }},
             {control::kMarking, [](BrowsehozWindow& w) { w.control(control::kMarking).setIcon("krug_ch.gif"); }},
             {control::kSynchroniseAges, [](BrowsehozWindow& w) { w.Tools.synchroniseAges(); }},
             {control::kHerdStructure, [](BrowsehozWindow& w) { w.Tools.countHerd(); }},
@@ -254,7 +246,7 @@ private:
         auto& marking = as<ui::DropControl>("?VUDELIT");
         marking.change().setLineHeight(12);
         marking.setIcon("OK_help.ICO");
-        clearMeasureContext();
+        glo::clearExecutionNumbers();
     }
 
     void copyHoldingAndFarm() {
