@@ -40,5 +40,10 @@ TEST_F(DocumentServers, TheOfficeHasNoStartWindowToShowWhenTheUserClosesTheLastD
     EXPECT_FALSE(testing::startModuleInstalled());
 }
 
+TEST_F(DocumentServers, AnOfficeThatEndedWithTheUsersLastDocumentIsStartedAgainOnTheNextUse) {
+    testing::endAsTheUserDoes();
+    EXPECT_EQ(testing::openDocuments(), 0) << "a new office answers, holding none of the old one's documents";
+}
+
 }  // namespace
 }  // namespace vx::office

@@ -23,7 +23,9 @@
 #include <com/sun/star/util/XNumberFormatTypes.hpp>
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 #include "platform/office/cell_address.h"
 #include "platform/office/office_documents.h"
@@ -163,6 +165,20 @@ bool startModuleInstalled() {
                                                         css::uno::Sequence<css::uno::Any>(&argument, 1)),
                   UNO_QUERY_THROW);
     return factories->hasByName("com.sun.star.frame.StartModule");
+}
+
+void endAsTheUserDoes() {
+    const Reference<css::frame::XDesktop2> office = officeDesktop();
+    try {
+        office->terminate();
+        // Ending takes the office a moment after it agreed to: until it has let go of its bridge.
+        for (int tries = 0; tries < 200; ++tries) {
+            office->getCurrentComponent();
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    } catch (const css::uno::RuntimeException&) {
+        // The bridge is gone.
+    }
 }
 
 int openDocuments() {

@@ -174,6 +174,16 @@ bool documentsOpen(const Server& s) {
     }
 }
 
+// Whether the server still takes calls: one that is ending has given up its bridge already.
+bool answers(const Server& s) {
+    try {
+        s.desktop->getCurrentComponent();
+        return true;
+    } catch (const css::uno::RuntimeException&) {
+        return false;
+    }
+}
+
 void start(Server& s) {
     // The server's start takes seconds the first time.
     ui::BusyCursor busy;
@@ -221,8 +231,10 @@ void useOfficeProgram(const fs::path& soffice) {
 
 Reference<css::frame::XDesktop2> officeDesktop() {
     Server& s = server();
-    if (s.desktop.is() && !ended(s.group)) return s.desktop;
-    // Never started, or the user has closed it since.
+    if (s.desktop.is() && !ended(s.group) && answers(s)) return s.desktop;
+    // Never started, or the user has closed it since (the office ends with the last document
+    // the user closes, and may still be ending).
+    stopProcess(s);
     s.desktop.clear();
     s.context.clear();
     s.group = 0;
