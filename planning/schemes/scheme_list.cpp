@@ -108,15 +108,15 @@ private:
     // The scheme is the one highlighted here now, whatever another window left in the globals.
     // Files that cannot be used (no database chosen) close the window once the user is told why.
     void planForTheMarked() {
-        const Scheme s = bufferedScheme(m_.kind);
         const FilesInUse files{Access::PASPORT, m_.measures.access};
         if (!files.ready()) {
             closeWindow();
             return;
         }
-        const PlanOutcome outcome = planForMarked(m_.kind, s);
+        const PlanOutcome outcome = planForMarked(m_.kind, bufferedScheme(m_.kind));
         // The register's measure list of the current animal shows the new records at once.
-        if (outcome.added > 0) ui::desktop().announceWrite(m_.measures.access->def().label, window());
+        if (outcome.stored && outcome.added > 0)
+            ui::desktop().announceWrite(m_.measures.access->def().label, window());
         reportPlan(m_.kind, outcome);
     }
 
