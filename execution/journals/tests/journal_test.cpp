@@ -359,7 +359,7 @@ TEST_P(JournalTest, TheGroupButtonStartsTheKindsToolWithTheClickedRecord) {
                          started.push_back(std::string(tool) + " " + measure.value().plain() + " " +
                                            glo::IDFERM.value().plain());
                      },
-                     windows::Start::Tool, 25000, {}, {}});
+                     windows::Start::Thread, 25000, {}, {}});
     PLAY(h->click(k().list, 2));
     PLAY(h->press("?BUTTON13"));
     EXPECT_EQ(started, (Lines{std::string(preventive() ? "Vp_VPO" : "Vp_VDI") + " 2 2"}));
