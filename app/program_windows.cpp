@@ -3,6 +3,7 @@
 #include "app/frame/main_frame.h"
 #include "calculator/calculator_windows.h"
 #include "database/database_windows.h"
+#include "planning/cards/cards_windows.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
 #include "registry/forms/forms_windows.h"
@@ -37,6 +38,14 @@ const windows::WindowTable& programWindows() {
          {"?BUTTON1:4", 25000}},
         {"UpdatetaskVPO", planning::schemes::UpdatetaskVPO, Start::Modal, 25000, {}, {}},
         {"UpdatetaskVDI", planning::schemes::UpdatetaskVDI, Start::Modal, 25000, {}, {}},
+        {"BrowseTKvdi", planning::cards::BrowseTKvdi, Start::Tool, 25000, {"?ITEM:BrowseTKvdi", 50000},
+         {"?BUTTON13", 25000}},
+        {"BrowseTKvpo", planning::cards::BrowseTKvpo, Start::Tool, 25000, {"?ITEM:BrowseTKvpo", 25000},
+         {"?BUTTON12", 25000}},
+        {"Updatekartip", planning::cards::Updatekartip, Start::Modal, 25000, {}, {}},
+        {"UpdatePKARTIP", planning::cards::UpdatePKARTIP, Start::Modal, 25000, {}, {}},
+        {"UpdateTKvdi", planning::cards::UpdateTKvdi, Start::Modal, 25000, {}, {}},
+        {"UpdateTKvpo", planning::cards::UpdateTKvpo, Start::Modal, 25000, {}, {}},
         {"BRWvdi", calculator::BRWvdi, Start::Thread, 25000, {"?ITEM:BRWvdi", 25000}, {"?BUTTON15", 25000}},
         {"UpdateDiag", calculator::UpdateDiag, Start::Modal, 25000, {}, {}},
         {"UpdateProfil", calculator::UpdateProfil, Start::Modal, 25000, {}, {}},
@@ -47,8 +56,6 @@ const windows::WindowTable& programWindows() {
         {"BrowseVPO", {}, Start::Thread, 25000, {"?ITEM:BrowseVPO", 25000}, {"?BUTTON1:6", 25000}},
         {"BrowseVDI", {}, Start::Thread, 25000, {"?ITEM:BrowseVDI", 25000}, {"?BUTTON1:7", 25000}},
         {"BrowseExp", {}, Start::Thread, 25000, {"?ITEM:BrowseExp", 25000}, {"?BUTTON14", 25000}},
-        {"BrowseTKvdi", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvdi", 50000}, {"?BUTTON13", 25000}},
-        {"BrowseTKvpo", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvpo", 25000}, {"?BUTTON12", 25000}},
         {"WinImport", {}, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
         {"WinExport", {}, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
     });

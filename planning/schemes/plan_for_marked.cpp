@@ -59,9 +59,12 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
 
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome) {
     const MeasureKindRow& m = measureKind(kind);
-    const std::string caption = m.planCaption;
+    reportPlan(m.planCaption, m.planDone, outcome);
+}
+
+void reportPlan(const std::string& caption, const std::string& done, const PlanOutcome& outcome) {
     if (outcome.failed == 0)
-        ui::messageBox(caption, m.planDone);
+        ui::messageBox(caption, done);
     else
         ui::messageBox(caption, "Мероприятие добавлено не всем отмеченным животным!|Добавлено записей: " +
                                     std::to_string(outcome.added) +

@@ -9,6 +9,8 @@
 // PASPORT and the measure file must be open on the running thread; their record
 // buffers are left untouched.
 
+#include <string>
+
 #include "planning/schemes/scheme_record.h"
 
 namespace vx::planning::schemes {
@@ -23,5 +25,7 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme);
 
 // Tells the user how the plan went, in the words of the scheme's kind.
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome);
+// ... under `caption`, with `done` when every record was written.
+void reportPlan(const std::string& caption, const std::string& done, const PlanOutcome& outcome);
 
 }  // namespace vx::planning::schemes
