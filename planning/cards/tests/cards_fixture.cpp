@@ -2,6 +2,7 @@
 
 #include "dictionary/names.h"
 #include "planning/cards/cards_windows.h"
+#include "planning/schemes/scheme_record.h"
 #include "platform/core/dates.h"
 
 namespace vx::planning::cards::testing {
@@ -92,6 +93,29 @@ void CardsTest::addLine(MeasureKind kind, const Line& line) {
             r.IDPREPARAT = line.preparation;
             r.NORMA = Decimal::fromMantissa(line.normTenths, 1);
         });
+    });
+}
+
+void CardsTest::addDosedScheme(MeasureKind kind, int tenths, int species, const std::string& name, int preparation,
+                               int normTenths) {
+    addScheme(kind, tenths, species, name, {}, {});
+    onThread([&] {
+        const SchemeBook& s = measureKind(kind).schemes;
+        s.access->open();
+        ASSERT_EQ(s.access->useFile(), rt::Level::Benign);
+        Set(s.file);
+        while (Next(s.file)) {
+            if (schemes::schemeFields(kind).name.str() != name) continue;
+            if (kind == MeasureKind::Preventive) {
+                BOL->IDPREPARAT = preparation;
+                BOL->NORMA = Decimal::fromMantissa(normTenths, 1);
+            } else {
+                TAS->IDPREPARAT = preparation;
+                TAS->NORMA = Decimal::fromMantissa(normTenths, 1);
+            }
+            Put(s.file);
+        }
+        s.access->close();
     });
 }
 

@@ -33,6 +33,9 @@ protected:
 
     void addCard(MeasureKind kind, int id, int species, const std::string& name);
     void addLine(MeasureKind kind, const Line& line);
+    // A scheme of the kind with a preparation and a norm (in tenths) and no plan values.
+    void addDosedScheme(MeasureKind kind, int tenths, int species, const std::string& name, int preparation,
+                        int normTenths);
 
     // "IDKARTIP VIDANIM NAME", in record order.
     Lines cards(MeasureKind kind);
