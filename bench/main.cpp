@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "bench/analysis_cases.h"
+#include "bench/card_cases.h"
 #include "bench/fixture.h"
 #include "bench/marking_cases.h"
 #include "bench/office_cases.h"
@@ -33,6 +34,7 @@ int main() {
         reportCases(fx);
         markingCases(fx);
         schemeCases(fx);
+        cardCases(fx);
         officeCases(fx);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vetrix-bench: %s\n", e.what());

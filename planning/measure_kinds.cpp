@@ -52,9 +52,11 @@ MeasureRecordView preventiveBuffer() { return preventiveView(&*VPO); }
 MeasureRecordView diagnosticBuffer() { return diagnosticView(&*VDI); }
 
 // Written from a record of its own, so the thread's buffer (a list's current row) stays as it is.
+// One record serves every call (a plan appends hundreds of thousands): each call sets the
+// same fields, and the others are never written, so they stay zero or blank.
 template <class Record>
 bool appendPlanned(store::Table& records, const PlannedMeasure& m) {
-    Record r;
+    static Record r;
     r.ID = m.passport;
     r.IDHOZ = m.holding;
     r.IDFERMA = m.farm;
