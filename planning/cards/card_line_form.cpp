@@ -24,6 +24,7 @@ std::optional<Decimal> speciesOfCard(const CardBook& c, const Decimal& card) {
     byId.equal = {Value(card)};
     byId.limit = 1;
     std::optional<Decimal> species;
+    if (c.cardAccess->useFile() != Level::Benign) return species;
     c.cardAccess->table().scan(byId, [&](store::Position, const void* stored) {
         species = static_cast<const CardRecord*>(stored)->VIDANIM.value();
         return false;
@@ -40,6 +41,7 @@ public:
         : classes::FormManager(w, *m.cards.lineRelate), m_(m), c_(m.cards), measure_(m.schemes.control(m.schemes.fields.name)) {
         addFile(*m.schemes.relate);
         addFile(*Relate::ANIMVID);
+        addFile(*c_.cardRelate);  // the card whose species the line takes
         setFirstField(c_.lineControl("IDKARTIP"));
         std::vector<std::string> entries;
         for (const char* field : {"IDKARTIP", "IDTASK", "VIDANIM", "DNEY", "GLPLAN", "GOPLAN", "TASKDATA"}) {

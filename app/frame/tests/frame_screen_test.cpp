@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <tuple>
 
 #include "app/frame/main_frame.h"
 #include "app/globals.h"
@@ -111,7 +112,8 @@ void keepPicture(qt::QtFrontEnd& frontEnd, const ui::Window& window, const std::
 void addScreenData() {
     using namespace dct;
     for (AccessRef file : {Access::HOZ, Access::FERMA, Access::ANIMVID, Access::POLVOZ, Access::PASPORT, Access::BOLEZN,
-                           Access::TASK, Access::VPO, Access::VDI, Access::DVSEGO, Access::PVSEGO}) {
+                           Access::TASK, Access::VPO, Access::VDI, Access::DVSEGO, Access::PVSEGO, Access::KARTIP,
+                           Access::SODKART, Access::PKARTIP, Access::PSODKART}) {
         file->open();
         file->useFile();
     }
@@ -213,6 +215,26 @@ void addScreenData() {
         VDI->NEKSP = m == 0 ? "ЭК-3" : "";
         VDI->DEKSP = m == 0 ? today - 25 : 0;
         Add(VDI);
+    }
+    // A standard card of each kind with a line of each scheme, one by days and one on a fixed date.
+    for (const auto& [card, line, file, lines] :
+         {std::tuple<CardRecord&, CardLineRecord&, FileRefBase, FileRefBase>{*KAR, *SOD, KARTIP, SODKART},
+          {*PKR, *PSD, PKARTIP, PSODKART}}) {
+        card.IDKARTIP = 1;
+        card.VIDANIM = 1;
+        card.NAME = "Осенние исследования КРС";
+        Add(file);
+        for (int m = 0; m < 2; ++m) {
+            line.IDKARTIP = 1;
+            line.IDTASK = Decimal::fromMantissa(10 * (m + 1), 1);
+            line.NAME = m == 0 ? diagnostic[0] : diagnostic[1];
+            line.VIDANIM = 1;
+            line.DNEY = m == 0 ? 30 : 0;
+            line.TASKDATA = m == 0 ? 0 : today + 60;
+            line.GLPLAN = 1;
+            line.GOPLAN = 1;
+            Add(lines);
+        }
     }
     // The calculator's count records of farm 1: a plan and an execution of each kind.
     for (int n = 0; n < 2; ++n) {
