@@ -46,7 +46,7 @@ TEST_P(NewLineTest, TakesTheSpeciesOfItsCardAndTheFirstSchemeOfItWithItsDoseAndS
     const CardBook& c = book(kind);
     PLAY(h->start(listOf(kind)));
     glo::IDVIDANIM = 2;  // another window's species
-    PLAY(h->press("?INSERT"));
+    PLAY(h->key("?LIST", "Insert"));
     PLAY(h->expectWindow(c.lineForm));
     PLAY(h->expectStatus(2, "Добавить запись"));
     PLAY(h->expectValue(c.lineControl("IDKARTIP"), "1"));
