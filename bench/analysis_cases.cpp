@@ -23,7 +23,7 @@ namespace vx::bench {
 
 using namespace dct;
 using execution::AnalysisScope;
-using execution::MeasureKind;
+using planning::MeasureKind;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "app/globals.h"
 #include "dictionary/files_in_use.h"
 #include "platform/runtime/thread_state.h"
-#include "reports/measure_kinds.h"
+#include "reports/measure_reports.h"
 #include "reports/report_parts.h"
 #include "reports/report_windows.h"
 
@@ -63,14 +63,14 @@ void layOut(ReportLayout& r, const MeasureReportKind& k) {
 
 void printList(const MeasureReportKind& k) {
     *rt::GLOBALRESPONSE = rt::response::Cancelled;
-    const FilesInUse files({k.measures, k.schemes, Access::PASPORT, Access::POLVOZ, Access::FERMA, Access::HOZ});
+    const FilesInUse files({k.measures(), k.schemes(), Access::PASPORT, Access::POLVOZ, Access::FERMA, Access::HOZ});
     if (!files.ready()) return;
     ReportLayout r;
     layOut(r, k);
     report::ReportDefinition def;
     def.procedure = k.listProcedure;
     def.title = k.listTitle;
-    def.primary = &*k.measures;
+    def.primary = &*k.measures();
     def.orderKey = 0;  // K1: the measure id
     def.lookups = measureLookups(k, false);
     def.handOver = &glo::GLO_REPORTQUERYRESULT;

@@ -9,7 +9,7 @@
 #include "platform/core/text.h"
 #include "dictionary/files_in_use.h"
 #include "platform/runtime/thread_state.h"
-#include "reports/measure_kinds.h"
+#include "reports/measure_reports.h"
 #include "reports/report_parts.h"
 #include "reports/report_windows.h"
 
@@ -99,7 +99,7 @@ void layOut(ReportLayout& r, const MeasureReportKind& k) {
 
 void printCard(const MeasureReportKind& k) {
     *rt::GLOBALRESPONSE = rt::response::Cancelled;
-    const FilesInUse files({k.measures, k.schemes, Access::PASPORT, Access::POLVOZ, Access::ANIMVID, Access::FERMA,
+    const FilesInUse files({k.measures(), k.schemes(), Access::PASPORT, Access::POLVOZ, Access::ANIMVID, Access::FERMA,
                             Access::HOZ});
     if (!files.ready()) return;
     // The highlighted passport is in the caller's buffer: its unique number selects the
@@ -110,7 +110,7 @@ void printCard(const MeasureReportKind& k) {
     report::ReportDefinition def;
     def.procedure = k.cardProcedure;
     def.title = k.cardTitle;
-    def.primary = &*k.measures;
+    def.primary = &*k.measures();
     def.orderKey = k.byAnimalKey;
     def.range = {[animal] { return Value(animal); }};
     def.tieOrder = k.cardTieOrder;

@@ -18,7 +18,7 @@ namespace {
 using execution::AnalysisEnd;
 using execution::AnalysisScope;
 using execution::AnalysisSource;
-using execution::MeasureKind;
+using planning::MeasureKind;
 using execution::testing::Cells;
 using execution::testing::cellsOf;
 using execution::testing::expectedFormulas;

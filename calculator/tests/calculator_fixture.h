@@ -11,7 +11,7 @@
 
 namespace vx::calculator::testing {
 
-using execution::MeasureKind;
+using planning::MeasureKind;
 using execution::testing::Count;
 using vx::testing::Lines;
 

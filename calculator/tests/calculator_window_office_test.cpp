@@ -14,7 +14,7 @@
 namespace vx::calculator {
 namespace {
 
-using execution::MeasureKind;
+using planning::MeasureKind;
 using execution::testing::Count;
 using vx::testing::Lines;
 

@@ -1,4 +1,4 @@
-#include "reports/measure_kinds.h"
+#include "reports/measure_reports.h"
 
 namespace vx::reports {
 
@@ -41,7 +41,7 @@ MeasureFields diagnosticFields() {
 std::vector<report::Lookup> measureLookups(const MeasureReportKind& k, bool card) {
     data::FileManager& pasport = *Access::PASPORT;
     const data::FileManager* place = card ? &pasport : nullptr;
-    std::vector<report::Lookup> lookups = {{&*k.schemes, k.schemeKey, {"IDTASK"}},
+    std::vector<report::Lookup> lookups = {{&*k.schemes(), planning::measureKind(k.kind).schemes.idKey, {"IDTASK"}},
                                            {&pasport, PAS_K7.index, {"IDHOZ", "IDFERMA", "ID"}},
                                            {&*Access::POLVOZ, POL_K1.index, {"IDPOL"}, &pasport}};
     if (card) lookups.push_back({&*Access::ANIMVID, ANI_K1.index, {"VIDANIM"}, &pasport});
@@ -53,9 +53,7 @@ std::vector<report::Lookup> measureLookups(const MeasureReportKind& k, bool card
 const MeasureReportKind& preventiveReports() {
     static const MeasureReportKind k{"vpoPasport",
                                      "vpoPrint",
-                                     Access::VPO,
-                                     Access::BOLEZN,
-                                     BOL_K1.index,
+                                     planning::MeasureKind::Preventive,
                                      VPO_K10.index,
                                      "+VPO:idhoz,+VPO:idferma,+VPO:vidanim,+VPO:idpol",
                                      "Карта о запланированных и проведенных мероприятиях животному",
@@ -75,9 +73,7 @@ const MeasureReportKind& preventiveReports() {
 const MeasureReportKind& diagnosticReports() {
     static const MeasureReportKind k{"vdiPasport",
                                      "vdiPrint",
-                                     Access::VDI,
-                                     Access::TASK,
-                                     TAS_K1.index,
+                                     planning::MeasureKind::Diagnostic,
                                      VDI_K10.index,
                                      "+VDI:idtask",
                                      "Карта запланированных и проведенных мероприятий животному",

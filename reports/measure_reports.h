@@ -1,12 +1,14 @@
 #pragma once
 // The preventive and diagnostic twins of the measure cards and control lists:
-// one implementation each, and this table of what differs between them.
+// one implementation each, and this table of what differs between them (their
+// files are the measure kind's).
 
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "dictionary/names.h"
+#include "planning/measure_kinds.h"
 #include "platform/core/fields.h"
 #include "platform/report/report_run.h"
 
@@ -22,9 +24,7 @@ struct MeasureFields {
 struct MeasureReportKind {
     const char* cardProcedure;
     const char* listProcedure;
-    dct::AccessRef measures;
-    dct::AccessRef schemes;
-    int schemeKey;
+    planning::MeasureKind kind;
     int byAnimalKey;              // the measure file's key on the animal's unique number alone
     const char* cardTieOrder;     // the card's order within one animal
     const char* cardTitle;
@@ -38,6 +38,9 @@ struct MeasureReportKind {
     double listOwnerX;
     double listDateX;
     MeasureFields fields;
+
+    dct::AccessRef measures() const { return planning::measureKind(kind).measures.access; }
+    dct::AccessRef schemes() const { return planning::measureKind(kind).schemes.access; }
 };
 
 // The scheme, the passport (by holding, farm and unique number) and its sex-age group;
