@@ -15,15 +15,6 @@ using namespace dct;
 
 namespace {
 
-void clearExecutionValues() {
-    glo::NAKT = "";
-    glo::NEKSP = "";
-    glo::NVEDJPIS = "";
-    glo::DAKT = 0;
-    glo::DEKSP = 0;
-    glo::DVEDOPIS = 0;
-}
-
 void rememberAnimal(const PASPORTRecord& p) {
     glo::IDHOZ = p.IDHOZ;
     glo::IDFERM = p.IDFERMA;
@@ -48,7 +39,7 @@ std::vector<CardLineRecord> linesOf(store::Table& lines, const Decimal& card) {
 
 PlanOutcome planCard(MeasureKind kind, const Decimal& card) {
     PlanOutcome outcome;
-    clearExecutionValues();
+    glo::clearExecutionValues();
     const MeasureKindRow& m = measureKind(kind);
     store::Table* passports = schemes::openTable(PASPORT);
     store::Table* lineFile = schemes::openTable(FileRefBase{m.cards.lineAccess.id});

@@ -71,15 +71,6 @@ constexpr QueryItemText kAnimalQuery[] = {
     {"UPPER(PAS:chek)", "Не выделено/Выделено [0/1]", "@n3"},
 };
 
-void clearMeasureContext() {
-    glo::NAKT = "";
-    glo::NEKSP = "";
-    glo::NVEDJPIS = "";
-    glo::DAKT = 0;
-    glo::DEKSP = 0;
-    glo::DVEDOPIS = 0;
-}
-
 class BrowsehozWindow : public app::StartFolderWindow {
 public:
     BrowsehozWindow(ui::Window& w, Str& marking, const windows::WindowTable& windows)
@@ -132,7 +123,7 @@ public:
 
     Level TakeSelected() override {
         static constexpr Handler kSelected[] = {
-            {control::kDiagnosticCards, [](BrowsehozWindow&) { clearMeasureContext(); }},
+            {control::kDiagnosticCards, [](BrowsehozWindow&) { glo::clearExecutionValues(); }},
             {control::kMarking, [](BrowsehozWindow& w) { w.control(control::kMarking).setIcon("krug_ch.gif"); }},
             {control::kSynchroniseAges, [](BrowsehozWindow& w) { w.Tools.synchroniseAges(); }},
             {control::kHerdStructure, [](BrowsehozWindow& w) { w.Tools.countHerd(); }},
@@ -250,7 +241,7 @@ private:
         auto& marking = as<ui::DropControl>("?VUDELIT");
         marking.change().setLineHeight(12);
         marking.setIcon("OK_help.ICO");
-        clearMeasureContext();
+        glo::clearExecutionValues();
     }
 
     // An empty list copies nothing of another holding or farm: its part of the context is cleared.
