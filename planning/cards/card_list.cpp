@@ -55,14 +55,15 @@ public:
             glo::IDKARTIP = c_.card().IDKARTIP;
             glo::IDVIDANIM = c_.card().VIDANIM;
         }
-        if (isField("?BUTTON7") && event().kind == ui::EventKind::Selected && BRW1.highlighted() >= 0) planTheCard();
+        if (isField("?BUTTON7") && event().kind == ui::EventKind::Selected) planTheCard();
         return app::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
-    // The card highlighted here now, whatever card another card window left in IDKARTIP.
+    // The card highlighted here now, whatever card another card window left in IDKARTIP;
+    // with no card there, no line plans anything and the message says so as ever.
     void planTheCard() {
-        const Decimal card = c_.card().IDKARTIP;
+        const Decimal card = BRW1.highlighted() >= 0 ? Decimal(c_.card().IDKARTIP) : Decimal();
         const FilesInUse files{Access::PASPORT, c_.lineAccess, m_.measures.access};
         if (files.ready()) reportCardPlan(m_.kind, planCard(m_.kind, card));
     }

@@ -131,6 +131,7 @@ TEST_P(CardFormTest, ANewCardIsNumberedAndItsSpeciesGoesToTheLinesMadeNext) {
     PLAY(h->expectWindow(c.cardForm));
     PLAY(h->expectStatus(2, "Добавить запись"));
     PLAY(h->expectValue(c.cardControl("IDKARTIP"), "2"));
+    PLAY(h->expectValue("?ANI:NAME", "КРС"));  // the species of the card highlighted in the list
     PLAY(h->choose("?ANI:NAME", "Свиньи"));
     EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(2));
     PLAY(h->type(c.cardControl("NAME"), "Карта свиней"));

@@ -97,6 +97,14 @@ TEST_P(CardPlanTest, PlansTheCardHighlightedHereWhateverCardTheOtherWindowLeft) 
     EXPECT_EQ(planned(kind()), kPlannedOnce);
 }
 
+TEST_P(CardPlanTest, WithoutCardsNothingIsPlannedAndTheMessageSaysSoAsEver) {
+    const MeasureKind other = otherThan(kind());
+    PLAY(h->start(listOf(other)));
+    PLAY(h->press("?BUTTON7"));
+    EXPECT_TRUE(planned(other).empty());
+    EXPECT_EQ(messages(), (Lines{doneMessage(other)}));
+}
+
 TEST_P(CardPlanTest, WritesThatFailAreCountedAndReportedInsteadOfSuccess) {
     PlanOutcome outcome;
     onThread([&] {
