@@ -38,7 +38,8 @@ std::optional<Decimal> speciesOfCard(const CardBook& c, const Decimal& card) {
 class CardLineFormWindow : public classes::FormManager {
 public:
     CardLineFormWindow(ui::Window& w, const MeasureKindRow& m)
-        : classes::FormManager(w, *m.cards.lineRelate), m_(m), c_(m.cards), measure_(m.schemes.control(m.schemes.fields.name)) {
+        : classes::FormManager(w, *m.cards.lineRelate), m_(m), c_(m.cards),
+          measure_(m.schemes.control(m.schemes.fields.name)) {
         addFile(*m.schemes.relate);
         addFile(*Relate::ANIMVID);
         addFile(*c_.cardRelate);  // the card whose species the line takes

@@ -41,8 +41,7 @@ void layoutCardLineForm(ui::Window& w, MeasureKind kind) {
                     entry("GOPLAN", "Головообработок, план", r.GOPLAN, "@n7", "Головообработок, план");
                     b.prompt("Дата мероприятия", c.lineControl("TASKDATA") + ":PROMPT");
                     b.row([&] {
-                        b.entry(c.lineControl("TASKDATA"), r.TASKDATA, kLineDatePicture)
-                            .setTooltip("Дата мероприятия");
+                        b.entry(c.lineControl("TASKDATA"), r.TASKDATA, kLineDatePicture).setTooltip("Дата мероприятия");
                         b.button("?CALENDAR", "...").setTooltip("[Календарь]");
                     });
                 });

@@ -78,8 +78,8 @@ private:
 }  // namespace
 
 void runCardList(MeasureKind kind) {
-    app::runWindow<CardListWindow>(measureKind(kind).cardListProcedure,
-                                   [kind](ui::Window& w) { layoutCardList(w, kind); }, kind);
+    app::runWindow<CardListWindow>(
+        measureKind(kind).cardListProcedure, [kind](ui::Window& w) { layoutCardList(w, kind); }, kind);
 }
 
 void BrowseTKvdi() { runCardList(MeasureKind::Diagnostic); }

@@ -59,8 +59,8 @@ PlanOutcome planCard(MeasureKind kind, const Decimal& card) {
                 withoutBirthDate = true;
                 continue;
             }
-            PlannedMeasure planned{p.ID,        p.IDHOZ,       p.IDFERMA,   p.IDANIM.str(), p.VIDANIM, p.IDPOL,
-                                   line.IDTASK, line.GLPLAN,   line.GOPLAN, *date};
+            PlannedMeasure planned{p.ID,    p.IDHOZ,     p.IDFERMA,   p.IDANIM.str(), p.VIDANIM,
+                                   p.IDPOL, line.IDTASK, line.GLPLAN, line.GOPLAN,    *date};
             planned.preparation = line.IDPREPARAT;
             planned.norm = line.NORMA;
             const bool added = measures && m.measures.append(*measures, planned);

@@ -23,8 +23,15 @@ protected:
         addSpecies(2, "Свиньи");
         for (MeasureKind kind : kMeasureKinds) {
             addCard(kind, 1, 1, "Карта КРС");
-            addLine(kind, {.card = 1, .tenths = 503, .species = 1, .days = 4, .heads = 5, .treatments = 5,
-                           .preparation = 9, .normTenths = 15, .name = "Старая"});
+            addLine(kind, {.card = 1,
+                           .tenths = 503,
+                           .species = 1,
+                           .days = 4,
+                           .heads = 5,
+                           .treatments = 5,
+                           .preparation = 9,
+                           .normTenths = 15,
+                           .name = "Старая"});
             addDosedScheme(kind, 100, 2, "Свиная", 1, 1);
             addDosedScheme(kind, 201, 1, "Туберкулинизация", 7, 25);
             addDosedScheme(kind, 212, 1, "Вторая стадия", 3, 5);
@@ -104,8 +111,15 @@ TEST_P(UnmatchedLineTest, KeepsItsMeasureNameDoseAndCountsWhenSaved) {
     const KeptCase& t = GetParam();
     const CardBook& c = book(t.kind);
     addCard(t.kind, 2, 1, "Вторая карта");
-    addLine(t.kind, {.card = 2, .tenths = t.tenths, .species = t.species, .days = 4, .heads = 5, .treatments = 5,
-                     .preparation = 9, .normTenths = 15, .name = t.name});
+    addLine(t.kind, {.card = 2,
+                     .tenths = t.tenths,
+                     .species = t.species,
+                     .days = 4,
+                     .heads = 5,
+                     .treatments = 5,
+                     .preparation = 9,
+                     .normTenths = 15,
+                     .name = t.name});
     const Lines before = lines(t.kind);
     PLAY(h->start(listOf(t.kind)));
     PLAY(h->select("?BROWSE:1", 2));

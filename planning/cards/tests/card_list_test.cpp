@@ -16,8 +16,9 @@ protected:
         addCard(kind(), 1, 1, "Карта КРС");
         addCard(kind(), 2, 2, "Карта свиней");
         addLine(kind(), {.card = 1, .tenths = 200, .species = 1, .days = 10, .name = "Туберкулинизация"});
-        addLine(kind(), {.card = 1, .tenths = 211, .species = 1, .days = 0, .fixed = makeDate(6, 1, 2025),
-                         .name = "Исследование"});
+        addLine(
+            kind(),
+            {.card = 1, .tenths = 211, .species = 1, .days = 0, .fixed = makeDate(6, 1, 2025), .name = "Исследование"});
         addLine(kind(), {.card = 2, .tenths = 220, .species = 2, .days = 30, .name = "Вакцинация"});
     }
     MeasureKind kind() const { return GetParam(); }

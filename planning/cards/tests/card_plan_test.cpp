@@ -25,8 +25,14 @@ protected:
         addSpecies(1, "КРС");
         addSpecies(2, "Свиньи");
         addCard(kind(), 1, 1, "Карта КРС");
-        addLine(kind(), {.card = 1, .tenths = 200, .species = 1, .days = 10, .heads = 1, .treatments = 1,
-                         .preparation = 7, .normTenths = 25});
+        addLine(kind(), {.card = 1,
+                         .tenths = 200,
+                         .species = 1,
+                         .days = 10,
+                         .heads = 1,
+                         .treatments = 1,
+                         .preparation = 7,
+                         .normTenths = 25});
         addLine(kind(), {.card = 1, .tenths = 211, .species = 1, .days = 0, .fixed = makeDate(6, 1, 2025)});
         addLine(kind(), {.card = 1, .tenths = 220, .species = 2, .days = 30});
         addPassport(1, 1, kMain, makeDate(3, 15, 2020), 1);

@@ -138,8 +138,8 @@ Lines CardsTest::lines(MeasureKind kind) {
         out = all(c.lineAccess, FileRefBase{c.lineAccess.id}, [&] {
             const CardLineRecord& r = c.line();
             return plain(r.IDKARTIP) + " " + r.IDTASK.value().fixed(1) + " " + r.NAME.str() + " " + plain(r.VIDANIM) +
-                   " " + plain(r.DNEY) + " " + plain(r.GLPLAN) + "/" + plain(r.GOPLAN) + " " +
-                   formatDate(r.TASKDATA) + " " + plain(r.IDPREPARAT) + " " + plain(r.NORMA);
+                   " " + plain(r.DNEY) + " " + plain(r.GLPLAN) + "/" + plain(r.GOPLAN) + " " + formatDate(r.TASKDATA) +
+                   " " + plain(r.IDPREPARAT) + " " + plain(r.NORMA);
         });
     });
     return out;
