@@ -3,6 +3,7 @@
 #include "app/frame/main_frame.h"
 #include "calculator/calculator_windows.h"
 #include "database/database_windows.h"
+#include "exchange/exchange_windows.h"
 #include "planning/cards/cards_windows.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
@@ -52,12 +53,14 @@ const windows::WindowTable& programWindows() {
         {"PrintQBE1", reports::PrintQBE1, Start::Tool, 25000, {}, {}},
         {"vpoPrint", reports::vpoPrint, Start::Thread, 25000, {}, {}},
         {"vdiPrint", reports::vdiPrint, Start::Thread, 25000, {}, {}},
+        {"BrowseExp", exchange::BrowseExp, Start::Thread, 25000, {"?ITEM:BrowseExp", 25000},
+         {"?BUTTON14", 25000}},
+        {"UpDateExp", exchange::UpDateExp, Start::Modal, 25000, {}, {}},
+        {"WinExport", exchange::WinExport, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
+        {"WinImport", exchange::WinImport, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
         // Not built yet: their items and buttons are shown and start nothing.
         {"BrowseVPO", {}, Start::Thread, 25000, {"?ITEM:BrowseVPO", 25000}, {"?BUTTON1:6", 25000}},
         {"BrowseVDI", {}, Start::Thread, 25000, {"?ITEM:BrowseVDI", 25000}, {"?BUTTON1:7", 25000}},
-        {"BrowseExp", {}, Start::Thread, 25000, {"?ITEM:BrowseExp", 25000}, {"?BUTTON14", 25000}},
-        {"WinImport", {}, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
-        {"WinExport", {}, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
     });
     return table;
 }

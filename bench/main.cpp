@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "bench/analysis_cases.h"
 #include "bench/card_cases.h"
+#include "bench/exchange_cases.h"
 #include "bench/fixture.h"
 #include "bench/marking_cases.h"
 #include "bench/office_cases.h"
@@ -36,6 +37,7 @@ int main() {
         schemeCases(fx);
         cardCases(fx);
         officeCases(fx);
+        exchangeCases(fx);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vetrix-bench: %s\n", e.what());
         return 1;

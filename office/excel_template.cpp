@@ -22,6 +22,10 @@ void ExcelTemplate::setText(std::string_view cell, std::string_view text) {
     control_.set(cellProperty(cell), clip(text));
 }
 
+void ExcelTemplate::setLiteral(std::string_view cell, std::string_view text) {
+    control_.setLiteral(cellProperty(cell), text);
+}
+
 void ExcelTemplate::setValue(std::string_view cell, const CellInput& value) { control_.set(cellProperty(cell), value); }
 
 void ExcelTemplate::setNumber(std::string_view cell, const Decimal& value) { control_.set(cellProperty(cell), value); }
@@ -38,6 +42,10 @@ void ExcelTemplate::addRowBelow(std::int64_t row) {
 }
 
 std::string ExcelTemplate::read(std::string_view cell) { return control_.get(cellProperty(cell)); }
+
+std::vector<std::string> ExcelTemplate::readBlock(std::string_view first, std::string_view last) {
+    return control_.getBlock(cellProperty(std::string(first) + ":" + std::string(last)));
+}
 
 void ExcelTemplate::finish(std::string_view caption, std::string_view text) {
     control_.flush();

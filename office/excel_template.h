@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/core/decimal.h"
 #include "platform/office/automation_control.h"
@@ -37,6 +38,8 @@ public:
     void setNumber(std::string_view cell, std::int64_t value);
     // The value as given: a text keeps its trailing blanks.
     void setValue(std::string_view cell, const CellInput& value);
+    // A data text as it is: "=Иванов" stays a text, "000123" keeps its zeros.
+    void setLiteral(std::string_view cell, std::string_view text);
     // Cell address of a column letter and a row counter: cell("A", 17) is "A17".
     static std::string cell(std::string_view column, std::int64_t row);
 
@@ -46,6 +49,8 @@ public:
     // The cell's value as text: "" when empty (and after a failure), numbers in
     // plain digits with a point (exact for up to 15 significant digits), dates as dd.mm.yyyy.
     std::string read(std::string_view cell);
+    // The cells from `first` to `last` ("B5", "H900"), row by row, each as read() gives it.
+    std::vector<std::string> readBlock(std::string_view first, std::string_view last);
 
     // The caller's completion message (skipped when the caption and the text are
     // empty), then Visible = 1; the control is released when the filler goes.

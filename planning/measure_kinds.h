@@ -227,6 +227,15 @@ struct CardBook {
     std::string lineControl(const char* field) const { return std::string("?") + linePrefix + ":" + field; }
 };
 
+// The export window's list of the kind's schemes, whose pick goes to the heading cells.
+struct ExportMeasureList {
+    const char* prompt;     // above the list
+    const char* tip;
+    const char* nameTitle;  // of the name column
+    const char* idTitle;
+    Str* pickedName;        // the global a pick sets beside chosenMeasure
+};
+
 // The count records of the calculator.
 struct CountBook {
     dct::AccessRef access;
@@ -245,6 +254,7 @@ struct MeasureKindRow {
     bool marksByHighlighted;
     const char* cardListProcedure;  // the standard cards of the kind
     CardBook cards;
+    ExportMeasureList exportList;
 
     const char* planCaption;     // the plan for marked animals
     const char* planDone;

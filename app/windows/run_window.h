@@ -14,11 +14,18 @@ namespace vx::app {
 
 // `layout(window)` lays the window out; `args` go to the manager after the window.
 template <class Manager, class Layout, class... Args>
-void runWindow(std::string_view procedure, Layout&& layout, Args&&... args) {
-    ui::Window w(ui::WindowKind::MdiChild, std::string(procedure));
+void runWindowOfKind(ui::WindowKind kind, std::string_view procedure, Layout&& layout, Args&&... args) {
+    ui::Window w(kind, std::string(procedure));
     layout(w);
     Manager ThisWindow(w, std::forward<Args>(args)...);
     *rt::GLOBALRESPONSE = ThisWindow.Run();
+}
+
+// The common case: an MDI child of the frame.
+template <class Manager, class Layout, class... Args>
+void runWindow(std::string_view procedure, Layout&& layout, Args&&... args) {
+    runWindowOfKind<Manager>(ui::WindowKind::MdiChild, procedure, std::forward<Layout>(layout),
+                             std::forward<Args>(args)...);
 }
 
 }  // namespace vx::app

@@ -106,6 +106,26 @@ TEST_F(ExcelTemplateCells, DecimalsReadBackExactly) {
     EXPECT_TRUE(messages().empty());
 }
 
+// A block reads every cell as read() does: dates, numbers, formula results, empty
+// cells; data texts written as they are stay texts.
+TEST_F(ExcelTemplateCells, ABlockReadsAsItsCellsAndLiteralTextsStayTexts) {
+    const fs::path file = makeTemplate(kXlsx);
+    ASSERT_TRUE(play([&] {
+        ExcelTemplate x;
+        x.open(file.string());
+        x.setLiteral("A2", "=Иванов");
+        x.setLiteral("B2", "000123");
+        x.setNumber("C2", *Decimal::parse("2.5"));
+        EXPECT_EQ(x.readBlock("A1", "D2"),
+                  (std::vector<std::string>{"Отчёт", "05.03.2019", "Итого", "", "=Иванов", "000123", "2.5", ""}));
+        EXPECT_EQ(x.read("A2"), "=Иванов");
+        EXPECT_TRUE(x.readBlock("B2", "A1").empty());
+        EXPECT_TRUE(x.failed()) << "a block whose corners are the wrong way round";
+    }));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_NE(messages()[0].find("неверный диапазон ячеек «B2:A1»"), std::string::npos) << messages()[0];
+}
+
 // Writes and inserts are sent in blocks; the sheet must still be what the calls
 // one by one would have made of it.
 TEST_F(ExcelTemplateCells, RowsAddedOneUnderAnotherLandWhereTheCallsPutThem) {

@@ -173,8 +173,18 @@ void AutomationControl::set(std::string_view property, const CellInput& value) {
         v.number = std::holds_alternative<Decimal>(value) ? toServerNumber(std::get<Decimal>(value))
                                                           : static_cast<double>(std::get<std::int64_t>(value));
     }
-    if (!session_->held->canHold(v) && !sendHeld()) return;
-    session_->held->write(*at, std::move(v), property);
+    hold(*at, std::move(v), property);
+}
+
+void AutomationControl::setLiteral(std::string_view property, std::string_view text) {
+    if (failed_) return;
+    if (const std::optional<CellAddress> at = cellFor(property))
+        hold(*at, CellValue{CellValue::Kind::Text, std::string(text), 0}, property);
+}
+
+void AutomationControl::hold(CellAddress at, CellValue&& value, std::string_view property) {
+    if (!session_->held->canHold(value) && !sendHeld()) return;
+    session_->held->write(at, std::move(value), property);
 }
 
 std::string AutomationControl::get(std::string_view property) {
@@ -183,6 +193,29 @@ std::string AutomationControl::get(std::string_view property) {
     std::string result;
     if (at && sendHeld()) attempt(property, [&] { result = cellText(session_->document, session_->sheet, *at); });
     return result;
+}
+
+std::vector<std::string> AutomationControl::getBlock(std::string_view property) {
+    if (failed_) return {};
+    const std::optional<Command> command = readCommand(property);
+    const std::string_view range = command ? std::string_view(command->argument) : std::string_view();
+    const std::size_t colon = range.find(':');
+    const auto first = readCellAddress(range.substr(0, colon));
+    const auto last = colon == std::string_view::npos ? first : readCellAddress(range.substr(colon + 1));
+    if (!command || command->kind != CommandKind::CellValue) fail(property, "неизвестное свойство");
+    else if (!first || !last || last->row < first->row || last->column < first->column)
+        fail(property, "неверный диапазон ячеек " + inQuotes(range));
+    else if (session_->kind != ServerKind::Spreadsheet)
+        fail(property, "команда не для сервера " + inQuotes(className_));
+    else if (!session_->held) fail(property, "книга не открыта");
+    std::vector<std::string> texts;
+    if (failed_ || !sendHeld()) return texts;
+    attempt(property, [&] {
+        texts = blockTexts(session_->document, session_->sheet, *first, last->row - first->row + 1,
+                           last->column - first->column + 1);
+    });
+    if (failed_) texts.clear();
+    return texts;
 }
 
 void AutomationControl::setMember(std::string_view member, int value) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "platform/core/decimal.h"
 #include "platform/office/cell_address.h"
@@ -25,6 +26,8 @@ namespace vx::office {
 // A value written into a cell: a text (a formula when it starts with "="), an
 // exact number, or an integer.
 using CellInput = std::variant<std::string, Decimal, std::int64_t>;
+
+struct CellValue;
 
 class AutomationControl {
 public:
@@ -48,8 +51,14 @@ public:
     void invoke(std::string_view command);
     // A property with a value: Worksheets(1).Range("A1").value.
     void set(std::string_view property, const CellInput& value);
+    // The same property with a text written as it is: never a formula, and
+    // "000123" keeps its zeros.
+    void setLiteral(std::string_view property, std::string_view text);
     // The property's value as text ("" for an empty cell, and after a failure).
     std::string get(std::string_view property);
+    // Worksheets(1).Range("B5:H900").value: the texts of the block row by row, each
+    // as get() gives it, read in a few calls; empty after a failure.
+    std::vector<std::string> getBlock(std::string_view property);
     // The member "Visible": 1 brings the server's document into view.
     void setMember(std::string_view member, int value);
     // Cell writes and row inserts are held back and sent in blocks (before any
@@ -67,6 +76,7 @@ private:
     bool sendHeld();
     // The cell a property of the open workbook names; nullopt (and the failure reported) otherwise.
     std::optional<CellAddress> cellFor(std::string_view property);
+    void hold(CellAddress at, CellValue&& value, std::string_view property);
     template <typename Step>
     void attempt(std::string_view call, Step&& step);
 

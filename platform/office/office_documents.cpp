@@ -18,6 +18,8 @@
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/sheet/FormulaResult.hpp>
+#include <com/sun/star/sheet/XCellFormatRangesSupplier.hpp>
+#include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/sheet/XCellRangeFormula.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
@@ -73,13 +75,16 @@ std::string cellLines(const std::string& text) {
     return out;
 }
 
-bool formattedAsDate(const Document& doc, const Reference<css::table::XCell>& c) {
-    const Reference<css::beans::XPropertySet> props(c, UNO_QUERY_THROW);
-    const sal_Int32 key = props->getPropertyValue("NumberFormat").get<sal_Int32>();
+bool isDateFormat(const Document& doc, sal_Int32 key) {
     const Reference<css::util::XNumberFormatsSupplier> supplier(doc, UNO_QUERY_THROW);
     const Reference<css::beans::XPropertySet> format = supplier->getNumberFormats()->getByKey(key);
     const sal_Int16 type = format->getPropertyValue("Type").get<sal_Int16>();
     return (type & css::util::NumberFormat::DATE) != 0;
+}
+
+bool formattedAsDate(const Document& doc, const Reference<css::table::XCell>& c) {
+    const Reference<css::beans::XPropertySet> props(c, UNO_QUERY_THROW);
+    return isDateFormat(doc, props->getPropertyValue("NumberFormat").get<sal_Int32>());
 }
 
 // A date cell reads as day.month.year, the serial counted from 30.12.1899.
@@ -180,6 +185,44 @@ std::string cellText(const Document& doc, const Sheet& sheet, CellAddress at) {
     }
     const Reference<css::text::XText> t(c, UNO_QUERY_THROW);
     return utf8(t->getString());
+}
+
+std::vector<std::string> blockTexts(const Document& doc, const Sheet& sheet, CellAddress topLeft, int rows,
+                                    int columns) {
+    const Reference<css::table::XCellRange> range =
+        sheet->getCellRangeByPosition(topLeft.column, topLeft.row, topLeft.column + columns - 1,
+                                      topLeft.row + rows - 1);
+    const css::uno::Sequence<css::uno::Sequence<css::uno::Any>> data =
+        Reference<css::sheet::XCellRangeData>(range, UNO_QUERY_THROW)->getDataArray();
+    // The block in parts of one format each: a few calls, however many cells.
+    std::vector<bool> isDate(static_cast<std::size_t>(rows) * columns, false);
+    const Reference<css::container::XIndexAccess> parts =
+        Reference<css::sheet::XCellFormatRangesSupplier>(range, UNO_QUERY_THROW)->getCellFormatRanges();
+    for (sal_Int32 i = 0; i < parts->getCount(); ++i) {
+        const Reference<css::beans::XPropertySet> part(parts->getByIndex(i), UNO_QUERY_THROW);
+        if (!isDateFormat(doc, part->getPropertyValue("NumberFormat").get<sal_Int32>())) continue;
+        const css::table::CellRangeAddress at =
+            Reference<css::sheet::XCellRangeAddressable>(part, UNO_QUERY_THROW)->getRangeAddress();
+        for (sal_Int32 r = std::max(at.StartRow, sal_Int32(topLeft.row)); r <= at.EndRow && r < topLeft.row + rows; ++r)
+            for (sal_Int32 c = std::max(at.StartColumn, sal_Int32(topLeft.column));
+                 c <= at.EndColumn && c < topLeft.column + columns; ++c)
+                isDate[static_cast<std::size_t>(r - topLeft.row) * columns + (c - topLeft.column)] = true;
+    }
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(rows) * columns);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            const css::uno::Any& v = data[r][c];
+            double number = 0;
+            if (!(v >>= number)) {
+                OUString text;
+                v >>= text;
+                texts.push_back(utf8(text));
+                continue;
+            }
+            texts.push_back(isDate[static_cast<std::size_t>(r) * columns + c] ? dateText(number) : numberText(number));
+        }
+    return texts;
 }
 
 void insertRows(const Sheet& sheet, int row, int count) {

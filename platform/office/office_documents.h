@@ -40,6 +40,10 @@ void writeBlock(const Sheet& sheet, CellAddress topLeft, int rows, int columns,
 // the format and height of the row above.
 void insertRows(const Sheet& sheet, int row, int count);
 std::string cellText(const Document& doc, const Sheet& sheet, CellAddress at);
+// The texts of a block, row by row, each as cellText gives it, in a few calls
+// whatever the block's size.
+std::vector<std::string> blockTexts(const Document& doc, const Sheet& sheet, CellAddress topLeft, int rows,
+                                    int columns);
 // Into the user's view; in test mode written to the show folder as "shown-<seq>.<ods|odt>".
 // A server without a GUI cannot show it: that is a failure the user is told of.
 void showDocument(const Document& doc, long seq);

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "platform/qt/icons.h"
+#include "platform/qt/list_table_model.h"
 #include "platform/qt/placement.h"
 #include "platform/qt/qt_convert.h"
 #include "platform/qt/sheet_tabs.h"
@@ -431,7 +432,11 @@ void WindowView::bringToFront() {
 
 void WindowView::closing() {
     closing_ = true;
-    if (top_) top_->hide();
+    if (!top_) return;
+    top_->hide();
+    // The window's lists go with it: its widgets, until they are deleted, still get focus
+    // and activation events and must read none of them.
+    for (ListTableModel* m : top_->findChildren<ListTableModel*>()) m->show(nullptr);
 }
 
 void WindowView::reportGeometry() {

@@ -113,7 +113,7 @@ void addScreenData() {
     using namespace dct;
     for (AccessRef file : {Access::HOZ, Access::FERMA, Access::ANIMVID, Access::POLVOZ, Access::PASPORT, Access::BOLEZN,
                            Access::TASK, Access::VPO, Access::VDI, Access::DVSEGO, Access::PVSEGO, Access::KARTIP,
-                           Access::SODKART, Access::PKARTIP, Access::PSODKART}) {
+                           Access::SODKART, Access::PKARTIP, Access::PSODKART, Access::EXPORT}) {
         file->open();
         file->useFile();
     }
@@ -235,6 +235,21 @@ void addScreenData() {
             line.GOPLAN = 1;
             Add(lines);
         }
+    }
+    const struct {
+        const char* name;
+        const char* file;
+        int variant, first, last;
+    } templates[] = {{"Список животных для описи", "/home/vet/Шаблоны/опись.xls", 1, 16, 200},
+                     {"Список для импорта", "/home/vet/Шаблоны/импорт.xls", 8, 16, 500}};
+    for (int t = 0; t < 2; ++t) {
+        EXP->NPP = t + 1;
+        EXP->NAME = templates[t].name;
+        EXP->FNAME = templates[t].file;
+        EXP->VRASCH = templates[t].variant;
+        EXP->STROKA1 = templates[t].first;
+        EXP->STROKA2 = templates[t].last;
+        Add(EXPORT);
     }
     // The calculator's count records of farm 1: a plan and an execution of each kind.
     for (int n = 0; n < 2; ++n) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -280,6 +281,22 @@ TEST_F(DesktopMannerTest, ALongPieceOfWorkShowsABusyPointerUntilTheOutermostEnds
         ASSERT_NE(QApplication::overrideCursor(), nullptr) << "the outer work still runs";
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(DesktopMannerTest, AClosedWindowsCombosShowNoRowsWhileTheyWaitToBeDeleted) {
+    start({"Picker", WindowKind::Plain, [](LayoutBuilder& b, Window&) {
+               b.dropCombo("?SPECIES", gSpecies, "@s20", "Коровы|Овцы");
+           }});
+    ASSERT_TRUE(pumpUntil([&] { return widget("Picker", "?SPECIES") != nullptr; }));
+    settle();
+    QPointer<QComboBox> combo = static_cast<QComboBox*>(widget("Picker", "?SPECIES"));
+    ASSERT_EQ(combo->model()->rowCount(), 2);
+    // The window's close, with no turn of Qt's loop that could delete its widgets.
+    window("Picker")->post(ui::Event{ui::EventKind::CloseWindow});
+    ui::desktop().runPending();
+    ASSERT_EQ(window("Picker"), nullptr);
+    ASSERT_FALSE(combo.isNull());
+    EXPECT_EQ(combo->model()->rowCount(), 0) << "the entries went with the window";
 }
 
 }  // namespace

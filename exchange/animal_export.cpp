@@ -1,0 +1,79 @@
+#include "exchange/animal_export.h"
+
+#include "dictionary/files_in_use.h"
+#include "exchange/marked_animals.h"
+#include "office/excel_template.h"
+#include "platform/core/dates.h"
+#include "platform/core/text.h"
+#include "platform/ui/dialogs.h"
+
+namespace vx::exchange {
+
+using namespace dct;
+using office::ExcelTemplate;
+
+namespace {
+
+constexpr const char* kResultCaption = "Результат обработки!";
+constexpr const char* kDoneCaption = "Экспорт в Excel";
+
+void writeCell(ExcelTemplate& excel, const ExportCell& cell) {
+    if (const auto* text = std::get_if<std::string>(&cell.value)) excel.setLiteral(cell.address, *text);
+    else excel.setValue(cell.address, cell.value);
+}
+
+ExportEnd openForHand(const ExportChoice& choice) {
+    ui::messageBox(kResultCaption, "Только для заполнения шаблона вручную.");
+    ExcelTemplate excel;
+    if (clip(choice.templatePath).empty()) {
+        ui::messageBox(kResultCaption, "Невыбран документ[файл].");
+        return ExportEnd::CloseWindow;
+    }
+    excel.open(choice.templatePath);
+    excel.show();
+    return excel.failed() ? ExportEnd::Stopped : ExportEnd::Done;
+}
+
+ExportEnd fill(const ExportChoice& choice) {
+    ExcelTemplate excel;
+    if (clip(choice.templatePath).empty()) return ExportEnd::CloseWindow;
+    std::vector<ExportAnimal> animals;
+    {
+        const FilesInUse files{Access::PASPORT, Access::ANIMVID, Access::POLVOZ};
+        if (!files.ready()) return ExportEnd::Stopped;
+        animals = markedAnimals(choice.holding, choice.farm);
+    }
+    excel.open(choice.templatePath);
+    writeExportSheet(excel, exportSheet(choice, animals, clock::today()), choice.firstRow);
+    excel.control().flush();
+    if (excel.failed()) return ExportEnd::Stopped;
+    ui::messageBox(kDoneCaption, "Экспорт в Excel завершен!");
+    if (animals.empty()) ui::messageBox(kDoneCaption, "Не было выделено животных!");
+    excel.show();
+    return excel.failed() ? ExportEnd::Stopped : ExportEnd::Done;
+}
+
+}  // namespace
+
+void writeExportSheet(ExcelTemplate& excel, const ExportSheet& sheet, int64_t firstRow) {
+    for (const ExportCell& cell : sheet.heading) writeCell(excel, cell);
+    int64_t row = firstRow;
+    for (const std::vector<ExportCell>& cells : sheet.rows) {
+        if (excel.failed()) return;
+        ++row;
+        for (const ExportCell& cell : cells) writeCell(excel, cell);
+        excel.addRowBelow(row);
+    }
+}
+
+ExportEnd runExport(const ExportChoice& choice) {
+    if (choice.variant == Decimal(99)) {
+        ui::messageBox(kResultCaption, "Нет условий для заполнения шаблона.");
+        return ExportEnd::CloseWindow;
+    }
+    if (choice.variant.isZero()) return openForHand(choice);
+    if (isFillVariant(choice.variant)) return fill(choice);
+    return ExportEnd::Nothing;
+}
+
+}  // namespace vx::exchange
