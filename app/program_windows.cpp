@@ -4,6 +4,8 @@
 #include "calculator/calculator_windows.h"
 #include "database/database_windows.h"
 #include "exchange/exchange_windows.h"
+#include "execution/forms/measure_forms.h"
+#include "execution/journals/journals.h"
 #include "planning/cards/cards_windows.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
@@ -53,14 +55,20 @@ const windows::WindowTable& programWindows() {
         {"PrintQBE1", reports::PrintQBE1, Start::Tool, 25000, {}, {}},
         {"vpoPrint", reports::vpoPrint, Start::Thread, 25000, {}, {}},
         {"vdiPrint", reports::vdiPrint, Start::Thread, 25000, {}, {}},
+        {"BrowseVPO", [] { execution::BrowseVPO(programWindows()); }, Start::Thread, 25000,
+         {"?ITEM:BrowseVPO", 25000}, {"?BUTTON1:6", 25000}},
+        {"BrowseVDI", [] { execution::BrowseVDI(programWindows()); }, Start::Thread, 25000,
+         {"?ITEM:BrowseVDI", 25000}, {"?BUTTON1:7", 25000}},
+        {"Updatevpo", execution::Updatevpo, Start::Modal, 25000, {}, {}},
+        {"Updatevdi", execution::Updatevdi, Start::Modal, 25000, {}, {}},
         {"BrowseExp", exchange::BrowseExp, Start::Thread, 25000, {"?ITEM:BrowseExp", 25000},
          {"?BUTTON14", 25000}},
         {"UpDateExp", exchange::UpDateExp, Start::Modal, 25000, {}, {}},
         {"WinExport", exchange::WinExport, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
         {"WinImport", exchange::WinImport, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
         // Not built yet: their items and buttons are shown and start nothing.
-        {"BrowseVPO", {}, Start::Thread, 25000, {"?ITEM:BrowseVPO", 25000}, {"?BUTTON1:6", 25000}},
-        {"BrowseVDI", {}, Start::Thread, 25000, {"?ITEM:BrowseVDI", 25000}, {"?BUTTON1:7", 25000}},
+        {"Vp_VPO", {}, Start::Tool, 25000, {}, {}},
+        {"Vp_VDI", {}, Start::Tool, 25000, {}, {}},
     });
     return table;
 }

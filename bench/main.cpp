@@ -9,6 +9,7 @@
 #include "bench/card_cases.h"
 #include "bench/exchange_cases.h"
 #include "bench/fixture.h"
+#include "bench/journal_cases.h"
 #include "bench/marking_cases.h"
 #include "bench/office_cases.h"
 #include "bench/register_cases.h"
@@ -31,6 +32,7 @@ int main() {
         fillRegisterPage(fx);
         cascadeHoldingChange(fx);
         registerCases(fx);
+        journalCases(fx);
         analysisCases(fx);
         reportCases(fx);
         markingCases(fx);

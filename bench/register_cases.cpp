@@ -1,13 +1,12 @@
 #include "bench/register_cases.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
 #include "app/windows/window_table.h"
 #include "bench/report.h"
+#include "bench/window_steps.h"
 #include "database/database_choice.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/names.h"
@@ -28,16 +27,6 @@ constexpr int kRegisterPassports = 100000;
 constexpr int kPassportsPerRegisterFarm = kRegisterPassports / (kRegisterHoldings * kRegisterFarmsPerHolding);
 constexpr int kBigFarmPassports = 2000;
 constexpr double kStepLimitMs = 100;
-
-void reportStep(const char* name, double ms, const std::string& what) {
-    std::printf("%s ours_ms=%.1f limit_ms=%.0f %s%s\n", name, ms, kStepLimitMs, what.c_str(),
-                ms < kStepLimitMs ? "" : " OVER LIMIT");
-    std::fflush(stdout);
-}
-
-void play(const ui::Outcome& o, const char* what) {
-    if (!o) throw std::runtime_error(std::string(what) + ": " + o.refusal);
-}
 
 // Two preventive and one diagnostic record for every animal, so each move reloads measure lists with rows.
 void addMeasures() {
@@ -79,35 +68,10 @@ void addPassport(int id, int holding, int farm) {
 void addRegister() {
     openFiles();
     int id = 0;
-    for (int h = 1; h <= kRegisterHoldings; ++h) {
-        HOZ->IDHOZ = h;
-        HOZ->NAME = "Хозяйство " + std::to_string(h);
-        Add(HOZ);
-        for (int f = 1; f <= kRegisterFarmsPerHolding; ++f) {
-            FER->IDHOZ = h;
-            FER->IDFERM = f;
-            FER->NAME = "Ферма " + std::to_string(f);
-            Add(FERMA);
-            for (int n = 0; n < kPassportsPerRegisterFarm; ++n) addPassport(++id, h, f);
-        }
-    }
+    addHoldingsAndFarms(kRegisterHoldings, kRegisterFarmsPerHolding, [&](int h, int f) {
+        for (int n = 0; n < kPassportsPerRegisterFarm; ++n) addPassport(++id, h, f);
+    });
     store::commitPendingWrites();
-}
-
-// A farm after the last one of the first holding, so it is the last row of the farms list.
-void addBigFarm() {
-    openFiles();
-    FER->IDHOZ = 1;
-    FER->IDFERM = kRegisterFarmsPerHolding + 1;
-    FER->NAME = "Большая ферма";
-    Add(FERMA);
-    for (int n = 1; n <= kBigFarmPassports; ++n) addPassport(kRegisterPassports + n, 1, kRegisterFarmsPerHolding + 1);
-    store::commitPendingWrites();
-}
-
-std::string firstCell(headless::Harness& h, const char* list) {
-    const auto row = h.row(list, 1);
-    return row && !row->empty() ? row->front() : std::string();
 }
 
 }  // namespace
@@ -127,14 +91,17 @@ void registerCases(const Fixture& fx) {
             DCTINIT();
             addRegister();
         });
-        h.addProcedure("AddBigFarm", addBigFarm);
+        h.addProcedure("AddBigFarm", [] {
+            addBigFarm(kRegisterFarmsPerHolding + 1, kBigFarmPassports,
+                       [](int n) { addPassport(kRegisterPassports + n, 1, kRegisterFarmsPerHolding + 1); });
+        });
         play(h.start("AddRegister"), "register database");
 
         const double open = millisecondsOf([&] { play(h.start("Browsehoz"), "open"); });
         int shown = 0;
         for (const char* list : {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3", "?LIST:4"})
             shown += h.row(list, 1) ? 1 : 0;
-        reportStep("register-open", open,
+        reportStep("register-open", open, kStepLimitMs,
                    "passports=" + std::to_string(kRegisterPassports) +
                        " holdings=" + std::to_string(kRegisterHoldings) +
                        " farms=" + std::to_string(kRegisterHoldings * kRegisterFarmsPerHolding) +
@@ -143,21 +110,11 @@ void registerCases(const Fixture& fx) {
         play(h.start("AddBigFarm"), "big farm");
         play(h.window("Browsehoz"), "register");
         play(h.key("?LIST", "End"), "last farm");
-        int steps = 0;
-        double total = 0, slowest = 0;
-        for (std::string top = firstCell(h, "?LIST:2");;) {
-            const double ms = millisecondsOf([&] { play(h.key("?LIST:2", "PageDown"), "page down"); });
-            const std::string next = firstCell(h, "?LIST:2");
-            if (next == top) break;
-            top = next;
-            ++steps;
-            total += ms;
-            slowest = std::max(slowest, ms);
-        }
+        const Steps steps = pageDownToEnd(h, "?LIST:2");
         char figures[96];
         std::snprintf(figures, sizeof figures, "per_step passports=%d steps=%d slowest_ms=%.1f", kBigFarmPassports,
-                      steps, slowest);
-        reportStep("register-scroll", steps ? total / steps : 0, figures);
+                      steps.count, steps.slowest);
+        reportStep("register-scroll", steps.average, kStepLimitMs, figures);
     }
     database::chooseDatabaseFolder(fx.folder.string() + "/");
 }

@@ -10,6 +10,7 @@
 //   schemes            BOLEZN ("?BOL:ID")        TASK ("?TAS:IDTASK")
 //   chosen measure     IDBOL                     IDTASK
 //   scheme windows     BrwtaskVPO, UpdatetaskVPO BrwtaskVDI, UpdatetaskVDI
+//   record forms       Updatevpo                 Updatevdi
 
 #include <cstdint>
 #include <string>
@@ -147,6 +148,8 @@ struct MeasureBook {
     int bySpeciesAndMeasure;   // VIDANIM, IDTASK
     int byPlace;               // starts with the holding and the farm
     const char* prefix;        // "VPO"
+    const char* appendedOrder;  // of the lists of the records: by measure, then planned date
+    const char* formProcedure;  // the record form
     MeasureRecordView (*viewOf)(const void* stored);
     MeasureRecordView (*buffered)();  // the running thread's buffer
     bool (*append)(store::Table& records, const PlannedMeasure& m);
@@ -173,7 +176,6 @@ struct RegisterPanel {
     const char* deleteTip;
     Tool tools[2];        // after the edit buttons, in this order
     bool styled;          // takes the register's list styles
-    const char* appendedOrder;
     const dct::ColumnTable& (*columns)();
 };
 

@@ -115,21 +115,13 @@ std::vector<View::Term> View::orderTerms() const {
 }
 
 store::ScanSpec View::baseSpec() const {
+    // A key order with appended terms stays a key order, so the key's index serves the read
+    // and its blank entries are left out as the key says.
     store::ScanSpec spec;
-    if (key_ >= 0 && terms_.empty()) {
-        spec.keyIndex = key_;
-    } else {
-        for (const Term& t : orderTerms()) spec.terms.push_back({t.field, t.descending});
-    }
+    spec.keyIndex = key_;
+    for (const Term& t : terms_) spec.terms.push_back({t.field, t.descending});
     spec.equal = rangeValues();
     return spec;
-}
-
-// A key order with appended terms is read by its terms; its blank entries are left out here.
-bool View::blankInKey(const void* record) const {
-    if (key_ < 0 || terms_.empty()) return false;
-    const store::KeyDef& key = primary_.def().keys[key_];
-    return !key.blanksKept && store::keyIsBlank(primary_.def(), key, record);
 }
 
 namespace {
@@ -179,7 +171,6 @@ std::vector<ViewRow> View::scan(store::ScanSpec spec, int count, const Visitor& 
             ++scanned;
             lastPos = pos;
             def.ops.copy(primary_.record(), record);
-            if (blankInKey(primary_.record())) return true;
             primary_.remember(pos);
             joinParents();
             if (filter_ && !filter_->test()) return true;

@@ -94,7 +94,6 @@ private:
     std::optional<expr::ExprError> parseTerms(std::string_view text, std::vector<Term>& out) const;
     store::ScanSpec baseSpec() const;
     std::vector<Term> orderTerms() const;
-    bool blankInKey(const void* record) const;
     void joinParents();
     std::vector<ViewRow> scan(store::ScanSpec spec, int count, const Visitor& each);
 

@@ -79,7 +79,11 @@ void syncEntry(QWidget* widget, const ui::EntryControl& e) {
     const Qt::Alignment align = e.picture().kind() == Picture::Kind::Number ? Qt::AlignRight : Qt::AlignLeft;
     if (auto* line = dynamic_cast<EntryLine*>(widget)) {
         line->showPicture(e.picture());
-        setTextIfChanged(line, text);
+        // A text longer than the entry shows its start, as a user reads it, until the user edits it.
+        if (line->text() != text) {
+            line->setText(text);
+            if (!line->hasFocus()) line->setCursorPosition(0);
+        }
         line->setReadOnly(locked);
         line->setFrame(!e.displayOnly());
         line->setAlignment(align | Qt::AlignVCenter);

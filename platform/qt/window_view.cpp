@@ -81,7 +81,10 @@ WindowView::WindowView(ui::Window& w, QtRenderer& r, ui::WindowId caller)
 }
 
 WindowView::~WindowView() {
-    if (top_) top_->deleteLater();
+    if (!top_) return;
+    // The window's lists go with it: a view's pending timer must not read them before Qt deletes the widgets.
+    for (ListTableModel* m : top_->findChildren<ListTableModel*>()) m->show(nullptr);
+    top_->deleteLater();
 }
 
 ui::Window* WindowView::model() const { return ui::desktop().window(id_); }

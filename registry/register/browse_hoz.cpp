@@ -6,6 +6,7 @@
 #include "app/windows/list_window.h"
 #include "app/windows/run_window.h"
 #include "dictionary/names.h"
+#include "execution/forms/measure_forms.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/classes/locators.h"
 #include "platform/classes/query_form.h"
@@ -19,6 +20,7 @@
 #include "registry/register/kept_rows.h"
 #include "registry/register/register_columns.h"
 #include "registry/register/passport_tooltip.h"
+#include "registry/register/place_context.h"
 #include "registry/register/register_browses.h"
 #include "registry/register/register_controls.h"
 #include "registry/register/register_marking.h"
@@ -82,6 +84,8 @@ public:
         setUpdateProcedure(1, Updatehoz);
         setUpdateProcedure(2, Updateferma);
         setUpdateProcedure(3, Updatepasport);
+        setUpdateProcedure(4, execution::Updatevpo);
+        setUpdateProcedure(5, execution::Updatevdi);
         setUpdateProcedure(6, reports::PrintQBE);
         setUpdateProcedure(7, reports::vpoPasport);
         setUpdateProcedure(8, reports::vdiPasport);
@@ -213,7 +217,7 @@ private:
         browse.Init(as<ui::ListControl>(panel.list), *m.measures.relate, *this);
         browse.view().join(*m.schemes.access, m.schemes.idKey, {"IDTASK"});
         browse.addSortOrder(m.measures.byPlace, &browse.locator);
-        browse.appendOrder(panel.appendedOrder);
+        browse.appendOrder(m.measures.appendedOrder);
         browse.addRangeToParent(*Access::PASPORT, {"IDHOZ", "IDFERMA", "ID"});
         browse.addColumns(panel.columns());
         browse.setUpdateProcedure(panel.updateNumber);
@@ -244,14 +248,8 @@ private:
         glo::clearExecutionValues();
     }
 
-    // An empty list copies nothing of another holding or farm: its part of the context is cleared.
     void copyHoldingAndFarm() {
-        const bool holding = BRW1.highlighted() >= 0;
-        glo::IDHOZ = holding ? HOZ->IDHOZ.value() : Decimal();
-        glo::HOZNAME = holding ? HOZ->NAME.str() : "";
-        const bool farm = holding && BRW2.highlighted() >= 0;
-        glo::IDFERM = farm ? FER->IDFERM.value() : Decimal();
-        glo::FERNAME = farm ? FER->NAME.str() : "";
+        registry::copyHoldingAndFarm(BRW1.highlighted() >= 0, BRW2.highlighted() >= 0);
         window().display();
     }
 

@@ -1,5 +1,7 @@
 #include "registry/register/passport_tooltip.h"
 
+#include <vector>
+
 #include "app/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/picture.h"
@@ -27,11 +29,13 @@ std::string animalListTooltip() {
     return "Список животных: " + holdingAndFarm() + "\n\n[Выбрать любую колонку для сортировки]";
 }
 
-std::string passportCard() {
+namespace {
+
+std::vector<std::string> animalLines() {
     const auto line = [](const char* label, std::string_view value) {
         return label + std::string(kGap) + upper(value);
     };
-    const std::string lines[] = {
+    return {
         "Оперативный паспорт животного",
         "",
         "[Уникальный №]    " + std::to_string(PAS->ID),
@@ -45,11 +49,23 @@ std::string passportCard() {
         line("[Причина выбытия] ", PAS->PRICH.str()),
         line("[№ акта выбытия] ", PAS->AKTNOMER.str()),
         line("[Дата акта выбытия] ", format(Value(PAS->AKTDATA), "@d6.")),
-        "",
-        "В списоке животных: " + holdingAndFarm(),
     };
+}
+
+}  // namespace
+
+std::string passportCard() {
+    std::vector<std::string> lines = animalLines();
+    lines.push_back("");
+    lines.push_back("В списоке животных: " + holdingAndFarm());
     std::string card;
     for (const std::string& l : lines) card += (card.empty() ? "" : "\r\n") + l;
+    return card;
+}
+
+std::string passportCardOfAnimal() {
+    std::string card;
+    for (const std::string& l : animalLines()) card += l + "\r\n";
     return card;
 }
 

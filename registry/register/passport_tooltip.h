@@ -11,5 +11,7 @@ std::string initialAnimalTooltip();
 std::string animalListTooltip();
 // From the PASPORT, ANIMVID and POLVOZ records and HOZNAME, FERNAME.
 std::string passportCard();
+// The card's thirteen lines of the animal alone, each ended by a line break (the journals' tooltip).
+std::string passportCardOfAnimal();
 
 }  // namespace vx::registry

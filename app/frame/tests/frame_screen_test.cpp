@@ -236,6 +236,39 @@ void addScreenData() {
             Add(lines);
         }
     }
+    // The second farm as a user's journal meets it: 60 animals of five measures each,
+    // some done, some overdue, some marked.
+    for (int n = 0; n < 60; ++n) {
+        PAS->ID = 100 + n;
+        PAS->IDHOZ = 1;
+        PAS->IDFERMA = 2;
+        PAS->IDANIM = "RU-1" + std::to_string(100 + n);
+        PAS->VIDANIM = 1;
+        PAS->DATAROG = today - 400 - 7 * n;
+        PAS->OSNMOL = n % 4 == 0 ? 1 : 2;
+        PAS->CHEK = 0;
+        PAS->PRICH = "";
+        PAS->AKTNOMER = "";
+        Add(PASPORT);
+        for (int m = 0; m < 5; ++m) {
+            VPO->ID = PAS->ID;
+            VPO->IDHOZ = 1;
+            VPO->IDFERMA = 2;
+            VPO->IDANIM = PAS->IDANIM;
+            VPO->VIDANIM = 1;
+            VPO->IDTASK = Decimal::fromMantissa(10 * (m % 2 + 1), 1);
+            VPO->DATATASK = today - 60 + 15 * m + n % 7;
+            VPO->CHEK = n % 9 == 0 ? 1 : 0;
+            const bool done = m < 2 && n % 3 != 0;
+            VPO->GLVUP = done ? 1 : 0;
+            VPO->GOVUP = done ? 1 : 0;
+            VPO->NOPIS = done ? std::to_string(20 + m) : "";
+            VPO->DOPIS = done ? VPO->DATATASK : 0;
+            VPO->AKTNOMER = done ? std::to_string(40 + m) : "";
+            VPO->AKTDATA = done ? VPO->DATATASK + n % 2 : 0;
+            Add(VPO);
+        }
+    }
     const struct {
         const char* name;
         const char* file;
@@ -321,6 +354,21 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
     frontEnd.loop().requestStep();
     ASSERT_TRUE(pumpUntil([] { return openWindow("QueryForm") != nullptr; }));
     keepPicture(frontEnd, *openWindow("QueryForm"), "QueryForm.png");
+
+    // The preventive journal on the farm of 300 records.
+    ui::Window& journal = *openWindow("BrowseVPO");
+    ASSERT_TRUE(ui::input::click(journal, journal.control("?LIST")->id(), 1, 0, ui::MouseButton::Left));
+    frontEnd.loop().requestStep();
+    pump();
+    keepPicture(frontEnd, journal, "BrowseVPO_farm.png");
+    // A done record of it in its form, as the change button opens it.
+    // The press follows the click at once, before the toolkit has drawn the new row.
+    ASSERT_TRUE(ui::input::click(journal, journal.control("?LIST:3")->id(), 5, 0, ui::MouseButton::Left));
+    const std::size_t forms = ui::desktop().windows().size();
+    ASSERT_TRUE(ui::input::press(journal, journal.control("?CHANGE:4")->id()));
+    frontEnd.loop().requestStep();
+    ASSERT_TRUE(pumpUntil([&] { return ui::desktop().windows().size() > forms; }));
+    keepPicture(frontEnd, *ui::desktop().windows().back(), "Updatevpo_done.png");
 
     // The user leaves the program with the query form still open on the register's thread.
     ui::desktop().frame()->post(ui::Event{ui::EventKind::CloseWindow});

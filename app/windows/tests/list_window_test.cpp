@@ -36,6 +36,8 @@ TEST_F(ListWindowTest, EveryListWindowHasTheDesignedLinesAndGoesBackToTheStartFo
         {"Browseanimvid", {"?BROWSE:1"}},     {"BrowsePol", {"?BROWSE:1"}},
         {"BrwtaskVPO", {"?BROWSE:1"}},        {"BrwtaskVDI", {"?BROWSE:1"}},
         {"BrowseTKvdi", {"?BROWSE:1", "?LIST"}}, {"BrowseTKvpo", {"?BROWSE:1", "?LIST"}},
+        {"BrowseVPO", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3"}},
+        {"BrowseVDI", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:4"}},
     };
     for (const auto& w : windows) {
         PLAY(h->start(w.procedure));

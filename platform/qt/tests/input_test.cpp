@@ -143,6 +143,17 @@ TEST_F(InputTest, WindowTimersFireThroughTheEventLoop) {
     EXPECT_TRUE(pumpUntil([&] { return logged("Ticking: Timer"); }));
 }
 
+// A name longer than its display shows its start, not its end.
+TEST_F(InputTest, ADisplayedTextShowsItsStart) {
+    static Str farm(40, "Молочно-товарная ферма имени Первого мая");
+    start({"Narrow", WindowKind::Plain, [](LayoutBuilder& b, Window&) { b.display("?FER:NAME", farm, "@s40"); }});
+    ASSERT_TRUE(pumpUntil([&] { return widget("Narrow", "?FER:NAME") != nullptr; }));
+    settle();
+    auto* line = static_cast<QLineEdit*>(widget("Narrow", "?FER:NAME"));
+    ASSERT_FALSE(line->text().isEmpty());
+    EXPECT_EQ(line->cursorPosition(), 0);
+}
+
 TEST_F(InputTest, TheCloseBoxAsksTheWindowToClose) {
     top("Browse")->close();
     EXPECT_TRUE(pumpUntil([&] { return window("Browse") == nullptr; }));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
+#include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/runtime/folders.h"
 #include "registry/register/tests/register_fixture.h"
@@ -56,21 +57,46 @@ TEST_F(RegisterTest, TheDiagnosticCardButtonClearsActStatementAndExpertiseOnFocu
     expectNoActContext();
 }
 
-// Numbers 4 and 5 have no form yet: their buttons open nothing and change nothing.
-TEST_F(RegisterTest, DispatchNumbersWithoutAProcedureDoNothing) {
+// The measure lists insert, change and delete through the measure record forms
+// (dispatch 4 and 5) and show the change at once.
+TEST_F(RegisterTest, TheMeasureListsEditThroughTheMeasureForms) {
+    fixToday(makeDate(6, 10, 2025));
     addHolding(1, "Первое");
     addFarm(1, 1, "Луговая");
-    addPassport(1, 1, 1, "A-1");
-    addPreventive(1, 1, 1, [] { VPO->DATATASK = 80000; });
-    addDiagnostic(1, 1, 1, [] { VDI->DATATASK = 80000; });
+    addSpecies(1, "КРС");
+    addPassport(1, 1, 1, "A-1", [] {
+        PAS->VIDANIM = 1;
+        PAS->OSNMOL = 2;
+        PAS->DATAROG = makeDate(3, 15, 2020);
+    });
+    addScheme(false, Decimal(5), 1, "Вакцинация");
+    addScheme(true, Decimal(6), 1, "Исследование");
     PLAY(h->start("Browsehoz"));
-    for (const char* button : {"?INSERT:4", "?CHANGE:4", "?DELETE:4", "?INSERT:5", "?CHANGE:5", "?DELETE:5"}) {
-        PLAY(h->press(button));
-        EXPECT_EQ(h->current()->procedure(), "Browsehoz") << button;
+    PLAY(h->click("?LIST:2", 1));
+    const struct {
+        const char* list;
+        const char* suffix;
+        const char* form;
+        const char* entry;
+        const char* planned;
+    } lists[] = {{"?LIST:3", ":4", "Updatevpo", "?VPO:DATATASK", "15.03.2025|Вакцинация"},
+                 {"?LIST:4", ":5", "Updatevdi", "?VDI:DATATASK", "15.03.2025|Исследование"}};
+    for (const auto& l : lists) {
+        SCOPED_TRACE(l.form);
+        PLAY(h->press(std::string("?INSERT") + l.suffix));
+        PLAY(h->expectWindow(l.form));
+        PLAY(h->press("?OK"));
+        // The birthday in this year: the schemes have no day count.
+        PLAY(h->expectRow(l.list, 1, l.planned));
+        PLAY(h->press(std::string("?CHANGE") + l.suffix));
+        PLAY(h->type(l.entry, "01.07.2025"));
+        PLAY(h->press("?OK"));
+        PLAY(h->expectRow(l.list, 1, "01.07.2025"));
+        PLAY(h->answer("Yes"));
+        PLAY(h->press(std::string("?DELETE") + l.suffix));
+        PLAY(h->expectMessage("Confirm Delete", "Удалить запись?"));
+        PLAY(h->expectRows(l.list, 0));
     }
-    PLAY(h->expectNoMessage());
-    EXPECT_EQ(rows("?LIST:3").size(), 1u);
-    EXPECT_EQ(rows("?LIST:4").size(), 1u);
 }
 
 // Dispatch 6, 7 and 8: the animal list and the two cards of the highlighted animal, on the register's thread.

@@ -1,0 +1,92 @@
+#include "app/globals.h"
+#include "dictionary/names.h"
+#include "execution/journals/journals_layouts.h"
+#include "platform/ui/layout.h"
+
+namespace vx::execution {
+
+using namespace dct;
+using ui::ListColumn;
+
+namespace {
+
+void editButtons(ui::LayoutBuilder& b, const JournalKind& k, const std::string& suffix) {
+    const char* names[] = {"?INSERT", "?CHANGE", "?DELETE"};
+    const char* icons[] = {"spis_plus.ico", "spis_edit.ico", "spis_minus.ico"};
+    for (int i = 0; i < 3; ++i) {
+        ui::Control& button = b.button(names[i] + suffix, "", icons[i]);
+        if (*k.editTips[i]) button.setTooltip(k.editTips[i]);
+    }
+}
+
+void holdingsAndFarms(ui::LayoutBuilder& b, const JournalKind& k) {
+    b.column([&] {
+        // The tabs choose the holdings' order; the list sits under them on both.
+        b.sheet("?CURRENTTAB", [&] {
+            b.tab("?TAB:1", "iD", [] {});
+            b.tab("?TAB:2", "Наименование", [] {});
+        });
+        b.list("?BROWSE:1", 10).stretch();
+        b.row([&] { editButtons(b, k, ":3"); });
+        b.list("?LIST", 10).stretch();
+    });
+}
+
+void passport(ui::LayoutBuilder& b, const JournalKind& k) {
+    b.column([&] {
+        b.prompt(k.passportCaption, "?STRING1:2");
+        b.list("?LIST:2", 3);
+        b.row([&] {
+            editButtons(b, k, ":2");
+            if (k.printOnPassports) b.button("?PRINT:2", "", "print.ico").setTooltip(k.printTip);
+        });
+    });
+}
+
+void tools(ui::LayoutBuilder& b, const JournalKind& k, Str& operation, Byte& notDone) {
+    b.row([&] {
+        editButtons(b, k, k.editSuffix);
+        b.button("?QUERY", "", "leyka.ico").setTooltip(k.queryTip);
+        if (!k.printOnPassports) b.button("?PRINT:2", "", "print.ico").setTooltip(k.printTip);
+        b.check("?FLT", "Невыполненные мероприятия", notDone);
+        b.entry("?DATABEGIN", glo::DATABEGIN, "@d6.b").setTooltip("Начало периода");
+        b.prompt("--", "?STRING3");
+        b.entry("?DATAEND", glo::DATAEND, "@d6.b").setTooltip(k.periodEndTip);
+        // Its operations come with the journal operations; until then it offers only doing nothing.
+        ui::DropControl& operations = b.dropList("?VUDELIT", operation, "Не выделять мероприятия");
+        operations.setIcon("OK_help.ICO");
+        operations.stretch();
+        operations.change().setColumns({ListColumn("Функции работы с таблицей [Выполнение...]", "@s80", 80)});
+        b.button("?BUTTON13", "", "adr1.ico").setTooltip(k.toolText);
+        b.button("?BUTTON14", "", "tabstop.ico").setTooltip("[Обновить экран] или [По ширине содержимого]");
+    });
+}
+
+}  // namespace
+
+void layoutJournal(ui::Window& w, const JournalKind& k, Str& operation, Byte& notDone) {
+    w.setCaption(k.caption);
+    w.setIcon(k.icon);
+    w.setResize(ui::ResizeStrategy::Resize);
+    ui::LayoutBuilder b(w);
+    b.row([&] {
+         holdingsAndFarms(b, k);
+         b.column([&] {
+              passport(b, k);
+              b.prompt(k.title, k.titleControl);
+              b.list(k.journalList, 16)
+                  .stretch()
+                  .setTooltip(std::string(k.title) +
+                              "\n\nДля отметки о выполнении необходимо выделить \nмероприятия по нужному критерию.");
+              tools(b, k, operation, notDone);
+          }).stretch();
+     }).stretch();
+    showColumns(w.as<ui::ListControl>("?BROWSE:1")->change(), journalHoldings());
+    showColumns(w.as<ui::ListControl>("?LIST")->change(), k.farms);
+    showColumns(w.as<ui::ListControl>("?LIST:2")->change(), k.passports);
+    ui::ListModel& journal = w.as<ui::ListControl>(k.journalList)->change();
+    showColumns(journal, k.journal);
+    journal.setFrozenColumns(1);
+}
+
+}  // namespace vx::execution
