@@ -46,15 +46,6 @@ Byte FONTG = 0, FONTN = 0;
 
 Dec DD{3, 0}, MM{3, 0}, GG{3, 0}, VV{9, 0};
 
-void clearExecutionValues() {
-    NAKT = "";
-    NEKSP = "";
-    NVEDJPIS = "";
-    DAKT = 0;
-    DEKSP = 0;
-    DVEDOPIS = 0;
-}
-
 void initialise() {
     for (Str* s : {&PUT1,       &PUT2,
                    &PUT5,       &PUT6,

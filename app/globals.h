@@ -44,8 +44,6 @@ extern Long PREDATA, PREDATAM; // fixed measure date
 extern Str NVEDJPIS, NAKT, NEKSP;           // statement, act and expertise numbers
 extern Long DVEDOPIS, DAKT, DEKSP;          // statement, act and expertise dates
 extern Str PUTVPDOC, PUTAKTDOC, PUTEXPDOC;  // paths of the statement, act and expertise documents
-// Blanks the statement, act and expertise numbers and dates (the document paths stay).
-void clearExecutionValues();
 
 // Analysis period shared by the journals and the calculator (packed dates).
 extern PackedDate DATABEGIN, DATAEND;

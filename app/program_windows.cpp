@@ -5,6 +5,7 @@
 #include "database/database_windows.h"
 #include "exchange/exchange_windows.h"
 #include "execution/forms/measure_forms.h"
+#include "execution/group/group_tools.h"
 #include "execution/journals/journals.h"
 #include "planning/cards/cards_windows.h"
 #include "planning/schemes/schemes_windows.h"
@@ -66,9 +67,8 @@ const windows::WindowTable& programWindows() {
         {"UpDateExp", exchange::UpDateExp, Start::Modal, 25000, {}, {}},
         {"WinExport", exchange::WinExport, Start::Thread, 25000, {}, {"?BUTTON21", 25000}},
         {"WinImport", exchange::WinImport, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
-        // Not built yet: their items and buttons are shown and start nothing.
-        {"Vp_VPO", {}, Start::Tool, 25000, {}, {}},
-        {"Vp_VDI", {}, Start::Tool, 25000, {}, {}},
+        {"Vp_VPO", execution::Vp_VPO, Start::Tool, 25000, {}, {}},
+        {"Vp_VDI", execution::Vp_VDI, Start::Tool, 25000, {}, {}},
     });
     return table;
 }

@@ -40,12 +40,6 @@ const int32_t kPeriodFirst = makeDate(1, 1, 2025), kPeriodLast = makeDate(12, 31
 // Measures 10 to 14 at stages .0, .1 and .2 (tenths of the id).
 int64_t measureTenths(int i) { return (10 + i % 5) * 10 + i % 3; }
 
-void reportAgainstLimit(const char* name, double ours, double sqlite, double limit, const std::string& what) {
-    std::printf("%s ours_ms=%.1f sqlite_ms=%.1f ratio=%.2f limit_ms=%.0f %s%s\n", name, ours, sqlite,
-                sqlite > 0 ? ours / sqlite : 0.0, limit, what.c_str(), ours < limit ? "" : " OVER LIMIT");
-    std::fflush(stdout);
-}
-
 void fillCount(CountRecord& r, int holding, int farm, int i) {
     r.IDHOZ = holding;
     r.IDFERMA = farm;

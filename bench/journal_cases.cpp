@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/windows/window_table.h"
+#include "bench/operation_cases.h"
 #include "bench/report.h"
 #include "bench/window_steps.h"
 #include "database/database_choice.h"
@@ -114,6 +115,7 @@ void journalCases(const Fixture& fx) {
                       kBigFarmPassports * kRecordsPerPassport);
         reportStep("journal-filter", std::max(on, off), kStepLimitMs, figures);
     }
+    operationCases(kJournalFarmsPerHolding + 1);
     database::chooseDatabaseFolder(fx.folder.string() + "/");
 }
 

@@ -21,4 +21,11 @@ inline void report(const std::string& name, double ours, double sqlite) {
     std::fflush(stdout);
 }
 
+// The same line with the case's limit and what it did, " OVER LIMIT" when it is not under the limit.
+inline void reportAgainstLimit(const char* name, double ours, double sqlite, double limit, const std::string& what) {
+    std::printf("%s ours_ms=%.1f sqlite_ms=%.1f ratio=%.2f limit_ms=%.0f %s%s\n", name, ours, sqlite,
+                sqlite > 0 ? ours / sqlite : 0.0, limit, what.c_str(), ours < limit ? "" : " OVER LIMIT");
+    std::fflush(stdout);
+}
+
 }  // namespace vx::bench

@@ -1,5 +1,6 @@
 #include "app/globals.h"
 #include "dictionary/names.h"
+#include "execution/journals/journal_operations.h"
 #include "execution/journals/journals_layouts.h"
 #include "platform/ui/layout.h"
 
@@ -52,8 +53,7 @@ void tools(ui::LayoutBuilder& b, const JournalKind& k, Str& operation, Byte& not
         b.entry("?DATABEGIN", glo::DATABEGIN, "@d6.b").setTooltip("Начало периода");
         b.prompt("--", "?STRING3");
         b.entry("?DATAEND", glo::DATAEND, "@d6.b").setTooltip(k.periodEndTip);
-        // Its operations come with the journal operations; until then it offers only doing nothing.
-        ui::DropControl& operations = b.dropList("?VUDELIT", operation, "Не выделять мероприятия");
+        ui::DropControl& operations = b.dropList("?VUDELIT", operation, operationEntries(k.kind));
         operations.setIcon("OK_help.ICO");
         operations.stretch();
         operations.change().setColumns({ListColumn("Функции работы с таблицей [Выполнение...]", "@s80", 80)});

@@ -11,6 +11,7 @@
 #include "execution/journals/journal_browses.h"
 #include "execution/journals/journal_controls.h"
 #include "execution/journals/journal_kinds.h"
+#include "execution/journals/journal_operations.h"
 #include "execution/journals/journal_tooltip.h"
 #include "execution/journals/journals.h"
 #include "execution/journals/journals_layouts.h"
@@ -52,9 +53,10 @@ private:
 
 class JournalWindow : public app::StartFolderWindow {
 public:
-    JournalWindow(ui::Window& w, const JournalKind& k, const windows::WindowTable& windows, Byte& notDone)
+    JournalWindow(ui::Window& w, const JournalKind& k, const windows::WindowTable& windows, Byte& notDone,
+                  Str& operation)
         : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), k_(k), m_(planning::measureKind(k.kind)),
-          windows_(windows), notDone_(notDone), BRW3(k) {
+          windows_(windows), notDone_(notDone), operation_(operation), BRW3(k), Operations(*this, k.kind, BRW3) {
         addFile(*Relate::ANIMVID);
         for (RelateRef file :
              {Relate::HOZ, Relate::FERMA, Relate::PASPORT, Relate::POLVOZ, m_.measures.relate, m_.schemes.relate})
@@ -89,6 +91,11 @@ public:
         return app::StartFolderWindow::TakeEvent();
     }
 
+    void SetAlerts() override {
+        app::StartFolderWindow::SetAlerts();
+        Operations.setAlerts(BRW3.list(), BRW4.list());
+    }
+
     Level TakeWindowEvent() override {
         if (event().kind == EventKind::OpenWindow) opened();
         return app::StartFolderWindow::TakeWindowEvent();
@@ -102,6 +109,10 @@ public:
     Level TakeAccepted() override {
         if (isField(control::kPrint)) Run(kReportDispatch, rt::request::None);
         if (isField(control::kGroupTool)) startGroupTool();
+        if (isField(control::kOperations)) {
+            window().update();
+            Operations.takeChoice(clip(operation_.str()));
+        }
         return app::StartFolderWindow::TakeAccepted();
     }
 
@@ -112,8 +123,12 @@ public:
 
     Level TakeFieldEvent() override {
         if (isField(control::kHoldings) || isField(control::kFarms)) copyHoldingAndFarm();
+        const bool key = event().kind == EventKind::AlertKey;
         if (isField(control::kPassports)) takePassportEvent();
         if (isField(k_.journalList)) takeJournalEvent();
+        if (key && isField(control::kPassports)) Operations.takePassportKey(event().key);
+        else if (key && isField(k_.journalList)) Operations.takeJournalKey(event().key);
+        else if (key) Operations.takeOtherKey(event().key);
         if (isField(control::kNotDone)) applyNotDoneFilter();
         if (isField(control::kRefresh)) refresh();
         return app::StartFolderWindow::TakeFieldEvent();
@@ -253,7 +268,7 @@ private:
         Reset(true);
     }
 
-    // The tool reads the holding, farm and measure of the context; until it is built, nothing starts.
+    // The tool reads the holding, farm and measure the journal left in the context.
     void startGroupTool() {
         window().update();
         windows_.start(k_.groupTool, kToolStack);
@@ -264,12 +279,14 @@ private:
     const planning::MeasureKindRow& m_;
     const windows::WindowTable& windows_;
     Byte& notDone_;
+    Str& operation_;
     std::string filter_;  // the journal list's not-done filter in force
     classes::QueryFormClass Query;
     HoldingsBrowse BRW1;
     classes::BrowseClass BRW2;
     JournalBrowse BRW3;
     PassportBrowse BRW4;
+    JournalOperations Operations;
     classes::StepLocator BRW1_byId, BRW1_byName, BRW2_locator, BRW3_locator, BRW4_locator;
     std::array<app::ListColumns, 4> columns_;
 };
@@ -280,7 +297,7 @@ void runJournal(MeasureKind kind, const windows::WindowTable& windows) {
     VUDELIT = "Не выделять мероприятия";
     Byte FLT = 0;
     app::runWindow<JournalWindow>(
-        k.procedure, [&](ui::Window& w) { layoutJournal(w, k, VUDELIT, FLT); }, k, windows, FLT);
+        k.procedure, [&](ui::Window& w) { layoutJournal(w, k, VUDELIT, FLT); }, k, windows, FLT, VUDELIT);
 }
 
 }  // namespace

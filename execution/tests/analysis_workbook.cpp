@@ -45,20 +45,25 @@ void AnalysisWorkbookTest::SetUp() {
 
 AnalysisEnd AnalysisWorkbookTest::run(AnalysisSource source, MeasureKind kind, AnalysisScope scope,
                                       const std::string& path) {
-    office::testing::CompletionWatch watch(h->renderer(), [] { return long{glo::FEQOLE}; });
     end_.reset();
+    h->addProcedure("Analysis", [&] { end_ = runAnalysis(source, kind, scope); });
+    const std::optional<bool> shownFirst = play([&] { return h->start("Analysis"); }, path);
+    if (end_ == AnalysisEnd::Done) {
+        EXPECT_EQ(shownFirst, std::optional<bool>(false)) << "the completion message comes first";
+    }
+    return end_.value_or(AnalysisEnd::Stopped);
+}
+
+std::optional<bool> AnalysisWorkbookTest::play(const std::function<ui::Outcome()>& start, const std::string& path) {
+    office::testing::CompletionWatch watch(h->renderer(), [] { return long{glo::FEQOLE}; });
     const long before = glo::FEQOLE;
     messagesBefore_ = messages().size();
-    h->addProcedure("Analysis", [&] { end_ = runAnalysis(source, kind, scope); });
     EXPECT_TRUE(h->file(path));
-    const ui::Outcome played = h->start("Analysis");
+    const ui::Outcome played = start();
     EXPECT_TRUE(played) << played.refusal;
     control_ = glo::FEQOLE == before ? 0 : long{glo::FEQOLE};
-    if (end_ == AnalysisEnd::Done) {
-        EXPECT_EQ(watch.shownBeforeMessage, std::optional<bool>(false)) << "the completion message comes first";
-    }
     EXPECT_EQ(office::testing::fileBytes(workbook), templateBytes) << "the template is unchanged";
-    return end_.value_or(AnalysisEnd::Stopped);
+    return watch.shownBeforeMessage;
 }
 
 fs::path AnalysisWorkbookTest::shownWorkbook() const { return office::testing::shownDocument(control_, "ods"); }

@@ -4,6 +4,7 @@
 // in the template dialog, and what the workbook it brought into view holds.
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -25,6 +26,9 @@ protected:
     AnalysisEnd run(AnalysisSource source, MeasureKind kind, AnalysisScope scope) {
         return run(source, kind, scope, workbook.string());
     }
+    // An analysis a window starts (`start`: a key in a journal), the dialog answered with
+    // `path`; answers whether the workbook came into view before the completion message.
+    std::optional<bool> play(const std::function<ui::Outcome()>& start, const std::string& path);
 
     // The shown workbook of the last run: the cells' values as read back, and
     // their formulas in the server's syntax.

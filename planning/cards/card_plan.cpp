@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/execution_numbers.h"
 #include "app/globals.h"
 #include "dictionary/names.h"
 #include "planning/schemes/open_table.h"
@@ -39,7 +40,7 @@ std::vector<CardLineRecord> linesOf(store::Table& lines, const Decimal& card) {
 
 PlanOutcome planCard(MeasureKind kind, const Decimal& card) {
     PlanOutcome outcome;
-    glo::clearExecutionValues();
+    glo::clearExecutionNumbers();
     const MeasureKindRow& m = measureKind(kind);
     store::Table* passports = schemes::openTable(PASPORT);
     store::Table* lineFile = schemes::openTable(FileRefBase{m.cards.lineAccess.id});

@@ -76,7 +76,10 @@ bool Desktop::ctrlAloneCounts() {
     return counts;
 }
 
-void Desktop::noteInput(const Key& k) { lastInputHadCtrl_ = k.has(mod::Ctrl); }
+void Desktop::noteInput(const Key& k) {
+    lastInputHadCtrl_ = k.has(mod::Ctrl);
+    lastInput_ = k;
+}
 
 void Desktop::arrange(ArrangeMode mode) {
     if (renderer_) renderer_->arrange(mode);

@@ -76,6 +76,8 @@ public:
     bool ctrlAloneCounts();
     // Every other key or click the user makes goes through here.
     void noteInput(const Key& k);
+    // The key or click noted last: a focus event after a click is that click's, not a Tab's.
+    const Key& lastInput() const { return lastInput_; }
 
     const std::string& clipboard() const { return clipboard_; }
     void setClipboard(std::string text) { clipboard_ = std::move(text); }
@@ -118,6 +120,7 @@ private:
     std::vector<Dialog*> dialogs_;
     Look look_;
     bool lastInputHadCtrl_ = false;
+    Key lastInput_{};
     std::string clipboard_;
 };
 

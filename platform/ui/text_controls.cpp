@@ -1,5 +1,6 @@
 #include "platform/ui/text_controls.h"
 
+#include "platform/core/text.h"
 #include "platform/ui/shown_text.h"
 
 namespace vx::ui {
@@ -29,12 +30,25 @@ void EntryControl::discardTyping() { showVariable(false); }
 
 bool EntryControl::takesFocus() const { return !displayOnly_; }
 
+namespace {
+
+// A number entry over a text variable shows a text that is not a number as it
+// is ("12/А"), so an entry the user leaves alone never stands for another value.
+std::string entryText(const Picture& picture, const Value& value) {
+    if (picture.kind() == Picture::Kind::Number && value.isText() && !clip(value.text()).empty() &&
+        !Decimal::parse(value.text()))
+        return clip(value.text());
+    return shownText(picture, value);
+}
+
+}  // namespace
+
 void EntryControl::showVariable(bool keepTyping) {
     if (keepTyping && typing_) return;
     if (typing_ || rejected_) changed();
     typing_.reset();
     rejected_ = false;
-    if (binding().bound()) setShown(shownText(picture_, binding().read()));
+    if (binding().bound()) setShown(entryText(picture_, binding().read()));
 }
 
 bool EntryControl::takeTyped() {

@@ -2,6 +2,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/execution_numbers.h"
 #include "app/globals.h"
 #include "app/windows/list_window.h"
 #include "app/windows/run_window.h"
@@ -127,7 +128,7 @@ public:
 
     Level TakeSelected() override {
         static constexpr Handler kSelected[] = {
-            {control::kDiagnosticCards, [](BrowsehozWindow&) { glo::clearExecutionValues(); }},
+            {control::kDiagnosticCards, [](BrowsehozWindow&) { glo::clearExecutionNumbers(); }},
             {control::kMarking, [](BrowsehozWindow& w) { w.control(control::kMarking).setIcon("krug_ch.gif"); }},
             {control::kSynchroniseAges, [](BrowsehozWindow& w) { w.Tools.synchroniseAges(); }},
             {control::kHerdStructure, [](BrowsehozWindow& w) { w.Tools.countHerd(); }},
@@ -245,7 +246,7 @@ private:
         auto& marking = as<ui::DropControl>("?VUDELIT");
         marking.change().setLineHeight(12);
         marking.setIcon("OK_help.ICO");
-        glo::clearExecutionValues();
+        glo::clearExecutionNumbers();
     }
 
     void copyHoldingAndFarm() {

@@ -1,0 +1,16 @@
+#include "app/execution_numbers.h"
+
+#include "app/globals.h"
+
+namespace vx::glo {
+
+void clearExecutionNumbers() {
+    NAKT = "";
+    NEKSP = "";
+    NVEDJPIS = "";
+    DAKT = 0;
+    DEKSP = 0;
+    DVEDOPIS = 0;
+}
+
+}  // namespace vx::glo

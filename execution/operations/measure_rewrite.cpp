@@ -1,0 +1,71 @@
+#include "execution/operations/measure_rewrite.h"
+
+#include "dictionary/names.h"
+#include "execution/analysis_selection.h"
+
+namespace vx::execution {
+
+namespace {
+
+using namespace dct;
+
+enum class Write { Update, Delete, None };
+
+template <class R>
+WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted,
+                const store::ScanSpec& spec = store::ScanSpec{}) {
+    WriteTally tally;
+    store::Table& table = file->table();
+    R copy;  // one buffer for the whole scan: its texts keep their room
+    table.scan(spec, [&](store::Position pos, const void* stored) {
+        copy = *static_cast<const R*>(stored);
+        if (!wanted(copy) || how == Write::None) return true;
+        const bool ok = how == Write::Update ? table.update(pos, &copy) : table.remove(pos);
+        ++(ok ? tally.written : tally.failed);
+        return true;
+    });
+    return tally;
+}
+
+template <class R>
+WriteTally loopMeasures(AccessRef file, Write how, const std::function<bool(const MeasureFields&)>& wanted,
+                        const store::ScanSpec& spec) {
+    return loop<R>(file, how, [&](R& r) { return wanted(measureFields(r)); }, spec);
+}
+
+WriteTally measuresLoop(MeasureKind kind, Write how, const std::function<bool(const MeasureFields&)>& wanted,
+                        const store::ScanSpec& spec = store::ScanSpec{}) {
+    const AccessRef file = planning::measureKind(kind).measures.access;
+    return kind == MeasureKind::Preventive ? loopMeasures<VPORecord>(file, how, wanted, spec)
+                                           : loopMeasures<VDIRecord>(file, how, wanted, spec);
+}
+
+}  // namespace
+
+WriteTally rewriteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& change) {
+    return measuresLoop(kind, Write::Update, change);
+}
+
+WriteTally rewriteFarmMeasures(MeasureKind kind, const Decimal& holding, const Decimal& farm,
+                               const std::function<bool(const MeasureFields&)>& change) {
+    const planning::MeasureBook& measures = planning::measureKind(kind).measures;
+    const AnalysisSelection place{AnalysisScope::Farm, holding, farm, {}};
+    return measuresLoop(kind, Write::Update, change, place.scanOf(measures.access->table(), measures.byPlace));
+}
+
+WriteTally deleteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& doomed) {
+    return measuresLoop(kind, Write::Delete, doomed);
+}
+
+void readMeasures(MeasureKind kind, const std::function<void(const MeasureFields&)>& read) {
+    measuresLoop(kind, Write::None, [&](const MeasureFields& r) {
+        read(r);
+        return false;
+    });
+}
+
+WriteTally rewritePassports(const std::function<bool(PASPORTRecord&)>& change) {
+    return loop<PASPORTRecord>(Access::PASPORT, Write::Update, change);
+}
+
+}  // namespace vx::execution
