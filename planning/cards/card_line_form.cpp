@@ -1,3 +1,7 @@
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "app/globals.h"
 #include "dictionary/names.h"
 #include "planning/cards/card_list_window.h"
