@@ -74,7 +74,7 @@ void operationCases(int bigFarm) {
         "IDHOZ, IDFERMA, IDTASK", inFarm, "UPDATE records SET CHEK = CASE WHEN CHEK = 1 THEN 0 ELSE 1 END WHERE pos = ?",
         [&](const Statement& r) { return r.integer(1) == 1 && r.integer(2) == bigFarm && r.integer(3) == 10; });
     reportAgainstLimit("journal-toggle-measure", toggle, toggleSql, kLimitMs,
-                       "toggled=" + std::to_string(toggled.written) + " unwritten=" + std::to_string(toggled.failed));
+                       "toggled=" + std::to_string(toggled.written) + (toggled.stored ? " stored" : " NOT STORED"));
 
     execution::ExecutionValues values;
     values.statementNumber = "12";
@@ -93,7 +93,7 @@ void operationCases(int bigFarm) {
             return r.integer(1) == 1 && r.integer(2) == bigFarm && r.integer(3) == 10 && r.integer(4) == 1;
         });
     reportAgainstLimit("group-execution-300k", group, groupSql, kLimitMs,
-                       "selected=" + std::to_string(executed.written) + " unwritten=" + std::to_string(executed.failed));
+                       "selected=" + std::to_string(executed.written) + (executed.stored ? " stored" : " NOT STORED"));
 
     // The farm's 2,000 marks and 28,000 more of other farms.
     onThread(h, [&] {
@@ -110,7 +110,7 @@ void operationCases(int bigFarm) {
     execution::WriteTally deleted;
     const double remove = onThread(h, [&] { deleted = execution::deleteMarked(MeasureKind::Preventive); });
     reportAgainstLimit("journal-delete-marked", remove, deleteSql, kLimitMs,
-                       "deleted=" + std::to_string(deleted.written) + " unwritten=" + std::to_string(deleted.failed));
+                       "deleted=" + std::to_string(deleted.written) + (deleted.stored ? " stored" : " NOT STORED"));
 }
 
 }  // namespace vx::bench

@@ -100,8 +100,7 @@ private:
         if (!files.ready()) return;
         const WriteTally t = executeMarked(k_.kind, k_.done, GroupScope::current(k_.kind),
                                            ExecutionValues::current());
-        if (t.failed == 0) ui::messageBox(k_.messageCaption, "Отметка о выполнении мероприятий введена!");
-        else ui::messageBox(k_.messageCaption, "Не удалось записать записей: " + std::to_string(t.failed) + ".");
+        if (t.stored) ui::messageBox(k_.messageCaption, "Отметка о выполнении мероприятий введена!");
     }
 
     const GroupToolKind& k_;

@@ -96,10 +96,6 @@ const OperationKind& operationKind(MeasureKind kind) {
     return kind == MeasureKind::Preventive ? preventive : diagnostic;
 }
 
-constexpr const char* kDeleteCaption = "Удаление выделенного мероприятия";
-constexpr const char* kOperationCaption = "Операция";
-
-std::string unwritten(int failed) { return "Не удалось записать записей: " + std::to_string(failed) + "."; }
 
 // The rows a key reaches from where it was pressed.
 int rowOfKey(MeasureKind kind, const Key& key, bool onJournal) {
@@ -138,13 +134,11 @@ void JournalOperations::takeJournalKey(const Key& key) {
 
 void JournalOperations::takePassportKey(const Key& key) {
     if (key != Key(VKey::Ctrl) && key != Key(VKey::MouseRight)) return;
-    WriteTally t;
     {
         const dct::FilesInUse files{dct::Access::PASPORT};
         if (!files.ready()) return;
-        t = markAnimal(glo::IDHOZ.value(), glo::IDFERM.value(), glo::IDANIM.str());
+        markAnimal(glo::IDHOZ.value(), glo::IDFERM.value(), glo::IDANIM.str());
     }
-    if (t.failed > 0) ui::messageBox(kOperationCaption, unwritten(t.failed));
     window_.Reset(true);
 }
 
@@ -168,8 +162,7 @@ void JournalOperations::run(int index, From from) {
     switch (row.op) {
     case Op::Nothing: return;
     case Op::Mark: {
-        const WriteTally t = markRecords(kind_, row.marking, k.actRule, MarkingContext::current(kind_));
-        if (t.failed > 0) ui::messageBox(kOperationCaption, unwritten(t.failed));
+        markRecords(kind_, row.marking, k.actRule, MarkingContext::current(kind_));
         showMarks();
         return;
     }
@@ -190,13 +183,12 @@ void JournalOperations::run(int index, From from) {
                                          rt::Buttons::YesNo) != rt::Answer::Yes)
             return;
         const WriteTally t = marked > 0 ? deleteMarked(kind_) : WriteTally{};
-        if (t.failed > 0) ui::messageBox(kDeleteCaption, unwritten(t.failed));
-        else if (from == From::List) ui::messageBox(kDeleteCaption, "Удаление мероприятие завершено! Обновите экран.");
+        if (t.stored && from == From::List) ui::messageBox(kDeleteCaption, "Удаление мероприятие завершено! Обновите экран.");
         return;
     }
     case Op::TakeExecutionOff: {
         const WriteTally t = takeExecutionOff(kind_, glo::IDHOZ.value(), glo::IDFERM.value());
-        ui::messageBox(kOperationCaption, t.failed > 0 ? unwritten(t.failed) : "Выполнение с мероприятий снято!");
+        if (t.stored) ui::messageBox(kOperationCaption, "Выполнение с мероприятий снято!");
         showMarks();
         return;
     }

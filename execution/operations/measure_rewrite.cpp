@@ -1,5 +1,6 @@
 #include "execution/operations/measure_rewrite.h"
 
+#include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
 #include "execution/analysis_selection.h"
 
@@ -15,15 +16,19 @@ template <class R>
 WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted,
                 const store::ScanSpec& spec = store::ScanSpec{}) {
     WriteTally tally;
-    store::Table& table = file->table();
+    BulkWrite work(how == Write::Delete ? kDeleteCaption : kOperationCaption, {file});
+    store::Table& table = work.table(file);
     R copy;  // one buffer for the whole scan: its texts keep their room
-    table.scan(spec, [&](store::Position pos, const void* stored) {
-        copy = *static_cast<const R*>(stored);
-        if (!wanted(copy) || how == Write::None) return true;
-        const bool ok = how == Write::Update ? table.update(pos, &copy) : table.remove(pos);
-        ++(ok ? tally.written : tally.failed);
-        return true;
-    });
+    if (work.ok())
+        table.scan(spec, [&](store::Position pos, const void* stored) {
+            copy = *static_cast<const R*>(stored);
+            if (!wanted(copy) || how == Write::None) return true;
+            const bool ok = how == Write::Update ? work.update(file, pos, &copy) : table.remove(pos) || work.refused(file);
+            tally.written += ok ? 1 : 0;
+            return ok;
+        });
+    tally.stored = how == Write::None || work.commit();
+    if (!tally.stored) tally.written = 0;
     return tally;
 }
 

@@ -2,9 +2,10 @@
 // Whole-file loops over the measure records of one kind (VPO or VDI) and over
 // the passports, in record order (a farm's records: through the place key),
 // each through a scan of its own: the thread's
-// record buffers and the lists' rows stay as they were. A record the change
-// wants written is written back (or deleted) at once; one that cannot be is
-// counted and the loop goes on with the next. Positions are never reused and
+// record buffers and the lists' rows stay as they were. Each loop is one
+// transaction: every record the change wants written is written back (or
+// deleted), or none is and the user is told why under the operation's caption.
+// Positions are never reused and
 // the scan reads on from the last row it saw (no change here moves a record in
 // the place key), so a loop that deletes or rewrites visits every record once.
 
@@ -14,9 +15,13 @@
 
 namespace vx::execution {
 
+// The captions of a loop's failure message: the journal's operations, and its deletion.
+inline constexpr const char* kOperationCaption = "Операция";
+inline constexpr const char* kDeleteCaption = "Удаление выделенного мероприятия";
+
 struct WriteTally {
     int written = 0;
-    int failed = 0;  // records that could not be written or deleted
+    bool stored = true;  // false: nothing was written or deleted, and the user has been told why
 };
 
 // `change` gets a copy of each record and answers whether to write it back.

@@ -5,8 +5,8 @@
 
 #include "app/execution_numbers.h"
 #include "app/globals.h"
+#include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
-#include "planning/schemes/open_table.h"
 #include "platform/core/dates.h"
 #include "platform/store/record_file.h"
 
@@ -42,13 +42,12 @@ PlanOutcome planCard(MeasureKind kind, const Decimal& card) {
     PlanOutcome outcome;
     glo::clearExecutionNumbers();
     const MeasureKindRow& m = measureKind(kind);
-    store::Table* passports = schemes::openTable(PASPORT);
-    store::Table* lineFile = schemes::openTable(FileRefBase{m.cards.lineAccess.id});
-    store::Table* measures = schemes::openTable(m.measures.file);
-    if (!passports || !lineFile) return outcome;
-    const std::vector<CardLineRecord> lines = linesOf(*lineFile, card);
+    BulkWrite work(m.cards.planCaption, {Access::PASPORT, m.cards.lineAccess, m.measures.access});
+    if (!work.ok()) return outcome;
+    const std::vector<CardLineRecord> lines = linesOf(work.table(m.cards.lineAccess), card);
+    store::Table& measures = work.table(m.measures.access);
     const int32_t today = clock::today();
-    passports->scan({}, [&](store::Position, const void* record) {
+    work.table(Access::PASPORT).scan({}, [&](store::Position, const void* record) {
         const auto& p = *static_cast<const PASPORTRecord*>(record);
         if (p.CHEK != 1) return true;
         rememberAnimal(p);
@@ -64,12 +63,13 @@ PlanOutcome planCard(MeasureKind kind, const Decimal& card) {
                                    p.IDPOL, line.IDTASK, line.GLPLAN, line.GOPLAN,    *date};
             planned.preparation = line.IDPREPARAT;
             planned.norm = line.NORMA;
-            const bool added = measures && m.measures.append(*measures, planned);
-            ++(added ? outcome.added : outcome.failed);
+            if (!m.measures.append(measures, planned)) return work.refused(m.measures.access);
+            ++outcome.added;
         }
         if (withoutBirthDate) ++outcome.withoutBirthDate;
         return true;
     });
+    outcome.stored = work.commit();
     return outcome;
 }
 

@@ -8,8 +8,9 @@
 // date gets no record from such a line; a line with a negative date adds nothing.
 // The statement, act and expertise values are cleared first, and the last
 // marked animal stays in IDHOZ, IDFERM, IDANIM, UNIK, IDVIDANIM and IDPOL.
-// PASPORT, the card lines and the measure file must be open on the running
-// thread; their record buffers are left untouched.
+// All in one transaction over PASPORT, the card lines and the measure file,
+// which it opens itself: every record is added or none is (the user is then
+// told why). The thread's record buffers are left untouched.
 
 #include "planning/measure_kinds.h"
 #include "planning/schemes/plan_for_marked.h"

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/globals.h"
+#include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
-#include "planning/schemes/open_table.h"
 #include "platform/core/dates.h"
 #include "platform/store/record_file.h"
 #include "platform/ui/dialogs.h"
@@ -32,12 +32,12 @@ void rememberAnimal(const PASPORTRecord& p) {
 
 PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
     PlanOutcome outcome;
-    store::Table* passports = openTable(PASPORT);
     const MeasureKindRow& m = measureKind(kind);
-    store::Table* measures = openTable(m.measures.file);
-    if (!passports) return outcome;
+    BulkWrite work(m.planCaption, {Access::PASPORT, m.measures.access});
+    if (!work.ok()) return outcome;
+    store::Table& measures = work.table(m.measures.access);
     const int32_t today = clock::today();
-    passports->scan({}, [&](store::Position, const void* record) {
+    work.table(Access::PASPORT).scan({}, [&](store::Position, const void* record) {
         const auto& p = *static_cast<const PASPORTRecord*>(record);
         if (p.CHEK != 1 || p.VIDANIM.value() != scheme.species) return true;
         rememberAnimal(p);
@@ -50,10 +50,11 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
         }
         const PlannedMeasure planned{p.ID,     p.IDHOZ,     p.IDFERMA, p.IDANIM.str(), scheme.species, p.IDPOL,
                                      scheme.id, set.heads, set.treatments, *date};
-        const bool added = measures && m.measures.append(*measures, planned);
-        ++(added ? outcome.added : outcome.failed);
+        if (!m.measures.append(measures, planned)) return work.refused(m.measures.access);
+        ++outcome.added;
         return true;
     });
+    outcome.stored = work.commit();
     return outcome;
 }
 
@@ -63,12 +64,8 @@ void reportPlan(MeasureKind kind, const PlanOutcome& outcome) {
 }
 
 void reportPlan(const std::string& caption, const std::string& done, const PlanOutcome& outcome) {
-    if (outcome.failed == 0)
-        ui::messageBox(caption, done);
-    else
-        ui::messageBox(caption, "Мероприятие добавлено не всем отмеченным животным!|Добавлено записей: " +
-                                    std::to_string(outcome.added) +
-                                    ", не удалось записать: " + std::to_string(outcome.failed) + ".");
+    if (!outcome.stored) return;
+    ui::messageBox(caption, done);
     if (outcome.withoutBirthDate > 0)
         ui::messageBox(caption,
                        "Не запланировано животных без даты рождения: " + std::to_string(outcome.withoutBirthDate) +

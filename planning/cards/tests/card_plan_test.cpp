@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
@@ -111,22 +113,21 @@ TEST_P(CardPlanTest, WithoutCardsNothingIsPlannedAndTheMessageSaysSoAsEver) {
     EXPECT_EQ(messages(), (Lines{doneMessage(other)}));
 }
 
-TEST_P(CardPlanTest, WritesThatFailAreCountedAndReportedInsteadOfSuccess) {
+TEST_P(CardPlanTest, APlanThatCannotBeWrittenAddsNothingAndNamesTheCauseInsteadOfSuccess) {
+    sqlite3* other = nullptr;  // another station in the middle of its write
+    ASSERT_EQ(sqlite3_open(glo::PUT5.str().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     PlanOutcome outcome;
     onThread([&] {
-        const CardBook& c = measureKind(kind()).cards;
-        for (AccessRef file : {Access::PASPORT, c.lineAccess}) {
-            file->open();
-            file->useFile();
-        }
-        outcome = planCard(kind(), Decimal(1));  // the measure file is not open: every write fails
+        outcome = planCard(kind(), Decimal(1));
         reportCardPlan(kind(), outcome);
-        for (AccessRef file : {Access::PASPORT, c.lineAccess}) file->close();
     });
-    EXPECT_EQ(outcome.failed, 3);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_FALSE(outcome.stored);
+    EXPECT_TRUE(planned(kind()).empty());
     EXPECT_EQ(messages(), (Lines{std::string(measureKind(kind()).cards.planCaption) +
-                                 ": Мероприятие добавлено не всем отмеченным животным!\n"
-                                 "Добавлено записей: 0, не удалось записать: 3."}));
+                                 ": База данных занята другой станцией. Повторите позже."}));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothKinds, CardPlanTest, ::testing::ValuesIn(kMeasureKinds));
