@@ -59,10 +59,9 @@ PlanOutcome planCard(MeasureKind kind, const Decimal& card) {
                 withoutBirthDate = true;
                 continue;
             }
-            PlannedMeasure planned{p.ID,    p.IDHOZ,     p.IDFERMA,   p.IDANIM.str(), p.VIDANIM,
-                                   p.IDPOL, line.IDTASK, line.GLPLAN, line.GOPLAN,    *date};
-            planned.preparation = line.IDPREPARAT;
-            planned.norm = line.NORMA;
+            const PlannedMeasure planned{p.ID,        p.IDHOZ,     p.IDFERMA,   p.IDANIM.str(), p.VIDANIM, p.IDPOL,
+                                         line.IDTASK, line.GLPLAN, line.GOPLAN, *date,          line.IDPREPARAT,
+                                         line.NORMA};
             if (!m.measures.append(measures, planned)) return work.refused(m.measures.access);
             ++outcome.added;
         }

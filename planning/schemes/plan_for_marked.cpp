@@ -49,7 +49,7 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
             return true;
         }
         const PlannedMeasure planned{p.ID,     p.IDHOZ,     p.IDFERMA, p.IDANIM.str(), scheme.species, p.IDPOL,
-                                     scheme.id, set.heads, set.treatments, *date};
+                                     scheme.id, set.heads, set.treatments, *date, {}, {}};
         if (!m.measures.append(measures, planned)) return work.refused(m.measures.access);
         ++outcome.added;
         return true;
