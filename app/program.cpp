@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/globals.h"
+#include "app/thread_failure.h"
 #include "dictionary/dictionary.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/runtime/config_folder.h"
@@ -34,12 +35,14 @@ void processAttach() {
     iniManager = std::make_unique<rt::IniFile>(rt::configFile("vetrix.INI"));
     classes::useIniManager(&INIMGR());
     rt::GLOBALERRORS.setSink(&messageBoxes);
+    rt::setExceptionHandler(reportThreadFailure);
     rt::addYieldHook(store::commitPendingWrites);
     rt::addShutdownHook(store::commitPendingWrites);
 }
 
 void processDetach() {
     store::commitPendingWrites();
+    rt::setExceptionHandler({});
     rt::GLOBALERRORS.setSink(nullptr);
     classes::useIniManager(nullptr);
     iniManager.reset();

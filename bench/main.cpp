@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "app/globals.h"
 #include "bench/analysis_cases.h"
@@ -16,8 +17,9 @@
 #include "bench/scheme_cases.h"
 #include "bench/store_cases.h"
 
-int main() {
+int main(int argc, char** argv) {
     using namespace vx::bench;
+    if (argc == 3 && std::string(argv[1]) == kSecondStation) runSecondStation(argv[2]);
     try {
         vx::glo::initialise();
         Fixture fx;

@@ -66,7 +66,7 @@ void schemeCases(const Fixture&) {
         store::commitPendingWrites();
     });
     reportCase("plan-marked-100k", plan,
-               "added=" + std::to_string(outcome.added) + " failed=" + std::to_string(outcome.failed));
+               "added=" + std::to_string(outcome.added) + (outcome.stored ? " stored" : " NOT STORED"));
 }
 
 }  // namespace vx::bench

@@ -1,5 +1,6 @@
 #include "database/group_marking.h"
 
+#include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
 #include "platform/core/text.h"
 
@@ -23,15 +24,18 @@ Byte marked(Marking marking, Byte mark, bool isTheOne) {
 
 }  // namespace
 
-void markGroups(Marking marking, std::string_view code) {
+bool markGroups(Marking marking, std::string_view code) {
     const std::string wanted = trim(code);
-    Set(RIDGEN);
-    while (Next(RIDGEN)) {
-        const Byte mark = marked(marking, RID->CHEK, RID->KOD.value().plain() == wanted);
-        if (mark == RID->CHEK) continue;
-        RID->CHEK = mark;
-        Put(RIDGEN);
-    }
+    BulkWrite work("Административное деление", {Access::RIDGEN});
+    if (!work.ok()) return false;
+    work.table(Access::RIDGEN).scan({}, [&](store::Position pos, const void* stored) {
+        RIDGENRecord r = *static_cast<const RIDGENRecord*>(stored);
+        const Byte mark = marked(marking, r.CHEK, r.KOD.value().plain() == wanted);
+        if (mark == r.CHEK) return true;
+        r.CHEK = mark;
+        return work.update(Access::RIDGEN, pos, &r);
+    });
+    return work.commit();
 }
 
 }  // namespace vx::database

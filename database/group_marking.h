@@ -1,7 +1,7 @@
 #pragma once
 // The marks that decide which group objects the database window lists
-// (RID:CHEK = 1 shown), changed for the whole file in one pass in record order
-// with the direct statements, each changed record written at once.
+// (RID:CHEK = 1 shown), changed for the whole file in one pass in record order,
+// all in one transaction: wholly done, or nothing changed and the user told why.
 
 #include <string_view>
 
@@ -14,7 +14,7 @@ enum class Marking {
     ToggleOne,  // as Reverse, for the group object whose code is `code` only
 };
 
-// RIDGEN must be open on the running thread.
-void markGroups(Marking marking, std::string_view code = {});
+// The thread's RIDGEN buffer is left as it was; false when nothing was changed.
+bool markGroups(Marking marking, std::string_view code = {});
 
 }  // namespace vx::database

@@ -1,8 +1,10 @@
 #include "exchange/animal_import.h"
 
+#include "dictionary/bulk_write.h"
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "exchange/import_row.h"
+#include "platform/core/fields.h"
 #include "office/excel_template.h"
 #include "platform/core/text.h"
 #include "platform/store/record_file.h"
@@ -24,13 +26,13 @@ struct ReadSheet {
     std::vector<int64_t> rejected;
 };
 
-bool farmOfHolding(const Decimal& holding, const Decimal& farm) {
+bool farmOfHolding(store::Table& farms, const Decimal& holding, const Decimal& farm) {
     bool found = false;
     store::ScanSpec spec;
     spec.keyIndex = FER_K3.index;
     spec.equal = {Value(holding), Value(farm)};
     spec.limit = 1;
-    FERMA.handle().database()->table().scan(spec, [&](store::Position, const void*) {
+    farms.scan(spec, [&](store::Position, const void*) {
         found = true;
         return false;
     });
@@ -39,7 +41,7 @@ bool farmOfHolding(const Decimal& holding, const Decimal& farm) {
 
 std::optional<std::string> refusalOf(const ImportChoice& c) {
     if (!c.holding || !c.farm) return "Выберите хозяйство и ферму, в которые вводятся животные.";
-    if (!farmOfHolding(*c.holding, *c.farm)) return "Выбранная ферма не относится к выбранному хозяйству.";
+    if (!farmOfHolding(FERMA.handle().database()->table(), *c.holding, *c.farm)) return "Выбранная ферма не относится к выбранному хозяйству.";
     if (c.firstRow < 1) return "Первая строка листа должна быть не меньше 1.";
     return std::nullopt;
 }
@@ -70,19 +72,28 @@ std::string summaryOf(const ReadSheet& s) {
 
 }  // namespace
 
-std::optional<std::string> addPassports(std::vector<PASPORTRecord>& passports) {
-    const std::shared_ptr<store::Database> file = PASPORT.handle().sharedDatabase();
-    if (!file) return std::string("файл паспортов не открыт");
-    store::Transaction transaction({file});
-    if (!transaction.begun()) return transaction.errorText();
-    store::Table& table = transaction.table(*file);
-    Long id = static_cast<Long>(table.highest(table.def().fieldIndex("ID")).toInt64());
+bool addPassports(std::vector<PASPORTRecord>& passports) {
+    BulkWrite work(kCaption, {Access::PASPORT, Access::FERMA});
+    if (!work.ok()) return false;
+    // Under the write lock: another station may have renumbered or deleted the farm since it was chosen.
+    for (const PASPORTRecord& p : passports)
+        if (!farmOfHolding(work.table(Access::FERMA), p.IDHOZ, p.IDFERMA)) {
+            work.fail("Запись изменена на другой станции.");
+            return work.commit();
+        }
+    store::Table& table = work.table(Access::PASPORT);
+    const Decimal highest = table.highest(table.def().fieldIndex("ID"));
+    // Numbers past a LONG's range would wrap into negative ones.
+    if (!longHolds(highest + Decimal(static_cast<long long>(passports.size())))) {
+        work.fail("Номера паспортов исчерпаны: новые животные не помещаются в файл.");
+        return work.commit();
+    }
+    Long id = static_cast<Long>(highest.toInt64());
     for (PASPORTRecord& p : passports) {
         p.ID = ++id;
-        if (!table.insert(&p)) return table.lastErrorText();
+        if (!work.insert(Access::PASPORT, &p)) break;
     }
-    if (!transaction.commit()) return transaction.errorText();
-    return std::nullopt;
+    return work.commit();
 }
 
 ImportEnd runImport(const ImportChoice& choice) {
@@ -102,10 +113,7 @@ ImportEnd runImport(const ImportChoice& choice) {
     if (excel.failed()) return ImportEnd::Stopped;
 
     ReadSheet sheet = readRows(cells, choice);
-    if (const auto failure = addPassports(sheet.passports)) {
-        ui::messageBox(kCaption, "Животные не добавлены: " + *failure + ".|Ни одна запись не изменена.");
-        return ImportEnd::Stopped;
-    }
+    if (!addPassports(sheet.passports)) return ImportEnd::Stopped;
     ui::messageBox(kCaption, "Ввод данных закончен!");
     ui::messageBox(kCaption, summaryOf(sheet));
     excel.show();

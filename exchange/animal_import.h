@@ -34,7 +34,9 @@ enum class ImportEnd { CloseWindow, Done, Stopped };
 ImportEnd runImport(const ImportChoice& choice);
 
 // The write step: every record into PASPORT in one transaction, PAS:ID given on
-// from the highest in the file. The error text when nothing could be written.
-std::optional<std::string> addPassports(std::vector<dct::PASPORTRecord>& passports);
+// from the highest in the file, while the farm of each is still there. False when
+// nothing was written; the user has been told why (the database busy, its folder
+// read-only, the disk full, the farm gone meanwhile, the numbers used up).
+bool addPassports(std::vector<dct::PASPORTRecord>& passports);
 
 }  // namespace vx::exchange

@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
@@ -50,6 +52,19 @@ TEST_F(BrowseBDTest, TheDatabaseInTheListsCurrentRowIsChosen) {
     PLAY(h->focus("?LIST"));
     EXPECT_EQ(put1(), "/bases/third/hoz.tps");
     EXPECT_EQ(glo::PUT6.str(), "/bases/third/vpo.tps");
+}
+
+TEST_F(BrowseBDTest, MarksAnotherStationHoldsOffChangeNothingAndSaySo) {
+    PLAY(h->start("BrowseBD"));
+    const Lines before = groups();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((dir / "RIDGEN.TPS").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    PLAY(h->click("?BROWSE:1", 1, "Ctrl Shift"));
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(groups(), before);
+    EXPECT_EQ(messages().back(), "Административное деление: База данных занята другой станцией. Повторите позже.");
 }
 
 TEST_F(BrowseBDTest, CodeColumnShowsTheMarkInTheGreenStyle) {

@@ -27,12 +27,43 @@ TEST_F(ExchangeTest, NewPassportsAreNumberedAfterTheHighestIdAllInOneWrite) {
     deletePassport(3);  // five records left; the count + 1 would be 6, which is taken
     withFiles([] {
         std::vector<dct::PASPORTRecord> added(2);
+        for (dct::PASPORTRecord& p : added) {
+            p.IDHOZ = 1;
+            p.IDFERMA = 2;
+        }
         added[0].IDANIM = "N1";
         added[1].IDANIM = "N2";
-        EXPECT_EQ(addPassports(added), std::nullopt);
+        EXPECT_TRUE(addPassports(added));
     });
     const Lines all = passports();
-    EXPECT_EQ(Lines(all.begin() + 5, all.end()), (Lines{"7|0|0|N1||0|0|||0", "8|0|0|N2||0|0|||0"}));
+    EXPECT_EQ(Lines(all.begin() + 5, all.end()), (Lines{"7|1|2|N1||0|0|||0", "8|1|2|N2||0|0|||0"}));
+}
+
+TEST_F(ExchangeTest, AnImportThatCannotBeWrittenWhollyAddsNothingAndSaysWhy) {
+    const struct {
+        const char* what;
+        int farm;  // of the imported animal
+        int highestId;
+        const char* told;
+    } cases[] = {
+        {"numbers past a LONG's range", 2, 2147483647, "Номера паспортов исчерпаны: новые животные не помещаются в файл."},
+        {"a farm no longer there", 4, 100, "Запись изменена на другой станции."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        addPassport(1, 2, c.highestId, "Последний");
+        const std::size_t before = passports().size();
+        bool stored = true;
+        withFiles([&] {
+            std::vector<dct::PASPORTRecord> added(1);
+            added[0].IDHOZ = 1;
+            added[0].IDFERMA = c.farm;
+            stored = addPassports(added);
+        });
+        EXPECT_FALSE(stored);
+        EXPECT_EQ(passports().size(), before);
+        EXPECT_EQ(messages().back(), std::string("Первоначальный ввод данных: ") + c.told);
+    }
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/globals.h"
+#include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
-#include "planning/schemes/open_table.h"
 #include "platform/core/dates.h"
 #include "platform/store/record_file.h"
 #include "platform/ui/dialogs.h"
@@ -32,12 +32,12 @@ void rememberAnimal(const PASPORTRecord& p) {
 
 PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
     PlanOutcome outcome;
-    store::Table* passports = openTable(PASPORT);
     const MeasureKindRow& m = measureKind(kind);
-    store::Table* measures = openTable(m.measures.file);
-    if (!passports) return outcome;
+    BulkWrite work(m.planCaption, {Access::PASPORT, m.measures.access});
+    if (!work.ok()) return outcome;
+    store::Table& measures = work.table(m.measures.access);
     const int32_t today = clock::today();
-    passports->scan({}, [&](store::Position, const void* record) {
+    work.table(Access::PASPORT).scan({}, [&](store::Position, const void* record) {
         const auto& p = *static_cast<const PASPORTRecord*>(record);
         if (p.CHEK != 1 || p.VIDANIM.value() != scheme.species) return true;
         rememberAnimal(p);
@@ -50,22 +50,19 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
         }
         const PlannedMeasure planned{p.ID,     p.IDHOZ,     p.IDFERMA, p.IDANIM.str(), scheme.species, p.IDPOL,
                                      scheme.id, set.heads, set.treatments, *date};
-        const bool added = measures && m.measures.append(*measures, planned);
-        ++(added ? outcome.added : outcome.failed);
+        if (!m.measures.append(measures, planned)) return work.refused(m.measures.access);
+        ++outcome.added;
         return true;
     });
+    outcome.stored = work.commit();
     return outcome;
 }
 
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome) {
+    if (!outcome.stored) return;
     const MeasureKindRow& m = measureKind(kind);
     const std::string caption = m.planCaption;
-    if (outcome.failed == 0)
-        ui::messageBox(caption, m.planDone);
-    else
-        ui::messageBox(caption, "Мероприятие добавлено не всем отмеченным животным!|Добавлено записей: " +
-                                    std::to_string(outcome.added) +
-                                    ", не удалось записать: " + std::to_string(outcome.failed) + ".");
+    ui::messageBox(caption, m.planDone);
     if (outcome.withoutBirthDate > 0)
         ui::messageBox(caption,
                        "Не запланировано животных без даты рождения: " + std::to_string(outcome.withoutBirthDate) +

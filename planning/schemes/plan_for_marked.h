@@ -6,7 +6,8 @@
 // An animal planned by a day count without a valid birth date gets no record.
 // The last marked animal of the species stays in IDHOZ, IDFERM, IDANIM, UNIK,
 // IDPOL and DATAROG, whether a record was added for it or not.
-// PASPORT and the measure file must be open on the running thread; their record
+// All in one transaction over PASPORT and the measure file, which it opens itself:
+// every record is added or none is (the user is then told why). The thread's record
 // buffers are left untouched.
 
 #include "planning/schemes/scheme_record.h"
@@ -14,14 +15,14 @@
 namespace vx::planning::schemes {
 
 struct PlanOutcome {
+    bool stored = false;       // committed; else nothing was added and the cause was told
     int added = 0;
-    int failed = 0;            // writes the file refused
     int withoutBirthDate = 0;  // skipped: planned by days, birth date missing or invalid
 };
 
 PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme);
 
-// Tells the user how the plan went, in the words of the scheme's kind.
+// Tells the user how a stored plan went, in the words of the scheme's kind.
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome);
 
 }  // namespace vx::planning::schemes

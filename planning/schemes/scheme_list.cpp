@@ -1,6 +1,5 @@
 #include "app/globals.h"
 #include "app/windows/list_window.h"
-#include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "planning/measure_kinds.h"
@@ -106,9 +105,7 @@ private:
 
     // The scheme is the one highlighted here now, whatever another window left in the globals.
     void planForTheMarked() {
-        const Scheme s = bufferedScheme(m_.kind);
-        const FilesInUse files{Access::PASPORT, m_.measures.access};
-        if (files.ready()) reportPlan(m_.kind, planForMarked(m_.kind, s));
+        reportPlan(m_.kind, planForMarked(m_.kind, bufferedScheme(m_.kind)));
     }
 
     const MeasureKindRow& m_;

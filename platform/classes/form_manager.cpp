@@ -7,6 +7,7 @@
 #include "platform/core/text.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/thread_state.h"
+#include "platform/ui/dialogs.h"
 
 namespace vx::classes {
 
@@ -75,6 +76,7 @@ Level FormManager::beforeOpen() {
             return level;
         }
         applyInsertPriming(fm.def(), fm.record());
+        primary_.noteParents();
         break;
     case rq::Delete: {
         if (!offersDelete_) return refuse(rt::MessageId::DeleteNotAllowed);
@@ -155,15 +157,30 @@ bool FormManager::acceptAll() {
     return true;
 }
 
+void FormManager::requirePositive(std::string_view control, std::string text) {
+    positives_.emplace_back(std::string(control), std::move(text));
+}
+
+bool FormManager::positivesGiven() {
+    for (const auto& [name, text] : positives_) {
+        const ui::Control& c = control(name);
+        if (c.binding().read().toNumber() > Decimal(0)) continue;
+        ui::messageBox(window().caption(), text);
+        window().select(window().idOf(name));
+        return false;
+    }
+    return true;
+}
+
 Level FormManager::TakeCompleted() {
     if (request() == rq::View) return Level::Benign;
     acceptingAll_ = true;
     const bool passed = acceptAll();
     acceptingAll_ = false;
-    if (!passed) return Level::Benign;
+    if (!passed || !positivesGiven()) return Level::Benign;
     data::FileManager& fm = primary();
     saveHistory(procedure(), fm.def(), fm.record());
-    const Level saved = request() == rq::Insert ? fm.insert() : primary_.update();
+    const Level saved = request() == rq::Insert ? primary_.insert() : primary_.update();
     if (saved != Level::Benign) return saved == Level::Fatal ? Level::Fatal : Level::Notify;
     setResponse(rs::Completed);
     return Level::Fatal;

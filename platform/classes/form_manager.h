@@ -45,6 +45,9 @@ public:
     void addHistoryField(std::string_view control, std::string_view field);
     // Status-bar zone 2 text for each request.
     void setStatusTexts(std::string view, std::string insert, std::string change);
+    // A number entry OK refuses unless it holds more than 0: `text` is shown and the focus
+    // goes back to it (an id of 0 is a blank key entry, which no list shows).
+    void requirePositive(std::string_view control, std::string text);
     // Controls made read-only, and lookups disabled, for a view request.
     void setViewLocks(std::vector<std::string> readOnly, std::vector<std::string> disabled = {});
 
@@ -67,12 +70,14 @@ private:
     Level retrieve();
     bool acceptAll();
     bool changed() const;
+    bool positivesGiven();
 
     data::RelationManager& primary_;
     std::string ok_ = "?OK", cancel_ = "?CANCEL";
     bool offersInsert_ = true, offersChange_ = true, offersDelete_ = true;
     std::map<std::string, int> historyFields_;  // use-name folded, field index
     std::string viewText_, insertText_, changeText_;
+    std::vector<std::pair<std::string, std::string>> positives_;  // control, text
     std::vector<std::string> viewReadOnly_, viewDisabled_;
     void* loaded_ = nullptr;  // the record as the form opened it
     bool acceptingAll_ = false;

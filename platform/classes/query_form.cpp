@@ -122,14 +122,19 @@ std::vector<std::string> QueryFormClass::savedQueries() const {
     return out;
 }
 
-bool QueryFormClass::saveQuery(std::string_view name, const QueryConditions& conditions) {
-    if (!ini_ || trim(name).empty()) return false;
+std::string QueryFormClass::iniPath() const { return ini_ ? ini_->path().string() : std::string(); }
+
+QueryFormClass::SaveResult QueryFormClass::saveQuery(std::string_view name, const QueryConditions& conditions) {
+    if (!ini_ || trim(name).empty()) return SaveResult::BadName;
     std::string section;
     try {
         section = rt::IniDocument::checkedSectionName(sectionOf(name));
     } catch (const std::invalid_argument&) {
-        return false;
+        return SaveResult::BadName;
     }
+    // A line of the INI file cannot hold a line break: refused before anything is written.
+    for (const QueryCondition& c : conditions)
+        if (c.value.find_first_of("\r\n") != std::string::npos) return SaveResult::LineBreak;
     const bool written = ini_->edit([&](rt::IniDocument& doc) {
         doc.removeSection(section);
         for (std::size_t i = 0; i < conditions.size() && i < items_.size(); ++i)
@@ -137,7 +142,7 @@ bool QueryFormClass::saveQuery(std::string_view name, const QueryConditions& con
                 doc.put(section, "Item" + std::to_string(i + 1),
                         std::string(queryOperatorText(conditions[i].op)) + "|" + conditions[i].value);
     });
-    return written && rt::registerSection(*ini_, section);
+    return written && rt::registerSection(*ini_, section) ? SaveResult::Saved : SaveResult::NotWritten;
 }
 
 std::optional<QueryConditions> QueryFormClass::loadQuery(std::string_view name) const {

@@ -73,8 +73,11 @@ public:
 
     // Named queries of this browse, in the order they were first saved.
     std::vector<std::string> savedQueries() const;
-    // False (the INI file unchanged) for a name a section cannot have, or when the file cannot be written.
-    bool saveQuery(std::string_view name, const QueryConditions& conditions);
+    // Anything but Saved leaves the INI file unchanged.
+    enum class SaveResult { Saved, BadName, LineBreak, NotWritten };
+    SaveResult saveQuery(std::string_view name, const QueryConditions& conditions);
+    // The INI file the queries live in ("" when none).
+    std::string iniPath() const;
     std::optional<QueryConditions> loadQuery(std::string_view name) const;
     bool removeQuery(std::string_view name);
 

@@ -24,6 +24,20 @@ std::string entryPicture(const QueryItem& item) {
     return source;
 }
 
+// Why a named query was not saved; nothing for a saved one.
+void tellUnsaved(QueryFormClass::SaveResult result, const std::string& ini) {
+    using enum QueryFormClass::SaveResult;
+    constexpr std::string_view caption = "Запрос по условию";
+    switch (result) {
+    case Saved: return;
+    case BadName: ui::messageBox(caption, "Запрос под этим именем сохранить нельзя."); return;
+    case LineBreak:
+        ui::messageBox(caption, "Условие с переводом строки нельзя записать в файл " + ini + ". Запрос не сохранён.");
+        return;
+    case NotWritten: ui::messageBox(caption, "Файл " + ini + " не записан. Запрос не сохранён."); return;
+    }
+}
+
 class QueryFormWindow : public WindowManager {
 public:
     QueryFormWindow(ui::Window& w, QueryFormClass& query) : WindowManager(w), query_(query) {
@@ -77,8 +91,7 @@ public:
                 ops_[i] = queryOperatorText(query_.items()[i].defaultOperator());
             }
         } else if (isField("?SAVE")) {
-            if (window().update() && !query_.saveQuery(name_, conditions()))
-                ui::messageBox("Запрос по условию", "Запрос под этим именем сохранить нельзя.");
+            if (window().update()) tellUnsaved(query_.saveQuery(name_, conditions()), query_.iniPath());
             refreshNames();
         } else if (isField("?LOAD")) {
             if (std::optional<QueryConditions> loaded = query_.loadQuery(name_))

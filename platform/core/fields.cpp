@@ -1,5 +1,7 @@
 #include "platform/core/fields.h"
 
+#include <limits>
+
 #include "platform/core/text.h"
 
 namespace vx {
@@ -14,5 +16,18 @@ CStr& CStr::operator=(std::string_view s) {
     v_ = n_ == 0 ? std::string() : firstChars(s, n_ - 1u);
     return *this;
 }
+
+bool decimalHolds(const Decimal& n, int digits, int places) {
+    Decimal limit(1);
+    for (int i = places; i < digits; ++i) limit = limit * Decimal(10);
+    return n.rounded(places).abs() < limit;
+}
+
+bool longHolds(const Decimal& n) {
+    return n.rounded(0) == n && n >= Decimal(std::numeric_limits<Long>::min()) &&
+           n <= Decimal(std::numeric_limits<Long>::max());
+}
+
+bool byteHolds(const Decimal& n) { return n.rounded(0) == n && n >= Decimal(0) && n <= Decimal(255); }
 
 }  // namespace vx

@@ -110,4 +110,11 @@ private:
     uint8_t p_;
 };
 
+// Whether a number is stored as it is, never cut or wrapped: a DECIMAL(d,p) after
+// rounding to its places keeps at most d-p integer digits; a LONG or a BYTE takes a
+// whole number within its range.
+bool decimalHolds(const Decimal& n, int digits, int places);
+bool longHolds(const Decimal& n);
+bool byteHolds(const Decimal& n);
+
 }  // namespace vx

@@ -51,21 +51,28 @@ Level FileManager::openNow() {
         return Level::Fatal;
     }
     const std::string path = absolutePath(name);
+    // The user chose the database folder, not its files: a per-database file is told by the folder.
+    const std::string told =
+        info_.perDatabase ? std::filesystem::path(path).parent_path().string() : info_.messageName;
     std::error_code ec;
     const bool existed = std::filesystem::exists(path, ec);
     if (!handle_.open(path, true)) {
         const MessageId id = existed ? MessageId::OpenError : MessageId::CreateError;
-        if (info_.perDatabase) showWithoutEnding(id, info_.messageName, handle_.errorText());
-        else raise(id, info_.messageName, handle_.errorText());
+        if (info_.perDatabase) showWithoutEnding(id, told, handle_.errorText());
+        else raise(id, told, handle_.errorText());
         return Level::Fatal;
     }
-    if (handle_.database()->readOnly()) raise(MessageId::AccessDenied, info_.messageName);
+    if (handle_.database()->readOnly()) raise(MessageId::AccessDenied, told);
     return Level::Benign;
 }
 
 store::Table& FileManager::table() const { return handle_.database()->table(); }
 
 std::shared_ptr<store::Database> FileManager::database() const { return handle_.sharedDatabase(); }
+
+bool FileManager::unnamed() const {
+    return !handle_.isOpen() && info_.perDatabase && clip(info_.diskName ? info_.diskName() : std::string()).empty();
+}
 
 int FileManager::autoNumberKey() const {
     const auto& keys = def().keys;
@@ -83,7 +90,11 @@ Level FileManager::primeRecord() {
     if (Level level = useFile(); level != Level::Benign) return level;
     const store::FieldDef& field = def().fields[def().keys[key].fields.back()];
     for (;;) {
-        store::setField(field, record_, Value(table().highest(def().keys[key].fields.back()) + Decimal(1)));
+        const Decimal next = table().highest(def().keys[key].fields.back()) + Decimal(1);
+        // A number past the field's range would wrap and then fail on every insert.
+        if (!store::fieldHolds(field, next))
+            return raise(MessageId::AutoNumberExhausted, info_.messageName, {}, def().keys[key].description);
+        store::setField(field, record_, Value(next));
         if (std::optional<Position> pos = table().insert(record_)) {
             reserved_ = *pos;
             remember(*pos);
@@ -146,23 +157,52 @@ std::string FileManager::duplicateKey(const void* record, Position self) const {
     return {};
 }
 
+std::optional<Position> FileManager::write(store::Table& t) {
+    if (reserved_ == 0) return t.insert(record_);
+    if (t.update(reserved_, record_)) return reserved_;
+    return std::nullopt;
+}
+
+Level FileManager::refusedInsert(store::Error error, const std::string& text) {
+    if (error == store::Error::Duplicate)
+        raise(MessageId::DuplicateKey, info_.messageName, {}, duplicateKey(record_, reserved_));
+    else raise(MessageId::AddError, info_.messageName, text);
+    return Level::Notify;
+}
+
+std::optional<FileManager::Refusal> FileManager::writeNow(const std::function<bool(store::Table&)>& write) {
+    store::Transaction work({database()});
+    if (!work.begun()) return Refusal{work.error(), work.errorText()};
+    store::Table& t = work.table(*database());
+    if (!write(t)) {
+        Refusal refusal{t.lastError(), t.lastErrorText()};
+        work.rollback();  // no file stays locked while a message is up
+        return refusal;
+    }
+    if (!work.commit()) return Refusal{work.error(), work.errorText()};
+    return std::nullopt;
+}
+
 Level FileManager::insert() {
     if (Level level = useFile(); level != Level::Benign) return level;
-    std::optional<Position> pos;
-    if (reserved_ != 0) {
-        if (table().update(reserved_, record_)) pos = reserved_;
-    } else {
-        pos = table().insert(record_);
+    store::Transaction work({database()});
+    if (!work.begun()) return refusedInsert(work.error(), work.errorText());
+    return insertThrough(work);
+}
+
+Level FileManager::insertThrough(store::Transaction& work) {
+    store::Table& t = work.table(*database());
+    const std::optional<Position> pos = write(t);
+    if (!pos) {
+        const store::Error error = t.lastError();
+        const std::string text = t.lastErrorText();
+        work.rollback();  // no file stays locked while a message is up
+        return refusedInsert(error, text);
     }
-    if (pos) {
-        reserved_ = 0;
-        remember(*pos);
-        return Level::Benign;
-    }
-    if (table().lastError() == store::Error::Duplicate)
-        raise(MessageId::DuplicateKey, info_.messageName, {}, duplicateKey(record_, reserved_));
-    else raise(MessageId::AddError, info_.messageName, table().lastErrorText());
-    return Level::Notify;
+    if (!work.commit()) return refusedInsert(work.error(), work.errorText());
+    reserved_ = 0;
+    remember(*pos);
+    return Level::Benign;
 }
 
 Level FileManager::update() {
@@ -171,21 +211,26 @@ Level FileManager::update() {
         raise(MessageId::RetrievalError, info_.messageName, "no record was read");
         return Level::Notify;
     }
-    if (!table().unchanged(current_, snapshot_)) {
-        raise(MessageId::ChangedElsewhere, info_.messageName);
-        return Level::Notify;
-    }
     for (;;) {
-        if (table().update(current_, record_)) {
+        // Compared under the write lock, so no change of another station is written over.
+        bool changedElsewhere = false;
+        const std::optional<Refusal> refusal = writeNow([&](store::Table& t) {
+            changedElsewhere = !t.unchanged(current_, snapshot_);
+            return !changedElsewhere && t.update(current_, record_);
+        });
+        if (!refusal) {
             remember(current_);
             return Level::Benign;
         }
-        if (table().lastError() == store::Error::Duplicate) {
+        if (changedElsewhere) {
+            raise(MessageId::ChangedElsewhere, info_.messageName);
+            return Level::Notify;
+        }
+        if (refusal->error == store::Error::Duplicate) {
             raise(MessageId::DuplicateKey, info_.messageName, {}, duplicateKey(record_, current_));
             return Level::Notify;
         }
-        if (raise(MessageId::PutError, info_.messageName, table().lastErrorText()) != Level::Benign)
-            return Level::Cancel;
+        if (raise(MessageId::PutError, info_.messageName, refusal->text) != Level::Benign) return Level::Cancel;
     }
 }
 
@@ -193,12 +238,12 @@ Level FileManager::remove() {
     if (Level level = useFile(); level != Level::Benign) return level;
     if (current_ == 0) return Level::Notify;
     for (;;) {
-        if (table().remove(current_)) {
+        const std::optional<Refusal> refusal = writeNow([&](store::Table& t) { return t.remove(current_); });
+        if (!refusal) {
             current_ = 0;
             return Level::Benign;
         }
-        if (raise(MessageId::DeleteError, info_.messageName, table().lastErrorText()) != Level::Benign)
-            return Level::Cancel;
+        if (raise(MessageId::DeleteError, info_.messageName, refusal->text) != Level::Benign) return Level::Cancel;
     }
 }
 

@@ -6,7 +6,9 @@
 // Registration (open/close) reads nothing from disk; the first use does. Every
 // operation answers an action level: Benign when it did its work.
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/data/file_info.h"
@@ -41,6 +43,9 @@ public:
     // per-database file under the current value of its name variable. A failure is
     // reported and answered with Fatal, the level that closes the asking window.
     Level useFile();
+    // A per-database file not open yet whose name is blank: no database is chosen, so
+    // it has no records to reach (and using it would only say so).
+    bool unnamed() const;
     // The open file's records (valid after useFile answered Benign).
     store::Table& table() const;
     std::shared_ptr<store::Database> database() const;
@@ -64,8 +69,12 @@ public:
     // The current record is gone (deleted through the relation manager).
     void forget() { current_ = 0; }
 
+    // Insert, update and remove are each committed at once, or reported and nothing changed.
     // Adds the buffer as a new record (over the reserved one after primeRecord).
     Level insert();
+    // The same through `work`, a begun transaction holding this file, committed at
+    // once: the record counts as added only when the commit succeeded.
+    Level insertThrough(store::Transaction& work);
     // Writes the buffer over the current record, refused when another station
     // changed the stored record since it was read.
     Level update();
@@ -79,7 +88,17 @@ public:
     std::string duplicateKey(const void* record, Position self) const;
 
 private:
+    struct Refusal {
+        store::Error error;
+        std::string text;
+    };
+
     Level openNow();
+    // Runs `write` on the file in a transaction of its own, committed at once;
+    // nullopt when committed, else why nothing was changed.
+    std::optional<Refusal> writeNow(const std::function<bool(store::Table&)>& write);
+    std::optional<Position> write(store::Table& t);
+    Level refusedInsert(store::Error error, const std::string& text);
     int autoNumberKey() const;
 
     const FileInfo& info_;

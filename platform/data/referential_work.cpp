@@ -44,11 +44,6 @@ ReferentialWork::Outcome failed(const FileManager& file, std::string errorText) 
     return out;
 }
 
-bool unnamed(const FileManager& fm) {
-    return !fm.handle().isOpen() && fm.info().perDatabase &&
-           clip(fm.info().diskName ? fm.info().diskName() : std::string()).empty();
-}
-
 }  // namespace
 
 ReferentialWork::ReferentialWork(Managers& all, std::size_t root, Kind kind)
@@ -66,7 +61,7 @@ void ReferentialWork::collect(std::size_t file) {
     files_.push_back(file);
     for (const Relation& r : all_.relate(file).childRelations()) {
         const Rule rule = kind_ == Kind::Change ? r.def->onChange : r.def->onDelete;
-        if (rule != Rule::None && !unnamed(all_.access(r.child))) collect(r.child);
+        if (rule != Rule::None && !all_.access(r.child).unnamed()) collect(r.child);
     }
 }
 

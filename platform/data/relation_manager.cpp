@@ -51,6 +51,23 @@ Relation resolve(const Managers& all, const RelationDef& def) {
     return r;
 }
 
+// Files registered on the thread for one operation.
+class Registered {
+public:
+    Registered(Managers& all, std::vector<std::size_t> files) : all_(all), files_(std::move(files)) {
+        for (std::size_t f : files_) all_.access(f).open();
+    }
+    ~Registered() {
+        for (std::size_t f : files_) all_.access(f).close();
+    }
+    Registered(const Registered&) = delete;
+    Registered& operator=(const Registered&) = delete;
+
+private:
+    Managers& all_;
+    std::vector<std::size_t> files_;
+};
+
 bool sameValue(const Value& a, const Value& b) {
     if (a.isNumber() && b.isNumber()) return a.number() == b.number();
     return a.isText() && b.isText() && equalText(a.text(), b.text());
@@ -73,8 +90,11 @@ FileManager& RelationManager::access() const { return all_.access(file_); }
 void RelationManager::build() const {
     if (built_) return;
     const std::string& label = access().def().label;
-    for (const RelationDef& def : all_.relationDefs())
+    for (const RelationDef& def : all_.relationDefs()) {
         if (def.parent == label) children_.push_back(resolve(all_, def));
+        if (def.child == label && (def.onChange != Rule::None || def.onDelete != Rule::None))
+            parents_.push_back(resolve(all_, def));
+    }
 
     // Files related at any distance: through relations either way and through join parents either way.
     std::vector<std::vector<std::size_t>> neighbours(all_.size());
@@ -120,6 +140,66 @@ void RelationManager::close() {
     if (registered_.empty()) return;
     for (std::size_t f : registered_.back()) all_.access(f).close();
     registered_.pop_back();
+}
+
+std::vector<Value> RelationManager::linkValues(const Relation& r, const void* childRecord) const {
+    const store::FileDef& def = access().def();
+    std::vector<Value> values;
+    for (const auto& link : r.links) values.push_back(store::getField(def.fields[link.second], childRecord));
+    return values;
+}
+
+bool RelationManager::parentExists(store::Table& parents, const NotedParent& noted) const {
+    store::ScanSpec spec;
+    for (const auto& link : noted.relation.links) spec.terms.push_back({link.first});
+    spec.equal = noted.values;
+    spec.limit = 1;
+    return !parents.scan(spec, [](store::Position, const void*) { return true; }).empty();
+}
+
+void RelationManager::noteParents() {
+    build();
+    noted_.clear();
+    for (const Relation& r : parents_) {
+        FileManager& parent = all_.access(r.parent);
+        if (parent.unnamed()) continue;
+        const Registered registered(all_, {r.parent});
+        NotedParent noted{r, linkValues(r, access().record())};
+        if (parent.useFile() == Level::Benign && parentExists(parent.table(), noted)) noted_.push_back(std::move(noted));
+    }
+}
+
+Level RelationManager::insert() {
+    FileManager& fm = access();
+    if (Level level = fm.useFile(); level != Level::Benign) return level;
+    std::vector<const NotedParent*> named;
+    for (const NotedParent& noted : noted_) {
+        const std::vector<Value> now = linkValues(noted.relation, fm.record());
+        if (std::equal(now.begin(), now.end(), noted.values.begin(), noted.values.end(), sameValue))
+            named.push_back(&noted);
+    }
+    std::vector<std::size_t> files{file_};
+    for (const NotedParent* noted : named)
+        if (std::find(files.begin(), files.end(), noted->relation.parent) == files.end())
+            files.push_back(noted->relation.parent);
+    const Registered registered(all_, files);
+    std::vector<std::shared_ptr<store::Database>> databases;
+    for (std::size_t f : files) {
+        if (Level level = all_.access(f).useFile(); level != Level::Benign) return level;
+        databases.push_back(all_.access(f).database());
+    }
+    store::Transaction work(databases);
+    if (!work.begun()) {
+        raise(MessageId::AddError, fm.info().messageName, work.errorText());
+        return Level::Notify;
+    }
+    for (const NotedParent* noted : named) {
+        if (parentExists(work.table(*all_.access(noted->relation.parent).database()), *noted)) continue;
+        work.rollback();
+        raise(MessageId::ChangedElsewhere, fm.info().messageName);
+        return Level::Notify;
+    }
+    return fm.insertThrough(work);
 }
 
 Level RelationManager::update() {

@@ -44,6 +44,14 @@ public:
     // Undoes the matching open().
     void close();
 
+    // Notes the parents the buffer's linking fields name now (through the relations
+    // in which this file is the child and whose parent's change or deletion reaches
+    // it), for insert() to find them again.
+    void noteParents();
+    // Adds the buffer as a new record and commits it at once, in one transaction with
+    // the noted parents it still names: refused ("Запись изменена на другой станции.")
+    // when another station has renumbered or deleted one of them meanwhile.
+    Level insert();
     // Writes the changed current record; a changed linking field is refused by a
     // restrict relation (its fields get their old values back in the buffer) or
     // carried into the child records of a cascade relation, recursively.
@@ -59,13 +67,22 @@ public:
     const std::vector<std::size_t>& relatedFiles() const;
 
 private:
+    struct NotedParent {
+        Relation relation;
+        std::vector<Value> values;  // the child's linking fields, in the order of the links
+    };
+
     void build() const;
+    std::vector<Value> linkValues(const Relation& r, const void* childRecord) const;
+    bool parentExists(store::Table& parents, const NotedParent& noted) const;
 
     std::size_t file_;
     Managers& all_;
     bool openRelated_ = false;
     mutable bool built_ = false;
     mutable std::vector<Relation> children_;
+    mutable std::vector<Relation> parents_;  // relations in which this file is the child
+    std::vector<NotedParent> noted_;
     mutable std::vector<std::size_t> related_;
     std::vector<std::vector<std::size_t>> registered_;  // what each open() registered
 };

@@ -37,6 +37,8 @@ constexpr std::array kMessages{
                "Attempts to automatically number this record have failed.|File: %File|Key: %Key|Error: "
                "%ErrorText.|Try Again?",
                Level::User},
+    MessageDef{AutoNumberExhausted, "Нумерация исчерпана",
+               "Следующий номер ключа «%Key» файла %File не помещается в поле. Запись не добавлена.", Level::Notify},
     MessageDef{TransactionError, "Transaction cancelled",
                "Error: (%ErrorText) attempting to frame the transaction on %File.", Level::Notify},
     MessageDef{RecordHeld, "Запись не читается",

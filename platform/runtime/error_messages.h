@@ -25,6 +25,7 @@ enum class MessageId {
     RestrictUpdate,
     RestrictDelete,
     AutoIncrementError,
+    AutoNumberExhausted,
     TransactionError,
     RecordHeld,
     UseBeforeOpen,

@@ -1,6 +1,7 @@
 #include "platform/runtime/errors.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
@@ -72,6 +73,8 @@ Level ErrorManager::raise(MessageId id, const MessageFields& fields) {
     case Level::User: return sink_->show(caption, text, Buttons::YesNo) == Answer::Yes ? Level::Benign : Level::Cancel;
     case Level::Fatal:
         sink_->show(caption, text, Buttons::Ok);
+        // Also where a run without windows leaves a word of why it ended.
+        std::fprintf(stderr, "vetrix: %s: %s\n", caption.c_str(), text.c_str());
         endProgram_();
         return Level::Fatal;
     case Level::Program:

@@ -37,8 +37,10 @@ bool store(const fs::path& path, const std::string& text) {
         }
     }
     fs::rename(temp, path, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
+    if (!ec) return true;
+    std::error_code ignored;  // the rename's error stands, whatever the clean-up does
+    fs::remove(temp, ignored);
+    return false;
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ Error errorOf(int sqliteCode) {
     case SQLITE_PERM:
     case SQLITE_READONLY: return Error::AccessDenied;
     case SQLITE_CANTOPEN: return Error::FileNotFound;
+    case SQLITE_FULL: return Error::DiskFull;
     default: return sqliteCode == SQLITE_CONSTRAINT_UNIQUE ? Error::Duplicate : Error::Other;
     }
 }

@@ -19,8 +19,9 @@ namespace vx::store::detail {
 // Name of the collation that compares texts as keys do, for orders on texts without a key column.
 inline constexpr const char* kNoCaseCollation = "vx_nocase";
 
-// Longest wait for a lock held by another connection or process.
-inline constexpr int kLockWaitMs = 10000;
+// Longest wait for a lock held by another connection or process: a few seconds
+// for a whole operation, after which the user is told the database is busy.
+inline constexpr int kLockWaitMs = 3000;
 
 Error errorOf(int sqliteCode);
 

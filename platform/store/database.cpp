@@ -5,6 +5,7 @@
 #include "platform/core/text.h"
 #include "platform/store/file_core.h"
 #include "platform/store/layout.h"
+#include "platform/store/scratch_files.h"
 #include "platform/store/record_file.h"
 
 namespace vx::store {
@@ -75,6 +76,7 @@ std::shared_ptr<Database> Database::open(const std::string& path, const FileDef&
         files.erase(it);
     }
     if (!checkPath(path, create, error, errorText)) return nullptr;
+    detail::removeStaleScratchFiles(std::filesystem::path(path).parent_path().string());
     std::unique_ptr<detail::Connection> c = connect(path, def, create, error, errorText);
     if (!c) return nullptr;
     std::shared_ptr<Database> db(new Database());

@@ -15,6 +15,7 @@ std::string errorText(Error e) {
     case Error::BadName: return "Invalid Filename";
     case Error::Changed: return "Record Changed By Another Station";
     case Error::Other: return "File System Error";
+    case Error::DiskFull: return "Disk Full";
     }
     return "Unknown Error";
 }

@@ -39,6 +39,8 @@ public:
     void wrote();
     // Commits the batch, if any; false when it could not be committed.
     bool commitBatch(std::string* text);
+    // The error of the own connection's last failed statement.
+    Error lastError() const { return c_->error(); }
 
     // The open batch (0: none). While it is open no other connection can write the file.
     uint64_t batch() const { return batchOpen_ && c_->inTransaction() ? batchSerial_ : 0; }

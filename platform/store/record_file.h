@@ -33,6 +33,7 @@ enum class Error : int {
     BadName = 45,
     Changed = 89,  // record changed since it was read
     Other = 90,
+    DiskFull = 91,
 };
 std::string errorText(Error e);
 
@@ -137,6 +138,8 @@ public:
     Table& table(const Database& file);
     bool commit();
     void rollback();
+    // Why it could not begin or commit (Locked: another station held a file too long).
+    Error error() const;
     std::string errorText() const;
 
 private:

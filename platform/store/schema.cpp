@@ -105,4 +105,13 @@ bool keyIsBlank(const FileDef& def, const KeyDef& key, const void* record) {
     return true;
 }
 
+bool fieldHolds(const FieldDef& f, const Decimal& n) {
+    switch (f.type) {
+    case FieldType::Byte: return byteHolds(n);
+    case FieldType::Long: return longHolds(n);
+    case FieldType::Decimal: return decimalHolds(n, f.size, f.places);
+    default: return true;
+    }
+}
+
 }  // namespace vx::store

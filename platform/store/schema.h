@@ -59,6 +59,9 @@ struct FileDef {
 // is rounded to a DECIMAL's places, and cut toward zero for BYTE and LONG.
 Value getField(const FieldDef& f, const void* record);
 void setField(const FieldDef& f, void* record, const Value& v);
+// Whether a numeric field stores the whole number `n` as it is (a BYTE's 0..255, a
+// LONG's range, a DECIMAL's integer digits); any other field: true.
+bool fieldHolds(const FieldDef& f, const Decimal& n);
 // Every string blank, every number 0.
 void clearRecord(const FileDef& def, void* record);
 // Field-by-field equality (texts ignoring trailing spaces).

@@ -5,7 +5,6 @@
 // in the folder of the first file, not in the temp folder: the super-journal must
 // still be there after a reboot and be seen by other stations recovering the files.
 
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -15,6 +14,7 @@
 #include <thread>
 
 #include "platform/store/file_core.h"
+#include "platform/store/scratch_files.h"
 #include "platform/store/table_core.h"
 
 namespace vx::store::detail {
@@ -28,10 +28,12 @@ public:
     Table& table(const Database& file);
     bool commit();
     void rollback();
+    Error error() const { return code_; }
     const std::string& errorText() const { return error_; }
 
 private:
-    bool fail(const std::string& text);
+    bool fail(const std::string& text, Error code = Error::Other);
+    bool failConnection() { return fail(c_->errorText(), c_->error()); }
     bool openScratch();
     bool attach();
     bool beginImmediate();
@@ -44,18 +46,11 @@ private:
     bool begun_ = false;
     bool finished_ = false;
     bool holding_ = false;
+    Error code_ = Error::None;
     std::string error_;
 };
 
 namespace {
-
-// Unique among the stations and processes that share a folder.
-std::string scratchName() {
-    static unsigned serial = 0;
-    char host[256] = {};
-    gethostname(host, sizeof host - 1);
-    return ".vx-transaction-" + std::string(host) + "-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
-}
 
 std::string alias(std::size_t i) { return "f" + std::to_string(i); }
 
@@ -71,7 +66,7 @@ TransactionCore::TransactionCore(const std::vector<std::shared_ptr<Database>>& f
     for (const auto& f : files_) {
         std::string text;
         if (!f->impl_->commitBatch(&text)) {
-            fail(text);
+            fail(text, f->impl_->lastError());
             return;
         }
     }
@@ -92,8 +87,9 @@ TransactionCore::~TransactionCore() {
     release();
 }
 
-bool TransactionCore::fail(const std::string& text) {
+bool TransactionCore::fail(const std::string& text, Error code) {
     error_ = text;
+    code_ = code;
     return false;
 }
 
@@ -107,10 +103,10 @@ bool TransactionCore::openScratch() {
         c_ = Connection::open(scratch_, true, &e, &text);
         if (c_) break;
     }
-    if (!c_) return fail(text);
+    if (!c_) return fail(text, e);
     // Written once up front, so the scratch file has nothing to journal in the
     // transaction and no journal of it outlives a crash to keep the super-journal.
-    if (!c_->exec("PRAGMA main.synchronous = OFF; PRAGMA main.user_version = 1")) return fail(c_->errorText());
+    if (!c_->exec("PRAGMA main.synchronous = OFF; PRAGMA main.user_version = 1")) return failConnection();
     const int limit = sqlite3_limit(c_->handle(), SQLITE_LIMIT_ATTACHED, -1);
     if (static_cast<int>(files_.size()) > limit)
         return fail("a transaction can hold at most " + std::to_string(limit) + " files");
@@ -121,15 +117,15 @@ bool TransactionCore::attach() {
     for (std::size_t i = 0; i < files_.size(); ++i) {
         {
             Statement s = c_->prepare("ATTACH DATABASE ? AS " + alias(i));
-            if (!s) return fail(c_->errorText());
+            if (!s) return failConnection();
             s.bind(1, std::string_view(files_[i]->path()));
             const int rc = s.step();
             if (rc != SQLITE_DONE) {
                 c_->fail(rc);
-                return fail(c_->errorText());
+                return failConnection();
             }
         }
-        if (!c_->exec("PRAGMA " + alias(i) + ".journal_mode = DELETE")) return fail(c_->errorText());
+        if (!c_->exec("PRAGMA " + alias(i) + ".journal_mode = DELETE")) return failConnection();
     }
     return true;
 }
@@ -145,7 +141,7 @@ bool TransactionCore::beginImmediate() {
         c_->setNoWait(false);
         if (ok) return true;
         if (c_->inTransaction()) c_->exec("ROLLBACK");
-        if (c_->error() != Error::Locked || std::chrono::steady_clock::now() >= deadline) return fail(c_->errorText());
+        if (c_->error() != Error::Locked || std::chrono::steady_clock::now() >= deadline) return failConnection();
         commitPendingWrites();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -161,7 +157,7 @@ bool TransactionCore::commit() {
     if (!begun_ || finished_) return fail("no transaction");
     finished_ = true;
     if (!c_->exec("COMMIT")) {
-        fail(c_->errorText());
+        failConnection();
         if (c_->inTransaction()) c_->exec("ROLLBACK");
         return false;
     }
@@ -202,6 +198,8 @@ Table& Transaction::table(const Database& file) { return impl_->table(file); }
 bool Transaction::commit() { return impl_->commit(); }
 
 void Transaction::rollback() { impl_->rollback(); }
+
+Error Transaction::error() const { return impl_->error(); }
 
 std::string Transaction::errorText() const { return impl_->errorText(); }
 

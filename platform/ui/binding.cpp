@@ -39,6 +39,17 @@ Value Binding::read() const {
                       ref_);
 }
 
+bool Binding::holds(const Value& v) const {
+    const Decimal n = v.toNumber();
+    return std::visit(Overloaded{
+                          [&](Dec* d) { return decimalHolds(n, d->digits(), d->places()); },
+                          [&](Long*) { return longHolds(n); },
+                          [&](Byte*) { return byteHolds(n); },
+                          [](const auto&) { return true; },
+                      },
+                      ref_);
+}
+
 void Binding::write(const Value& v) const {
     std::visit(Overloaded{
                    [](std::monostate) {},

@@ -36,6 +36,10 @@ public:
     Value read() const;
     // Stores the value; an unbound binding ignores it.
     void write(const Value& v) const;
+    // Whether the variable stores `v` without changing it beyond rounding to its places: a
+    // number within a BYTE's 0..255, a LONG's range, a DECIMAL's integer digits. Texts and
+    // other variables hold anything.
+    bool holds(const Value& v) const;
 
 private:
     struct Custom {

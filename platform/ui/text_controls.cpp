@@ -26,7 +26,10 @@ void EntryControl::type(std::string text) {
     changed();
 }
 
-void EntryControl::discardTyping() { showVariable(false); }
+void EntryControl::discardTyping() {
+    rejected_ = false;
+    showVariable(false);
+}
 
 bool EntryControl::takesFocus() const { return !displayOnly_; }
 
@@ -45,6 +48,8 @@ std::string entryText(const Picture& picture, const Value& value) {
 
 void EntryControl::showVariable(bool keepTyping) {
     if (keepTyping && typing_) return;
+    // A refused text stays for correction, unless the variable has been given another value since.
+    if (rejected_ && typing_ && binding().bound() && shownText(picture_, binding().read()) == refusedOver_) return;
     if (typing_ || rejected_) changed();
     typing_.reset();
     rejected_ = false;
@@ -54,8 +59,10 @@ void EntryControl::showVariable(bool keepTyping) {
 bool EntryControl::takeTyped() {
     if (!typing_) return true;
     const std::optional<Value> v = parseTyped(*typing_);
-    if (!v) {
+    // A number its variable cannot hold is refused, never cut or wrapped into another value.
+    if (!v || !binding().holds(*v)) {
         rejected_ = true;
+        if (binding().bound()) refusedOver_ = shownText(picture_, binding().read());
         changed();
         return false;
     }

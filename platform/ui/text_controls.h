@@ -54,6 +54,7 @@ private:
     std::string shown_;
     std::optional<std::string> typing_;
     bool rejected_ = false;
+    std::string refusedOver_;  // the variable as shown when the text was refused
 };
 
 class SpinControl : public EntryControl {

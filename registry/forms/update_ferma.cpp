@@ -22,6 +22,7 @@ public:
         addHistoryField("?FER:PRIM", "PRIM");
         setStatusTexts("View Record", "Добавить запись", "Изменить запись");
         setViewLocks({"?FER:IDFERM", "?FER:IDHOZ", "?HOZ:NAME", "?FER:NAME"});
+        requirePositive("?FER:IDFERM", "Укажите ID фермы (населённого пункта) больше нуля.");
     }
 
     // The holding's name follows the farm's holding number; the fetch clears

@@ -20,6 +20,7 @@ public:
         addHistoryField("?HOZ:PRIM", "PRIM");
         setStatusTexts("View Record", "Добавит запись", "Изменить запись");
         setViewLocks({"?HOZ:IDHOZ", "?HOZ:NAME"});
+        requirePositive("?HOZ:IDHOZ", "Укажите iD хозяйства (поселения) больше нуля.");
     }
 };
 

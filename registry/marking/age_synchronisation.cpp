@@ -1,6 +1,6 @@
 #include "registry/marking/age_synchronisation.h"
 
-#include "dictionary/files_in_use.h"
+#include "dictionary/bulk_write.h"
 #include "platform/core/dates.h"
 #include "platform/ui/dialogs.h"
 #include "registry/forms/age.h"
@@ -10,13 +10,18 @@ namespace vx::registry::marking {
 
 using namespace dct;
 
+namespace {
+
+constexpr std::string_view kCaption = "Синхронизация возраста животных";
+
+}  // namespace
+
 bool storeAges() {
-    FilesInUse files{Access::PASPORT};
-    if (!files.ready()) return false;
+    BulkWrite work(std::string(kCaption), {Access::PASPORT});
     const int32_t today = clock::today();
     Age age;
     rewriteEach<PASPORTRecord>(
-        Access::PASPORT,
+        work, Access::PASPORT,
         [&](const PASPORTRecord& p) {
             age = AgeIntoWorkValues(p.DATAROG, today);
             return p.VOZRASTG.value() != age.years || p.VOZRASTM.value() != age.months ||
@@ -27,13 +32,13 @@ bool storeAges() {
             p.VOZRASTM = age.months;
             p.VOZRASTD = age.days;
         });
-    return true;
+    return work.commit();
 }
 
 void synchroniseAges(const std::function<void()>& reloadLists) {
     if (!storeAges()) return;
     reloadLists();
-    ui::messageBox("Синхронизация возраста животных", "Синхронизация возраста животных проведена!");
+    ui::messageBox(kCaption, "Синхронизация возраста животных проведена!");
 }
 
 }  // namespace vx::registry::marking

@@ -8,9 +8,9 @@
 
 namespace vx::registry::marking {
 
-// The ages stored; false when PASPORT could not be used (its failure was reported).
+// The ages stored, all in one transaction; false when nothing was changed (the cause was told).
 bool storeAges();
-// The ages stored, then `reloadLists`, then the completion message.
+// The ages stored, then `reloadLists`, then the completion message (only when they were stored).
 void synchroniseAges(const std::function<void()>& reloadLists);
 
 }  // namespace vx::registry::marking

@@ -1,5 +1,5 @@
 #include "app/globals.h"
-#include "dictionary/files_in_use.h"
+#include "dictionary/bulk_write.h"
 #include "registry/marking/marking_modes.h"
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/own_scan.h"
@@ -20,18 +20,17 @@ bool markGroup(int mode, bool& anyRead) {
     anyRead = false;
     const MarkingModeRow* row = markingMode(mode);
     const GroupRule rule = row && row->group ? *row->group : kNoGroup;
-    FilesInUse files{Access::PASPORT};
-    if (!files.ready()) return false;
+    BulkWrite work(std::string(kMarkingCaption), {Access::PASPORT});
     const MarkingContext context{glo::IDHOZ,       glo::IDFERM,  glo::IDVIDANIM,  glo::IDPOL,
                                  glo::IDKORP,      glo::IDGRUPPA, glo::IDANIM.str(), glo::IDNGRUPPA.str()};
     rewriteEach<PASPORTRecord>(
-        Access::PASPORT,
+        work, Access::PASPORT,
         [&](const PASPORTRecord& p) {
             anyRead = true;
             return rule.affects(p, context) && rule.changed(p.CHEK) != p.CHEK;
         },
         [&](PASPORTRecord& p) { p.CHEK = rule.changed(p.CHEK); });
-    return true;
+    return work.commit();
 }
 
 }  // namespace vx::registry::marking

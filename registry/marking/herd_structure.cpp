@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "app/globals.h"
+#include "dictionary/bulk_write.h"
 #include "dictionary/files_in_use.h"
 #include "platform/core/dates.h"
 #include "platform/core/picture.h"
@@ -61,18 +62,20 @@ HerdStructure countHerdStructure() {
 }
 
 void appendHerdSummaries(const HerdStructure& structure, Byte& holdingNoteDone) {
-    FilesInUse files{Access::FERMA, Access::HOZ};
-    if (!files.ready()) return;
+    BulkWrite work("Структура поголовья", {Access::FERMA, Access::HOZ});
     const Decimal holding = glo::IDHOZ, farm = glo::IDFERM;
+    Byte done = holdingNoteDone;
     rewriteEach<FERMARecord>(
-        Access::FERMA, [&](const FERMARecord& f) { return f.IDHOZ.value() == holding && f.IDFERM.value() == farm; },
+        work, Access::FERMA,
+        [&](const FERMARecord& f) { return f.IDHOZ.value() == holding && f.IDFERM.value() == farm; },
         [&](FERMARecord& f) { f.PRIM = f.PRIM.str() + "\n" + structure.farmSummary.str(); });
     rewriteEach<HOZRecord>(
-        Access::HOZ, [&](const HOZRecord& h) { return holdingNoteDone == 0 && h.IDHOZ.value() == holding; },
+        work, Access::HOZ, [&](const HOZRecord& h) { return done == 0 && h.IDHOZ.value() == holding; },
         [&](HOZRecord& h) {
             h.PRIM = h.PRIM.str() + "\n" + structure.holdingSummary.str();
-            holdingNoteDone = 1;
+            done = 1;
         });
+    if (work.commit()) holdingNoteDone = done;
 }
 
 }  // namespace vx::registry::marking

@@ -22,7 +22,9 @@ HerdStructure countHerdStructure();
 
 // Appends the farm summary to the note of every farm numbered IDHOZ/IDFERM and,
 // while `holdingNoteDone` (BHOZ) is 0, the holding summary to the note of the
-// first holding numbered IDHOZ, then sets it to 1. A note is cut at 3,000 characters.
+// first holding numbered IDHOZ, then sets it to 1: both in one transaction, so
+// either both notes grow or neither does (and the user is told why). A note is cut
+// at 3,000 characters.
 void appendHerdSummaries(const HerdStructure& structure, Byte& holdingNoteDone);
 
 }  // namespace vx::registry::marking

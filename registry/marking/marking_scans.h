@@ -1,6 +1,9 @@
 #pragma once
-// The scans behind the marking modes, without pickers, captions or messages.
-// Each answers false when its files could not be used.
+// The scans behind the marking modes, without pickers, captions or success messages.
+// Each is one transaction: it answers false when nothing was changed (the files could
+// not be used or written; the user has been told why).
+
+#include <string_view>
 
 #include "planning/measure_kinds.h"
 #include "platform/core/decimal.h"
@@ -8,6 +11,9 @@
 namespace vx::registry::marking {
 
 using planning::MeasureKind;
+
+// The caption of a marking failure.
+inline constexpr std::string_view kMarkingCaption = "Выделение животных";
 
 // The measure a plan-status mode looks for, as its picker handed it over.
 struct PickedMeasure {

@@ -2,7 +2,7 @@
 #include <unordered_set>
 
 #include "app/globals.h"
-#include "dictionary/files_in_use.h"
+#include "dictionary/bulk_write.h"
 #include "registry/marking/marking_modes.h"
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/own_scan.h"
@@ -42,11 +42,12 @@ store::ScanSpec measureRecords(const store::FileDef& def, int key, const PickedM
 }
 
 // The passports (PAS:ID) that have a counted record of the measure.
-std::unordered_set<Long> passportsWithMeasure(const PlanStatusRule& rule, const PickedMeasure& picked) {
+std::unordered_set<Long> passportsWithMeasure(BulkWrite& work, const PlanStatusRule& rule, const PickedMeasure& picked) {
     std::unordered_set<Long> found;
+    if (!work.ok()) return found;
     const planning::MeasureBook& book = planning::measureKind(rule.kind).measures;
     const store::ScanSpec spec = measureRecords(book.access->def(), book.bySpeciesAndMeasure, picked);
-    book.access->table().scan(spec, [&](store::Position, const void* stored) {
+    work.table(book.access).scan(spec, [&](store::Position, const void* stored) {
         const planning::MeasureRecordView r = book.viewOf(stored);
         if (counts(rule.counted, r.closing, r.doneMain, r.doneYoung)) found.insert(r.passport);
         return true;
@@ -65,13 +66,13 @@ MeasureKind measureKindOf(int mode) { return ruleOf(mode).kind; }
 
 bool markByPlanStatus(int mode, const PickedMeasure& picked) {
     const PlanStatusRule& rule = ruleOf(mode);
-    FilesInUse files{Access::PASPORT, planning::measureKind(rule.kind).measures.access};
-    if (!files.ready()) return false;
-    const std::unordered_set<Long> withMeasure = passportsWithMeasure(rule, picked);
+    // The measures are read under the same write lock as the marks are set.
+    BulkWrite work(std::string(kMarkingCaption), {Access::PASPORT, planning::measureKind(rule.kind).measures.access});
+    const std::unordered_set<Long> withMeasure = passportsWithMeasure(work, rule, picked);
     const Decimal holding = glo::IDHOZ, farm = glo::IDFERM;
     std::optional<Long> last;
     rewriteEach<PASPORTRecord>(
-        Access::PASPORT,
+        work, Access::PASPORT,
         [&](const PASPORTRecord& p) {
             last = p.ID;
             if (!p.PRICH.blank() || p.CHEK == 1) return false;
@@ -79,6 +80,7 @@ bool markByPlanStatus(int mode, const PickedMeasure& picked) {
             return p.VIDANIM.value() == picked.species && p.IDFERMA.value() == farm && p.IDHOZ.value() == holding;
         },
         [](PASPORTRecord& p) { p.CHEK = 1; });
+    if (!work.commit()) return false;
     if (last) glo::UNIK = *last;
     return true;
 }

@@ -58,6 +58,13 @@ TEST_F(VetrixBinary, ExitStatusTellsPassedFailedAndUnreadable) {
     EXPECT_NE(missing.transcript.find("cannot read"), std::string::npos) << missing.transcript;
 
     EXPECT_EQ(run("expect no-message\n", "--today 31.02.2026").status, 2);
+
+    std::ofstream(folder_ / "ANIMVID.TPS", std::ios::binary) << "not a record file";
+    const ProgramRun broken = run("start Browseanimvid\n");
+    EXPECT_EQ(broken.status, 3) << broken.transcript;
+    EXPECT_NE(broken.transcript.find("File animvid could not be opened.  Error: file is not a database."),
+              std::string::npos)
+        << "a fatal error says why before the program ends: " << broken.transcript;
 }
 
 }  // namespace

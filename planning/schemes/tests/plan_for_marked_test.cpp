@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
@@ -100,22 +102,24 @@ TEST_F(PlanOutcomeTest, AFixedDatePlansAnimalsWithoutABirthDate) {
     EXPECT_EQ(measures(MeasureKind::Preventive), (Lines{"1 15.0 1 01.09.2025 1/1"}));
 }
 
-TEST_F(PlanOutcomeTest, WritesThatFailAreCountedAndReportedInsteadOfSuccess) {
+TEST_F(PlanOutcomeTest, APlanThatCannotBeWrittenAddsNothingAndNamesTheCauseInsteadOfSuccess) {
     addPassport(1, 1, kMain, makeDate(3, 15, 2020), 1);
     addPassport(2, 1, kYoung, makeDate(3, 15, 2020), 1);
-    const Scheme s{Decimal(15), Decimal(1), "Без файла", set(30, 1, 1), set(30, 1, 1)};
+    const Scheme s{Decimal(15), Decimal(1), "Занято", set(30, 1, 1), set(30, 1, 1)};
+    sqlite3* other = nullptr;  // another station in the middle of its write
+    ASSERT_EQ(sqlite3_open(glo::PUT5.str().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     PlanOutcome outcome;
     onThread([&] {
-        Access::PASPORT->open();
-        Access::PASPORT->useFile();
-        outcome = planForMarked(MeasureKind::Diagnostic, s);  // VDI is not open: every write fails
-        Access::PASPORT->close();
+        outcome = planForMarked(MeasureKind::Diagnostic, s);
         reportPlan(MeasureKind::Diagnostic, outcome);
     });
-    EXPECT_EQ(outcome.added, 0);
-    EXPECT_EQ(outcome.failed, 2);
-    EXPECT_EQ(messages(), (Lines{"Планирование диагностического мероприятия: Мероприятие добавлено не всем "
-                                 "отмеченным животным!\nДобавлено записей: 0, не удалось записать: 2."}));
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_FALSE(outcome.stored);
+    EXPECT_TRUE(measures(MeasureKind::Diagnostic).empty());
+    EXPECT_EQ(messages(), (Lines{"Планирование диагностического мероприятия: База данных занята другой станцией. "
+                                 "Повторите позже."}));
 }
 
 }  // namespace

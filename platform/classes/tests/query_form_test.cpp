@@ -67,10 +67,12 @@ protected:
 
 TEST_F(QueryFormTest, NamedQueriesLiveInTheIniFile) {
     const QueryConditions cows{{Op::Contains, "ова"}, {Op::GreaterEqual, "3"}, {}};
-    ASSERT_TRUE(qbe.saveQuery("Коровы", cows));
-    ASSERT_TRUE(qbe.saveQuery("Все", {}));
-    EXPECT_FALSE(qbe.saveQuery("Плохое]имя", cows));
-    EXPECT_FALSE(qbe.saveQuery("  ", cows));
+    using Saved = QueryFormClass::SaveResult;
+    ASSERT_EQ(qbe.saveQuery("Коровы", cows), Saved::Saved);
+    ASSERT_EQ(qbe.saveQuery("Все", {}), Saved::Saved);
+    EXPECT_EQ(qbe.saveQuery("Плохое]имя", cows), Saved::BadName);
+    EXPECT_EQ(qbe.saveQuery("  ", cows), Saved::BadName);
+    EXPECT_EQ(qbe.saveQuery("Перевод", {{Op::Contains, "ова\rх"}}), Saved::LineBreak);
     EXPECT_EQ(qbe.savedQueries(), (Lines{"Коровы", "Все"}));
     EXPECT_EQ(rt::registeredSections(*ini), (Lines{"Query:Browsehoz:Коровы", "Query:Browsehoz:Все"}));
     PLAY(h->expectIni("Query:Browsehoz:Коровы", "Item2", ">=|3"));

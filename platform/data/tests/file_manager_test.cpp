@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include "platform/data/tests/test_files.h"
@@ -9,7 +11,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileManagerTest : public DataTest {};
+class FileManagerTest : public DataTest {
+protected:
+    // Owner `id` stored and read into the thread's buffer, its file open on the thread.
+    FileManager& readOwner(Thread& t, int id, const char* name) {
+        addOwner(t, id, name);
+        FileManager& own = t.access(OWN);
+        own.open();
+        t.record<OwnerRecord>(OWN).ID = id;
+        EXPECT_EQ(own.fetch(0), Level::Benign);
+        return own;
+    }
+};
 
 std::size_t filesUnder(const fs::path& dir) {
     std::size_t n = 0;
@@ -68,7 +81,7 @@ TEST_F(FileManagerTest, DatabaseFileThatCannotBeCreatedDoesNotEndTheProgram) {
     ASSERT_EQ(captions().size(), 1u);
     EXPECT_EQ(captions()[0], "Ошибка создания файла");
     EXPECT_TRUE(texts()[0].starts_with("Error: (")) << texts()[0];
-    EXPECT_TRUE(texts()[0].ends_with(") creating owner.")) << texts()[0];
+    EXPECT_TRUE(texts()[0].ends_with(") creating " + (dir_ / "gone").string() + ".")) << texts()[0];
 }
 
 TEST_F(FileManagerTest, ReferenceFileThatCannotBeCreatedIsFatal) {
@@ -121,14 +134,22 @@ TEST_F(FileManagerTest, PrimingClearsSetsDefaultsAndReservesTheNextNumber) {
     EXPECT_TRUE(captions().empty());
 }
 
+TEST_F(FileManagerTest, NumberingThatReachesTheFieldsLimitSaysSoInsteadOfWrapping) {
+    auto t = thread();
+    FileManager& itm = t->access(ITM);
+    addItem(*t, 2147483647, 1, "последний");
+    itm.open();
+    EXPECT_EQ(itm.primeRecord(), Level::Notify);
+    EXPECT_EQ(itm.table().count(), 1);  // nothing reserved
+    ASSERT_EQ(captions().size(), 1u);
+    EXPECT_EQ(captions()[0], "Нумерация исчерпана");
+    EXPECT_EQ(texts()[0], "Следующий номер ключа «Номер» файла item не помещается в поле. Запись не добавлена.");
+}
+
 TEST_F(FileManagerTest, FetchFindsByKeyOrClearsTheRecord) {
     auto t = thread();
-    addOwner(*t, 3, "Третий");
-    FileManager& own = t->access(OWN);
-    own.open();
+    FileManager& own = readOwner(*t, 3, "Третий");
     OwnerRecord& owner = t->record<OwnerRecord>(OWN);
-    owner.ID = 3;
-    ASSERT_EQ(own.fetch(0), Level::Benign);
     EXPECT_EQ(owner.NAME.str(), "Третий");
     owner.ID = 4;
     EXPECT_EQ(own.fetch(0), Level::Notify);
@@ -158,6 +179,26 @@ TEST_F(FileManagerTest, ChangeOfARecordChangedElsewhereIsRefused) {
     EXPECT_EQ(a->record<OwnerRecord>(OWN).NAME.str(), "Второе");
     a->record<OwnerRecord>(OWN).NAME = "Первое";
     EXPECT_EQ(a->access(OWN).update(), Level::Benign);
+}
+
+TEST_F(FileManagerTest, AWriteTheOtherStationsLockHoldsOffIsReportedAndChangesNothing) {
+    auto t = thread();
+    FileManager& own = readOwner(*t, 1, "Исходное");
+    OwnerRecord& owner = t->record<OwnerRecord>(OWN);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(ownerName_.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    owner.NAME = "Первое";
+    EXPECT_EQ(own.update(), Level::Cancel);
+    owner.ID = 2;
+    EXPECT_EQ(own.insert(), Level::Notify);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(captions(), (std::vector<std::string>{"Ошибка редактирования", "Ошибка добавления записи"}));
+    EXPECT_EQ(own.table().count(), 1);
+    owner.ID = 1;
+    ASSERT_EQ(own.fetch(0), Level::Benign);
+    EXPECT_EQ(owner.NAME.str(), "Исходное");
 }
 
 TEST_F(FileManagerTest, DuplicateInAUniqueKeyNamesTheKey) {

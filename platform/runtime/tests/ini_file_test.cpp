@@ -56,6 +56,13 @@ TEST(IniFile, AFailedWriteIsReportedAndChangesNothing) {
     IniFile ini(dir.path() / "plain-file" / "vetrix.INI");  // its folder cannot be made
     EXPECT_FALSE(ini.put("Main", "XPos", "1"));
     EXPECT_EQ(contentOf(dir.path() / "plain-file"), "x");
+
+    fs::create_directories(dir.path() / "folder.INI");  // a folder where the file would be put
+    IniFile taken(dir.path() / "folder.INI");
+    EXPECT_FALSE(taken.put("Main", "XPos", "1"));
+    EXPECT_TRUE(fs::is_directory(dir.path() / "folder.INI"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2)
+        << "no temporary file is left behind";
 }
 
 class ConfigFolderTest : public testing::Test {

@@ -5,8 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "platform/store/tests/store_fixture.h"
@@ -204,6 +207,41 @@ TEST_F(Transactions, KilledAtAnyMomentEveryFileIsWhollyBeforeOrAfter) {
         for (const std::string& p : paths) std::remove(p.c_str());
     }
     EXPECT_GT(killedBefore, 0);
+}
+
+TEST_F(Transactions, AKilledTransactionsScratchFilesGoAtTheNextOpenOfTheFolder) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(path("x")).parent_path();
+    const auto scratchFiles = [&] {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(folder))
+            if (e.path().filename().string().starts_with(".vx-transaction-")) names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    // A scratch file of a process that still runs (this one) is another transaction's, and stays.
+    const std::string live = ".vx-transaction-" + std::string(host) + "-" + std::to_string(getpid()) + "-99";
+    std::ofstream(folder / live) << "";
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        Error e;
+        std::string text;
+        auto file = Database::open(path("f0.tps"), itemDef(), true, &e, &text);
+        Transaction t({file});
+        if (!t.begun() || write(ready[1], "b", 1) != 1) _exit(2);
+        pause();
+    }
+    char c = 0;
+    ASSERT_EQ(read(ready[0], &c, 1), 1);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    ASSERT_GT(scratchFiles().size(), 1u) << "the killed transaction left its scratch file";
+    auto files = openFiles(1);
+    EXPECT_EQ(scratchFiles(), std::vector<std::string>{live});
 }
 
 }  // namespace

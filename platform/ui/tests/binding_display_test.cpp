@@ -107,6 +107,45 @@ TEST_F(BindingDisplay, TextThatDoesNotFitStaysForCorrectionAndChangesNothing) {
     EXPECT_EQ(log.back(), "Accepted ?DATE");
 }
 
+TEST(NumberEntries, ANumberItsFieldCannotHoldIsRefusedAndTheFieldKeepsItsValue) {
+    Dec building{3, 0};
+    Long id = 7;
+    Byte count = 1;
+    TestWindow form{"Numbers", [&](LayoutBuilder& b) {
+                        b.entry("?KORP", building, "@n14");
+                        b.entry("?ID", id, "@n-14");
+                        b.entry("?BYTE", count, "@n-6");
+                    }};
+    headless::Harness h;
+    h.addProcedure("Numbers", form);
+    PLAY(h.start("Numbers"));
+    const struct {
+        const char* control;
+        const char* typed;
+        bool taken;
+    } cases[] = {
+        {"?KORP", "999", true},          {"?KORP", "1000", false},         {"?KORP", "99999999999", false},
+        {"?ID", "2147483647", true},     {"?ID", "2147483648", false},     {"?ID", "-2147483649", false},
+        {"?BYTE", "255", true},          {"?BYTE", "256", false},          {"?BYTE", "-5", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.control) + " typed " + c.typed);
+        building = 5;
+        id = 7;
+        count = 1;
+        h.type(c.control, c.typed);
+        auto* entry = static_cast<EntryControl*>(h.find(c.control));
+        EXPECT_EQ(!entry->rejected(), c.taken);
+        const std::string stored = std::string(c.control) == "?KORP" ? std::to_string(building.toInt())
+                                   : std::string(c.control) == "?ID" ? std::to_string(id)
+                                                                     : std::to_string(count);
+        EXPECT_EQ(stored, c.taken ? std::string(c.typed) : std::string(c.control) == "?KORP" ? "5"
+                                                          : std::string(c.control) == "?ID"  ? "7"
+                                                                                             : "1");
+        entry->discardTyping();
+    }
+}
+
 TEST_F(BindingDisplay, AfterEachEventEveryControlShowsItsVariableExceptTyping) {
     Window& w = *h.current();
     PLAY(input::type(w, w.idOf("?NAME"), "Белка"));

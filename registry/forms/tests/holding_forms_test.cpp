@@ -52,6 +52,34 @@ TEST_F(HoldingFormsTest, AHoldingIsInsertedWithItsSectorAndDuplicateNumbersAreAl
     EXPECT_EQ(holdings(), (Lines{"1 Первое 0", "1 Двойник 2"}));
 }
 
+TEST_F(HoldingFormsTest, AHoldingNumberTheListsCouldNotShowIsNotStored) {
+    const struct {
+        const char* typed;
+        const char* refusal;  // the message OK shows, "" for none
+        bool stored;
+    } cases[] = {
+        {"0", "Хозяйство, поселение: Укажите iD хозяйства (поселения) больше нуля.", false},
+        {"-5", "Хозяйство, поселение: Укажите iD хозяйства (поселения) больше нуля.", false},
+        {"99999999999", "", false},  // the entry refuses it: the field holds three digits
+        {"7", "", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        open(Updatehoz, rt::request::Insert);
+        PLAY(h->type("?HOZ:NAME", "Новое"));
+        PLAY(h->type("?HOZ:IDHOZ", c.typed));
+        const std::size_t before = messages().size();
+        h->press("?OK");
+        EXPECT_EQ(messages().size() > before ? messages().back() : std::string(), c.refusal);
+        EXPECT_EQ(!h->expectWindow("Updatehoz"), c.stored);
+        if (c.stored) continue;
+        PLAY(h->type("?HOZ:IDHOZ", ""));
+        PLAY(h->answer("Yes"));
+        PLAY(h->press("?CANCEL"));
+    }
+    EXPECT_EQ(holdings(), (Lines{"7 Новое 0"}));
+}
+
 TEST_F(HoldingFormsTest, ViewedHoldingAndFarmCannotBeEditedAndOkStoresNothing) {
     addHolding(3, "Заречное");
     addFarm(3, 4, "Луговая");

@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
@@ -64,6 +66,64 @@ TEST_F(PassportFormTest, ANewPassportCarriesItsPlaceAndTheBirthDateGivesTheAgeAt
     PLAY(h->expectClosed("Updatepasport"));
     EXPECT_EQ(response, rt::response::Completed);
     EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 17.09.2022 2-8-23 2 ''"}));
+}
+
+TEST_F(PassportFormTest, AnImpossibleDateIsRefusedInEveryDateEntryAndNothingIsSaved) {
+    for (const char* entry : {"?PAS:DATAROG", "?PAS:AKTDATA"}) {
+        for (const char* typed : {"31.02.2025", "29.02.2023", "15.13.2020"}) {
+            SCOPED_TRACE(std::string(entry) + " typed " + typed);
+            openNew();
+            PLAY(h->type(entry, typed));
+            EXPECT_EQ(h->value(entry), typed);
+            EXPECT_FALSE(h->press("?OK"));
+            EXPECT_EQ(h->current()->focused(), h->current()->idOf(entry));
+            PLAY(h->expectWindow("Updatepasport"));
+            PLAY(h->type(entry, ""));
+            PLAY(h->answer("Yes"));
+            PLAY(h->press("?CANCEL"));
+            EXPECT_EQ(passports(), Lines{});
+        }
+    }
+    openNew();
+    PLAY(h->type("?PAS:DATAROG", "29.02.2024"));
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 29.02.2024 1-3-10 2 ''"}));
+}
+
+// Another station's statement on one file, committed at once.
+void onOtherStation(const std::string& file, const char* sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+TEST_F(PassportFormTest, APassportWhoseHoldingOrFarmAnotherStationChangedMeanwhileIsNotStored) {
+    const struct {
+        const char* what;
+        const char* holdings;
+        const char* farms;
+    } cases[] = {
+        {"holding renumbered", "UPDATE records SET IDHOZ = 8", "UPDATE records SET IDHOZ = 8"},
+        {"farm deleted", "SELECT 1", "DELETE FROM records"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        openNew();
+        onOtherStation(glo::PUT1.str(), c.holdings);
+        onOtherStation(glo::PUT2.str(), c.farms);
+        const std::size_t before = messages().size();
+        PLAY(h->press("?OK"));
+        ASSERT_EQ(messages().size(), before + 1);
+        EXPECT_EQ(messages().back(), "Запись не изменена: Запись изменена на другой станции.");
+        PLAY(h->expectWindow("Updatepasport"));
+        PLAY(h->answer("Yes"));
+        PLAY(h->press("?CANCEL"));
+        EXPECT_EQ(passports(), Lines{});
+        onOtherStation(glo::PUT1.str(), "UPDATE records SET IDHOZ = 1");
+        onOtherStation(glo::PUT2.str(), "DELETE FROM records");
+        addFarm(1, 2, "Луговая");
+    }
 }
 
 TEST_F(PassportFormTest, TheCalendarDateGivesTheAgeToo) {
