@@ -99,8 +99,6 @@ const OperationKind& operationKind(MeasureKind kind) {
 constexpr const char* kDeleteCaption = "Удаление выделенного мероприятия";
 constexpr const char* kOperationCaption = "Операция";
 
-std::string unwritten(int failed) { return "Не удалось записать записей: " + std::to_string(failed) + "."; }
-
 // The rows a key reaches from where it was pressed.
 int rowOfKey(MeasureKind kind, const Key& key, bool onJournal) {
     const std::vector<OperationRow>& rows = operationKind(kind).rows;
@@ -138,13 +136,7 @@ void JournalOperations::takeJournalKey(const Key& key) {
 
 void JournalOperations::takePassportKey(const Key& key) {
     if (key != Key(VKey::Ctrl) && key != Key(VKey::MouseRight)) return;
-    WriteTally t;
-    {
-        const dct::FilesInUse files{dct::Access::PASPORT};
-        if (!files.ready()) return;
-        t = markAnimal(glo::IDHOZ.value(), glo::IDFERM.value(), glo::IDANIM.str());
-    }
-    if (t.failed > 0) ui::messageBox(kOperationCaption, unwritten(t.failed));
+    markAnimal(kOperationCaption, glo::IDHOZ.value(), glo::IDFERM.value(), glo::IDANIM.str());
     window_.Reset(true);
 }
 
@@ -168,8 +160,7 @@ void JournalOperations::run(int index, From from) {
     switch (row.op) {
     case Op::Nothing: return;
     case Op::Mark: {
-        const WriteTally t = markRecords(kind_, row.marking, k.actRule, MarkingContext::current(kind_));
-        if (t.failed > 0) ui::messageBox(kOperationCaption, unwritten(t.failed));
+        markRecords(kOperationCaption, kind_, row.marking, k.actRule, MarkingContext::current(kind_));
         showMarks();
         return;
     }
@@ -189,14 +180,13 @@ void JournalOperations::run(int index, From from) {
                                              std::to_string(marked) + "?",
                                          rt::Buttons::YesNo) != rt::Answer::Yes)
             return;
-        const WriteTally t = marked > 0 ? deleteMarked(kind_) : WriteTally{};
-        if (t.failed > 0) ui::messageBox(kDeleteCaption, unwritten(t.failed));
-        else if (from == From::List) ui::messageBox(kDeleteCaption, "Удаление мероприятие завершено! Обновите экран.");
+        const bool deleted = marked == 0 || deleteMarked(kDeleteCaption, kind_).stored;
+        if (deleted && from == From::List) ui::messageBox(kDeleteCaption, "Удаление мероприятие завершено! Обновите экран.");
         return;
     }
     case Op::TakeExecutionOff: {
-        const WriteTally t = takeExecutionOff(kind_, glo::IDHOZ.value(), glo::IDFERM.value());
-        ui::messageBox(kOperationCaption, t.failed > 0 ? unwritten(t.failed) : "Выполнение с мероприятий снято!");
+        if (takeExecutionOff(kOperationCaption, kind_, glo::IDHOZ.value(), glo::IDFERM.value()).stored)
+            ui::messageBox(kOperationCaption, "Выполнение с мероприятий снято!");
         showMarks();
         return;
     }

@@ -1,5 +1,6 @@
 #include "execution/operations/measure_rewrite.h"
 
+#include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
 #include "execution/analysis_selection.h"
 
@@ -9,63 +10,76 @@ namespace {
 
 using namespace dct;
 
-enum class Write { Update, Delete, None };
+enum class Write { Update, Delete };
 
 template <class R>
-WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted,
-                const store::ScanSpec& spec = store::ScanSpec{}) {
-    WriteTally tally;
-    store::Table& table = file->table();
+WriteOutcome loop(const std::string& caption, AccessRef file, Write how, const std::function<bool(R&)>& wanted,
+                  const std::function<store::ScanSpec(const store::Table&)>& specOf = {}) {
+    BulkWrite work(caption, {file});
+    if (!work.ok()) return {};
+    WriteOutcome outcome;
+    store::Table& table = work.table(file);
     R copy;  // one buffer for the whole scan: its texts keep their room
-    table.scan(spec, [&](store::Position pos, const void* stored) {
+    table.scan(specOf ? specOf(table) : store::ScanSpec{}, [&](store::Position pos, const void* stored) {
         copy = *static_cast<const R*>(stored);
-        if (!wanted(copy) || how == Write::None) return true;
+        if (!wanted(copy)) return true;
         const bool ok = how == Write::Update ? table.update(pos, &copy) : table.remove(pos);
-        ++(ok ? tally.written : tally.failed);
+        if (!ok) return work.refused(file);
+        ++outcome.written;
         return true;
     });
-    return tally;
+    outcome.stored = work.commit();
+    if (!outcome.stored) outcome.written = 0;
+    return outcome;
 }
 
 template <class R>
-WriteTally loopMeasures(AccessRef file, Write how, const std::function<bool(const MeasureFields&)>& wanted,
-                        const store::ScanSpec& spec) {
-    return loop<R>(file, how, [&](R& r) { return wanted(measureFields(r)); }, spec);
+void readEach(AccessRef file, const std::function<void(const MeasureFields&)>& read) {
+    R copy;
+    file->table().scan({}, [&](store::Position, const void* stored) {
+        copy = *static_cast<const R*>(stored);
+        read(measureFields(copy));
+        return true;
+    });
 }
 
-WriteTally measuresLoop(MeasureKind kind, Write how, const std::function<bool(const MeasureFields&)>& wanted,
-                        const store::ScanSpec& spec = store::ScanSpec{}) {
+WriteOutcome measuresLoop(const std::string& caption, MeasureKind kind, Write how,
+                          const std::function<bool(const MeasureFields&)>& wanted,
+                          const std::function<store::ScanSpec(const store::Table&)>& specOf = {}) {
     const AccessRef file = planning::measureKind(kind).measures.access;
-    return kind == MeasureKind::Preventive ? loopMeasures<VPORecord>(file, how, wanted, spec)
-                                           : loopMeasures<VDIRecord>(file, how, wanted, spec);
+    if (kind == MeasureKind::Preventive)
+        return loop<VPORecord>(caption, file, how, [&](VPORecord& r) { return wanted(measureFields(r)); }, specOf);
+    return loop<VDIRecord>(caption, file, how, [&](VDIRecord& r) { return wanted(measureFields(r)); }, specOf);
 }
 
 }  // namespace
 
-WriteTally rewriteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& change) {
-    return measuresLoop(kind, Write::Update, change);
+WriteOutcome rewriteMeasures(const std::string& caption, MeasureKind kind,
+                             const std::function<bool(const MeasureFields&)>& change) {
+    return measuresLoop(caption, kind, Write::Update, change);
 }
 
-WriteTally rewriteFarmMeasures(MeasureKind kind, const Decimal& holding, const Decimal& farm,
-                               const std::function<bool(const MeasureFields&)>& change) {
-    const planning::MeasureBook& measures = planning::measureKind(kind).measures;
+WriteOutcome rewriteFarmMeasures(const std::string& caption, MeasureKind kind, const Decimal& holding,
+                                 const Decimal& farm, const std::function<bool(const MeasureFields&)>& change) {
+    const int byPlace = planning::measureKind(kind).measures.byPlace;
     const AnalysisSelection place{AnalysisScope::Farm, holding, farm, {}};
-    return measuresLoop(kind, Write::Update, change, place.scanOf(measures.access->table(), measures.byPlace));
+    return measuresLoop(caption, kind, Write::Update, change,
+                        [&](const store::Table& table) { return place.scanOf(table, byPlace); });
 }
 
-WriteTally deleteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& doomed) {
-    return measuresLoop(kind, Write::Delete, doomed);
+WriteOutcome deleteMeasures(const std::string& caption, MeasureKind kind,
+                            const std::function<bool(const MeasureFields&)>& doomed) {
+    return measuresLoop(caption, kind, Write::Delete, doomed);
 }
 
 void readMeasures(MeasureKind kind, const std::function<void(const MeasureFields&)>& read) {
-    measuresLoop(kind, Write::None, [&](const MeasureFields& r) {
-        read(r);
-        return false;
-    });
+    const AccessRef file = planning::measureKind(kind).measures.access;
+    if (kind == MeasureKind::Preventive) readEach<VPORecord>(file, read);
+    else readEach<VDIRecord>(file, read);
 }
 
-WriteTally rewritePassports(const std::function<bool(PASPORTRecord&)>& change) {
-    return loop<PASPORTRecord>(Access::PASPORT, Write::Update, change);
+WriteOutcome rewritePassports(const std::string& caption, const std::function<bool(PASPORTRecord&)>& change) {
+    return loop<PASPORTRecord>(caption, Access::PASPORT, Write::Update, change);
 }
 
 }  // namespace vx::execution

@@ -15,6 +15,7 @@ namespace {
 using namespace dct;
 
 const int32_t kAct = makeDate(5, 10, 2026);
+const std::string kCaption = "Операция";
 
 struct Row {
     int farm, animal, tenths;
@@ -58,10 +59,10 @@ protected:
                                   const char* expertise = "") {
         return {1, 2, Decimal::fromMantissa(50, 1), animal, statement, act, expertise};
     }
-    WriteTally mark(Marking m, const MarkingContext& c) {
-        WriteTally t;
+    WriteOutcome mark(Marking m, const MarkingContext& c) {
+        WriteOutcome t;
         const ActRule rule = preventive() ? ActRule::Dated : ActRule::Numbered;
-        withFiles([&] { t = markRecords(kind(), m, rule, c); });
+        withFiles([&] { t = markRecords(kCaption, kind(), m, rule, c); });
         return t;
     }
 };
@@ -116,7 +117,7 @@ TEST_P(RecordMarkingTest, EachToggleChangesItsScopeAndNothingElse) {
         // Each case starts from the same marks.
         withFiles([&] {
             std::size_t n = 0;
-            rewriteMeasures(kind(), [&](const MeasureFields& r) {
+            rewriteMeasures(kCaption, kind(), [&](const MeasureFields& r) {
                 r.mark = static_cast<Byte>(before[n++] - '0');
                 return true;
             });
@@ -132,29 +133,30 @@ TEST_P(RecordMarkingTest, PressedTwiceTheRowIsAsBefore) {
 
 TEST_P(RecordMarkingTest, DeleteTakesTheMarkedRecordsOfEveryFarm) {
     int marked = 0;
-    WriteTally deleted;
+    WriteOutcome deleted;
     withFiles([&] {
         marked = countMarked(kind());
-        deleted = deleteMarked(kind());
+        deleted = deleteMarked(kCaption, kind());
     });
     EXPECT_EQ(marked, 3);
     EXPECT_EQ(deleted.written, 3);
-    EXPECT_EQ(deleted.failed, 0);
+    EXPECT_TRUE(deleted.stored);
+    EXPECT_EQ(messages(), Lines{});
     EXPECT_EQ(recordMarks(), "00002");
 }
 
 TEST_P(RecordMarkingTest, DeleteVisitsEveryRecordOnceAcrossReadAheadChunks) {
     // 600 more records, every other one marked: more than two chunks of the scan.
     for (int n = 0; n < 600; ++n) add(1, 2, 200 + n, 50, [&](const MeasureFields& r) { r.mark = n % 2; });
-    WriteTally deleted;
-    withFiles([&] { deleted = deleteMarked(kind()); });
+    WriteOutcome deleted;
+    withFiles([&] { deleted = deleteMarked(kCaption, kind()); });
     EXPECT_EQ(deleted.written, 303);
     EXPECT_EQ(recordMarks().find('1'), std::string::npos);
 }
 
 TEST_P(RecordMarkingTest, TakingTheExecutionOffRevertsTheFarmsMarkedRecordsOnly) {
     withFiles([&] {
-        rewriteMeasures(kind(), [](const MeasureFields& r) {
+        rewriteMeasures(kCaption, kind(), [](const MeasureFields& r) {
             r.statementDate = 77;
             r.statementDoc = "v.doc";
             r.actDoc = "a.doc";
@@ -164,7 +166,7 @@ TEST_P(RecordMarkingTest, TakingTheExecutionOffRevertsTheFarmsMarkedRecordsOnly)
             }
             return true;
         });
-        takeExecutionOff(kind(), 1, 2);
+        takeExecutionOff(kCaption, kind(), 1, 2);
     });
     const Lines shown = read([](const MeasureFields& r) {
         std::string line = std::to_string(r.mark) + " " + r.headsDone.value().plain() + r.treatmentsDone.value().plain() +
@@ -191,24 +193,8 @@ TEST_P(RecordMarkingTest, TheAnimalsPassportsOfTheFarmSwapTogether) {
     addPassport(1, 2, 4, "RU-8");
     addPassport(1, 2, 5, "RU-7", [] { PAS->CHEK = 3; });
     setMarks("01003");
-    withFiles([&] { markAnimal(1, 2, "RU-7"); });
+    withFiles([&] { markAnimal(kCaption, 1, 2, "RU-7"); });
     EXPECT_EQ(marks(), "10003");
-}
-
-TEST_P(RecordMarkingTest, RecordsThatCannotBeWrittenAreCountedAndTheScanGoesOn) {
-    WriteTally marked, deleted;
-    withFiles([&] {
-        // While a transaction holds the file, its own connection refuses writes.
-        const dct::AccessRef file = planning::measureKind(kind()).measures.access;
-        const store::Transaction holding({file->database()});
-        ASSERT_TRUE(holding.begun());
-        marked = markRecords(kind(), Marking::Measure, ActRule::Dated, context(0));
-        deleted = deleteMarked(kind());
-    });
-    EXPECT_EQ(marked.written, 0);
-    EXPECT_EQ(marked.failed, 6);
-    EXPECT_EQ(deleted.failed, 3);
-    EXPECT_EQ(recordMarks(), "00101012");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothKinds, RecordMarkingTest,
