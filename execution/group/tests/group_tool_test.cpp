@@ -80,6 +80,17 @@ TEST_P(GroupToolTest, TheListsShowTheContextAndTheMarkedRecordsOfTheMeasureAreDo
     EXPECT_EQ(written(), (Lines{doneRecord, doneRecord, doneRecord, "0 0000   ", "1 0020   "}));
 }
 
+TEST_P(GroupToolTest, UnderAnotherStationsLockNothingIsWrittenAndTheCauseIsToldInsteadOfTheEnd) {
+    open();
+    enterStatementAndAct();
+    {
+        const OtherStation other({glo::PUT6.str(), glo::PUT7.str()});
+        PLAY(h->press(tool().button));
+    }
+    EXPECT_EQ(messages(), (Lines{tool().caption + std::string(": База данных занята другой станцией. Повторите позже.")}));
+    EXPECT_EQ(written()[0], "1 0020   ");
+}
+
 TEST_P(GroupToolTest, TabbingOntoTheButtonRunsItOnceAndAClickOnTheFocusedButtonAgain) {
     open();
     PLAY(h->key(tool().beforeButton, "Tab"));

@@ -1,8 +1,6 @@
 // The journals' whole-file operations and group execution that cannot write
 // change nothing and say why, once, under their caption: another station holds
 // the database, the folder is read-only, the disk is full.
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
@@ -79,18 +77,10 @@ protected:
 
 TEST_P(FailedWritesTest, AHeldWriteLockChangesNothingAndNamesTheOtherStation) {
     useFolder(dir);
-    std::vector<sqlite3*> other;
-    for (const Str* file : {&glo::PUT5, &glo::PUT6, &glo::PUT7}) {
-        ASSERT_EQ(sqlite3_open(file->str().c_str(), &other.emplace_back()), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(other.back(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    }
+    const OtherStation other({glo::PUT5.str(), glo::PUT6.str(), glo::PUT7.str()});
     for (const Operation& op : kOperations) {
         SCOPED_TRACE(op.name);
         EXPECT_EQ(runAndRead(op), untouched("База данных занята другой станцией. Повторите позже."));
-    }
-    for (sqlite3* db : other) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
     }
 }
 
