@@ -70,7 +70,8 @@ void operationCases(int bigFarm) {
 
     execution::WriteOutcome toggled;
     const double toggle = onThread(h, [&] {
-        toggled = markRecords(kCaption, MeasureKind::Preventive, execution::Marking::Measure, execution::ActRule::Dated, farm);
+        toggled = markRecords(kCaption, MeasureKind::Preventive, execution::Marking::Measure, execution::ActRule::Dated,
+                              farm);
     });
     const std::string inFarm = " WHERE IDHOZ = 1 AND IDFERMA = " + std::to_string(bigFarm);
     const double toggleSql = sqliteRewrite(
@@ -86,7 +87,8 @@ void operationCases(int bigFarm) {
     values.actDate = 80010;
     execution::WriteOutcome executed;
     const double group = onThread(h, [&] {
-        executed = executeMarked(kCaption, MeasureKind::Preventive, execution::DoneRule::Act, {1, bigFarm, kMeasure}, values);
+        executed =
+            executeMarked(kCaption, MeasureKind::Preventive, execution::DoneRule::Act, {1, bigFarm, kMeasure}, values);
     });
     const double groupSql = sqliteRewrite(
         "IDHOZ, IDFERMA, IDTASK, CHEK", inFarm,

@@ -35,6 +35,7 @@ struct ExecutionValues {
 bool isDone(DoneRule rule, const MeasureFields& r);
 
 // `written` counts the selected records written back; a failure is told under `caption`.
-WriteOutcome executeMarked(const std::string& caption, MeasureKind kind, DoneRule rule, const GroupScope& scope, const ExecutionValues& values);
+WriteOutcome executeMarked(const std::string& caption, MeasureKind kind, DoneRule rule, const GroupScope& scope,
+                           const ExecutionValues& values);
 
 }  // namespace vx::execution

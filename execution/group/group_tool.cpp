@@ -95,8 +95,8 @@ private:
 
     void run() {
         window().update();
-        if (executeMarked(k_.messageCaption, k_.kind, k_.done, GroupScope::current(k_.kind), ExecutionValues::current())
-                .stored)
+        const GroupScope scope = GroupScope::current(k_.kind);
+        if (executeMarked(k_.messageCaption, k_.kind, k_.done, scope, ExecutionValues::current()).stored)
             ui::messageBox(k_.messageCaption, "Отметка о выполнении мероприятий введена!");
     }
 

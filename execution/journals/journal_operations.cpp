@@ -181,7 +181,8 @@ void JournalOperations::run(int index, From from) {
                                          rt::Buttons::YesNo) != rt::Answer::Yes)
             return;
         const bool deleted = marked == 0 || deleteMarked(kDeleteCaption, kind_).stored;
-        if (deleted && from == From::List) ui::messageBox(kDeleteCaption, "Удаление мероприятие завершено! Обновите экран.");
+        if (deleted && from == From::List)
+            ui::messageBox(kDeleteCaption, "Удаление мероприятие завершено! Обновите экран.");
         return;
     }
     case Op::TakeExecutionOff: {

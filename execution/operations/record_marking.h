@@ -44,10 +44,12 @@ struct MarkingContext {
     static MarkingContext current(MeasureKind kind);
 };
 
-WriteOutcome markRecords(const std::string& caption, MeasureKind kind, Marking marking, ActRule actRule, const MarkingContext& c);
+WriteOutcome markRecords(const std::string& caption, MeasureKind kind, Marking marking, ActRule actRule,
+                         const MarkingContext& c);
 
 // Every passport of the holding and farm with that inventory number: 0 and 1 swap.
-WriteOutcome markAnimal(const std::string& caption, const Decimal& holding, const Decimal& farm, const std::string& inventoryNumber);
+WriteOutcome markAnimal(const std::string& caption, const Decimal& holding, const Decimal& farm,
+                        const std::string& inventoryNumber);
 
 // Marked records of the whole file, of every holding and farm.
 int countMarked(MeasureKind kind);
@@ -55,6 +57,7 @@ WriteOutcome deleteMarked(const std::string& caption, MeasureKind kind);
 
 // The farm's marked records, of every measure, lose their counters, act and
 // (diagnostic) expertise; their marks, statement and plan stay.
-WriteOutcome takeExecutionOff(const std::string& caption, MeasureKind kind, const Decimal& holding, const Decimal& farm);
+WriteOutcome takeExecutionOff(const std::string& caption, MeasureKind kind, const Decimal& holding,
+                              const Decimal& farm);
 
 }  // namespace vx::execution

@@ -184,9 +184,9 @@ TEST_P(JournalOperationsTest, UnderAnotherStationsLockDeleteAndTakingOffChangeNo
     choose("Alt + D - удалить выделенные мероприятия");
     choose("Снять выполнение с выделенных мероприятий");
     const std::string busy = "База данных занята другой станцией. Повторите позже.";
-    EXPECT_EQ(messages(), (Lines{"Удаление выделенного мероприятия: Удалить выделенные мероприятия во всех хозяйствах и "
-                                 "фермах: 1?",
-                                 "Удаление выделенного мероприятия: " + busy, "Операция: " + busy}));
+    EXPECT_EQ(messages(),
+              (Lines{"Удаление выделенного мероприятия: Удалить выделенные мероприятия во всех хозяйствах и фермах: 1?",
+                     "Удаление выделенного мероприятия: " + busy, "Операция: " + busy}));
     EXPECT_EQ(read([](const MeasureFields& r) {
                   return std::to_string(r.mark) + r.headsDone.value().plain() + r.treatmentsDone.value().plain();
               }),

@@ -27,7 +27,8 @@ struct Operation {
 const Operation kOperations[] = {
     {"measure toggle",
      [](MeasureKind k) {
-         markRecords(kCaption, k, Marking::Measure, ActRule::Dated, {1, 2, Decimal::fromMantissa(50, 1), 0, "", "", ""});
+         markRecords(kCaption, k, Marking::Measure, ActRule::Dated,
+                     {1, 2, Decimal::fromMantissa(50, 1), 0, "", "", ""});
      }},
     {"animal marking", [](MeasureKind) { markAnimal(kCaption, 1, 2, "RU-7"); }},
     {"delete of the marked", [](MeasureKind k) { deleteMarked(kCaption, k); }},
