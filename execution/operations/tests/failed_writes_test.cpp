@@ -86,22 +86,14 @@ TEST_P(FailedWritesTest, AHeldWriteLockChangesNothingAndNamesTheOtherStation) {
 }
 
 TEST_P(FailedWritesTest, AReadOnlyFolderOrAFullDiskChangesNothingAndSaysSo) {
-    const struct {
-        FolderLimit limit;
-        std::string cause;
-    } limits[] = {
-        {FolderLimit::ReadOnly, "Папка базы данных недоступна для записи: " + db().string() + ". Ничего не изменено."},
-        {FolderLimit::Full, "Диск заполнен, база данных " + db().string() + " не записана. Ничего не изменено."},
-    };
-    for (const auto& l : limits) {
+    for (FolderLimit limit : {FolderLimit::ReadOnly, FolderLimit::Full})
         for (const Operation& op : kOperations) {
-            SCOPED_TRACE(std::string(op.name) + (l.limit == FolderLimit::Full ? ", full disk" : ", read-only folder"));
-            const std::optional<std::string> result =
-                vx::testing::withLimitedFolder(db(), l.limit, [&] { useFolder(db()); }, [&] { return runAndRead(op); });
+            SCOPED_TRACE(std::string(op.name) + (limit == FolderLimit::Full ? ", full disk" : ", read-only folder"));
+            const std::optional<std::string> result = vx::testing::withLimitedFolder(
+                db(), limit, [&] { useFolder(db()); }, [&] { return runAndRead(op); });
             if (!result) GTEST_SKIP() << "no mount namespace here for a small or read-only folder";
-            EXPECT_EQ(*result, untouched(l.cause));
+            EXPECT_EQ(*result, untouched(vx::testing::limitCause(db(), limit)));
         }
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothKinds, FailedWritesTest,
