@@ -24,7 +24,6 @@ namespace {
 constexpr double kLimitMs = 1000;
 constexpr int kDeleted = 30000;
 const Decimal kMeasure = Decimal::fromMantissa(10, 1);  // 1.0, stored as 10 tenths
-const std::string kCaption = "Операция";
 
 // Runs `work` on a thread of the program's own with VPO open, and times it.
 double onThread(headless::Harness& h, const std::function<void()>& work) {
@@ -60,35 +59,31 @@ double sqliteRewrite(const std::string& columns, const std::string& where, const
     return ms;
 }
 
-std::string stored(const execution::WriteOutcome& outcome) { return outcome.stored ? "" : " NOT STORED"; }
-
 }  // namespace
 
 void operationCases(int bigFarm) {
     headless::Harness h;
     const execution::MarkingContext farm{1, bigFarm, kMeasure, 0, "", "", ""};
 
-    execution::WriteOutcome toggled;
+    execution::WriteTally toggled;
     const double toggle = onThread(h, [&] {
-        toggled = markRecords(kCaption, MeasureKind::Preventive, execution::Marking::Measure, execution::ActRule::Dated,
-                              farm);
+        toggled = markRecords(MeasureKind::Preventive, execution::Marking::Measure, execution::ActRule::Dated, farm);
     });
     const std::string inFarm = " WHERE IDHOZ = 1 AND IDFERMA = " + std::to_string(bigFarm);
     const double toggleSql = sqliteRewrite(
         "IDHOZ, IDFERMA, IDTASK", inFarm, "UPDATE records SET CHEK = CASE WHEN CHEK = 1 THEN 0 ELSE 1 END WHERE pos = ?",
         [&](const Statement& r) { return r.integer(1) == 1 && r.integer(2) == bigFarm && r.integer(3) == 10; });
     reportAgainstLimit("journal-toggle-measure", toggle, toggleSql, kLimitMs,
-                       "toggled=" + std::to_string(toggled.written) + stored(toggled));
+                       "toggled=" + std::to_string(toggled.written) + (toggled.stored ? " stored" : " NOT STORED"));
 
     execution::ExecutionValues values;
     values.statementNumber = "12";
     values.statementDate = 80000;
     values.actNumber = "7";
     values.actDate = 80010;
-    execution::WriteOutcome executed;
+    execution::WriteTally executed;
     const double group = onThread(h, [&] {
-        executed =
-            executeMarked(kCaption, MeasureKind::Preventive, execution::DoneRule::Act, {1, bigFarm, kMeasure}, values);
+        executed = executeMarked(MeasureKind::Preventive, execution::DoneRule::Act, {1, bigFarm, kMeasure}, values);
     });
     const double groupSql = sqliteRewrite(
         "IDHOZ, IDFERMA, IDTASK, CHEK", inFarm,
@@ -98,12 +93,12 @@ void operationCases(int bigFarm) {
             return r.integer(1) == 1 && r.integer(2) == bigFarm && r.integer(3) == 10 && r.integer(4) == 1;
         });
     reportAgainstLimit("group-execution-300k", group, groupSql, kLimitMs,
-                       "selected=" + std::to_string(executed.written) + stored(executed));
+                       "selected=" + std::to_string(executed.written) + (executed.stored ? " stored" : " NOT STORED"));
 
     // The farm's 2,000 marks and 28,000 more of other farms.
     onThread(h, [&] {
         int more = kDeleted - toggled.written;
-        execution::rewriteMeasures(kCaption, MeasureKind::Preventive, [&](const execution::MeasureFields& r) {
+        execution::rewriteMeasures(MeasureKind::Preventive, [&](const execution::MeasureFields& r) {
             if (r.mark == 1 || more == 0 || r.farm.value() == Decimal(bigFarm)) return false;
             r.mark = 1;
             --more;
@@ -112,10 +107,10 @@ void operationCases(int bigFarm) {
     });
     const double deleteSql = sqliteRewrite("CHEK", " ORDER BY pos", "DELETE FROM records WHERE pos = ?",
                                            [](const Statement& r) { return r.integer(1) == 1; });
-    execution::WriteOutcome deleted;
-    const double remove = onThread(h, [&] { deleted = execution::deleteMarked(kCaption, MeasureKind::Preventive); });
+    execution::WriteTally deleted;
+    const double remove = onThread(h, [&] { deleted = execution::deleteMarked(MeasureKind::Preventive); });
     reportAgainstLimit("journal-delete-marked", remove, deleteSql, kLimitMs,
-                       "deleted=" + std::to_string(deleted.written) + stored(deleted));
+                       "deleted=" + std::to_string(deleted.written) + (deleted.stored ? " stored" : " NOT STORED"));
 }
 
 }  // namespace vx::bench

@@ -29,9 +29,8 @@ bool isDone(DoneRule rule, const MeasureFields& r) {
     return expertise || (!Decimal::fromText(r.actNumber.str()).isZero() && r.actDate != 0);
 }
 
-WriteOutcome executeMarked(const std::string& caption, MeasureKind kind, DoneRule rule, const GroupScope& scope,
-                           const ExecutionValues& v) {
-    return rewriteFarmMeasures(caption, kind, scope.holding, scope.farm, [&](const MeasureFields& r) {
+WriteTally executeMarked(MeasureKind kind, DoneRule rule, const GroupScope& scope, const ExecutionValues& v) {
+    return rewriteFarmMeasures(kind, scope.holding, scope.farm, [&](const MeasureFields& r) {
         if (r.holding.value() != scope.holding || r.farm.value() != scope.farm || r.measure.value() != scope.measure ||
             r.mark != 1)
             return false;

@@ -4,8 +4,7 @@
 // two measures) gets the statement, act and (diagnostic) expertise values as
 // they are, blanks included, and, when those values make it done, all four
 // counters 1 for stages .0, .1 and .2 alike. The counters are never set to 0;
-// the marks stay. The farm's records are read through the place key, and all
-// of them are written or none.
+// the marks stay. The farm's records are read through the place key.
 
 #include <string>
 
@@ -34,8 +33,7 @@ struct ExecutionValues {
 
 bool isDone(DoneRule rule, const MeasureFields& r);
 
-// `written` counts the selected records written back; a failure is told under `caption`.
-WriteOutcome executeMarked(const std::string& caption, MeasureKind kind, DoneRule rule, const GroupScope& scope,
-                           const ExecutionValues& values);
+// `written` counts the selected records written back.
+WriteTally executeMarked(MeasureKind kind, DoneRule rule, const GroupScope& scope, const ExecutionValues& values);
 
 }  // namespace vx::execution

@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/windows/list_window.h"
 #include "app/windows/run_window.h"
+#include "dictionary/files_in_use.h"
 #include "execution/group/group_tool_layout.h"
 #include "execution/group/group_tools.h"
 #include "platform/classes/calendar.h"
@@ -95,9 +96,11 @@ private:
 
     void run() {
         window().update();
-        const GroupScope scope = GroupScope::current(k_.kind);
-        if (executeMarked(k_.messageCaption, k_.kind, k_.done, scope, ExecutionValues::current()).stored)
-            ui::messageBox(k_.messageCaption, "Отметка о выполнении мероприятий введена!");
+        const FilesInUse files{m_.measures.access};
+        if (!files.ready()) return;
+        const WriteTally t = executeMarked(k_.kind, k_.done, GroupScope::current(k_.kind),
+                                           ExecutionValues::current());
+        if (t.stored) ui::messageBox(k_.messageCaption, "Отметка о выполнении мероприятий введена!");
     }
 
     const GroupToolKind& k_;

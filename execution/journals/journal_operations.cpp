@@ -96,8 +96,6 @@ const OperationKind& operationKind(MeasureKind kind) {
     return kind == MeasureKind::Preventive ? preventive : diagnostic;
 }
 
-constexpr const char* kDeleteCaption = "Удаление выделенного мероприятия";
-constexpr const char* kOperationCaption = "Операция";
 
 // The rows a key reaches from where it was pressed.
 int rowOfKey(MeasureKind kind, const Key& key, bool onJournal) {
@@ -136,7 +134,11 @@ void JournalOperations::takeJournalKey(const Key& key) {
 
 void JournalOperations::takePassportKey(const Key& key) {
     if (key != Key(VKey::Ctrl) && key != Key(VKey::MouseRight)) return;
-    markAnimal(kOperationCaption, glo::IDHOZ.value(), glo::IDFERM.value(), glo::IDANIM.str());
+    {
+        const dct::FilesInUse files{dct::Access::PASPORT};
+        if (!files.ready()) return;
+        markAnimal(glo::IDHOZ.value(), glo::IDFERM.value(), glo::IDANIM.str());
+    }
     window_.Reset(true);
 }
 
@@ -160,7 +162,7 @@ void JournalOperations::run(int index, From from) {
     switch (row.op) {
     case Op::Nothing: return;
     case Op::Mark: {
-        markRecords(kOperationCaption, kind_, row.marking, k.actRule, MarkingContext::current(kind_));
+        markRecords(kind_, row.marking, k.actRule, MarkingContext::current(kind_));
         showMarks();
         return;
     }
@@ -180,14 +182,13 @@ void JournalOperations::run(int index, From from) {
                                              std::to_string(marked) + "?",
                                          rt::Buttons::YesNo) != rt::Answer::Yes)
             return;
-        const bool deleted = marked == 0 || deleteMarked(kDeleteCaption, kind_).stored;
-        if (deleted && from == From::List)
-            ui::messageBox(kDeleteCaption, "Удаление мероприятие завершено! Обновите экран.");
+        const WriteTally t = marked > 0 ? deleteMarked(kind_) : WriteTally{};
+        if (t.stored && from == From::List) ui::messageBox(kDeleteCaption, "Удаление мероприятие завершено! Обновите экран.");
         return;
     }
     case Op::TakeExecutionOff: {
-        if (takeExecutionOff(kOperationCaption, kind_, glo::IDHOZ.value(), glo::IDFERM.value()).stored)
-            ui::messageBox(kOperationCaption, "Выполнение с мероприятий снято!");
+        const WriteTally t = takeExecutionOff(kind_, glo::IDHOZ.value(), glo::IDFERM.value());
+        if (t.stored) ui::messageBox(kOperationCaption, "Выполнение с мероприятий снято!");
         showMarks();
         return;
     }

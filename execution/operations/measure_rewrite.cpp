@@ -10,76 +10,76 @@ namespace {
 
 using namespace dct;
 
-enum class Write { Update, Delete };
+enum class Write { Update, Delete, None };
 
 template <class R>
-WriteOutcome loop(const std::string& caption, AccessRef file, Write how, const std::function<bool(R&)>& wanted,
-                  const std::function<store::ScanSpec(const store::Table&)>& specOf = {}) {
-    BulkWrite work(caption, {file});
-    if (!work.ok()) return {};
-    WriteOutcome outcome;
-    store::Table& table = work.table(file);
+WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted,
+                const store::ScanSpec& spec = store::ScanSpec{}) {
     R copy;  // one buffer for the whole scan: its texts keep their room
-    table.scan(specOf ? specOf(table) : store::ScanSpec{}, [&](store::Position pos, const void* stored) {
-        copy = *static_cast<const R*>(stored);
-        if (!wanted(copy)) return true;
-        const bool ok = how == Write::Update ? table.update(pos, &copy) : table.remove(pos);
-        if (!ok) return work.refused(file);
-        ++outcome.written;
-        return true;
-    });
-    outcome.stored = work.commit();
-    if (!outcome.stored) outcome.written = 0;
-    return outcome;
+    if (how == Write::None) {
+        // A read takes no write lock: it neither waits for another station nor reports one.
+        file->table().scan(spec, [&](store::Position, const void* stored) {
+            copy = *static_cast<const R*>(stored);
+            wanted(copy);
+            return true;
+        });
+        return {};
+    }
+    WriteTally tally;
+    BulkWrite work(how == Write::Delete ? kDeleteCaption : kOperationCaption, {file});
+    store::Table& table = work.table(file);
+    if (work.ok())
+        table.scan(spec, [&](store::Position pos, const void* stored) {
+            copy = *static_cast<const R*>(stored);
+            if (!wanted(copy)) return true;
+            const bool ok = how == Write::Update ? work.update(file, pos, &copy) : table.remove(pos) || work.refused(file);
+            tally.written += ok ? 1 : 0;
+            return ok;
+        });
+    tally.stored = work.commit();
+    if (!tally.stored) tally.written = 0;
+    return tally;
 }
 
 template <class R>
-void readEach(AccessRef file, const std::function<void(const MeasureFields&)>& read) {
-    R copy;
-    file->table().scan({}, [&](store::Position, const void* stored) {
-        copy = *static_cast<const R*>(stored);
-        read(measureFields(copy));
-        return true;
-    });
+WriteTally loopMeasures(AccessRef file, Write how, const std::function<bool(const MeasureFields&)>& wanted,
+                        const store::ScanSpec& spec) {
+    return loop<R>(file, how, [&](R& r) { return wanted(measureFields(r)); }, spec);
 }
 
-WriteOutcome measuresLoop(const std::string& caption, MeasureKind kind, Write how,
-                          const std::function<bool(const MeasureFields&)>& wanted,
-                          const std::function<store::ScanSpec(const store::Table&)>& specOf = {}) {
+WriteTally measuresLoop(MeasureKind kind, Write how, const std::function<bool(const MeasureFields&)>& wanted,
+                        const store::ScanSpec& spec = store::ScanSpec{}) {
     const AccessRef file = planning::measureKind(kind).measures.access;
-    if (kind == MeasureKind::Preventive)
-        return loop<VPORecord>(caption, file, how, [&](VPORecord& r) { return wanted(measureFields(r)); }, specOf);
-    return loop<VDIRecord>(caption, file, how, [&](VDIRecord& r) { return wanted(measureFields(r)); }, specOf);
+    return kind == MeasureKind::Preventive ? loopMeasures<VPORecord>(file, how, wanted, spec)
+                                           : loopMeasures<VDIRecord>(file, how, wanted, spec);
 }
 
 }  // namespace
 
-WriteOutcome rewriteMeasures(const std::string& caption, MeasureKind kind,
-                             const std::function<bool(const MeasureFields&)>& change) {
-    return measuresLoop(caption, kind, Write::Update, change);
+WriteTally rewriteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& change) {
+    return measuresLoop(kind, Write::Update, change);
 }
 
-WriteOutcome rewriteFarmMeasures(const std::string& caption, MeasureKind kind, const Decimal& holding,
-                                 const Decimal& farm, const std::function<bool(const MeasureFields&)>& change) {
-    const int byPlace = planning::measureKind(kind).measures.byPlace;
+WriteTally rewriteFarmMeasures(MeasureKind kind, const Decimal& holding, const Decimal& farm,
+                               const std::function<bool(const MeasureFields&)>& change) {
+    const planning::MeasureBook& measures = planning::measureKind(kind).measures;
     const AnalysisSelection place{AnalysisScope::Farm, holding, farm, {}};
-    return measuresLoop(caption, kind, Write::Update, change,
-                        [&](const store::Table& table) { return place.scanOf(table, byPlace); });
+    return measuresLoop(kind, Write::Update, change, place.scanOf(measures.access->table(), measures.byPlace));
 }
 
-WriteOutcome deleteMeasures(const std::string& caption, MeasureKind kind,
-                            const std::function<bool(const MeasureFields&)>& doomed) {
-    return measuresLoop(caption, kind, Write::Delete, doomed);
+WriteTally deleteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& doomed) {
+    return measuresLoop(kind, Write::Delete, doomed);
 }
 
 void readMeasures(MeasureKind kind, const std::function<void(const MeasureFields&)>& read) {
-    const AccessRef file = planning::measureKind(kind).measures.access;
-    if (kind == MeasureKind::Preventive) readEach<VPORecord>(file, read);
-    else readEach<VDIRecord>(file, read);
+    measuresLoop(kind, Write::None, [&](const MeasureFields& r) {
+        read(r);
+        return false;
+    });
 }
 
-WriteOutcome rewritePassports(const std::string& caption, const std::function<bool(PASPORTRecord&)>& change) {
-    return loop<PASPORTRecord>(caption, Access::PASPORT, Write::Update, change);
+WriteTally rewritePassports(const std::function<bool(PASPORTRecord&)>& change) {
+    return loop<PASPORTRecord>(Access::PASPORT, Write::Update, change);
 }
 
 }  // namespace vx::execution

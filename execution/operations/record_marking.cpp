@@ -41,18 +41,16 @@ MarkingContext MarkingContext::current(MeasureKind kind) {
             glo::NVEDJPIS.str(), glo::NAKT.str(),    glo::NEKSP.str()};
 }
 
-WriteOutcome markRecords(const std::string& caption, MeasureKind kind, Marking marking, ActRule actRule,
-                         const MarkingContext& c) {
-    return rewriteFarmMeasures(caption, kind, c.holding, c.farm, [&](const MeasureFields& r) {
+WriteTally markRecords(MeasureKind kind, Marking marking, ActRule actRule, const MarkingContext& c) {
+    return rewriteFarmMeasures(kind, c.holding, c.farm, [&](const MeasureFields& r) {
         if (!takes(marking, actRule, r, c)) return false;
         r.mark = marking == Marking::ClearFarm ? 0 : toggled(r.mark);
         return true;
     });
 }
 
-WriteOutcome markAnimal(const std::string& caption, const Decimal& holding, const Decimal& farm,
-                        const std::string& inventoryNumber) {
-    return rewritePassports(caption, [&](dct::PASPORTRecord& p) {
+WriteTally markAnimal(const Decimal& holding, const Decimal& farm, const std::string& inventoryNumber) {
+    return rewritePassports([&](dct::PASPORTRecord& p) {
         if (p.IDHOZ.value() != holding || p.IDFERMA.value() != farm || !(p.IDANIM == inventoryNumber)) return false;
         if (p.CHEK != 0 && p.CHEK != 1) return false;
         p.CHEK = toggled(p.CHEK);
@@ -66,13 +64,12 @@ int countMarked(MeasureKind kind) {
     return marked;
 }
 
-WriteOutcome deleteMarked(const std::string& caption, MeasureKind kind) {
-    return deleteMeasures(caption, kind, [](const MeasureFields& r) { return r.mark == 1; });
+WriteTally deleteMarked(MeasureKind kind) {
+    return deleteMeasures(kind, [](const MeasureFields& r) { return r.mark == 1; });
 }
 
-WriteOutcome takeExecutionOff(const std::string& caption, MeasureKind kind, const Decimal& holding,
-                              const Decimal& farm) {
-    return rewriteFarmMeasures(caption, kind, holding, farm, [&](const MeasureFields& r) {
+WriteTally takeExecutionOff(MeasureKind kind, const Decimal& holding, const Decimal& farm) {
+    return rewriteFarmMeasures(kind, holding, farm, [&](const MeasureFields& r) {
         if (r.holding.value() != holding || r.farm.value() != farm || r.mark != 1) return false;
         r.headsDone = 0;
         r.treatmentsDone = 0;

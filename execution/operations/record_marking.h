@@ -1,8 +1,7 @@
 #pragma once
 // The journals' whole-file operations on the measure records and passports,
-// without keys or lists. Each reads the records of its farm (delete: the whole
-// file) and writes all the records it changes or none (measure_rewrite.h); a
-// failure is told under `caption`.
+// without keys, lists or messages. Each reads the records of its farm (delete:
+// the whole file) and writes every record it changes at once (measure_rewrite.h).
 //
 //   scope    records with
 //   farm     IDHOZ = the holding, IDFERMA = the farm
@@ -44,20 +43,17 @@ struct MarkingContext {
     static MarkingContext current(MeasureKind kind);
 };
 
-WriteOutcome markRecords(const std::string& caption, MeasureKind kind, Marking marking, ActRule actRule,
-                         const MarkingContext& c);
+WriteTally markRecords(MeasureKind kind, Marking marking, ActRule actRule, const MarkingContext& c);
 
 // Every passport of the holding and farm with that inventory number: 0 and 1 swap.
-WriteOutcome markAnimal(const std::string& caption, const Decimal& holding, const Decimal& farm,
-                        const std::string& inventoryNumber);
+WriteTally markAnimal(const Decimal& holding, const Decimal& farm, const std::string& inventoryNumber);
 
 // Marked records of the whole file, of every holding and farm.
 int countMarked(MeasureKind kind);
-WriteOutcome deleteMarked(const std::string& caption, MeasureKind kind);
+WriteTally deleteMarked(MeasureKind kind);
 
 // The farm's marked records, of every measure, lose their counters, act and
 // (diagnostic) expertise; their marks, statement and plan stay.
-WriteOutcome takeExecutionOff(const std::string& caption, MeasureKind kind, const Decimal& holding,
-                              const Decimal& farm);
+WriteTally takeExecutionOff(MeasureKind kind, const Decimal& holding, const Decimal& farm);
 
 }  // namespace vx::execution

@@ -16,9 +16,9 @@ const int32_t kAct = makeDate(5, 10, 2026);
 class GroupExecutionTest : public MeasureRecordsTest {
 protected:
     DoneRule rule() const { return preventive() ? DoneRule::Act : DoneRule::ActOrExpertise; }
-    WriteOutcome execute(const ExecutionValues& v, int tenths = 50) {
-        WriteOutcome t;
-        withFiles([&] { t = executeMarked("Операция", kind(), rule(), {1, 2, Decimal::fromMantissa(tenths, 1)}, v); });
+    WriteTally execute(const ExecutionValues& v, int tenths = 50) {
+        WriteTally t;
+        withFiles([&] { t = executeMarked(kind(), rule(), {1, 2, Decimal::fromMantissa(tenths, 1)}, v); });
         return t;
     }
     static ExecutionValues statementAndAct(const char* act, int32_t actDate) {
@@ -56,7 +56,7 @@ TEST_P(GroupExecutionTest, TheMarkedRecordsOfTheMeasureGetTheValuesAndAreDone) {
     add(1, 2, 4, 50, [](const MeasureFields& r) { r.headsPlanned = 1; });  // not marked
     add(1, 2, 5, 51, planned(1));                                          // another stage
     add(7, 2, 6, 50, planned(1));                                          // farm 2 of another holding
-    const WriteOutcome t = execute(statementAndAct("7", kAct));
+    const WriteTally t = execute(statementAndAct("7", kAct));
     EXPECT_EQ(t.written, 3);
     EXPECT_TRUE(t.stored);
     const std::string done = "1 1111 12/1 7/1 c:\\акт.doc";
@@ -99,7 +99,7 @@ TEST_P(GroupExecutionTest, TheCountersFollowTheDoneRuleAndTheStage) {
         EXPECT_EQ(execute(v, c.tenths).written, 1);
         const std::string counters = shown().back().substr(2, 4);
         EXPECT_EQ(counters, (preventive() ? c.preventiveDone : c.diagnosticDone) ? "1111" : "2000");
-        withFiles([&] { deleteMeasures("Операция", kind(), [](const MeasureFields&) { return true; }); });
+        withFiles([&] { deleteMeasures(kind(), [](const MeasureFields&) { return true; }); });
     }
 }
 

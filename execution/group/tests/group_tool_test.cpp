@@ -87,8 +87,7 @@ TEST_P(GroupToolTest, UnderAnotherStationsLockNothingIsWrittenAndTheCauseIsToldI
         const OtherStation other({glo::PUT6.str(), glo::PUT7.str()});
         PLAY(h->press(tool().button));
     }
-    EXPECT_EQ(messages(),
-              (Lines{tool().caption + std::string(": База данных занята другой станцией. Повторите позже.")}));
+    EXPECT_EQ(messages(), (Lines{"Операция: База данных занята другой станцией. Повторите позже."}));
     EXPECT_EQ(written()[0], "1 0020   ");
 }
 

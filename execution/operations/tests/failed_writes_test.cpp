@@ -17,28 +17,26 @@ namespace {
 using vx::testing::FolderLimit;
 
 const int32_t kAct = makeDate(5, 10, 2026);
-const std::string kCaption = "Операция";
-
 struct Operation {
     const char* name;
+    const char* caption;
     void (*run)(MeasureKind);
 };
 
 const Operation kOperations[] = {
-    {"measure toggle",
+    {"measure toggle", kOperationCaption,
      [](MeasureKind k) {
-         markRecords(kCaption, k, Marking::Measure, ActRule::Dated,
-                     {1, 2, Decimal::fromMantissa(50, 1), 0, "", "", ""});
+         markRecords(k, Marking::Measure, ActRule::Dated, {1, 2, Decimal::fromMantissa(50, 1), 0, "", "", ""});
      }},
-    {"animal marking", [](MeasureKind) { markAnimal(kCaption, 1, 2, "RU-7"); }},
-    {"delete of the marked", [](MeasureKind k) { deleteMarked(kCaption, k); }},
-    {"execution taken off", [](MeasureKind k) { takeExecutionOff(kCaption, k, 1, 2); }},
-    {"group execution",
+    {"animal marking", kOperationCaption, [](MeasureKind) { markAnimal(1, 2, "RU-7"); }},
+    {"delete of the marked", kDeleteCaption, [](MeasureKind k) { deleteMarked(k); }},
+    {"execution taken off", kOperationCaption, [](MeasureKind k) { takeExecutionOff(k, 1, 2); }},
+    {"group execution", kOperationCaption,
      [](MeasureKind k) {
          ExecutionValues v;
          v.actNumber = "9";
          v.actDate = kAct;
-         executeMarked(kCaption, k, DoneRule::Act, {1, 2, Decimal::fromMantissa(50, 1)}, v);
+         executeMarked(k, DoneRule::Act, {1, 2, Decimal::fromMantissa(50, 1)}, v);
      }},
 };
 
@@ -61,7 +59,7 @@ protected:
     // What the files hold and what the operation said under its caption.
     std::string runAndRead(const Operation& op) {
         const std::size_t before = messages().size();
-        onThread([&] { op.run(kind()); });
+        withFiles([&] { op.run(kind()); });
         std::string out = marks();
         for (const std::string& r : read([](const MeasureFields& r) {
                  return std::to_string(r.mark) + r.headsDone.value().plain() + r.actNumber.str();
@@ -69,10 +67,12 @@ protected:
             out += " " + r;
         const Lines said = messages();
         for (std::size_t i = before; i < said.size(); ++i)
-            if (said[i].rfind(kCaption, 0) == 0) out += "|" + said[i];
+            if (said[i].rfind(op.caption, 0) == 0) out += "|" + said[i];
         return out;
     }
-    static std::string untouched(const std::string& cause) { return "0 117 10 00|" + kCaption + ": " + cause; }
+    static std::string untouched(const Operation& op, const std::string& cause) {
+        return "0 117 10 00|" + std::string(op.caption) + ": " + cause;
+    }
     std::filesystem::path db() const { return dir / "db"; }
 };
 
@@ -81,7 +81,7 @@ TEST_P(FailedWritesTest, AHeldWriteLockChangesNothingAndNamesTheOtherStation) {
     const OtherStation other({glo::PUT5.str(), glo::PUT6.str(), glo::PUT7.str()});
     for (const Operation& op : kOperations) {
         SCOPED_TRACE(op.name);
-        EXPECT_EQ(runAndRead(op), untouched("База данных занята другой станцией. Повторите позже."));
+        EXPECT_EQ(runAndRead(op), untouched(op, "База данных занята другой станцией. Повторите позже."));
     }
 }
 
@@ -92,7 +92,7 @@ TEST_P(FailedWritesTest, AReadOnlyFolderOrAFullDiskChangesNothingAndSaysSo) {
             const std::optional<std::string> result = vx::testing::withLimitedFolder(
                 db(), limit, [&] { useFolder(db()); }, [&] { return runAndRead(op); });
             if (!result) GTEST_SKIP() << "no mount namespace here for a small or read-only folder";
-            EXPECT_EQ(*result, untouched(vx::testing::limitCause(db(), limit)));
+            EXPECT_EQ(*result, untouched(op, vx::testing::limitCause(db(), limit)));
         }
 }
 

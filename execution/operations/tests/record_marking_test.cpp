@@ -15,7 +15,6 @@ namespace {
 using namespace dct;
 
 const int32_t kAct = makeDate(5, 10, 2026);
-const std::string kCaption = "Операция";
 
 struct Row {
     int farm, animal, tenths;
@@ -59,10 +58,10 @@ protected:
                                   const char* expertise = "") {
         return {1, 2, Decimal::fromMantissa(50, 1), animal, statement, act, expertise};
     }
-    WriteOutcome mark(Marking m, const MarkingContext& c) {
-        WriteOutcome t;
+    WriteTally mark(Marking m, const MarkingContext& c) {
+        WriteTally t;
         const ActRule rule = preventive() ? ActRule::Dated : ActRule::Numbered;
-        withFiles([&] { t = markRecords(kCaption, kind(), m, rule, c); });
+        withFiles([&] { t = markRecords(kind(), m, rule, c); });
         return t;
     }
 };
@@ -117,7 +116,7 @@ TEST_P(RecordMarkingTest, EachToggleChangesItsScopeAndNothingElse) {
         // Each case starts from the same marks.
         withFiles([&] {
             std::size_t n = 0;
-            rewriteMeasures(kCaption, kind(), [&](const MeasureFields& r) {
+            rewriteMeasures(kind(), [&](const MeasureFields& r) {
                 r.mark = static_cast<Byte>(before[n++] - '0');
                 return true;
             });
@@ -133,30 +132,29 @@ TEST_P(RecordMarkingTest, PressedTwiceTheRowIsAsBefore) {
 
 TEST_P(RecordMarkingTest, DeleteTakesTheMarkedRecordsOfEveryFarm) {
     int marked = 0;
-    WriteOutcome deleted;
+    WriteTally deleted;
     withFiles([&] {
         marked = countMarked(kind());
-        deleted = deleteMarked(kCaption, kind());
+        deleted = deleteMarked(kind());
     });
     EXPECT_EQ(marked, 3);
     EXPECT_EQ(deleted.written, 3);
     EXPECT_TRUE(deleted.stored);
-    EXPECT_EQ(messages(), Lines{});
     EXPECT_EQ(recordMarks(), "00002");
 }
 
 TEST_P(RecordMarkingTest, DeleteVisitsEveryRecordOnceAcrossReadAheadChunks) {
     // 600 more records, every other one marked: more than two chunks of the scan.
     for (int n = 0; n < 600; ++n) add(1, 2, 200 + n, 50, [&](const MeasureFields& r) { r.mark = n % 2; });
-    WriteOutcome deleted;
-    withFiles([&] { deleted = deleteMarked(kCaption, kind()); });
+    WriteTally deleted;
+    withFiles([&] { deleted = deleteMarked(kind()); });
     EXPECT_EQ(deleted.written, 303);
     EXPECT_EQ(recordMarks().find('1'), std::string::npos);
 }
 
 TEST_P(RecordMarkingTest, TakingTheExecutionOffRevertsTheFarmsMarkedRecordsOnly) {
     withFiles([&] {
-        rewriteMeasures(kCaption, kind(), [](const MeasureFields& r) {
+        rewriteMeasures(kind(), [](const MeasureFields& r) {
             r.statementDate = 77;
             r.statementDoc = "v.doc";
             r.actDoc = "a.doc";
@@ -166,7 +164,7 @@ TEST_P(RecordMarkingTest, TakingTheExecutionOffRevertsTheFarmsMarkedRecordsOnly)
             }
             return true;
         });
-        takeExecutionOff(kCaption, kind(), 1, 2);
+        takeExecutionOff(kind(), 1, 2);
     });
     const Lines shown = read([](const MeasureFields& r) {
         std::string line = std::to_string(r.mark) + " " + r.headsDone.value().plain() + r.treatmentsDone.value().plain() +
@@ -193,8 +191,25 @@ TEST_P(RecordMarkingTest, TheAnimalsPassportsOfTheFarmSwapTogether) {
     addPassport(1, 2, 4, "RU-8");
     addPassport(1, 2, 5, "RU-7", [] { PAS->CHEK = 3; });
     setMarks("01003");
-    withFiles([&] { markAnimal(kCaption, 1, 2, "RU-7"); });
+    withFiles([&] { markAnimal(1, 2, "RU-7"); });
     EXPECT_EQ(marks(), "10003");
+}
+
+TEST_P(RecordMarkingTest, AFileAnotherTransactionHoldsKeepsEveryRecordAndTheUserIsToldWhy) {
+    WriteTally marked, deleted;
+    withFiles([&] {
+        // While a transaction holds the file, its own connection refuses writes.
+        const dct::AccessRef file = planning::measureKind(kind()).measures.access;
+        const store::Transaction holding({file->database()});
+        ASSERT_TRUE(holding.begun());
+        marked = markRecords(kind(), Marking::Measure, ActRule::Dated, context(0));
+        deleted = deleteMarked(kind());
+    });
+    EXPECT_FALSE(marked.stored);
+    EXPECT_FALSE(deleted.stored);
+    EXPECT_EQ(recordMarks(), "00101012");
+    EXPECT_EQ(messages(), (Lines{"Операция: База данных занята другой станцией. Повторите позже.",
+                                 "Удаление выделенного мероприятия: База данных занята другой станцией. Повторите позже."}));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothKinds, RecordMarkingTest,
