@@ -1,9 +1,8 @@
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
 #include "database/tests/database_windows_fixture.h"
+#include "tests/other_station.h"
 
 namespace vx::database::testing {
 namespace {
@@ -57,12 +56,11 @@ TEST_F(BrowseBDTest, TheDatabaseInTheListsCurrentRowIsChosen) {
 TEST_F(BrowseBDTest, MarksAnotherStationHoldsOffChangeNothingAndSaySo) {
     PLAY(h->start("BrowseBD"));
     const Lines before = groups();
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open((dir / "RIDGEN.TPS").c_str(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    PLAY(h->click("?BROWSE:1", 1, "Ctrl Shift"));
-    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
+    {
+        const vx::testing::HeldWriteLocks other({(dir / "RIDGEN.TPS").string()});
+        ASSERT_TRUE(other.held());
+        PLAY(h->click("?BROWSE:1", 1, "Ctrl Shift"));
+    }
     EXPECT_EQ(groups(), before);
     EXPECT_EQ(messages().back(), "Административное деление: База данных занята другой станцией. Повторите позже.");
 }

@@ -1,5 +1,3 @@
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
@@ -8,6 +6,7 @@
 #include "platform/runtime/thread_state.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/forms/tests/forms_fixture.h"
+#include "tests/other_station.h"
 
 namespace vx::registry::testing {
 namespace {
@@ -90,13 +89,7 @@ TEST_F(PassportFormTest, AnImpossibleDateIsRefusedInEveryDateEntryAndNothingIsSa
     EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 29.02.2024 1-3-10 2 ''"}));
 }
 
-// Another station's statement on one file, committed at once.
-void onOtherStation(const std::string& file, const char* sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
-}
+using vx::testing::onOtherStation;
 
 TEST_F(PassportFormTest, APassportWhoseHoldingOrFarmAnotherStationChangedMeanwhileIsNotStored) {
     const struct {

@@ -1,8 +1,6 @@
 // A marking mode, the age synchronisation, the herd notes or the plan for marked that cannot write
 // changes nothing and says why, never its success text: another station holds the
 // database, the folder is read-only, the disk is full.
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
@@ -17,6 +15,7 @@
 #include "registry/marking/passport_marking.h"
 #include "registry/marking/tests/marking_fixture.h"
 #include "tests/limited_folder.h"
+#include "tests/other_station.h"
 
 namespace vx::registry::marking::testing {
 namespace {
@@ -93,18 +92,11 @@ protected:
 TEST_F(FailedWritesTest, AHeldWriteLockChangesNothingAndNamesTheOtherStation) {
     useFolder(dir);
     // The other station writes every file of the database these operations touch.
-    std::vector<sqlite3*> other;
-    for (const Str* file : {&glo::PUT1, &glo::PUT2, &glo::PUT5, &glo::PUT6}) {
-        ASSERT_EQ(sqlite3_open(file->str().c_str(), &other.emplace_back()), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(other.back(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    }
+    const vx::testing::HeldWriteLocks other({glo::PUT1.str(), glo::PUT2.str(), glo::PUT5.str(), glo::PUT6.str()});
+    ASSERT_TRUE(other.held());
     for (const Operation& op : kOperations) {
         SCOPED_TRACE(op.name);
         EXPECT_EQ(runAndRead(op), untouched(op, "База данных занята другой станцией. Повторите позже."));
-    }
-    for (sqlite3* db : other) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
     }
 }
 

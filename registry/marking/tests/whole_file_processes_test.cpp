@@ -4,7 +4,6 @@
 // integrity_check, and a run to the end afterwards gives the result of one run. Two
 // stations flipping the same marks at once: the result is as if one ran after the other.
 #include <signal.h>
-#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,6 +21,7 @@
 #include "registry/marking/marking_scans.h"
 #include "registry/marking/passport_marking.h"
 #include "registry/marking/tests/marking_fixture.h"
+#include "tests/other_station.h"
 
 namespace vx::registry::marking::testing {
 namespace {
@@ -31,34 +31,9 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int64_t kPassports = 100000;
 
-int64_t scalar(const std::string& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr);
-    const int64_t n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return n;
-}
-
-std::string integrity(const std::string& path) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr);
-    std::string result = sqlite3_step(st) == SQLITE_ROW ? reinterpret_cast<const char*>(sqlite3_column_text(st, 0)) : "?";
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return result;
-}
-
-void exec(const std::string& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-}
+using vx::testing::countOnOtherStation;
+using vx::testing::integrityOf;
+using vx::testing::onOtherStation;
 
 // An operation, the count that tells its state, and how one run moves that count.
 struct Operation {
@@ -154,28 +129,28 @@ protected:
 TEST_F(WholeFileProcessesTest, KilledAtTenFiftyAndNinetyPercentEveryFileIsWhollyBeforeOrAfter) {
     for (const Operation& op : kOperations) {
         SCOPED_TRACE(op.name);
-        exec(glo::PUT5.str(), "UPDATE records SET CHEK = 1, VOZRASTG = 9");
-        int64_t state = scalar(op.file(), op.count);
+        onOtherStation(glo::PUT5.str(), "UPDATE records SET CHEK = 1, VOZRASTG = 9");
+        int64_t state = countOnOtherStation(op.file(), op.count);
         // A run to the end first, to know how long one takes.
         const Clock::duration duration = runChild(op, -1, {});
-        ASSERT_EQ(scalar(op.file(), op.count), op.after(state));
+        ASSERT_EQ(countOnOtherStation(op.file(), op.count), op.after(state));
         state = op.after(state);
         if (op.after(state) == state) {  // a second run would change nothing: start again from before
-            exec(glo::PUT5.str(), "UPDATE records SET VOZRASTG = 9");
-            state = scalar(op.file(), op.count);
+            onOtherStation(glo::PUT5.str(), "UPDATE records SET VOZRASTG = 9");
+            state = countOnOtherStation(op.file(), op.count);
         }
         for (double fraction : {0.1, 0.5, 0.9}) {
             SCOPED_TRACE("killed at " + std::to_string(static_cast<int>(fraction * 100)) + " %");
             runChild(op, fraction, duration);
-            const int64_t now = scalar(op.file(), op.count);
+            const int64_t now = countOnOtherStation(op.file(), op.count);
             EXPECT_TRUE(now == state || now == op.after(state)) << now << " is neither " << state << " nor "
                                                                 << op.after(state);
             for (const std::string& path : {glo::PUT5.str(), glo::PUT6.str()})
-                EXPECT_EQ(integrity(path), "ok") << path;
+                EXPECT_EQ(integrityOf(path), "ok") << path;
             state = now;
         }
         runChild(op, -1, {});
-        EXPECT_EQ(scalar(op.file(), op.count), op.after(state));
+        EXPECT_EQ(countOnOtherStation(op.file(), op.count), op.after(state));
     }
 }
 
@@ -199,8 +174,8 @@ TEST_F(WholeFileProcessesTest, TwoStationsFlippingTheSameMarksAtOnceLoseNoFlip) 
     close(go[1]);
     // A station that found the database busy for too long changed nothing and said so.
     ASSERT_GE(stored, 1);
-    EXPECT_EQ(scalar(glo::PUT5.str(), "SELECT count(*) FROM records WHERE CHEK = 1"), stored == 2 ? kPassports : 0);
-    EXPECT_EQ(integrity(glo::PUT5.str()), "ok");
+    EXPECT_EQ(countOnOtherStation(glo::PUT5.str(), "SELECT count(*) FROM records WHERE CHEK = 1"), stored == 2 ? kPassports : 0);
+    EXPECT_EQ(integrityOf(glo::PUT5.str()), "ok");
 }
 
 }  // namespace
