@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "execution/group/group_tools.h"
 #include "execution/operations/tests/measure_records.h"
+#include "tests/other_station.h"
 
 namespace vx::execution::testing {
 namespace {
@@ -84,7 +85,7 @@ TEST_P(GroupToolTest, UnderAnotherStationsLockNothingIsWrittenAndTheCauseIsToldI
     open();
     enterStatementAndAct();
     {
-        const OtherStation other({glo::PUT6.str(), glo::PUT7.str()});
+        const vx::testing::HeldWriteLocks other({glo::PUT6.str(), glo::PUT7.str()});
         PLAY(h->press(tool().button));
     }
     EXPECT_EQ(messages(), (Lines{"Операция: База данных занята другой станцией. Повторите позже."}));

@@ -13,6 +13,7 @@
 #include "execution/operations/tests/measure_records.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/folders.h"
+#include "tests/other_station.h"
 
 namespace vx::execution::testing {
 namespace {
@@ -179,7 +180,7 @@ TEST_P(JournalOperationsTest, TakingTheExecutionOffRevertsTheFarmsMarkedDoneReco
 TEST_P(JournalOperationsTest, UnderAnotherStationsLockDeleteAndTakingOffChangeNothingAndSayWhyInsteadOfTheirEnd) {
     add(1, 2, 101, 50, marked(1, 1, 1));
     open();
-    const OtherStation other({glo::PUT6.str(), glo::PUT7.str()});
+    const vx::testing::HeldWriteLocks other({glo::PUT6.str(), glo::PUT7.str()});
     PLAY(h->answer("Yes"));
     choose("Alt + D - удалить выделенные мероприятия");
     choose("Снять выполнение с выделенных мероприятий");

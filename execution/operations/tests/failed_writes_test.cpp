@@ -10,6 +10,7 @@
 #include "platform/core/dates.h"
 #include "platform/store/record_file.h"
 #include "tests/limited_folder.h"
+#include "tests/other_station.h"
 
 namespace vx::execution::testing {
 namespace {
@@ -78,7 +79,8 @@ protected:
 
 TEST_P(FailedWritesTest, AHeldWriteLockChangesNothingAndNamesTheOtherStation) {
     useFolder(dir);
-    const OtherStation other({glo::PUT5.str(), glo::PUT6.str(), glo::PUT7.str()});
+    const vx::testing::HeldWriteLocks other({glo::PUT5.str(), glo::PUT6.str(), glo::PUT7.str()});
+    ASSERT_TRUE(other.held());
     for (const Operation& op : kOperations) {
         SCOPED_TRACE(op.name);
         EXPECT_EQ(runAndRead(op), untouched(op, "База данных занята другой станцией. Повторите позже."));

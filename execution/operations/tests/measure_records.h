@@ -2,12 +2,8 @@
 // Measure records of either kind for the operations' tests: added and read
 // back by meaning, in record order.
 
-#include <sqlite3.h>
-
 #include <functional>
-#include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "database/database_choice.h"
 #include "dictionary/files_in_use.h"
@@ -17,28 +13,6 @@
 namespace vx::execution::testing {
 
 using vx::testing::Lines;
-
-// Another station's write transaction on the database files, held for the object's lifetime.
-class OtherStation {
-public:
-    explicit OtherStation(std::initializer_list<std::string> files) {
-        for (const std::string& file : files) {
-            sqlite3_open(file.c_str(), &held_.emplace_back());
-            EXPECT_EQ(sqlite3_exec(held_.back(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK) << file;
-        }
-    }
-    ~OtherStation() {
-        for (sqlite3* db : held_) {
-            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-            sqlite3_close(db);
-        }
-    }
-    OtherStation(const OtherStation&) = delete;
-    OtherStation& operator=(const OtherStation&) = delete;
-
-private:
-    std::vector<sqlite3*> held_;
-};
 
 class MeasureRecordsTest : public vx::testing::RecordsTest, public ::testing::WithParamInterface<MeasureKind> {
 protected:
