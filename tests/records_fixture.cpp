@@ -1,5 +1,6 @@
 #include "tests/records_fixture.h"
 
+#include "app/globals.h"
 #include "dictionary/names.h"
 
 namespace vx::testing {
@@ -99,6 +100,10 @@ void RecordsTest::addPreventive(int holding, int farm, int animal, const std::fu
 
 void RecordsTest::addDiagnostic(int holding, int farm, int animal, const std::function<void()>& fill) {
     onThread([&] { appendMeasure(Access::VDI, VDI, holding, farm, animal, fill); });
+}
+
+void RecordsTest::forgetDatabase() {
+    for (Str* name : {&glo::PUT1, &glo::PUT2, &glo::PUT5, &glo::PUT6, &glo::PUT7, &glo::PUT8, &glo::PUT9}) *name = "";
 }
 
 std::string RecordsTest::marks() {

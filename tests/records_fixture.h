@@ -26,6 +26,9 @@ protected:
     void addPreventive(int holding, int farm, int animal, const std::function<void()>& fill);
     void addDiagnostic(int holding, int farm, int animal, const std::function<void()>& fill);
 
+    // No database is chosen any more: the per-database disk names are blank.
+    static void forgetDatabase();
+
     // PAS:CHEK of every passport, one digit each.
     std::string marks();
     void setMarks(const std::string& digits);

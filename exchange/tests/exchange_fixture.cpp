@@ -76,7 +76,9 @@ void ExchangeTest::deletePassport(int id) {
         ASSERT_EQ(Access::PASPORT->useFile(), rt::Level::Benign);
         Set(PASPORT);
         while (Next(PASPORT))
-            if (PAS->ID == id) ASSERT_TRUE(Delete(PASPORT));
+            if (PAS->ID == id) {
+                ASSERT_TRUE(Delete(PASPORT));
+            }
         Access::PASPORT->close();
     });
 }

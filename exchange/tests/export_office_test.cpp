@@ -168,7 +168,9 @@ TEST_F(ExchangeWorkbookTest, VariantsWithoutAFillAndMissingTemplates) {
         EXPECT_EQ(exportWith(ch), c.end);
         EXPECT_EQ(runMessages(), c.messages);
         EXPECT_EQ(!shown().empty(), c.shows);
-        if (c.shows) EXPECT_EQ(values(shown(), {"A1", "A17"}), (Cells{{"A1", "Отчёт"}, {"A17", ""}}));
+        if (c.shows) {
+            EXPECT_EQ(values(shown(), {"A1", "A17"}), (Cells{{"A1", "Отчёт"}, {"A17", ""}}));
+        }
     }
 }
 

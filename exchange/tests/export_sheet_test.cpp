@@ -219,7 +219,9 @@ TEST_F(ExportSheetTest, OneRowPerAnimalBelowTheFirstRowByVariant) {
         const ExportSheet sheet = exportSheet(choice(c.variant, false), animals, today);
         ASSERT_EQ(sheet.rows.size(), 2u);
         EXPECT_EQ(cellsOf(sheet.rows[0]), c.first);
-        if (!c.second.empty()) EXPECT_EQ(cellsOf(sheet.rows[1]), c.second);
+        if (!c.second.empty()) {
+            EXPECT_EQ(cellsOf(sheet.rows[1]), c.second);
+        }
     }
 }
 

@@ -35,5 +35,15 @@ TEST_F(DocumentServers, WordAndSpreadsheetFilesOpenAsThemselvesAndComeIntoView) 
     fs::remove_all(dir);
 }
 
+// Closing the last document the office shows ends it instead of opening its start window.
+TEST_F(DocumentServers, TheOfficeHasNoStartWindowToShowWhenTheUserClosesTheLastDocument) {
+    EXPECT_FALSE(testing::startModuleInstalled());
+}
+
+TEST_F(DocumentServers, AnOfficeThatEndedWithTheUsersLastDocumentIsStartedAgainOnTheNextUse) {
+    testing::endAsTheUserDoes();
+    EXPECT_EQ(testing::openDocuments(), 0) << "a new office answers, holding none of the old one's documents";
+}
+
 }  // namespace
 }  // namespace vx::office

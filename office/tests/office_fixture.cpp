@@ -1,14 +1,18 @@
 #include "office/tests/office_fixture.h"
 
 #include <com/sun/star/awt/FontWeight.hpp>
+#include <com/sun/star/beans/NamedValue.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/configuration/theDefaultProvider.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/lang/Locale.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 #include <com/sun/star/table/XColumnRowRange.hpp>
@@ -19,7 +23,9 @@
 #include <com/sun/star/util/XNumberFormatTypes.hpp>
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 #include "platform/office/cell_address.h"
 #include "platform/office/office_documents.h"
@@ -145,6 +151,34 @@ RowLook rowLook(const std::filesystem::path& workbook, int row) {
     look.height = r->getPropertyValue("Height").get<sal_Int32>();
     close(doc);
     return look;
+}
+
+bool startModuleInstalled() {
+    const Reference<css::lang::XMultiServiceFactory> settings =
+        css::configuration::theDefaultProvider::get(officeContext());
+    css::beans::NamedValue path;
+    path.Name = "nodepath";
+    path.Value <<= OUString("/org.openoffice.Setup/Office/Factories");
+    const css::uno::Any argument(path);
+    const Reference<css::container::XNameAccess>
+        factories(settings->createInstanceWithArguments("com.sun.star.configuration.ConfigurationAccess",
+                                                        css::uno::Sequence<css::uno::Any>(&argument, 1)),
+                  UNO_QUERY_THROW);
+    return factories->hasByName("com.sun.star.frame.StartModule");
+}
+
+void endAsTheUserDoes() {
+    const Reference<css::frame::XDesktop2> office = officeDesktop();
+    try {
+        office->terminate();
+        // Ending takes the office a moment after it agreed to: until it has let go of its bridge.
+        for (int tries = 0; tries < 200; ++tries) {
+            office->getCurrentComponent();
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    } catch (const css::uno::RuntimeException&) {
+        // The bridge is gone.
+    }
 }
 
 int openDocuments() {

@@ -28,6 +28,14 @@ struct RowLook {
 // Column B of a row (from 1) of a workbook's first sheet.
 RowLook rowLook(const std::filesystem::path& workbook, int row);
 
+// Whether the running office counts its start module among its installed modules
+// (then a last document the user closes makes room for the start window).
+bool startModuleInstalled();
+
+// The office ends as when the user closes its last document: the call returns once the
+// office has let go of its bridge, while its process may still be ending.
+void endAsTheUserDoes();
+
 // How many documents the office server holds open.
 int openDocuments();
 // Whether the server holds the file itself open (not an untitled copy of it).

@@ -1,8 +1,9 @@
 #include "app/globals.h"
 #include "app/windows/list_window.h"
+#include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
-#include "planning/schemes/plan_for_marked.h"
 #include "planning/measure_kinds.h"
+#include "planning/schemes/plan_for_marked.h"
 #include "planning/schemes/scheme_list_window.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/schemes/scheme_sheets.h"
@@ -12,6 +13,7 @@
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
 #include "platform/runtime/thread_state.h"
+#include "platform/ui/desktop.h"
 
 namespace vx::planning::schemes {
 
@@ -104,8 +106,18 @@ private:
     }
 
     // The scheme is the one highlighted here now, whatever another window left in the globals.
+    // Files that cannot be used (no database chosen) close the window once the user is told why.
     void planForTheMarked() {
-        reportPlan(m_.kind, planForMarked(m_.kind, bufferedScheme(m_.kind)));
+        const FilesInUse files{Access::PASPORT, m_.measures.access};
+        if (!files.ready()) {
+            closeWindow();
+            return;
+        }
+        const PlanOutcome outcome = planForMarked(m_.kind, bufferedScheme(m_.kind));
+        // The register's measure list of the current animal shows the new records at once.
+        if (outcome.stored && outcome.added > 0)
+            ui::desktop().announceWrite(m_.measures.access->def().label, window());
+        reportPlan(m_.kind, outcome);
     }
 
     const MeasureKindRow& m_;

@@ -310,6 +310,8 @@ Level BrowseClass::takeEvent(const ui::Event& e) {
         else if (k == ui::Key(ui::VKey::Delete)) ask(rt::request::Delete);
     } else if (e.kind == ui::EventKind::Sized && filled_ && static_cast<int>(rows_.size()) != pageSize()) {
         fill(Fill::AtHighlighted);
+    } else if (e.kind == ui::EventKind::RecordsWritten && filled_ && e.file == primary().def().label) {
+        resetFromFile();
     }
     return Level::Benign;
 }

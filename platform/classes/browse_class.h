@@ -9,7 +9,9 @@
 // handlers see the event. After every fill, page move or locator search the
 // browse posts a new-selection event to its list, unless the list was empty
 // and still is. A browse must be reset when its range values changed since it
-// was filled (a parent list moved): the window then resets as a whole.
+// was filled (a parent list moved): the window then resets as a whole. When
+// another window announces records written to its primary file, it reads its
+// rows again.
 
 #include <functional>
 #include <memory>

@@ -191,7 +191,9 @@ void WindowManager::SetAlerts() {
 }
 
 void WindowManager::Reset(bool force) {
-    for (WindowComponent* c : components_) c->reset(force);
+    // A component that cannot go on has told the user why; the others need not say it again.
+    for (WindowComponent* c : components_)
+        if (!closing_) c->reset(force);
 }
 
 void WindowManager::postCompleted() { window_.post(ui::Event{ui::EventKind::Completed}); }

@@ -12,6 +12,7 @@
 //   choose ?C "entry"          choose(c, entry)
 //   select ?C N                select(c, n)           (rows count from 1, as displayed)
 //   click ?C N [mods] [btn]    click(c, n, "Ctrl Shift", "left"|"right"|"double")
+//                              (N 0: in the list where it shows no row)
 //   key [?C] KEYS              key(c, keys)           ("Alt+K", "Down Down Enter")
 //   tab ?C "tab text"          tab(c, text)
 //   menu "item" ["sub" ...]    menu({...})

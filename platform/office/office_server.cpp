@@ -19,6 +19,7 @@
 #include <cppuhelper/bootstrap.hxx>
 #include <rtl/bootstrap.hxx>
 
+#include "platform/office/office_profile.h"
 #include "platform/office/show_folder.h"
 #include "platform/office/uno_text.h"
 #include "platform/runtime/shutdown.h"
@@ -43,6 +44,7 @@ struct Server {
     pid_t group = 0;
     fs::path profile;
     std::string pipe;
+    Reference<css::uno::XComponentContext> context;
     Reference<css::frame::XDesktop2> desktop;
     bool shown = false;
     bool hooked = false;
@@ -172,16 +174,28 @@ bool documentsOpen(const Server& s) {
     }
 }
 
+// Whether the server still takes calls: one that is ending has given up its bridge already.
+bool answers(const Server& s) {
+    try {
+        s.desktop->getCurrentComponent();
+        return true;
+    } catch (const css::uno::RuntimeException&) {
+        return false;
+    }
+}
+
 void start(Server& s) {
     // The server's start takes seconds the first time.
     ui::BusyCursor busy;
     if (access(s.program.c_str(), X_OK) != 0)
         throw OfficeUnavailable("LibreOffice не установлен (нет программы " + s.program.string() + ")");
     s.profile = makeProfileFolder();
+    if (!writeOfficeProfile(s.profile))
+        throw OfficeUnavailable("не удаётся записать настройки LibreOffice в " + s.profile.string());
     s.pipe = "vetrix_office_" + std::to_string(getpid()) + "_" + s.profile.filename().string();
     s.group = spawnServer(s.program, s.profile, s.pipe);
-    const Reference<css::uno::XComponentContext> remote = connect(s.group, s.pipe);
-    s.desktop.set(remote->getServiceManager()->createInstanceWithContext("com.sun.star.frame.Desktop", remote),
+    s.context = connect(s.group, s.pipe);
+    s.desktop.set(s.context->getServiceManager()->createInstanceWithContext("com.sun.star.frame.Desktop", s.context),
                   css::uno::UNO_QUERY_THROW);
     if (!s.hooked) {
         // Registered once the bridge is up, so at exit it runs before the bridge is torn down.
@@ -217,9 +231,12 @@ void useOfficeProgram(const fs::path& soffice) {
 
 Reference<css::frame::XDesktop2> officeDesktop() {
     Server& s = server();
-    if (s.desktop.is() && !ended(s.group)) return s.desktop;
-    // Never started, or the user has closed it since.
+    if (s.desktop.is() && !ended(s.group) && answers(s)) return s.desktop;
+    // Never started, or the user has closed it since (the office ends with the last document
+    // the user closes, and may still be ending).
+    stopProcess(s);
     s.desktop.clear();
+    s.context.clear();
     s.group = 0;
     s.shown = false;
     removeProfile(s);
@@ -235,6 +252,11 @@ Reference<css::frame::XDesktop2> officeDesktop() {
     return s.desktop;
 }
 
+Reference<css::uno::XComponentContext> officeContext() {
+    officeDesktop();
+    return server().context;
+}
+
 void noteDocumentShown() { server().shown = true; }
 
 void endOfficeServer() {
@@ -243,6 +265,7 @@ void endOfficeServer() {
         // Documents in the user's view stay with the office, as if the user had opened them.
         if (s.shown && !officeHeadless() && documentsOpen(s)) {
             s.desktop.clear();
+            s.context.clear();
             s.group = 0;
             s.profile.clear();
             s.pipe.clear();
@@ -252,6 +275,7 @@ void endOfficeServer() {
             s.desktop->terminate();
         } catch (const css::uno::Exception&) {}
         s.desktop.clear();
+        s.context.clear();
     }
     stopProcess(s);
     removeProfile(s);

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
 
 #include "platform/office/office_program.h"
 
@@ -21,6 +22,8 @@ public:
 
 // The server's desktop, starting the server when needed; throws OfficeUnavailable.
 css::uno::Reference<css::frame::XDesktop2> officeDesktop();
+// The server's own component context, for its services (starting the server when needed).
+css::uno::Reference<css::uno::XComponentContext> officeContext();
 // Whether the installed office can show windows at all (not a -nogui package).
 bool officeHasGui();
 // Whether the server shows no windows (no display, a server without a GUI, or test mode).

@@ -79,11 +79,7 @@ void syncEntry(QWidget* widget, const ui::EntryControl& e) {
     const Qt::Alignment align = e.picture().kind() == Picture::Kind::Number ? Qt::AlignRight : Qt::AlignLeft;
     if (auto* line = dynamic_cast<EntryLine*>(widget)) {
         line->showPicture(e.picture());
-        // A text longer than the entry shows its start, as a user reads it, until the user edits it.
-        if (line->text() != text) {
-            line->setText(text);
-            if (!line->hasFocus()) line->setCursorPosition(0);
-        }
+        line->showText(text);
         line->setReadOnly(locked);
         line->setFrame(!e.displayOnly());
         line->setAlignment(align | Qt::AlignVCenter);
@@ -115,10 +111,16 @@ void syncDrop(QComboBox* box, const ui::DropControl& d) {
     box->setIconSize(QSize(16, 16));
     box->setCurrentIndex(m.current());
     if (d.combo() && box->lineEdit()) {
-        // A text padded to its picture's width would scroll its start out of sight.
+        // A text padded to its picture's width would scroll its start out of sight, also in the
+        // focused box when the program puts a new text there (a choice, a refill).
         QLineEdit* line = box->lineEdit();
-        setTextIfChanged(line, toQ(d.visibleText()));
-        if (!line->hasFocus()) line->setCursorPosition(0);
+        const QString text = toQ(d.visibleText());
+        if (line->text() != text) {
+            line->setText(text);
+            line->setCursorPosition(0);
+        } else if (!line->hasFocus()) {
+            line->setCursorPosition(0);
+        }
     }
     if (box->lineEdit()) box->lineEdit()->setReadOnly(d.readOnly());
 }
@@ -192,7 +194,9 @@ void WindowView::syncControl(ui::ControlId id) {
     case K::DropList:
     case K::DropCombo: syncDrop(static_cast<QComboBox*>(widget), static_cast<const ui::DropControl&>(*c)); break;
     case K::List: static_cast<ListView*>(widget)->sync(static_cast<const ui::ListControl&>(*c)); break;
-    case K::Progress: static_cast<QProgressBar*>(widget)->setValue(static_cast<const ui::ProgressControl&>(*c).percent()); break;
+    case K::Progress:
+        static_cast<QProgressBar*>(widget)->setValue(static_cast<const ui::ProgressControl&>(*c).percent());
+        break;
     case K::Pages: static_cast<PageView*>(widget)->sync(static_cast<const ui::PagesControl&>(*c)); break;
     case K::Sheet: syncSheet(static_cast<QTabWidget*>(widget), static_cast<const ui::SheetControl&>(*c), *w); break;
     default: break;

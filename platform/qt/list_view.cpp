@@ -53,11 +53,15 @@ QSize RowTable::sizeHint() const {
 
 void RowTable::report(QMouseEvent* e, bool doubleClick) {
     setFocus(Qt::MouseFocusReason);
-    const QModelIndex at = indexAt(e->position().toPoint());
-    if (!at.isValid() || !handlers_.click) return;
+    if (!handlers_.click) return;
     if (e->button() != Qt::LeftButton && e->button() != Qt::RightButton) return;
     const auto button = e->button() == Qt::RightButton ? ui::MouseButton::Right : ui::MouseButton::Left;
-    handlers_.click(at.row(), at.column(), modsOf(e->modifiers()), button, doubleClick);
+    // A click where the list shows no row still reaches the window (Ctrl+click on an empty list).
+    const QPoint point = e->position().toPoint();
+    const QModelIndex at = indexAt(point);
+    const int row = at.isValid() ? at.row() : ui::input::kNoRow;
+    const int column = at.isValid() ? at.column() : std::max(0, columnAt(point.x()));
+    handlers_.click(row, column, modsOf(e->modifiers()), button, doubleClick);
 }
 
 void RowTable::mousePressEvent(QMouseEvent* e) { report(e, false); }

@@ -56,15 +56,15 @@ void QtRenderer::windowOpened(ui::Window& w) {
     // (size, position, maximized) is where the window first appears.
     const ui::WindowId id = w.id();
     QMetaObject::invokeMethod(
-        qApp,
-        [this, id] {
-            WindowView* opened = view(id);
-            if (!opened || opened->top()->isVisible()) return;
-            Drawing drawing(*this);
-            opened->show();
-            opened->bringToFront();
-        },
-        Qt::QueuedConnection);
+        qApp, [this, id] { showOpened(id); }, Qt::QueuedConnection);
+}
+
+void QtRenderer::showOpened(ui::WindowId id) {
+    WindowView* opened = view(id);
+    if (!opened || opened->top()->isVisible()) return;
+    Drawing drawing(*this);
+    opened->show();
+    opened->bringToFront();
 }
 
 void QtRenderer::windowChanged(ui::Window& w, const ui::ChangeSet& changes) {
@@ -88,6 +88,8 @@ void QtRenderer::dialogRequested(ui::Dialog& d) {
     // Over the frame, which is never disabled as a whole: a dialog over its asking window would be
     // disabled with it.
     WindowView* f = frameView();
+    // A window that asks while it opens is shown first, so the dialog is centred on where it stands.
+    showOpened(d.owner());
     const WindowView* owner = view(d.owner());
     showDialog(d, f ? f->top() : nullptr, owner ? owner->screenRect() : QRect(), [this] { loop_.requestStep(); });
 }

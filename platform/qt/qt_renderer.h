@@ -67,6 +67,8 @@ public:
 
 private:
     void run(ui::WindowId window, ui::ControlId control, const Action& action);
+    // Shows a window that opened and is not shown yet, where its placement puts it.
+    void showOpened(ui::WindowId id);
 
     MainLoop& loop_;
     std::map<ui::WindowId, std::unique_ptr<WindowView>> views_;

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "platform/qt/entry_line.h"
 #include "platform/qt/icons.h"
 #include "platform/qt/list_table_model.h"
 #include "platform/qt/placement.h"
@@ -267,6 +268,8 @@ void WindowView::buildStatus(ui::Window& w) {
         } else {
             status_ = new QStatusBar;
             status_->setSizeGripEnabled(false);
+            // Without a size grip the zones would touch the window's right and bottom edges.
+            status_->setContentsMargins(0, 0, 4, 3);
             static_cast<QBoxLayout*>(body_->layout())->addWidget(status_);
         }
     }
@@ -276,7 +279,8 @@ void WindowView::buildStatus(ui::Window& w) {
     const int charWidth = status_->fontMetrics().averageCharWidth();
     for (const ui::StatusZone& z : zones) {
         auto* label = new QLabel;
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // A styled panel is boxed on all four sides, so a zone at the window's bottom never looks cut off.
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         if (z.width > 0) label->setMinimumWidth(z.width * charWidth + 8);
         // The zone that takes the rest is an ordinary widget, so a control's status text can cover it.
         if (z.width < 0) status_->addWidget(label, 1);
@@ -307,6 +311,9 @@ void WindowView::show() {
         if (inside.topLeft() != top_->frameGeometry().topLeft()) top_->move(inside.topLeft());
     }
     placed_ = true;
+    // The first field of a window that opens shows its text selected, as Tab into it would; the
+    // window may get the input focus only after it was shown.
+    if (auto* line = dynamic_cast<EntryLine*>(widget(w->focused()))) line->selectWhenFocused();
     syncFocus();
 }
 
@@ -352,7 +359,8 @@ void WindowView::placeFromModel(ui::Window& w) {
     } else if (frameUnplaced) {
         top_->move(room.center() - QPoint(size.width() / 2, size.height() / 2));
     } else {
-        top_->move(cascaded(renderer_.cascadeSlot(*this), size, room, top_->style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+        top_->move(
+            cascaded(renderer_.cascadeSlot(*this), size, room, top_->style()->pixelMetric(QStyle::PM_TitleBarHeight)));
     }
     // Every window may grow from its opening size, never shrink below it; "none" keeps it.
     if (w.resize() == ui::ResizeStrategy::None) top_->setFixedSize(size);
@@ -444,8 +452,10 @@ void WindowView::closing() {
 
 void WindowView::reportGeometry() {
     if (!placed_ || closing_ || renderer_.drawing()) return;
+    // A top-level window's place is where its frame stands, as move() puts it back; its size is its inside's.
     const QRect r = top_->geometry();
-    const ui::Geometry g{r.x(), r.y(), r.width(), r.height()};
+    const QPoint at = top_->isWindow() ? top_->frameGeometry().topLeft() : r.topLeft();
+    const ui::Geometry g{at.x(), at.y(), r.width(), r.height()};
     ui::WindowState s = ui::WindowState::Normal;
     if (top_->isMaximized()) s = ui::WindowState::Maximized;
     if (top_->isMinimized()) s = ui::WindowState::Minimized;

@@ -66,6 +66,13 @@ bool Desktop::postToThread(rt::ThreadId thread, Event e) {
     return true;
 }
 
+void Desktop::announceWrite(std::string_view file, const Window& writer) {
+    Event e{EventKind::RecordsWritten};
+    e.file = file;
+    for (Window* w : open_)
+        if (w != &writer) w->post(e);
+}
+
 void Desktop::closeDown() {
     for (Window* w : open_) w->post(Event{EventKind::CloseDown});
 }

@@ -16,6 +16,7 @@ std::string_view eventName(EventKind kind) {
     case EventKind::Maximized: return "Maximized";
     case EventKind::Iconized: return "Iconized";
     case EventKind::Restored: return "Restored";
+    case EventKind::RecordsWritten: return "RecordsWritten";
     case EventKind::Accepted: return "Accepted";
     case EventKind::Selected: return "Selected";
     case EventKind::NewSelection: return "NewSelection";

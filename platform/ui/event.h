@@ -4,6 +4,7 @@
 // An alert key is reported on the control that has the focus, whether the key
 // was alerted on that control or on the whole window.
 
+#include <string>
 #include <string_view>
 
 #include "platform/ui/ids.h"
@@ -25,6 +26,7 @@ enum class EventKind {
     Maximized,
     Iconized,
     Restored,
+    RecordsWritten,  // another window wrote records of a file; Event::file names it
     // of a control
     Accepted,      // confirmed: pressed, typed and confirmed, chosen, checked
     Selected,      // received the input focus
@@ -46,11 +48,12 @@ enum class EventKind {
 struct Event {
     EventKind kind = EventKind::User;
     ControlId control = 0;
-    Key key{};          // AlertKey: the key or click
-    int row = -1;       // a list row (0-based, as displayed): clicked, or moved to; ScrollDrag: thumb position
-    int column = -1;    // a list column (0-based) for clicks and header events
-    WindowId from = 0;  // the window that posted it, when another window did
-    int code = 0;       // User: the program's own code
+    Key key{};           // AlertKey: the key or click
+    int row = -1;        // a list row (0-based, as displayed): clicked, or moved to; ScrollDrag: thumb position
+    int column = -1;     // a list column (0-based) for clicks and header events
+    WindowId from = 0;   // the window that posted it, when another window did
+    int code = 0;        // User: the program's own code
+    std::string file{};  // RecordsWritten: the file's label
 
     bool isFieldIndependent() const { return control == 0; }
 };

@@ -44,6 +44,14 @@ Outcome rowOutOfRange(const Control& c, int row) {
     return Outcome::refused(nameOf(c) + " shows no row " + std::to_string(row + 1));
 }
 
+void postClick(Window& w, ControlId c, Key k, int row, int column) {
+    Event e{EventKind::AlertKey, c};
+    e.key = k;
+    e.row = row;
+    e.column = column;
+    w.post(e);
+}
+
 }  // namespace
 
 Outcome selectRow(Window& w, ControlId c, int row) {
@@ -76,24 +84,24 @@ Outcome click(Window& w, ControlId c, int row, std::uint8_t mods, MouseButton bu
     auto* list = dynamic_cast<ListControl*>(w.control(c));
     if (!list) return Outcome::refused("clicks on rows go to lists only");
     if (Outcome o = reachable(w, list); !o) return o;
-    if (row < 0 || row >= list->model().rowCount()) return rowOutOfRange(*list, row);
+    if (row != kNoRow && (row < 0 || row >= list->model().rowCount())) return rowOutOfRange(*list, row);
     const VKey vk = button == MouseButton::Right ? VKey::MouseRight : doubleClick ? VKey::MouseLeft2 : VKey::MouseLeft;
     const Key k(vk, mods);
     desktop().noteInput(k);
     touch(w, *list, false);
     if (Outcome o = moveFocus(w, *list); !o) return o;
     // The click moves the highlight first, so whatever the click runs sees the row the user pointed at.
+    if (row == kNoRow) {
+        if (list->alerted(k) || w.alerted(k)) postClick(w, c, k, row, column);
+        return Outcome::done();
+    }
     list->setMouseColumn(column);
     if (row != list->model().current()) {
         list->change().setCurrent(row);
         reportRow(w, EventKind::NewSelection, c, row);
     }
     if (list->alerted(k) || w.alerted(k)) {
-        Event e{EventKind::AlertKey, c};
-        e.key = k;
-        e.row = row;
-        e.column = column;
-        w.post(e);
+        postClick(w, c, k, row, column);
     } else if (doubleClick) {
         report(w, EventKind::Accepted, c);
     }

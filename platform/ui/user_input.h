@@ -44,7 +44,10 @@ Outcome confirm(Window& w, ControlId c);
 Outcome choose(Window& w, ControlId c, std::string_view entry);
 // Highlights row `row` (0-based, as displayed) of a list or drop list, as with the arrow keys.
 Outcome selectRow(Window& w, ControlId c, int row);
-// A mouse click on a list row (0-based, as displayed), in a column, with modifiers.
+// A mouse click on a list row (0-based, as displayed), in a column, with modifiers;
+// kNoRow: in the list where it shows no row (an empty list, below its last row),
+// which keeps the highlight and reports the click as an alerted key only.
+inline constexpr int kNoRow = -1;
 Outcome click(Window& w, ControlId c, int row, std::uint8_t mods, MouseButton button, int column = 0,
               bool doubleClick = false);
 // A click on a list's column title, or a double click on the divider after it.

@@ -32,6 +32,7 @@ std::string animalListTooltip() {
 namespace {
 
 std::vector<std::string> animalLines() {
+    // A value keeps its trailing spaces, so the values of one card stand at their fields' widths.
     const auto line = [](const char* label, std::string_view value) {
         return label + std::string(kGap) + upper(value);
     };
@@ -39,15 +40,15 @@ std::vector<std::string> animalLines() {
         "Оперативный паспорт животного",
         "",
         "[Уникальный №]    " + std::to_string(PAS->ID),
-        line("[Инвентарный №] ", PAS->IDANIM.str()),
-        line("[Владелец животного] ", PAS->FIO.str()),
-        line("[Адрес] ", PAS->ADRES.str()),
-        line("[Вид животного] ", ANI->NAME.str()),
-        line("[Поло-возрастная группа]", POL->NAME.str()),
+        line("[Инвентарный №] ", PAS->IDANIM.padded()),
+        line("[Владелец животного] ", PAS->FIO.padded()),
+        line("[Адрес] ", PAS->ADRES.padded()),
+        line("[Вид животного] ", ANI->NAME.padded()),
+        line("[Поло-возрастная группа]", POL->NAME.padded()),
         line("[Дата рождения(учета)] ", format(Value(PAS->DATAROG), "@d6.")),
-        line("[Кличка] ", PAS->KLICH.str()),
-        line("[Причина выбытия] ", PAS->PRICH.str()),
-        line("[№ акта выбытия] ", PAS->AKTNOMER.str()),
+        line("[Кличка] ", PAS->KLICH.padded()),
+        line("[Причина выбытия] ", PAS->PRICH.padded()),
+        line("[№ акта выбытия] ", PAS->AKTNOMER.padded()),
         line("[Дата акта выбытия] ", format(Value(PAS->AKTDATA), "@d6.")),
     };
 }

@@ -20,8 +20,10 @@
 #include "app/program_windows.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
+#include "platform/classes/ini_manager.h"
 #include "platform/core/dates.h"
 #include "platform/qt/front_end.h"
+#include "platform/runtime/ini_file.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/desktop.h"
@@ -87,6 +89,47 @@ TEST(FrameScreen, TheFrameIsDrawnWithItsBars) {
     frontEnd.loop().requestStep();
     EXPECT_TRUE(pumpUntil([] { return ui::desktop().windows().empty() && rt::threadCount() == 0; }));
     clock::useRealTime();
+}
+
+// The frame opens where the user left it, as section "Main" of the INI file keeps it, and keeps it there again.
+TEST(FrameScreen, TheFrameOpensWithTheSizeAndStateItClosedWith) {
+    application();
+    const std::string folder = ::testing::TempDir() + "vx-frame-" + std::to_string(::getpid());
+    QDir().mkpath(QString::fromStdString(folder));
+    rt::IniFile ini(folder + "/vetrix.INI");
+    classes::useIniManager(&ini);
+    struct Case {
+        const char* maximize;
+        QRect normal;
+    };
+    for (const Case& c : {Case{"No", QRect(40, 30, 900, 600)}, Case{"Yes", QRect(60, 50, 1000, 640)}}) {
+        ASSERT_TRUE(ini.put("Main", "Maximize", c.maximize));
+        for (auto [key, value] : {std::pair{"XPos", c.normal.x()}, std::pair{"YPos", c.normal.y()},
+                                  std::pair{"Width", c.normal.width()}, std::pair{"Height", c.normal.height()}})
+            ASSERT_TRUE(ini.put("Main", key, std::to_string(value)));
+        qt::QtFrontEnd frontEnd;
+        const windows::WindowTable none;
+        rt::startThread([&none] { Main(none); }, 0);
+        frontEnd.loop().requestStep();
+        ASSERT_TRUE(pumpUntil([] { return ui::desktop().frame() != nullptr; }));
+        QWidget* top = frontEnd.renderer().topWidget(ui::desktop().frame()->id());
+        ASSERT_NE(top, nullptr);
+        pump();
+        const bool maximized = std::string(c.maximize) == "Yes";
+        EXPECT_EQ(top->isMaximized(), maximized) << c.maximize;
+        if (!maximized) {
+            EXPECT_EQ(top->geometry().size(), c.normal.size());
+        }
+
+        ui::desktop().frame()->post(ui::Event{ui::EventKind::CloseWindow});
+        frontEnd.loop().requestStep();
+        ASSERT_TRUE(pumpUntil([] { return ui::desktop().windows().empty() && rt::threadCount() == 0; }));
+        EXPECT_EQ(ini.get("Main", "Maximize"), c.maximize);
+        EXPECT_EQ(ini.get("Main", "Width"), std::to_string(c.normal.width())) << c.maximize;
+        EXPECT_EQ(ini.get("Main", "Height"), std::to_string(c.normal.height())) << c.maximize;
+    }
+    classes::useIniManager(nullptr);
+    QDir(QString::fromStdString(folder)).removeRecursively();
 }
 
 ui::Window* openWindow(const std::string& procedure) {

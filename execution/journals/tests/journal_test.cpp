@@ -358,7 +358,8 @@ TEST_P(JournalTest, TheGroupButtonStartsTheKindsToolWithTheClickedRecord) {
                          const Dec& measure = std::string(tool) == "Vp_VPO" ? glo::IDBOL : glo::IDTASK;
                          started.push_back(std::string(tool) + " " + measure.value().plain() + " " +
                                            glo::IDFERM.value().plain());
-                     }});
+                     },
+                     windows::Start::Thread, 25000, {}, {}});
     PLAY(h->click(k().list, 2));
     PLAY(h->press("?BUTTON13"));
     EXPECT_EQ(started, (Lines{std::string(preventive() ? "Vp_VPO" : "Vp_VDI") + " 2 2"}));

@@ -84,6 +84,15 @@ TEST_P(PlanForMarkedTest, SkipsAndCountsAnimalsPlannedByDaysWithoutABirthDate) {
                                                           "Укажите дату рождения в паспорте животного."}));
 }
 
+TEST_P(PlanForMarkedTest, WithoutADatabaseTheWindowSaysSoAndCloses) {
+    forgetDatabase();
+    PLAY(h->start(listOf(kind())));
+    plan();
+    EXPECT_EQ(messages(), (Lines{"База данных не выбрана: Сначала подключите базу данных (меню «Файл» - «Подключить "
+                                 "БД...»)."}));
+    PLAY(h->expectClosed(listOf(kind())));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothKinds, PlanForMarkedTest,
                          ::testing::Values(MeasureKind::Preventive, MeasureKind::Diagnostic));
 

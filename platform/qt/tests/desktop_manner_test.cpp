@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -17,6 +18,7 @@
 #include "platform/qt/tests/qt_fixture.h"
 #include "platform/qt/window_view.h"
 #include "platform/ui/desktop.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/drop_control.h"
 
 namespace vx::qt::testing {
@@ -31,10 +33,10 @@ TEST(Placement, KeepsAWindowInsideItsRoom) {
         QRect asked, expected;
     };
     const Case cases[] = {
-        {{100, 100, 300, 200}, {100, 100, 300, 200}},    // inside: stays
-        {{1500, 900, 300, 200}, {700, 600, 300, 200}},   // far right and below: pulled back
-        {{-400, -50, 300, 200}, {0, 0, 300, 200}},       // left of and above the room
-        {{600, 700, 1200, 900}, {0, 0, 1200, 900}},      // larger than the room: its corner shows
+        {{100, 100, 300, 200}, {100, 100, 300, 200}},   // inside: stays
+        {{1500, 900, 300, 200}, {700, 600, 300, 200}},  // far right and below: pulled back
+        {{-400, -50, 300, 200}, {0, 0, 300, 200}},      // left of and above the room
+        {{600, 700, 1200, 900}, {0, 0, 1200, 900}},     // larger than the room: its corner shows
     };
     for (const Case& c : cases) EXPECT_EQ(pulledInside(c.asked, room), c.expected) << c.asked.x();
 }
@@ -148,6 +150,31 @@ TEST_F(DesktopMannerTest, AStoredPlacementOffTheScreenIsPulledBackIn) {
         << top("Plain")->geometry().width() << "x" << top("Plain")->geometry().height();
 }
 
+// The register without its database: the message comes while the window opens, before it was first shown.
+TEST_F(DesktopMannerTest, AMessageAskedWhileAWindowOpensIsCentredOnThatWindow) {
+    start({"Opening", WindowKind::MdiChild,
+           [](LayoutBuilder& b, Window& w) {
+               b.button("?GO", "Дальше");
+               w.setGeometry({300, 200, 500, 300});
+           },
+           [](Window&, const Event& e) {
+               if (e.kind == EventKind::OpenWindow)
+                   messageBox("База данных не выбрана", "Сначала подключите базу данных.");
+           }});
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(pumpUntil([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+        return box != nullptr;
+    }));
+    settle();
+    const QRect opening = frontEnd_.renderer().view(window("Opening")->id())->screenRect();
+    EXPECT_LE((box->frameGeometry().center() - opening.center()).manhattanLength(), 4)
+        << opening.x() << "," << opening.y() << " " << opening.width() << "x" << opening.height();
+    box->button(QMessageBox::Ok)->click();
+    settle();
+}
+
 TEST_F(DesktopMannerTest, AFormOverAMaximizedCallerIsANormalDialogAndLeavesTheCallerMaximized) {
     openForm(true);
     QWidget* form = top("Form");
@@ -179,7 +206,9 @@ TEST_F(DesktopMannerTest, EnterPressesTheFormsOkAndEscItsCancel) {
         key(date, c.qtKey);
         ASSERT_TRUE(pumpUntil([&] { return window("Form") == nullptr; })) << c.pressed;
         EXPECT_TRUE(logged(std::string("Form: Accepted ") + c.pressed)) << ::testing::PrintToString(log_);
-        if (c.qtKey == Qt::Key_Return) EXPECT_TRUE(logged("Form: Accepted ?DATE")) << "Enter confirms the entry first";
+        if (c.qtKey == Qt::Key_Return) {
+            EXPECT_TRUE(logged("Form: Accepted ?DATE")) << "Enter confirms the entry first";
+        }
         settle();
         // Closing the caller lets the next case start one of its own.
         top("Caller")->close();
@@ -210,7 +239,8 @@ TEST_F(DesktopMannerTest, AClickOrTabLeavesTheComboAfterAChoiceFromItsPopup) {
         EXPECT_EQ(QApplication::focusWidget(), widget("Form", "?DATE")) << c.leaveBy;
         QTest::keyClicks(QApplication::focusWidget(), "1");
         settle();
-        EXPECT_EQ(static_cast<QLineEdit*>(widget("Form", "?DATE"))->text(), "1") << "typing lands in the field left for";
+        EXPECT_EQ(static_cast<QLineEdit*>(widget("Form", "?DATE"))->text(), "1")
+            << "typing lands in the field left for";
         EXPECT_EQ(species(), "Овцы");
         EXPECT_EQ(combo->currentText().trimmed(), "Овцы");
         static_cast<QLineEdit*>(widget("Form", "?DATE"))->clear();
@@ -270,6 +300,18 @@ TEST_F(DesktopMannerTest, TabIntoANumberSelectsItsText) {
     EXPECT_EQ(number->text().trimmed(), "2") << "the typing replaces the number";
 }
 
+TEST_F(DesktopMannerTest, ANumberThatHasTheFocusWhenItsWindowOpensIsTypedOver) {
+    gNumber = 1;
+    start({"Numbers", WindowKind::MdiChild, [](LayoutBuilder& b, Window&) {
+               b.entry("?NUMBER", gNumber, "@n4");
+               b.button("?OK", "OK");
+           }});
+    ASSERT_TRUE(pumpUntil([&] { return widget("Numbers", "?NUMBER") && widget("Numbers", "?NUMBER")->hasFocus(); }));
+    auto* number = static_cast<QLineEdit*>(widget("Numbers", "?NUMBER"));
+    QTest::keyClicks(number, "2");
+    EXPECT_EQ(number->text().trimmed(), "2") << "the typing replaces the number";
+}
+
 TEST_F(DesktopMannerTest, ALongPieceOfWorkShowsABusyPointerUntilTheOutermostEnds) {
     {
         BusyCursor outer;
@@ -284,9 +326,8 @@ TEST_F(DesktopMannerTest, ALongPieceOfWorkShowsABusyPointerUntilTheOutermostEnds
 }
 
 TEST_F(DesktopMannerTest, AClosedWindowsCombosShowNoRowsWhileTheyWaitToBeDeleted) {
-    start({"Picker", WindowKind::Plain, [](LayoutBuilder& b, Window&) {
-               b.dropCombo("?SPECIES", gSpecies, "@s20", "Коровы|Овцы");
-           }});
+    start({"Picker", WindowKind::Plain,
+           [](LayoutBuilder& b, Window&) { b.dropCombo("?SPECIES", gSpecies, "@s20", "Коровы|Овцы"); }});
     ASSERT_TRUE(pumpUntil([&] { return widget("Picker", "?SPECIES") != nullptr; }));
     settle();
     QPointer<QComboBox> combo = static_cast<QComboBox*>(widget("Picker", "?SPECIES"));

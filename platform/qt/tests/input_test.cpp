@@ -77,6 +77,17 @@ TEST_F(InputTest, ListKeysAndClicksReachTheModelWithTheirModifiers) {
     EXPECT_EQ(log_, expected);
 }
 
+TEST_F(InputTest, AnAlertedClickOnAnEmptyListReachesTheWindow) {
+    window("Browse")->as<ListControl>("?LIST")->change().setRows({});
+    settle();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier, table->viewport()->rect().center());
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, table->viewport()->rect().center());
+    settle();
+    const Log expected{"Browse: AlertKey ?LIST Shift+MouseLeft"};
+    EXPECT_EQ(log_, expected);
+    EXPECT_EQ(window("Browse")->as<ListControl>("?LIST")->model().current(), -1);
+}
+
 TEST_F(InputTest, TypingIsConfirmedByEnterAndAButtonTakesTheFocusBeforeItIsPressed) {
     auto* name = static_cast<QLineEdit*>(widget("Browse", "?NAME"));
     name->setFocus();

@@ -158,7 +158,11 @@ TEST_F(RegisterTest, TheAnimalTooltipFollowsTheCardSwitchAtTheListsNextEvent) {
     PLAY(h->click("?LIST:2", 1));
     EXPECT_EQ(animals.tooltip().rfind("Оперативный паспорт животного\r\n\r\n[Уникальный №]    1\r\n", 0), 0u)
         << animals.tooltip();
-    EXPECT_NE(animals.tooltip().find("[Владелец животного]    ИВАНОВ"), std::string::npos) << animals.tooltip();
+    // Every value at its field's full width, upper-cased.
+    for (const std::string& line :
+         {"[Инвентарный №]    A-1" + std::string(12, ' '), "[Владелец животного]    ИВАНОВ" + std::string(34, ' '),
+          "[Адрес]    " + std::string(40, ' '), "[Кличка]    " + std::string(12, ' ')})
+        EXPECT_NE(animals.tooltip().find(line + "\r\n"), std::string::npos) << line << "\n" << animals.tooltip();
 
     glo::CHEKTIP = 0;
     PLAY(h->click("?LIST:2", 2));

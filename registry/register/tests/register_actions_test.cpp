@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
+#include "app/program_windows.h"
+#include "database/database_choice.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/runtime/folders.h"
@@ -55,6 +57,69 @@ TEST_F(RegisterTest, SchemeAndCardButtonsStartTheirWindowsOnThreadsOfTheirOwn) {
     EXPECT_EQ(toolStarts.size(), 2u);
     PLAY(h->expectNoMessage());
     PLAY(h->expectWindow("Browsehoz"));
+}
+
+struct PlanCase {
+    const char* button;
+    const char* schemeWindow;
+    const char* measureList;
+    const char* caption;
+    const char* done;
+};
+
+constexpr PlanCase kPlans[] = {
+    {"?BUTTON24", "BrwtaskVPO", "?LIST:3", "Планирование профилактического мероприятия",
+     "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!"},
+    {"?BUTTON25", "BrwtaskVDI", "?LIST:4", "Планирование диагностического мероприятия",
+     "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!"},
+};
+
+TEST_F(RegisterTest, APlanInASchemeWindowShowsInTheMeasureListsOfTheCurrentAnimalAtOnce) {
+    windows = app::programWindows();
+    addSpecies(1, "КРС");
+    addHolding(1, "Первое");
+    addFarm(1, 1, "Луговая");
+    addPassport(1, 1, 1, "A-1", [] {
+        PAS->VIDANIM = 1;
+        PAS->OSNMOL = 2;
+        PAS->CHEK = 1;
+        PAS->DATAROG = makeDate(3, 15, 2020);
+    });
+    addScheme(false, Decimal(15), 1, "Вакцинация");
+    addScheme(true, Decimal(21), 1, "Исследование");
+    PLAY(h->start("Browsehoz"));
+    for (const PlanCase& c : kPlans) {
+        EXPECT_TRUE(rows(c.measureList).empty()) << c.schemeWindow;
+        PLAY(h->press(c.button));
+        PLAY(h->window(c.schemeWindow));
+        PLAY(h->select("?BROWSE:1", 1));
+        PLAY(h->press("?BUTTON4"));
+        PLAY(h->expectMessage(c.caption, c.done));
+        PLAY(h->window("Browsehoz"));
+        EXPECT_EQ(rows(c.measureList).size(), 1u) << c.schemeWindow;
+    }
+}
+
+TEST_F(RegisterTest, WithoutItsDatabaseTheRegisterSaysSoOnceAndCloses) {
+    const std::string missing = dir.string() + "/nowhere";
+    struct Case {
+        std::string folder;  // "": no database chosen
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", "База данных не выбрана: Сначала подключите базу данных (меню «Файл» - «Подключить БД...»)."},
+        {missing + "/", "Ошибка создания файла: Error: (no folder " + missing + ") creating " + missing + "."},
+    };
+    std::size_t shown = 0;
+    for (const Case& c : cases) {
+        if (c.folder.empty()) forgetDatabase();
+        else database::chooseDatabaseFolder(c.folder);
+        PLAY(h->start("Browsehoz"));
+        const Lines all = messages();
+        EXPECT_EQ(Lines(all.begin() + static_cast<long>(shown), all.end()), Lines{c.message});
+        shown = all.size();
+        EXPECT_TRUE(h->windowsOf("Browsehoz").empty()) << c.message;
+    }
 }
 
 TEST_F(RegisterTest, TheDiagnosticCardButtonClearsActStatementAndExpertiseOnFocus) {
