@@ -7,6 +7,7 @@
 #include "execution/forms/measure_forms.h"
 #include "execution/group/group_tools.h"
 #include "execution/journals/journals.h"
+#include "planning/cards/cards_windows.h"
 #include "planning/schemes/schemes_windows.h"
 #include "registry/books/books_windows.h"
 #include "registry/forms/forms_windows.h"
@@ -41,6 +42,14 @@ const windows::WindowTable& programWindows() {
          {"?BUTTON1:4", 25000}},
         {"UpdatetaskVPO", planning::schemes::UpdatetaskVPO, Start::Modal, 25000, {}, {}},
         {"UpdatetaskVDI", planning::schemes::UpdatetaskVDI, Start::Modal, 25000, {}, {}},
+        {"BrowseTKvdi", planning::cards::BrowseTKvdi, Start::Tool, 25000, {"?ITEM:BrowseTKvdi", 50000},
+         {"?BUTTON13", 25000}},
+        {"BrowseTKvpo", planning::cards::BrowseTKvpo, Start::Tool, 25000, {"?ITEM:BrowseTKvpo", 25000},
+         {"?BUTTON12", 25000}},
+        {"Updatekartip", planning::cards::Updatekartip, Start::Modal, 25000, {}, {}},
+        {"UpdatePKARTIP", planning::cards::UpdatePKARTIP, Start::Modal, 25000, {}, {}},
+        {"UpdateTKvdi", planning::cards::UpdateTKvdi, Start::Modal, 25000, {}, {}},
+        {"UpdateTKvpo", planning::cards::UpdateTKvpo, Start::Modal, 25000, {}, {}},
         {"BRWvdi", calculator::BRWvdi, Start::Thread, 25000, {"?ITEM:BRWvdi", 25000}, {"?BUTTON15", 25000}},
         {"UpdateDiag", calculator::UpdateDiag, Start::Modal, 25000, {}, {}},
         {"UpdateProfil", calculator::UpdateProfil, Start::Modal, 25000, {}, {}},
@@ -60,9 +69,6 @@ const windows::WindowTable& programWindows() {
         {"WinImport", exchange::WinImport, Start::Thread, 25000, {}, {"?BUTTON22", 25000}},
         {"Vp_VPO", execution::Vp_VPO, Start::Tool, 25000, {}, {}},
         {"Vp_VDI", execution::Vp_VDI, Start::Tool, 25000, {}, {}},
-        // Not built yet: their items and buttons are shown and start nothing.
-        {"BrowseTKvdi", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvdi", 50000}, {"?BUTTON13", 25000}},
-        {"BrowseTKvpo", {}, Start::Tool, 25000, {"?ITEM:BrowseTKvpo", 25000}, {"?BUTTON12", 25000}},
     });
     return table;
 }

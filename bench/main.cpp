@@ -7,6 +7,7 @@
 
 #include "app/globals.h"
 #include "bench/analysis_cases.h"
+#include "bench/card_cases.h"
 #include "bench/exchange_cases.h"
 #include "bench/fixture.h"
 #include "bench/journal_cases.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         reportCases(fx);
         markingCases(fx);
         schemeCases(fx);
+        cardCases(fx);
         officeCases(fx);
         exchangeCases(fx);
     } catch (const std::exception& e) {

@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "bench/report.h"
+#include "platform/core/text.h"
+
 namespace vx::bench {
 
 namespace {
@@ -59,6 +62,54 @@ std::vector<std::string> RawFile::columns() {
     Statement info(db_, "SELECT name FROM pragma_table_info('records') WHERE name <> 'pos'");
     while (info.step()) out.push_back(info.text(0));
     return out;
+}
+
+namespace {
+std::string quoted(const std::string& name) { return "\"" + name + "\""; }
+}  // namespace
+
+std::string joined(const std::vector<std::string>& names, const std::string& separator, const std::string& each) {
+    std::string out;
+    for (std::size_t i = 0; i < names.size(); ++i) out += (i ? separator : "") + quoted(names[i]) + each;
+    return out;
+}
+
+std::vector<Cell> cellsOf(const store::FileDef& def, const void* record, const std::vector<std::string>& columns) {
+    std::vector<Cell> cells;
+    for (const std::string& column : columns) {
+        const bool folded = column.ends_with("__key");
+        const int f = def.fieldIndex(folded ? column.substr(0, column.size() - 5) : column);
+        const store::FieldDef& field = def.fields[f];
+        const Value v = store::getField(field, record);
+        if (folded) cells.emplace_back(keyFold(v.toText()));
+        else if (field.type == store::FieldType::String || field.type == store::FieldType::Memo)
+            cells.emplace_back(v.toText());
+        else cells.emplace_back(v.toNumber().scaledTo(field.places));
+    }
+    return cells;
+}
+
+void bindCells(Statement& st, const std::vector<Cell>& cells, int first) {
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (auto* n = std::get_if<int64_t>(&cells[c])) st.bind(first + static_cast<int>(c), *n);
+        else st.bind(first + static_cast<int>(c), std::get<std::string>(cells[c]));
+    }
+}
+
+double appendedInOneTransaction(RawFile& raw, const std::vector<std::string>& columns,
+                                const std::vector<std::vector<Cell>>& rows) {
+    std::string marks;
+    for (std::size_t c = 0; c < columns.size(); ++c) marks += c ? ",?" : "?";
+    return millisecondsOf([&] {
+        raw.exec("BEGIN");
+        Statement insert(raw.db(), "INSERT INTO records(" + joined(columns, ",") + ") VALUES(" + marks + ")");
+        for (const auto& row : rows) {
+            bindCells(insert, row);
+            insert.step();
+            insert.reset();
+        }
+        raw.exec("COMMIT");
+    });
 }
 
 }  // namespace vx::bench

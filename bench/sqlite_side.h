@@ -6,7 +6,10 @@
 
 #include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
+
+#include "platform/store/schema.h"
 
 namespace vx::bench {
 
@@ -45,5 +48,17 @@ public:
 private:
     sqlite3* db_ = nullptr;
 };
+
+// A column value as our store writes it.
+using Cell = std::variant<int64_t, std::string>;
+
+// The column names, each quoted and followed by `each`, between `separator`s.
+std::string joined(const std::vector<std::string>& names, const std::string& separator, const std::string& each = "");
+// The column values of the record in `record` as our store writes them.
+std::vector<Cell> cellsOf(const store::FileDef& def, const void* record, const std::vector<std::string>& columns);
+void bindCells(Statement& st, const std::vector<Cell>& cells, int first = 1);
+// Milliseconds SQLite takes to append `rows` (the cells of `columns`) in one transaction.
+double appendedInOneTransaction(RawFile& raw, const std::vector<std::string>& columns,
+                                const std::vector<std::vector<Cell>>& rows);
 
 }  // namespace vx::bench

@@ -17,40 +17,8 @@
 namespace vx::bench {
 
 using namespace dct;
-using Cell = std::variant<int64_t, std::string>;
 
 namespace {
-
-std::string quoted(const std::string& name) { return "\"" + name + "\""; }
-
-std::string joined(const std::vector<std::string>& names, const std::string& separator, const std::string& each = "") {
-    std::string out;
-    for (std::size_t i = 0; i < names.size(); ++i) out += (i ? separator : "") + quoted(names[i]) + each;
-    return out;
-}
-
-// The column values of the record in `record` as our store writes them.
-std::vector<Cell> cellsOf(const store::FileDef& def, const void* record, const std::vector<std::string>& columns) {
-    std::vector<Cell> cells;
-    for (const std::string& column : columns) {
-        const bool folded = column.ends_with("__key");
-        const int f = def.fieldIndex(folded ? column.substr(0, column.size() - 5) : column);
-        const store::FieldDef& field = def.fields[f];
-        const Value v = store::getField(field, record);
-        if (folded) cells.emplace_back(keyFold(v.toText()));
-        else if (field.type == store::FieldType::String || field.type == store::FieldType::Memo)
-            cells.emplace_back(v.toText());
-        else cells.emplace_back(v.toNumber().scaledTo(field.places));
-    }
-    return cells;
-}
-
-void bindCells(Statement& st, const std::vector<Cell>& cells, int first = 1) {
-    for (std::size_t c = 0; c < cells.size(); ++c) {
-        if (auto* n = std::get_if<int64_t>(&cells[c])) st.bind(first + static_cast<int>(c), *n);
-        else st.bind(first + static_cast<int>(c), std::get<std::string>(cells[c]));
-    }
-}
 
 std::string rawPasport(const Fixture& fx) { return fx.file("raw-pasport.tps"); }
 
@@ -87,18 +55,7 @@ void appendPassports(const Fixture& fx) {
         fillPassport(i);
         rows.push_back(cellsOf(PASPORT.handle().database()->table().def(), &*PAS, columns));
     }
-    std::string marks;
-    for (std::size_t c = 0; c < columns.size(); ++c) marks += c ? ",?" : "?";
-    const double sqlite = millisecondsOf([&] {
-        raw.exec("BEGIN");
-        Statement insert(raw.db(), "INSERT INTO records(" + joined(columns, ",") + ") VALUES(" + marks + ")");
-        for (const auto& row : rows) {
-            bindCells(insert, row);
-            insert.step();
-            insert.reset();
-        }
-        raw.exec("COMMIT");
-    });
+    const double sqlite = appendedInOneTransaction(raw, columns, rows);
     report("append-100k", ours, sqlite);
 }
 

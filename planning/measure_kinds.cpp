@@ -1,6 +1,7 @@
 #include "planning/measure_kinds.h"
 
 #include "app/globals.h"
+#include "dictionary/book_columns.h"
 
 namespace vx::planning {
 
@@ -51,9 +52,11 @@ MeasureRecordView preventiveBuffer() { return preventiveView(&*VPO); }
 MeasureRecordView diagnosticBuffer() { return diagnosticView(&*VDI); }
 
 // Written from a record of its own, so the thread's buffer (a list's current row) stays as it is.
+// One record serves every call (a plan appends hundreds of thousands): each call sets the
+// same fields, and the others are never written, so they stay zero or blank.
 template <class Record>
 bool appendPlanned(store::Table& records, const PlannedMeasure& m) {
-    Record r;
+    static Record r;
     r.ID = m.passport;
     r.IDHOZ = m.holding;
     r.IDFERMA = m.farm;
@@ -64,6 +67,8 @@ bool appendPlanned(store::Table& records, const PlannedMeasure& m) {
     r.GLPLAN = m.heads;
     r.GOPLAN = m.treatments;
     r.DATATASK = m.date;
+    r.IDPREPARAT = m.preparation;
+    r.NORMA = m.norm;
     return records.insert(&r).has_value();
 }
 
@@ -93,6 +98,32 @@ const ColumnTable& diagnosticPanelColumns() {
         {"IDANIM", Access::VDI, ListColumn("Инв. номер животного", "@s15", 12)},
         {"REAKCIA", Access::VDI, ListColumn("Реагировало положительно", "@n3", 3).right()},
     };
+    return columns;
+}
+
+CardRecord& preventiveCard() { return *PKR; }
+CardRecord& diagnosticCard() { return *KAR; }
+CardLineRecord& preventiveLine() { return *PSD; }
+CardLineRecord& diagnosticLine() { return *SOD; }
+
+const ColumnTable& preventiveSpeciesColumns() {
+    static const ColumnTable columns{{"NAME", Access::ANIMVID, ListColumn("Вид животного", "@s20", 20)},
+                                     {"IDANIM", Access::ANIMVID, ListColumn("ID вида животного", "@P####P", 4)}};
+    return columns;
+}
+
+// A card line's measure drop lists: the name, the id and the species of each scheme.
+const ColumnTable& preventiveCardMeasures() {
+    static const ColumnTable columns{{"NAME", Access::BOLEZN, ListColumn("Наименование мероприятия", "@s36", 36)},
+                                     {"ID", Access::BOLEZN, ListColumn("iD мероприятия", "@n_8.1b").right()},
+                                     {"IDANIM", Access::BOLEZN, ListColumn("ID вида животного", "@n3b").right()}};
+    return columns;
+}
+
+const ColumnTable& diagnosticCardMeasures() {
+    static const ColumnTable columns{{"NAME", Access::TASK, ListColumn("Наименование мероприятия", "@s36", 36)},
+                                     {"IDTASK", Access::TASK, ListColumn("ID мероприятия", "@n_8b").right()},
+                                     {"VIDANIM", Access::TASK, ListColumn("Вид животного", "@n2b").right()}};
     return columns;
 }
 
@@ -169,6 +200,42 @@ const MeasureKindRow kPreventive{
     .chosenMeasure = &glo::IDBOL,
     .marksByHighlighted = false,
     .cardListProcedure = "BrowseTKvpo",
+    .cards = {.cardAccess = Access::PKARTIP,
+              .lineAccess = Access::PSODKART,
+              .cardRelate = Relate::PKARTIP,
+              .lineRelate = Relate::PSODKART,
+              .cardIdKey = PKR_K1.index,
+              .lineCardKey = PSD_K1.index,
+              .cardPrefix = "PKR",
+              .linePrefix = "PSD",
+              .card = preventiveCard,
+              .line = preventiveLine,
+              .listCaption = "Типовые карты профилактических мероприятий",
+              .cardIdTitle = "ID типовой карты",
+              .cardNameTitle = "Наименование типовой карты",
+              .speciesIdTitle = "iD вида животного",
+              .lineCardIdTitle = "ID типовой карты  мероприятий",
+              .planBeforeLines = false,
+              .planCaption = "Планирование профилактических мероприятий Типовой картой",
+              .planDone = "Карта профилактических мероприятий добавлена! Снимите пометку запис(и/ей)!",
+              .speciesColumns = preventiveSpeciesColumns,
+              .cancelCaption = "Отменить",
+              .cardForm = "UpdatePKARTIP",
+              .cardFormCaption = "Типовая карта профилактических мероприятий",
+              .cardIdTip = "ID типовой карты профилактических мероприятий",
+              .cardNameTip = "Наименование типовой карты",
+              .cardMemoTip = "Описание типовой карты",
+              .lineForm = "UpdateTKvpo",
+              .lineFormCaption = "Содержание  профилактического мероприятия карты",
+              .lineViewStatus = "Просмотреть запись",
+              .lineCardIdPrompt = "ID типовой карты мероприятий",
+              .lineCardIdTip = "ID типовой карты профилактических мероприятий",
+              .measureIdPrompt = "ID профилактического мероприятия",
+              .measureIdTip = "ID профилактического мероприятия",
+              .measureTip = "Наименование заболевания",
+              .measureFilter = "BOL:idanim=idvidanim",
+              .speciesFilter = "ani:idanim=idvidanim",
+              .measureColumns = preventiveCardMeasures},
     .exportList = {.prompt = "Перечень профилактических мероприятий",
                    .tip = "Наименование заболевания",
                    .nameTitle = "Профилактическое мероприятие",
@@ -255,6 +322,42 @@ const MeasureKindRow kDiagnostic{
     .chosenMeasure = &glo::IDTASK,
     .marksByHighlighted = true,
     .cardListProcedure = "BrowseTKvdi",
+    .cards = {.cardAccess = Access::KARTIP,
+              .lineAccess = Access::SODKART,
+              .cardRelate = Relate::KARTIP,
+              .lineRelate = Relate::SODKART,
+              .cardIdKey = KAR_K1.index,
+              .lineCardKey = SOD_K1.index,
+              .cardPrefix = "KAR",
+              .linePrefix = "SOD",
+              .card = diagnosticCard,
+              .line = diagnosticLine,
+              .listCaption = "Типовые карты диагностических мероприятий",
+              .cardIdTitle = "ID  типовой карты мероприятий",
+              .cardNameTitle = "Наименование типовой карты диагностических мероприятий",
+              .speciesIdTitle = "Id вида животного",
+              .lineCardIdTitle = "ID  типовой карты мероприятий",
+              .planBeforeLines = true,
+              .planCaption = "Планирование диагностических мероприятий Типовой картой",
+              .planDone = "Диагностическая Типовая карта мероприятий добавлена! Снимите пометку запис(и/ей)!",
+              .speciesColumns = speciesDropColumns,
+              .cancelCaption = "Отмена",
+              .cardForm = "Updatekartip",
+              .cardFormCaption = "Типовая карта диагностических мероприятий",
+              .cardIdTip = "Индентификатор типовой карты мероприятий",
+              .cardNameTip = "Наименование карты типовых мероприятий",
+              .cardMemoTip = "Примечание",
+              .lineForm = "UpdateTKvdi",
+              .lineFormCaption = "Наименование диагностического мероприятия",
+              .lineViewStatus = "View Record",
+              .lineCardIdPrompt = "ID карты типовых мероприятий",
+              .lineCardIdTip = "ID карты типовых мероприятий",
+              .measureIdPrompt = "Наименование мероприятия",
+              .measureIdTip = "ID мероприятия",
+              .measureTip = "Наименование мероприятия",
+              .measureFilter = "tas:vidanim=idvidanim",
+              .speciesFilter = "ANI:idanim=idvidanim",
+              .measureColumns = diagnosticCardMeasures},
     .exportList = {.prompt = "Перечень диагностических мероприятий",
                    .tip = "Наименование мероприятия",
                    .nameTitle = "Диагностическое мероприятие",

@@ -91,6 +91,7 @@ struct PlannedMeasure {
     Decimal species, group, measure;
     Decimal heads, treatments;
     int32_t date = 0;
+    Decimal preparation, norm;  // IDPREPARAT, NORMA; a card line sets them
 };
 
 // The scheme book of the kind and its two windows.
@@ -178,6 +179,56 @@ struct RegisterPanel {
     const dct::ColumnTable& (*columns)();
 };
 
+// The standard cards of the kind: named bundles of scheme lines of one species,
+// kept in two files of one shared layout each, and their list and two forms.
+struct CardBook {
+    dct::AccessRef cardAccess, lineAccess;
+    dct::RelateRef cardRelate, lineRelate;
+    int cardIdKey;    // cards by card id
+    int lineCardKey;  // lines by their card's id
+    const char* cardPrefix;  // of the control names: "?KAR:NAME"
+    const char* linePrefix;  // "?SOD:IDTASK"
+    dct::CardRecord& (*card)();  // the running thread's buffers
+    dct::CardLineRecord& (*line)();
+
+    // The list window
+    const char* listCaption;
+    const char* cardIdTitle;
+    const char* cardNameTitle;
+    const char* speciesIdTitle;
+    const char* lineCardIdTitle;
+    bool planBeforeLines;  // the plan button before the sheet of lines, else after the lines' buttons
+    const char* planCaption;
+    const char* planDone;
+
+    // Both forms
+    const dct::ColumnTable& (*speciesColumns)();
+    const char* cancelCaption;
+
+    // The card form
+    const char* cardForm;
+    const char* cardFormCaption;
+    const char* cardIdTip;
+    const char* cardNameTip;
+    const char* cardMemoTip;
+
+    // The line form
+    const char* lineForm;
+    const char* lineFormCaption;
+    const char* lineViewStatus;
+    const char* lineCardIdPrompt;
+    const char* lineCardIdTip;
+    const char* measureIdPrompt;
+    const char* measureIdTip;
+    const char* measureTip;        // of the measure drop list
+    const char* measureFilter;     // the schemes of the species in IDVIDANIM
+    const char* speciesFilter;     // the species in IDVIDANIM alone
+    const dct::ColumnTable& (*measureColumns)();
+
+    std::string cardControl(const char* field) const { return std::string("?") + cardPrefix + ":" + field; }
+    std::string lineControl(const char* field) const { return std::string("?") + linePrefix + ":" + field; }
+};
+
 // The export window's list of the kind's schemes, whose pick goes to the heading cells.
 struct ExportMeasureList {
     const char* prompt;     // above the list
@@ -204,6 +255,7 @@ struct MeasureKindRow {
     // (IDTASK, IDVIDANIM), else only by a scheme chosen with "Выбрать" in that run.
     bool marksByHighlighted;
     const char* cardListProcedure;  // the standard cards of the kind
+    CardBook cards;
     ExportMeasureList exportList;
 
     const char* planCaption;     // the plan for marked animals

@@ -10,4 +10,11 @@ Stage stageOf(const Decimal& measureId) {
     return Stage::None;
 }
 
+void applyStageDefaults(const Decimal& measureId, Dec& heads, Dec& treatments) {
+    const Stage stage = stageOf(measureId);
+    if (stage == Stage::None) return;
+    heads = 1;
+    if (stage != Stage::Second) treatments = 1;
+}
+
 }  // namespace vx::planning

@@ -59,10 +59,13 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
 }
 
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome) {
-    if (!outcome.stored) return;
     const MeasureKindRow& m = measureKind(kind);
-    const std::string caption = m.planCaption;
-    ui::messageBox(caption, m.planDone);
+    reportPlan(m.planCaption, m.planDone, outcome);
+}
+
+void reportPlan(const std::string& caption, const std::string& done, const PlanOutcome& outcome) {
+    if (!outcome.stored) return;
+    ui::messageBox(caption, done);
     if (outcome.withoutBirthDate > 0)
         ui::messageBox(caption,
                        "Не запланировано животных без даты рождения: " + std::to_string(outcome.withoutBirthDate) +

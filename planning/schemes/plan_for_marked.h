@@ -10,6 +10,8 @@
 // every record is added or none is (the user is then told why). The thread's record
 // buffers are left untouched.
 
+#include <string>
+
 #include "planning/schemes/scheme_record.h"
 
 namespace vx::planning::schemes {
@@ -24,5 +26,7 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme);
 
 // Tells the user how a stored plan went, in the words of the scheme's kind.
 void reportPlan(MeasureKind kind, const PlanOutcome& outcome);
+// ... under `caption`, with `done` as its success.
+void reportPlan(const std::string& caption, const std::string& done, const PlanOutcome& outcome);
 
 }  // namespace vx::planning::schemes

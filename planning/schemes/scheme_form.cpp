@@ -22,15 +22,9 @@ namespace {
 using namespace dct;
 using classes::Level;
 
-// One-stage measures and first stages plan every count as 1, second stages the heads only.
 void applyStageDefaults(const SchemeFields& f) {
-    const planning::Stage stage = planning::stageOf(f.id.value());
-    if (stage == planning::Stage::None) return;
-    f.heads = 1;
-    f.youngHeads = 1;
-    if (stage == planning::Stage::Second) return;
-    f.treatments = 1;
-    f.youngTreatments = 1;
+    planning::applyStageDefaults(f.id.value(), f.heads, f.treatments);
+    planning::applyStageDefaults(f.id.value(), f.youngHeads, f.youngTreatments);
 }
 
 class SchemeFormWindow : public classes::FormManager {

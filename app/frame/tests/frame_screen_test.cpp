@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <tuple>
 
 #include "app/frame/main_frame.h"
 #include "app/globals.h"
@@ -154,7 +155,8 @@ void keepPicture(qt::QtFrontEnd& frontEnd, const ui::Window& window, const std::
 void addScreenData() {
     using namespace dct;
     for (AccessRef file : {Access::HOZ, Access::FERMA, Access::ANIMVID, Access::POLVOZ, Access::PASPORT, Access::BOLEZN,
-                           Access::TASK, Access::VPO, Access::VDI, Access::DVSEGO, Access::PVSEGO, Access::EXPORT}) {
+                           Access::TASK, Access::VPO, Access::VDI, Access::DVSEGO, Access::PVSEGO, Access::KARTIP,
+                           Access::SODKART, Access::PKARTIP, Access::PSODKART, Access::EXPORT}) {
         file->open();
         file->useFile();
     }
@@ -256,6 +258,26 @@ void addScreenData() {
         VDI->NEKSP = m == 0 ? "ЭК-3" : "";
         VDI->DEKSP = m == 0 ? today - 25 : 0;
         Add(VDI);
+    }
+    // A standard card of each kind with a line of each scheme, one by days and one on a fixed date.
+    for (const auto& [card, line, file, lines] :
+         {std::tuple<CardRecord&, CardLineRecord&, FileRefBase, FileRefBase>{*KAR, *SOD, KARTIP, SODKART},
+          {*PKR, *PSD, PKARTIP, PSODKART}}) {
+        card.IDKARTIP = 1;
+        card.VIDANIM = 1;
+        card.NAME = "Осенние исследования КРС";
+        Add(file);
+        for (int m = 0; m < 2; ++m) {
+            line.IDKARTIP = 1;
+            line.IDTASK = Decimal::fromMantissa(10 * (m + 1), 1);
+            line.NAME = m == 0 ? diagnostic[0] : diagnostic[1];
+            line.VIDANIM = 1;
+            line.DNEY = m == 0 ? 30 : 0;
+            line.TASKDATA = m == 0 ? 0 : today + 60;
+            line.GLPLAN = 1;
+            line.GOPLAN = 1;
+            Add(lines);
+        }
     }
     // The second farm as a user's journal meets it: 60 animals of five measures each,
     // some done, some overdue, some marked.

@@ -82,7 +82,9 @@ protected:
     void SetUp() override {
         probes = {};
         clock::fix(makeDate(12, 8, 2026), 9 * 60 * 60 * 100);
-        windows_ = app::programWindows().with({{"BrowseBD", probe("BrowseBD")}, {"Browsehoz", probe("Browsehoz")}});
+        windows_ = app::programWindows().with({{"BrowseBD", probe("BrowseBD")},
+                                                {"Browsehoz", probe("Browsehoz")},
+                                                {"BrowseTKvdi", probe("BrowseTKvdi")}});
         session_ = std::make_unique<script::Session>(windows_, [this] { Main(windows_); });
         h = &session_->harness();
     }
@@ -141,13 +143,12 @@ TEST_F(FrameTest, MenuAndToolbarStartIndependentCopiesWithTheirStacks) {
     PLAY(h->menu({"  Файл  ", "Подключить БД..."}));
     EXPECT_EQ(h->windowsOf("BrowseBD").size(), 2u);
 
-    // Windows not built yet: the item and the button are there and do nothing.
-    const std::size_t open = ui::desktop().windows().size();
     PLAY(h->menu(
         {"Планирование и учёт мероприятий", "Справочники", "Типовые карты", "Карты диагностических мероприятий"}));
-    PLAY(h->press("?BUTTON22"));
-    EXPECT_EQ(ui::desktop().windows().size(), open);
-    PLAY(h->expectNoMessage());
+    PLAY(h->press("?BUTTON13"));
+    ASSERT_EQ(h->windowsOf("BrowseTKvdi").size(), 2u);
+    EXPECT_EQ(stackOf("BrowseTKvdi", 1), 50000u);
+    EXPECT_EQ(stackOf("BrowseTKvdi", 2), 25000u);
 }
 
 TEST_F(FrameTest, ManualOpensInTheBrowserFromTheStartFolder) {

@@ -35,6 +35,7 @@ TEST_F(ListWindowTest, EveryListWindowHasTheDesignedLinesAndGoesBackToTheStartFo
         {"BrowseBD", {"?BROWSE:1", "?LIST"}}, {"Browsehoz", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3", "?LIST:4"}},
         {"Browseanimvid", {"?BROWSE:1"}},     {"BrowsePol", {"?BROWSE:1"}},
         {"BrwtaskVPO", {"?BROWSE:1"}},        {"BrwtaskVDI", {"?BROWSE:1"}},
+        {"BrowseTKvdi", {"?BROWSE:1", "?LIST"}}, {"BrowseTKvpo", {"?BROWSE:1", "?LIST"}},
         {"BrowseVPO", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3"}},
         {"BrowseVDI", {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:4"}},
     };

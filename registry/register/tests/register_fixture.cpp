@@ -21,7 +21,10 @@ void RegisterTest::SetUp() {
             toolStarts.push_back(tool + " " + std::to_string(rt::requestedStack(rt::currentThread())));
         };
     };
-    windows = app::programWindows().with({{"BrwtaskVPO", note("BrwtaskVPO")}, {"BrwtaskVDI", note("BrwtaskVDI")}});
+    windows = app::programWindows().with({{"BrwtaskVPO", note("BrwtaskVPO")},
+                                          {"BrwtaskVDI", note("BrwtaskVDI")},
+                                          {"BrowseTKvpo", note("BrowseTKvpo")},
+                                          {"BrowseTKvdi", note("BrowseTKvdi")}});
     h->addProcedure("Browsehoz", [this] { Browsehoz(windows); });
     h->addProcedure("BrowsehozView", [this] {
         *rt::GLOBALREQUEST = rt::request::View;
