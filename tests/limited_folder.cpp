@@ -46,6 +46,11 @@ std::string readAll(int fd) {
 
 }  // namespace
 
+std::string limitCause(const std::filesystem::path& folder, FolderLimit limit) {
+    if (limit == FolderLimit::Full) return "Диск заполнен, база данных " + folder.string() + " не записана. Ничего не изменено.";
+    return "Папка базы данных недоступна для записи: " + folder.string() + ". Ничего не изменено.";
+}
+
 std::optional<std::string> withLimitedFolder(const std::filesystem::path& folder, FolderLimit limit,
                                              const std::function<void()>& prepare,
                                              const std::function<std::string()>& body) {

@@ -15,6 +15,9 @@ enum class FolderLimit {
     ReadOnly,  // a file system mounted read-only
 };
 
+// What the user is told of a database in `folder` that cannot take a write under `limit`.
+std::string limitCause(const std::filesystem::path& folder, FolderLimit limit);
+
 // In a forked child: makes `folder` an empty file system, runs `prepare` (which may
 // write there), then applies the limit and runs `body`. Gives back `body`'s text, or
 // nullopt when the system does not allow the mount (the caller skips).

@@ -15,19 +15,28 @@ enum class Write { Update, Delete, None };
 template <class R>
 WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted,
                 const store::ScanSpec& spec = store::ScanSpec{}) {
+    R copy;  // one buffer for the whole scan: its texts keep their room
+    if (how == Write::None) {
+        // A read takes no write lock: it neither waits for another station nor reports one.
+        file->table().scan(spec, [&](store::Position, const void* stored) {
+            copy = *static_cast<const R*>(stored);
+            wanted(copy);
+            return true;
+        });
+        return {};
+    }
     WriteTally tally;
     BulkWrite work(how == Write::Delete ? kDeleteCaption : kOperationCaption, {file});
     store::Table& table = work.table(file);
-    R copy;  // one buffer for the whole scan: its texts keep their room
     if (work.ok())
         table.scan(spec, [&](store::Position pos, const void* stored) {
             copy = *static_cast<const R*>(stored);
-            if (!wanted(copy) || how == Write::None) return true;
+            if (!wanted(copy)) return true;
             const bool ok = how == Write::Update ? work.update(file, pos, &copy) : table.remove(pos) || work.refused(file);
             tally.written += ok ? 1 : 0;
             return ok;
         });
-    tally.stored = how == Write::None || work.commit();
+    tally.stored = work.commit();
     if (!tally.stored) tally.written = 0;
     return tally;
 }

@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "execution/group/group_tools.h"
 #include "execution/operations/tests/measure_records.h"
+#include "tests/other_station.h"
 
 namespace vx::execution::testing {
 namespace {
@@ -78,6 +79,17 @@ TEST_P(GroupToolTest, TheListsShowTheContextAndTheMarkedRecordsOfTheMeasureAreDo
     EXPECT_EQ(messages(), (Lines{done()}));
     const std::string doneRecord = "1 1111 12 7 опись.doc";
     EXPECT_EQ(written(), (Lines{doneRecord, doneRecord, doneRecord, "0 0000   ", "1 0020   "}));
+}
+
+TEST_P(GroupToolTest, UnderAnotherStationsLockNothingIsWrittenAndTheCauseIsToldInsteadOfTheEnd) {
+    open();
+    enterStatementAndAct();
+    {
+        const vx::testing::HeldWriteLocks other({glo::PUT6.str(), glo::PUT7.str()});
+        PLAY(h->press(tool().button));
+    }
+    EXPECT_EQ(messages(), (Lines{"Операция: База данных занята другой станцией. Повторите позже."}));
+    EXPECT_EQ(written()[0], "1 0020   ");
 }
 
 TEST_P(GroupToolTest, TabbingOntoTheButtonRunsItOnceAndAClickOnTheFocusedButtonAgain) {

@@ -13,6 +13,7 @@
 #include "execution/operations/tests/measure_records.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/folders.h"
+#include "tests/other_station.h"
 
 namespace vx::execution::testing {
 namespace {
@@ -174,6 +175,23 @@ TEST_P(JournalOperationsTest, TakingTheExecutionOffRevertsTheFarmsMarkedDoneReco
     const std::string expertise = preventive() ? "-" : "Э-3";
     EXPECT_EQ(shown, (Lines{"1 00 3  " + std::string(preventive() ? "-" : ""), "0 11 3 7 " + expertise,
                             "1 11 3 7 " + expertise}));
+}
+
+TEST_P(JournalOperationsTest, UnderAnotherStationsLockDeleteAndTakingOffChangeNothingAndSayWhyInsteadOfTheirEnd) {
+    add(1, 2, 101, 50, marked(1, 1, 1));
+    open();
+    const vx::testing::HeldWriteLocks other({glo::PUT6.str(), glo::PUT7.str()});
+    PLAY(h->answer("Yes"));
+    choose("Alt + D - удалить выделенные мероприятия");
+    choose("Снять выполнение с выделенных мероприятий");
+    const std::string busy = "База данных занята другой станцией. Повторите позже.";
+    EXPECT_EQ(messages(),
+              (Lines{"Удаление выделенного мероприятия: Удалить выделенные мероприятия во всех хозяйствах и фермах: 1?",
+                     "Удаление выделенного мероприятия: " + busy, "Операция: " + busy}));
+    EXPECT_EQ(read([](const MeasureFields& r) {
+                  return std::to_string(r.mark) + r.headsDone.value().plain() + r.treatmentsDone.value().plain();
+              }),
+              Lines{"111"});
 }
 
 TEST_P(JournalOperationsTest, CtrlOnThePassportListTogglesEveryPassportOfTheFarmWithThatNumber) {
