@@ -157,7 +157,10 @@ private:
     }
 
 
-    std::string_view fieldName() const { return window().control(field()) ? window().control(field())->useName() : ""; }
+    std::string_view fieldName() const {
+        const ui::Control* c = window().control(field());
+        return c ? std::string_view(c->useName()) : std::string_view();
+    }
 
     std::array<DocumentButton, 5> documentButtons() const {
         return {DocumentButton{"?BUTTON17", glo::PUTEXPDOC}, DocumentButton{"?BUTTON18", glo::PUTVPDOC},

@@ -31,6 +31,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <deque>
 #include <vector>
 
 #include "platform/classes/toolbar.h"
@@ -142,7 +143,9 @@ private:
     std::map<int, std::function<void()>> procedures_;
     std::string firstField_;
     ui::Key historyKey_{};
-    std::vector<ui::Event> events_;  // being dispatched, innermost last
+    // Being dispatched, innermost last; a deque, so a handler's event() stays valid while it
+    // dispatches nested events.
+    std::deque<ui::Event> events_;
 
     Byte request_ = 0;
     Byte response_ = 0;
