@@ -55,7 +55,7 @@ bool farmExists(const Decimal& holding, const Decimal& farm) {
 class CountFormWindow : public classes::FormManager {
 public:
     CountFormWindow(ui::Window& w, const CountKind& k) : classes::FormManager(w, *k.relate), k_(k), Measure(k) {
-        for (RelateRef file : {Relate::ANIMVID, Relate::POLVOZ, k.schemes, Relate::FERMA, Relate::HOZ})
+        for (RelateRef file : {Relate::ANIMVID, Relate::POLVOZ, k.schemes().relate, Relate::FERMA, Relate::HOZ})
             addFile(*file);
         setFirstField(k.statusFirst ? k.control("CHPLAN") : k.control("VIDANIM"));
         for (const char* field : editedFields()) addHistoryField(k.control(field), field);
@@ -84,13 +84,13 @@ public:
         Group.view().setRange({ofTheSpecies});
         for (const char* field : {"NAME", "IDPOL", "IDVIDANIM"}) Group.addField(*Access::POLVOZ, field);
         Group.addUpdateField(*Access::POLVOZ, "IDPOL", r.IDPOL);
-        data::FileManager& schemes = k_.schemes->access();
+        data::FileManager& schemes = *k_.schemes().access;
         Measure.Init(as<ui::DropControl>(k_.schemeControl("NAME")), schemes, *this);
         Measure.view().orderByKey(k_.schemeBySpecies);
         Measure.view().setRange({ofTheSpecies});
         Measure.addField(schemes, "NAME");
-        Measure.addField(schemes, k_.schemeId);
-        Measure.addUpdateField(schemes, k_.schemeId, r.IDTASK);
+        Measure.addField(schemes, k_.schemes().fields.id);
+        Measure.addUpdateField(schemes, k_.schemes().fields.id, r.IDTASK);
         Measure.drop().change().setStyle(1, twoStageStyle());
         initDate(0, k_.doneCalendar, "DATAVUP", r.DATAVUP, "Дата, выполнено");
         initDate(1, "?CALENDAR", "DATATASK", r.DATATASK, "Дата мероприятия");

@@ -11,13 +11,7 @@ const CountKind kDiagnostic{
     .relate = Relate::DVSEGO,
     .record = []() -> CountRecord& { return *DSE; },
     .prefix = "DSE",
-    .schemes = Relate::TASK,
-    .schemePrefix = "TAS",
-    .schemeId = "IDTASK",
-    .schemeSpecies = "VIDANIM",
     .schemeBySpecies = TAS_K2.index,
-    .schemeIdOf = [] { return TAS->IDTASK.value(); },
-    .schemeName = []() -> Str& { return TAS->NAME; },
     .fetchScheme =
         [](const Decimal& id) {
             TAS->IDTASK = id;
@@ -74,13 +68,7 @@ const CountKind kPreventive{
     .relate = Relate::PVSEGO,
     .record = []() -> CountRecord& { return *PVS; },
     .prefix = "PVS",
-    .schemes = Relate::BOLEZN,
-    .schemePrefix = "BOL",
-    .schemeId = "ID",
-    .schemeSpecies = "IDANIM",
     .schemeBySpecies = BOL_K4.index,
-    .schemeIdOf = [] { return BOL->ID.value(); },
-    .schemeName = []() -> Str& { return BOL->NAME; },
     .fetchScheme =
         [](const Decimal& id) {
             BOL->ID = id;

@@ -28,16 +28,10 @@ struct CountKind {
     dct::CountRecord& (*record)();  // the running thread's buffer
     const char* prefix;             // of field and control names: "DSE"
 
-    // The scheme behind the measure id
-    dct::RelateRef schemes;
-    const char* schemePrefix;  // "TAS"
-    const char* schemeId;      // its measure-id field
-    const char* schemeSpecies;
+    // The scheme behind the measure id: the measure kind's scheme book, ordered by species
+    // for the form's measure list.
     int schemeBySpecies;
-    // The thread's scheme buffer: its id and name.
-    Decimal (*schemeIdOf)();
-    Str& (*schemeName)();
-    // Loads the scheme of a measure id into that buffer (cleared when there is none).
+    // Loads the scheme of a measure id into the thread's scheme buffer (cleared when there is none).
     void (*fetchScheme)(const Decimal& id);
 
     // The calculator's list
@@ -71,7 +65,10 @@ struct CountKind {
     const char* statementNumberPrompt;
 
     std::string control(const char* field) const { return std::string("?") + prefix + ":" + field; }
-    std::string schemeControl(const char* field) const { return std::string("?") + schemePrefix + ":" + field; }
+    const planning::SchemeBook& schemes() const { return planning::measureKind(kind).schemes; }
+    std::string schemeControl(const char* field) const { return schemes().control(field); }
+    Decimal schemeIdOf() const { return schemes().buffered().id.value(); }
+    Str& schemeName() const { return schemes().buffered().name; }
 };
 
 const CountKind& countKind(MeasureKind kind);
