@@ -1,4 +1,5 @@
 #include "app/globals.h"
+#include "app/windows/edit_buttons.h"
 #include "calculator/calculator_layouts.h"
 #include "calculator/count_columns.h"
 #include "dictionary/names.h"
@@ -7,7 +8,6 @@
 namespace vx::calculator {
 
 using namespace dct;
-using ui::ListColumn;
 
 namespace {
 
@@ -17,9 +17,7 @@ constexpr const char* kQueryIcon = "zoomD.ico";
 constexpr const char* kQueryTip = "[Запрос по условию для просмотра\r\nнебходимых мероприятий]";
 
 void editButtons(ui::LayoutBuilder& b, const std::string& suffix, const char* changeTip) {
-    b.button("?INSERT" + suffix, "", "spis_plus.ico").setTooltip("[Добавить]");
-    b.button("?CHANGE" + suffix, "", "spis_edit.ico").setTooltip(changeTip);
-    b.button("?DELETE" + suffix, "", "spis_minus.ico").setTooltip("[Удалить]");
+    app::editButtons(b, suffix, {"[Добавить]", changeTip, "[Удалить]"});
 }
 
 void tool(ui::LayoutBuilder& b, const char* name, const char* tip, const char* icon = kToolIcon) {
@@ -29,9 +27,8 @@ void tool(ui::LayoutBuilder& b, const char* name, const char* tip, const char* i
 
 void holdingsAndFarms(ui::LayoutBuilder& b) {
     b.column([&] {
-        b.sheet("?CURRENTTAB", [&] {
-            b.tab("?TAB:1", "По iD хозяйства [поселения]", [&] { b.list("?BROWSE:1", 8).stretch(); });
-        });
+        b.sheet("?CURRENTTAB",
+                [&] { b.tab("?TAB:1", "По iD хозяйства [поселения]", [&] { b.list("?BROWSE:1", 8).stretch(); }); });
         b.row([&] { editButtons(b, ":3", "[Редактировать]"); });
         b.list("?LIST", 8).stretch();
         b.row([&] { editButtons(b, "", "[Изменить]"); });
@@ -102,7 +99,6 @@ void countList(ui::LayoutBuilder& b, const CountKind& k, const char* heading, co
          });
      }).stretch();
 }
-
 
 }  // namespace
 

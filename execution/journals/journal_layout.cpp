@@ -1,4 +1,5 @@
 #include "app/globals.h"
+#include "app/windows/edit_buttons.h"
 #include "dictionary/names.h"
 #include "execution/journals/journal_operations.h"
 #include "execution/journals/journals_layouts.h"
@@ -12,12 +13,7 @@ using ui::ListColumn;
 namespace {
 
 void editButtons(ui::LayoutBuilder& b, const JournalKind& k, const std::string& suffix) {
-    const char* names[] = {"?INSERT", "?CHANGE", "?DELETE"};
-    const char* icons[] = {"spis_plus.ico", "spis_edit.ico", "spis_minus.ico"};
-    for (int i = 0; i < 3; ++i) {
-        ui::Control& button = b.button(names[i] + suffix, "", icons[i]);
-        if (*k.editTips[i]) button.setTooltip(k.editTips[i]);
-    }
+    app::editButtons(b, suffix, {k.editTips[0], k.editTips[1], k.editTips[2]});
 }
 
 void holdingsAndFarms(ui::LayoutBuilder& b, const JournalKind& k) {

@@ -1,3 +1,4 @@
+#include "app/windows/edit_buttons.h"
 #include "dictionary/names.h"
 #include "planning/cards/cards_layouts.h"
 #include "platform/ui/layout.h"
@@ -25,11 +26,7 @@ ColumnTable lineColumnsOf(const CardBook& c) {
 }
 
 void editButtons(ui::LayoutBuilder& b, const std::string& suffix) {
-    b.row([&] {
-        b.button("?INSERT" + suffix, "", "spis_plus.ico");
-        b.button("?CHANGE" + suffix, "", "spis_edit.ico");
-        b.button("?DELETE" + suffix, "", "spis_minus.ico");
-    });
+    b.row([&] { app::editButtons(b, suffix); });
 }
 
 }  // namespace
