@@ -107,9 +107,9 @@ public:
 
     // The tool buttons act when they receive the focus.
     Level TakeSelected() override {
-        if (const CalculatorTool* t = boardButton(fieldName())) showBoard(*t);
+        if (const CalculatorTool* t = boardButton(useNameOf(field()))) showBoard(*t);
         if (isField("?BUTTON22") || isField("?BUTTON30")) clearBoard();
-        if (const CalculatorTool* t = analysisButton(fieldName())) {
+        if (const CalculatorTool* t = analysisButton(useNameOf(field()))) {
             window().update();
             if (execution::runAnalysis(execution::AnalysisSource::Calculator, t->kind, t->scope) ==
                 execution::AnalysisEnd::NoTemplate)
@@ -154,12 +154,6 @@ private:
         for (const CountQueryItem& q : k.queryItems)
             queries_[i].addItem(std::string("UPPER(") + k.prefix + ":" + q.field + ")", q.label, q.picture);
         queries_[i].attach(b, *this, k.query);
-    }
-
-
-    std::string_view fieldName() const {
-        const ui::Control* c = window().control(field());
-        return c ? std::string_view(c->useName()) : std::string_view();
     }
 
     std::array<DocumentButton, 5> documentButtons() const {

@@ -59,7 +59,7 @@ public:
         const Level level = classes::WindowManager::TakeAccepted();
         if (level != Level::Benign) return level;
         std::size_t stack = 0;
-        if (const windows::Window* started = windows_.startedBy(control(field()), stack))
+        if (const windows::Window* started = windows_.startedBy(useNameOf(field()), stack))
             windows_.start(started->name, stack);
         return Level::Benign;
     }
@@ -70,11 +70,6 @@ public:
     }
 
 private:
-    std::string_view control(ui::ControlId id) const {
-        const ui::Control* c = window().control(id);
-        return c ? std::string_view(c->useName()) : std::string_view();
-    }
-
     void opened() {
         ui::desktop().changeLook([](ui::Look& l) {
             l.tooltipCharset = 204;
@@ -93,7 +88,7 @@ private:
 
     // The menu's own actions; the items that open windows are in the window table.
     void takeMenuItem() {
-        const std::string_view item = control(field());
+        const std::string_view item = useNameOf(field());
         if (item == item::kPrinter) ui::printerSetupDialog();
         else if (item == item::kExit) window().post(ui::Event{ui::EventKind::CloseWindow});
         else if (item == item::kCut) ui::input::edit(ui::input::EditCommand::Cut);

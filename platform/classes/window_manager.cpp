@@ -106,6 +106,11 @@ const ui::Event& WindowManager::event() const {
     return events_.empty() ? none : events_.back();
 }
 
+std::string_view WindowManager::useNameOf(ui::ControlId id) const {
+    const ui::Control* c = window_.control(id);
+    return c ? std::string_view(c->useName()) : std::string_view();
+}
+
 bool WindowManager::isField(std::string_view useName) const {
     const ui::Control* c = window_.control(field());
     return c && field() != 0 && compareTextNoCase(c->useName(), useName) == 0;

@@ -103,6 +103,8 @@ public:
     const ui::Event& event() const;
     ui::ControlId field() const { return event().control; }
     bool isField(std::string_view useName) const;
+    // The use-name of the window's control of that id; "" when it has none.
+    std::string_view useNameOf(ui::ControlId id) const;
 
     Byte request() const { return request_; }
     Byte response() const { return response_; }
