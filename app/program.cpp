@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app/globals.h"
 #include "app/thread_failure.h"
+#include "context/globals.h"
 #include "dictionary/dictionary.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/runtime/config_folder.h"

@@ -3,7 +3,7 @@
 // register's buttons and the tests read. A new window adds its row in
 // app/program_windows.cpp.
 
-#include "app/windows/window_table.h"
+#include "windows/window_table.h"
 
 namespace vx::app {
 

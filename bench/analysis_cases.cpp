@@ -6,11 +6,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/globals.h"
 #include "bench/report.h"
 #include "bench/sqlite_side.h"
 #include "calculator/board.h"
 #include "calculator/calculator_windows.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/names.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
 #include "bench/report.h"
 #include "bench/sqlite_side.h"
+#include "context/globals.h"
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "planning/cards/card_plan.h"

@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/globals.h"
 #include "bench/report.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/names.h"

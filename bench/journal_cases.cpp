@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/windows/window_table.h"
 #include "bench/operation_cases.h"
 #include "bench/report.h"
 #include "bench/window_steps.h"
@@ -15,6 +14,7 @@
 #include "execution/journals/journals.h"
 #include "platform/headless/harness.h"
 #include "platform/store/record_file.h"
+#include "windows/window_table.h"
 
 namespace vx::bench {
 

@@ -5,7 +5,6 @@
 #include <exception>
 #include <string>
 
-#include "app/globals.h"
 #include "bench/analysis_cases.h"
 #include "bench/card_cases.h"
 #include "bench/exchange_cases.h"
@@ -17,6 +16,7 @@
 #include "bench/report_cases.h"
 #include "bench/scheme_cases.h"
 #include "bench/store_cases.h"
+#include "context/globals.h"
 
 int main(int argc, char** argv) {
     using namespace vx::bench;

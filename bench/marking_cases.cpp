@@ -9,8 +9,8 @@
 #include <string>
 #include <thread>
 
-#include "app/globals.h"
 #include "bench/report.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "platform/store/record_file.h"

@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-#include "app/globals.h"
 #include "bench/report.h"
 #include "bench/sqlite_side.h"
 #include "bench/window_steps.h"
+#include "context/globals.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/files_in_use.h"
 #include "execution/group/group_execution.h"

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/windows/window_table.h"
 #include "bench/report.h"
 #include "bench/window_steps.h"
 #include "database/database_choice.h"
@@ -13,6 +12,7 @@
 #include "platform/headless/harness.h"
 #include "platform/store/record_file.h"
 #include "registry/register/register_window.h"
+#include "windows/window_table.h"
 
 namespace vx::bench {
 

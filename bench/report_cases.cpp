@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "app/globals.h"
 #include "bench/report.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "platform/headless/harness.h"
 #include "platform/qt/page_painter.h"

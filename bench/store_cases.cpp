@@ -6,9 +6,9 @@
 #include <variant>
 #include <vector>
 
-#include "app/globals.h"
 #include "bench/report.h"
 #include "bench/sqlite_side.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/text.h"
 #include "platform/data/view.h"

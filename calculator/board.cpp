@@ -1,6 +1,6 @@
 #include "calculator/board.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/files_in_use.h"
 #include "planning/stage.h"
 #include "platform/core/picture.h"

@@ -1,9 +1,9 @@
-#include "app/globals.h"
-#include "app/windows/edit_buttons.h"
 #include "calculator/calculator_layouts.h"
 #include "calculator/count_columns.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/ui/layout.h"
+#include "windows/edit_buttons.h"
 
 namespace vx::calculator {
 
@@ -17,7 +17,7 @@ constexpr const char* kQueryIcon = "zoomD.ico";
 constexpr const char* kQueryTip = "[Запрос по условию для просмотра\r\nнебходимых мероприятий]";
 
 void editButtons(ui::LayoutBuilder& b, const std::string& suffix, const char* changeTip) {
-    app::editButtons(b, suffix, {"[Добавить]", changeTip, "[Удалить]"});
+    windows::editButtons(b, suffix, {"[Добавить]", changeTip, "[Удалить]"});
 }
 
 void tool(ui::LayoutBuilder& b, const char* name, const char* tip, const char* icon = kToolIcon) {

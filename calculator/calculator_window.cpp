@@ -1,8 +1,6 @@
 #include <array>
 #include <string_view>
 
-#include "app/globals.h"
-#include "app/windows/list_window.h"
 #include "calculator/board.h"
 #include "calculator/calculator_layouts.h"
 #include "calculator/calculator_tools.h"
@@ -10,6 +8,7 @@
 #include "calculator/count_columns.h"
 #include "calculator/count_kinds.h"
 #include "calculator/count_tip.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/plan_analysis.h"
 #include "office/document_opener.h"
@@ -21,6 +20,7 @@
 #include "platform/runtime/thread_state.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/forms/holding_lists.h"
+#include "windows/list_window.h"
 
 namespace vx::calculator {
 
@@ -89,7 +89,7 @@ public:
         registry::initFarmList(BRW2, *this, BRW2_locator, farmColumns());
         for (int i = 0; i < 2; ++i) {
             BRW1_size[i].Init(i == 0 ? BRW1.list() : BRW2.list(), *this);
-            (i == 0 ? BRW1 : BRW2).list().change().setLineHeight(app::kListLineHeight);
+            (i == 0 ? BRW1 : BRW2).list().change().setLineHeight(windows::kListLineHeight);
         }
         for (std::size_t i = 0; i < counts_.size(); ++i) initCounts(i);
         return Level::Benign;
@@ -218,7 +218,7 @@ private:
     classes::AutoSizeColumnClass BRW1_size[2];
     std::array<CountBrowse, 2> counts_;
     std::array<classes::StepLocator, 2> countLocators_;
-    std::array<app::ListColumns, 2> countColumns_;
+    std::array<windows::ListColumns, 2> countColumns_;
     std::array<classes::QueryFormClass, 2> queries_;
 };
 

@@ -1,8 +1,6 @@
 #include <optional>
 
-#include "app/globals.h"
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
@@ -10,6 +8,8 @@
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::database {
 
@@ -44,9 +44,9 @@ public:
     }
 };
 
-class BrowseBDWindow : public app::StartFolderWindow {
+class BrowseBDWindow : public windows::StartFolderWindow {
 public:
-    explicit BrowseBDWindow(ui::Window& w) : app::StartFolderWindow(w) {
+    explicit BrowseBDWindow(ui::Window& w) : windows::StartFolderWindow(w) {
         addFile(*Relate::RIDGEN);
         addFile(*Relate::CONFIG);
         setFirstField("?BROWSE:1");
@@ -55,14 +55,14 @@ public:
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         initGroups();
         initDatabases();
         return Level::Benign;
     }
 
     void SetAlerts() override {
-        app::StartFolderWindow::SetAlerts();
+        windows::StartFolderWindow::SetAlerts();
         window().alert(kShowTools);
         auto& groups = as<ui::ListControl>("?BROWSE:1");
         const std::uint8_t gestures[] = {mod::Ctrl | mod::Shift, mod::Ctrl, mod::Shift, mod::Alt};
@@ -71,7 +71,7 @@ public:
 
     Level TakeWindowEvent() override {
         if (event().kind == ui::EventKind::AlertKey && event().key == kShowTools) showTools();
-        return app::StartFolderWindow::TakeWindowEvent();
+        return windows::StartFolderWindow::TakeWindowEvent();
     }
 
     Level TakeFieldEvent() override {
@@ -85,7 +85,7 @@ public:
         }
         // A group object without databases leaves the choice as it was.
         if (isField("?LIST") && BRW8.highlighted() >= 0) chooseDatabaseFolder(KON->PATH.str());
-        return app::StartFolderWindow::TakeFieldEvent();
+        return windows::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
@@ -101,7 +101,7 @@ private:
         BRW1_columns.Init(BRW1, *this);
         ui::ListModel& look = BRW1.list().change();
         look.setIcon(1, "BOXCHECK.ICO");
-        look.setStyle(1, app::greenTextStyle());
+        look.setStyle(1, windows::greenTextStyle());
     }
 
     void initDatabases() {
@@ -130,11 +130,11 @@ private:
     classes::BrowseClass BRW8;
     classes::IncrementalLocator BRW1_locator;
     classes::StepLocator BRW8_locator;
-    app::ListColumns BRW1_columns, BRW8_columns;
+    windows::ListColumns BRW1_columns, BRW8_columns;
 };
 
 }  // namespace
 
-void BrowseBD() { app::runWindow<BrowseBDWindow>("BrowseBD", layoutBrowseBD); }
+void BrowseBD() { windows::runWindow<BrowseBDWindow>("BrowseBD", layoutBrowseBD); }
 
 }  // namespace vx::database

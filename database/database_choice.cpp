@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/core/text.h"
 
 namespace vx::database {

@@ -1,8 +1,8 @@
-#include "app/windows/run_window.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
 #include "dictionary/names.h"
 #include "platform/classes/form_manager.h"
+#include "windows/run_window.h"
 
 namespace vx::database {
 
@@ -24,6 +24,6 @@ public:
 
 }  // namespace
 
-void UpdateBD() { app::runWindow<UpdateBDWindow>("UpdateBD", layoutUpdateBD); }
+void UpdateBD() { windows::runWindow<UpdateBDWindow>("UpdateBD", layoutUpdateBD); }
 
 }  // namespace vx::database

@@ -1,4 +1,3 @@
-#include "app/windows/run_window.h"
 #include "database/database_choice.h"
 #include "database/database_layouts.h"
 #include "database/database_windows.h"
@@ -7,6 +6,7 @@
 #include "platform/classes/select_file.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/dialogs.h"
+#include "windows/run_window.h"
 
 namespace vx::database {
 
@@ -77,6 +77,6 @@ private:
 
 }  // namespace
 
-void UpdateConfig() { app::runWindow<UpdateConfigWindow>("UpdateConfig", layoutUpdateConfig); }
+void UpdateConfig() { windows::runWindow<UpdateConfigWindow>("UpdateConfig", layoutUpdateConfig); }
 
 }  // namespace vx::database

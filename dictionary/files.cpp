@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/layouts.h"
 #include "dictionary/records.h"
 

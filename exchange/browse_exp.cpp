@@ -1,5 +1,3 @@
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 #include "exchange/exchange_windows.h"
@@ -7,6 +5,8 @@
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
 #include "platform/runtime/thread_state.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::exchange {
 
@@ -15,16 +15,16 @@ namespace {
 using namespace dct;
 using classes::Level;
 
-class BrowseExpWindow : public app::StartFolderWindow {
+class BrowseExpWindow : public windows::StartFolderWindow {
 public:
-    explicit BrowseExpWindow(ui::Window& w) : app::StartFolderWindow(w) {
+    explicit BrowseExpWindow(ui::Window& w) : windows::StartFolderWindow(w) {
         addFile(*Relate::EXPORT);
         setFirstField("?BROWSE:1");
         setUpdateProcedure(1, UpDateExp);
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::EXPORT, *this);
         BRW1.addSortOrder(EXP_K1.index, &BRW1_locator);
         addColumns(BRW1, catalogueColumns());
@@ -38,7 +38,7 @@ public:
         // The list explains the variant of the template in the record; another variant keeps the last text.
         if (isField("?BROWSE:1"))
             if (const auto tip = variantTooltip(EXP->VRASCH.value())) BRW1.list().setTooltip(*tip);
-        const Level level = app::StartFolderWindow::TakeFieldEvent();
+        const Level level = windows::StartFolderWindow::TakeFieldEvent();
         if (isField("?BUTTON5")) control("?BUTTON5").setTooltip(variantHelp());
         return level;
     }
@@ -46,11 +46,11 @@ public:
 private:
     classes::BrowseClass BRW1;
     classes::StepLocator BRW1_locator;
-    app::ListColumns BRW1_columns;
+    windows::ListColumns BRW1_columns;
 };
 
 }  // namespace
 
-void BrowseExp() { app::runWindow<BrowseExpWindow>("BrowseExp", layoutBrowseExp); }
+void BrowseExp() { windows::runWindow<BrowseExpWindow>("BrowseExp", layoutBrowseExp); }
 
 }  // namespace vx::exchange

@@ -1,6 +1,6 @@
 #include "exchange/place_pickers.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 

@@ -1,4 +1,3 @@
-#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 #include "exchange/exchange_windows.h"
@@ -6,6 +5,7 @@
 #include "platform/classes/select_file.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/dialogs.h"
+#include "windows/run_window.h"
 
 namespace vx::exchange {
 
@@ -53,6 +53,6 @@ private:
 
 }  // namespace
 
-void UpDateExp() { app::runWindow<UpDateExpWindow>("UpDateExp", layoutUpDateExp); }
+void UpDateExp() { windows::runWindow<UpDateExpWindow>("UpDateExp", layoutUpDateExp); }
 
 }  // namespace vx::exchange

@@ -1,7 +1,5 @@
-#include "app/globals.h"
-#include "app/start_folder.h"
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
+#include "context/globals.h"
+#include "context/start_folder.h"
 #include "dictionary/names.h"
 #include "exchange/animal_export.h"
 #include "exchange/exchange_layouts.h"
@@ -11,6 +9,8 @@
 #include "platform/classes/browse_class.h"
 #include "platform/expr/bindings.h"
 #include "platform/runtime/thread_state.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::exchange {
 
@@ -28,9 +28,9 @@ struct PickedMeasure {
     std::string name;
 };
 
-class WinExportWindow : public app::StartFolderWindow {
+class WinExportWindow : public windows::StartFolderWindow {
 public:
-    WinExportWindow(ui::Window& w, ExportWindowFields& f) : app::StartFolderWindow(w), f_(f) {
+    WinExportWindow(ui::Window& w, ExportWindowFields& f) : windows::StartFolderWindow(w), f_(f) {
         for (RelateRef file : {Relate::ANIMVID, Relate::EXPORT, Relate::PASPORT, Relate::POLVOZ, Relate::HOZ,
                                Relate::FERMA, Relate::TASK, Relate::BOLEZN})
             addFile(*file);
@@ -42,7 +42,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         Places.Init(*this);
 
         // The measures of the species other windows left in IDVIDANIM.
@@ -58,7 +58,7 @@ public:
     Level TakeFieldEvent() override {
         if (isField("?VRASCH"))
             if (const auto tip = exportVariantTooltip(EXP->VRASCH.value())) control("?VRASCH").setTooltip(*tip);
-        const Level level = app::StartFolderWindow::TakeFieldEvent();
+        const Level level = windows::StartFolderWindow::TakeFieldEvent();
         const ui::EventKind kind = event().kind;
         // A list's fill highlights its first row too, and says so without a row: the window
         // takes what its lists highlight, the globals only what the user moves to in them.
@@ -145,7 +145,7 @@ private:
 
 void WinExport() {
     ExportWindowFields fields;
-    app::runWindow<WinExportWindow>(
+    windows::runWindow<WinExportWindow>(
         "WinExport", [&](ui::Window& w) { layoutWinExport(w, fields); }, fields);
 }
 

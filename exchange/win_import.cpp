@@ -1,7 +1,5 @@
-#include "app/globals.h"
-#include "app/start_folder.h"
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
+#include "context/globals.h"
+#include "context/start_folder.h"
 #include "dictionary/names.h"
 #include "exchange/animal_import.h"
 #include "exchange/exchange_layouts.h"
@@ -9,6 +7,8 @@
 #include "exchange/place_pickers.h"
 #include "platform/classes/select_file.h"
 #include "platform/runtime/thread_state.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::exchange {
 
@@ -17,9 +17,9 @@ namespace {
 using namespace dct;
 using classes::Level;
 
-class WinImportWindow : public app::StartFolderWindow {
+class WinImportWindow : public windows::StartFolderWindow {
 public:
-    WinImportWindow(ui::Window& w, ImportWindowFields& f) : app::StartFolderWindow(w), f_(f) {
+    WinImportWindow(ui::Window& w, ImportWindowFields& f) : windows::StartFolderWindow(w), f_(f) {
         addFile(*Relate::FERMA);
         addFile(*Relate::PASPORT);
         addFile(*Relate::VPO);
@@ -33,14 +33,14 @@ public:
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         Places.Init(*this);
         WorkbookButton.Init(*this, "?LOOKUPFILE", f_.workbook, FileLookup);
         return Level::Benign;
     }
 
     Level TakeFieldEvent() override {
-        const Level level = app::StartFolderWindow::TakeFieldEvent();
+        const Level level = windows::StartFolderWindow::TakeFieldEvent();
         const ui::EventKind kind = event().kind;
         Places.take(*this);
         if (isField("?BUTTON4") && kind == ui::EventKind::Selected) importNow();
@@ -75,7 +75,7 @@ private:
 void WinImport() {
     // A plain window of its own, not a child of the frame.
     ImportWindowFields fields;
-    app::runWindowOfKind<WinImportWindow>(
+    windows::runWindowOfKind<WinImportWindow>(
         ui::WindowKind::Plain, "WinImport", [&](ui::Window& w) { layoutWinImport(w, fields); }, fields);
 }
 

@@ -1,6 +1,6 @@
 #include "execution/analysis_selection.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/core/dates.h"
 
 namespace vx::execution {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/globals.h"
-#include "app/start_folder.h"
+#include "context/globals.h"
+#include "context/start_folder.h"
 #include "dictionary/files_in_use.h"
 #include "platform/core/text.h"
 #include "platform/ui/dialogs.h"

@@ -1,6 +1,6 @@
 #include "office/automation_opening.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 
 namespace vx::office {
 

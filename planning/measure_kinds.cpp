@@ -1,6 +1,6 @@
 #include "planning/measure_kinds.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/book_columns.h"
 
 namespace vx::planning {

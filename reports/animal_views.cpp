@@ -1,6 +1,6 @@
 #include "reports/animal_views.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "platform/runtime/thread_state.h"

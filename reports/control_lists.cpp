@@ -1,7 +1,7 @@
 // vpoPrint and vdiPrint: the measure records the journal's query selected, by
 // holding, farm and measure, one line per animal with its planned and done dates.
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/files_in_use.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/measure_reports.h"

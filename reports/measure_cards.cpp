@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
-#include "platform/core/text.h"
+#include "context/globals.h"
 #include "dictionary/files_in_use.h"
+#include "platform/core/text.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/measure_reports.h"
 #include "reports/report_parts.h"

@@ -1,6 +1,6 @@
 // PrintQBE: the animal list by holding, farm, species and sex-age group.
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/animal_views.h"

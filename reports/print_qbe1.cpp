@@ -1,6 +1,6 @@
 // PrintQBE1: the household list by holding, farm and address, on a thread of its own.
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/animal_views.h"

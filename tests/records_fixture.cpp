@@ -1,6 +1,6 @@
 #include "tests/records_fixture.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 
 namespace vx::testing {

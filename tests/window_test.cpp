@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/dictionary.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/core/dates.h"

@@ -1,7 +1,7 @@
 #include "app/frame/frame_layout.h"
 
 #include "app/frame/frame_items.h"
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/classes/toolbar.h"
 #include "platform/ui/layout.h"
 

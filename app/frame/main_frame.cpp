@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "app/frame/frame_clock.h"
-#include "app/frame/frame_layout.h"
 #include "app/frame/frame_items.h"
-#include "app/globals.h"
+#include "app/frame/frame_layout.h"
+#include "context/globals.h"
 #include "office/document_opener.h"
 #include "platform/classes/window_manager.h"
 #include "platform/core/dates.h"

@@ -9,7 +9,7 @@
 // it records the start folder in PUTK and starts BrowseBD. Closing the frame
 // first closes every other window (each writes its placement).
 
-#include "app/windows/window_table.h"
+#include "windows/window_table.h"
 
 namespace vx::frame {
 

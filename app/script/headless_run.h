@@ -8,7 +8,7 @@
 #include <string>
 #include <variant>
 
-#include "app/windows/window_table.h"
+#include "windows/window_table.h"
 
 namespace vx::script {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <variant>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/core/picture.h"
 #include "platform/core/text.h"
 #include "platform/core/value.h"

@@ -7,9 +7,9 @@
 #include <ostream>
 
 #include "app/script/script.h"
-#include "app/windows/window_table.h"
 #include "platform/headless/harness.h"
 #include "platform/runtime/threads.h"
+#include "windows/window_table.h"
 
 namespace vx::script {
 

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "app/globals.h"
 #include "app/program.h"
+#include "context/globals.h"
 #include "dictionary/dictionary.h"
 #include "platform/runtime/threads.h"
 

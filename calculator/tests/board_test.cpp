@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "app/globals.h"
 #include "calculator/board.h"
 #include "calculator/calculator_tools.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/tests/analysis_fixture.h"
 #include "platform/core/dates.h"

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/globals.h"
 #include "calculator/calculator_tools.h"
+#include "context/globals.h"
 #include "execution/tests/analysis_workbook.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"

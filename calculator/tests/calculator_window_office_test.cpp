@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
 #include "calculator/calculator_windows.h"
+#include "context/globals.h"
 #include "execution/tests/analysis_workbook.h"
 #include "office/excel_template.h"
 #include "office/tests/office_play.h"

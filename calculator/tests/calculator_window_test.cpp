@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/globals.h"
 #include "calculator/tests/calculator_fixture.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "office/tests/office_play.h"
 #include "platform/core/dates.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "database/tests/database_windows_fixture.h"
 #include "tests/other_station.h"
 

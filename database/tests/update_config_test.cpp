@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "database/database_windows.h"
 #include "database/tests/database_windows_fixture.h"

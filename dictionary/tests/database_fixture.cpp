@@ -3,7 +3,7 @@
 #include <unistd.h>
 #include <atomic>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "platform/runtime/errors.h"
 

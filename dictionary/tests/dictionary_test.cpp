@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/tests/database_fixture.h"
 #include "platform/runtime/threads.h"
 

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/layouts.h"
 #include "dictionary/tests/database_fixture.h"
 #include "platform/store/record_file.h"

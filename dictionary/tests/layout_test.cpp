@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/files.h"
 #include "dictionary/names.h"
 #include "platform/data/file_set.h"

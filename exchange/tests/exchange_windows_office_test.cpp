@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_windows.h"
 #include "exchange/tests/exchange_workbook.h"

@@ -1,6 +1,6 @@
 #include "exchange/tests/exchange_workbook.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "office/excel_template.h"
 #include "office/tests/office_fixture.h"
 #include "office/tests/office_play.h"

@@ -1,8 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
-#include "app/windows/run_window.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_form_kinds.h"
 #include "execution/forms/measure_forms.h"
@@ -21,6 +20,7 @@
 #include "platform/expr/bindings.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/style.h"
+#include "windows/run_window.h"
 
 namespace vx::execution {
 
@@ -202,7 +202,7 @@ private:
 
 void runMeasureForm(MeasureKind kind) {
     const MeasureFormKind& k = measureFormKind(kind);
-    app::runWindow<MeasureFormWindow>(
+    windows::runWindow<MeasureFormWindow>(
         planning::measureKind(kind).measures.formProcedure, [&](ui::Window& w) { layoutMeasureForm(w, k); }, k);
 }
 

@@ -1,6 +1,6 @@
 #include "execution/group/group_execution.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "planning/stage.h"
 
 namespace vx::execution {

@@ -2,10 +2,8 @@
 #include <functional>
 #include <string>
 
-#include "app/execution_numbers.h"
-#include "app/globals.h"
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
+#include "context/execution_numbers.h"
+#include "context/globals.h"
 #include "dictionary/files_in_use.h"
 #include "execution/group/group_tool_layout.h"
 #include "execution/group/group_tools.h"
@@ -14,6 +12,8 @@
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/dialogs.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::execution {
 
@@ -25,16 +25,16 @@ using ui::EventKind;
 
 constexpr int kLineHeight = 12;
 
-class GroupToolWindow : public app::StartFolderWindow {
+class GroupToolWindow : public windows::StartFolderWindow {
 public:
     GroupToolWindow(ui::Window& w, const GroupToolKind& k)
-        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), k_(k), m_(planning::measureKind(k.kind)) {
+        : windows::StartFolderWindow(w, windows::FolderReturn::BeforeClosing), k_(k), m_(planning::measureKind(k.kind)) {
         for (RelateRef file : {Relate::HOZ, Relate::FERMA, m_.schemes.relate, m_.measures.relate}) addFile(*file);
         addCloseButton("?OK", rt::response::Cancelled);
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         oneRow(Holding, "?LIST", *Relate::HOZ, HOZ_K1.index, [] { return Value(glo::IDHOZ.value()); });
         Holding.addField(*Access::HOZ, "NAME");
         Holding.addField(*Access::HOZ, "IDHOZ");
@@ -62,13 +62,13 @@ public:
             const bool byClick = ui::desktop().lastInput().isMouse();
             if (event().kind == EventKind::Accepted || (event().kind == EventKind::Selected && !byClick)) run();
         }
-        return app::StartFolderWindow::TakeEvent();
+        return windows::StartFolderWindow::TakeEvent();
     }
 
     Level TakeWindowEvent() override {
         // The paths stay for the next tool; the numbers and dates go for every window.
         if (event().kind == EventKind::CloseWindow) glo::clearExecutionNumbers();
-        return app::StartFolderWindow::TakeWindowEvent();
+        return windows::StartFolderWindow::TakeWindowEvent();
     }
 
 private:
@@ -106,7 +106,7 @@ private:
     const GroupToolKind& k_;
     const planning::MeasureKindRow& m_;
     classes::BrowseClass Holding, Farms, Measure;
-    std::array<app::ListColumns, 3> columns_;
+    std::array<windows::ListColumns, 3> columns_;
     classes::DateButton StatementDate, ActDate, ExpertiseDate;
     classes::SelectFileClass StatementLookup, ActLookup, ExpertiseLookup;
     classes::FileButton StatementFile, ActFile, ExpertiseFile;
@@ -114,7 +114,7 @@ private:
 
 void runGroupTool(MeasureKind kind) {
     const GroupToolKind& k = groupToolKind(kind);
-    app::runWindow<GroupToolWindow>(k.procedure, [&](ui::Window& w) { layoutGroupTool(w, k); }, k);
+    windows::runWindow<GroupToolWindow>(k.procedure, [&](ui::Window& w) { layoutGroupTool(w, k); }, k);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "execution/group/group_tool_layout.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/ui/layout.h"
 
 namespace vx::execution {

@@ -1,6 +1,6 @@
 #include "execution/journals/journal_kinds.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "execution/forms/measure_forms.h"
 #include "reports/report_windows.h"
 

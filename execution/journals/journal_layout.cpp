@@ -1,9 +1,9 @@
-#include "app/globals.h"
-#include "app/windows/edit_buttons.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/journals/journal_operations.h"
 #include "execution/journals/journals_layouts.h"
 #include "platform/ui/layout.h"
+#include "windows/edit_buttons.h"
 
 namespace vx::execution {
 
@@ -13,7 +13,7 @@ using ui::ListColumn;
 namespace {
 
 void editButtons(ui::LayoutBuilder& b, const JournalKind& k, const std::string& suffix) {
-    app::editButtons(b, suffix, {k.editTips[0], k.editTips[1], k.editTips[2]});
+    windows::editButtons(b, suffix, {k.editTips[0], k.editTips[1], k.editTips[2]});
 }
 
 void holdingsAndFarms(ui::LayoutBuilder& b, const JournalKind& k) {

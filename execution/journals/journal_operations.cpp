@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/globals.h"
-#include "app/start_folder.h"
+#include "context/globals.h"
+#include "context/start_folder.h"
 #include "dictionary/files_in_use.h"
 #include "execution/journals/journal_controls.h"
 #include "execution/operations/record_marking.h"

@@ -1,11 +1,8 @@
 #include <array>
 #include <string>
 
-#include "app/analysis_period.h"
-#include "app/globals.h"
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
-#include "app/windows/window_table.h"
+#include "context/analysis_period.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_record.h"
 #include "execution/journals/journal_browses.h"
@@ -27,6 +24,9 @@
 #include "registry/forms/forms_windows.h"
 #include "registry/register/passport_tooltip.h"
 #include "registry/register/place_context.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
+#include "windows/window_table.h"
 
 namespace vx::execution {
 
@@ -51,11 +51,11 @@ private:
     const ui::SheetControl* tabs_ = nullptr;
 };
 
-class JournalWindow : public app::StartFolderWindow {
+class JournalWindow : public windows::StartFolderWindow {
 public:
     JournalWindow(ui::Window& w, const JournalKind& k, const windows::WindowTable& windows, Byte& notDone,
                   Str& operation)
-        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), k_(k), m_(planning::measureKind(k.kind)),
+        : windows::StartFolderWindow(w, windows::FolderReturn::BeforeClosing), k_(k), m_(planning::measureKind(k.kind)),
           windows_(windows), notDone_(notDone), operation_(operation), BRW3(k), Operations(*this, k.kind, BRW3) {
         addFile(*Relate::ANIMVID);
         for (RelateRef file :
@@ -69,7 +69,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         initQuery();
         initHoldings();
         initFarms();
@@ -88,22 +88,22 @@ public:
             window().update();
             glo::GLO_REPORTQUERYRESULT = Query.filter();
         }
-        return app::StartFolderWindow::TakeEvent();
+        return windows::StartFolderWindow::TakeEvent();
     }
 
     void SetAlerts() override {
-        app::StartFolderWindow::SetAlerts();
+        windows::StartFolderWindow::SetAlerts();
         Operations.setAlerts(BRW3.list(), BRW4.list());
     }
 
     Level TakeWindowEvent() override {
         if (event().kind == EventKind::OpenWindow) opened();
-        return app::StartFolderWindow::TakeWindowEvent();
+        return windows::StartFolderWindow::TakeWindowEvent();
     }
 
     Level TakeSelected() override {
         if (isField(control::kOperations)) control(control::kOperations).setIcon("krug_ch.gif");
-        return app::StartFolderWindow::TakeSelected();
+        return windows::StartFolderWindow::TakeSelected();
     }
 
     Level TakeAccepted() override {
@@ -113,12 +113,12 @@ public:
             window().update();
             Operations.takeChoice(clip(operation_.str()));
         }
-        return app::StartFolderWindow::TakeAccepted();
+        return windows::StartFolderWindow::TakeAccepted();
     }
 
     Level TakeNewSelection() override {
         if (isField(control::kHoldingTabs)) Reset();
-        return app::StartFolderWindow::TakeNewSelection();
+        return windows::StartFolderWindow::TakeNewSelection();
     }
 
     Level TakeFieldEvent() override {
@@ -131,7 +131,7 @@ public:
         else if (key) Operations.takeOtherKey(event().key);
         if (isField(control::kNotDone)) applyNotDoneFilter();
         if (isField(control::kRefresh)) refresh();
-        return app::StartFolderWindow::TakeFieldEvent();
+        return windows::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
@@ -288,7 +288,7 @@ private:
     PassportBrowse BRW4;
     JournalOperations Operations;
     classes::StepLocator BRW1_byId, BRW1_byName, BRW2_locator, BRW3_locator, BRW4_locator;
-    std::array<app::ListColumns, 4> columns_;
+    std::array<windows::ListColumns, 4> columns_;
 };
 
 void runJournal(MeasureKind kind, const windows::WindowTable& windows) {
@@ -296,7 +296,7 @@ void runJournal(MeasureKind kind, const windows::WindowTable& windows) {
     Str VUDELIT{80};
     VUDELIT = "Не выделять мероприятия";
     Byte FLT = 0;
-    app::runWindow<JournalWindow>(
+    windows::runWindow<JournalWindow>(
         k.procedure, [&](ui::Window& w) { layoutJournal(w, k, VUDELIT, FLT); }, k, windows, FLT, VUDELIT);
 }
 

@@ -1,6 +1,6 @@
 #include "execution/operations/record_marking.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 
 namespace vx::execution {
 

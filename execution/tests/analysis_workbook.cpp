@@ -1,6 +1,6 @@
 #include "execution/tests/analysis_workbook.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "office/excel_template.h"
 #include "office/tests/completion_watch.h"
 #include "office/tests/office_fixture.h"

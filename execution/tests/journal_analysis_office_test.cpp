@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "execution/tests/analysis_workbook.h"
 #include "platform/core/text.h"
 

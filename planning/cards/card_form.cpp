@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/cards/card_list_window.h"
 #include "planning/cards/cards_layouts.h"

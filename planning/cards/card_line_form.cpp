@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/cards/card_list_window.h"
 #include "planning/cards/cards_layouts.h"

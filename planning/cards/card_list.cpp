@@ -1,6 +1,4 @@
-#include "app/globals.h"
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/cards/card_list_window.h"
 #include "planning/cards/card_plan.h"
@@ -8,6 +6,8 @@
 #include "planning/cards/cards_windows.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::planning::cards {
 
@@ -16,9 +16,9 @@ namespace {
 using namespace dct;
 using classes::Level;
 
-class CardListWindow : public app::StartFolderWindow {
+class CardListWindow : public windows::StartFolderWindow {
 public:
-    CardListWindow(ui::Window& w, MeasureKind kind) : app::StartFolderWindow(w), m_(measureKind(kind)), c_(m_.cards) {
+    CardListWindow(ui::Window& w, MeasureKind kind) : windows::StartFolderWindow(w), m_(measureKind(kind)), c_(m_.cards) {
         addFile(*c_.cardRelate);
         addFile(*c_.lineRelate);
         addFile(*Relate::ANIMVID);
@@ -28,7 +28,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         // Cards change through their buttons alone.
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *c_.cardRelate, *this);
         BRW1.view().join(*Access::ANIMVID, ANI_K1.index, {"VIDANIM"});
@@ -55,7 +55,7 @@ public:
             glo::IDVIDANIM = c_.card().VIDANIM;
         }
         if (isField("?BUTTON7") && event().kind == ui::EventKind::Selected) planTheCard();
-        return app::StartFolderWindow::TakeFieldEvent();
+        return windows::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
@@ -70,13 +70,13 @@ private:
     const CardBook& c_;
     classes::BrowseClass BRW1, BRW2;
     classes::StepLocator BRW1_locator;
-    app::ListColumns BRW1_columns, BRW2_columns;
+    windows::ListColumns BRW1_columns, BRW2_columns;
 };
 
 }  // namespace
 
 void runCardList(MeasureKind kind) {
-    app::runWindow<CardListWindow>(
+    windows::runWindow<CardListWindow>(
         measureKind(kind).cardListProcedure, [kind](ui::Window& w) { layoutCardList(w, kind); }, kind);
 }
 

@@ -1,7 +1,7 @@
-#include "app/windows/edit_buttons.h"
 #include "dictionary/names.h"
 #include "planning/cards/cards_layouts.h"
 #include "platform/ui/layout.h"
+#include "windows/edit_buttons.h"
 
 namespace vx::planning::cards {
 
@@ -26,7 +26,7 @@ ColumnTable lineColumnsOf(const CardBook& c) {
 }
 
 void editButtons(ui::LayoutBuilder& b, const std::string& suffix) {
-    b.row([&] { app::editButtons(b, suffix); });
+    b.row([&] { windows::editButtons(b, suffix); });
 }
 
 }  // namespace

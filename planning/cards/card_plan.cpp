@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/execution_numbers.h"
-#include "app/globals.h"
+#include "context/execution_numbers.h"
+#include "context/globals.h"
 #include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"

@@ -1,5 +1,4 @@
-#include "app/globals.h"
-#include "app/windows/list_window.h"
+#include "context/globals.h"
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "planning/measure_kinds.h"
@@ -14,6 +13,7 @@
 #include "platform/classes/locators.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/desktop.h"
+#include "windows/list_window.h"
 
 namespace vx::planning::schemes {
 
@@ -37,10 +37,10 @@ private:
     const SchemeBook& k_;
 };
 
-class SchemeListWindow : public app::StartFolderWindow {
+class SchemeListWindow : public windows::StartFolderWindow {
 public:
     SchemeListWindow(ui::Window& w, const MeasureKindRow& m, std::optional<Scheme>* chosen)
-        : app::StartFolderWindow(w), m_(m), k_(m.schemes), chosen_(chosen), BRW1(m.schemes) {
+        : windows::StartFolderWindow(w), m_(m), k_(m.schemes), chosen_(chosen), BRW1(m.schemes) {
         addFile(*k_.relate);
         addFile(*Relate::ANIMVID);
         setFirstField("?BROWSE:1");
@@ -48,7 +48,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *k_.relate, *this);
         BRW1.view().join(*Access::ANIMVID, ANI_K1.index, {k_.fields.species});
         BRW1.addSortOrder(k_.idKey, &BRW1_locator);
@@ -58,18 +58,18 @@ public:
         BRW1_columns.Init(BRW1, *this);
         ui::ListModel& look = BRW1.list().change();
         look.setIcon(1, "~BOXCHECK.ICO");
-        look.setStyle(1, app::greenTextStyle());
+        look.setStyle(1, windows::greenTextStyle());
         return Level::Benign;
     }
 
     void SetAlerts() override {
-        app::StartFolderWindow::SetAlerts();
+        windows::StartFolderWindow::SetAlerts();
         window().alert(kSchemeList).alert(kUnplannedList);
     }
 
     Level TakeWindowEvent() override {
         takeExcelKey();
-        return app::StartFolderWindow::TakeWindowEvent();
+        return windows::StartFolderWindow::TakeWindowEvent();
     }
 
     Level TakeFieldEvent() override {
@@ -81,7 +81,7 @@ public:
         if (isField("?SELECT") && (focused || !k_.chooseOnFocus) && highlighted()) choose();
         if (isField("?BUTTON4") && focused && highlighted()) planForTheMarked();
         takeExcelKey();
-        return app::StartFolderWindow::TakeFieldEvent();
+        return windows::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
@@ -125,7 +125,7 @@ private:
     std::optional<Scheme>* chosen_;
     SchemeBrowse BRW1;
     classes::StepLocator BRW1_locator;
-    app::ListColumns BRW1_columns;
+    windows::ListColumns BRW1_columns;
 };
 
 }  // namespace

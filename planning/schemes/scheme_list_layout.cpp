@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/schemes/schemes_layouts.h"
 #include "platform/ui/layout.h"

@@ -1,6 +1,6 @@
 #include "planning/schemes/scheme_record.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 
 namespace vx::planning::schemes {
 

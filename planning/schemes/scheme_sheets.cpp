@@ -4,12 +4,12 @@
 #include <map>
 #include <optional>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "office/excel_template.h"
-#include "planning/schemes/open_table.h"
 #include "planning/measure_kinds.h"
+#include "planning/schemes/open_table.h"
 #include "planning/schemes/scheme_record.h"
 #include "planning/schemes/unplanned_animals.h"
 #include "platform/core/picture.h"

@@ -2,7 +2,7 @@
 
 #include <unordered_set>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/schemes/open_table.h"
 

@@ -1,11 +1,11 @@
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
 #include "platform/ui/choice_controls.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::registry::books {
 
@@ -27,16 +27,16 @@ private:
     const ui::SheetControl* tabs_ = nullptr;
 };
 
-class BrowseanimvidWindow : public app::StartFolderWindow {
+class BrowseanimvidWindow : public windows::StartFolderWindow {
 public:
-    explicit BrowseanimvidWindow(ui::Window& w) : app::StartFolderWindow(w) {
+    explicit BrowseanimvidWindow(ui::Window& w) : windows::StartFolderWindow(w) {
         addFile(*Relate::ANIMVID);
         setFirstField("?BROWSE:1");
         setUpdateProcedure(1, Updateanimvid);
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.followTabs(as<ui::SheetControl>("?CURRENTTAB"));
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::ANIMVID, *this);
         BRW1.addSortOrder(ANI_K1.index, &BRW1_byId);
@@ -52,17 +52,17 @@ public:
 
     Level TakeNewSelection() override {
         if (isField("?CURRENTTAB")) Reset();
-        return app::StartFolderWindow::TakeNewSelection();
+        return windows::StartFolderWindow::TakeNewSelection();
     }
 
 private:
     SpeciesBrowse BRW1;
     classes::StepLocator BRW1_byId, BRW1_byName;
-    app::ListColumns BRW1_columns;
+    windows::ListColumns BRW1_columns;
 };
 
 }  // namespace
 
-void Browseanimvid() { app::runWindow<BrowseanimvidWindow>("Browseanimvid", layoutBrowseanimvid); }
+void Browseanimvid() { windows::runWindow<BrowseanimvidWindow>("Browseanimvid", layoutBrowseanimvid); }
 
 }  // namespace vx::registry::books

@@ -1,10 +1,10 @@
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::registry::books {
 
@@ -13,16 +13,16 @@ namespace {
 using namespace dct;
 using classes::Level;
 
-class BrowsePolWindow : public app::StartFolderWindow {
+class BrowsePolWindow : public windows::StartFolderWindow {
 public:
-    explicit BrowsePolWindow(ui::Window& w) : app::StartFolderWindow(w) {
+    explicit BrowsePolWindow(ui::Window& w) : windows::StartFolderWindow(w) {
         addFile(*Relate::POLVOZ);
         setFirstField("?BROWSE:1");
         setUpdateProcedure(1, UpdatePol);
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         BRW1.Init(as<ui::ListControl>("?BROWSE:1"), *Relate::POLVOZ, *this);
         BRW1.addSortOrder(POL_K1.index, &BRW1_locator);
         addColumns(BRW1, groupColumns());
@@ -35,11 +35,11 @@ public:
 private:
     classes::BrowseClass BRW1;
     classes::StepLocator BRW1_locator;
-    app::ListColumns BRW1_columns;
+    windows::ListColumns BRW1_columns;
 };
 
 }  // namespace
 
-void BrowsePol() { app::runWindow<BrowsePolWindow>("BrowsePol", layoutBrowsePol); }
+void BrowsePol() { windows::runWindow<BrowsePolWindow>("BrowsePol", layoutBrowsePol); }
 
 }  // namespace vx::registry::books

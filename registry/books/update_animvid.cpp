@@ -1,8 +1,8 @@
-#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/form_manager.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
+#include "windows/run_window.h"
 
 namespace vx::registry::books {
 
@@ -23,6 +23,6 @@ public:
 
 }  // namespace
 
-void Updateanimvid() { app::runWindow<UpdateanimvidWindow>("Updateanimvid", layoutUpdateanimvid); }
+void Updateanimvid() { windows::runWindow<UpdateanimvidWindow>("Updateanimvid", layoutUpdateanimvid); }
 
 }  // namespace vx::registry::books

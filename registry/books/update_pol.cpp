@@ -1,9 +1,9 @@
-#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/file_drop.h"
 #include "platform/classes/form_manager.h"
 #include "registry/books/books_layouts.h"
 #include "registry/books/books_windows.h"
+#include "windows/run_window.h"
 
 namespace vx::registry::books {
 
@@ -48,6 +48,6 @@ private:
 
 }  // namespace
 
-void UpdatePol() { app::runWindow<UpdatePolWindow>("UpdatePol", layoutUpdatePol); }
+void UpdatePol() { windows::runWindow<UpdatePolWindow>("UpdatePol", layoutUpdatePol); }
 
 }  // namespace vx::registry::books

@@ -1,6 +1,6 @@
 #include "registry/forms/age.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 
 namespace vx::registry {
 

@@ -1,8 +1,8 @@
-#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/form_manager.h"
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
+#include "windows/run_window.h"
 
 namespace vx::registry {
 
@@ -44,6 +44,6 @@ public:
 
 }  // namespace
 
-void Updateferma() { app::runWindow<UpdatefermaWindow>("Updateferma", layoutUpdateferma); }
+void Updateferma() { windows::runWindow<UpdatefermaWindow>("Updateferma", layoutUpdateferma); }
 
 }  // namespace vx::registry

@@ -1,8 +1,8 @@
-#include "app/windows/run_window.h"
 #include "dictionary/names.h"
 #include "platform/classes/form_manager.h"
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
+#include "windows/run_window.h"
 
 namespace vx::registry {
 
@@ -26,6 +26,6 @@ public:
 
 }  // namespace
 
-void Updatehoz() { app::runWindow<UpdatehozWindow>("Updatehoz", layoutUpdatehoz); }
+void Updatehoz() { windows::runWindow<UpdatehozWindow>("Updatehoz", layoutUpdatehoz); }
 
 }  // namespace vx::registry

@@ -1,5 +1,4 @@
-#include "app/globals.h"
-#include "app/windows/run_window.h"
+#include "context/globals.h"
 #include "dictionary/book_columns.h"
 #include "dictionary/names.h"
 #include "platform/classes/calendar.h"
@@ -11,6 +10,7 @@
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/forms/sex_age_group_drop.h"
+#include "windows/run_window.h"
 
 namespace vx::registry {
 
@@ -102,6 +102,6 @@ private:
 
 }  // namespace
 
-void Updatepasport() { app::runWindow<UpdatepasportWindow>("Updatepasport", layoutUpdatepasport); }
+void Updatepasport() { windows::runWindow<UpdatepasportWindow>("Updatepasport", layoutUpdatepasport); }
 
 }  // namespace vx::registry

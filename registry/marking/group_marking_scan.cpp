@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/bulk_write.h"
 #include "registry/marking/marking_modes.h"
 #include "registry/marking/marking_scans.h"

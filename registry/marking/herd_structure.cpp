@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/bulk_write.h"
 #include "dictionary/files_in_use.h"
 #include "platform/core/dates.h"

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "planning/schemes/measure_picker.h"
 #include "platform/ui/dialogs.h"
 #include "registry/marking/marking_modes.h"

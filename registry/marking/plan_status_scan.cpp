@@ -1,7 +1,7 @@
 #include <optional>
 #include <unordered_set>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/bulk_write.h"
 #include "registry/marking/marking_modes.h"
 #include "registry/marking/marking_scans.h"

@@ -1,6 +1,6 @@
 #include "registry/marking/report_handover.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/core/text.h"
 
 namespace vx::registry::marking {

@@ -2,10 +2,8 @@
 #include <span>
 #include <string_view>
 
-#include "app/execution_numbers.h"
-#include "app/globals.h"
-#include "app/windows/list_window.h"
-#include "app/windows/run_window.h"
+#include "context/execution_numbers.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_forms.h"
 #include "platform/classes/ini_manager.h"
@@ -19,15 +17,17 @@
 #include "registry/forms/holding_lists.h"
 #include "registry/register/browse_hoz_layout.h"
 #include "registry/register/kept_rows.h"
-#include "registry/register/register_columns.h"
 #include "registry/register/passport_tooltip.h"
 #include "registry/register/place_context.h"
 #include "registry/register/register_browses.h"
+#include "registry/register/register_columns.h"
 #include "registry/register/register_controls.h"
 #include "registry/register/register_marking.h"
 #include "registry/register/register_tools.h"
 #include "registry/register/register_window.h"
 #include "reports/report_windows.h"
+#include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::registry {
 
@@ -74,10 +74,10 @@ constexpr QueryItemText kAnimalQuery[] = {
     {"UPPER(PAS:chek)", "Не выделено/Выделено [0/1]", "@n3"},
 };
 
-class BrowsehozWindow : public app::StartFolderWindow {
+class BrowsehozWindow : public windows::StartFolderWindow {
 public:
     BrowsehozWindow(ui::Window& w, Str& marking, const windows::WindowTable& windows)
-        : app::StartFolderWindow(w, app::FolderReturn::BeforeClosing), windows_(windows), VUDELIT(marking) {
+        : windows::StartFolderWindow(w, windows::FolderReturn::BeforeClosing), windows_(windows), VUDELIT(marking) {
         for (RelateRef file : {Relate::FERMA, Relate::HOZ, Relate::PASPORT, Relate::POLVOZ, Relate::ANIMVID,
                                Relate::VPO, Relate::BOLEZN, Relate::VDI, Relate::TASK})
             addFile(*file);
@@ -93,7 +93,7 @@ public:
     }
 
     Level Init() override {
-        if (Level level = app::StartFolderWindow::Init(); level != Level::Benign) return level;
+        if (Level level = windows::StartFolderWindow::Init(); level != Level::Benign) return level;
         initQuery();
         initHoldings();
         initFarms();
@@ -112,18 +112,18 @@ public:
 
     Byte Run(int number, Byte request) override {
         const KeptRows kept(number);
-        return app::StartFolderWindow::Run(number, request);
+        return windows::StartFolderWindow::Run(number, request);
     }
-    using app::StartFolderWindow::Run;
+    using windows::StartFolderWindow::Run;
 
     void SetAlerts() override {
-        app::StartFolderWindow::SetAlerts();
+        windows::StartFolderWindow::SetAlerts();
         Marking.setAlerts();
     }
 
     Level TakeWindowEvent() override {
         if (event().kind == EventKind::OpenWindow) opened();
-        return app::StartFolderWindow::TakeWindowEvent();
+        return windows::StartFolderWindow::TakeWindowEvent();
     }
 
     Level TakeSelected() override {
@@ -137,24 +137,24 @@ public:
             {control::kRemoveFilter, [](BrowsehozWindow& w) { w.Tools.removeFilter(); }},
         };
         take(kSelected);
-        return app::StartFolderWindow::TakeSelected();
+        return windows::StartFolderWindow::TakeSelected();
     }
 
     Level TakeAccepted() override {
-        if (takeMeasurePanel(BRW4) || takeMeasurePanel(BRW5)) return app::StartFolderWindow::TakeAccepted();
+        if (takeMeasurePanel(BRW4) || takeMeasurePanel(BRW5)) return windows::StartFolderWindow::TakeAccepted();
         static constexpr Handler kAccepted[] = {
             {control::kPrintAnimals, [](BrowsehozWindow& w) { w.printAnimals(); }},
             {control::kPrintHoldings, [](BrowsehozWindow& w) { w.printHoldings(); }},
             {control::kHerdStructure, [](BrowsehozWindow& w) { w.Tools.appendSummaries(); }},
         };
         take(kAccepted);
-        return app::StartFolderWindow::TakeAccepted();
+        return windows::StartFolderWindow::TakeAccepted();
     }
 
     Level TakeNewSelection() override {
         if (isField(control::kSearchField)) Tools.searchModeChanged();
         if (isField(control::kMarking)) Marking.takeChoice(VUDELIT.str());
-        return app::StartFolderWindow::TakeNewSelection();
+        return windows::StartFolderWindow::TakeNewSelection();
     }
 
     Level TakeFieldEvent() override {
@@ -163,7 +163,7 @@ public:
         if (isField(control::kFontBold) || isField(control::kFontNormal)) applyFontStyle();
         if (isField(control::kFontSize)) applyFontSize();
         if (isField(control::kRefresh)) refresh();
-        return app::StartFolderWindow::TakeFieldEvent();
+        return windows::StartFolderWindow::TakeFieldEvent();
     }
 
 private:
@@ -348,7 +348,7 @@ private:
     MeasureBrowse BRW5{planning::MeasureKind::Diagnostic};
     classes::StepLocator BRW1_locator, BRW2_locator;
     classes::IncrementalLocator BRW3_locator;
-    std::array<app::ListColumns, 5> columns_;
+    std::array<windows::ListColumns, 5> columns_;
 };
 
 }  // namespace
@@ -356,7 +356,7 @@ private:
 void Browsehoz(const windows::WindowTable& windows) {
     Str VUDELIT{80};
     VUDELIT = "Не выделять животных";
-    app::runWindow<BrowsehozWindow>(
+    windows::runWindow<BrowsehozWindow>(
         "Browsehoz", [&](ui::Window& w) { layoutBrowsehoz(w, VUDELIT); }, VUDELIT, windows);
 }
 

@@ -1,12 +1,12 @@
 #include "registry/register/browse_hoz_layout.h"
 
-#include "app/globals.h"
-#include "app/windows/edit_buttons.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/measure_kinds.h"
 #include "platform/ui/layout.h"
 #include "registry/marking/marking_entries.h"
 #include "registry/register/register_columns.h"
+#include "windows/edit_buttons.h"
 
 namespace vx::registry {
 
@@ -18,9 +18,9 @@ namespace {
 void holdingsAndFarms(ui::LayoutBuilder& b) {
     b.column([&] {
         b.list("?BROWSE:1", 8).stretch();
-        b.row([&] { app::editButtons(b, ":3", {"Добавить", "Редактировать", "Удалить"}); });
+        b.row([&] { windows::editButtons(b, ":3", {"Добавить", "Редактировать", "Удалить"}); });
         b.list("?LIST", 8).stretch();
-        b.row([&] { app::editButtons(b, "", {"Добавить", "Редактировать", "Удалить"}); });
+        b.row([&] { windows::editButtons(b, "", {"Добавить", "Редактировать", "Удалить"}); });
     });
 }
 
@@ -69,7 +69,7 @@ void animals(ui::LayoutBuilder& b, Str& marking) {
     b.column([&] {
          b.list("?LIST:2", 16).stretch();
          b.row([&] {
-             app::editButtons(b, ":2", {"Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт"});
+             windows::editButtons(b, ":2", {"Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт"});
              ui::DropControl& modes = b.dropCombo("?VUDELIT", marking, "@s80", marking::markingEntryList());
              modes.setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n").stretch();
              modes.change().setColumns({ListColumn("Способы выделения для экспорта", "@s80", 80)});
@@ -86,7 +86,7 @@ void measurePanel(ui::LayoutBuilder& b, const planning::RegisterPanel& p) {
          list.stretch();
          b.row([&] {
              b.button(p.printButton, "", "p_print.ico").setTooltip(p.printTip);
-             app::editButtons(b, ":" + std::to_string(p.updateNumber), {p.insertTip, p.changeTip, p.deleteTip});
+             windows::editButtons(b, ":" + std::to_string(p.updateNumber), {p.insertTip, p.changeTip, p.deleteTip});
              for (const planning::RegisterPanel::Tool& tool : p.tools)
                  b.button(tool.control, "", tool.icon).setTooltip(tool.tip);
          });

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/picture.h"
 #include "platform/core/text.h"

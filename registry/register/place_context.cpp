@@ -1,6 +1,6 @@
 #include "registry/register/place_context.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 
 namespace vx::registry {

@@ -6,7 +6,7 @@
 // card windows of its buttons are started by name from `windows` on a new thread;
 // a window without a procedure there is not started.
 
-#include "app/windows/window_table.h"
+#include "windows/window_table.h"
 
 namespace vx::registry {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
 #include "platform/pages/pdf_output.h"

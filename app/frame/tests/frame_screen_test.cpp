@@ -17,8 +17,8 @@
 #include <tuple>
 
 #include "app/frame/main_frame.h"
-#include "app/globals.h"
 #include "app/program_windows.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "platform/classes/ini_manager.h"

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/frame/main_frame.h"
-#include "app/globals.h"
 #include "app/program.h"
 #include "app/program_windows.h"
 #include "app/script/session.h"
+#include "context/globals.h"
 #include "platform/classes/window_manager.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/folders.h"

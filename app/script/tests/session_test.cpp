@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/globals.h"
 #include "app/program.h"
 #include "app/script/session.h"
+#include "context/globals.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/records.h"
 #include "platform/ui/dialogs.h"

@@ -1,6 +1,6 @@
 #include "execution/forms/tests/measure_form_fixture.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_forms.h"

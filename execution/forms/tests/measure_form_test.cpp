@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_record.h"
 #include "execution/forms/tests/measure_form_fixture.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "execution/group/group_tools.h"
 #include "execution/operations/tests/measure_records.h"
 #include "tests/other_station.h"

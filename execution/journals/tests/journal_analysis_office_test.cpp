@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "app/windows/window_table.h"
 #include "execution/journals/journals.h"
 #include "execution/tests/analysis_workbook.h"
+#include "windows/window_table.h"
 
 namespace vx::execution::testing {
 namespace {

@@ -6,14 +6,14 @@
 
 #include <filesystem>
 
-#include "app/globals.h"
-#include "app/windows/window_table.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/journals/journals.h"
 #include "execution/operations/tests/measure_records.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/folders.h"
 #include "tests/other_station.h"
+#include "windows/window_table.h"
 
 namespace vx::execution::testing {
 namespace {

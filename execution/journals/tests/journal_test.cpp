@@ -6,8 +6,7 @@
 
 #include <filesystem>
 
-#include "app/globals.h"
-#include "app/windows/window_table.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_record.h"
@@ -17,6 +16,7 @@
 #include "platform/runtime/folders.h"
 #include "platform/ui/style.h"
 #include "tests/records_fixture.h"
+#include "windows/window_table.h"
 
 namespace vx::execution::testing {
 namespace {

@@ -3,7 +3,7 @@
 // the database, the folder is read-only, the disk is full.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "execution/group/group_execution.h"
 #include "execution/operations/record_marking.h"
 #include "execution/operations/tests/measure_records.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/cards/cards_windows.h"
 #include "planning/cards/tests/cards_fixture.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "planning/cards/tests/cards_fixture.h"
 #include "platform/core/dates.h"
 

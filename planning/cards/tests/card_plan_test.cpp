@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/cards/card_plan.h"
 #include "planning/cards/tests/cards_fixture.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "planning/schemes/tests/schemes_fixture.h"

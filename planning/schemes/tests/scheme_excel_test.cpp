@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "office/excel_template.h"
 #include "office/tests/completion_watch.h"
 #include "office/tests/office_fixture.h"

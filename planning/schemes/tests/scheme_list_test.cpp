@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "planning/schemes/measure_picker.h"
 #include "planning/schemes/tests/schemes_fixture.h"
 #include "platform/core/dates.h"

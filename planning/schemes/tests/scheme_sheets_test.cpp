@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/schemes/scheme_sheets.h"
 #include "planning/schemes/tests/schemes_fixture.h"

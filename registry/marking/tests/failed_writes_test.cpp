@@ -3,12 +3,12 @@
 // database, the folder is read-only, the disk is full.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
-#include "platform/store/record_file.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "platform/core/dates.h"
+#include "platform/store/record_file.h"
 #include "registry/marking/age_synchronisation.h"
 #include "registry/marking/herd_structure.h"
 #include "registry/marking/marking_scans.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "registry/marking/marking_entries.h"
 #include "registry/marking/passport_marking.h"

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/schemes/plan_for_marked.h"
 #include "platform/core/dates.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/core/picture.h"
 #include "platform/core/text.h"
 #include "platform/ui/user_input.h"

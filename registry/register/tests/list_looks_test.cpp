@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/core/dates.h"
 #include "platform/ui/list_control.h"
 #include "registry/register/tests/register_fixture.h"

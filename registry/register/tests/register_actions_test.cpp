@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
-#include "app/program_windows.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
@@ -68,7 +67,7 @@ constexpr PlanCase kPlans[] = {
 };
 
 TEST_F(RegisterTest, APlanInASchemeWindowShowsInTheMeasureListsOfTheCurrentAnimalAtOnce) {
-    windows = app::programWindows();
+    windows = toolWindows();
     addSpecies(1, "КРС");
     addHolding(1, "Первое");
     addFarm(1, 1, "Луговая");

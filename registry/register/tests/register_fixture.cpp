@@ -1,8 +1,9 @@
 #include "registry/register/tests/register_fixture.h"
 
-#include "app/program_windows.h"
 #include "database/database_choice.h"
 #include "dictionary/names.h"
+#include "planning/cards/cards_windows.h"
+#include "planning/schemes/schemes_windows.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/list_control.h"
@@ -13,6 +14,14 @@ namespace vx::registry::testing {
 using namespace dct;
 using vx::testing::all;
 
+windows::WindowTable RegisterTest::toolWindows() {
+    using windows::Start;
+    return windows::WindowTable({{"BrwtaskVPO", planning::schemes::BrwtaskVPO, Start::Tool, 50000, {}, {}},
+                                 {"BrwtaskVDI", planning::schemes::BrwtaskVDI, Start::Tool, 50000, {}, {}},
+                                 {"BrowseTKvpo", planning::cards::BrowseTKvpo, Start::Tool, 25000, {}, {}},
+                                 {"BrowseTKvdi", planning::cards::BrowseTKvdi, Start::Tool, 25000, {}, {}}});
+}
+
 void RegisterTest::SetUp() {
     RecordsTest::SetUp();
     database::chooseDatabaseFolder(dir.string() + "/");
@@ -21,10 +30,10 @@ void RegisterTest::SetUp() {
             toolStarts.push_back(tool + " " + std::to_string(rt::requestedStack(rt::currentThread())));
         };
     };
-    windows = app::programWindows().with({{"BrwtaskVPO", note("BrwtaskVPO")},
-                                          {"BrwtaskVDI", note("BrwtaskVDI")},
-                                          {"BrowseTKvpo", note("BrowseTKvpo")},
-                                          {"BrowseTKvdi", note("BrowseTKvdi")}});
+    windows = toolWindows().with({{"BrwtaskVPO", note("BrwtaskVPO")},
+                                      {"BrwtaskVDI", note("BrwtaskVDI")},
+                                      {"BrowseTKvpo", note("BrowseTKvpo")},
+                                      {"BrowseTKvdi", note("BrowseTKvdi")}});
     h->addProcedure("Browsehoz", [this] { Browsehoz(windows); });
     h->addProcedure("BrowsehozView", [this] {
         *rt::GLOBALREQUEST = rt::request::View;

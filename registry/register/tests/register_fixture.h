@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "app/windows/window_table.h"
 #include "tests/records_fixture.h"
+#include "windows/window_table.h"
 
 namespace vx::registry::testing {
 
@@ -22,6 +22,9 @@ protected:
     Lines passports();
     // "IDHOZ IDFERM NAME", in record order.
     Lines farms();
+
+    // The scheme and card windows the register starts by name, their procedures the real ones.
+    static windows::WindowTable toolWindows();
 
     windows::WindowTable windows;
     // "name stack" of every scheme window started, in order.

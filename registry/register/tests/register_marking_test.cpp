@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/ui/drop_control.h"
 #include "registry/marking/marking_entries.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
 #include "registry/register/tests/marking_register_fixture.h"

@@ -1,6 +1,6 @@
-#include "app/start_folder.h"
+#include "context/start_folder.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/runtime/folders.h"
 
 namespace vx::glo {

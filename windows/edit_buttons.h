@@ -6,7 +6,7 @@
 
 #include "platform/ui/layout.h"
 
-namespace vx::app {
+namespace vx::windows {
 
 struct EditTips {
     const char* insert = "";
@@ -28,4 +28,4 @@ inline void editButtons(ui::LayoutBuilder& b, const std::string& suffix, const E
     }
 }
 
-}  // namespace vx::app
+}  // namespace vx::windows

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
 #include "app/program_windows.h"
-#include "app/windows/list_window.h"
+#include "context/globals.h"
 #include "database/database_choice.h"
 #include "platform/runtime/folders.h"
 #include "platform/ui/list_control.h"
 #include "tests/window_test.h"
+#include "windows/list_window.h"
 
 namespace vx::app {
 namespace {
@@ -42,7 +42,7 @@ TEST_F(ListWindowTest, EveryListWindowHasTheDesignedLinesAndGoesBackToTheStartFo
     for (const auto& w : windows) {
         PLAY(h->start(w.procedure));
         for (const char* name : w.lists)
-            EXPECT_EQ(dynamic_cast<const ui::ListControl&>(*h->find(name)).model().lineHeight(), kListLineHeight)
+            EXPECT_EQ(dynamic_cast<const ui::ListControl&>(*h->find(name)).model().lineHeight(), windows::kListLineHeight)
                 << w.procedure << " " << name;
         // As a file dialog leaves it.
         rt::setCurrentFolder(std::filesystem::temp_directory_path().string());

@@ -1,6 +1,6 @@
-#include "app/analysis_period.h"
+#include "context/analysis_period.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 #include "platform/core/dates.h"
 
 namespace vx::glo {

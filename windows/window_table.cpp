@@ -1,4 +1,4 @@
-#include "app/windows/window_table.h"
+#include "windows/window_table.h"
 
 #include "platform/core/text.h"
 #include "platform/runtime/threads.h"

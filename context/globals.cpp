@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "context/globals.h"
 
 namespace vx::glo {
 

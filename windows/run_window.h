@@ -10,7 +10,7 @@
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/window.h"
 
-namespace vx::app {
+namespace vx::windows {
 
 // `layout(window)` lays the window out; `args` go to the manager after the window.
 template <class Manager, class Layout, class... Args>
@@ -28,4 +28,4 @@ void runWindow(std::string_view procedure, Layout&& layout, Args&&... args) {
                              std::forward<Args>(args)...);
 }
 
-}  // namespace vx::app
+}  // namespace vx::windows

@@ -1,6 +1,6 @@
-#include "app/execution_numbers.h"
+#include "context/execution_numbers.h"
 
-#include "app/globals.h"
+#include "context/globals.h"
 
 namespace vx::glo {
 

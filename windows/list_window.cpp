@@ -1,8 +1,8 @@
-#include "app/windows/list_window.h"
+#include "windows/list_window.h"
 
-#include "app/start_folder.h"
+#include "context/start_folder.h"
 
-namespace vx::app {
+namespace vx::windows {
 
 void ListColumns::Init(classes::BrowseClass& browse, classes::WindowManager& window) {
     browse.list().change().setLineHeight(kListLineHeight);
@@ -22,4 +22,4 @@ classes::Level StartFolderWindow::Kill() {
     return level;
 }
 
-}  // namespace vx::app
+}  // namespace vx::windows

@@ -10,7 +10,7 @@
 #include "platform/classes/window_manager.h"
 #include "platform/ui/style.h"
 
-namespace vx::app {
+namespace vx::windows {
 
 constexpr int kListLineHeight = 14;
 
@@ -42,4 +42,4 @@ private:
     FolderReturn when_;
 };
 
-}  // namespace vx::app
+}  // namespace vx::windows
