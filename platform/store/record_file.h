@@ -81,6 +81,8 @@ public:
     std::optional<Position> insert(const void* record);
     bool update(Position pos, const void* record);
     bool remove(Position pos);
+    // Whether a record was added, changed or removed through this table.
+    bool written() const;
     int64_t count();
     // Highest value of a numeric field over all records (0 in an empty file).
     Decimal highest(int field);

@@ -12,6 +12,8 @@ bool Table::update(Position pos, const void* record) { return impl_->update(pos,
 
 bool Table::remove(Position pos) { return impl_->remove(pos); }
 
+bool Table::written() const { return impl_->written(); }
+
 int64_t Table::count() { return impl_->count(); }
 
 Decimal Table::highest(int field) { return impl_->highest(field); }

@@ -94,6 +94,7 @@ bool TableCore::beginWrite() {
 }
 
 void TableCore::wrote() {
+    written_ = true;
     if (own_) own_->wrote();
 }
 

@@ -59,6 +59,7 @@ public:
     std::vector<Cell> keyCells(const Order& order, const void* record) const;
     // The own connection's count is no longer known (its batch was lost).
     void forgetCount() { countKnown_ = false; }
+    bool written() const { return written_; }
 
     Error lastError() const { return error_; }
     const std::string& lastErrorText() const { return errorText_; }
@@ -96,6 +97,7 @@ private:
     std::vector<std::unique_ptr<Buffers>> spare_;
     std::vector<std::string> folded_;
     std::vector<int> changedFields_;
+    bool written_ = false;
     bool countKnown_ = false;
     int64_t count_ = 0;
     int64_t countVersion_ = 0;
