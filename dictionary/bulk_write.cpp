@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/data/messages.h"
+#include "platform/ui/desktop.h"
 
 namespace vx::dct {
 
@@ -65,9 +66,13 @@ void BulkWrite::fail(const std::string& text) {
 }
 
 bool BulkWrite::commit() {
-    if (ok() && transaction_->commit()) {
-        transaction_.reset();
-        return true;
+    if (ok()) {
+        const std::vector<std::string> written = writtenFiles();
+        if (transaction_->commit()) {
+            transaction_.reset();
+            for (const std::string& file : written) ui::desktop().announceWrite(file);
+            return true;
+        }
     }
     if (begun_ && cause_.empty()) {
         const std::string folder = std::filesystem::path(databases_.front()->path()).parent_path().string();
@@ -77,6 +82,13 @@ bool BulkWrite::commit() {
     failed_ = true;
     tell();
     return false;
+}
+
+std::vector<std::string> BulkWrite::writtenFiles() {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        if (transaction_->table(*databases_[i]).written()) out.push_back(files_[i]->def().label);
+    return out;
 }
 
 void BulkWrite::tell() {

@@ -6,6 +6,8 @@
 // a read-modify-write runs under the database's write lock and no change of another
 // station is lost. When it cannot be done, nothing is changed and the user gets one
 // message naming the cause; the caller shows its success message only after commit().
+// A commit announces every file it changed to every open window, so each list over
+// one shows the stored rows at once (the writer's own lists too).
 //
 //   BulkWrite work("Отметка животных", {Access::PASPORT});
 //   work.table(Access::PASPORT).scan({}, [&](Position pos, const void* r) { ...; return work.update(Access::PASPORT, pos, &copy); });
@@ -54,6 +56,8 @@ public:
     bool commit();
 
 private:
+    // The labels of the files the transaction changed.
+    std::vector<std::string> writtenFiles();
     // Ends the transaction (so no file stays locked while the message is up) and tells the cause once.
     void tell();
 

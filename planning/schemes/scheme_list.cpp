@@ -12,7 +12,6 @@
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
 #include "platform/runtime/thread_state.h"
-#include "platform/ui/desktop.h"
 #include "windows/list_window.h"
 
 namespace vx::planning::schemes {
@@ -113,11 +112,7 @@ private:
             closeWindow();
             return;
         }
-        const PlanOutcome outcome = planForMarked(m_.kind, bufferedScheme(m_.kind));
-        // The register's measure list of the current animal shows the new records at once.
-        if (outcome.stored && outcome.added > 0)
-            ui::desktop().announceWrite(m_.measures.access->def().label, window());
-        reportPlan(m_.kind, outcome);
+        reportPlan(m_.kind, planForMarked(m_.kind, bufferedScheme(m_.kind)));
     }
 
     const MeasureKindRow& m_;

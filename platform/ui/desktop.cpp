@@ -66,11 +66,10 @@ bool Desktop::postToThread(rt::ThreadId thread, Event e) {
     return true;
 }
 
-void Desktop::announceWrite(std::string_view file, const Window& writer) {
+void Desktop::announceWrite(std::string_view file) {
     Event e{EventKind::RecordsWritten};
     e.file = file;
-    for (Window* w : open_)
-        if (w != &writer) w->post(e);
+    for (Window* w : open_) w->post(e);
 }
 
 void Desktop::closeDown() {

@@ -60,8 +60,8 @@ public:
     bool post(WindowId id, Event e);
     // Posts to the window a thread works in; false when the thread has none.
     bool postToThread(rt::ThreadId thread, Event e);
-    // Every open window but the writer's hears that records of a file were written.
-    void announceWrite(std::string_view file, const Window& writer);
+    // Every open window, the writer's too, hears that records of a file were written.
+    void announceWrite(std::string_view file);
     // The program ends: every open window gets CloseDown.
     void closeDown();
 

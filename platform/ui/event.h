@@ -26,7 +26,7 @@ enum class EventKind {
     Maximized,
     Iconized,
     Restored,
-    RecordsWritten,  // another window wrote records of a file; Event::file names it
+    RecordsWritten,  // a window wrote records of a file; Event::file names it
     // of a control
     Accepted,      // confirmed: pressed, typed and confirmed, chosen, checked
     Selected,      // received the input focus
