@@ -182,7 +182,7 @@ bool BrowseClass::SetSort(int order, bool force) {
     }
     const bool rangeMoved = filled_ && !sameValues(view_->rangeValues(), lastRange_);
     if (filled_ && !changed && !force && !rangeMoved) return false;
-    fill(!filled_ || rangeMoved ? Fill::Top : Fill::AtHighlighted);
+    fill(!filled_ || rangeMoved ? Fill::Top : changed ? Fill::AtHighlighted : Fill::Kept);
     return true;
 }
 
@@ -311,7 +311,7 @@ Level BrowseClass::takeEvent(const ui::Event& e) {
     } else if (e.kind == ui::EventKind::Sized && filled_ && static_cast<int>(rows_.size()) != pageSize()) {
         fill(Fill::AtHighlighted);
     } else if (e.kind == ui::EventKind::RecordsWritten && filled_ && e.file == primary().def().label) {
-        resetFromFile();
+        showWritten();
     }
     return Level::Benign;
 }

@@ -10,8 +10,16 @@
 // browse posts a new-selection event to its list, unless the list was empty
 // and still is. A browse must be reset when its range values changed since it
 // was filled (a parent list moved): the window then resets as a whole. When
-// another window announces records written to its primary file, it reads its
-// rows again.
+// records of its primary file were written (by any window), it reads its rows
+// again at once.
+//
+// A refill of the same order and range (the window's reset, a write) keeps the
+// page's top row and the highlighted record where they were: the model's first
+// row is the same record as before, and so is its current row at the same
+// index, as long as they are still stored. A highlighted record that is gone
+// leaves the highlight on the row after it. After a write the list posts its
+// new-selection event only when another record came under the highlight, so a
+// window that did not act does not act as if its user had moved.
 
 #include <functional>
 #include <memory>
@@ -133,7 +141,7 @@ private:
         const store::FileDef* file = nullptr;  // when the cell is a file's field
         int field = -1;
     };
-    enum class Fill { Top, Bottom, AtHighlighted };
+    enum class Fill { Top, Bottom, AtHighlighted, Kept };
 
     SortOrder& setupOrder();
     void applyOrder();
@@ -145,6 +153,14 @@ private:
     // browse_fill.cpp
     void fill(Fill how);
     void fillAt(const data::ViewRow& target);
+    // The page from `top` on (from the start when null), highlighting `wanted` (the
+    // first row when null), or the row after it when it is gone; false when the view
+    // cannot be read (the window closes).
+    bool pageFrom(const data::ViewRow* top, const data::ViewRow* wanted);
+    // The page again from its top row, the highlighted record kept.
+    bool keepPage();
+    // The rows again after a write; a new selection only when another record came under the highlight.
+    void showWritten();
     void locate(const std::string& typed);
     void scroll(ui::EventKind kind, int thumb);
     void setPage(std::vector<data::ViewRow> rows, int current);

@@ -1,6 +1,7 @@
 // Filling a browse's page and moving through the view.
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/classes/browse_class.h"
 #include "platform/classes/window_manager.h"
@@ -23,6 +24,10 @@ void BrowseClass::fill(Fill how) {
         fillAt(rows_[highlighted()]);
         return;
     }
+    if (how == Fill::Kept) {
+        if (keepPage()) postNewSelection(wasEmpty);
+        return;
+    }
     const int n = pageSize();
     std::vector<ViewRow> rows;
     int current = 0;
@@ -43,20 +48,36 @@ void BrowseClass::fill(Fill how) {
 
 void BrowseClass::fillAt(const ViewRow& target) {
     const bool wasEmpty = rows_.empty();
+    if (pageFrom(&target, &target)) postNewSelection(wasEmpty);
+}
+
+bool BrowseClass::pageFrom(const ViewRow* top, const ViewRow* wanted) {
     if (view_->open() != Level::Benign) {
         window_->closeWindow();
-        return;
+        return false;
     }
     const int n = pageSize();
-    const std::vector<ViewRow> before = view_->read(&target, 1, true);
+    // Copies: both may be rows of the page about to be replaced.
+    const std::optional<ViewRow> from = top ? std::optional<ViewRow>(*top) : std::nullopt;
+    const std::optional<ViewRow> kept = wanted ? std::optional<ViewRow>(*wanted) : std::nullopt;
+    const std::vector<ViewRow> before = from ? view_->read(&*from, 1, true) : std::vector<ViewRow>{};
     std::vector<ViewRow> rows = before.empty() ? view_->firstPage(n) : view_->read(&before.front(), n, false);
     atTop_ = before.empty();
     atBottom_ = static_cast<int>(rows.size()) < n;
-    int current = 0;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].pos == target.pos) current = static_cast<int>(i);
+    const auto indexOf = [&rows](store::Position pos) {
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (rows[i].pos == pos) return static_cast<int>(i);
+        return -1;
+    };
+    int current = kept ? indexOf(kept->pos) : 0;
+    if (current < 0 && !rows.empty()) {
+        // The highlighted record is gone: the one after it takes the highlight.
+        const std::vector<ViewRow> next = view_->read(&*kept, 1, false);
+        current = next.empty() ? -1 : indexOf(next.front().pos);
+        if (current < 0) current = static_cast<int>(rows.size()) - 1;
+    }
     if (rows.empty() && !before.empty()) {
-        // The target was the last row and is gone: show the end.
+        // The top row was the last one and is gone: show the end.
         rows = view_->lastPage(n);
         std::reverse(rows.begin(), rows.end());
         current = static_cast<int>(rows.size()) - 1;
@@ -64,7 +85,20 @@ void BrowseClass::fillAt(const ViewRow& target) {
     }
     rows = completed(std::move(rows), current);
     setPage(std::move(rows), current);
-    postNewSelection(wasEmpty);
+    return true;
+}
+
+bool BrowseClass::keepPage() {
+    if (rows_.empty() || highlighted() < 0) return pageFrom(nullptr, nullptr);
+    return pageFrom(&rows_.front(), &rows_[highlighted()]);
+}
+
+void BrowseClass::showWritten() {
+    // A list whose parent moved is filled by the window's reset after this event.
+    if (resetRequired()) return;
+    const auto highlightedRecord = [this] { return highlighted() >= 0 ? rows_[highlighted()].pos : 0; };
+    const store::Position before = highlightedRecord();
+    if (keepPage() && highlightedRecord() != before) postNewSelection(false);
 }
 
 std::vector<ViewRow> BrowseClass::completed(std::vector<ViewRow> rows, int& current) {

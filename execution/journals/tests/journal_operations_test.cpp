@@ -8,10 +8,12 @@
 
 #include "context/globals.h"
 #include "dictionary/names.h"
+#include "execution/group/group_tools.h"
 #include "execution/journals/journals.h"
 #include "execution/operations/tests/measure_records.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/folders.h"
+#include "platform/ui/list_control.h"
 #include "tests/other_station.h"
 #include "windows/window_table.h"
 
@@ -138,6 +140,52 @@ TEST_P(JournalOperationsTest, DeleteAsksWithTheCountOfTheWholeFileAndNoKeepsEver
     EXPECT_EQ(recordMarks(), "0");
     EXPECT_EQ(messages().size(), 2u) << "the key shows no completion message";
     EXPECT_EQ(rows(journal()).size(), 1u) << "the list shows the stored rows at once";
+}
+
+// Forty records of the farm in view, one per animal; 2, 18 and 19 marked. The
+// page holds 16 rows; each write keeps the page's top row and the highlighted
+// record (or the one after it, when it is gone) where they were.
+TEST_P(JournalOperationsTest, EveryWriteShowsAtOnceKeepingThePageAndTheHighlightedRecord) {
+    for (int animal = 1; animal <= 40; ++animal)
+        add(1, 2, animal, 50, marked(animal == 2 || animal == 18 || animal == 19 ? 1 : 0));
+    addScheme(!preventive(), Decimal::fromMantissa(50, 1), 1, "Сибирская язва");
+    h->addProcedure("Vp_VPO", Vp_VPO);
+    h->addProcedure("Vp_VDI", Vp_VDI);
+    constexpr int kAnimalColumn = 4, kActColumn = 8;  // "Уникум" and the act number
+    const auto cell = [&](int row, int column) { return h->row(journal(), row).value_or(Lines{})[column]; };
+    // "top animal / highlighted row: its animal"
+    const auto page = [&] {
+        const int at = dynamic_cast<ui::ListControl*>(h->find(journal()))->model().current() + 1;
+        return cell(1, kAnimalColumn) + " / " + std::to_string(at) + ": " + cell(at, kAnimalColumn);
+    };
+    open();
+    PLAY(h->key(journal(), "PageDown Down Down Down Down Down"));
+    ASSERT_EQ(page(), "17 / 6: 22");
+
+    // A mark by a right click: the clicked row stays where it was clicked.
+    PLAY(h->click(journal(), 10, "", "right"));
+    EXPECT_EQ(page(), "17 / 10: 26");
+    EXPECT_EQ(recordMarks().substr(24, 3), "010");
+
+    // Group execution in its own window: the journal shows the marked records done.
+    PLAY(h->start(preventive() ? "Vp_VPO" : "Vp_VDI"));
+    PLAY(h->type("?NAKT", "7"));
+    PLAY(h->type("?DAKT", "10.05.2026"));
+    PLAY(h->press(preventive() ? "?BUTTON4" : "?BUTTON5"));
+    PLAY(h->window(procedure()));
+    EXPECT_EQ(page(), "17 / 10: 26");
+    Lines acts;
+    for (int row : {1, 2, 3, 10}) acts.push_back(cell(row, kActColumn));
+    EXPECT_EQ(acts, (Lines{"", "7", "7", "7"}));
+
+    // Alt+D and "Да": the deleted records leave the list at once.
+    PLAY(h->answer("Yes"));
+    PLAY(h->key(journal(), "Alt+D"));
+    EXPECT_EQ(page(), "17 / 8: 27");
+    Lines shown;
+    for (int row = 1; row <= 8; ++row) shown.push_back(cell(row, kAnimalColumn));
+    EXPECT_EQ(shown, (Lines{"17", "20", "21", "22", "23", "24", "25", "27"}));
+    EXPECT_EQ(rows(journal()).size(), 16u);
 }
 
 TEST_P(JournalOperationsTest, DeleteFromTheListEndsWithItsMessageAndWithoutMarksAsksNothing) {

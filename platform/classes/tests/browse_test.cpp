@@ -2,6 +2,7 @@
 
 #include "platform/classes/tests/classes_fixture.h"
 #include "platform/classes/tests/test_windows.h"
+#include "platform/ui/desktop.h"
 #include "platform/ui/list_control.h"
 
 namespace vx::classes::testing {
@@ -36,6 +37,25 @@ protected:
         return dynamic_cast<ui::ListControl*>(h->find(list))->model().current() + 1;
     }
     Lines takeTrace() { return std::exchange(scene().trace, {}); }
+
+    // Another window's whole-file write: the group of code `kod` renamed, or
+    // removed when `name` is null; then its announcement.
+    void written(int kod, const char* name) {
+        data::FileManager& fm = files().access(GRP);
+        fm.open();
+        ASSERT_EQ(fm.useFile(), rt::Level::Benign);
+        store::Table& t = fm.table();
+        t.scan({}, [&](store::Position pos, const void* r) {
+            GroupRecord g = *static_cast<const GroupRecord*>(r);
+            if (g.KOD.value() != Decimal(kod)) return true;
+            g.NAME = name ? name : "";
+            EXPECT_TRUE(name ? t.update(pos, &g) : t.remove(pos));
+            return false;
+        });
+        fm.close();
+        ui::desktop().announceWrite("GROUP");
+        ASSERT_TRUE(h->wait(0));
+    }
 };
 
 TEST_F(BrowseTest, FillsFollowTheParentAndHandlersSeeTheHighlightedRow) {
@@ -100,6 +120,42 @@ TEST_F(BrowseTest, PagesMoveThroughTheView) {
     EXPECT_EQ(dynamic_cast<ui::ListControl*>(h->find("?GROUPS"))->scrollPosition(), 100);
     PLAY(h->key("?GROUPS", "PageUp"));
     EXPECT_EQ(rows("?GROUPS"), (Lines{"2|Группа 2", "3|Группа 3", "4|Группа 4"}));
+}
+
+TEST_F(BrowseTest, AWriteShowsTheStoredRowsKeepingTheTopRowAndTheHighlightedRecord) {
+    for (int i = 1; i <= 7; ++i) addGroup(i, ("Группа " + std::to_string(i)).c_str());
+    PLAY(h->start("GroupList"));
+    PLAY(h->key("?GROUPS", "Down Down Down Up"));
+    ASSERT_EQ(rows("?GROUPS"), (Lines{"2|Группа 2", "3|Группа 3", "4|Группа 4"}));
+    ASSERT_EQ(highlighted("?GROUPS"), 2);
+    takeTrace();
+
+    written(3, "Третья");
+    EXPECT_EQ(rows("?GROUPS"), (Lines{"2|Группа 2", "3|Третья", "4|Группа 4"}));
+    EXPECT_EQ(highlighted("?GROUPS"), 2);
+    EXPECT_EQ(takeTrace(), Lines{}) << "the same record highlighted is no new selection";
+
+    written(4, "Четвёртая");
+    EXPECT_EQ(rows("?GROUPS"), (Lines{"2|Группа 2", "3|Третья", "4|Четвёртая"}));
+    EXPECT_EQ(highlighted("?GROUPS"), 2);
+
+    // The highlighted record goes: the row that took its place is highlighted, and handlers hear of it.
+    written(3, nullptr);
+    EXPECT_EQ(rows("?GROUPS"), (Lines{"2|Группа 2", "4|Четвёртая", "5|Группа 5"}));
+    EXPECT_EQ(highlighted("?GROUPS"), 2);
+    EXPECT_EQ(takeTrace(), (Lines{"?GROUPS NewSelection grp=4 mem=0"}));
+
+    // The top row goes: the page starts where it stood.
+    written(2, nullptr);
+    EXPECT_EQ(rows("?GROUPS"), (Lines{"4|Четвёртая", "5|Группа 5", "6|Группа 6"}));
+    EXPECT_EQ(highlighted("?GROUPS"), 1);
+
+    // Rows go from the end of the view: the page fills up from above.
+    PLAY(h->key("?GROUPS", "End"));
+    ASSERT_EQ(rows("?GROUPS"), (Lines{"5|Группа 5", "6|Группа 6", "7|Группа 7"}));
+    written(7, nullptr);
+    EXPECT_EQ(rows("?GROUPS"), (Lines{"4|Четвёртая", "5|Группа 5", "6|Группа 6"}));
+    EXPECT_EQ(highlighted("?GROUPS"), 3);
 }
 
 TEST_F(BrowseTest, LocatorsJumpToTheTypedValue) {
