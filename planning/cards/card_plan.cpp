@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "context/execution_numbers.h"
-#include "context/globals.h"
 #include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
@@ -15,15 +14,6 @@ namespace vx::planning::cards {
 using namespace dct;
 
 namespace {
-
-void rememberAnimal(const PASPORTRecord& p) {
-    glo::IDHOZ = p.IDHOZ;
-    glo::IDFERM = p.IDFERMA;
-    glo::IDANIM = p.IDANIM;
-    glo::UNIK = p.ID;
-    glo::IDVIDANIM = p.VIDANIM;
-    glo::IDPOL = p.IDPOL;
-}
 
 // The card's lines in record order, read once: they do not change while the plan runs.
 std::vector<CardLineRecord> linesOf(store::Table& lines, const Decimal& card) {
@@ -50,7 +40,6 @@ PlanOutcome planCard(MeasureKind kind, const Decimal& card) {
     work.table(Access::PASPORT).scan({}, [&](store::Position, const void* record) {
         const auto& p = *static_cast<const PASPORTRecord*>(record);
         if (p.CHEK != 1) return true;
-        rememberAnimal(p);
         bool withoutBirthDate = false;
         for (const CardLineRecord& line : lines) {
             if (line.VIDANIM.value() != p.VIDANIM.value() || line.TASKDATA < 0) continue;

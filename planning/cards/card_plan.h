@@ -6,8 +6,8 @@
 // year plus the line's day count. Existing records are not looked at: planning
 // twice plans twice. An animal planned by a day count without a valid birth
 // date gets no record from such a line; a line with a negative date adds nothing.
-// The statement, act and expertise values are cleared first, and the last
-// marked animal stays in IDHOZ, IDFERM, IDANIM, UNIK, IDVIDANIM and IDPOL.
+// The statement, act and expertise values are cleared first; the current-context
+// globals stay as the windows' lists left them.
 // All in one transaction over PASPORT, the card lines and the measure file,
 // which it opens itself: every record is added or none is (the user is then
 // told why). The thread's record buffers are left untouched.

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "context/globals.h"
 #include "dictionary/bulk_write.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
@@ -19,15 +18,6 @@ namespace {
 constexpr Byte kYoungStock = 1;
 constexpr Byte kMainHerd = 2;
 
-void rememberAnimal(const PASPORTRecord& p) {
-    glo::IDHOZ = p.IDHOZ;
-    glo::IDFERM = p.IDFERMA;
-    glo::IDANIM = p.IDANIM;
-    glo::UNIK = p.ID;
-    glo::IDPOL = p.IDPOL;
-    glo::DATAROG = p.DATAROG;
-}
-
 }  // namespace
 
 PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
@@ -40,7 +30,6 @@ PlanOutcome planForMarked(MeasureKind kind, const Scheme& scheme) {
     work.table(Access::PASPORT).scan({}, [&](store::Position, const void* record) {
         const auto& p = *static_cast<const PASPORTRecord*>(record);
         if (p.CHEK != 1 || p.VIDANIM.value() != scheme.species) return true;
-        rememberAnimal(p);
         if (p.OSNMOL != kMainHerd && p.OSNMOL != kYoungStock) return true;
         const planning::PlanSet& set = p.OSNMOL == kMainHerd ? scheme.mainHerd : scheme.youngStock;
         const std::optional<int32_t> date = planning::plannedDate(set.fixedDate, set.days, p.DATAROG, today);

@@ -4,8 +4,7 @@
 // species, in every holding and farm, with the main-herd or young-stock values
 // by PAS:OSNMOL. Existing records are not looked at: planning twice plans twice.
 // An animal planned by a day count without a valid birth date gets no record.
-// The last marked animal of the species stays in IDHOZ, IDFERM, IDANIM, UNIK,
-// IDPOL and DATAROG, whether a record was added for it or not.
+// The current-context globals stay as the windows' lists left them.
 // All in one transaction over PASPORT and the measure file, which it opens itself:
 // every record is added or none is (the user is then told why). The thread's record
 // buffers are left untouched.

@@ -51,6 +51,12 @@ TEST_P(CardPlanTest, PlansEveryLineOfTheAnimalsSpeciesForEveryMarkedAnimalAndAga
     glo::NAKT = "А-17";
     glo::DAKT = makeDate(5, 1, 2025);
     glo::NEKSP = "Э-3";
+    // The animal another window highlighted.
+    glo::IDHOZ = 5;
+    glo::IDFERM = 6;
+    glo::IDANIM = "Z";
+    glo::UNIK = 9;
+    glo::IDPOL = 4;
     PLAY(h->start(listOf(kind())));
     PLAY(h->press("?BUTTON7"));
     EXPECT_EQ(planned(kind()), kPlannedOnce);
@@ -59,9 +65,13 @@ TEST_P(CardPlanTest, PlansEveryLineOfTheAnimalsSpeciesForEveryMarkedAnimalAndAga
     EXPECT_EQ(glo::NAKT.str(), "");
     EXPECT_EQ(glo::DAKT, 0);
     EXPECT_EQ(glo::NEKSP.str(), "");
-    EXPECT_EQ(glo::UNIK.value(), Decimal(2));
-    EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(2));
-    EXPECT_EQ(glo::IDFERM.value(), Decimal(3));
+    // The context stays on that animal and the species on the highlighted card's.
+    EXPECT_EQ(glo::IDHOZ.value(), Decimal(5));
+    EXPECT_EQ(glo::IDFERM.value(), Decimal(6));
+    EXPECT_EQ(glo::IDANIM.str(), "Z");
+    EXPECT_EQ(glo::UNIK.value(), Decimal(9));
+    EXPECT_EQ(glo::IDPOL.value(), Decimal(4));
+    EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(1));
 
     PLAY(h->select("?BROWSE:1", 1));
     PLAY(h->press("?BUTTON7"));

@@ -46,13 +46,25 @@ protected:
 };
 
 TEST_P(PlanForMarkedTest, PlansEveryMarkedAnimalOfTheSchemesSpeciesByItsHerdAndAgainWhenPressedAgain) {
+    // The animal another window highlighted.
+    glo::IDHOZ = 5;
+    glo::IDFERM = 6;
+    glo::IDANIM = "Z";
+    glo::UNIK = 9;
+    glo::IDPOL = 4;
+    glo::DATAROG = makeDate(1, 2, 2021);
     PLAY(h->start(listOf(kind())));
     plan();
     const Lines once{"1 15.0 1 14.04.2025 1/1" + suffix(), "2 15.0 1 24.08.2025 1/2" + suffix()};
     EXPECT_EQ(measures(kind()), once);
     EXPECT_EQ(messages(), (Lines{planMessage(kind())}));
-    EXPECT_EQ(glo::UNIK.value(), Decimal(2));
-    EXPECT_EQ(glo::DATAROG, makeDate(7, 10, 2024));
+    // The context stays on that animal, not on the last one planned.
+    EXPECT_EQ(glo::IDHOZ.value(), Decimal(5));
+    EXPECT_EQ(glo::IDFERM.value(), Decimal(6));
+    EXPECT_EQ(glo::IDANIM.str(), "Z");
+    EXPECT_EQ(glo::UNIK.value(), Decimal(9));
+    EXPECT_EQ(glo::IDPOL.value(), Decimal(4));
+    EXPECT_EQ(glo::DATAROG, makeDate(1, 2, 2021));
 
     plan();
     EXPECT_EQ(measures(kind()).size(), 4u);

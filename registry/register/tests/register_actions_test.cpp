@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "context/globals.h"
 #include "database/database_choice.h"
+#include "exchange/animal_import.h"
+#include "planning/measure_kinds.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/runtime/folders.h"
@@ -53,43 +57,115 @@ TEST_F(RegisterTest, SchemeAndCardButtonsStartTheirWindowsOnThreadsOfTheirOwn) {
 
 struct PlanCase {
     const char* button;
-    const char* schemeWindow;
+    const char* planWindow;
+    const char* planButton;
     const char* measureList;
     const char* caption;
     const char* done;
 };
 
 constexpr PlanCase kPlans[] = {
-    {"?BUTTON24", "BrwtaskVPO", "?LIST:3", "Планирование профилактического мероприятия",
+    {"?BUTTON24", "BrwtaskVPO", "?BUTTON4", "?LIST:3", "Планирование профилактического мероприятия",
      "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!"},
-    {"?BUTTON25", "BrwtaskVDI", "?LIST:4", "Планирование диагностического мероприятия",
+    {"?BUTTON25", "BrwtaskVDI", "?BUTTON4", "?LIST:4", "Планирование диагностического мероприятия",
      "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!"},
+    {"?BUTTON23", "BrowseTKvpo", "?BUTTON7", "?LIST:3", "Планирование профилактических мероприятий Типовой картой",
+     "Карта профилактических мероприятий добавлена! Снимите пометку запис(и/ей)!"},
+    {"?BUTTON22", "BrowseTKvdi", "?BUTTON7", "?LIST:4", "Планирование диагностических мероприятий Типовой картой",
+     "Диагностическая Типовая карта мероприятий добавлена! Снимите пометку запис(и/ей)!"},
 };
 
-TEST_F(RegisterTest, APlanInASchemeWindowShowsInTheMeasureListsOfTheCurrentAnimalAtOnce) {
+// Three marked animals, the second highlighted: each plan shows in its measure list at
+// once, and the register keeps the second highlighted and in its passport panel.
+TEST_F(RegisterTest, APlanShowsInTheMeasureListsOfTheHighlightedAnimalAtOnceAndTheContextStaysOnIt) {
     windows = toolWindows();
     addSpecies(1, "КРС");
     addHolding(1, "Первое");
     addFarm(1, 1, "Луговая");
-    addPassport(1, 1, 1, "A-1", [] {
-        PAS->VIDANIM = 1;
-        PAS->OSNMOL = 2;
-        PAS->CHEK = 1;
-        PAS->DATAROG = makeDate(3, 15, 2020);
-    });
+    for (int id : {1, 2, 3})
+        addPassport(1, 1, id, "A-" + std::to_string(id), [] {
+            PAS->VIDANIM = 1;
+            PAS->OSNMOL = 2;
+            PAS->CHEK = 1;
+            PAS->DATAROG = makeDate(3, 15, 2020);
+        });
     addScheme(false, Decimal(15), 1, "Вакцинация");
     addScheme(true, Decimal(21), 1, "Исследование");
+    addScheme(false, Decimal(16), 1, "Обработка");
+    addScheme(true, Decimal(22), 1, "Аллергия");
+    // A card of species 1 with one line of each kind.
+    for (const auto& [kind, measure] : {std::pair{planning::MeasureKind::Preventive, Decimal(16)},
+                                        std::pair{planning::MeasureKind::Diagnostic, Decimal(22)}}) {
+        const planning::CardBook& c = planning::measureKind(kind).cards;
+        onThread([&] {
+            vx::testing::append(c.cardAccess, FileRefBase{c.cardAccess.id}, [&] {
+                c.card().IDKARTIP = 1;
+                c.card().VIDANIM = 1;
+            });
+            vx::testing::append(c.lineAccess, FileRefBase{c.lineAccess.id}, [&] {
+                c.line().IDKARTIP = 1;
+                c.line().IDTASK = measure;
+                c.line().VIDANIM = 1;
+            });
+        });
+    }
     PLAY(h->start("Browsehoz"));
+    PLAY(h->click("?LIST:2", 2));
+    std::map<std::string, std::size_t> planned;
     for (const PlanCase& c : kPlans) {
-        EXPECT_TRUE(rows(c.measureList).empty()) << c.schemeWindow;
+        SCOPED_TRACE(c.planWindow);
         PLAY(h->press(c.button));
-        PLAY(h->window(c.schemeWindow));
-        PLAY(h->select("?BROWSE:1", 1));
-        PLAY(h->press("?BUTTON4"));
+        PLAY(h->window(c.planWindow));
+        if (c.planButton == std::string("?BUTTON4")) PLAY(h->select("?BROWSE:1", 1));
+        PLAY(h->press(c.planButton));
         PLAY(h->expectMessage(c.caption, c.done));
         PLAY(h->window("Browsehoz"));
-        EXPECT_EQ(rows(c.measureList).size(), 1u) << c.schemeWindow;
+        EXPECT_EQ(rows(c.measureList).size(), ++planned[c.measureList]);
+        EXPECT_EQ(list("?LIST:2").current(), 1);
+        PLAY(h->expectValue("?IDANIM", "A-2"));
+        EXPECT_EQ(clip(glo::IDANIM.str()), "A-2");
     }
+}
+
+// Forty animals, the page of 16 scrolled: a mark by a right click and an import
+// show at once, the page's top row and the highlighted animal where they were.
+TEST_F(RegisterTest, AMarkAndAnImportShowAtOnceKeepingThePageAndTheHighlightedAnimal) {
+    addHolding(1, "Первое");
+    addFarm(1, 1, "Луговая");
+    for (int id = 1; id <= 40; ++id) addPassport(1, 1, id, "A-" + std::to_string(id));
+    const auto page = [&] {
+        const int at = list("?LIST:2").current() + 1;
+        return h->row("?LIST:2", 1).value_or(Lines{""})[0] + " / " + std::to_string(at) + ": " +
+               h->row("?LIST:2", at).value_or(Lines{""})[0];
+    };
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->key("?LIST:2", "PageDown Down Down Down"));
+    ASSERT_EQ(page(), "A-17 / 4: A-20");
+
+    PLAY(h->click("?LIST:2", 8, "", "right"));
+    EXPECT_EQ(page(), "A-17 / 8: A-24");
+    EXPECT_EQ(marks()[23], '1');
+    EXPECT_EQ(h->cellLook("?LIST:2", 8, 1)->icon, 1);
+
+    // The import window's write, on a thread of its own.
+    onThread([] {
+        std::vector<PASPORTRecord> added(2);
+        for (PASPORTRecord& p : added) {
+            p.IDHOZ = 1;
+            p.IDFERMA = 1;
+        }
+        added[0].IDANIM = "N-1";
+        added[1].IDANIM = "N-2";
+        EXPECT_TRUE(exchange::addPassports(added));
+    });
+    PLAY(h->wait(0));
+    EXPECT_EQ(page(), "A-17 / 8: A-24");
+    EXPECT_EQ(clip(glo::IDANIM.str()), "A-24");
+    PLAY(h->key("?LIST:2", "End"));
+    const Lines shown = rows("?LIST:2");
+    ASSERT_GE(shown.size(), 2u);
+    EXPECT_EQ(shown[shown.size() - 2].substr(0, 3), "N-1");
+    EXPECT_EQ(shown.back().substr(0, 3), "N-2");
 }
 
 TEST_F(RegisterTest, WithoutItsDatabaseTheRegisterSaysSoOnceAndCloses) {
