@@ -11,6 +11,7 @@
 #include "dictionary/names.h"
 #include "platform/headless/harness.h"
 #include "platform/store/record_file.h"
+#include "platform/ui/desktop.h"
 #include "registry/register/register_window.h"
 #include "windows/window_table.h"
 
@@ -115,6 +116,15 @@ void registerCases(const Fixture& fx) {
         std::snprintf(figures, sizeof figures, "per_step passports=%d steps=%d slowest_ms=%.1f", kBigFarmPassports,
                       steps.count, steps.slowest);
         reportStep("register-scroll", steps.average, kStepLimitMs, figures);
+
+        // Another window's whole-file write over the passports and both measure files:
+        // the animal list and the measure lists read their pages again.
+        const double refill = millisecondsOf([&] {
+            for (const char* file : {"PASPORT", "VPO", "VDI"}) ui::desktop().announceWrite(file);
+            play(h.wait(0), "refill");
+        });
+        reportStep("register-refill-after-write", refill, kStepLimitMs,
+                   "passports=" + std::to_string(kRegisterPassports + kBigFarmPassports) + " files=3");
     }
     database::chooseDatabaseFolder(fx.folder.string() + "/");
 }
