@@ -66,7 +66,48 @@ TEST_P(NewLineTest, TakesTheSpeciesOfItsCardAndTheFirstSchemeOfItWithItsDoseAndS
     EXPECT_EQ(lines(kind).back(), "1 20.1 Туберкулинизация 1 0 1/1  7 2.5");
 }
 
+TEST_P(NewLineTest, OffersEverySpeciesAndAnotherOneBringsItsOwnSchemes) {
+    const MeasureKind kind = GetParam();
+    const CardBook& c = book(kind);
+    PLAY(h->start(listOf(kind)));
+    PLAY(h->key("?LIST", "Insert"));
+    PLAY(h->expectRows("?ANI:NAME", 2));
+    PLAY(h->expectValue("?ANI:NAME", "КРС"));
+    PLAY(h->choose("?ANI:NAME", "Свиньи"));
+    PLAY(h->expectValue(c.lineControl("VIDANIM"), "2"));
+    PLAY(h->expectRows(measureList(kind), 1));
+    PLAY(h->expectValue(measureList(kind), "Свиная"));
+    PLAY(h->expectValue(c.lineControl("IDTASK"), "10.0"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed(c.lineForm));
+    EXPECT_EQ(lines(kind).back(), "1 10.0 Свиная 2 0 1/1  1 0.1");
+}
+
 INSTANTIATE_TEST_SUITE_P(BothKinds, NewLineTest, ::testing::ValuesIn(kMeasureKinds));
+
+class StoredLineTest : public CardFormsTest, public ::testing::WithParamInterface<MeasureKind> {};
+
+TEST_P(StoredLineTest, AnotherSpeciesChosenOrTypedGivesTheFirstSchemeOfThatSpecies) {
+    const MeasureKind kind = GetParam();
+    const CardBook& c = book(kind);
+    for (const bool typed : {false, true}) {
+        SCOPED_TRACE(typed ? "typed" : "chosen");
+        TearDown();
+        SetUp();
+        PLAY(h->start(listOf(kind)));
+        PLAY(h->press("?CHANGE"));
+        if (typed) PLAY(h->type(c.lineControl("VIDANIM"), "2"));
+        else PLAY(h->choose("?ANI:NAME", "Свиньи"));
+        PLAY(h->expectValue("?ANI:NAME", "Свиньи"));
+        PLAY(h->expectValue(measureList(kind), "Свиная"));
+        PLAY(h->press("?OK"));
+        PLAY(h->expectClosed(c.lineForm));
+        EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(2));
+        EXPECT_EQ(lines(kind), (Lines{"1 10.0 Свиная 2 4 1/1  1 0.1"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothKinds, StoredLineTest, ::testing::ValuesIn(kMeasureKinds));
 
 // The stored line (5/5) opened for a change, another scheme chosen, saved.
 struct ChoiceCase {
@@ -97,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{MeasureKind::Preventive, kLongName,
                                  "1 22.0 Исследование крови на лейкоз м 1 4 1/1  4 1"}));
 
-// A line whose scheme the drop list does not offer keeps what it holds.
+// A line whose scheme the drop list of its species does not offer keeps what it holds.
 struct KeptCase {
     MeasureKind kind;
     int tenths;
@@ -132,8 +173,8 @@ TEST_P(UnmatchedLineTest, KeepsItsMeasureNameDoseAndCountsWhenSaved) {
 INSTANTIATE_TEST_SUITE_P(Unmatched, UnmatchedLineTest,
                          ::testing::Values(KeptCase{MeasureKind::Diagnostic, 220, 1, kLongName},
                                            KeptCase{MeasureKind::Preventive, 220, 1, kLongName},
-                                           KeptCase{MeasureKind::Diagnostic, 100, 2, "Свиная"},
-                                           KeptCase{MeasureKind::Preventive, 100, 2, "Свиная"}));
+                                           KeptCase{MeasureKind::Diagnostic, 220, 2, kLongName},
+                                           KeptCase{MeasureKind::Preventive, 220, 2, kLongName}));
 
 class CardFormTest : public CardFormsTest, public ::testing::WithParamInterface<MeasureKind> {};
 
