@@ -6,6 +6,7 @@
 #include "planning/cards/tests/cards_fixture.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/thread_state.h"
+#include "tests/refused_entry.h"
 
 namespace vx::planning::cards::testing {
 namespace {
@@ -175,6 +176,35 @@ INSTANTIATE_TEST_SUITE_P(Unmatched, UnmatchedLineTest,
                                            KeptCase{MeasureKind::Preventive, 220, 1, kLongName},
                                            KeptCase{MeasureKind::Diagnostic, 220, 2, kLongName},
                                            KeptCase{MeasureKind::Preventive, 220, 2, kLongName}));
+
+// The stored line's day count and plan counts refuse a negative value, its date one after
+// 31.12.2099, and the line stays as it was; the last day of 2099 is taken.
+TEST_P(StoredLineTest, RefusesNegativeCountsAndDatesAfter2099) {
+    const MeasureKind kind = GetParam();
+    const CardBook& c = book(kind);
+    const Lines stored = lines(kind);
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* allowed;
+    } cases[] = {{"DNEY", "-30", "Допустимо число не меньше 0."},
+                 {"GLPLAN", "-1", "Допустимо число не меньше 0."},
+                 {"GOPLAN", "-1", "Допустимо число не меньше 0."},
+                 {"TASKDATA", "01.01.2100", "Допустима дата не позже 31.12.2099."}};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.field);
+        TearDown();
+        SetUp();
+        PLAY(h->start(listOf(kind)));
+        PLAY(h->press("?CHANGE"));
+        EXPECT_TRUE(vx::testing::typedAndRefused(*h, c.lineControl(t.field), t.typed, t.allowed));
+        EXPECT_EQ(lines(kind), stored);
+    }
+    PLAY(h->type(c.lineControl("TASKDATA"), "31.12.2099"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed(c.lineForm));
+    EXPECT_EQ(lines(kind), (Lines{"1 50.3 Старая 1 4 5/5 31.12.2099 9 1.5"}));
+}
 
 class CardFormTest : public CardFormsTest, public ::testing::WithParamInterface<MeasureKind> {};
 
