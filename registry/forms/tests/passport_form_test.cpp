@@ -1,9 +1,13 @@
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/thread_state.h"
+#include "platform/store/record_file.h"
+#include "platform/ui/desktop.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/forms/tests/forms_fixture.h"
 #include "tests/other_station.h"
@@ -154,6 +158,47 @@ TEST_P(PassportDateTest, AfterTodayIsRefusedTypedOrChosenAndNothingIsStored) {
 INSTANTIATE_TEST_SUITE_P(BirthAndDisposal, PassportDateTest,
                          ::testing::Values(PassportDateCase{"?PAS:DATAROG", "?CALENDAR"},
                                            PassportDateCase{"?PAS:AKTDATA", "?CALENDAR:3"}));
+
+// However the form ends, the number it reserved leaves no blank passport behind.
+TEST_F(PassportFormTest, TheReservedNumberGoesWithTheForm) {
+    const struct {
+        const char* what;
+        std::function<void()> end;
+    } cases[] = {
+        {"cancelled",
+         [&] {
+             PLAY(h->answer("Yes"));
+             PLAY(h->press("?CANCEL"));
+         }},
+        {"closed",
+         [&] {
+             PLAY(h->answer("Yes"));
+             PLAY(h->close());
+         }},
+        {"refused, then cancelled",
+         [&] {
+             onOtherStation(glo::PUT2.str(), "DELETE FROM records");
+             PLAY(h->press("?OK"));
+             PLAY(h->answer("Yes"));
+             PLAY(h->press("?CANCEL"));
+         }},
+        {"the program ends after a renumber", [&] {
+             onOtherStation(glo::PUT1.str(), "UPDATE records SET IDHOZ = 8");
+             onOtherStation(glo::PUT5.str(), "UPDATE records SET IDHOZ = 8 WHERE IDHOZ = 1");
+             ui::desktop().closeDown();
+             PLAY(h->settle());
+         }}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        openNew();
+        store::commitPendingWrites();  // as the program does whenever a window waits
+        ASSERT_EQ(passports().size(), 1u);  // reserved
+        c.end();
+        EXPECT_EQ(passports(), Lines{});
+    }
+}
 
 TEST_F(PassportFormTest, TheCalendarDateGivesTheAgeToo) {
     openNew();
