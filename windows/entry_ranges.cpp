@@ -4,14 +4,25 @@
 
 namespace vx::windows {
 
-ui::EntryRange countRange() { return {.low = Decimal(0), .allowed = "Допустимо число не меньше 0."}; }
+ui::EntryRange countRange() {
+    ui::EntryRange r;
+    r.low = Decimal(0);
+    r.allowed = "Допустимо число не меньше 0.";
+    return r;
+}
 
 ui::EntryRange happenedDateRange() {
-    return {.notAfterToday = true, .allowed = "Допустима дата не позже сегодняшней."};
+    ui::EntryRange r;
+    r.notAfterToday = true;
+    r.allowed = "Допустима дата не позже сегодняшней.";
+    return r;
 }
 
 ui::EntryRange plannedDateRange() {
-    return {.high = Decimal(makeDate(12, 31, 2099)), .allowed = "Допустима дата не позже 31.12.2099."};
+    ui::EntryRange r;
+    r.high = Decimal(makeDate(12, 31, 2099));
+    r.allowed = "Допустима дата не позже 31.12.2099.";
+    return r;
 }
 
 }  // namespace vx::windows
