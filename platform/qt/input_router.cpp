@@ -36,6 +36,12 @@ bool modelTakes(ui::ControlKind kind, const ui::Key& k) {
     }
 }
 
+// Tab and Shift+Tab reach the model as keys, so Qt's own Tab moves are never the user's: only a
+// click or a control's key (its accelerator) moves the focus in Qt's hands.
+bool movedByUser(Qt::FocusReason reason) {
+    return reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
 // Enter in these confirms the control, then presses the form's default button.
 bool confirmsForm(ui::ControlKind kind) {
     using K = ui::ControlKind;
@@ -53,15 +59,13 @@ ui::ControlId formButton(const ui::Window& w, const ui::Control* focused, const 
 
 }  // namespace
 
-InputRouter::InputRouter(QtRenderer& r) : renderer_(r) {
-    qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
-}
+InputRouter::InputRouter(QtRenderer& r) : renderer_(r) { qApp->installEventFilter(this); }
 
 bool InputRouter::eventFilter(QObject* watched, QEvent* e) {
     switch (e->type()) {
     case QEvent::KeyPress: return keyPressed(watched, static_cast<QKeyEvent&>(*e));
     case QEvent::ShortcutOverride: return shortcutWanted(watched, static_cast<QKeyEvent&>(*e));
+    case QEvent::FocusIn: focusMoved(watched, static_cast<QFocusEvent&>(*e).reason()); return false;
     case QEvent::ToolTip: return !ui::desktop().look().tooltipsShown;
     case QEvent::MouseButtonPress: {
         // A click counts as input for "Ctrl pressed alone" (lists report theirs themselves).
@@ -120,13 +124,27 @@ bool InputRouter::keyPressed(QObject* watched, QKeyEvent& e) {
     return false;
 }
 
-void InputRouter::focusMoved(QWidget* now) {
-    if (!now || renderer_.drawing()) return;
+void InputRouter::focusMoved(QObject* now, Qt::FocusReason reason) {
+    if (renderer_.drawing()) return;
     const auto [wid, cid] = WindowView::locate(now);
     const ui::Window* w = ui::desktop().window(wid);
     if (!w || cid == 0 || cid == w->focused()) return;
     const ui::Control* c = w->control(cid);
     if (!c || !c->takesFocus()) return;
+    if (!movedByUser(reason)) {
+        // The focus came back by itself (the window activated, maximized, a dialog closed) or Qt
+        // passed it on from a widget hidden for a moment: the model's focus stands.
+        QMetaObject::invokeMethod(
+            this,
+            [this, wid] {
+                if (WindowView* v = renderer_.view(wid)) {
+                    QtRenderer::Drawing drawing(renderer_);
+                    v->syncFocus();
+                }
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     renderer_.act(wid, cid, [cid](ui::Window& mw) { ui::input::focus(mw, cid); });
 }
 

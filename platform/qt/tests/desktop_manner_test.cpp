@@ -184,7 +184,7 @@ TEST_F(DesktopMannerTest, AFormOverAMaximizedCallerIsANormalDialogAndLeavesTheCa
     const QRect caller = frontEnd_.renderer().view(window("Caller")->id())->screenRect();
     EXPECT_LE((form->frameGeometry().center() - caller.center()).manhattanLength(), 4);
 
-    widget("Form", "?DATE")->setFocus();
+    widget("Form", "?DATE")->setFocus(Qt::MouseFocusReason);
     settle();
     key(widget("Form", "?DATE"), Qt::Key_Escape);
     ASSERT_TRUE(pumpUntil([&] { return window("Form") == nullptr; }));
@@ -200,7 +200,7 @@ TEST_F(DesktopMannerTest, EnterPressesTheFormsOkAndEscItsCancel) {
     for (const Case c : {Case{Qt::Key_Return, "?OK"}, Case{Qt::Key_Escape, "?CANCEL"}}) {
         openForm(false);
         auto* date = static_cast<QLineEdit*>(widget("Form", "?DATE"));
-        date->setFocus();
+        date->setFocus(Qt::MouseFocusReason);
         settle();
         QTest::keyClicks(date, "17.09.2022");
         key(date, c.qtKey);
@@ -245,7 +245,7 @@ TEST_F(DesktopMannerTest, AClickOrTabLeavesTheComboAfterAChoiceFromItsPopup) {
         EXPECT_EQ(combo->currentText().trimmed(), "Овцы");
         static_cast<QLineEdit*>(widget("Form", "?DATE"))->clear();
         // Back to the combo's first entry for the next case.
-        combo->setFocus();
+        combo->setFocus(Qt::MouseFocusReason);
         settle();
         key(combo, Qt::Key_Up);
     }
@@ -291,7 +291,7 @@ TEST_F(DesktopMannerTest, TabIntoANumberSelectsItsText) {
     openForm(false);
     gNumber = 1;
     auto* date = static_cast<QLineEdit*>(widget("Form", "?DATE"));
-    date->setFocus();
+    date->setFocus(Qt::MouseFocusReason);
     settle();
     key(date, Qt::Key_Tab);
     auto* number = static_cast<QLineEdit*>(widget("Form", "?NUMBER"));

@@ -43,7 +43,7 @@ protected:
         table = static_cast<ListView*>(widget("Browse", "?LIST"))->table();
     }
     void key(QWidget* w, int qtKey, Qt::KeyboardModifiers mods, quint32 scanCode) {
-        w->setFocus();
+        w->setFocus(Qt::MouseFocusReason);
         QKeyEvent press(QEvent::KeyPress, qtKey, mods, scanCode, 0, 0);
         QApplication::sendEvent(w, &press);
         settle();
@@ -90,7 +90,7 @@ TEST_F(InputTest, AnAlertedClickOnAnEmptyListReachesTheWindow) {
 
 TEST_F(InputTest, TypingIsConfirmedByEnterAndAButtonTakesTheFocusBeforeItIsPressed) {
     auto* name = static_cast<QLineEdit*>(widget("Browse", "?NAME"));
-    name->setFocus();
+    name->setFocus(Qt::MouseFocusReason);
     settle();
     for (QChar ch : QString("Ласточка")) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
