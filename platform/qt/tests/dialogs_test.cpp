@@ -75,7 +75,7 @@ TEST_F(DialogsTest, TheCalendarStartsAtTheGivenDateAndAnswersTheChosenDay) {
     QDialog* dialog = nullptr;
     ASSERT_TRUE(pumpUntil([&] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->findChild<QCalendarWidget*>()) dialog = static_cast<QDialog*>(w);
+            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && d->findChild<QCalendarWidget*>()) dialog = d;
         return dialog != nullptr;
     }));
     EXPECT_EQ(dialog->windowTitle(), "Дата обработки");
