@@ -48,11 +48,15 @@ void BrowseClass::fillAt(const ViewRow& target) {
         return;
     }
     const int n = pageSize();
-    const std::vector<ViewRow> before = view_->read(&target, 1, true);
-    std::vector<ViewRow> rows = before.empty() ? view_->firstPage(n) : view_->read(&before.front(), n, false);
-    atTop_ = before.empty();
+    // The target keeps the row of the page the highlight stood on, so a refill does not scroll the list.
+    const int above = std::clamp(highlighted(), 0, n - 1);
+    const std::vector<ViewRow> before = view_->read(&target, above + 1, true);
+    atTop_ = static_cast<int>(before.size()) <= above;
+    std::vector<ViewRow> rows = atTop_ ? view_->firstPage(n) : view_->read(&before.back(), n, false);
     atBottom_ = static_cast<int>(rows.size()) < n;
-    int current = 0;
+    // A target gone from the view leaves the highlight on the row that took its place.
+    const int rowsBefore = atTop_ ? static_cast<int>(before.size()) : above;
+    int current = std::max(0, std::min(rowsBefore, static_cast<int>(rows.size()) - 1));
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (rows[i].pos == target.pos) current = static_cast<int>(i);
     if (rows.empty() && !before.empty()) {
