@@ -41,21 +41,27 @@ QVariant colour(ui::Colour c) {
 }  // namespace
 
 void ListTableModel::show(const ui::ListModel* list) {
+    const int rows = list ? list->rowCount() : 0;
+    const int columns = list ? list->columnCount() : 0;
+    if (list == list_ && rows == rows_ && columns == columns_) {
+        if (rows > 0 && columns > 0) emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
+        if (columns > 0) emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
+        return;
+    }
     beginResetModel();
     list_ = list;
+    rows_ = rows;
+    columns_ = columns;
     endResetModel();
 }
 
-int ListTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !list_ ? 0 : list_->rowCount();
-}
+int ListTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
-int ListTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() || !list_ ? 0 : list_->columnCount();
-}
+int ListTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
 
 QVariant ListTableModel::data(const QModelIndex& index, int role) const {
-    if (!list_ || !index.isValid()) return {};
+    if (!list_ || !index.isValid() || index.row() >= list_->rowCount() || index.column() >= list_->columnCount())
+        return {};
     const int row = index.row(), column = index.column();
     const ui::ListCell& cell = list_->cell(row, column);
     switch (role) {

@@ -79,6 +79,7 @@ TEST_F(InputTest, ListKeysAndClicksReachTheModelWithTheirModifiers) {
 
 TEST_F(InputTest, AnAlertedClickOnAnEmptyListReachesTheWindow) {
     window("Browse")->as<ListControl>("?LIST")->change().setRows({});
+    frontEnd_.loop().requestStep();
     settle();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier, table->viewport()->rect().center());
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, table->viewport()->rect().center());
