@@ -23,12 +23,13 @@ bool modelTakes(ui::ControlKind kind, const ui::Key& k) {
     case K::List:
         return v == VKey::Up || v == VKey::Down || v == VKey::PageUp || v == VKey::PageDown || v == VKey::Home ||
                v == VKey::End || v == VKey::Enter;
+    // Alt+Down and Alt+Up open and close a drop list's rows, as in every desktop program.
+    case K::DropList:
+    case K::DropCombo: return v == VKey::Enter || ((v == VKey::Up || v == VKey::Down) && !k.has(ui::mod::Alt));
     case K::Entry:
-    case K::DropCombo: return v == VKey::Enter || v == VKey::Up || v == VKey::Down;
+    case K::Spin: return v == VKey::Enter || v == VKey::Up || v == VKey::Down;
     // Shift+Enter is a new line in a text; Enter confirms it.
     case K::Text: return v == VKey::Enter && !k.has(ui::mod::Shift);
-    case K::Spin:
-    case K::DropList: return v == VKey::Enter || v == VKey::Up || v == VKey::Down;
     case K::Button:
     case K::Check:
     case K::Radio: return v == VKey::Enter || v == VKey::Space;

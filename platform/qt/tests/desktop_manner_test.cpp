@@ -287,6 +287,45 @@ TEST_F(DesktopMannerTest, TheDropPopupOpensOnTheCurrentEntryAndChoosesOnceByKeyW
     EXPECT_EQ(std::count(log_.begin(), log_.end(), "Form: Accepted ?SPECIES"), 1) << ::testing::PrintToString(log_);
 }
 
+// The rows of a file-fed list (the sex-age groups of a passport) with the owner's entry current:
+// opened by a click or by Alt+Down, the rows show that entry marked, and Down moves on from it.
+TEST_F(DesktopMannerTest, AFileFedDropListOpensOnTheOwnersEntryByClickOrAltDown) {
+    start({"Passport", WindowKind::Plain, [](LayoutBuilder& b, Window&) {
+               DropControl& groups = b.fileDropList("?POL:NAME");
+               groups.change().setColumns({ListColumn("Группа", "@s20")});
+               std::vector<ListRow> rows;
+               for (const char* g : {"Тёлки", "Коровы дойные", "Бычки", "Нетели"})
+                   rows.push_back(ListRow{{{Value(std::string(g)), {}}}});
+               groups.change().setRows(std::move(rows));
+               groups.change().setCurrent(1);
+               b.button("?OK", "OK");
+           }});
+    ASSERT_TRUE(pumpUntil([&] { return widget("Passport", "?POL:NAME") != nullptr; }));
+    settle();
+    auto* box = static_cast<DropBox*>(widget("Passport", "?POL:NAME"));
+    struct Case {
+        const char* openedBy;
+    };
+    for (const Case c : {Case{"click"}, Case{"Alt+Down"}}) {
+        if (std::string(c.openedBy) == "click") {
+            QTest::mouseClick(box, Qt::LeftButton);
+        } else {
+            box->setFocus(Qt::MouseFocusReason);
+            settle();
+            key(box, Qt::Key_Down, Qt::AltModifier);
+        }
+        settle();
+        DropRows* rows = box->rows();
+        ASSERT_TRUE(rows->isVisible()) << c.openedBy;
+        EXPECT_EQ(rows->currentIndex().row(), 1) << c.openedBy;
+        EXPECT_TRUE(rows->selectionModel()->isRowSelected(1, {})) << c.openedBy;
+        key(rows, Qt::Key_Down);
+        EXPECT_EQ(rows->currentIndex().row(), 2) << c.openedBy << ": Down moves on from the marked entry";
+        key(rows, Qt::Key_Escape);
+        EXPECT_FALSE(rows->isVisible()) << c.openedBy;
+    }
+}
+
 TEST_F(DesktopMannerTest, TabIntoANumberSelectsItsText) {
     openForm(false);
     gNumber = 1;
