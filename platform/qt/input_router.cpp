@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 
 #include "platform/qt/key_translation.h"
@@ -106,6 +107,7 @@ bool InputRouter::keyPressed(QObject* watched, QKeyEvent& e) {
     }
     const ui::Control* focused = w->control(w->focused());
     const bool alerted = (focused && focused->alerted(*k)) || w->alerted(*k);
+    if (!alerted && *k == ui::Key(VKey::F4, ui::mod::Ctrl) && closeActiveChild(wid)) return true;
     if (const ui::ControlId button = alerted ? 0 : formButton(*w, focused, *k)) {
         const bool confirm = k->key == VKey::Enter;
         renderer_.act(wid, w->focused(), [button, confirm](ui::Window& mw) {
@@ -123,6 +125,19 @@ bool InputRouter::keyPressed(QObject* watched, QKeyEvent& e) {
     }
     ui::desktop().noteInput(*k);
     return false;
+}
+
+// Ctrl+F4 in the frame or one of its child windows closes the active child, as in every
+// multi-window desktop program; the child's own close runs as its close box asks it.
+bool InputRouter::closeActiveChild(ui::WindowId keyWindow) {
+    const WindowView* frame = renderer_.frameView();
+    const WindowView* in = renderer_.view(keyWindow);
+    if (!frame || !frame->mdiArea() || !in || (in != frame && !qobject_cast<QMdiSubWindow*>(in->top()))) return false;
+    QMdiSubWindow* active = frame->mdiArea()->activeSubWindow();
+    const ui::WindowId child = active ? WindowView::locate(active).first : 0;
+    if (child == 0) return false;
+    renderer_.act(child, 0, [](ui::Window& cw) { ui::input::closeWindow(cw); });
+    return true;
 }
 
 void InputRouter::focusMoved(QObject* now, Qt::FocusReason reason) {

@@ -138,6 +138,20 @@ TEST_F(DesktopMannerTest, WindowsWithoutAPlacementOpenCascadedInsideTheFrame) {
     EXPECT_GT(second.y(), first.y());
 }
 
+TEST_F(DesktopMannerTest, CtrlF4ClosesTheActiveChildWindow) {
+    for (const char* name : {"First", "Second"})
+        start({name, WindowKind::MdiChild, [](LayoutBuilder& b, Window&) { b.button("?GO", "Дальше"); }});
+    ASSERT_TRUE(pumpUntil([&] { return top("First") && top("Second"); }));
+    settle();
+    QTest::mouseClick(widget("First", "?GO"), Qt::LeftButton);
+    settle();
+    ASSERT_EQ(static_cast<QMdiSubWindow*>(top("First"))->mdiArea()->activeSubWindow(), top("First"));
+    key(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_TRUE(pumpUntil([&] { return window("First") == nullptr; })) << ::testing::PrintToString(log_);
+    EXPECT_TRUE(logged("First: CloseWindow"));
+    EXPECT_NE(window("Second"), nullptr);
+}
+
 TEST_F(DesktopMannerTest, AStoredPlacementOffTheScreenIsPulledBackIn) {
     start({"Plain", WindowKind::Plain, [](LayoutBuilder& b, Window& w) {
                b.button("?GO", "Дальше");
