@@ -22,6 +22,7 @@
 #include "platform/qt/model_spin.h"
 #include "platform/qt/page_view.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/readable_colours.h"
 #include "platform/qt/window_view.h"
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/desktop.h"
@@ -35,10 +36,14 @@ namespace {
 
 QPalette paletteOf(const ui::Colours& c) {
     QPalette p;
-    if (const QColor fg = toQColor(c.text); fg.isValid())
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) p.setColor(role, fg);
     if (const QColor bg = toQColor(c.background); bg.isValid())
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(role, bg);
+    // A text colour of the control's own, in a shade that reads on what it stands on.
+    if (const QColor fg = toQColor(c.text); fg.isValid()) {
+        p.setColor(QPalette::WindowText, readableText(fg, p.color(QPalette::Window)));
+        p.setColor(QPalette::Text, readableText(fg, p.color(QPalette::Base)));
+        p.setColor(QPalette::ButtonText, readableText(fg, p.color(QPalette::Button)));
+    }
     if (const QColor sel = toQColor(c.selectedBackground); sel.isValid()) p.setColor(QPalette::Highlight, sel);
     if (const QColor sel = toQColor(c.selectedText); sel.isValid()) p.setColor(QPalette::HighlightedText, sel);
     return p;

@@ -1,12 +1,11 @@
 #include "platform/qt/list_table_model.h"
 
-#include <algorithm>
-#include <cmath>
 
 #include <QApplication>
 
 #include "platform/qt/icons.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/readable_colours.h"
 
 namespace vx::qt {
 
@@ -92,36 +91,6 @@ QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole) return toQ(list_->columns()[section].title);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignmentOf(list_->columns()[section].align));
     return {};
-}
-
-namespace {
-
-// WCAG's relative luminance and contrast ratio of two colours.
-double luminance(const QColor& c) {
-    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// Below this a highlighted cell's text cannot be read on its highlight.
-constexpr double kReadable = 3.0;
-
-}  // namespace
-
-QColor readableHighlight(const QColor& text, const QColor& highlight) {
-    if (contrast(text, highlight) >= kReadable) return highlight;
-    // A pale tint of the highlight keeps the row marked and the cell's own colour readable.
-    for (int whiter = 1; whiter <= 4; ++whiter) {
-        const double keep = 1.0 - whiter * 0.2;
-        const QColor tint = QColor::fromRgbF(1.0 - keep * (1.0 - highlight.redF()), 1.0 - keep * (1.0 - highlight.greenF()),
-                                             1.0 - keep * (1.0 - highlight.blueF()));
-        if (contrast(text, tint) >= kReadable) return tint;
-    }
-    return QColor(Qt::white);
 }
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {

@@ -36,10 +36,6 @@ private:
     int columns_ = 0;
 };
 
-// The highlight to draw under `text`: `highlight` itself, or a paler tint of it where `text`
-// would be hard to read on it.
-QColor readableHighlight(const QColor& text, const QColor& highlight);
-
 // Paints a highlighted cell with the selected colours its look gives.
 class CellDelegate : public QStyledItemDelegate {
 public:

@@ -138,6 +138,24 @@ TEST_F(DesktopMannerTest, WindowsWithoutAPlacementOpenCascadedInsideTheFrame) {
     EXPECT_GT(second.y(), first.y());
 }
 
+// A plan button's light red text reads as an enabled button's (darker than a disabled one's, in
+// its own hue); a colour that reads as it is stays exactly as given.
+TEST_F(DesktopMannerTest, AButtonsPaleTextColourIsShownInAReadableShadeOfIt) {
+    start({"Plan", WindowKind::MdiChild, [](LayoutBuilder& b, Window&) {
+               b.button("?BUTTON4", "Запланировать отмеченным").setTextColour(0xFF8080);
+               b.button("?BLUE", "Выбрать").setTextColour(0x000080);
+               b.button("?OFF", "Удалить").setDisabled(true);
+           }});
+    ASSERT_TRUE(pumpUntil([&] { return widget("Plan", "?OFF") != nullptr; }));
+    settle();
+    const QColor plan = widget("Plan", "?BUTTON4")->palette().color(QPalette::ButtonText);
+    const QColor disabled = widget("Plan", "?OFF")->palette().color(QPalette::Disabled, QPalette::ButtonText);
+    EXPECT_LT(plan.lightnessF(), disabled.lightnessF() - 0.15) << plan.name().toStdString() << " beside a disabled "
+                                                               << disabled.name().toStdString();
+    EXPECT_EQ(plan.hue(), QColor(0xFF, 0x80, 0x80).hue());
+    EXPECT_EQ(widget("Plan", "?BLUE")->palette().color(QPalette::ButtonText), QColor(0x00, 0x00, 0x80));
+}
+
 TEST_F(DesktopMannerTest, CtrlF4ClosesTheActiveChildWindow) {
     for (const char* name : {"First", "Second"})
         start({name, WindowKind::MdiChild, [](LayoutBuilder& b, Window&) { b.button("?GO", "Дальше"); }});
