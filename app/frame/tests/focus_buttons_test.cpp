@@ -9,12 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyle>
-#include <QTableView>
 #include <QTest>
 
 #include <unistd.h>
@@ -29,10 +25,8 @@
 #include "database/database_choice.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
-#include "platform/qt/front_end.h"
-#include "platform/qt/list_view.h"
 #include "platform/qt/tests/managed_desktop.h"
-#include "platform/qt/window_view.h"
+#include "platform/qt/tests/qt_fixture.h"
 #include "platform/runtime/threads.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/user_input.h"
@@ -59,20 +53,6 @@ protected:
         return false;
     }
 };
-
-void runOnThread(const std::function<void()>& body, qt::QtFrontEnd& frontEnd) {
-    bool done = false;
-    rt::startThread(
-        [&] {
-            body();
-            done = true;
-        },
-        0);
-    frontEnd.loop().requestStep();
-    QElapsedTimer waited;
-    waited.start();
-    while (!done && waited.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 template <class Fill>
 void add(dct::AccessRef file, dct::FileRefBase buffer, Fill fill) {
@@ -194,29 +174,23 @@ struct Case {
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.procedure << " " << c.button; }
 
-class FocusButtonsTest : public ::testing::TestWithParam<Case> {
+class FocusButtonsTest : public qt::testing::QtTest, public ::testing::WithParamInterface<Case> {
 protected:
     static void SetUpTestSuite() { unavailable_ = ManagedDesktop::start(); }
 
     void SetUp() override {
         if (unavailable_) GTEST_SKIP() << "no virtual screen with a window manager: " << *unavailable_;
-        static int argc = 1;
-        static char name[] = "tests_frame_window_manager";
-        static char* argv[] = {name, nullptr};
-        static QApplication* app = new QApplication(argc, argv);
-        (void)app;
         glo::initialise();
         folder_ = ::testing::TempDir() + "vx-focus-" + std::to_string(::getpid());
         QDir().mkpath(QString::fromStdString(folder_));
         QDir::setCurrent(QString::fromStdString(folder_));
         qputenv("VETRIX_CONFIG_DIR", folder_.c_str());
-        frontEnd_ = std::make_unique<qt::QtFrontEnd>();
         rt::startThread([] { Main(app::programWindows()); }, 0);
-        frontEnd_->loop().requestStep();
+        frontEnd_.loop().requestStep();
         ASSERT_TRUE(pumpUntil([] { return ui::desktop().frame() != nullptr; }));
         frame()->setGeometry(40, 40, 1400, 880);
         database::chooseDatabaseFolder(folder_ + "/");
-        runOnThread(addRecords, *frontEnd_);
+        onThread(addRecords);
         glo::IDHOZ = 1;
         glo::IDFERM = 1;
         glo::IDBOL = Decimal::fromMantissa(50, 1);
@@ -225,87 +199,58 @@ protected:
     }
 
     void TearDown() override {
-        if (!frontEnd_) return;
+        if (folder_.empty()) return;
         ui::desktop().closeDown();
-        frontEnd_->loop().requestStep();
+        frontEnd_.loop().requestStep();
         pumpUntil([] { return ui::desktop().windows().empty() && rt::threadCount() == 0; });
-        frontEnd_.reset();
         QDir(QString::fromStdString(folder_)).removeRecursively();
     }
 
-    static bool pumpUntil(const std::function<bool()>& done) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!done()) {
-            if (waited.elapsed() > 10000) return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return true;
-    }
-    static void wait(int ms) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    static ui::Window* window(const std::string& procedure) {
-        for (ui::Window* w : ui::desktop().windows())
-            if (w->procedure() == procedure) return w;
-        return nullptr;
-    }
-    QWidget* top(const std::string& procedure) const {
-        const ui::Window* w = window(procedure);
-        return w ? frontEnd_->renderer().topWidget(w->id()) : nullptr;
-    }
-    QWidget* frame() const { return frontEnd_->renderer().topWidget(ui::desktop().frame()->id()); }
-    QWidget* widget(const std::string& procedure, const std::string& control) const {
-        const ui::Window* w = window(procedure);
-        const qt::WindowView* v = w ? frontEnd_->renderer().view(w->id()) : nullptr;
-        return v ? v->widget(w->idOf(control)) : nullptr;
+    void onThread(const std::function<void()>& body) {
+        bool done = false;
+        rt::startThread(
+            [&] {
+                body();
+                done = true;
+            },
+            0);
+        frontEnd_.loop().requestStep();
+        ASSERT_TRUE(pumpUntil([&] { return done; }));
     }
 
-    void start(const std::string& procedure) {
+    QWidget* frame() const { return frontEnd_.renderer().topWidget(ui::desktop().frame()->id()); }
+
+    void open(const std::string& procedure) {
         for (const windows::Window& row : app::programWindows().rows())
             if (row.name == procedure) rt::startThread(row.procedure, 0);
-        frontEnd_->loop().requestStep();
+        frontEnd_.loop().requestStep();
         ASSERT_TRUE(pumpUntil([&] { return top(procedure) && top(procedure)->isVisible(); })) << procedure;
         wait(300);
     }
 
     int records(const std::string& file) {
         int n = 0;
-        runOnThread(
-            [&] {
-                if (file == "VPO") n = countRecords(dct::Access::VPO, dct::VPO);
-                if (file == "VDI") n = countRecords(dct::Access::VDI, dct::VDI);
-            },
-            *frontEnd_);
+        onThread([&] {
+            if (file == "VPO") n = countRecords(dct::Access::VPO, dct::VPO);
+            if (file == "VDI") n = countRecords(dct::Access::VDI, dct::VDI);
+        });
         return n;
-    }
-
-    // Where a click lands on a window's title bar: the window system's, or a child's own in the frame.
-    static QPoint titleBar(const QWidget& w) {
-        if (qobject_cast<const QMdiSubWindow*>(&w)) {
-            const int bar = w.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &w);
-            return w.mapToGlobal(QPoint(w.width() / 3, bar / 2));
-        }
-        const QRect outer = w.frameGeometry();
-        return {outer.left() + 60, (outer.top() + w.geometry().top()) / 2};
     }
 
     // The user brings the window back in every way, the focus returning to it by itself.
     void activateInEveryWay(const std::string& procedure) {
         QWidget* t = top(procedure);
         SCOPED_TRACE(procedure);
-        ManagedDesktop::click(titleBar(*t));
+        ManagedDesktop::click(ManagedDesktop::titleBar(*t));
         wait(300);
         t->showMaximized();
         wait(300);
         t->showNormal();
         wait(300);
-        ManagedDesktop::click(titleBar(*t));
+        ManagedDesktop::click(ManagedDesktop::titleBar(*t));
         wait(300);
         // Another window opens over it and is closed.
-        start("Browseanimvid");
+        open("Browseanimvid");
         top("Browseanimvid")->close();
         ASSERT_TRUE(pumpUntil([&] { return window("Browseanimvid") == nullptr; }));
         wait(300);
@@ -315,15 +260,14 @@ protected:
         elsewhere.setGeometry(1480, 700, 100, 100);
         elsewhere.show();
         wait(300);
-        ManagedDesktop::click(titleBar(elsewhere));
+        ManagedDesktop::click(ManagedDesktop::titleBar(elsewhere));
         wait(300);
-        ManagedDesktop::click(titleBar(*frame()));
+        ManagedDesktop::click(ManagedDesktop::titleBar(*frame()));
         wait(300);
-        ManagedDesktop::click(titleBar(*t));
+        ManagedDesktop::click(ManagedDesktop::titleBar(*t));
         wait(300);
     }
 
-    std::unique_ptr<qt::QtFrontEnd> frontEnd_;
     std::string folder_;
     static inline std::optional<std::string> unavailable_;
 };
@@ -332,14 +276,14 @@ TEST_P(FocusButtonsTest, ActsOnceWhateverBringsItsWindowBack) {
     const Case& c = GetParam();
     MessageAnswerer messages;
     const int before = *c.file ? records(c.file) : 0;
-    start(c.procedure);
+    open(c.procedure);
     if (*c.typed) {
         const std::string typed = c.typed;
         const std::string control = typed.substr(0, typed.find('='));
         ui::Window& w = *window(c.procedure);
         ASSERT_TRUE(ui::input::type(w, w.idOf(control), typed.substr(typed.find('=') + 1)));
         ASSERT_TRUE(ui::input::confirm(w, w.idOf(control)));
-        frontEnd_->loop().requestStep();
+        frontEnd_.loop().requestStep();
         wait(200);
     }
     QTest::mouseClick(widget(c.procedure, c.button), Qt::LeftButton);

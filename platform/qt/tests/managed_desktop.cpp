@@ -1,5 +1,8 @@
 #include "platform/qt/tests/managed_desktop.h"
 
+#include <QMdiSubWindow>
+#include <QStyle>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -105,6 +108,16 @@ void ManagedDesktop::click(QPoint at) {
     const pid_t pid = spawn({"xdotool", "mousemove", std::to_string(at.x()), std::to_string(at.y()), "click",
                              "1"});
     if (pid != 0) ::waitpid(pid, nullptr, 0);
+}
+
+QPoint ManagedDesktop::titleBar(const QWidget& w) {
+    if (qobject_cast<const QMdiSubWindow*>(&w)) {
+        const int bar = w.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &w);
+        return w.mapToGlobal(QPoint(w.width() / 3, bar / 2));
+    }
+    // Past the window system's icon at the left of its bar.
+    const QRect outer = w.frameGeometry();
+    return {outer.left() + 60, (outer.top() + w.geometry().top()) / 2};
 }
 
 }  // namespace vx::qt::testing

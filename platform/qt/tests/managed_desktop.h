@@ -4,6 +4,7 @@
 // own and openbox on it, started once for the test process and ended with it.
 
 #include <QPoint>
+#include <QWidget>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,8 @@ public:
     static std::optional<std::string> start();
     // A click of the window system's own pointer at a point of the screen (on a title bar, say).
     static void click(QPoint at);
+    // Where a click lands on a window's title bar: the window system's, or an MDI child's own.
+    static QPoint titleBar(const QWidget& w);
 };
 
 }  // namespace vx::qt::testing

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QScreen>
 #include <QTest>
@@ -76,16 +75,6 @@ protected:
         wait(300);
     }
 
-    // Lets the window manager and Qt answer each other.
-    void wait(int ms) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    static QPoint titleBar(const QWidget& w) {
-        const QRect frame = w.frameGeometry();
-        return {frame.left() + 60, (frame.top() + w.geometry().top()) / 2};
-    }
     // Whether the screen shows `w` itself where it stands, nothing over it.
     static bool shownOnTop(QWidget& w) {
         const QRect at = w.geometry();
@@ -120,10 +109,10 @@ TEST_F(WindowManagerTest, WhatAFormAsksForStaysAboveItWhateverIsClicked) {
             const char* on;
             QPoint at;
         };
-        const Click clicks[] = {{"the form's title bar", titleBar(*top("Form"))},
+        const Click clicks[] = {{"the form's title bar", ManagedDesktop::titleBar(*top("Form"))},
                                 {"the greyed form", top("Form")->geometry().topLeft() + QPoint(10, 10)},
-                                {"the frame's title bar", titleBar(*top("Main"))},
-                                {"the form's title bar again", titleBar(*top("Form"))}};
+                                {"the frame's title bar", ManagedDesktop::titleBar(*top("Main"))},
+                                {"the form's title bar again", ManagedDesktop::titleBar(*top("Form"))}};
         for (const Click& c : clicks) {
             ManagedDesktop::click(c.at);
             wait(250);
