@@ -38,11 +38,13 @@ QPalette paletteOf(const ui::Colours& c) {
     QPalette p;
     if (const QColor bg = toQColor(c.background); bg.isValid())
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(role, bg);
-    // A text colour of the control's own, in a shade that reads on what it stands on.
+    // A text colour of the control's own, in a shade that reads on what it stands on; a disabled
+    // control keeps the greyed text every disabled control has.
     if (const QColor fg = toQColor(c.text); fg.isValid()) {
-        p.setColor(QPalette::WindowText, readableText(fg, p.color(QPalette::Window)));
-        p.setColor(QPalette::Text, readableText(fg, p.color(QPalette::Base)));
-        p.setColor(QPalette::ButtonText, readableText(fg, p.color(QPalette::Button)));
+        for (auto [text, under] : {std::pair{QPalette::WindowText, QPalette::Window}, std::pair{QPalette::Text, QPalette::Base},
+                                   std::pair{QPalette::ButtonText, QPalette::Button}})
+            for (auto group : {QPalette::Active, QPalette::Inactive})
+                p.setColor(group, text, readableText(fg, p.color(group, under)));
     }
     if (const QColor sel = toQColor(c.selectedBackground); sel.isValid()) p.setColor(QPalette::Highlight, sel);
     if (const QColor sel = toQColor(c.selectedText); sel.isValid()) p.setColor(QPalette::HighlightedText, sel);

@@ -154,6 +154,12 @@ TEST_F(DesktopMannerTest, AButtonsPaleTextColourIsShownInAReadableShadeOfIt) {
                                                                << disabled.name().toStdString();
     EXPECT_EQ(plan.hue(), QColor(0xFF, 0x80, 0x80).hue());
     EXPECT_EQ(widget("Plan", "?BLUE")->palette().color(QPalette::ButtonText), QColor(0x00, 0x00, 0x80));
+
+    // Disabled (its window waits for a form), it greys as every disabled button does.
+    window("Plan")->control("?BUTTON4")->setDisabled(true);
+    frontEnd_.loop().requestStep();
+    settle();
+    EXPECT_EQ(widget("Plan", "?BUTTON4")->palette().color(QPalette::Disabled, QPalette::ButtonText), disabled);
 }
 
 TEST_F(DesktopMannerTest, CtrlF4ClosesTheActiveChildWindow) {
