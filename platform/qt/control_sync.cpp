@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "platform/qt/drop_box.h"
 #include "platform/qt/entry_line.h"
 #include "platform/qt/icons.h"
 #include "platform/qt/list_table_model.h"
@@ -102,7 +103,7 @@ void syncEntry(QWidget* widget, const ui::EntryControl& e) {
     }
 }
 
-void syncDrop(QComboBox* box, const ui::DropControl& d) {
+void syncDrop(DropBox* box, const ui::DropControl& d) {
     auto* model = static_cast<ListTableModel*>(box->model());
     const ui::ListModel& m = d.model();
     model->show(&m);
@@ -117,6 +118,8 @@ void syncDrop(QComboBox* box, const ui::DropControl& d) {
     box->setMaxVisibleItems(d.dropRows());
     box->setIconSize(QSize(16, 16));
     box->setCurrentIndex(m.current());
+    // Rows refilled while they are shown keep the current entry marked.
+    if (box->view()->isVisible()) box->markCurrent();
     if (d.combo() && box->lineEdit()) {
         // A text padded to its picture's width would scroll its start out of sight, also in the
         // focused box when the program puts a new text there (a choice, a refill).
@@ -199,7 +202,7 @@ void WindowView::syncControl(ui::ControlId id) {
         break;
     }
     case K::DropList:
-    case K::DropCombo: syncDrop(static_cast<QComboBox*>(widget), static_cast<const ui::DropControl&>(*c)); break;
+    case K::DropCombo: syncDrop(static_cast<DropBox*>(widget), static_cast<const ui::DropControl&>(*c)); break;
     case K::List: static_cast<ListView*>(widget)->sync(static_cast<const ui::ListControl&>(*c)); break;
     case K::Progress:
         static_cast<QProgressBar*>(widget)->setValue(static_cast<const ui::ProgressControl&>(*c).percent());

@@ -329,6 +329,8 @@ TEST_F(DesktopMannerTest, TheDropPopupOpensOnTheCurrentEntryAndChoosesOnceByKeyW
 // opened by a click or by Alt+Down, the rows show that entry marked, and Down moves on from it.
 TEST_F(DesktopMannerTest, AFileFedDropListOpensOnTheOwnersEntryByClickOrAltDown) {
     start({"Passport", WindowKind::Plain, [](LayoutBuilder& b, Window&) {
+               // The focus starts in the owner's field: a click moves it to the list as it opens.
+               b.entry("?PAS:FIO", gSpecies, "@s20");
                DropControl& groups = b.fileDropList("?POL:NAME");
                groups.change().setColumns({ListColumn("Группа", "@s20")});
                std::vector<ListRow> rows;
@@ -346,6 +348,8 @@ TEST_F(DesktopMannerTest, AFileFedDropListOpensOnTheOwnersEntryByClickOrAltDown)
     };
     for (const Case c : {Case{"click"}, Case{"Alt+Down"}}) {
         if (std::string(c.openedBy) == "click") {
+            widget("Passport", "?PAS:FIO")->setFocus(Qt::MouseFocusReason);
+            settle();
             QTest::mouseClick(box, Qt::LeftButton);
         } else {
             box->setFocus(Qt::MouseFocusReason);
