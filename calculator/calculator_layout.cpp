@@ -11,8 +11,15 @@ using namespace dct;
 
 namespace {
 
-constexpr const char* kToolIcon = "adr1.ico";
+// Each tool shows what it does: the document it opens, the board or analysis and what it covers.
+constexpr const char* kStatementIcon = "doc_list.ico";
+constexpr const char* kActIcon = "doc_act.ico";
+constexpr const char* kExpertiseIcon = "doc_expert.ico";
+constexpr const char* kBoardHoldingIcon = "tablo_hoz.ico";
+constexpr const char* kBoardFarmIcon = "tablo_ferm.ico";
 constexpr const char* kClearIcon = "CLEAR.ICO";
+constexpr const char* kAnalysisHoldingIcon = "analiz_hoz.ico";
+constexpr const char* kAnalysisFarmIcon = "analiz_ferm.ico";
 constexpr const char* kQueryIcon = "zoomD.ico";
 constexpr const char* kQueryTip = "[Запрос по условию для просмотра\r\nнебходимых мероприятий]";
 
@@ -20,7 +27,7 @@ void editButtons(ui::LayoutBuilder& b, const std::string& suffix, const char* ch
     windows::editButtons(b, suffix, {"[Добавить]", changeTip, "[Удалить]"});
 }
 
-void tool(ui::LayoutBuilder& b, const char* name, const char* tip, const char* icon = kToolIcon) {
+void tool(ui::LayoutBuilder& b, const char* name, const char* tip, const char* icon) {
     ui::Control& c = b.button(name, "", icon);
     if (*tip) c.setTooltip(tip);
 }
@@ -51,35 +58,35 @@ void board(ui::LayoutBuilder& b, Str& text) {
 struct ToolButton {
     const char* name;
     const char* tip;
-    const char* icon = kToolIcon;
+    const char* icon;
 };
 
 // The tool buttons of each count list, in the order they stand.
 const ToolButton kDiagnosticTools[] = {
-    {"?BUTTON17", "Открыть файл Экспертизы..."},
-    {"?BUTTON18", "Открыть файл Описи..."},
-    {"?BUTTON19", ""},
+    {"?BUTTON17", "Открыть файл Экспертизы...", kExpertiseIcon},
+    {"?BUTTON18", "Открыть файл Описи...", kStatementIcon},
+    {"?BUTTON19", "", kActIcon},
     {"?BUTTON15",
-     "[Табло] Анализ выполнения выбранного диагностического\r\nмероприятия по поселению (хозяйству) за период"},
+     "[Табло] Анализ выполнения выбранного диагностического\r\nмероприятия по поселению (хозяйству) за период", kBoardHoldingIcon},
     {"?BUTTON16",
-     "[Табло] Анализ выполнения выбранного диагностического\r\nмероприятия по ферме (населенному пункту) за период"},
+     "[Табло] Анализ выполнения выбранного диагностического\r\nмероприятия по ферме (населенному пункту) за период", kBoardFarmIcon},
     {"?BUTTON22", "Очистить табло", kClearIcon},
-    {"?BUTTON20", "Анализ диагностических мероприятий\r\nпо хозяйству за период..."},
-    {"?BUTTON21", "Анализ диагностических мероприятий\r\nпо ферме за период..."},
+    {"?BUTTON20", "Анализ диагностических мероприятий\r\nпо хозяйству за период...", kAnalysisHoldingIcon},
+    {"?BUTTON21", "Анализ диагностических мероприятий\r\nпо ферме за период...", kAnalysisFarmIcon},
     {"?QUERY", kQueryTip, kQueryIcon},
 };
 
 const ToolButton kPreventiveTools[] = {
-    {"?BUTTON26", "Открыть файл Ведомости..."},
-    {"?BUTTON27", "Открыть файл Акта..."},
+    {"?BUTTON26", "Открыть файл Ведомости...", kStatementIcon},
+    {"?BUTTON27", "Открыть файл Акта...", kActIcon},
     {"?BUTTON24",
-     "[Табло] Анализ выполнения выбранного профилактического\r\nмероприятия по поселению (хозяйству) за период"},
+     "[Табло] Анализ выполнения выбранного профилактического\r\nмероприятия по поселению (хозяйству) за период", kBoardHoldingIcon},
     {"?BUTTON25",
      "[Табло] Анализ выполнения выбранного профилактического\r\nмероприятия по ферме (населенному пункту) за "
-     "период"},
+     "период", kBoardFarmIcon},
     {"?BUTTON30", "Очистить табло", kClearIcon},
-    {"?BUTTON28", "Анализ профилактических мероприятий\r\nпо хозяйству за период..."},
-    {"?BUTTON29", "Анализ профилактических мероприятий\r\nпо ферме за период..."},
+    {"?BUTTON28", "Анализ профилактических мероприятий\r\nпо хозяйству за период...", kAnalysisHoldingIcon},
+    {"?BUTTON29", "Анализ профилактических мероприятий\r\nпо ферме за период...", kAnalysisFarmIcon},
     {"?QUERY:2", kQueryTip, kQueryIcon},
 };
 

@@ -15,6 +15,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   qt6-translations-l10n
   xvfb xauth
+  openbox xdotool
   libreoffice-dev
   fonts-dejavu-core
   poppler-utils

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "calculator/tests/calculator_fixture.h"
 #include "context/globals.h"
@@ -141,6 +142,27 @@ TEST_F(CalculatorWindowTest, TheToolButtonsSayWhatTheyDoInTheirTips) {
         {"?BUTTON10", "[По ширине содержимого]"},
     };
     for (const auto& c : cases) EXPECT_EQ(h->tooltip(c.control), c.tip) << c.control;
+}
+
+// Each tool of a group shows an icon of its own; the same tool of the other group shows the same.
+TEST_F(CalculatorWindowTest, EachToolButtonShowsAnIconOfItsOwn) {
+    PLAY(h->start("BRWvdi"));
+    const auto icon = [&](const char* control) { return h->find(control)->icon(); };
+    const std::vector<std::vector<const char*>> groups = {
+        {"?BUTTON17", "?BUTTON18", "?BUTTON19", "?BUTTON15", "?BUTTON16", "?BUTTON22", "?BUTTON20", "?BUTTON21", "?QUERY"},
+        {"?BUTTON26", "?BUTTON27", "?BUTTON24", "?BUTTON25", "?BUTTON30", "?BUTTON28", "?BUTTON29", "?QUERY:2"}};
+    for (const auto& group : groups) {
+        std::set<std::string> icons;
+        for (const char* c : group) {
+            EXPECT_FALSE(icon(c).empty()) << c;
+            EXPECT_TRUE(icons.insert(icon(c)).second) << c << " shows " << icon(c) << " as another tool does";
+        }
+    }
+    const std::pair<const char*, const char*> sameTool[] = {{"?BUTTON18", "?BUTTON26"}, {"?BUTTON19", "?BUTTON27"},
+                                                            {"?BUTTON15", "?BUTTON24"}, {"?BUTTON16", "?BUTTON25"},
+                                                            {"?BUTTON22", "?BUTTON30"}, {"?BUTTON20", "?BUTTON28"},
+                                                            {"?BUTTON21", "?BUTTON29"}};
+    for (const auto& [diagnostic, preventive] : sameTool) EXPECT_EQ(icon(diagnostic), icon(preventive)) << diagnostic;
 }
 
 // The holding and farm of the board and the analyses: a holding without farms has no farm.

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "platform/qt/drop_box.h"
 #include "platform/qt/entry_line.h"
 #include "platform/qt/icons.h"
 #include "platform/qt/list_table_model.h"
@@ -22,6 +23,7 @@
 #include "platform/qt/model_spin.h"
 #include "platform/qt/page_view.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/readable_colours.h"
 #include "platform/qt/window_view.h"
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/desktop.h"
@@ -35,10 +37,16 @@ namespace {
 
 QPalette paletteOf(const ui::Colours& c) {
     QPalette p;
-    if (const QColor fg = toQColor(c.text); fg.isValid())
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) p.setColor(role, fg);
     if (const QColor bg = toQColor(c.background); bg.isValid())
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(role, bg);
+    // A text colour of the control's own, in a shade that reads on what it stands on; a disabled
+    // control keeps the greyed text every disabled control has.
+    if (const QColor fg = toQColor(c.text); fg.isValid()) {
+        for (auto [text, under] : {std::pair{QPalette::WindowText, QPalette::Window}, std::pair{QPalette::Text, QPalette::Base},
+                                   std::pair{QPalette::ButtonText, QPalette::Button}})
+            for (auto group : {QPalette::Active, QPalette::Inactive})
+                p.setColor(group, text, readableText(fg, p.color(group, under)));
+    }
     if (const QColor sel = toQColor(c.selectedBackground); sel.isValid()) p.setColor(QPalette::Highlight, sel);
     if (const QColor sel = toQColor(c.selectedText); sel.isValid()) p.setColor(QPalette::HighlightedText, sel);
     return p;
@@ -95,7 +103,7 @@ void syncEntry(QWidget* widget, const ui::EntryControl& e) {
     }
 }
 
-void syncDrop(QComboBox* box, const ui::DropControl& d) {
+void syncDrop(DropBox* box, const ui::DropControl& d) {
     auto* model = static_cast<ListTableModel*>(box->model());
     const ui::ListModel& m = d.model();
     model->show(&m);
@@ -110,6 +118,8 @@ void syncDrop(QComboBox* box, const ui::DropControl& d) {
     box->setMaxVisibleItems(d.dropRows());
     box->setIconSize(QSize(16, 16));
     box->setCurrentIndex(m.current());
+    // Rows refilled while they are shown keep the current entry marked.
+    if (box->view()->isVisible()) box->markCurrent();
     if (d.combo() && box->lineEdit()) {
         // A text padded to its picture's width would scroll its start out of sight, also in the
         // focused box when the program puts a new text there (a choice, a refill).
@@ -192,7 +202,7 @@ void WindowView::syncControl(ui::ControlId id) {
         break;
     }
     case K::DropList:
-    case K::DropCombo: syncDrop(static_cast<QComboBox*>(widget), static_cast<const ui::DropControl&>(*c)); break;
+    case K::DropCombo: syncDrop(static_cast<DropBox*>(widget), static_cast<const ui::DropControl&>(*c)); break;
     case K::List: static_cast<ListView*>(widget)->sync(static_cast<const ui::ListControl&>(*c)); break;
     case K::Progress:
         static_cast<QProgressBar*>(widget)->setValue(static_cast<const ui::ProgressControl&>(*c).percent());

@@ -4,7 +4,10 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -34,18 +37,22 @@ using Answered = std::function<void()>;
 constexpr int kCaptionAir = 140;
 constexpr int kTextAir = 110;
 constexpr int kWidestBox = 1000;
+// A file dialog shows a name of this many characters beside its size, kind and date.
+constexpr int kFileDialogChars = 140;
+constexpr int kFileDialogLines = 30;
+constexpr int kFileNameChars = 60;
 
 // Not modal: the model blocks the asking thread's windows itself, every other window stays live.
 // Centred on the window that asked (`over`; an empty one: where Qt puts it), fully on the screen.
-void present(QDialog* dialog, const QString& title, const QRect& over) {
+// `atLeast`: the size the dialog needs beyond its own hint, within the screen.
+void present(QDialog* dialog, const QString& title, const QRect& over, QSize atLeast = {}) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::NonModal);
     dialog->setWindowTitle(title);
     dialog->adjustSize();
-    if (!over.isEmpty()) {
-        const QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
-        dialog->move(centredOn(dialog->size(), over, screen->availableGeometry()).topLeft());
-    }
+    const QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
+    if (atLeast.isValid()) dialog->resize(dialog->size().expandedTo(atLeast).boundedTo(screen->availableSize()));
+    if (!over.isEmpty()) dialog->move(centredOn(dialog->size(), over, screen->availableGeometry()).topLeft());
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -103,6 +110,26 @@ void message(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answere
     present(box, toQ(d.caption()), over);
 }
 
+// Every column of the folder's files as wide as what it shows, the name at least a long name's
+// room; the dialog grows (within the screen) until they all fit beside each other.
+void fitFileColumns(QFileDialog& dialog) {
+    auto* files = dialog.findChild<QTreeView*>("treeView");
+    if (!files) return;
+    QHeaderView* header = files->header();
+    int columns = 0;
+    for (int column = 0; column < header->count(); ++column) {
+        if (header->isSectionHidden(column)) continue;
+        files->resizeColumnToContents(column);
+        if (column == 0)
+            header->resizeSection(0, std::max(header->sectionSize(0), dialog.fontMetrics().averageCharWidth() * kFileNameChars));
+        columns += header->sectionSize(column);
+    }
+    const int missing = columns - files->viewport()->width();
+    if (missing <= 0) return;
+    const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
+    dialog.resize(std::min(dialog.width() + missing, screen->availableGeometry().width()), dialog.height());
+}
+
 void path(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) {
     const QString start = d.startFolder().empty() ? QDir::currentPath() : toQ(d.startFolder());
     auto* dialog = new QFileDialog(parent, toQ(d.caption()), start);
@@ -125,7 +152,14 @@ void path(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) 
         else d.answerPath(std::nullopt);
         answered();
     });
-    present(dialog, toQ(d.caption()), over);
+    // The files with their size, kind and date, each column wide enough to read.
+    dialog->setViewMode(QFileDialog::Detail);
+    const QFontMetrics fm = dialog->fontMetrics();
+    present(dialog, toQ(d.caption()), over,
+            QSize(fm.averageCharWidth() * kFileDialogChars, fm.lineSpacing() * kFileDialogLines));
+    if (auto* files = dialog->findChild<QFileSystemModel*>())
+        QObject::connect(files, &QFileSystemModel::directoryLoaded, dialog, [dialog] { fitFileColumns(*dialog); });
+    fitFileColumns(*dialog);
 }
 
 void calendar(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) {

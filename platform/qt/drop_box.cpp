@@ -51,6 +51,10 @@ DropBox::DropBox() : rows_(new DropRows(this)) {
 
 void DropBox::showPopup() {
     QComboBox::showPopup();
+    markCurrent();
+}
+
+void DropBox::markCurrent() {
     if (currentIndex() < 0) return;
     const QModelIndex current = model()->index(currentIndex(), modelColumn());
     rows_->selectionModel()->setCurrentIndex(current,

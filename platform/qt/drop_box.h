@@ -27,6 +27,8 @@ public:
 
     DropRows* rows() const { return rows_; }
     void showPopup() override;
+    // Highlights the current entry among the rows, in view.
+    void markCurrent();
 
 protected:
     void wheelEvent(QWheelEvent* e) override;

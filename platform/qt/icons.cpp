@@ -310,6 +310,64 @@ void folder(QPainter& p) {
     p.drawRect(3, 6, 10, 3);
 }
 
+// The calculator's board: a dark display with lit figures.
+void board(QPainter& p) {
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(30, 70, 50));
+    p.drawRoundedRect(2, 4, 22, 16, 2, 2);
+    p.setPen(QPen(QColor(120, 240, 140), 2));
+    for (int i = 0; i < 3; ++i) p.drawLine(6 + 6 * i, 9, 6 + 6 * i + 3, 9);
+    p.drawLine(6, 15, 19, 15);
+}
+
+// What a board or an analysis covers: a holding (a house) or a farm (a barn).
+void house(QPainter& p) {
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(60, 120, 210));
+    p.drawRect(19, 21, 11, 9);
+    QPainterPath roof;
+    roof.moveTo(17, 22);
+    roof.lineTo(24.5, 15);
+    roof.lineTo(32, 22);
+    roof.closeSubpath();
+    p.drawPath(roof);
+}
+
+void barn(QPainter& p) {
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(170, 110, 60));
+    QPainterPath shed;
+    shed.moveTo(17, 30);
+    shed.lineTo(17, 21);
+    shed.lineTo(24.5, 15);
+    shed.lineTo(32, 21);
+    shed.lineTo(32, 30);
+    shed.closeSubpath();
+    p.drawPath(shed);
+    p.setBrush(QColor(250, 230, 180));
+    p.drawRect(22, 23, 5, 7);
+}
+
+// A statement or inventory, an act with its round stamp, an expertise with its test tube.
+void document(QPainter& p, int kind) {
+    paper(p);
+    lines(p, 9, kind == 0 ? 4 : 2);
+    if (kind == 1) {
+        p.setPen(QPen(QColor(200, 40, 40), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(15, 17, 12, 12);
+    } else if (kind == 2) {
+        p.save();
+        p.translate(21, 22);
+        p.rotate(30);
+        p.setPen(QPen(kInk, 1.5));
+        p.setBrush(QColor(230, 240, 255));
+        p.drawRoundedRect(-3, -8, 6, 15, 3, 3);
+        p.fillRect(-2, 0, 4, 6, QColor(150, 60, 170));
+        p.restore();
+    }
+}
+
 const QColor kPlanned(30, 130, 200), kDiagnostic(150, 60, 170);
 
 const QHash<QString, Drawing>& drawings() {
@@ -387,6 +445,34 @@ const QHash<QString, Drawing>& drawings() {
              clockFace(p);
          }},
         {"tabstop", columnWidths},
+        {"doc_list", [](QPainter& p) { document(p, 0); }},
+        {"doc_act", [](QPainter& p) { document(p, 1); }},
+        {"doc_expert", [](QPainter& p) { document(p, 2); }},
+        {"tablo_hoz",
+         [](QPainter& p) {
+             board(p);
+             house(p);
+         }},
+        {"tablo_ferm",
+         [](QPainter& p) {
+             board(p);
+             barn(p);
+         }},
+        {"clear",
+         [](QPainter& p) {
+             board(p);
+             cross(p, QColor(200, 40, 40), QRect(18, 18, 11, 11));
+         }},
+        {"analiz_hoz",
+         [](QPainter& p) {
+             barChart(p);
+             house(p);
+         }},
+        {"analiz_ferm",
+         [](QPainter& p) {
+             barChart(p);
+             barn(p);
+         }},
         {"zoomd", magnifier},
         {"struct_bd", barChart},
         {"plus_flt",

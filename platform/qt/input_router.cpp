@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 
 #include "platform/qt/key_translation.h"
@@ -23,17 +24,24 @@ bool modelTakes(ui::ControlKind kind, const ui::Key& k) {
     case K::List:
         return v == VKey::Up || v == VKey::Down || v == VKey::PageUp || v == VKey::PageDown || v == VKey::Home ||
                v == VKey::End || v == VKey::Enter;
+    // Alt+Down and Alt+Up open and close a drop list's rows, as in every desktop program.
+    case K::DropList:
+    case K::DropCombo: return v == VKey::Enter || ((v == VKey::Up || v == VKey::Down) && !k.has(ui::mod::Alt));
     case K::Entry:
-    case K::DropCombo: return v == VKey::Enter || v == VKey::Up || v == VKey::Down;
+    case K::Spin: return v == VKey::Enter || v == VKey::Up || v == VKey::Down;
     // Shift+Enter is a new line in a text; Enter confirms it.
     case K::Text: return v == VKey::Enter && !k.has(ui::mod::Shift);
-    case K::Spin:
-    case K::DropList: return v == VKey::Enter || v == VKey::Up || v == VKey::Down;
     case K::Button:
     case K::Check:
     case K::Radio: return v == VKey::Enter || v == VKey::Space;
     default: return false;
     }
+}
+
+// Tab and Shift+Tab reach the model as keys, so Qt's own Tab moves are never the user's: only a
+// click or a control's key (its accelerator) moves the focus in Qt's hands.
+bool movedByUser(Qt::FocusReason reason) {
+    return reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
 }
 
 // Enter in these confirms the control, then presses the form's default button.
@@ -53,15 +61,13 @@ ui::ControlId formButton(const ui::Window& w, const ui::Control* focused, const 
 
 }  // namespace
 
-InputRouter::InputRouter(QtRenderer& r) : renderer_(r) {
-    qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
-}
+InputRouter::InputRouter(QtRenderer& r) : renderer_(r) { qApp->installEventFilter(this); }
 
 bool InputRouter::eventFilter(QObject* watched, QEvent* e) {
     switch (e->type()) {
     case QEvent::KeyPress: return keyPressed(watched, static_cast<QKeyEvent&>(*e));
     case QEvent::ShortcutOverride: return shortcutWanted(watched, static_cast<QKeyEvent&>(*e));
+    case QEvent::FocusIn: focusMoved(watched, static_cast<QFocusEvent&>(*e).reason()); return false;
     case QEvent::ToolTip: return !ui::desktop().look().tooltipsShown;
     case QEvent::MouseButtonPress: {
         // A click counts as input for "Ctrl pressed alone" (lists report theirs themselves).
@@ -101,6 +107,7 @@ bool InputRouter::keyPressed(QObject* watched, QKeyEvent& e) {
     }
     const ui::Control* focused = w->control(w->focused());
     const bool alerted = (focused && focused->alerted(*k)) || w->alerted(*k);
+    if (!alerted && *k == ui::Key(VKey::F4, ui::mod::Ctrl) && closeActiveChild(wid)) return true;
     if (const ui::ControlId button = alerted ? 0 : formButton(*w, focused, *k)) {
         const bool confirm = k->key == VKey::Enter;
         renderer_.act(wid, w->focused(), [button, confirm](ui::Window& mw) {
@@ -120,13 +127,40 @@ bool InputRouter::keyPressed(QObject* watched, QKeyEvent& e) {
     return false;
 }
 
-void InputRouter::focusMoved(QWidget* now) {
-    if (!now || renderer_.drawing()) return;
+// Ctrl+F4 in the frame or one of its child windows closes the active child, as in every
+// multi-window desktop program; the child's own close runs as its close box asks it.
+bool InputRouter::closeActiveChild(ui::WindowId keyWindow) {
+    const WindowView* frame = renderer_.frameView();
+    const WindowView* in = renderer_.view(keyWindow);
+    if (!frame || !frame->mdiArea() || !in || (in != frame && !qobject_cast<QMdiSubWindow*>(in->top()))) return false;
+    QMdiSubWindow* active = frame->mdiArea()->activeSubWindow();
+    const ui::WindowId child = active ? WindowView::locate(active).first : 0;
+    if (child == 0) return false;
+    renderer_.act(child, 0, [](ui::Window& cw) { ui::input::closeWindow(cw); });
+    return true;
+}
+
+void InputRouter::focusMoved(QObject* now, Qt::FocusReason reason) {
+    if (renderer_.drawing()) return;
     const auto [wid, cid] = WindowView::locate(now);
     const ui::Window* w = ui::desktop().window(wid);
     if (!w || cid == 0 || cid == w->focused()) return;
     const ui::Control* c = w->control(cid);
     if (!c || !c->takesFocus()) return;
+    if (!movedByUser(reason)) {
+        // The focus came back by itself (the window activated, maximized, a dialog closed) or Qt
+        // passed it on from a widget hidden for a moment: the model's focus stands.
+        QMetaObject::invokeMethod(
+            this,
+            [this, wid] {
+                if (WindowView* v = renderer_.view(wid)) {
+                    QtRenderer::Drawing drawing(renderer_);
+                    v->syncFocus();
+                }
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     renderer_.act(wid, cid, [cid](ui::Window& mw) { ui::input::focus(mw, cid); });
 }
 

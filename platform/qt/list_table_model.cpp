@@ -1,12 +1,11 @@
 #include "platform/qt/list_table_model.h"
 
-#include <algorithm>
-#include <cmath>
 
 #include <QApplication>
 
 #include "platform/qt/icons.h"
 #include "platform/qt/qt_convert.h"
+#include "platform/qt/readable_colours.h"
 
 namespace vx::qt {
 
@@ -41,21 +40,27 @@ QVariant colour(ui::Colour c) {
 }  // namespace
 
 void ListTableModel::show(const ui::ListModel* list) {
+    const int rows = list ? list->rowCount() : 0;
+    const int columns = list ? list->columnCount() : 0;
+    if (list == list_ && rows == rows_ && columns == columns_) {
+        if (rows > 0 && columns > 0) emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
+        if (columns > 0) emit headerDataChanged(Qt::Horizontal, 0, columns - 1);
+        return;
+    }
     beginResetModel();
     list_ = list;
+    rows_ = rows;
+    columns_ = columns;
     endResetModel();
 }
 
-int ListTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !list_ ? 0 : list_->rowCount();
-}
+int ListTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
-int ListTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() || !list_ ? 0 : list_->columnCount();
-}
+int ListTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
 
 QVariant ListTableModel::data(const QModelIndex& index, int role) const {
-    if (!list_ || !index.isValid()) return {};
+    if (!list_ || !index.isValid() || index.row() >= list_->rowCount() || index.column() >= list_->columnCount())
+        return {};
     const int row = index.row(), column = index.column();
     const ui::ListCell& cell = list_->cell(row, column);
     switch (role) {
@@ -86,36 +91,6 @@ QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole) return toQ(list_->columns()[section].title);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignmentOf(list_->columns()[section].align));
     return {};
-}
-
-namespace {
-
-// WCAG's relative luminance and contrast ratio of two colours.
-double luminance(const QColor& c) {
-    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// Below this a highlighted cell's text cannot be read on its highlight.
-constexpr double kReadable = 3.0;
-
-}  // namespace
-
-QColor readableHighlight(const QColor& text, const QColor& highlight) {
-    if (contrast(text, highlight) >= kReadable) return highlight;
-    // A pale tint of the highlight keeps the row marked and the cell's own colour readable.
-    for (int whiter = 1; whiter <= 4; ++whiter) {
-        const double keep = 1.0 - whiter * 0.2;
-        const QColor tint = QColor::fromRgbF(1.0 - keep * (1.0 - highlight.redF()), 1.0 - keep * (1.0 - highlight.greenF()),
-                                             1.0 - keep * (1.0 - highlight.blueF()));
-        if (contrast(text, tint) >= kReadable) return tint;
-    }
-    return QColor(Qt::white);
 }
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {

@@ -1,7 +1,9 @@
 #pragma once
 // A list's displayed rows for Qt's views: texts through the column pictures,
 // alignment, per-cell colours, icons and styles, column titles. It reads the
-// model's ListModel and is reset whenever the list changed.
+// model's ListModel whenever the list changed: cells of the same shape change
+// in place (the views keep their scroll position and redraw them), another
+// shape resets it.
 
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
@@ -29,11 +31,10 @@ public:
 
 private:
     const ui::ListModel* list_ = nullptr;
+    // The shape the views were last told of; the list may have changed since.
+    int rows_ = 0;
+    int columns_ = 0;
 };
-
-// The highlight to draw under `text`: `highlight` itself, or a paler tint of it where `text`
-// would be hard to read on it.
-QColor readableHighlight(const QColor& text, const QColor& highlight);
 
 // Paints a highlighted cell with the selected colours its look gives.
 class CellDelegate : public QStyledItemDelegate {

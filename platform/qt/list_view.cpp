@@ -51,6 +51,11 @@ QSize RowTable::sizeHint() const {
     return {std::min(columns, widest) + frame, horizontalHeader()->sizeHint().height() + rows + sideways + frame};
 }
 
+void RowTable::keepAcross(int position) {
+    updateGeometries();
+    horizontalScrollBar()->setValue(position);
+}
+
 void RowTable::report(QMouseEvent* e, bool doubleClick) {
     setFocus(Qt::MouseFocusReason);
     if (!handlers_.click) return;
@@ -127,6 +132,8 @@ void ListView::scrollAction(int action) {
 
 void ListView::sync(const ui::ListControl& list) {
     const ui::ListModel& m = list.model();
+    // Where the user scrolled the columns to stays, whatever the owner refilled.
+    const int across = table_->horizontalScrollBar()->value();
     table_->setFont(mergedFont(QFont(), m.font()));
     model_->show(&m);
     header_->setGroups(m.groups());
@@ -167,6 +174,7 @@ void ListView::sync(const ui::ListControl& list) {
             QItemSelectionModel::ClearAndSelect | (whole ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate);
         table_->selectionModel()->setCurrentIndex(at, flags);
     }
+    table_->keepAcross(across);
     const QSignalBlocker quiet(bar_);
     bar_->setValue(list.scrollPosition());
 }

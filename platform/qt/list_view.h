@@ -35,6 +35,8 @@ public:
     // The rows the view asks room for when its window opens.
     void setPageRows(int rows);
     QSize sizeHint() const override;
+    // Scrolls the columns back to `position` once the new column widths are laid out.
+    void keepAcross(int position);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

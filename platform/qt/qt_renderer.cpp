@@ -85,13 +85,14 @@ void QtRenderer::windowActivated(ui::Window& w) {
 
 void QtRenderer::dialogRequested(ui::Dialog& d) {
     Drawing drawing(*this);
-    // Over the frame, which is never disabled as a whole: a dialog over its asking window would be
-    // disabled with it.
-    WindowView* f = frameView();
     // A window that asks while it opens is shown first, so the dialog is centred on where it stands.
     showOpened(d.owner());
     const WindowView* owner = view(d.owner());
-    showDialog(d, f ? f->top() : nullptr, owner ? owner->screenRect() : QRect(), [this] { loop_.requestStep(); });
+    const WindowView* f = frameView();
+    // Over the asking window when it is a window of its own (the window system then keeps the
+    // dialog above it), else over the frame that holds it.
+    QWidget* over = owner ? owner->standing() : f ? f->top() : nullptr;
+    showDialog(d, over, owner ? owner->screenRect() : QRect(), [this] { loop_.requestStep(); });
 }
 
 void QtRenderer::lookChanged() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -92,6 +93,9 @@ ui::Window* WindowView::model() const { return ui::desktop().window(id_); }
 
 void WindowView::makeTop(ui::Window& w) {
     WindowView* frame = renderer_.frameView();
+    body_ = new QWidget;
+    auto* column = new QVBoxLayout(body_);
+    column->setContentsMargins(0, 0, 0, 0);
     if (kind_ == ui::WindowKind::Frame) {
         main_ = new QMainWindow;
         mdi_ = new QMdiArea;
@@ -102,37 +106,37 @@ void WindowView::makeTop(ui::Window& w) {
             const ui::WindowId child = locate(sub).first;
             renderer_.act(child, 0, [](ui::Window& cw) { ui::input::activate(cw); });
         });
+        column->addWidget(mdi_, 1);
+        main_->setCentralWidget(body_);
         top_ = main_;
-    } else if (caller_ != 0) {
-        // Over the frame, which is never disabled as a whole (a child of the caller would be disabled with it).
-        body_ = new QWidget(frame ? frame->top() : nullptr, Qt::Dialog);
-        top_ = body_;
-    } else if (kind_ == ui::WindowKind::MdiChild && frame && frame->mdiArea()) {
-        body_ = new QWidget;
+    } else if (kind_ == ui::WindowKind::MdiChild && caller_ == 0 && frame && frame->mdiArea()) {
+        column->setSpacing(0);
         QMdiSubWindow* sub = frame->mdiArea()->addSubWindow(body_);
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
         top_ = sub;
     } else {
-        // A plain window (or a child with no frame) stays above the frame when there is one.
-        QWidget* parent = frame ? frame->top() : nullptr;
-        body_ = new QWidget(parent, Qt::Window);
-        top_ = body_;
-    }
-    if (!body_) {
-        body_ = new QWidget;
-        auto* column = new QVBoxLayout(body_);
-        column->setContentsMargins(0, 0, 0, 0);
-        column->addWidget(mdi_, 1);
-        main_->setCentralWidget(body_);
-    } else {
-        auto* column = new QVBoxLayout(body_);
-        column->setContentsMargins(0, 0, 0, 0);
         column->setSpacing(0);
+        // A form or picker stands over the window it was opened from; a plain window (or a child
+        // with no frame) stays above the frame when there is one.
+        const WindowView* caller = renderer_.view(caller_);
+        QWidget* over = caller ? caller->standing() : frame ? frame->top() : nullptr;
+        top_ = new QWidget(over, caller_ != 0 ? Qt::Dialog : Qt::Window);
+        // The controls sit in a body of their own: a blocked window disables its body, never the
+        // dialogs and forms that stand over it as its child windows.
+        auto* holder = new QVBoxLayout(top_);
+        holder->setContentsMargins(0, 0, 0, 0);
+        holder->addWidget(body_);
     }
     top_->setProperty(kWindowProperty, QVariant::fromValue(id_));
     body_->setProperty(kWindowProperty, QVariant::fromValue(id_));
     top_->installEventFilter(this);
     top_->setFont(mergedFont(QFont(), w.font()));
+}
+
+QWidget* WindowView::standing() const {
+    if (top_->isWindow()) return top_;
+    const WindowView* frame = renderer_.frameView();
+    return frame ? frame->top() : nullptr;
 }
 
 void WindowView::tag(QWidget* widget, ui::ControlId c) {
@@ -441,6 +445,20 @@ void WindowView::bringToFront() {
     syncFocus();
 }
 
+QWidget* WindowView::holder() const {
+    const ui::Window* w = model();
+    if (!w || !w->blocked()) return nullptr;
+    const QList<QWidget*> over = top_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (auto it = over.rbegin(); it != over.rend(); ++it) {
+        QWidget* child = *it;
+        if (!child->isWindow() || !child->isVisible()) continue;
+        if (qobject_cast<QDialog*>(child)) return child;
+        const ui::Window* form = ui::desktop().window(locate(child).first);
+        if (form && form->thread() == w->thread()) return child;
+    }
+    return nullptr;
+}
+
 void WindowView::closing() {
     closing_ = true;
     if (!top_) return;
@@ -478,6 +496,13 @@ bool WindowView::eventFilter(QObject* watched, QEvent* e) {
     case QEvent::WindowStateChange: reportGeometry(); break;
     case QEvent::WindowActivate: {
         if (qobject_cast<QMdiSubWindow*>(top_.data()) || renderer_.drawing()) break;
+        // A window that waits for its dialog or form hands the activation on to it, so what it
+        // waits for comes back over it (a click on its title bar, the window system's choice).
+        if (QWidget* holding = holder()) {
+            holding->raise();
+            holding->activateWindow();
+            break;
+        }
         // Coming back to the frame, the user's attention is on its active MDI child.
         QMdiSubWindow* child = mdi_ ? mdi_->activeSubWindow() : nullptr;
         const ui::WindowId target = child ? locate(child).first : id_;

@@ -39,6 +39,9 @@ public:
     // Where the window is on screen, its title bar included.
     QRect screenRect() const;
     QMdiArea* mdiArea() const { return mdi_; }
+    // What a dialog or form asked from this window stands over: the window itself when it is one
+    // of its own on the desktop, else (an MDI child) the frame.
+    QWidget* standing() const;
     QtRenderer& renderer() const { return renderer_; }
 
     void show();
@@ -74,6 +77,8 @@ private:
     // The room the window opens in: the frame's MDI area or the screen, in its parent's coordinates.
     QRect room() const;
 
+    // The dialog or form of its thread a blocked window waits for, standing over it; null when none.
+    QWidget* holder() const;
     // Never smaller than what its controls need now.
     void growToControls(const ui::Window& w);
     void reportGeometry();

@@ -158,6 +158,35 @@ TEST_F(BrowseTest, AWriteShowsTheStoredRowsKeepingTheTopRowAndTheHighlightedReco
     EXPECT_EQ(highlighted("?GROUPS"), 3);
 }
 
+// A refill after a form (a change, a deletion) leaves the highlighted row where it stood on the page.
+TEST_F(BrowseTest, AListReadAgainKeepsItsPlaceOnThePage) {
+    for (int i = 1; i <= 7; ++i) addGroup(i, ("Группа " + std::to_string(i)).c_str());
+    PLAY(h->start("GroupList"));
+    PLAY(h->key("?GROUPS", "Down Down Down"));
+    ASSERT_EQ(rows("?GROUPS"), (Lines{"2|Группа 2", "3|Группа 3", "4|Группа 4"}));
+    ASSERT_EQ(highlighted("?GROUPS"), 3);
+
+    PLAY(h->press("?CHANGE"));
+    PLAY(h->expectWindow("GroupForm"));
+    PLAY(h->type("?GRP:NAME", "Четвёртая"));
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(rows("?GROUPS"), (Lines{"2|Группа 2", "3|Группа 3", "4|Четвёртая"}));
+    EXPECT_EQ(highlighted("?GROUPS"), 3);
+
+    PLAY(h->answer("Yes"));
+    PLAY(h->press("?DELETE"));
+    EXPECT_EQ(rows("?GROUPS"), (Lines{"2|Группа 2", "3|Группа 3", "5|Группа 5"}));
+    EXPECT_EQ(highlighted("?GROUPS"), 3) << "the row after the deleted one takes its place";
+
+    // Near the start of the view the page starts there, the highlight on its record.
+    PLAY(h->key("?GROUPS", "Home"));
+    PLAY(h->key("?GROUPS", "Down"));
+    PLAY(h->press("?CHANGE"));
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(rows("?GROUPS"), (Lines{"1|Группа 1", "2|Группа 2", "3|Группа 3"}));
+    EXPECT_EQ(highlighted("?GROUPS"), 2);
+}
+
 TEST_F(BrowseTest, LocatorsJumpToTheTypedValue) {
     for (int i : {1, 3, 5, 7, 9}) addGroup(i, "Г");
     for (int no : {11, 12, 25, 31}) addMember(no, 1, "Ч");

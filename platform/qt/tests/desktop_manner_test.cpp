@@ -138,6 +138,44 @@ TEST_F(DesktopMannerTest, WindowsWithoutAPlacementOpenCascadedInsideTheFrame) {
     EXPECT_GT(second.y(), first.y());
 }
 
+// A plan button's light red text reads as an enabled button's (darker than a disabled one's, in
+// its own hue); a colour that reads as it is stays exactly as given.
+TEST_F(DesktopMannerTest, AButtonsPaleTextColourIsShownInAReadableShadeOfIt) {
+    start({"Plan", WindowKind::MdiChild, [](LayoutBuilder& b, Window&) {
+               b.button("?BUTTON4", "Запланировать отмеченным").setTextColour(0xFF8080);
+               b.button("?BLUE", "Выбрать").setTextColour(0x000080);
+               b.button("?OFF", "Удалить").setDisabled(true);
+           }});
+    ASSERT_TRUE(pumpUntil([&] { return widget("Plan", "?OFF") != nullptr; }));
+    settle();
+    const QColor plan = widget("Plan", "?BUTTON4")->palette().color(QPalette::ButtonText);
+    const QColor disabled = widget("Plan", "?OFF")->palette().color(QPalette::Disabled, QPalette::ButtonText);
+    EXPECT_LT(plan.lightnessF(), disabled.lightnessF() - 0.15) << plan.name().toStdString() << " beside a disabled "
+                                                               << disabled.name().toStdString();
+    EXPECT_EQ(plan.hue(), QColor(0xFF, 0x80, 0x80).hue());
+    EXPECT_EQ(widget("Plan", "?BLUE")->palette().color(QPalette::ButtonText), QColor(0x00, 0x00, 0x80));
+
+    // Disabled (its window waits for a form), it greys as every disabled button does.
+    window("Plan")->control("?BUTTON4")->setDisabled(true);
+    frontEnd_.loop().requestStep();
+    settle();
+    EXPECT_EQ(widget("Plan", "?BUTTON4")->palette().color(QPalette::Disabled, QPalette::ButtonText), disabled);
+}
+
+TEST_F(DesktopMannerTest, CtrlF4ClosesTheActiveChildWindow) {
+    for (const char* name : {"First", "Second"})
+        start({name, WindowKind::MdiChild, [](LayoutBuilder& b, Window&) { b.button("?GO", "Дальше"); }});
+    ASSERT_TRUE(pumpUntil([&] { return top("First") && top("Second"); }));
+    settle();
+    QTest::mouseClick(widget("First", "?GO"), Qt::LeftButton);
+    settle();
+    ASSERT_EQ(static_cast<QMdiSubWindow*>(top("First"))->mdiArea()->activeSubWindow(), top("First"));
+    key(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_TRUE(pumpUntil([&] { return window("First") == nullptr; })) << ::testing::PrintToString(log_);
+    EXPECT_TRUE(logged("First: CloseWindow"));
+    EXPECT_NE(window("Second"), nullptr);
+}
+
 TEST_F(DesktopMannerTest, AStoredPlacementOffTheScreenIsPulledBackIn) {
     start({"Plain", WindowKind::Plain, [](LayoutBuilder& b, Window& w) {
                b.button("?GO", "Дальше");
@@ -184,7 +222,7 @@ TEST_F(DesktopMannerTest, AFormOverAMaximizedCallerIsANormalDialogAndLeavesTheCa
     const QRect caller = frontEnd_.renderer().view(window("Caller")->id())->screenRect();
     EXPECT_LE((form->frameGeometry().center() - caller.center()).manhattanLength(), 4);
 
-    widget("Form", "?DATE")->setFocus();
+    widget("Form", "?DATE")->setFocus(Qt::MouseFocusReason);
     settle();
     key(widget("Form", "?DATE"), Qt::Key_Escape);
     ASSERT_TRUE(pumpUntil([&] { return window("Form") == nullptr; }));
@@ -200,7 +238,7 @@ TEST_F(DesktopMannerTest, EnterPressesTheFormsOkAndEscItsCancel) {
     for (const Case c : {Case{Qt::Key_Return, "?OK"}, Case{Qt::Key_Escape, "?CANCEL"}}) {
         openForm(false);
         auto* date = static_cast<QLineEdit*>(widget("Form", "?DATE"));
-        date->setFocus();
+        date->setFocus(Qt::MouseFocusReason);
         settle();
         QTest::keyClicks(date, "17.09.2022");
         key(date, c.qtKey);
@@ -245,7 +283,7 @@ TEST_F(DesktopMannerTest, AClickOrTabLeavesTheComboAfterAChoiceFromItsPopup) {
         EXPECT_EQ(combo->currentText().trimmed(), "Овцы");
         static_cast<QLineEdit*>(widget("Form", "?DATE"))->clear();
         // Back to the combo's first entry for the next case.
-        combo->setFocus();
+        combo->setFocus(Qt::MouseFocusReason);
         settle();
         key(combo, Qt::Key_Up);
     }
@@ -287,11 +325,54 @@ TEST_F(DesktopMannerTest, TheDropPopupOpensOnTheCurrentEntryAndChoosesOnceByKeyW
     EXPECT_EQ(std::count(log_.begin(), log_.end(), "Form: Accepted ?SPECIES"), 1) << ::testing::PrintToString(log_);
 }
 
+// The rows of a file-fed list (the sex-age groups of a passport) with the owner's entry current:
+// opened by a click or by Alt+Down, the rows show that entry marked, and Down moves on from it.
+TEST_F(DesktopMannerTest, AFileFedDropListOpensOnTheOwnersEntryByClickOrAltDown) {
+    start({"Passport", WindowKind::Plain, [](LayoutBuilder& b, Window&) {
+               // The focus starts in the owner's field: a click moves it to the list as it opens.
+               b.entry("?PAS:FIO", gSpecies, "@s20");
+               DropControl& groups = b.fileDropList("?POL:NAME");
+               groups.change().setColumns({ListColumn("Группа", "@s20")});
+               std::vector<ListRow> rows;
+               for (const char* g : {"Тёлки", "Коровы дойные", "Бычки", "Нетели"})
+                   rows.push_back(ListRow{{{Value(std::string(g)), {}}}});
+               groups.change().setRows(std::move(rows));
+               groups.change().setCurrent(1);
+               b.button("?OK", "OK");
+           }});
+    ASSERT_TRUE(pumpUntil([&] { return widget("Passport", "?POL:NAME") != nullptr; }));
+    settle();
+    auto* box = static_cast<DropBox*>(widget("Passport", "?POL:NAME"));
+    struct Case {
+        const char* openedBy;
+    };
+    for (const Case c : {Case{"click"}, Case{"Alt+Down"}}) {
+        if (std::string(c.openedBy) == "click") {
+            widget("Passport", "?PAS:FIO")->setFocus(Qt::MouseFocusReason);
+            settle();
+            QTest::mouseClick(box, Qt::LeftButton);
+        } else {
+            box->setFocus(Qt::MouseFocusReason);
+            settle();
+            key(box, Qt::Key_Down, Qt::AltModifier);
+        }
+        settle();
+        DropRows* rows = box->rows();
+        ASSERT_TRUE(rows->isVisible()) << c.openedBy;
+        EXPECT_EQ(rows->currentIndex().row(), 1) << c.openedBy;
+        EXPECT_TRUE(rows->selectionModel()->isRowSelected(1, {})) << c.openedBy;
+        key(rows, Qt::Key_Down);
+        EXPECT_EQ(rows->currentIndex().row(), 2) << c.openedBy << ": Down moves on from the marked entry";
+        key(rows, Qt::Key_Escape);
+        EXPECT_FALSE(rows->isVisible()) << c.openedBy;
+    }
+}
+
 TEST_F(DesktopMannerTest, TabIntoANumberSelectsItsText) {
     openForm(false);
     gNumber = 1;
     auto* date = static_cast<QLineEdit*>(widget("Form", "?DATE"));
-    date->setFocus();
+    date->setFocus(Qt::MouseFocusReason);
     settle();
     key(date, Qt::Key_Tab);
     auto* number = static_cast<QLineEdit*>(widget("Form", "?NUMBER"));

@@ -3,7 +3,11 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -75,7 +79,7 @@ TEST_F(DialogsTest, TheCalendarStartsAtTheGivenDateAndAnswersTheChosenDay) {
     QDialog* dialog = nullptr;
     ASSERT_TRUE(pumpUntil([&] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->findChild<QCalendarWidget*>()) dialog = static_cast<QDialog*>(w);
+            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && d->findChild<QCalendarWidget*>()) dialog = d;
         return dialog != nullptr;
     }));
     EXPECT_EQ(dialog->windowTitle(), "Дата обработки");
@@ -95,6 +99,44 @@ TEST_F(DialogsTest, ACancelledFileDialogAnswersNoPath) {
               QStringList({"Таблицы (*.xls *.xlsx *.ods)", "Все файлы (*.*)", "Файлы Excel (*.xls *.xlsx)"}));
     dialog->reject();
     EXPECT_TRUE(pumpUntil([&] { return logged("answer cancelled"); }));
+}
+
+// The files of a folder with their size, kind and date: the dialog is wide enough to show every
+// column whole, the name column room for a long name.
+TEST_F(DialogsTest, AFileDialogShowsTheNameSizeKindAndDateOfItsFilesWhole) {
+    const QString folder = QDir::tempPath() + "/vx-file-dialog-" + QString::number(QCoreApplication::applicationPid());
+    QDir().mkpath(folder);
+    QFile(folder + "/Список животных для описи и ведомости, шаблон.xls").open(QIODevice::WriteOnly);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder);
+    asker([] { return fileDialog("Выбрать файл импорта", "Файлы Excel|*.xls").value_or("cancelled"); });
+    QFileDialog* dialog = nullptr;
+    ASSERT_TRUE(pumpUntil([&] { return (dialog = shown<QFileDialog>()) != nullptr; }));
+    auto* files = dialog->findChild<QTreeView*>("treeView");
+    ASSERT_NE(files, nullptr);
+    ASSERT_TRUE(files->isVisible()) << "the detail view";
+    ASSERT_TRUE(pumpUntil([&] { return files->model()->rowCount(files->rootIndex()) > 0; }));
+    settle();
+    const QHeaderView* header = files->header();
+    int columns = 0;
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c)) continue;
+        int widest = 0;
+        for (int r = 0; r < files->model()->rowCount(files->rootIndex()); ++r) {
+            const QString text = files->model()->index(r, c, files->rootIndex()).data().toString();
+            widest = std::max(widest, files->fontMetrics().horizontalAdvance(text));
+        }
+        EXPECT_GT(header->sectionSize(c), widest) << "column " << c;
+        columns += header->sectionSize(c);
+    }
+    const int screen = dialog->screen()->availableGeometry().width();
+    EXPECT_TRUE(columns <= files->viewport()->width() || dialog->frameGeometry().width() >= screen)
+        << "the columns run out of sight: " << columns << " in " << files->viewport()->width()
+        << ", the dialog " << dialog->width() << " wide on a screen of " << screen;
+    dialog->reject();
+    EXPECT_TRUE(pumpUntil([&] { return logged("answer cancelled"); }));
+    QDir::setCurrent(previous);
+    QDir(folder).removeRecursively();
 }
 
 TEST(DayNumbers, MatchTheModelsCalendar) {

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "platform/qt/list_view.h"
@@ -43,7 +44,7 @@ protected:
         table = static_cast<ListView*>(widget("Browse", "?LIST"))->table();
     }
     void key(QWidget* w, int qtKey, Qt::KeyboardModifiers mods, quint32 scanCode) {
-        w->setFocus();
+        w->setFocus(Qt::MouseFocusReason);
         QKeyEvent press(QEvent::KeyPress, qtKey, mods, scanCode, 0, 0);
         QApplication::sendEvent(w, &press);
         settle();
@@ -79,6 +80,7 @@ TEST_F(InputTest, ListKeysAndClicksReachTheModelWithTheirModifiers) {
 
 TEST_F(InputTest, AnAlertedClickOnAnEmptyListReachesTheWindow) {
     window("Browse")->as<ListControl>("?LIST")->change().setRows({});
+    frontEnd_.loop().requestStep();
     settle();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier, table->viewport()->rect().center());
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, table->viewport()->rect().center());
@@ -88,9 +90,66 @@ TEST_F(InputTest, AnAlertedClickOnAnEmptyListReachesTheWindow) {
     EXPECT_EQ(window("Browse")->as<ListControl>("?LIST")->model().current(), -1);
 }
 
+// Counts the paintings of a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// A wide list scrolled sideways, its rows refilled by its owner: in the same shape (a mark set
+// on the highlighted row) and in another (a shorter page). The view keeps its columns where they
+// were and draws the change without waiting for another event.
+TEST_F(InputTest, ARefilledListKeepsItsColumnsScrolledAndIsDrawnAtOnce) {
+    ListModel& m = window("Browse")->as<ListControl>("?LIST")->change();
+    std::vector<ListColumn> wide;
+    for (int c = 0; c < 12; ++c) wide.emplace_back("Графа " + std::to_string(c + 1), "@s20", 20);
+    m.setColumns(wide);
+    const auto rows = [](int count, int marked) {
+        std::vector<ListRow> out;
+        for (int r = 0; r < count; ++r) {
+            ListRow row;
+            for (int c = 0; c < 12; ++c) row.cells.push_back({Value("ячейка " + std::to_string(r * 12 + c)), {}});
+            if (r == marked) row.cells[0].look.style = 1;
+            out.push_back(row);
+        }
+        return out;
+    };
+    m.setRows(rows(3, -1));
+    m.setCurrent(1);
+    frontEnd_.loop().requestStep();
+    settle();
+    QScrollBar* across = table->horizontalScrollBar();
+    ASSERT_GT(across->maximum(), 0) << "the columns are wider than the list";
+    across->setValue(across->maximum() / 2);
+    const int scrolled = across->value();
+
+    struct Refill {
+        const char* what;
+        int rows;
+    };
+    for (const Refill r : {Refill{"a mark on the highlighted row", 3}, Refill{"a shorter page", 2}}) {
+        PaintCounter painted(table->viewport());
+        m.setRows(rows(r.rows, 1));
+        m.setCurrent(1);
+        window("Browse")->noteChanged(window("Browse")->idOf("?LIST"));
+        frontEnd_.loop().requestStep();
+        EXPECT_TRUE(pumpUntil([&] { return painted.paints > 0; })) << r.what << ": drawn at once";
+        EXPECT_EQ(table->model()->rowCount(), r.rows) << r.what;
+        EXPECT_EQ(across->value(), scrolled) << r.what;
+        EXPECT_TRUE(table->selectionModel()->isRowSelected(1, {})) << r.what;
+    }
+}
+
 TEST_F(InputTest, TypingIsConfirmedByEnterAndAButtonTakesTheFocusBeforeItIsPressed) {
     auto* name = static_cast<QLineEdit*>(widget("Browse", "?NAME"));
-    name->setFocus();
+    name->setFocus(Qt::MouseFocusReason);
     settle();
     for (QChar ch : QString("Ласточка")) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));

@@ -77,6 +77,12 @@ void QtTest::settle() {
     for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+void QtTest::wait(int ms) {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 ui::Window* QtTest::window(std::string_view procedure) const {
     for (ui::Window* w : ui::desktop().windows())
         if (compareTextNoCase(w->procedure(), procedure) == 0) return w;

@@ -37,6 +37,8 @@ protected:
     bool pumpUntil(const std::function<bool()>& done);
     // Runs the event loop until nothing is left to do.
     void settle();
+    // Runs the event loop for `ms` milliseconds, while a window manager answers in its own time.
+    void wait(int ms);
 
     ui::Window* window(std::string_view procedure) const;
     QWidget* top(std::string_view procedure) const;
