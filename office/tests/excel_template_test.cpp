@@ -23,9 +23,7 @@ const Format kXlsx{"xlsx", "Calc MS Excel 2007 XML"};
 class TemplateFolder : public OfficePlay {
 protected:
     fs::path makeTemplate(const Format& format) {
-        dir = fs::temp_directory_path() / ("vetrix-template-" + std::to_string(nextControl()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = scratchFolder("template");
         const fs::path file = dir / ("шаблон отчёта." + std::string(format.extension));
         testing::makeTemplate(file, format.filter);
         return file;

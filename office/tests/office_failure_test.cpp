@@ -40,7 +40,7 @@ TEST_F(OfficeFailure, AMissingTemplateStopsTheFillWithOneMessageNamingFileAndRea
 }
 
 TEST_F(OfficeFailure, WithoutAnOfficeServerTheUserIsToldSoOnce) {
-    const fs::path file = fs::temp_directory_path() / ("vetrix-no-server-" + std::to_string(nextControl()) + ".xls");
+    const fs::path file = scratchFolder("no-server") / "шаблон.xls";
     std::ofstream(file) << "template";
     useOfficeProgram("/nonexistent/soffice");
 
@@ -53,7 +53,7 @@ TEST_F(OfficeFailure, WithoutAnOfficeServerTheUserIsToldSoOnce) {
         "|Причина: LibreOffice не установлен (нет программы /nonexistent/soffice)"
         "|Установите LibreOffice (Calc и Writer) и повторите.";
     EXPECT_EQ(messages(), (std::vector<std::string>{told, told}));
-    fs::remove(file);
+    fs::remove_all(file.parent_path());
 }
 
 }  // namespace

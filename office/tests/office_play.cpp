@@ -66,4 +66,13 @@ std::vector<std::string> OfficePlay::messages() const {
 
 long OfficePlay::nextControl() { return AutomationControl().number() + 1; }
 
+std::filesystem::path OfficePlay::scratchFolder(const std::string& name) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("vetrix-" + name + "-" + std::to_string(getpid()) + "-" +
+                                       std::to_string(nextControl()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
 }  // namespace vx::office::testing

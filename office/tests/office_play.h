@@ -27,6 +27,9 @@ protected:
     std::vector<std::string> messages() const;
     // The number the next automation control will get.
     static long nextControl();
+    // A folder of this process for one test ("vetrix-<name>-<pid>-<next control>"), made empty:
+    // the same tests may run in two processes at once.
+    static std::filesystem::path scratchFolder(const std::string& name);
 
     headless::Harness h;
     std::function<void()> operation_;
