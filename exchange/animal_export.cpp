@@ -57,13 +57,16 @@ ExportEnd fill(const ExportChoice& choice) {
 
 void writeExportSheet(ExcelTemplate& excel, const ExportSheet& sheet, int64_t firstRow) {
     for (const ExportCell& cell : sheet.heading) writeCell(excel, cell);
-    int64_t row = firstRow;
-    for (const std::vector<ExportCell>& cells : sheet.rows) {
-        if (excel.failed()) return;
-        ++row;
-        for (const ExportCell& cell : cells) writeCell(excel, cell);
-        excel.addRowBelow(row);
-    }
+    if (sheet.rows.empty()) return;
+    // As though each animal's row had been written and a row inserted below it: the
+    // rows for all of them inserted at once, each formatted as the template's data row,
+    // and their cells written as one block.
+    excel.addRowsBelow(firstRow + 1, static_cast<int64_t>(sheet.rows.size()));
+    std::vector<office::CellInput> values;
+    values.reserve(sheet.rows.size() * sheet.rows.front().size());
+    for (const std::vector<ExportCell>& cells : sheet.rows)
+        for (const ExportCell& cell : cells) values.push_back(cell.value);
+    excel.setBlock(sheet.rows.front().front().address, sheet.rows.back().back().address, values);
 }
 
 ExportEnd runExport(const ExportChoice& choice) {

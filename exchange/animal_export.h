@@ -32,7 +32,8 @@ enum class ExportEnd {
 ExportEnd runExport(const ExportChoice& choice);
 
 // The cells of the sheet into an open template, each animal's row followed by the
-// row inserted below it; stops at the template's first failure.
+// row inserted below it (all inserted in one call, the rows written as one block);
+// nothing after the template's first failure.
 void writeExportSheet(office::ExcelTemplate& excel, const ExportSheet& sheet, int64_t firstRow);
 
 }  // namespace vx::exchange

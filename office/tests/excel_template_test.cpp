@@ -153,6 +153,42 @@ TEST_F(ExcelTemplateCells, RowsAddedOneUnderAnotherLandWhereTheCallsPutThem) {
     EXPECT_FALSE(testing::rowLook(shown, 21).bold);
 }
 
+// Room for many rows at once and their cells in one block: the sheet the calls row by row would make.
+TEST_F(ExcelTemplateCells, RowsAddedAtOnceAndWrittenAsABlockLandAsRowByRowCallsWould) {
+    const fs::path file = makeTemplate(kXlsx);
+    long control = 0;
+    ASSERT_TRUE(play([&] {
+        ExcelTemplate x;
+        control = x.control().number();
+        x.open(file.string());
+        x.setText("D18", "под итогом");  // held below the new rows: moves with them
+        x.addRowsBelow(17, 3);
+        x.setBlock("A17", "C19",
+                   {std::int64_t{1}, std::string("=Иванов"), std::string("000123"), std::int64_t{2}, std::string(),
+                    *Decimal::parse("2.5"), std::int64_t{3}, std::string("животное 3"), *Decimal::parse("-0.0001")});
+        const std::pair<const char*, const char*> cells[] = {
+            {"A17", "1"}, {"B17", "=Иванов"}, {"C17", "000123"}, {"A18", "2"},          {"B18", ""},
+            {"C18", "2.5"}, {"A19", "3"},     {"B19", "животное 3"}, {"C19", "-0.0001"}, {"A20", ""},
+            {"A21", "Итого"}, {"D21", "под итогом"}, {"C1", "Итого"},
+        };
+        for (const auto& [cell, text] : cells) EXPECT_EQ(x.read(cell), text) << cell;
+        x.show();
+    }));
+    EXPECT_TRUE(messages().empty());
+    const fs::path shown = testing::shownDocument(control, "ods");
+    for (int row : {18, 19, 20}) EXPECT_TRUE(testing::rowLook(shown, row).bold) << row;
+    EXPECT_FALSE(testing::rowLook(shown, 21).bold);
+
+    ASSERT_TRUE(play([&] {
+        ExcelTemplate x;
+        x.open(file.string());
+        x.setBlock("A17", "B18", {std::int64_t{1}, std::int64_t{2}, std::int64_t{3}});
+        EXPECT_TRUE(x.failed()) << "three values for four cells";
+    }));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_NE(messages()[0].find("число значений не равно числу ячеек"), std::string::npos) << messages()[0];
+}
+
 TEST_F(ExcelTemplateCells, AFillStopsAtItsFirstFailureAndItsWorkbookGoes) {
     const fs::path file = makeTemplate(kXlsx);
     const int documents = testing::openDocuments();
