@@ -1,5 +1,6 @@
 #include "exchange/animal_export.h"
 
+#include "context/globals.h"
 #include "dictionary/files_in_use.h"
 #include "exchange/marked_animals.h"
 #include "office/excel_template.h"
@@ -36,6 +37,7 @@ ExportEnd openForHand(const ExportChoice& choice) {
 
 ExportEnd fill(const ExportChoice& choice) {
     ExcelTemplate excel;
+    glo::ROW2 = 0;
     if (clip(choice.templatePath).empty()) return ExportEnd::CloseWindow;
     std::vector<ExportAnimal> animals;
     {
@@ -47,6 +49,7 @@ ExportEnd fill(const ExportChoice& choice) {
     writeExportSheet(excel, exportSheet(choice, animals, clock::today()), choice.firstRow);
     excel.control().flush();
     if (excel.failed()) return ExportEnd::Stopped;
+    glo::ROW2 = static_cast<long long>(animals.size());
     ui::messageBox(kDoneCaption, "Экспорт в Excel завершен!");
     if (animals.empty()) ui::messageBox(kDoneCaption, "Не было выделено животных!");
     excel.show();

@@ -5,11 +5,11 @@
 //   0      "Только для заполнения шаблона вручную.", then the template opens for
 //          filling by hand ("Невыбран документ[файл]." and the window closes
 //          when there is no path)
-//   1..11  the export sheet (exchange/export_sheet.h) from the choice's first
-//          row, the animals in rows inserted one below the other, then
-//          "Экспорт в Excel завершен!" ("Не было выделено животных!" too when
-//          there were none) and the workbook in view; without a path the window
-//          closes, nothing said
+//   1..11  ROW2 = 0; the export sheet (exchange/export_sheet.h) from the choice's
+//          first row, the animals in rows inserted one below the other, ROW2 their
+//          number, then "Экспорт в Excel завершен!" ("Не было выделено животных!"
+//          too when there were none) and the workbook in view; without a path the
+//          window closes, nothing said
 //   other  nothing
 // A failing file or office call stops the export with one message and no
 // completion message. The export reads the data files and writes none.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "context/globals.h"
 #include "exchange/tests/exchange_workbook.h"
 #include "platform/core/dates.h"
 
@@ -48,8 +49,10 @@ TEST_F(ExchangeWorkbookTest, VariantOneWritesTheHeadingAndOneRowPerMarkedAnimalA
     // A second export without a new pick starts from the same first row again.
     for (int run = 1; run <= 2; ++run) {
         SCOPED_TRACE(run);
+        glo::ROW2 = 40;
         ASSERT_EQ(exportWith(choice(1)), ExportEnd::Done);
         EXPECT_EQ(runMessages(), Lines{kDone});
+        EXPECT_EQ(glo::ROW2.value(), Decimal(3)) << "the number of animals exported";
         ASSERT_FALSE(shown().empty());
         EXPECT_EQ(values(shown(), cells), expected);
     }
@@ -137,8 +140,10 @@ TEST_F(ExchangeWorkbookTest, WithoutMarkedAnimalsBothMessagesComeAndTheHeadingIs
     ExportChoice c = choice(1);
     c.holding = 2;
     c.farm = 5;
+    glo::ROW2 = 40;
     ASSERT_EQ(exportWith(c), ExportEnd::Done);
     EXPECT_EQ(runMessages(), (Lines{kDone, "Экспорт в Excel: Не было выделено животных!"}));
+    EXPECT_EQ(glo::ROW2.value(), Decimal(0));
     EXPECT_EQ(values(shown(), {"C4", "A17", "A18"}), (Cells{{"C4", "Заря"}, {"A17", ""}, {"A18", "Итого"}}));
 }
 
