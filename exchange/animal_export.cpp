@@ -3,6 +3,7 @@
 #include "context/globals.h"
 #include "dictionary/files_in_use.h"
 #include "exchange/marked_animals.h"
+#include "exchange/place_choice.h"
 #include "office/excel_template.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
@@ -35,15 +36,26 @@ ExportEnd openForHand(const ExportChoice& choice) {
     return excel.failed() ? ExportEnd::Stopped : ExportEnd::Done;
 }
 
+constexpr PlaceWords kPlaceWords{"Выберите хозяйство и ферму, животные которых экспортируются.",
+                                 "Выберите хозяйство, животные которого экспортируются.",
+                                 "Выберите ферму, животные которой экспортируются."};
+
 ExportEnd fill(const ExportChoice& choice) {
     ExcelTemplate excel;
     glo::ROW2 = 0;
     if (clip(choice.templatePath).empty()) return ExportEnd::CloseWindow;
     std::vector<ExportAnimal> animals;
     {
-        const FilesInUse files{Access::PASPORT, Access::ANIMVID, Access::POLVOZ};
+        const FilesInUse files{Access::PASPORT, Access::ANIMVID, Access::POLVOZ, Access::FERMA};
         if (!files.ready()) return ExportEnd::Stopped;
-        animals = markedAnimals(choice.holding, choice.farm);
+        std::optional<std::string> refusal = missingPlace(choice.holding, choice.farm, kPlaceWords);
+        if (!refusal && !farmOfHolding(FERMA.handle().database()->table(), *choice.holding, *choice.farm))
+            refusal = kFarmOfAnotherHolding;
+        if (refusal) {
+            ui::messageBox(kDoneCaption, *refusal);
+            return ExportEnd::Stopped;
+        }
+        animals = markedAnimals(*choice.holding, *choice.farm);
     }
     excel.open(choice.templatePath);
     writeExportSheet(excel, exportSheet(choice, animals, clock::today()), choice.firstRow);

@@ -9,7 +9,8 @@
 //          first row, the animals in rows inserted one below the other, ROW2 their
 //          number, then "Экспорт в Excel завершен!" ("Не было выделено животных!"
 //          too when there were none) and the workbook in view; without a path the
-//          window closes, nothing said
+//          window closes, nothing said; without a holding or a farm, or with a
+//          farm of another holding, the message which, and nothing else
 //   other  nothing
 // A failing file or office call stops the export with one message and no
 // completion message. The export reads the data files and writes none.

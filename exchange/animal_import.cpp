@@ -4,6 +4,7 @@
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "exchange/import_row.h"
+#include "exchange/place_choice.h"
 #include "platform/core/fields.h"
 #include "office/excel_template.h"
 #include "platform/core/text.h"
@@ -26,22 +27,13 @@ struct ReadSheet {
     std::vector<int64_t> rejected;
 };
 
-bool farmOfHolding(store::Table& farms, const Decimal& holding, const Decimal& farm) {
-    bool found = false;
-    store::ScanSpec spec;
-    spec.keyIndex = FER_K3.index;
-    spec.equal = {Value(holding), Value(farm)};
-    spec.limit = 1;
-    farms.scan(spec, [&](store::Position, const void*) {
-        found = true;
-        return false;
-    });
-    return found;
-}
+constexpr PlaceWords kPlaceWords{"Выберите хозяйство и ферму, в которые вводятся животные.",
+                                 "Выберите хозяйство, в которое вводятся животные.",
+                                 "Выберите ферму, в которую вводятся животные."};
 
 std::optional<std::string> refusalOf(const ImportChoice& c) {
-    if (!c.holding || !c.farm) return "Выберите хозяйство и ферму, в которые вводятся животные.";
-    if (!farmOfHolding(FERMA.handle().database()->table(), *c.holding, *c.farm)) return "Выбранная ферма не относится к выбранному хозяйству.";
+    if (auto missing = missingPlace(c.holding, c.farm, kPlaceWords)) return missing;
+    if (!farmOfHolding(FERMA.handle().database()->table(), *c.holding, *c.farm)) return kFarmOfAnotherHolding;
     if (c.firstRow < 1) return "Первая строка листа должна быть не меньше 1.";
     return std::nullopt;
 }

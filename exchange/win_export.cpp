@@ -23,6 +23,21 @@ using planning::measureKind;
 
 constexpr int kLineHeight = 12;
 
+// Keys and the scroll bar past the rows shown (Down on the last, End, PageDown ...): the
+// list has moved its highlight by then, as a click would.
+bool scrolledByUser(ui::EventKind kind) {
+    switch (kind) {
+    case ui::EventKind::ScrollUp:
+    case ui::EventKind::ScrollDown:
+    case ui::EventKind::PageUp:
+    case ui::EventKind::PageDown:
+    case ui::EventKind::ScrollTop:
+    case ui::EventKind::ScrollBottom:
+    case ui::EventKind::ScrollDrag: return true;
+    default: return false;
+    }
+}
+
 struct PickedMeasure {
     Decimal id;
     std::string name;
@@ -30,7 +45,7 @@ struct PickedMeasure {
 
 class WinExportWindow : public windows::StartFolderWindow {
 public:
-    WinExportWindow(ui::Window& w, ExportWindowFields& f) : windows::StartFolderWindow(w), f_(f) {
+    WinExportWindow(ui::Window& w, ExportWindowFields& f) : windows::StartFolderWindow(w), f_(f), Places(f.places) {
         for (RelateRef file : {Relate::ANIMVID, Relate::EXPORT, Relate::PASPORT, Relate::POLVOZ, Relate::HOZ,
                                Relate::FERMA, Relate::TASK, Relate::BOLEZN})
             addFile(*file);
@@ -62,7 +77,7 @@ public:
         const ui::EventKind kind = event().kind;
         // A list's fill highlights its first row too, and says so without a row: the window
         // takes what its lists highlight, the globals only what the user moves to in them.
-        const bool moved = (kind == ui::EventKind::NewSelection && event().row >= 0) ||
+        const bool moved = (kind == ui::EventKind::NewSelection && event().row >= 0) || scrolledByUser(kind) ||
                            kind == ui::EventKind::Selected || kind == ui::EventKind::Accepted;
         if (moved || kind == ui::EventKind::NewSelection) takeHighlighted(moved);
         Places.take(*this);
@@ -118,13 +133,15 @@ private:
         c.variant = f_.variant.value();
         c.firstRow = f_.firstRow.value().toInt64();
         c.freeHeading = f_.freeHeading == 1;
-        // Nothing picked here: the entries the combos were filled with.
-        const Place holding = Places.holding().value_or(Places.holdingShown().value_or(Place{}));
-        const Place farm = Places.farm().value_or(Places.farmShown().value_or(Place{}));
-        c.holding = holding.id;
-        c.farm = farm.id;
-        c.holdingName = holding.name;
-        c.farmName = farm.name;
+        // Only what the user picked here: the globals may hold another window's holding and farm.
+        if (const auto& holding = Places.holding()) {
+            c.holding = holding->id;
+            c.holdingName = holding->name;
+        }
+        if (const auto& farm = Places.farm()) {
+            c.farm = farm->id;
+            c.farmName = farm->name;
+        }
         c.preventiveId = pickedMeasure(MeasureKind::Preventive).id;
         c.preventiveName = pickedMeasure(MeasureKind::Preventive).name;
         c.diagnosticId = pickedMeasure(MeasureKind::Diagnostic).id;

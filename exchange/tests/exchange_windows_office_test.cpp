@@ -65,14 +65,27 @@ TEST_F(ExchangeWindowsTest, TheExportUsesWhatWasPickedInItsWindowAndStartsEachTi
     }
 }
 
-TEST_F(ExchangeWindowsTest, WithoutAPickTheExportTakesThePlaceTheCombosWereFilledWith) {
+TEST_F(ExchangeWindowsTest, WithoutAPickInTheWindowTheExportOpensNoWorkbook) {
+    glo::IDHOZ = 1;
     glo::HOZNAME = "Заря";
+    glo::IDFERM = 2;
     glo::FERNAME = "Ферма №2";
     PLAY(h->start("WinExport"));
-    PLAY(h->expectValue("?FER:NAME", "Ферма №2"));
-    otherWindowMoves();
-    glo::HOZNAME = "Восход";
+    PLAY(h->expectValue("?FER:NAME", ""));
+    PLAY(h->select("?EXP:NAME", 1));
+    const auto shownCount = [] {
+        const std::filesystem::directory_iterator all(office::testing::shownFolder());
+        return std::distance(begin(all), end(all));
+    };
+    const auto before = shownCount();
     PLAY(h->focus("?BUTTON9"));
+    EXPECT_EQ(messages().back(), "Экспорт в Excel: Выберите хозяйство и ферму, животные которых экспортируются.");
+    EXPECT_EQ(shownCount(), before) << "no workbook came into view";
+
+    PLAY(h->choose("?HOZ:NAME", "Заря"));
+    PLAY(h->choose("?FER:NAME", "Ферма №2"));
+    PLAY(h->focus("?BUTTON9"));
+    EXPECT_EQ(messages().back(), "Экспорт в Excel: Экспорт в Excel завершен!");
     EXPECT_EQ(values(lastShown(), {"C4", "A19", "B19"}), (Cells{{"C4", "Заря"}, {"A19", "3"}, {"B19", "000123"}}));
 }
 

@@ -82,5 +82,34 @@ TEST_F(ExportWindowTest, OpeningShowsTheHighlightedTemplateAndLeavesTheGlobalsTo
     EXPECT_EQ(glo::VRASCH.value(), Decimal(3));
 }
 
+// The list shows five rows: Down past the fifth, Home and End scroll it.
+TEST_F(ExportWindowTest, ATemplateHighlightedByTheKeyboardIsPickedAsByAClick) {
+    onThread([] {
+        for (int n = 1; n <= 7; ++n)
+            vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [n] {
+                dct::EXP->NPP = n;
+                dct::EXP->NAME = "Шаблон " + std::to_string(n);
+                dct::EXP->FNAME = "шаблон " + std::to_string(n) + ".xls";
+                dct::EXP->VRASCH = n;
+                dct::EXP->STROKA1 = 10 + n;
+            });
+    });
+    const struct {
+        const char* keys;
+        int row;
+    } steps[] = {{"Down", 2}, {"Down Down Down Down Down", 7}, {"Up", 6}, {"Home", 1}, {"End", 7}};
+    PLAY(h->start("WinExport"));
+    PLAY(h->select("?EXP:NAME", 1));
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.keys);
+        PLAY(h->key("?EXP:NAME", s.keys));
+        PLAY(h->expectValue("?ROW1", std::to_string(10 + s.row)));
+        PLAY(h->expectValue("?VRASCH", std::to_string(s.row)));
+        EXPECT_EQ(glo::NAMEFILE.str(), "шаблон " + std::to_string(s.row) + ".xls");
+        EXPECT_EQ(glo::ROW1.value(), Decimal(10 + s.row));
+        EXPECT_EQ(glo::VRASCH.value(), Decimal(s.row));
+    }
+}
+
 }  // namespace
 }  // namespace vx::exchange::testing

@@ -77,10 +77,7 @@ TEST_F(ImportWorkbook, RefusalsAddNothing) {
         ImportEnd end;
         Lines said;  // "" for the office layer's message
     } cases[] = {
-        {"no farm picked",
-         noFarm,
-         ImportEnd::Stopped,
-         {kCaption + "Выберите хозяйство и ферму, в которые вводятся животные."}},
+        {"no farm picked", noFarm, ImportEnd::Stopped, {kCaption + "Выберите ферму, в которую вводятся животные."}},
         {"a farm of another holding",
          otherHolding,
          ImportEnd::Stopped,
