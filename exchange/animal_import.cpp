@@ -7,6 +7,7 @@
 #include "exchange/place_choice.h"
 #include "platform/core/fields.h"
 #include "office/excel_template.h"
+#include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/store/record_file.h"
 #include "platform/ui/dialogs.h"
@@ -38,11 +39,28 @@ std::optional<std::string> refusalOf(const ImportChoice& c) {
     return std::nullopt;
 }
 
+// The species and groups the rows may name, as the books hold them now.
+ImportBooks currentBooks() {
+    ImportBooks books;
+    books.today = clock::today();
+    ANIMVID.handle().database()->table().scan({}, [&](store::Position, const void* stored) {
+        books.species.insert(static_cast<const ANIMVIDRecord*>(stored)->IDANIM.value());
+        return true;
+    });
+    POLVOZ.handle().database()->table().scan({}, [&](store::Position, const void* stored) {
+        const auto& g = *static_cast<const POLVOZRecord*>(stored);
+        books.groups.insert({g.IDPOL.value(), g.IDVIDANIM.value()});
+        return true;
+    });
+    return books;
+}
+
 ReadSheet readRows(const std::vector<std::string>& cells, const ImportChoice& c) {
     ReadSheet sheet;
+    const ImportBooks books = currentBooks();
     for (std::size_t at = 0; at + kImportColumns <= cells.size(); at += kImportColumns) {
         const int64_t row = c.firstRow + static_cast<int64_t>(at / kImportColumns);
-        ImportedRow read = readImportRow(&cells[at], *c.holding, *c.farm);
+        ImportedRow read = readImportRow(&cells[at], *c.holding, *c.farm, books);
         if (read.verdict == RowVerdict::Add) sheet.passports.push_back(std::move(read.passport));
         else if (read.verdict == RowVerdict::Empty) ++sheet.skipped;
         else sheet.rejected.push_back(row);
@@ -91,7 +109,7 @@ bool addPassports(std::vector<PASPORTRecord>& passports) {
 ImportEnd runImport(const ImportChoice& choice) {
     ExcelTemplate excel;
     if (clip(choice.workbookPath).empty()) return ImportEnd::CloseWindow;
-    const FilesInUse files{Access::PASPORT, Access::FERMA};
+    const FilesInUse files{Access::PASPORT, Access::FERMA, Access::ANIMVID, Access::POLVOZ};
     if (!files.ready()) return ImportEnd::Stopped;
     if (const auto refusal = refusalOf(choice)) {
         ui::messageBox(kCaption, *refusal);

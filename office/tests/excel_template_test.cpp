@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "office/tests/office_fixture.h"
 #include "office/tests/office_play.h"
@@ -187,6 +188,42 @@ TEST_F(ExcelTemplateCells, RowsAddedAtOnceAndWrittenAsABlockLandAsRowByRowCallsW
     }));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_NE(messages()[0].find("число значений не равно числу ячеек"), std::string::npos) << messages()[0];
+}
+
+// A file that cannot be a workbook is named with what is wrong with it, and leaves nothing open.
+TEST_F(ExcelTemplateCells, AFileThatIsNoWorkbookIsNamedWithWhatIsWrongWithIt) {
+    makeTemplate(kXlsx);
+    const fs::path bytes = dir / "случайные байты.xlsx";
+    {
+        std::ofstream out(bytes, std::ios::binary);
+        for (int i = 0; i < 4096; ++i) out.put(static_cast<char>((i * 7919 + 13) % 251));
+    }
+    const fs::path folder = dir / "папка.xlsx";
+    fs::create_directories(folder);
+    const struct {
+        fs::path file;
+        std::string said;
+    } cases[] = {
+        {dir / "нет такого.xlsx", "Файл «" + (dir / "нет такого.xlsx").string() + "» не найден."},
+        {folder, "«" + folder.string() + "» — это папка, а не файл книги Excel."},
+        {bytes, "Файл «" + bytes.string() + "» не является книгой Excel или повреждён."},
+    };
+    const int documents = testing::openDocuments();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.string());
+        const std::size_t before = messages().size();
+        ASSERT_TRUE(play([&] {
+            ExcelTemplate x;
+            x.open(c.file.string());
+            x.setText("A1", "после ошибки");
+            x.finish("Экспорт в Excel", "Экспорт в Excel завершен!");
+            EXPECT_TRUE(x.failed());
+        }));
+        const std::vector<std::string> said = messages();
+        ASSERT_EQ(said.size(), before + 1);
+        EXPECT_EQ(said.back(), "Файл не открывается: " + c.said);
+        EXPECT_EQ(testing::openDocuments(), documents);
+    }
 }
 
 TEST_F(ExcelTemplateCells, AFillStopsAtItsFirstFailureAndItsWorkbookGoes) {

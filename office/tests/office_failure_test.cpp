@@ -34,8 +34,7 @@ TEST_F(OfficeFailure, AMissingTemplateStopsTheFillWithOneMessageNamingFileAndRea
     ASSERT_TRUE(play([&] { fill("/nonexistent/шаблон отчёта.xls   ", failed); }));
     EXPECT_TRUE(failed);
     EXPECT_EQ(messages(), (std::vector<std::string>{
-                              "Ошибка автоматизации: Файл: /nonexistent/шаблон отчёта.xls|Причина: файл не найден"
-                              "|Команда: Workbooks.Open(\"/nonexistent/шаблон отчёта.xls\")"}));
+                              "Файл не открывается: Файл «/nonexistent/шаблон отчёта.xls» не найден."}));
     EXPECT_FALSE(fs::exists(testing::shownDocument(control, "ods")));
 }
 

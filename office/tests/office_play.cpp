@@ -38,6 +38,11 @@ std::filesystem::path shownDocument(long control, const char* extension) {
     return shownFolder() / ("shown-" + std::to_string(control) + "." + extension);
 }
 
+long shownCount() {
+    const std::filesystem::directory_iterator all(shownFolder());
+    return static_cast<long>(std::distance(begin(all), end(all)));
+}
+
 std::string fileBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream s;

@@ -17,6 +17,8 @@ namespace vx::office::testing {
 // The folder of the shown documents ("shown-<control>.ods", "navigated-<control>.txt").
 const std::filesystem::path& shownFolder();
 std::filesystem::path shownDocument(long control, const char* extension);
+// How many documents have come into view in this test process.
+long shownCount();
 std::string fileBytes(const std::filesystem::path& file);
 
 class OfficePlay : public ::testing::Test {

@@ -21,6 +21,7 @@ namespace vx::office {
 namespace {
 
 constexpr std::string_view kCaption = "Ошибка автоматизации";
+constexpr std::string_view kFileCaption = "Файл не открывается";
 
 long lastNumber = 0;
 
@@ -114,6 +115,11 @@ void AutomationControl::attempt(std::string_view call, Step&& step) {
     } catch (const OfficeUnavailable& e) {
         failWithoutServer(e.what());
         return;
+    } catch (const UnusableFile& e) {
+        failed_ = true;
+        // What is wrong with the user's file, in the user's words: no command.
+        if (reportException_) ui::messageBox(kFileCaption, e.what());
+        return;
     } catch (const css::lang::DisposedException&) {
         fail(call, "LibreOffice закрыт во время работы");
     } catch (const css::uno::Exception& e) {
@@ -140,7 +146,8 @@ void AutomationControl::invoke(std::string_view text) {
         if (s.kind != (book ? ServerKind::Spreadsheet : ServerKind::WordProcessor)) break;
         s.file = command->argument;
         return attempt(text, [&] {
-            s.document = loadHidden(command->argument, book && s.asTemplate);
+            s.document = loadHidden(command->argument, book && s.asTemplate,
+                                    book ? DocumentKind::Workbook : DocumentKind::TextDocument);
             if (book) s.held.emplace(s.sheet = firstSheet(s.document));
         });
     }
