@@ -23,21 +23,6 @@ using planning::measureKind;
 
 constexpr int kLineHeight = 12;
 
-// Keys and the scroll bar past the rows shown (Down on the last, End, PageDown ...): the
-// list has moved its highlight by then, as a click would.
-bool scrolledByUser(ui::EventKind kind) {
-    switch (kind) {
-    case ui::EventKind::ScrollUp:
-    case ui::EventKind::ScrollDown:
-    case ui::EventKind::PageUp:
-    case ui::EventKind::PageDown:
-    case ui::EventKind::ScrollTop:
-    case ui::EventKind::ScrollBottom:
-    case ui::EventKind::ScrollDrag: return true;
-    default: return false;
-    }
-}
-
 struct PickedMeasure {
     Decimal id;
     std::string name;
@@ -76,8 +61,9 @@ public:
         const Level level = windows::StartFolderWindow::TakeFieldEvent();
         const ui::EventKind kind = event().kind;
         // A list's fill highlights its first row too, and says so without a row: the window
-        // takes what its lists highlight, the globals only what the user moves to in them.
-        const bool moved = (kind == ui::EventKind::NewSelection && event().row >= 0) || scrolledByUser(kind) ||
+        // takes what its lists highlight, the globals only what the user moves to in them
+        // (keys and the scroll bar past the rows shown move the highlight as a click does).
+        const bool moved = (kind == ui::EventKind::NewSelection && event().row >= 0) || ui::isScroll(kind) ||
                            kind == ui::EventKind::Selected || kind == ui::EventKind::Accepted;
         if (moved || kind == ui::EventKind::NewSelection) takeHighlighted(moved);
         Places.take(*this);

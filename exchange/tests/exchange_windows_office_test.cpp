@@ -20,16 +20,7 @@ protected:
         ExchangeWorkbookTest::SetUp();
         h->addProcedure("WinExport", WinExport);
         h->addProcedure("WinImport", WinImport);
-        onThread([&] {
-            vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [&] {
-                dct::EXP->NPP = 1;
-                dct::EXP->NAME = "Список животных";
-                dct::EXP->FNAME = templatePath.string();
-                dct::EXP->VRASCH = 1;
-                dct::EXP->STROKA1 = 16;
-                dct::EXP->STROKA2 = 200;
-            });
-        });
+        addTemplate(1, "Список животных", templatePath.string(), 1, 16, 200);
     }
     // Another window's holding, farm, row and variant.
     static void otherWindowMoves() {
@@ -86,14 +77,7 @@ TEST_F(ExchangeWindowsTest, WithoutAPickInTheWindowTheExportOpensNoWorkbook) {
 }
 
 TEST_F(ExchangeWindowsTest, AnExportWithoutATemplatePathClosesTheWindow) {
-    onThread([] {
-        vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [] {
-            dct::EXP->NPP = 2;
-            dct::EXP->NAME = "Без файла";
-            dct::EXP->VRASCH = 3;
-            dct::EXP->STROKA1 = 5;
-        });
-    });
+    addTemplate(2, "Без файла", "", 3, 5);
     PLAY(h->start("WinExport"));
     PLAY(h->select("?EXP:NAME", 2));
     PLAY(h->focus("?BUTTON9"));

@@ -50,15 +50,7 @@ TEST_F(ExportWindowTest, EachMeasureListShowsTheSpeciesSchemesAndAPickSetsItsKin
 }
 
 TEST_F(ExportWindowTest, OpeningShowsTheHighlightedTemplateAndLeavesTheGlobalsToTheUsersPicks) {
-    onThread([] {
-        vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [] {
-            dct::EXP->NPP = 1;
-            dct::EXP->NAME = "Опись";
-            dct::EXP->FNAME = "опись.xls";
-            dct::EXP->VRASCH = 3;
-            dct::EXP->STROKA1 = 9;
-        });
-    });
+    addTemplate(1, "Опись", "опись.xls", 3, 9);
     // What the register and the scheme windows left.
     glo::IDTASK = 8;
     glo::TASNAME = "Бруцеллёз";
@@ -84,16 +76,8 @@ TEST_F(ExportWindowTest, OpeningShowsTheHighlightedTemplateAndLeavesTheGlobalsTo
 
 // The list shows five rows: Down past the fifth, Home and End scroll it.
 TEST_F(ExportWindowTest, ATemplateHighlightedByTheKeyboardIsPickedAsByAClick) {
-    onThread([] {
-        for (int n = 1; n <= 7; ++n)
-            vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [n] {
-                dct::EXP->NPP = n;
-                dct::EXP->NAME = "Шаблон " + std::to_string(n);
-                dct::EXP->FNAME = "шаблон " + std::to_string(n) + ".xls";
-                dct::EXP->VRASCH = n;
-                dct::EXP->STROKA1 = 10 + n;
-            });
-    });
+    for (int n = 1; n <= 7; ++n)
+        addTemplate(n, "Шаблон " + std::to_string(n), "шаблон " + std::to_string(n) + ".xls", n, 10 + n);
     const struct {
         const char* keys;
         int row;

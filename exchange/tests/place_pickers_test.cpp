@@ -35,15 +35,7 @@ protected:
         ExchangeTest::SetUp();
         h->addProcedure("WinExport", WinExport);
         h->addProcedure("WinImport", WinImport);
-        onThread([] {
-            vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [] {
-                dct::EXP->NPP = 1;
-                dct::EXP->NAME = "Опись";
-                dct::EXP->FNAME = "нет такого шаблона.xls";
-                dct::EXP->VRASCH = 1;
-                dct::EXP->STROKA1 = 16;
-            });
-        });
+        addTemplate(1, "Опись", "нет такого шаблона.xls", 1, 16);
         // What the register left.
         glo::IDHOZ = 1;
         glo::HOZNAME = "Заря";
