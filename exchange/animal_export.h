@@ -5,11 +5,12 @@
 //   0      "Только для заполнения шаблона вручную.", then the template opens for
 //          filling by hand ("Невыбран документ[файл]." and the window closes
 //          when there is no path)
-//   1..11  the export sheet (exchange/export_sheet.h) from the choice's first
-//          row, the animals in rows inserted one below the other, then
-//          "Экспорт в Excel завершен!" ("Не было выделено животных!" too when
-//          there were none) and the workbook in view; without a path the window
-//          closes, nothing said
+//   1..11  ROW2 = 0; the export sheet (exchange/export_sheet.h) from the choice's
+//          first row, the animals in rows inserted one below the other, ROW2 their
+//          number, then "Экспорт в Excel завершен!" ("Не было выделено животных!"
+//          too when there were none) and the workbook in view; without a path the
+//          window closes, nothing said; without a holding or a farm, or with a
+//          farm of another holding, the message which, and nothing else
 //   other  nothing
 // A failing file or office call stops the export with one message and no
 // completion message. The export reads the data files and writes none.
@@ -32,7 +33,8 @@ enum class ExportEnd {
 ExportEnd runExport(const ExportChoice& choice);
 
 // The cells of the sheet into an open template, each animal's row followed by the
-// row inserted below it; stops at the template's first failure.
+// row inserted below it (all inserted in one call, the rows written as one block);
+// nothing after the template's first failure.
 void writeExportSheet(office::ExcelTemplate& excel, const ExportSheet& sheet, int64_t firstRow);
 
 }  // namespace vx::exchange

@@ -4,8 +4,10 @@
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "exchange/import_row.h"
+#include "exchange/place_choice.h"
 #include "platform/core/fields.h"
 #include "office/excel_template.h"
+#include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/store/record_file.h"
 #include "platform/ui/dialogs.h"
@@ -26,31 +28,39 @@ struct ReadSheet {
     std::vector<int64_t> rejected;
 };
 
-bool farmOfHolding(store::Table& farms, const Decimal& holding, const Decimal& farm) {
-    bool found = false;
-    store::ScanSpec spec;
-    spec.keyIndex = FER_K3.index;
-    spec.equal = {Value(holding), Value(farm)};
-    spec.limit = 1;
-    farms.scan(spec, [&](store::Position, const void*) {
-        found = true;
-        return false;
-    });
-    return found;
-}
+constexpr PlaceWords kPlaceWords{"Выберите хозяйство и ферму, в которые вводятся животные.",
+                                 "Выберите хозяйство, в которое вводятся животные.",
+                                 "Выберите ферму, в которую вводятся животные."};
 
 std::optional<std::string> refusalOf(const ImportChoice& c) {
-    if (!c.holding || !c.farm) return "Выберите хозяйство и ферму, в которые вводятся животные.";
-    if (!farmOfHolding(FERMA.handle().database()->table(), *c.holding, *c.farm)) return "Выбранная ферма не относится к выбранному хозяйству.";
+    if (auto missing = missingPlace(c.holding, c.farm, kPlaceWords)) return missing;
+    if (!farmOfHolding(FERMA.handle().database()->table(), *c.holding, *c.farm)) return kFarmOfAnotherHolding;
     if (c.firstRow < 1) return "Первая строка листа должна быть не меньше 1.";
     return std::nullopt;
 }
 
+// The species and groups the rows may name, as the books hold them now.
+ImportBooks currentBooks() {
+    ImportBooks books;
+    books.today = clock::today();
+    ANIMVID.handle().database()->table().scan({}, [&](store::Position, const void* stored) {
+        books.species.insert(static_cast<const ANIMVIDRecord*>(stored)->IDANIM.value());
+        return true;
+    });
+    POLVOZ.handle().database()->table().scan({}, [&](store::Position, const void* stored) {
+        const auto& g = *static_cast<const POLVOZRecord*>(stored);
+        books.groups.insert({g.IDPOL.value(), g.IDVIDANIM.value()});
+        return true;
+    });
+    return books;
+}
+
 ReadSheet readRows(const std::vector<std::string>& cells, const ImportChoice& c) {
     ReadSheet sheet;
+    const ImportBooks books = currentBooks();
     for (std::size_t at = 0; at + kImportColumns <= cells.size(); at += kImportColumns) {
         const int64_t row = c.firstRow + static_cast<int64_t>(at / kImportColumns);
-        ImportedRow read = readImportRow(&cells[at], *c.holding, *c.farm);
+        ImportedRow read = readImportRow(&cells[at], *c.holding, *c.farm, books);
         if (read.verdict == RowVerdict::Add) sheet.passports.push_back(std::move(read.passport));
         else if (read.verdict == RowVerdict::Empty) ++sheet.skipped;
         else sheet.rejected.push_back(row);
@@ -99,7 +109,7 @@ bool addPassports(std::vector<PASPORTRecord>& passports) {
 ImportEnd runImport(const ImportChoice& choice) {
     ExcelTemplate excel;
     if (clip(choice.workbookPath).empty()) return ImportEnd::CloseWindow;
-    const FilesInUse files{Access::PASPORT, Access::FERMA};
+    const FilesInUse files{Access::PASPORT, Access::FERMA, Access::ANIMVID, Access::POLVOZ};
     if (!files.ready()) return ImportEnd::Stopped;
     if (const auto refusal = refusalOf(choice)) {
         ui::messageBox(kCaption, *refusal);

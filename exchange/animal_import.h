@@ -4,9 +4,10 @@
 // sheet, columns B to H (exchange/import_row.h), each into a new passport of the
 // holding and farm picked in the window.
 //
-// Refused with a message, adding nothing: no holding or no farm picked, a farm
-// not of the holding, a first row below 1, a workbook that does not open or cannot be read (the
-// office layer's one message). The passports are written all at once or not at
+// Refused with a message, adding nothing: no holding or no farm picked (which
+// one), a farm not of the holding, a first row below 1, a workbook that does not
+// open or cannot be read (the office layer's one message). Rows are rejected as
+// exchange/import_row.h says, against the species and groups of the books. The passports are written all at once or not at
 // all, numbered on after the highest PAS:ID; a write that cannot be done is
 // reported and nothing is added. After the write: "Ввод данных закончен!" and
 // "Добавлено: N. Пропущено пустых строк: M. Отклонено: K." with the rejected rows

@@ -2,6 +2,7 @@
 // The layouts of the exchange windows, apart from their logic.
 
 #include "dictionary/list_columns.h"
+#include "exchange/place_pickers.h"
 #include "planning/measure_kinds.h"
 #include "platform/core/fields.h"
 #include "platform/ui/layout.h"
@@ -12,6 +13,7 @@ namespace vx::exchange {
 // What the export window's own controls hold: its copies of what was picked
 // there, which no other window changes.
 struct ExportWindowFields {
+    PlaceFields places;
     Byte freeHeading = 0;  // ?SHAPKA
     Dec firstRow{5, 0};    // ?ROW1
     Dec variant{3, 0};     // ?VRASCH
@@ -19,6 +21,7 @@ struct ExportWindowFields {
 
 // The import window's rows and workbook.
 struct ImportWindowFields {
+    PlaceFields places;
     Str workbook{128};  // ?NAMEFILE
     Dec firstRow{5, 0}, lastRow{5, 0};
 };
@@ -39,7 +42,7 @@ void layoutWinExport(ui::Window& w, ExportWindowFields& f);
 void layoutWinImport(ui::Window& w, ImportWindowFields& f);
 
 // The holding and farm combos both windows pick from.
-void placePickers(ui::LayoutBuilder& b);
+void placePickers(ui::LayoutBuilder& b, PlaceFields& f);
 void pickerColumns(ui::Window& w);
 // "?BOL:NAME": the export window's list of the kind's schemes.
 std::string exportMeasureList(planning::MeasureKind kind);

@@ -38,7 +38,7 @@ struct ExportChoice {
     Decimal variant;
     int64_t firstRow = 0;  // the title row; animals from the row below
     bool freeHeading = false;
-    Decimal holding, farm;
+    std::optional<Decimal> holding, farm;  // none when not picked
     std::string holdingName, farmName;
     Decimal preventiveId, diagnosticId;
     std::string preventiveName, diagnosticName;

@@ -51,7 +51,7 @@ std::optional<Decimal> codeOf(const std::string& text) {
 }
 
 std::optional<Byte> herdOf(const std::string& text) {
-    if (text.empty()) return kMainHerd;
+    if (text.empty()) return 0;
     const std::optional<Decimal> n = numberOf(text);
     if (!n) return std::nullopt;
     const int64_t whole = n->toInt64();
@@ -59,9 +59,16 @@ std::optional<Byte> herdOf(const std::string& text) {
     return static_cast<Byte>(whole);
 }
 
+// An empty code (0) names nothing to look up.
+bool inBooks(const ImportBooks& books, const Decimal& species, const Decimal& group) {
+    if (!species.isZero() && !books.species.contains(species)) return false;
+    return group.isZero() || books.groups.contains({group, species});
+}
+
 }  // namespace
 
-ImportedRow readImportRow(const std::string* cells, const Decimal& holding, const Decimal& farm) {
+ImportedRow readImportRow(const std::string* cells, const Decimal& holding, const Decimal& farm,
+                          const ImportBooks& books) {
     ImportedRow out;
     std::string text[kImportColumns];
     for (int i = 0; i < kImportColumns; ++i) text[i] = clip(cells[i]);
@@ -73,6 +80,7 @@ ImportedRow readImportRow(const std::string* cells, const Decimal& holding, cons
     const auto herd = herdOf(text[6]);
     out.verdict = RowVerdict::Rejected;
     if (!birth || !species || !group || !herd) return out;
+    if (*birth > books.today || !inBooks(books, *species, *group)) return out;
 
     dct::PASPORTRecord& p = out.passport;
     p.IDHOZ = holding;

@@ -17,29 +17,35 @@ constexpr int kLineHeight = 12;
 void PlacePickers::Init(classes::WindowManager& window) {
     holdings_.Init(window.as<ui::DropControl>("?HOZ:NAME"), *Access::HOZ, window);
     addColumns(holdings_, holdingPickColumns());
-    holdings_.addUpdateField(*Access::HOZ, "IDHOZ", glo::IDHOZ);
     farms_.Init(window.as<ui::DropControl>("?FER:NAME"), *Access::FERMA, window);
     addColumns(farms_, farmPickColumns());
-    farms_.addUpdateField(*Access::FERMA, "IDFERM", glo::IDFERM);
     for (classes::FileDropComboClass* drop : {&holdings_, &farms_}) drop->drop().change().setLineHeight(kLineHeight);
 }
 
-// The file's record buffer holds the entry the combo shows.
-std::optional<Place> PlacePickers::holdingShown() const {
-    if (holdings_.drop().model().current() < 0) return std::nullopt;
-    return Place{HOZ->IDHOZ.value(), HOZ->NAME.str()};
-}
-
-std::optional<Place> PlacePickers::farmShown() const {
-    if (farms_.drop().model().current() < 0) return std::nullopt;
-    return Place{FER->IDFERM.value(), FER->NAME.str()};
-}
-
+// The file's record buffer holds the entry the user chose; a text that names none picks nothing.
 void PlacePickers::take(const classes::WindowManager& window) {
     const ui::EventKind kind = window.event().kind;
     if (kind != ui::EventKind::NewSelection && kind != ui::EventKind::Accepted) return;
-    if (window.isField("?HOZ:NAME") && (holding_ = holdingShown())) glo::HOZNAME = holding_->name;
-    if (window.isField("?FER:NAME") && (farm_ = farmShown())) glo::FERNAME = farm_->name;
+    if (window.isField("?HOZ:NAME")) {
+        holding_.reset();
+        if (holdings_.drop().model().current() < 0) return;
+        holding_ = Place{HOZ->IDHOZ.value(), HOZ->NAME.str()};
+        glo::IDHOZ = holding_->id;
+        glo::HOZNAME = holding_->name;
+        if (farm_ && farmHolding_ != holding_->id) {
+            farm_.reset();
+            fields_.farm.clear();
+            farms_.fill();
+        }
+    }
+    if (window.isField("?FER:NAME")) {
+        farm_.reset();
+        if (farms_.drop().model().current() < 0) return;
+        farm_ = Place{FER->IDFERM.value(), FER->NAME.str()};
+        farmHolding_ = FER->IDHOZ.value();
+        glo::IDFERM = farm_->id;
+        glo::FERNAME = farm_->name;
+    }
 }
 
 }  // namespace vx::exchange

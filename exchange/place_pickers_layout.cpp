@@ -1,4 +1,3 @@
-#include "context/globals.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 
@@ -21,9 +20,9 @@ const ColumnTable& farmPickColumns() {
     return columns;
 }
 
-void placePickers(ui::LayoutBuilder& b) {
-    b.fileDropCombo("?HOZ:NAME", glo::HOZNAME, "@s40").setTooltip("Наименование хозяйства, поселения");
-    b.fileDropCombo("?FER:NAME", glo::FERNAME, "@s40").setTooltip("Наименование фермы, населённого пункта");
+void placePickers(ui::LayoutBuilder& b, PlaceFields& f) {
+    b.fileDropCombo("?HOZ:NAME", f.holding, "@s40").setTooltip("Наименование хозяйства, поселения");
+    b.fileDropCombo("?FER:NAME", f.farm, "@s40").setTooltip("Наименование фермы, населённого пункта");
 }
 
 void pickerColumns(ui::Window& w) {

@@ -30,7 +30,7 @@ struct PickedMeasure {
 
 class WinExportWindow : public windows::StartFolderWindow {
 public:
-    WinExportWindow(ui::Window& w, ExportWindowFields& f) : windows::StartFolderWindow(w), f_(f) {
+    WinExportWindow(ui::Window& w, ExportWindowFields& f) : windows::StartFolderWindow(w), f_(f), Places(f.places) {
         for (RelateRef file : {Relate::ANIMVID, Relate::EXPORT, Relate::PASPORT, Relate::POLVOZ, Relate::HOZ,
                                Relate::FERMA, Relate::TASK, Relate::BOLEZN})
             addFile(*file);
@@ -61,8 +61,9 @@ public:
         const Level level = windows::StartFolderWindow::TakeFieldEvent();
         const ui::EventKind kind = event().kind;
         // A list's fill highlights its first row too, and says so without a row: the window
-        // takes what its lists highlight, the globals only what the user moves to in them.
-        const bool moved = (kind == ui::EventKind::NewSelection && event().row >= 0) ||
+        // takes what its lists highlight, the globals only what the user moves to in them
+        // (keys and the scroll bar past the rows shown move the highlight as a click does).
+        const bool moved = (kind == ui::EventKind::NewSelection && event().row >= 0) || ui::isScroll(kind) ||
                            kind == ui::EventKind::Selected || kind == ui::EventKind::Accepted;
         if (moved || kind == ui::EventKind::NewSelection) takeHighlighted(moved);
         Places.take(*this);
@@ -118,13 +119,15 @@ private:
         c.variant = f_.variant.value();
         c.firstRow = f_.firstRow.value().toInt64();
         c.freeHeading = f_.freeHeading == 1;
-        // Nothing picked here: the entries the combos were filled with.
-        const Place holding = Places.holding().value_or(Places.holdingShown().value_or(Place{}));
-        const Place farm = Places.farm().value_or(Places.farmShown().value_or(Place{}));
-        c.holding = holding.id;
-        c.farm = farm.id;
-        c.holdingName = holding.name;
-        c.farmName = farm.name;
+        // Only what the user picked here: the globals may hold another window's holding and farm.
+        if (const auto& holding = Places.holding()) {
+            c.holding = holding->id;
+            c.holdingName = holding->name;
+        }
+        if (const auto& farm = Places.farm()) {
+            c.farm = farm->id;
+            c.farmName = farm->name;
+        }
         c.preventiveId = pickedMeasure(MeasureKind::Preventive).id;
         c.preventiveName = pickedMeasure(MeasureKind::Preventive).name;
         c.diagnosticId = pickedMeasure(MeasureKind::Diagnostic).id;

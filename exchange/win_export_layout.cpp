@@ -47,7 +47,7 @@ void layoutWinExport(ui::Window& w, ExportWindowFields& f) {
     w.setResize(ui::ResizeStrategy::Surface);
     ui::LayoutBuilder b(w);
     b.column([&] {
-         placePickers(b);
+         placePickers(b, f.places);
          for (MeasureKind kind : kExportMeasureLists) {
              b.prompt(measureKind(kind).exportList.prompt);
              b.list(exportMeasureList(kind), 5).setTooltip(measureKind(kind).exportList.tip);

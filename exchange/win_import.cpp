@@ -19,7 +19,7 @@ using classes::Level;
 
 class WinImportWindow : public windows::StartFolderWindow {
 public:
-    WinImportWindow(ui::Window& w, ImportWindowFields& f) : windows::StartFolderWindow(w), f_(f) {
+    WinImportWindow(ui::Window& w, ImportWindowFields& f) : windows::StartFolderWindow(w), f_(f), Places(f.places) {
         addFile(*Relate::FERMA);
         addFile(*Relate::PASPORT);
         addFile(*Relate::VPO);

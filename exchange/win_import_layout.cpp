@@ -26,7 +26,7 @@ void layoutWinImport(ui::Window& w, ImportWindowFields& f) {
     w.setResize(ui::ResizeStrategy::Surface);
     ui::LayoutBuilder b(w);
     b.column([&] {
-        placePickers(b);
+        placePickers(b, f.places);
         b.group(
             "Указать какие строки импортировать с Лист1",
             [&] {

@@ -86,34 +86,30 @@ std::optional<MeasureTotals::Shown> MeasureTotals::forRow(const Decimal& measure
 
 std::int64_t writeAnalysisSheet(ExcelTemplate& excel, const std::vector<SheetSpecies>& table,
                                 const MeasureTotals& totals, bool withPlan) {
+    std::int64_t rows = 0;
+    for (const SheetSpecies& species : table) rows += 1 + static_cast<std::int64_t>(species.schemes.size());
+    if (rows == 0) return kRowAboveTable;
+    // As though each row had been written and a row inserted below it: the rows for
+    // all of them inserted at once. A formula refers to its own row and the one
+    // below, which no later insert moves, so the formulas go in after the rows: the
+    // cells then go to the server in a few blocks instead of one per row.
+    excel.addRowsBelow(kRowAboveTable + 1, rows);
     std::int64_t row = kRowAboveTable;
-    // A formula refers to its own row and the one below, which no later insert
-    // moves, so the formulas go in after the rows: the cells then go to the
-    // server in a few blocks instead of one per row.
     std::vector<Formula> formulas;
-    const auto nextRow = [&] {
-        ++row;
-        excel.addRowBelow(row);
-    };
     for (const SheetSpecies& species : table) {
-        if (excel.failed()) return row;
-        nextRow();
-        excel.setValue(ExcelTemplate::cell("B", row), species.name);
+        excel.setValue(ExcelTemplate::cell("B", ++row), species.name);
         for (const SheetScheme& scheme : species.schemes) {
-            if (excel.failed()) return row;
-            nextRow();
-            excel.setNumber(ExcelTemplate::cell("A", row), scheme.id);
+            excel.setNumber(ExcelTemplate::cell("A", ++row), scheme.id);
             excel.setValue(ExcelTemplate::cell("B", row), scheme.name);
             addFormulas(formulas, planning::stageOf(scheme.id), row);
         }
     }
     for (const Formula& f : formulas) excel.setText(f.cell, f.text);
-    // Column A is read whole before C and D are written, so the reads send nothing held.
-    std::vector<std::string> ids;
-    for (std::int64_t r = kRowAboveTable + 1; r <= row && !excel.failed(); ++r)
-        ids.push_back(trim(excel.read(ExcelTemplate::cell("A", r))));
+    // Column A is read whole, in one call, before C and D are written.
+    const std::vector<std::string> ids =
+        excel.readBlock(ExcelTemplate::cell("A", kRowAboveTable + 1), ExcelTemplate::cell("A", row));
     for (std::size_t n = 0; n < ids.size() && !excel.failed(); ++n)
-        fillCounts(excel, totals, withPlan, kRowAboveTable + 1 + static_cast<std::int64_t>(n), ids[n]);
+        fillCounts(excel, totals, withPlan, kRowAboveTable + 1 + static_cast<std::int64_t>(n), trim(ids[n]));
     return row;
 }
 

@@ -3,8 +3,8 @@
 // calculator. From row 7: one row per species (its name in B) and under it one
 // row per scheme of that species (A its measure id, B its name, E to H the
 // formulas of the id's stage digit). Each row is written into the row the one
-// before it inserted, so the template's own rows from 8 on (totals, signatures)
-// end up below the table, after one empty formatted row. Then every row's
+// before it inserted (all inserted in one call), so the template's own rows from
+// 8 on (totals, signatures) end up below the table, after one empty formatted row. Then every row's
 // measure id is read back from column A and column D (and C when the analysis
 // has plans) gets the sums of that measure number and stage.
 //

@@ -36,9 +36,18 @@ std::string ExcelTemplate::cell(std::string_view column, std::int64_t row) {
     return std::string(column) + std::to_string(row);
 }
 
-void ExcelTemplate::addRowBelow(std::int64_t row) {
-    control_.invoke("Rows(\"" + std::to_string(row + 1) + "\").Select");
+void ExcelTemplate::addRowBelow(std::int64_t row) { addRowsBelow(row, 1); }
+
+void ExcelTemplate::addRowsBelow(std::int64_t row, std::int64_t count) {
+    if (count < 1) return;
+    std::string rows = std::to_string(row + 1);
+    if (count > 1) rows += ":" + std::to_string(row + count);
+    control_.invoke("Rows(\"" + rows + "\").Select");
     control_.invoke("Selection.Insert Shift:=xlDown, CopyOrigin:=xlFormatFromLeftOrAbove");
+}
+
+void ExcelTemplate::setBlock(std::string_view first, std::string_view last, const std::vector<CellInput>& values) {
+    control_.setBlock(cellProperty(std::string(first) + ":" + std::string(last)), values);
 }
 
 std::string ExcelTemplate::read(std::string_view cell) { return control_.get(cellProperty(cell)); }

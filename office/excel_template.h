@@ -11,6 +11,9 @@
 //
 // A template carries one formatted data row; addRowBelow(ROW1) makes room for the
 // next data row and moves whatever lies below (totals, signatures) down by one.
+// A filler that knows its rows beforehand makes room for all of them at once
+// (addRowsBelow) and writes them as one block (setBlock): one call each, where a
+// row at a time costs one per row.
 
 #include <cstdint>
 #include <string>
@@ -45,6 +48,12 @@ public:
 
     // Rows("row + 1").Select, then the insert that copies the format of the row above.
     void addRowBelow(std::int64_t row);
+    // The same for `count` rows at once: Rows("row + 1:row + count").Select; each new
+    // row takes the format of `row`. Nothing for a count below 1.
+    void addRowsBelow(std::int64_t row, std::int64_t count);
+    // The cells from `first` to `last` ("A17", "G916") from `values`, row by row, one
+    // for every cell: texts as setLiteral writes them, numbers as numbers.
+    void setBlock(std::string_view first, std::string_view last, const std::vector<CellInput>& values);
 
     // The cell's value as text: "" when empty (and after a failure), numbers in
     // plain digits with a point (exact for up to 15 significant digits), dates as dd.mm.yyyy.

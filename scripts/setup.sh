@@ -20,6 +20,7 @@ packages=(
   fonts-dejavu-core
   poppler-utils
   xdg-utils
+  locales
 )
 # The office server (and the maker of the manual's PDF): the GUI-less packages only
 # where no LibreOffice is installed and no desktop user asks for one, so a full
@@ -46,6 +47,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The office tests run once more as on a Russian desktop, which needs its locale generated.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+  echo "setup: generating the locale ru_RU.UTF-8"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  if grep -q '^# *ru_RU.UTF-8 UTF-8' /etc/locale.gen; then
+    "${sudo_cmd[@]}" sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'ru_RU.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  fi
+  "${sudo_cmd[@]}" locale-gen
 fi
 
 build_dir=build

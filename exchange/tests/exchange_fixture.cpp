@@ -70,6 +70,20 @@ void ExchangeTest::withFiles(const std::function<void()>& body) {
     });
 }
 
+void ExchangeTest::addTemplate(int number, const std::string& name, const std::string& file, int variant,
+                               int firstRow, int lastRow) {
+    onThread([&] {
+        vx::testing::append(Access::EXPORT, EXPORT, [&] {
+            EXP->NPP = number;
+            EXP->NAME = name;
+            EXP->FNAME = file;
+            EXP->VRASCH = variant;
+            EXP->STROKA1 = firstRow;
+            EXP->STROKA2 = lastRow;
+        });
+    });
+}
+
 void ExchangeTest::deletePassport(int id) {
     onThread([&] {
         Access::PASPORT->open();

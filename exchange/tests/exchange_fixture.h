@@ -29,6 +29,9 @@ protected:
     // Runs `body` on a thread with the exchange's files open.
     void withFiles(const std::function<void()>& body);
     void deletePassport(int id);
+    // A catalogue template (EXPORT) with its number, name, file, variant and rows.
+    void addTemplate(int number, const std::string& name, const std::string& file, int variant, int firstRow,
+                     int lastRow = 0);
     // Every passport in record order: "ID|IDHOZ|IDFERMA|IDANIM|DATAROG|VIDANIM|IDPOL|FIO|ADRES|OSNMOL".
     Lines passports();
 };

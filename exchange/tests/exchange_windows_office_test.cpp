@@ -20,16 +20,7 @@ protected:
         ExchangeWorkbookTest::SetUp();
         h->addProcedure("WinExport", WinExport);
         h->addProcedure("WinImport", WinImport);
-        onThread([&] {
-            vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [&] {
-                dct::EXP->NPP = 1;
-                dct::EXP->NAME = "Список животных";
-                dct::EXP->FNAME = templatePath.string();
-                dct::EXP->VRASCH = 1;
-                dct::EXP->STROKA1 = 16;
-                dct::EXP->STROKA2 = 200;
-            });
-        });
+        addTemplate(1, "Список животных", templatePath.string(), 1, 16, 200);
     }
     // Another window's holding, farm, row and variant.
     static void otherWindowMoves() {
@@ -65,26 +56,28 @@ TEST_F(ExchangeWindowsTest, TheExportUsesWhatWasPickedInItsWindowAndStartsEachTi
     }
 }
 
-TEST_F(ExchangeWindowsTest, WithoutAPickTheExportTakesThePlaceTheCombosWereFilledWith) {
+TEST_F(ExchangeWindowsTest, WithoutAPickInTheWindowTheExportOpensNoWorkbook) {
+    glo::IDHOZ = 1;
     glo::HOZNAME = "Заря";
+    glo::IDFERM = 2;
     glo::FERNAME = "Ферма №2";
     PLAY(h->start("WinExport"));
-    PLAY(h->expectValue("?FER:NAME", "Ферма №2"));
-    otherWindowMoves();
-    glo::HOZNAME = "Восход";
+    PLAY(h->expectValue("?FER:NAME", ""));
+    PLAY(h->select("?EXP:NAME", 1));
+    const long before = office::testing::shownCount();
     PLAY(h->focus("?BUTTON9"));
+    EXPECT_EQ(messages().back(), "Экспорт в Excel: Выберите хозяйство и ферму, животные которых экспортируются.");
+    EXPECT_EQ(office::testing::shownCount(), before) << "no workbook came into view";
+
+    PLAY(h->choose("?HOZ:NAME", "Заря"));
+    PLAY(h->choose("?FER:NAME", "Ферма №2"));
+    PLAY(h->focus("?BUTTON9"));
+    EXPECT_EQ(messages().back(), "Экспорт в Excel: Экспорт в Excel завершен!");
     EXPECT_EQ(values(lastShown(), {"C4", "A19", "B19"}), (Cells{{"C4", "Заря"}, {"A19", "3"}, {"B19", "000123"}}));
 }
 
 TEST_F(ExchangeWindowsTest, AnExportWithoutATemplatePathClosesTheWindow) {
-    onThread([] {
-        vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [] {
-            dct::EXP->NPP = 2;
-            dct::EXP->NAME = "Без файла";
-            dct::EXP->VRASCH = 3;
-            dct::EXP->STROKA1 = 5;
-        });
-    });
+    addTemplate(2, "Без файла", "", 3, 5);
     PLAY(h->start("WinExport"));
     PLAY(h->select("?EXP:NAME", 2));
     PLAY(h->focus("?BUTTON9"));
@@ -109,10 +102,12 @@ TEST_F(ExchangeWindowsTest, TheImportTakesOnlyTheHoldingAndFarmPickedInItsWindow
     PLAY(h->choose("?HOZ:NAME", "Восход"));
     PLAY(h->choose("?FER:NAME", "Ферма №5"));
     PLAY(h->focus("?BUTTON4"));
-    EXPECT_EQ(messages().back(), "Первоначальный ввод данных: Добавлено: 3. Пропущено пустых строк: 0. Отклонено: 0.");
+    // Row 17 is the animal of species 99, which the book lacks.
+    EXPECT_EQ(messages().back(), "Первоначальный ввод данных: Добавлено: 2. Пропущено пустых строк: 0. Отклонено: "
+                                 "1.\nОтклонены строки: 17");
     const Lines after = passports();
-    ASSERT_EQ(after.size(), before.size() + 3);
-    EXPECT_EQ(after.back(), "9|2|5|000123|05.03.2019|3|12|=Иванов|ул. Мира 1|2");
+    ASSERT_EQ(after.size(), before.size() + 2);
+    EXPECT_EQ(after.back(), "8|2|5|000123|05.03.2019|3|12|=Иванов|ул. Мира 1|2");
     EXPECT_EQ(glo::ROW2.value(), Decimal(19));
 
     PLAY(h->type("?NAMEFILE", ""));

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "context/globals.h"
 #include "exchange/tests/exchange_workbook.h"
 #include "platform/core/dates.h"
 
@@ -48,8 +51,10 @@ TEST_F(ExchangeWorkbookTest, VariantOneWritesTheHeadingAndOneRowPerMarkedAnimalA
     // A second export without a new pick starts from the same first row again.
     for (int run = 1; run <= 2; ++run) {
         SCOPED_TRACE(run);
+        glo::ROW2 = 40;
         ASSERT_EQ(exportWith(choice(1)), ExportEnd::Done);
         EXPECT_EQ(runMessages(), Lines{kDone});
+        EXPECT_EQ(glo::ROW2.value(), Decimal(3)) << "the number of animals exported";
         ASSERT_FALSE(shown().empty());
         EXPECT_EQ(values(shown(), cells), expected);
     }
@@ -137,8 +142,10 @@ TEST_F(ExchangeWorkbookTest, WithoutMarkedAnimalsBothMessagesComeAndTheHeadingIs
     ExportChoice c = choice(1);
     c.holding = 2;
     c.farm = 5;
+    glo::ROW2 = 40;
     ASSERT_EQ(exportWith(c), ExportEnd::Done);
     EXPECT_EQ(runMessages(), (Lines{kDone, "Экспорт в Excel: Не было выделено животных!"}));
+    EXPECT_EQ(glo::ROW2.value(), Decimal(0));
     EXPECT_EQ(values(shown(), {"C4", "A17", "A18"}), (Cells{{"C4", "Заря"}, {"A17", ""}, {"A18", "Итого"}}));
 }
 
@@ -174,14 +181,26 @@ TEST_F(ExchangeWorkbookTest, VariantsWithoutAFillAndMissingTemplates) {
     }
 }
 
-TEST_F(ExchangeWorkbookTest, ATemplateThatDoesNotOpenStopsWithOneMessageAndNoCompletion) {
-    ExportChoice c = choice(1);
-    c.templatePath = (dir / "нет такого.xls").string();
-    EXPECT_EQ(exportWith(c), ExportEnd::Stopped);
-    const Lines said = runMessages();
-    ASSERT_EQ(said.size(), 1u);
-    EXPECT_EQ(said[0].rfind("Ошибка автоматизации: ", 0), 0u) << said[0];
-    EXPECT_TRUE(shown().empty());
+TEST_F(ExchangeWorkbookTest, ATemplateThatDoesNotOpenStopsWithOneMessageNamingItAndNoCompletion) {
+    const std::filesystem::path missing = dir / "нет такого.xls", folder = dir / "папка.xls", text = dir / "записка.xls";
+    std::filesystem::create_directories(folder);
+    std::ofstream(text) << "\x01\x02 не книга \xff\xfe";
+    const struct {
+        std::filesystem::path file;
+        std::string said;
+    } cases[] = {
+        {missing, "Файл «" + missing.string() + "» не найден."},
+        {folder, "«" + folder.string() + "» — это папка, а не файл книги Excel."},
+        {text, "Файл «" + text.string() + "» не является книгой Excel или повреждён."},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.file.string());
+        ExportChoice c = choice(1);
+        c.templatePath = t.file.string();
+        EXPECT_EQ(exportWith(c), ExportEnd::Stopped);
+        EXPECT_EQ(runMessages(), Lines{"Файл не открывается: " + t.said});
+        EXPECT_TRUE(shown().empty());
+    }
 }
 
 }  // namespace

@@ -50,15 +50,7 @@ TEST_F(ExportWindowTest, EachMeasureListShowsTheSpeciesSchemesAndAPickSetsItsKin
 }
 
 TEST_F(ExportWindowTest, OpeningShowsTheHighlightedTemplateAndLeavesTheGlobalsToTheUsersPicks) {
-    onThread([] {
-        vx::testing::append(dct::Access::EXPORT, dct::EXPORT, [] {
-            dct::EXP->NPP = 1;
-            dct::EXP->NAME = "Опись";
-            dct::EXP->FNAME = "опись.xls";
-            dct::EXP->VRASCH = 3;
-            dct::EXP->STROKA1 = 9;
-        });
-    });
+    addTemplate(1, "Опись", "опись.xls", 3, 9);
     // What the register and the scheme windows left.
     glo::IDTASK = 8;
     glo::TASNAME = "Бруцеллёз";
@@ -80,6 +72,27 @@ TEST_F(ExportWindowTest, OpeningShowsTheHighlightedTemplateAndLeavesTheGlobalsTo
     EXPECT_EQ(glo::NAMEFILE.str(), "опись.xls");
     EXPECT_EQ(glo::ROW1.value(), Decimal(9));
     EXPECT_EQ(glo::VRASCH.value(), Decimal(3));
+}
+
+// The list shows five rows: Down past the fifth, Home and End scroll it.
+TEST_F(ExportWindowTest, ATemplateHighlightedByTheKeyboardIsPickedAsByAClick) {
+    for (int n = 1; n <= 7; ++n)
+        addTemplate(n, "Шаблон " + std::to_string(n), "шаблон " + std::to_string(n) + ".xls", n, 10 + n);
+    const struct {
+        const char* keys;
+        int row;
+    } steps[] = {{"Down", 2}, {"Down Down Down Down Down", 7}, {"Up", 6}, {"Home", 1}, {"End", 7}};
+    PLAY(h->start("WinExport"));
+    PLAY(h->select("?EXP:NAME", 1));
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.keys);
+        PLAY(h->key("?EXP:NAME", s.keys));
+        PLAY(h->expectValue("?ROW1", std::to_string(10 + s.row)));
+        PLAY(h->expectValue("?VRASCH", std::to_string(s.row)));
+        EXPECT_EQ(glo::NAMEFILE.str(), "шаблон " + std::to_string(s.row) + ".xls");
+        EXPECT_EQ(glo::ROW1.value(), Decimal(10 + s.row));
+        EXPECT_EQ(glo::VRASCH.value(), Decimal(s.row));
+    }
 }
 
 }  // namespace

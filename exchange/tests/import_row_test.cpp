@@ -13,7 +13,10 @@ namespace {
 
 using Row = std::array<std::string, kImportColumns>;
 
-ImportedRow read(const Row& cells) { return readImportRow(cells.data(), Decimal(4), Decimal(7)); }
+// Species 2 with group 21, species 4 with group 12; today 10.06.2025.
+const ImportBooks kBooks{{Decimal(2), Decimal(4)}, {{Decimal(21), Decimal(2)}, {Decimal(12), Decimal(4)}}, makeDate(6, 10, 2025)};
+
+ImportedRow read(const Row& cells) { return readImportRow(cells.data(), Decimal(4), Decimal(7), kBooks); }
 
 TEST(ImportRow, ConvertsEachColumnIntoItsPassportField) {
     const ImportedRow r = read({"  A-0001234567890123", "05.03.2019", "3.5", "12.4",
@@ -33,13 +36,13 @@ TEST(ImportRow, ConvertsEachColumnIntoItsPassportField) {
     EXPECT_EQ(p.CHEK, 0);
 }
 
-TEST(ImportRow, EmptyCellsGiveZeroAndTheMainHerd) {
+TEST(ImportRow, EmptyCellsGiveZero) {
     const ImportedRow r = read({"77", "", "", "", "", "", ""});
     ASSERT_EQ(r.verdict, RowVerdict::Add);
     EXPECT_EQ(r.passport.DATAROG, 0);
     EXPECT_TRUE(r.passport.VIDANIM.value().isZero());
     EXPECT_TRUE(r.passport.IDPOL.value().isZero());
-    EXPECT_EQ(r.passport.OSNMOL, 2);
+    EXPECT_EQ(r.passport.OSNMOL, 0) << "neither young stock nor main herd";
 }
 
 TEST(ImportRow, SkipsEmptyRowsAndRejectsWhatCannotBeRead) {
@@ -59,6 +62,14 @@ TEST(ImportRow, SkipsEmptyRowsAndRejectsWhatCannotBeRead) {
         {{"1", "", "", "123456", "", "", ""}, RowVerdict::Rejected},
         {{"", "", "", "", "Петров", "", ""}, RowVerdict::Add},
         {{"1", "5.3.2019", "2,0", "", "", "", "2"}, RowVerdict::Add},
+        {{"1", "", "777", "", "", "", ""}, RowVerdict::Rejected},   // a species not in the book
+        {{"1", "", "2", "12", "", "", ""}, RowVerdict::Rejected},   // a group of another species
+        {{"1", "", "", "21", "", "", ""}, RowVerdict::Rejected},    // a group without its species
+        {{"1", "", "2", "99", "", "", ""}, RowVerdict::Rejected},   // a group not in the book
+        {{"1", "", "2", "21", "", "", ""}, RowVerdict::Add},
+        {{"1", "10.06.2025", "", "", "", "", ""}, RowVerdict::Add},  // born today
+        {{"1", "11.06.2025", "", "", "", "", ""}, RowVerdict::Rejected},
+        {{"1", "31.12.9999", "", "", "", "", ""}, RowVerdict::Rejected},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cells[0] + "|" + c.cells[1] + "|" + c.cells[2] + "|" + c.cells[3] + "|" + c.cells[6]);

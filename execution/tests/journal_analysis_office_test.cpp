@@ -100,7 +100,7 @@ TEST_F(JournalAnalysisEnds, AnOfficeFailureStopsWithItsOneMessageAndNoCompletion
               AnalysisEnd::Stopped);
     const Lines shownMessages = runMessages();
     ASSERT_EQ(shownMessages.size(), 2u);
-    EXPECT_EQ(shownMessages[1].rfind("Ошибка автоматизации: Файл: " + missing, 0), 0u) << shownMessages[1];
+    EXPECT_EQ(shownMessages[1], "Файл не открывается: Файл «" + missing + "» не найден.");
     EXPECT_FALSE(shown());
 }
 

@@ -38,8 +38,7 @@ TEST_F(DocumentOpenerShows, AnEmptyPathGivesTheMessageAndNothingElse) {
 }
 
 TEST_F(DocumentOpenerShows, OtherFilesGoToTheBrowserUnquotedAndAMissingOneIsReported) {
-    const fs::path dir = fs::temp_directory_path() / ("vetrix-opener-" + std::to_string(nextControl()));
-    fs::create_directories(dir);
+    const fs::path dir = scratchFolder("opener");
     const fs::path scan = dir / "Мои документы (1) скан.pdf";
     std::ofstream(scan) << "%PDF-1.4";
 

@@ -15,8 +15,7 @@ namespace fs = std::filesystem;
 using DocumentServers = testing::OfficePlay;
 
 TEST_F(DocumentServers, WordAndSpreadsheetFilesOpenAsThemselvesAndComeIntoView) {
-    const fs::path dir = fs::temp_directory_path() / ("vetrix-opener-" + std::to_string(nextControl()));
-    fs::create_directories(dir);
+    const fs::path dir = scratchFolder("opener");
     const fs::path rtf = dir / "акт осмотра.rtf";
     std::ofstream(rtf) << "{\\rtf1\\ansi Akt}";
     const fs::path xls = dir / "план.xls";

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "office/tests/office_fixture.h"
 #include "office/tests/office_play.h"
@@ -23,9 +25,7 @@ const Format kXlsx{"xlsx", "Calc MS Excel 2007 XML"};
 class TemplateFolder : public OfficePlay {
 protected:
     fs::path makeTemplate(const Format& format) {
-        dir = fs::temp_directory_path() / ("vetrix-template-" + std::to_string(nextControl()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = scratchFolder("template");
         const fs::path file = dir / ("шаблон отчёта." + std::string(format.extension));
         testing::makeTemplate(file, format.filter);
         return file;
@@ -127,32 +127,101 @@ TEST_F(ExcelTemplateCells, ABlockReadsAsItsCellsAndLiteralTextsStayTexts) {
 }
 
 // Writes and inserts are sent in blocks; the sheet must still be what the calls
-// one by one would have made of it.
-TEST_F(ExcelTemplateCells, RowsAddedOneUnderAnotherLandWhereTheCallsPutThem) {
+// one by one would have made of it, and rows added at once with their cells as one
+// block make the same sheet.
+TEST_F(ExcelTemplateCells, RowsAddedOneUnderAnotherOrAtOnceLandWhereTheCallsPutThem) {
     const fs::path file = makeTemplate(kXlsx);
-    long control = 0;
+    const auto animal = [](int n) { return "животное " + std::to_string(n); };
+    const struct {
+        const char* how;
+        std::function<void(ExcelTemplate&)> fill;
+    } fills[] = {
+        {"one under another",
+         [&](ExcelTemplate& x) {
+             for (int n = 1; n <= 3; ++n) {
+                 const std::int64_t row = 16 + n;
+                 x.setNumber(ExcelTemplate::cell("A", row), std::int64_t{n});
+                 x.setText(ExcelTemplate::cell("B", row), animal(n));
+                 x.addRowBelow(row);
+                 if (n == 2) x.setText("D20", "под итогом");  // the total row, before it moves once more
+             }
+         }},
+        {"at once",
+         [&](ExcelTemplate& x) {
+             x.setText("D18", "под итогом");  // held below the new rows: moves with them
+             x.addRowsBelow(17, 3);
+             x.setBlock("A17", "B19",
+                        {std::int64_t{1}, animal(1), *Decimal::parse("2"), animal(2), std::int64_t{3}, animal(3)});
+         }},
+    };
+    for (const auto& f : fills) {
+        SCOPED_TRACE(f.how);
+        long control = 0;
+        ASSERT_TRUE(play([&] {
+            ExcelTemplate x;
+            control = x.control().number();
+            x.open(file.string());
+            f.fill(x);
+            const std::pair<const char*, const char*> cells[] = {
+                {"A17", "1"}, {"B17", "животное 1"}, {"A18", "2"},          {"A19", "3"},    {"B19", "животное 3"},
+                {"A20", ""},  {"A21", "Итого"},      {"D21", "под итогом"}, {"C1", "Итого"},
+            };
+            for (const auto& [cell, text] : cells) EXPECT_EQ(x.read(cell), text) << cell;
+            x.show();
+        }));
+        EXPECT_TRUE(messages().empty());
+        const fs::path shown = testing::shownDocument(control, "ods");
+        for (int row : {18, 19, 20}) EXPECT_TRUE(testing::rowLook(shown, row).bold) << row;
+        EXPECT_FALSE(testing::rowLook(shown, 21).bold);
+    }
+}
+
+TEST_F(ExcelTemplateCells, ABlockNeedsAValueForEveryCell) {
+    const fs::path file = makeTemplate(kXlsx);
     ASSERT_TRUE(play([&] {
         ExcelTemplate x;
-        control = x.control().number();
         x.open(file.string());
-        for (int n = 1; n <= 3; ++n) {
-            const std::int64_t row = 16 + n;
-            x.setNumber(ExcelTemplate::cell("A", row), std::int64_t{n});
-            x.setText(ExcelTemplate::cell("B", row), "животное " + std::to_string(n));
-            x.addRowBelow(row);
-            if (n == 2) x.setText("D20", "под итогом");  // the total row, before it moves once more
-        }
-        const std::pair<const char*, const char*> cells[] = {
-            {"A17", "1"}, {"B17", "животное 1"}, {"A18", "2"},          {"A19", "3"},    {"B19", "животное 3"},
-            {"A20", ""},  {"A21", "Итого"},      {"D21", "под итогом"}, {"C1", "Итого"},
-        };
-        for (const auto& [cell, text] : cells) EXPECT_EQ(x.read(cell), text) << cell;
-        x.show();
+        x.setBlock("A17", "B18", {std::int64_t{1}, std::int64_t{2}, std::int64_t{3}});
+        EXPECT_TRUE(x.failed()) << "three values for four cells";
     }));
-    EXPECT_TRUE(messages().empty());
-    const fs::path shown = testing::shownDocument(control, "ods");
-    for (int row : {18, 19, 20}) EXPECT_TRUE(testing::rowLook(shown, row).bold) << row;
-    EXPECT_FALSE(testing::rowLook(shown, 21).bold);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_NE(messages()[0].find("число значений не равно числу ячеек"), std::string::npos) << messages()[0];
+}
+
+// A file that cannot be a workbook is named with what is wrong with it, and leaves nothing open.
+TEST_F(ExcelTemplateCells, AFileThatIsNoWorkbookIsNamedWithWhatIsWrongWithIt) {
+    makeTemplate(kXlsx);
+    const fs::path bytes = dir / "случайные байты.xlsx";
+    {
+        std::ofstream out(bytes, std::ios::binary);
+        for (int i = 0; i < 4096; ++i) out.put(static_cast<char>((i * 7919 + 13) % 251));
+    }
+    const fs::path folder = dir / "папка.xlsx";
+    fs::create_directories(folder);
+    const struct {
+        fs::path file;
+        std::string said;
+    } cases[] = {
+        {dir / "нет такого.xlsx", "Файл «" + (dir / "нет такого.xlsx").string() + "» не найден."},
+        {folder, "«" + folder.string() + "» — это папка, а не файл книги Excel."},
+        {bytes, "Файл «" + bytes.string() + "» не является книгой Excel или повреждён."},
+    };
+    const int documents = testing::openDocuments();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.string());
+        const std::size_t before = messages().size();
+        ASSERT_TRUE(play([&] {
+            ExcelTemplate x;
+            x.open(c.file.string());
+            x.setText("A1", "после ошибки");
+            x.finish("Экспорт в Excel", "Экспорт в Excel завершен!");
+            EXPECT_TRUE(x.failed());
+        }));
+        const std::vector<std::string> said = messages();
+        ASSERT_EQ(said.size(), before + 1);
+        EXPECT_EQ(said.back(), "Файл не открывается: " + c.said);
+        EXPECT_EQ(testing::openDocuments(), documents);
+    }
 }
 
 TEST_F(ExcelTemplateCells, AFillStopsAtItsFirstFailureAndItsWorkbookGoes) {

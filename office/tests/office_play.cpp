@@ -38,6 +38,11 @@ std::filesystem::path shownDocument(long control, const char* extension) {
     return shownFolder() / ("shown-" + std::to_string(control) + "." + extension);
 }
 
+long shownCount() {
+    const std::filesystem::directory_iterator all(shownFolder());
+    return static_cast<long>(std::distance(begin(all), end(all)));
+}
+
 std::string fileBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream s;
@@ -65,5 +70,14 @@ std::vector<std::string> OfficePlay::messages() const {
 }
 
 long OfficePlay::nextControl() { return AutomationControl().number() + 1; }
+
+std::filesystem::path OfficePlay::scratchFolder(const std::string& name) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("vetrix-" + name + "-" + std::to_string(getpid()) + "-" +
+                                       std::to_string(nextControl()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
 
 }  // namespace vx::office::testing

@@ -17,6 +17,8 @@ namespace vx::office::testing {
 // The folder of the shown documents ("shown-<control>.ods", "navigated-<control>.txt").
 const std::filesystem::path& shownFolder();
 std::filesystem::path shownDocument(long control, const char* extension);
+// How many documents have come into view in this test process.
+long shownCount();
 std::string fileBytes(const std::filesystem::path& file);
 
 class OfficePlay : public ::testing::Test {
@@ -27,6 +29,9 @@ protected:
     std::vector<std::string> messages() const;
     // The number the next automation control will get.
     static long nextControl();
+    // A folder of this process for one test ("vetrix-<name>-<pid>-<next control>"), made empty:
+    // the same tests may run in two processes at once.
+    static std::filesystem::path scratchFolder(const std::string& name);
 
     headless::Harness h;
     std::function<void()> operation_;

@@ -275,22 +275,12 @@ bool BrowseClass::takeFirst(const ui::Event& e) {
         if (Locator* l = locator()) l->clear();
         if (!loadHighlighted()) fillAt(rows_[highlighted()]);
     }
-    switch (e.kind) {
-    case ui::EventKind::ScrollUp:
-    case ui::EventKind::ScrollDown:
-    case ui::EventKind::PageUp:
-    case ui::EventKind::PageDown:
-    case ui::EventKind::ScrollTop:
-    case ui::EventKind::ScrollBottom:
-    case ui::EventKind::ScrollDrag:
+    if (ui::isScroll(e.kind)) {
         if (Locator* l = locator()) l->clear();
         scroll(e.kind, e.row);
-        break;
-    case ui::EventKind::AlertKey:
+    } else if (e.kind == ui::EventKind::AlertKey) {
         if (Locator* l = locator())
             if (std::optional<std::string> typed = l->take(e.key)) locate(*typed);
-        break;
-    default: break;
     }
     return false;
 }

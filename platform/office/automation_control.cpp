@@ -21,6 +21,7 @@ namespace vx::office {
 namespace {
 
 constexpr std::string_view kCaption = "Ошибка автоматизации";
+constexpr std::string_view kFileCaption = "Файл не открывается";
 
 long lastNumber = 0;
 
@@ -43,6 +44,15 @@ std::variant<CellAddress, std::string> cellOf(std::string_view property) {
     return "неверный адрес ячейки " + inQuotes(command->argument);
 }
 
+// A number of a cell input, as the server holds it.
+CellValue numberValue(const CellInput& value) {
+    CellValue v;
+    v.kind = CellValue::Kind::Number;
+    v.number = std::holds_alternative<Decimal>(value) ? toServerNumber(std::get<Decimal>(value))
+                                                      : static_cast<double>(std::get<std::int64_t>(value));
+    return v;
+}
+
 }  // namespace
 
 struct AutomationControl::Session {
@@ -52,7 +62,7 @@ struct AutomationControl::Session {
     Document document;
     Sheet sheet;
     std::optional<CellBatch> held;
-    std::optional<int> selectedRow;
+    std::optional<RowSpan> selectedRows;
     std::string navigated;
     bool visible = false;
 };
@@ -105,6 +115,11 @@ void AutomationControl::attempt(std::string_view call, Step&& step) {
     } catch (const OfficeUnavailable& e) {
         failWithoutServer(e.what());
         return;
+    } catch (const UnusableFile& e) {
+        failed_ = true;
+        // What is wrong with the user's file, in the user's words: no command.
+        if (reportException_) ui::messageBox(kFileCaption, e.what());
+        return;
     } catch (const css::lang::DisposedException&) {
         fail(call, "LibreOffice закрыт во время работы");
     } catch (const css::uno::Exception& e) {
@@ -131,21 +146,22 @@ void AutomationControl::invoke(std::string_view text) {
         if (s.kind != (book ? ServerKind::Spreadsheet : ServerKind::WordProcessor)) break;
         s.file = command->argument;
         return attempt(text, [&] {
-            s.document = loadHidden(command->argument, book && s.asTemplate);
+            s.document = loadHidden(command->argument, book && s.asTemplate,
+                                    book ? DocumentKind::Workbook : DocumentKind::TextDocument);
             if (book) s.held.emplace(s.sheet = firstSheet(s.document));
         });
     }
     case CommandKind::SelectRow:
         if (s.kind != ServerKind::Spreadsheet) break;
-        s.selectedRow = readRowNumber(command->argument);
-        if (!s.selectedRow) fail(text, "неверный номер строки " + inQuotes(command->argument));
+        s.selectedRows = readRowSpan(command->argument);
+        if (!s.selectedRows) fail(text, "неверный номер строки " + inQuotes(command->argument));
         return;
     case CommandKind::InsertAtSelection:
         if (s.kind != ServerKind::Spreadsheet) break;
-        if (!s.selectedRow) return fail(text, "строка не выделена");
+        if (!s.selectedRows) return fail(text, "строка не выделена");
         if (!s.held) return fail(text, "книга не открыта");
-        if (!s.held->canHoldInsert(*s.selectedRow) && !sendHeld()) return;
-        return s.held->insertRow(*s.selectedRow, text);
+        if (!s.held->canHoldInsert(s.selectedRows->first) && !sendHeld()) return;
+        return s.held->insertRows(s.selectedRows->first, s.selectedRows->count, text);
     case CommandKind::CellValue: break;
     }
     fail(text, "команда не для сервера " + inQuotes(className_));
@@ -169,9 +185,7 @@ void AutomationControl::set(std::string_view property, const CellInput& value) {
         v.kind = isFormula(*text) ? CellValue::Kind::Formula : CellValue::Kind::Text;
         v.text = v.kind == CellValue::Kind::Formula ? serverFormula(*text) : *text;
     } else {
-        v.kind = CellValue::Kind::Number;
-        v.number = std::holds_alternative<Decimal>(value) ? toServerNumber(std::get<Decimal>(value))
-                                                          : static_cast<double>(std::get<std::int64_t>(value));
+        v = numberValue(value);
     }
     hold(*at, std::move(v), property);
 }
@@ -195,8 +209,7 @@ std::string AutomationControl::get(std::string_view property) {
     return result;
 }
 
-std::vector<std::string> AutomationControl::getBlock(std::string_view property) {
-    if (failed_) return {};
+std::optional<AutomationControl::Block> AutomationControl::blockFor(std::string_view property) {
     const std::optional<Command> command = readCommand(property);
     const std::string_view range = command ? std::string_view(command->argument) : std::string_view();
     const std::size_t colon = range.find(':');
@@ -208,14 +221,38 @@ std::vector<std::string> AutomationControl::getBlock(std::string_view property) 
     else if (session_->kind != ServerKind::Spreadsheet)
         fail(property, "команда не для сервера " + inQuotes(className_));
     else if (!session_->held) fail(property, "книга не открыта");
+    else return Block{*first, last->row - first->row + 1, last->column - first->column + 1};
+    return std::nullopt;
+}
+
+std::vector<std::string> AutomationControl::getBlock(std::string_view property) {
+    if (failed_) return {};
+    const std::optional<Block> block = blockFor(property);
     std::vector<std::string> texts;
-    if (failed_ || !sendHeld()) return texts;
+    if (!block || !sendHeld()) return texts;
     attempt(property, [&] {
-        texts = blockTexts(session_->document, session_->sheet, *first, last->row - first->row + 1,
-                           last->column - first->column + 1);
+        texts = blockTexts(session_->document, session_->sheet, block->topLeft, block->rows, block->columns);
     });
     if (failed_) texts.clear();
     return texts;
+}
+
+void AutomationControl::setBlock(std::string_view property, const std::vector<CellInput>& values) {
+    if (failed_) return;
+    const std::optional<Block> block = blockFor(property);
+    if (!block) return;
+    if (values.size() != static_cast<std::size_t>(block->rows) * block->columns)
+        return fail(property, "число значений не равно числу ячеек");
+    std::vector<CellValue> cells(values.size());
+    std::vector<const CellValue*> order(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (const auto* text = std::get_if<std::string>(&values[i])) cells[i].text = *text;
+        else cells[i] = numberValue(values[i]);
+        order[i] = &cells[i];
+    }
+    // What is held goes first: the block lands where the rows inserted before it put it.
+    if (!sendHeld()) return;
+    attempt(property, [&] { writeBlock(session_->sheet, block->topLeft, block->rows, block->columns, order); });
 }
 
 void AutomationControl::setMember(std::string_view member, int value) {

@@ -47,7 +47,7 @@ public:
     void setOpenAsTemplate(bool on);
 
     // A command without a value: Workbooks.Open, Documents.Open, Rows("n").Select,
-    // Selection.Insert ..., Navigate(path).
+    // Rows("n:m").Select, Selection.Insert ... (as many rows as are selected), Navigate(path).
     void invoke(std::string_view command);
     // A property with a value: Worksheets(1).Range("A1").value.
     void set(std::string_view property, const CellInput& value);
@@ -59,6 +59,9 @@ public:
     // Worksheets(1).Range("B5:H900").value: the texts of the block row by row, each
     // as get() gives it, read in a few calls; empty after a failure.
     std::vector<std::string> getBlock(std::string_view property);
+    // The same property set at once from `values`, row by row, one for every cell:
+    // texts as setLiteral writes them, numbers as set does, in one call.
+    void setBlock(std::string_view property, const std::vector<CellInput>& values);
     // The member "Visible": 1 brings the server's document into view.
     void setMember(std::string_view member, int value);
     // Cell writes and row inserts are held back and sent in blocks (before any
@@ -76,6 +79,12 @@ private:
     bool sendHeld();
     // The cell a property of the open workbook names; nullopt (and the failure reported) otherwise.
     std::optional<CellAddress> cellFor(std::string_view property);
+    struct Block {
+        CellAddress topLeft;
+        int rows = 0, columns = 0;
+    };
+    // Likewise the block of cells, "B5:H900".
+    std::optional<Block> blockFor(std::string_view property);
     void hold(CellAddress at, CellValue&& value, std::string_view property);
     template <typename Step>
     void attempt(std::string_view call, Step&& step);

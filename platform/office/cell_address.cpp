@@ -19,6 +19,14 @@ std::optional<int> readRowNumber(std::string_view text) {
     return n - 1;
 }
 
+std::optional<RowSpan> readRowSpan(std::string_view text) {
+    const std::size_t colon = text.find(':');
+    const std::optional<int> first = readRowNumber(text.substr(0, colon));
+    const std::optional<int> last = colon == std::string_view::npos ? first : readRowNumber(text.substr(colon + 1));
+    if (!first || !last || *last < *first) return std::nullopt;
+    return RowSpan{*first, *last - *first + 1};
+}
+
 std::optional<CellAddress> readCellAddress(std::string_view text) {
     std::size_t i = 0;
     int column = 0;

@@ -38,16 +38,16 @@ void CellBatch::write(CellAddress at, CellValue value, std::string_view command)
     }
 }
 
-void CellBatch::insertRow(int row, std::string_view command) {
+void CellBatch::insertRows(int row, int count, std::string_view command) {
     note(command);
     // Held cells from that row down move with the rows.
     const auto from = cells_.lower_bound({row, 0});
     std::vector<std::pair<std::pair<int, int>, CellValue>> moved(std::make_move_iterator(from),
                                                                  std::make_move_iterator(cells_.end()));
     cells_.erase(from, cells_.end());
-    for (auto& [at, value] : moved) cells_.emplace(std::pair{at.first + 1, at.second}, std::move(value));
-    if (inserted_) ++inserted_->count;
-    else inserted_ = Rows{row, 1};
+    for (auto& [at, value] : moved) cells_.emplace(std::pair{at.first + count, at.second}, std::move(value));
+    if (inserted_) inserted_->count += count;
+    else inserted_ = Rows{row, count};
 }
 
 void CellBatch::flush() {
@@ -59,7 +59,7 @@ void CellBatch::flush() {
             b.formulas_ = 0;
         }
     } forget{*this};
-    if (inserted) insertRows(sheet_, inserted->row, inserted->count);
+    if (inserted) office::insertRows(sheet_, inserted->row, inserted->count);
     sendCells();
 }
 

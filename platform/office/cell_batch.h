@@ -28,7 +28,8 @@ public:
 
     // A later value for the same cell replaces the held one.
     void write(CellAddress at, CellValue value, std::string_view command);
-    void insertRow(int row, std::string_view command);
+    // `count` new rows at `row`.
+    void insertRows(int row, int count, std::string_view command);
 
     // Sends what is held and forgets it, also when the server fails.
     void flush();

@@ -11,7 +11,7 @@ enum class CommandKind {
     OpenWorkbook,       // Workbooks.Open("path")
     OpenDocument,       // Documents.Open("path")
     Navigate,           // Navigate(path)
-    SelectRow,          // Rows("n").Select
+    SelectRow,          // Rows("n").Select, Rows("n:m").Select
     InsertAtSelection,  // Selection.Insert Shift:=xlDown, CopyOrigin:=xlFormatFromLeftOrAbove
     CellValue,          // Worksheets(1).Range("A17").value
 };

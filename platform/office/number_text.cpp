@@ -7,8 +7,11 @@
 namespace vx::office {
 
 double toServerNumber(const Decimal& value) {
+    // from_chars reads the point whatever the user's locale (strtod would stop at it under ru_RU).
     const std::string text = value.plain();
-    return std::strtod(text.c_str(), nullptr);
+    double number = 0;
+    std::from_chars(text.data(), text.data() + text.size(), number);
+    return number;
 }
 
 std::string numberText(double value) {

@@ -1,6 +1,9 @@
 #include "platform/office/office_documents.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -30,6 +33,7 @@
 #include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/util/NumberFormat.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 #include <osl/file.hxx>
 
@@ -102,6 +106,19 @@ std::string numberOrDate(const Document& doc, const Reference<css::table::XCell>
     return formattedAsDate(doc, c) ? dateText(c->getValue()) : numberText(c->getValue());
 }
 
+// Whether the office read a sheet through its filter of plain text, where the file is
+// not named as such (a .csv or .txt).
+bool readAsPlainText(const Document& doc, const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".csv" || extension == ".txt") return false;
+    const Reference<css::frame::XModel> model(doc, UNO_QUERY);
+    if (!model.is()) return false;
+    for (const css::beans::PropertyValue& arg : model->getArgs())
+        if (arg.Name == "FilterName") return utf8(arg.Value.get<OUString>()).starts_with("Text - txt - csv");
+    return false;
+}
+
 }  // namespace
 
 OUString fileUrl(const std::string& path) {
@@ -112,8 +129,19 @@ OUString fileUrl(const std::string& path) {
     return url;
 }
 
-Document loadHidden(const std::string& path, bool asTemplate) {
-    if (!std::filesystem::is_regular_file(path)) throw std::runtime_error("файл не найден");
+Document loadHidden(const std::string& path, bool asTemplate, DocumentKind kind) {
+    const std::string named = "«" + path + "»";
+    const bool book = kind == DocumentKind::Workbook;
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::directory)
+        throw UnusableFile(named + " — это папка, а не файл" + (book ? " книги Excel." : " документа."));
+    if (!std::filesystem::exists(status)) throw UnusableFile("Файл " + named + " не найден.");
+    if (status.type() != std::filesystem::file_type::regular)
+        throw UnusableFile(named + " — не файл" + (book ? " книги Excel." : " документа."));
+    if (access(path.c_str(), R_OK) != 0) throw UnusableFile("Файл " + named + " не читается: нет права на чтение.");
+    const std::string notOfKind =
+        "Файл " + named + (book ? " не является книгой Excel или повреждён." : " не является документом или повреждён.");
     const Reference<css::frame::XComponentLoader> loader(officeDesktop(), UNO_QUERY_THROW);
     const css::uno::Sequence<css::beans::PropertyValue> args = properties({
         property("Hidden", css::uno::Any(true)),
@@ -126,10 +154,15 @@ Document loadHidden(const std::string& path, bool asTemplate) {
         doc = loader->loadComponentFromURL(fileUrl(path), "_blank", 0, args);
     } catch (const css::lang::DisposedException&) {
         throw;
-    } catch (const css::uno::Exception& e) {
-        throw std::runtime_error("LibreOffice не может открыть этот файл (" + utf8(e.Message) + ")");
+    } catch (const css::uno::Exception&) {
+        throw UnusableFile(notOfKind);
     }
-    if (!doc.is()) throw std::runtime_error("LibreOffice не может открыть этот файл");
+    if (!doc.is()) throw UnusableFile(notOfKind);
+    // The office opens what it does not recognise as plain text, a document or a sheet: no workbook.
+    if (book && (!Reference<css::sheet::XSpreadsheetDocument>(doc, UNO_QUERY).is() || readAsPlainText(doc, path))) {
+        if (const Reference<css::util::XCloseable> c{doc, UNO_QUERY}; c.is()) c->close(true);
+        throw UnusableFile(notOfKind);
+    }
     return doc;
 }
 

@@ -5,6 +5,7 @@
 
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,18 @@ using Document = css::uno::Reference<css::lang::XComponent>;
 // The file URL of a path (relative to the current folder when not absolute).
 rtl::OUString fileUrl(const std::string& path);
 
-// A template opens as an untitled copy: the file itself is only read.
-Document loadHidden(const std::string& path, bool asTemplate);
+// A file named to be opened that the office cannot use: missing, a folder, or of
+// another kind. what() is the whole sentence for the user, naming the file.
+class UnusableFile : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class DocumentKind { Workbook, TextDocument };
+
+// A template opens as an untitled copy: the file itself is only read. A file that
+// does not open as a document of that kind throws UnusableFile.
+Document loadHidden(const std::string& path, bool asTemplate, DocumentKind kind);
 
 using Sheet = css::uno::Reference<css::sheet::XSpreadsheet>;
 

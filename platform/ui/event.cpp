@@ -36,4 +36,17 @@ std::string_view eventName(EventKind kind) {
     return "?";
 }
 
+bool isScroll(EventKind kind) {
+    switch (kind) {
+    case EventKind::ScrollUp:
+    case EventKind::ScrollDown:
+    case EventKind::PageUp:
+    case EventKind::PageDown:
+    case EventKind::ScrollTop:
+    case EventKind::ScrollBottom:
+    case EventKind::ScrollDrag: return true;
+    default: return false;
+    }
+}
+
 }  // namespace vx::ui

@@ -60,5 +60,7 @@ struct Event {
 };
 
 std::string_view eventName(EventKind kind);
+// ScrollUp to ScrollDrag: the user moved a list past the rows it shows (a list moves its highlight with it).
+bool isScroll(EventKind kind);
 
 }  // namespace vx::ui

@@ -93,6 +93,36 @@ TEST_F(SchemeExcelTest, AltPWritesTheSchemesOverTheTemplateFromRowFive) {
     EXPECT_EQ(glo::NPDF.str(), workbook.string());
 }
 
+TEST_F(SchemeExcelTest, ATemplateThatIsNoWorkbookIsNamedWithWhatIsWrongWithIt) {
+    addScheme(MeasureKind::Diagnostic, 150, 1, "Туберкулинизация", set(30, 1, 1), set(45, 1, 2));
+    const fs::path missing = folder / "нет такого.xls", inFolder = folder / "папка.xls", text = folder / "записка.xls";
+    fs::create_directories(inFolder);
+    office::testing::makeTemplate(text, "Text - txt - csv (StarCalc)");
+    const struct {
+        const char* list;
+        const char* key;
+        fs::path file;
+        std::string said;
+    } cases[] = {
+        {"BrwtaskVDI", "Alt+P", missing, "Файл «" + missing.string() + "» не найден."},
+        {"BrwtaskVDI", "Alt+P", inFolder, "«" + inFolder.string() + "» — это папка, а не файл книги Excel."},
+        {"BrwtaskVPO", "Alt+X", text, "Файл «" + text.string() + "» не является книгой Excel или повреждён."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.string());
+        const std::size_t before = messages().size();
+        const long shownBefore = office::testing::shownCount();
+        PLAY(h->start(c.list));
+        PLAY(h->file(c.file.string()));
+        PLAY(h->key("?BROWSE:1", c.key));
+        const Lines said = messages();
+        ASSERT_EQ(said.size(), before + 2) << "the file dialog, then the one message";
+        EXPECT_EQ(said.back(), "Файл не открывается: " + c.said);
+        EXPECT_EQ(office::testing::shownCount(), shownBefore) << "no workbook came into view";
+        PLAY(h->close());
+    }
+}
+
 TEST_F(SchemeExcelTest, AltXListsTheAnimalsWithoutTheHighlightedMeasureFromRowSix) {
     addScheme(MeasureKind::Preventive, 150, 1, "Вакцинация", set(30, 1, 1), set(45, 1, 2));
     addPassport(1, 1, kMain, makeDate(3, 15, 2020), 0, "Садовая", "20", "", "Иванов");

@@ -17,6 +17,7 @@ TEST(CommandText, ReadsEveryCommandAndItsArgument) {
         {"Documents.Open(\"/d/akt.doc\")", CommandKind::OpenDocument, "/d/akt.doc"},
         {"Worksheets(1).Range(\"A17\").value", CommandKind::CellValue, "A17"},
         {"Rows(\"18\").Select", CommandKind::SelectRow, "18"},
+        {"Rows(\"18:100017\").Select", CommandKind::SelectRow, "18:100017"},
         {"Selection.Insert Shift:=xlDown, CopyOrigin:=xlFormatFromLeftOrAbove", CommandKind::InsertAtSelection, ""},
         {"Navigate(/home/u/My Docs/Instr (1).pdf)", CommandKind::Navigate, "/home/u/My Docs/Instr (1).pdf"},
     };
@@ -43,6 +44,20 @@ TEST(CellAddressText, ColumnsAndRowsFromOne) {
     EXPECT_EQ(readRowNumber("18"), 17);
     EXPECT_FALSE(readRowNumber("0"));
     EXPECT_FALSE(readRowNumber(" 1"));
+}
+
+TEST(CellAddressText, RowSpansOfOneOrMoreRows) {
+    const struct {
+        const char* text;
+        int first, count;
+    } spans[] = {{"18", 17, 1}, {"18:18", 17, 1}, {"18:100017", 17, 100000}};
+    for (const auto& s : spans) {
+        const auto span = readRowSpan(s.text);
+        ASSERT_TRUE(span) << s.text;
+        EXPECT_EQ(span->first, s.first) << s.text;
+        EXPECT_EQ(span->count, s.count) << s.text;
+    }
+    for (const char* bad : {"", ":", "18:", ":18", "18:17", "0:3", "18:x", "18:20:22"}) EXPECT_FALSE(readRowSpan(bad)) << bad;
 }
 
 }  // namespace
