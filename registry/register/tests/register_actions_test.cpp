@@ -100,7 +100,7 @@ TEST_F(RegisterTest, WithoutItsDatabaseTheRegisterSaysSoOnceAndCloses) {
     };
     const Case cases[] = {
         {"", "База данных не выбрана: Сначала подключите базу данных (меню «Файл» - «Подключить БД...»)."},
-        {missing + "/", "Ошибка создания файла: Error: (no folder " + missing + ") creating " + missing + "."},
+        {missing + "/", "Ошибка создания файла: Error: (no folder " + missing + ") creating hoz."},
     };
     std::size_t shown = 0;
     for (const Case& c : cases) {
