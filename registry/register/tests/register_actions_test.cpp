@@ -221,9 +221,9 @@ TEST_F(RegisterTest, ClosingGoesBackToTheStartFolder) {
 TEST_F(RegisterTest, ANewSearchModeEmptiesTheSearchValueAndTheMarkingComboShowsItsFocus) {
     PLAY(h->start("Browsehoz"));
     PLAY(h->type("?GLO:FILTER", "Иванов"));
-    EXPECT_EQ(clip(glo::GLO_FILTER.str()), "Иванов");
+    EXPECT_EQ(clip(glo::GLO_FILTER), "Иванов");
     PLAY(h->choose("?SP_FIELD", "По фамилии"));
-    EXPECT_TRUE(glo::GLO_FILTER.blank());
+    EXPECT_TRUE(glo::GLO_FILTER.empty());
     PLAY(h->expectValue("?GLO:FILTER", ""));
 
     EXPECT_EQ(h->find("?VUDELIT")->icon(), "OK_help.ICO");
