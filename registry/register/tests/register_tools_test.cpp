@@ -194,6 +194,42 @@ TEST_F(SearchFilterRegisterTest, AFilterThatCannotBeUsedIsRefusedAndTheListKeeps
     PLAY(h->expectNoMessage());
 }
 
+// A value the build refuses is told once: applying it next gives no second message about
+// the expression, and the list keeps its filter.
+TEST_F(SearchFilterRegisterTest, ARefusedValueIsToldOnceAndNotApplied) {
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->choose("?SP_FIELD", "По фамилии"));
+    PLAY(h->type("?GLO:FILTER", "петров"));
+    PLAY(h->focus("?BUTTON28"));
+    PLAY(h->focus("?BUTTON26"));
+    ASSERT_EQ(owners(), (Lines{"Петров"}));
+    const struct {
+        const char* mode;
+        std::string typed;
+        const char* refusal;
+    } cases[] = {
+        {"По фамилии", std::string(129, 'z'), "Значение для поиска длиннее 128 символов. Сократите его!"},
+        {"По № корпуса", "5 OR 1", "Для поиска по номеру введите только цифры!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        PLAY(h->choose("?SP_FIELD", c.mode));
+        PLAY(h->type("?GLO:FILTER", c.typed));
+        PLAY(h->focus("?BUTTON28"));
+        PLAY(h->expectMessage("Фильтр поиска", c.refusal));
+        PLAY(h->focus("?BUTTON26"));
+        PLAY(h->expectNoMessage());
+        PLAY(h->expectValue("?GLO:FILTER", c.typed));
+        EXPECT_EQ(owners(), (Lines{"Петров"}));
+    }
+    PLAY(h->choose("?SP_FIELD", "По № корпуса"));  // a value typed anew is built and applied again
+    PLAY(h->type("?GLO:FILTER", "3"));
+    PLAY(h->focus("?BUTTON28"));
+    PLAY(h->focus("?BUTTON26"));
+    EXPECT_EQ(owners(), (Lines{"О'Нил Шон"}));
+    PLAY(h->expectNoMessage());
+}
+
 // A query of five conditions makes a filter longer than 128 characters: the list, the search
 // filter taken from it and the report all hold it whole, so the report prints the list's animals.
 TEST_F(RegisterToolsTest, AReportOfALongQueryPrintsTheAnimalsTheListShows) {
