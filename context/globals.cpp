@@ -26,7 +26,7 @@ Str PUTVPDOC{128}, PUTAKTDOC{128}, PUTEXPDOC{128};
 
 PackedDate DATABEGIN, DATAEND;
 
-Str GLO_FILTER{128}, GLO_REPORTQUERYRESULT{128};
+std::string GLO_FILTER, GLO_REPORTQUERYRESULT;
 
 Long FEQOLE = 0;
 Str NAMEFILE{128};
@@ -57,7 +57,6 @@ void initialise() {
                    &NVEDJPIS,   &NAKT,
                    &NEKSP,      &PUTVPDOC,
                    &PUTAKTDOC,  &PUTEXPDOC,
-                   &GLO_FILTER, &GLO_REPORTQUERYRESULT,
                    &NAMEFILE,   &A,
                    &B,          &C,
                    &D,          &E,
@@ -70,6 +69,8 @@ void initialise() {
         *d = 0;
     DATAROG = PREDATA = PREDATAM = DVEDOPIS = DAKT = DEKSP = FEQOLE = 0;
     DATABEGIN = DATAEND = PackedDate{};
+    GLO_FILTER.clear();
+    GLO_REPORTQUERYRESULT.clear();
     NPDF = "";
     CMD = "";
     SHAPKA = CHEKTIP = POLOSA = FONTG = FONTN = 0;

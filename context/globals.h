@@ -4,6 +4,7 @@
 // the last writer left, and no access can race.
 
 #include <array>
+#include <string>
 
 #include "platform/core/dates.h"
 #include "platform/core/fields.h"
@@ -48,9 +49,9 @@ extern Str PUTVPDOC, PUTAKTDOC, PUTEXPDOC;  // paths of the statement, act and e
 // Analysis period shared by the journals and the calculator (packed dates).
 extern PackedDate DATABEGIN, DATAEND;
 
-// Hand-over strings.
-extern Str GLO_FILTER;             // filter of the register's animal search, also the journals' not-done filter
-extern Str GLO_REPORTQUERYRESULT;  // query filter handed once from a list to the report it prints
+// Hand-over strings: filter expressions, held whole whatever their length (no file keeps them).
+extern std::string GLO_FILTER;             // filter of the register's animal search, also the journals' not-done filter
+extern std::string GLO_REPORTQUERYRESULT;  // query filter handed once from a list to the report it prints
 
 // Spreadsheet automation state.
 extern Long FEQOLE;       // number of the automation control in use

@@ -38,7 +38,7 @@ void animalDetail(report::Band& b, const AnimalColumns& c, const pages::Font& f,
 }
 
 Byte runAnimalList(const char* procedure, const char* title, const char* order,
-                   void (*layOut)(report::ReportLayout&), Str& handOver) {
+                   void (*layOut)(report::ReportLayout&), std::string& handOver) {
     const FilesInUse files({Access::PASPORT, Access::POLVOZ, Access::FERMA, Access::HOZ, Access::ANIMVID});
     if (!files.ready()) return rt::response::Cancelled;
     expr::Bindings names;

@@ -11,7 +11,7 @@ namespace vx::reports {
 
 // Runs one of the animal lists with its own layout, the hand-over as its filter.
 Byte runAnimalList(const char* procedure, const char* title, const char* order,
-                   void (*layOut)(report::ReportLayout&), Str& handOver);
+                   void (*layOut)(report::ReportLayout&), std::string& handOver);
 
 // The ruled column titles both lists print in their page heading, at `top`.
 void animalColumnTitles(report::Band& b, double top, double width);

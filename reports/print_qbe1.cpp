@@ -2,6 +2,7 @@
 
 #include "context/globals.h"
 #include "dictionary/names.h"
+#include "platform/core/text.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/animal_views.h"
 #include "reports/report_parts.h"
@@ -21,7 +22,7 @@ void layOut(ReportLayout& r) {
     r.pageHeading.setHeight(15)
         .text(0, 0, "Список ЛПХ  (произвольный отчёт)", sans(9, true))
         .text(0, 4.5, "Фильтр:", titles)
-        .field(12, 4.5, [] { return glo::GLO_FILTER.str(); }, serif(7));
+        .field(12, 4.5, [] { return clip(glo::GLO_FILTER); }, serif(7));
     animalColumnTitles(r.pageHeading, 8.5, kWidth);
 
     r.groups = {{[] { return std::to_string(PAS->IDHOZ.mantissa()); }, {}, {}},
@@ -66,8 +67,8 @@ void layOut(ReportLayout& r) {
 
 void PrintQBE1() {
     // Started on a thread of its own: the hand-over is taken at once, before another window can change it.
-    Str handOver(glo::GLO_REPORTQUERYRESULT.size(), glo::GLO_REPORTQUERYRESULT.str());
-    glo::GLO_REPORTQUERYRESULT = "";
+    std::string handOver = glo::GLO_REPORTQUERYRESULT;
+    glo::GLO_REPORTQUERYRESULT.clear();
     *rt::GLOBALRESPONSE = runAnimalList("PrintQBE1", "Список ЛПХ  (произвольный отчёт)",
                                         "+PAS:idhoz,+PAS:idferma,+PAS:adres,+PAS:fio", layOut, handOver);
 }

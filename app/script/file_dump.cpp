@@ -28,26 +28,28 @@ void record(std::ostringstream& out, const store::FileDef& def, const void* r) {
 
 }  // namespace
 
-std::string dumpDataFile(std::string_view label) {
+ui::Outcome dumpDataFile(std::string_view label, std::string& records) {
     const data::FileInfo* info = fileOf(label);
-    if (!info) return "no data file " + std::string(label) + "\n";
+    if (!info) return ui::Outcome::refused("no data file " + std::string(label));
     const std::string& name = info->def->label;
     // The disk name is read now, as a thread opening the file would read it.
     const std::string path = clip(info->diskName());
-    if (path.empty()) return "file " + name + ": no disk name (no database is chosen)\n";
+    if (path.empty()) return ui::Outcome::refused("file " + name + ": no disk name (no database is chosen)");
     store::Error error = store::Error::None;
     std::string why;
     // Opening an open file gives the threads' own object, so what they wrote and did not commit yet shows too.
     const auto db = store::Database::open(path, *info->def, false, &error, &why);
-    if (!db) return "file " + name + " (" + path + "): " + (why.empty() ? store::errorText(error) : why) + "\n";
-    std::ostringstream records;
+    if (!db)
+        return ui::Outcome::refused("file " + name + " (" + path + "): " + (why.empty() ? store::errorText(error) : why));
+    std::ostringstream lines;
     int64_t count = 0;
     db->table().scan({}, [&](store::Position, const void* r) {
-        record(records, *info->def, r);
+        record(lines, *info->def, r);
         ++count;
         return true;
     });
-    return "file " + name + " (" + path + "): " + std::to_string(count) + " records\n" + records.str();
+    records = "file " + name + " (" + path + "): " + std::to_string(count) + " records\n" + lines.str();
+    return ui::Outcome::done();
 }
 
 }  // namespace vx::script

@@ -1,8 +1,10 @@
 #include "app/script/headless_run.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "app/program.h"
 #include "app/script/session.h"
@@ -27,13 +29,25 @@ std::optional<int32_t> dayNumber(std::string_view ddmmyyyy) {
     return day ? std::optional<int32_t>(day) : std::nullopt;
 }
 
-std::optional<std::string> readFile(const std::string& path) {
+// The script's text, or nullopt with the reason it cannot be read in `why`.
+std::optional<std::string> readFile(const std::string& path, std::string& why) {
+    std::error_code ec;
+    // A folder opens as a stream that reads nothing, which would pass as an empty script.
+    if (std::filesystem::is_directory(path, ec)) {
+        why = "it is a folder";
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return text.str();
+    if (!in) {
+        why = std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        why = std::strerror(errno);
+        return std::nullopt;
+    }
+    return text;
 }
 
 // The frame as the user's program opens it; none when the table has no "Main".
@@ -73,9 +87,10 @@ std::variant<std::monostate, HeadlessOptions, std::string> parseCommandLine(int 
 
 int runHeadless(const HeadlessOptions& options, const windows::WindowTable& windows, std::ostream& out,
                 std::ostream& err) {
-    const std::optional<std::string> text = readFile(options.script);
+    std::string why;
+    const std::optional<std::string> text = readFile(options.script, why);
     if (!text) {
-        err << "cannot read the script " << options.script << "\n";
+        err << "cannot read the script " << options.script << ": " << why << "\n";
         return 2;
     }
     auto parsed = parseScript(*text);

@@ -84,7 +84,12 @@ const std::map<std::string, Play>& plays() {
         {"expect ini", [](H& h, const Args& a, auto&) { return h.expectIni(s(a, 0), s(a, 1), s(a, 2)); }},
         {"dump", [](H& h, const Args& a, std::ostream& out) { return dump(out, h.dumpControl(s(a, 0))); }},
         {"dump window", [](H& h, const Args&, std::ostream& out) { return dump(out, h.dumpWindow()); }},
-        {"dump file", [](H& h, const Args& a, std::ostream& out) { return dump(out, h.dumpFile(s(a, 0))); }},
+        {"dump file",
+         [](H& h, const Args& a, std::ostream& out) {
+             std::string records;
+             const ui::Outcome read = h.dumpFile(s(a, 0), records);
+             return read ? dump(out, records) : read;
+         }},
         {"expect report", [](H& h, const Args& a, auto&) { return h.expectReport(s(a, 0)); }},
         {"dump report",
          [](H& h, const Args&, std::ostream& out) {

@@ -13,7 +13,8 @@ namespace vx::script {
 
 namespace {
 
-using Variable = std::variant<const Str*, const CStr*, const Dec*, const Long*, const Byte*, const PackedDate*>;
+using Variable =
+    std::variant<const Str*, const CStr*, const std::string*, const Dec*, const Long*, const Byte*, const PackedDate*>;
 
 const std::map<std::string, Variable>& variables() {
     using namespace glo;
@@ -103,6 +104,7 @@ const std::map<std::string, Variable>& variables() {
 struct Shown {
     std::string operator()(const Str* v) const { return v->str(); }
     std::string operator()(const CStr* v) const { return v->str(); }
+    std::string operator()(const std::string* v) const { return clip(*v); }
     std::string operator()(const Dec* v) const { return Value(v->value()).toText(); }
     std::string operator()(const Long* v) const { return std::to_string(*v); }
     std::string operator()(const Byte* v) const { return std::to_string(*v); }

@@ -13,6 +13,9 @@ struct Failure {
     std::string reason;
 };
 
+// Seconds of the clock one `wait` may advance: a day; a longer one is a typing mistake.
+constexpr long kLongestWait = 24 * 60 * 60;
+
 std::string lower(std::string_view s) {
     std::string out(s);
     for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -283,6 +286,8 @@ const std::map<std::string, Check>& checks() {
              const std::string& w = a[0].text;
              if (a[0].quoted || w.size() < 2 || w.back() != 's' || !digits(w.substr(0, w.size() - 1)))
                  throw Failure{"a wait is written as seconds with an s: 5s, not " + w};
+             if (std::stol(w) > kLongestWait)
+                 throw Failure{"a wait is at most a day (" + std::to_string(kLongestWait) + "s), not " + w};
          }},
     };
     return all;

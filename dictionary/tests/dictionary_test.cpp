@@ -1,4 +1,6 @@
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -6,6 +8,7 @@
 
 #include "context/globals.h"
 #include "dictionary/tests/database_fixture.h"
+#include "platform/runtime/errors.h"
 #include "platform/runtime/threads.h"
 
 namespace vx::dct::testing {
@@ -73,6 +76,38 @@ TEST_F(DictionaryTest, DatabaseFilesOpenUnderTheCurrentNames) {
     EXPECT_FALSE(fs::exists(databaseFolder("a") / "pasport.tps"));
     EXPECT_EQ(Access::ANIMVID->useFile(), data::Level::Benign);
     EXPECT_TRUE(fs::exists(dir_ / "ANIMVID.TPS"));
+    EXPECT_EQ(fatalEnds_, 0);
+}
+
+// The user is told which file cannot be opened or made by its own name; the driver's text
+// says what is wrong with it or with its folder. A per-database file does not end the program.
+TEST_F(DictionaryTest, AFileThatCannotBeOpenedIsToldByItsName) {
+    const auto broken = [this](const char* name) {
+        return [this, name] { std::ofstream(databaseFolder("a") / name, std::ios::binary) << "not a record file"; };
+    };
+    const struct {
+        FileRefBase file;
+        std::function<void()> spoil;
+        std::string caption, text;
+    } cases[] = {
+        {HOZ, broken("hoz.tps"), "File Access Error", "File hoz could not be opened.  Error: file is not a database."},
+        {PASPORT, broken("pasport.tps"), "File Access Error",
+         "File pasport could not be opened.  Error: file is not a database."},
+        {VPO, [this] { useDatabase("gone"); }, "Ошибка создания файла",
+         "Error: (no folder " + databaseFolder("gone").string() + ") creating vpo."},
+    };
+    for (const auto& c : cases) {
+        resetThread();
+        useDatabase("a");
+        rt::GLOBALERRORS.recorder().clear();
+        c.spoil();
+        data::FileManager& file = dictionary().managers().access(indexOf(c.file.id));
+        file.open();
+        EXPECT_EQ(file.useFile(), data::Level::Fatal) << c.text;
+        EXPECT_EQ(captions(), std::vector<std::string>{c.caption});
+        EXPECT_EQ(texts(), std::vector<std::string>{c.text});
+        file.close();
+    }
     EXPECT_EQ(fatalEnds_, 0);
 }
 

@@ -255,7 +255,7 @@ private:
     // again only when the journal's filter changes (a press is two events).
     void applyNotDoneFilter() {
         glo::GLO_FILTER = notDone_ == 1 ? k_.notDoneFilter : "";
-        const std::string filter = clip(leftJustify(glo::GLO_FILTER.str()));
+        const std::string filter = clip(leftJustify(glo::GLO_FILTER));
         if (filter == filter_) return;
         filter_ = filter;
         BRW3.setFilter(filter);

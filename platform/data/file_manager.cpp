@@ -51,18 +51,16 @@ Level FileManager::openNow() {
         return Level::Fatal;
     }
     const std::string path = absolutePath(name);
-    // The user chose the database folder, not its files: a per-database file is told by the folder.
-    const std::string told =
-        info_.perDatabase ? std::filesystem::path(path).parent_path().string() : info_.messageName;
     std::error_code ec;
     const bool existed = std::filesystem::exists(path, ec);
+    // The file is told by its name; a cause in its folder (missing, read-only) by the driver's text.
     if (!handle_.open(path, true)) {
         const MessageId id = existed ? MessageId::OpenError : MessageId::CreateError;
-        if (info_.perDatabase) showWithoutEnding(id, told, handle_.errorText());
-        else raise(id, told, handle_.errorText());
+        if (info_.perDatabase) showWithoutEnding(id, info_.messageName, handle_.errorText());
+        else raise(id, info_.messageName, handle_.errorText());
         return Level::Fatal;
     }
-    if (handle_.database()->readOnly()) raise(MessageId::AccessDenied, told);
+    if (handle_.database()->readOnly()) raise(MessageId::AccessDenied, info_.messageName);
     return Level::Benign;
 }
 

@@ -75,8 +75,9 @@ public:
     void addProcedure(std::string name, Procedure p, std::size_t stack = 25000);
     // Reads a program-level variable by name for `expect global` (nullopt: unknown).
     std::function<std::optional<std::string>(std::string_view)> globals;
-    // Describes a data file's records for `dump file`.
-    std::function<std::string(std::string_view)> fileDumper;
+    // Describes a data file's records for `dump file` into its text; refused when
+    // the records cannot be read (no such file, no database chosen, not on disk).
+    std::function<Outcome(std::string_view label, std::string& records)> fileDumper;
     // The INI file `expect ini` reads.
     const rt::IniFile* ini = nullptr;
 
@@ -113,7 +114,7 @@ public:
     Outcome expectReport(std::string_view procedure);
     std::string dumpControl(std::string_view control);
     std::string dumpWindow();
-    std::string dumpFile(std::string_view label);
+    Outcome dumpFile(std::string_view label, std::string& records);
     std::string dumpReport();
 
     // ---- reading, for C++ tests

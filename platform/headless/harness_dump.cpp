@@ -109,8 +109,8 @@ std::string Harness::dumpWindow() {
     return out.str();
 }
 
-std::string Harness::dumpFile(std::string_view label) {
-    return fileDumper ? fileDumper(label) : "the harness was given no file dumper\n";
+Outcome Harness::dumpFile(std::string_view label, std::string& records) {
+    return fileDumper ? fileDumper(label, records) : failure("the harness was given no file dumper");
 }
 
 }  // namespace vx::headless

@@ -7,6 +7,7 @@
 #include "platform/classes/ini_manager.h"
 #include "platform/core/dates.h"
 #include "platform/core/picture.h"
+#include "platform/core/text.h"
 #include "platform/data/view.h"
 #include "platform/report/preview.h"
 #include "platform/runtime/errors.h"
@@ -130,9 +131,9 @@ private:
 Byte runReport(const ReportDefinition& def, ReportLayout& layout) {
     const Byte cancelled = rt::response::Cancelled;
     std::string filter = def.filter;
-    if (def.handOver && !def.handOver->blank()) {
-        filter = def.handOver->str();
-        *def.handOver = "";
+    if (def.handOver && !clip(*def.handOver).empty()) {
+        filter = clip(*def.handOver);
+        def.handOver->clear();
     }
     if (def.primary->useFile() != Level::Benign) return cancelled;
     Reading r(*def.primary, layout);

@@ -42,7 +42,7 @@ struct ReportDefinition {
     std::vector<Lookup> lookups;
     std::string filter;     // the fixed filter, "" for none
     const expr::Bindings* names = nullptr;
-    Str* handOver = nullptr;  // read once and blanked; null for a report that takes none
+    std::string* handOver = nullptr;  // read once and blanked; null for a report that takes none
 };
 
 // The progress window until the first page is laid out, then the preview (which lays

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <filesystem>
 #include <map>
 #include <system_error>
@@ -36,6 +38,8 @@ bool checkPath(const std::string& path, bool create, Error* error, std::string* 
     if (!fs::is_directory(folder, ec))
         return refuse(Error::PathNotFound, "no folder " + folder.string(), error, errorText);
     if (!create) return refuse(Error::FileNotFound, "no file " + path, error, errorText);
+    // SQLite tells a folder that takes no new file only as "unable to open database file".
+    if (::access(folder.c_str(), W_OK) != 0) return refuse(Error::AccessDenied, detail::readOnlyCause(path), error, errorText);
     return true;
 }
 

@@ -1,7 +1,10 @@
 #include "platform/store/file_core.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <vector>
 
 #include "platform/store/table_core.h"
@@ -37,6 +40,13 @@ void closed(FileCore* f) {
 
 }  // namespace
 
+std::string readOnlyCause(const std::string& path) {
+    const std::filesystem::path p(path);
+    const std::filesystem::path folder = p.parent_path().empty() ? std::filesystem::path(".") : p.parent_path();
+    if (::access(folder.c_str(), W_OK) != 0) return "folder " + folder.string() + " is read-only";
+    return "the file is open read-only";
+}
+
 FileCore::FileCore(std::string path, const FileDef& def, std::unique_ptr<Connection> c)
     : path_(std::move(path)), def_(def), c_(std::move(c)), readOnly_(c_->readOnly()) {
     table_.impl_ = std::make_shared<TableCore>(*c_, def_, "main", this);
@@ -51,7 +61,7 @@ FileCore::~FileCore() {
 bool FileCore::beginWrite(Error* error, std::string* text) {
     if (readOnly_) {
         *error = Error::AccessDenied;
-        *text = "the file is open read-only";
+        *text = readOnlyCause(path_);
         return false;
     }
     if (inTransaction_) {

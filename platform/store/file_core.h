@@ -11,6 +11,10 @@
 
 namespace vx::store::detail {
 
+// Why the file at `path` cannot be written: "folder F is read-only" when its folder
+// takes no write (a read-only file system, no permission), else the file's own.
+std::string readOnlyCause(const std::string& path);
+
 // A batch is committed after this many writes to its file...
 inline constexpr int kBatchWrites = 20000;
 // ...or once the oldest open batch is this old (checked at each write).

@@ -63,6 +63,11 @@ TransactionCore::TransactionCore(const std::vector<std::shared_ptr<Database>>& f
         fail("no files");
         return;
     }
+    for (const auto& f : files_)
+        if (f->impl_->readOnly()) {
+            fail(readOnlyCause(f->path()), Error::AccessDenied);
+            return;
+        }
     for (const auto& f : files_) {
         std::string text;
         if (!f->impl_->commitBatch(&text)) {

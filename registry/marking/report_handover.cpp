@@ -6,7 +6,7 @@
 namespace vx::registry::marking {
 
 void handOverReportFilter(std::string_view queryFilter) {
-    const std::string typed = trim(glo::GLO_FILTER.str());
+    const std::string typed = trim(glo::GLO_FILTER);
     glo::GLO_REPORTQUERYRESULT = typed.empty() ? std::string(queryFilter) : typed;
 }
 

@@ -14,6 +14,9 @@ namespace {
 
 constexpr std::string_view kCaption = "Фильтр поиска";
 
+// Characters of a value typed for a search mode; the built filter and any other one are held whole.
+constexpr std::size_t kValueWidth = 128;
+
 enum class Side { Text, Number };
 
 struct SearchMode {
@@ -62,30 +65,26 @@ std::string searchExpression(const SearchMode& m, const std::string& value, cons
 }  // namespace
 
 bool buildSearchFilter(std::string_view queryFilter) {
-    const std::string value = trim(glo::GLO_FILTER.str());
+    const std::string value = trim(glo::GLO_FILTER);
     const SearchMode* m = modeNamed(glo::SP_FIELD.str());
-    std::string filter;
     if (!value.empty() && m) {
+        if (charCount(value) > kValueWidth) {
+            refuse("Значение для поиска длиннее 128 символов. Сократите его!");
+            return false;
+        }
         if (m->side == Side::Number && !digitsOnly(value)) {
             refuse("Для поиска по номеру введите только цифры!");
             return false;
         }
-        filter = searchExpression(*m, value, glo::IDHOZ.value().plain(), glo::IDFERM.value().plain());
+        glo::GLO_FILTER = searchExpression(*m, value, glo::IDHOZ.value().plain(), glo::IDFERM.value().plain());
     } else if (value.empty() && clip(glo::SP_FIELD.str()) == "Произвольный") {
-        filter = std::string(queryFilter);
-    } else {
-        return true;
+        glo::GLO_FILTER = std::string(queryFilter);
     }
-    if (charCount(filter) > glo::GLO_FILTER.size()) {
-        refuse("Фильтр длиннее 128 символов. Сократите значение для поиска!");
-        return false;
-    }
-    glo::GLO_FILTER = filter;
     return true;
 }
 
 std::optional<std::string> applySearchFilter() {
-    const std::string filter = trim(glo::GLO_FILTER.str());
+    const std::string filter = trim(glo::GLO_FILTER);
     if (!filter.empty() && !usable(filter)) {
         refuse("Выражение фильтра содержит ошибку. Фильтр не применён!");
         return std::nullopt;
@@ -95,10 +94,10 @@ std::optional<std::string> applySearchFilter() {
 }
 
 void removeSearchFilter() {
-    glo::GLO_FILTER = "";
-    glo::GLO_REPORTQUERYRESULT = "";
+    glo::GLO_FILTER.clear();
+    glo::GLO_REPORTQUERYRESULT.clear();
 }
 
-void searchModeChanged() { glo::GLO_FILTER = ""; }
+void searchModeChanged() { glo::GLO_FILTER.clear(); }
 
 }  // namespace vx::registry::marking

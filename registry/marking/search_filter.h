@@ -3,9 +3,10 @@
 // a search mode in SP_FIELD; building replaces the value by a filter expression
 // over the passports of the current holding and farm, applying hands it to the
 // animal list, removing takes it away. Text values match whatever their case;
-// quotes in them are escaped; number modes take digits only. A filter that would
-// not fit GLO:FILTER or that the evaluator cannot use is refused with a message,
-// and GLO:FILTER or the list's filter stays as it was.
+// quotes in them are escaped; number modes take digits only. A value longer than
+// 128 characters, or a filter the evaluator cannot use, is refused with a message,
+// and GLO:FILTER or the list's filter stays as it was; filters themselves are held
+// whole, whatever their length.
 
 #include <optional>
 #include <string>

@@ -1,5 +1,7 @@
 #include "registry/register/register_tools.h"
 
+#include "context/globals.h"
+
 #include "registry/marking/age_synchronisation.h"
 #include "registry/marking/report_handover.h"
 #include "registry/marking/search_filter.h"
@@ -29,11 +31,13 @@ void RegisterTools::appendSummaries() {
 }
 
 void RegisterTools::buildFilter() {
-    marking::buildSearchFilter(query_.filter());
+    refusedValue_ = marking::buildSearchFilter(query_.filter()) ? std::string() : glo::GLO_FILTER;
     window_.window().display();
 }
 
 void RegisterTools::applyFilter() {
+    // The build has told why this value makes no filter: applying it is not a second error.
+    if (!refusedValue_.empty() && glo::GLO_FILTER == refusedValue_) return;
     const std::optional<std::string> filter = marking::applySearchFilter();
     if (!filter) return;
     animals_.setFilter(*filter, kSearchFilter);

@@ -3,9 +3,11 @@
 // its control: age synchronisation (focus of ?BUTTON20), the herd structure
 // (focus of ?BUTTON32) and its summaries appended to the notes (press of
 // ?BUTTON32), the search filter built, applied and removed (focus of ?BUTTON28,
-// ?BUTTON26, ?BUTTON27) and emptied by a new search mode (?SP_FIELD), and the
-// filter handed to the reports of ?PRINT and ?PRINT:4. The summaries and BHOZ
-// belong to this opening of the window.
+// ?BUTTON26, ?BUTTON27; a value the build refused is not applied) and emptied
+// by a new search mode (?SP_FIELD), and the filter handed to the reports of
+// ?PRINT and ?PRINT:4. The summaries and BHOZ belong to this opening of the window.
+
+#include <string>
 
 #include "platform/classes/browse_class.h"
 #include "platform/classes/query_form.h"
@@ -39,6 +41,7 @@ private:
     const classes::QueryFormClass& query_;
     marking::HerdStructure herd_;
     Byte BHOZ = 0;
+    std::string refusedValue_;  // the search value the last build refused, while it stands
 };
 
 }  // namespace vx::registry

@@ -2,6 +2,7 @@
 
 #include "context/globals.h"
 #include "dictionary/names.h"
+#include "platform/core/text.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/tests/reports_fixture.h"
 
@@ -86,7 +87,7 @@ TEST_F(AnimalListTest, AHandOverSelectingNothingGivesNoRecordsAndIsConsumed) {
     EXPECT_EQ(print("PrintQBE", &pages), response::Cancelled);
     EXPECT_EQ(pages, "");
     EXPECT_EQ(messages(), Lines{"No Records: There are no records available to process."});
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "");
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "");
     EXPECT_EQ(print("PrintQBE", &pages), response::Completed);
     EXPECT_NE(pages.find("001 Телки"), std::string::npos);
     EXPECT_NE(pages.find("002 Бычки"), std::string::npos);
@@ -102,7 +103,7 @@ TEST_F(AnimalListTest, AHandedOverFilterPrintsOnlyTheAnimalsFound) {
     EXPECT_EQ(pages.find("001"), std::string::npos);
     EXPECT_NE(pages.find("002 Телки"), std::string::npos);
     EXPECT_NE(pages.find("Всего с начала отчёта: 1\n"), std::string::npos);
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "");
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "");
 }
 
 TEST_F(AnimalListTest, ALookupThatFindsNothingPrintsItsNameBlank) {
@@ -148,7 +149,37 @@ TEST_F(AnimalListTest, TheHouseholdListTakesItsHandOverWhenItStarts) {
     EXPECT_EQ(print("PrintQBE1", &pages), response::Completed);
     EXPECT_EQ(pages.find("001"), std::string::npos);
     EXPECT_NE(pages.find("ЛПХ по адресу: ул. Мира 2"), std::string::npos);
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "");
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "");
+}
+
+// A query of five conditions, longer than 128 characters, is handed over whole: each list
+// prints the animals the filter selects, and the household list shows it in its heading.
+TEST_F(AnimalListTest, AHandOverOfFiveConditionsSelectsAsTheListDid) {
+    animal(1, "001", 3, 1, 1, "ул. Мира 1", "Иванов");
+    animal(2, "002", 3, 1, 1, "ул. Мира 2", "Иванова");
+    animal(3, "003", 5, 1, 1, "ул. Мира 3", "Иванов");  // another group
+    animal(4, "004", 3, 1, 1, "ул. Лесная", "Иванов");  // another street
+    animal(5, "005", 3, 1, 1, "ул. Мира 5", "Петров");  // another owner
+    // As the register's query form writes it.
+    const std::string query = "(UPPER(PAS:idhoz) = 1) AND (UPPER(PAS:idferma) = 1) AND "
+                              "(INSTRING('ИВАНОВ',UPPER(PAS:fio),1,1) = 1) AND (INSTRING('МИРА',UPPER(PAS:adres),1,1) <> 0) "
+                              "AND (UPPER(PAS:idpol) = 3)";
+    ASSERT_GT(charCount(query), 128u);
+    for (const char* report : {"PrintQBE", "PrintQBE1"}) {
+        SCOPED_TRACE(report);
+        glo::GLO_REPORTQUERYRESULT = query;
+        glo::GLO_FILTER = query;
+        std::string pages;
+        EXPECT_EQ(print(report, &pages), response::Completed);
+        Lines printed;
+        for (const char* number : {"001", "002", "003", "004", "005"})
+            if (pages.find(std::string(number) + " ") != std::string::npos) printed.push_back(number);
+        EXPECT_EQ(printed, (Lines{"001", "002"})) << pages;
+        EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "");
+        if (std::string(report) == "PrintQBE1") {
+            EXPECT_NE(pages.find("Фильтр: " + query + "\n"), std::string::npos) << pages;
+        }
+    }
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST_F(MeasureReportsTest, APreventiveCardHoldsThePassportBlockAndEveryRecordOfT
               "Сибирская язва 01.05.2024\n"
               "Сибирская язва 30.03.2024 В-5 01.04.2024 А-7 02.04.2024\n"
               "Дата: 10.06.2025 Время: 00:00 1\n");
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "(vpo:idhoz = 7)");
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "(vpo:idhoz = 7)");
 }
 
 TEST_F(MeasureReportsTest, AnAnimalWithoutRecordsGetsNoCard) {
@@ -119,7 +119,7 @@ TEST_F(MeasureReportsTest, AControlListOpensTheHoldingAgainWheneverItChangesUnde
               "Заря\nФерма №1\n12.1 Сибирская язва\n"
               "1 003 15.03.2023 2 2 26 Телки Иванов 03.05.2024\nул. Мира 1 20.05.2024\n"
               "Дата: 10.06.2025 Время: 00:00 стр. 1\n");
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "");
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "");
 }
 
 TEST_F(MeasureReportsTest, TheDiagnosticListShowsPlannedAndExpertiseDatesSideBySideOverTheAct) {

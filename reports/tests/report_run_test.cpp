@@ -48,13 +48,13 @@ TEST_F(ReportRunTest, AFilterThatCannotBeEvaluatedIsSaidOnceAndNothingPrints) {
     const std::string cases[] = {"Произвольный", "(UPPER(PAS:fio) = 'O'BRIEN')", cut};
     for (const std::string& filter : cases) {
         glo::GLO_REPORTQUERYRESULT = filter;
-        const std::string handed = glo::GLO_REPORTQUERYRESULT.str();
+        const std::string handed = glo::GLO_REPORTQUERYRESULT;
         std::string pages;
         EXPECT_EQ(print("PrintQBE", &pages), response::Cancelled) << filter;
         EXPECT_EQ(pages, "");
         ASSERT_FALSE(messages().empty());
         EXPECT_EQ(messages().back(), "Ошибка фильтра: Фильтр отчёта не удаётся вычислить:\n" + handed);
-        EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "") << filter;
+        EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "") << filter;
     }
     EXPECT_EQ(messages().size(), std::size(cases));
 }

@@ -37,10 +37,14 @@ protected:
 };
 
 TEST_F(VetrixBinary, ExitStatusTellsPassedFailedAndUnreadable) {
-    const ProgramRun passed = run("expect global SORT \"1\"\nexpect no-message\ndump file ANIMVID\n");
+    const ProgramRun passed = run("expect global SORT \"1\"\nexpect no-message\n");
     EXPECT_EQ(passed.status, 0) << passed.transcript;
     EXPECT_NE(passed.transcript.find("1: expect global SORT \"1\" -> ok"), std::string::npos) << passed.transcript;
-    EXPECT_NE(passed.transcript.find("file ANIMVID"), std::string::npos) << passed.transcript;
+
+    const ProgramRun notOnDisk = run("dump file ANIMVID\n");
+    EXPECT_EQ(notOnDisk.status, 1) << notOnDisk.transcript;
+    EXPECT_NE(notOnDisk.transcript.find("FAILED at line 1: dump file ANIMVID: file ANIMVID ("), std::string::npos)
+        << notOnDisk.transcript;
     EXPECT_FALSE(fs::exists(folder_ / "ANIMVID.TPS")) << "a dump must not create the file";
 
     const ProgramRun failed = run("expect global SORT \"1\"\nexpect global SORT \"0\"\n");
@@ -53,9 +57,19 @@ TEST_F(VetrixBinary, ExitStatusTellsPassedFailedAndUnreadable) {
     EXPECT_EQ(unknown.status, 2) << unknown.transcript;
     EXPECT_NE(unknown.transcript.find(":3: unknown command frobnicate"), std::string::npos) << unknown.transcript;
 
-    const ProgramRun missing = runWith("--headless --script '" + (folder_ / "none.vxs").string() + "'");
-    EXPECT_EQ(missing.status, 2) << missing.transcript;
-    EXPECT_NE(missing.transcript.find("cannot read"), std::string::npos) << missing.transcript;
+    const struct {
+        fs::path script;
+        std::string reason;
+    } unreadable[] = {
+        {folder_ / "none.vxs", "No such file or directory"},
+        {folder_, "it is a folder"},
+    };
+    for (const auto& u : unreadable) {
+        const ProgramRun r = runWith("--headless --script '" + u.script.string() + "'");
+        EXPECT_EQ(r.status, 2) << r.transcript;
+        EXPECT_NE(r.transcript.find("cannot read the script " + u.script.string() + ": " + u.reason), std::string::npos)
+            << r.transcript;
+    }
 
     EXPECT_EQ(run("expect no-message\n", "--today 31.02.2026").status, 2);
 

@@ -51,6 +51,12 @@ TEST(ScriptParse, EveryCommandOfTheLanguageIsKnown) {
     EXPECT_EQ(s.size(), 30u);
 }
 
+TEST(ScriptParse, AWaitOfADayIsTheLongest) {
+    const Script s = parsed("wait 0s\nwait 86400s\n");
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[1].args[0].text, "86400s");
+}
+
 TEST(ScriptParse, ErrorsNameTheLine) {
     struct Case {
         const char* text;
@@ -70,6 +76,8 @@ TEST(ScriptParse, ErrorsNameTheLine) {
         {"answer Maybe\n", 1, "Yes, No, OK"},
         {"date 1.2.2026\n", 1, "dd.mm.yyyy"},
         {"wait 5\n", 1, "5s"},
+        {"wait 86401s\n", 1, "at most a day (86400s), not 86401s"},
+        {"wait 999999999s\n", 1, "at most a day"},
         {"click ?A 1 Meta\n", 1, "Ctrl, Shift, Alt"},
         {"close now\n", 1, "too many"},
         {"expect value ?A\n", 1, "too few arguments"},

@@ -118,6 +118,9 @@ TEST_F(ScriptSession, FirstFailingLineEndsTheRunAndSaysWhy) {
         {"start NoSuchWindow\n", "FAILED at line 1: start NoSuchWindow: no procedure NoSuchWindow"},
         {"expect global NOSUCH \"\"\n", "no global NOSUCH"},
         {"start UpdateSpecies\nexpect message \"Виды животных\" \"\"\n", "no message was shown"},
+        {"dump file NOSUCH\nclose\n", "FAILED at line 1: dump file NOSUCH: no data file NOSUCH"},
+        {"dump file VPO\nclose\n", "dump file VPO: file VPO: no disk name (no database is chosen)"},
+        {"dump file TASK\nclose\n", "dump file TASK: file TASK ("},  // not on disk
     };
     for (const Case& c : cases) {
         EXPECT_EQ(run(c.script), 1) << c.script;

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 #include "context/globals.h"
 #include "database/database_choice.h"
@@ -148,11 +150,11 @@ TEST_P(JournalTest, TheNotDoneFilterShowsRecordsWithoutActOrExpertiseDate) {
     open();
     PLAY(h->expectRows(k().list, 3));
     PLAY(h->press("?FLT"));
-    EXPECT_EQ(clip(glo::GLO_FILTER.str()), k().filter);
+    EXPECT_EQ(clip(glo::GLO_FILTER), k().filter);
     PLAY(h->expectRows(k().list, preventive() ? 2 : 1));
     PLAY(h->expectRow(k().list, 1, "1.0"));
     PLAY(h->press("?FLT"));
-    EXPECT_TRUE(glo::GLO_FILTER.blank());
+    EXPECT_TRUE(glo::GLO_FILTER.empty());
     PLAY(h->expectRows(k().list, 3));
 }
 
@@ -318,7 +320,7 @@ TEST_P(JournalTest, AQueryHoldsWithTheRangeAndTheNotDoneFilter) {
     PLAY(h->expectRows(k().list, 1));
     glo::GLO_REPORTQUERYRESULT = "";
     PLAY(h->press("?QUERY"));
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.blank(), !preventive());
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.empty(), !preventive());
     PLAY(h->press("?CANCEL"));
 }
 
@@ -341,6 +343,55 @@ TEST_P(JournalTest, ThePrintButtonShowsTheControlListOfTheQuery) {
     EXPECT_EQ(printed.find("RU-2"), std::string::npos) << printed;
     PLAY(h->close());
     PLAY(h->expectWindow(k().procedure));
+}
+
+// A query of five conditions makes a filter longer than 128 characters; the control list
+// gets it whole and prints the records the journal shows.
+TEST_P(JournalTest, TheControlListOfALongQueryPrintsTheRecordsTheJournalShows) {
+    addPassport(1, 2, 2, "RU-2");
+    addRecord(10, [](const MeasureFields&) {});
+    addRecord(20, [](const MeasureFields&) {});  // another measure, the last condition's
+    if (preventive()) addPreventive(1, 2, 2, [] { VPO->IDANIM = "RU-2", VPO->IDTASK = 1, VPO->VIDANIM = 1; });
+    else addDiagnostic(1, 2, 2, [] { VDI->IDANIM = "RU-2", VDI->IDTASK = 1, VDI->VIDANIM = 2; });  // another species
+    open();
+    PLAY(h->press("?QUERY"));
+    PLAY(h->type("?VALUE:1", "1"));
+    PLAY(h->type("?VALUE:2", "2"));
+    PLAY(h->type("?VALUE:3", "ru-"));
+    PLAY(h->choose("?OP:3", "начинается с"));
+    PLAY(h->type("?VALUE:4", "1"));
+    PLAY(h->type("?VALUE:6", "1.0"));
+    PLAY(h->press("?OK"));
+    // The inventory numbers of the records, once per record, in order.
+    const auto shown = [this] {
+        Lines out;
+        for (int n = 1; auto r = h->row(k().list, n); ++n) out.push_back((*r)[3]);
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    const Lines found = preventive() ? Lines{"RU-1", "RU-2"} : Lines{"RU-1"};
+    ASSERT_EQ(shown(), found);
+    if (preventive()) {  // its query button hands the query in force over too
+        PLAY(h->press("?QUERY"));
+        EXPECT_GT(charCount(glo::GLO_REPORTQUERYRESULT), 128u) << glo::GLO_REPORTQUERYRESULT;
+        PLAY(h->press("?CANCEL"));
+    }
+    PLAY(h->press("?PRINT:2"));
+    PLAY(h->wait(1));
+    PLAY(h->expectReport(k().report));
+    const std::string printed = h->dumpReport();
+    // A record's line: its running number, then the animal's.
+    Lines listed;
+    std::istringstream lines(printed);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream in(line);
+        std::string count, number;
+        if (in >> count >> number && number.starts_with("RU-")) listed.push_back(number);
+    }
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, found) << printed;
+    PLAY(h->close());
+    PLAY(h->expectNoMessage());
 }
 
 // The group-execution button starts the kind's tool by name on a thread of its own,

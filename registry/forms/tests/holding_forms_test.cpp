@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "database/database_choice.h"
+#include "dictionary/dictionary.h"
 #include "dictionary/names.h"
 #include "platform/runtime/thread_state.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/forms/tests/forms_fixture.h"
+#include "tests/limited_folder.h"
 
 namespace vx::registry::testing {
 namespace {
@@ -135,6 +138,65 @@ TEST_F(HoldingFormsTest, ANewFarmShowsTheNameOfTheHoldingItWasPrimedWith) {
     PLAY(h->press("?OK"));
     PLAY(h->expectClosed("Updateferma"));
     EXPECT_EQ(farms(), (Lines{"2 4 Луговая"}));
+}
+
+// The renumber reaches the farms, passports, measures and counts: in a folder that takes no
+// write it stores nothing and its last word names the folder, whether a file it reaches is
+// still to be made (the form closes) or every file is there (the form stays open).
+TEST_F(HoldingFormsTest, ARenumberInAReadOnlyFolderSaysSoAndChangesNothing) {
+    const std::filesystem::path db = dir / "db";
+    const std::string cause = "folder " + db.string() + " is read-only";
+    const struct {
+        const char* name;
+        bool everyFile;
+        std::string said;
+    } cases[] = {
+        {"a file still to be made", false, "Ошибка создания файла: Error: (" + cause + ") creating vdi."},
+        {"every file there", true,
+         "Transaction cancelled: Error: (" + cause + ") attempting to frame the transaction on hoz."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto prepare = [&] {
+            database::chooseDatabaseFolder(db.string() + "/");
+            addHolding(1, "Первое");
+            addFarm(1, 1, "Луговая");
+            addPassport(1, 1, 1, "A-1");
+            if (c.everyFile)
+                onThread([] {
+                    for (std::size_t i = 0; i < kFileCount; ++i) {
+                        data::FileManager& f = dictionary().managers().access(i);
+                        f.open();
+                        ASSERT_EQ(f.useFile(), rt::Level::Benign);
+                        f.close();
+                    }
+                });
+        };
+        const auto renumber = [&] {
+            open(Updatehoz, rt::request::Change, [] {
+                HOZ->IDHOZ = 1;
+                Fetch(HOZ_K1);
+            });
+            std::string out = h->type("?HOZ:IDHOZ", "5").refusal;
+            out += h->press("?OK").refusal;
+            const Lines said = messages();
+            const std::string last = said.empty() ? std::string() : said.back();
+            if (h->windowsOf("Updatehoz").empty()) {
+                out += "closed";
+            } else {
+                out += h->answer("Yes").refusal;
+                out += h->press("?CANCEL").refusal;
+            }
+            out += "|" + last;
+            for (const std::string& line : holdings()) out += "|" + line;
+            for (const std::string& line : farms()) out += "|" + line;
+            return out;
+        };
+        const std::optional<std::string> result =
+            vx::testing::withLimitedFolder(db, vx::testing::FolderLimit::ReadOnly, prepare, renumber);
+        if (!result) GTEST_SKIP() << "no mount namespace here for a read-only folder";
+        EXPECT_EQ(*result, std::string(c.everyFile ? "" : "closed") + "|" + c.said + "|1 Первое 0|1 1 Луговая");
+    }
 }
 
 }  // namespace

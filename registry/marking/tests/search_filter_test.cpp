@@ -2,6 +2,7 @@
 
 #include "context/globals.h"
 #include "dictionary/names.h"
+#include "platform/core/text.h"
 #include "platform/expr/expression.h"
 #include "registry/marking/report_handover.h"
 #include "registry/marking/search_filter.h"
@@ -11,6 +12,12 @@ namespace vx::registry::marking::testing {
 namespace {
 
 using namespace dct;
+
+std::string repeated(std::string_view s, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += s;
+    return out;
+}
 
 class SearchFilterTest : public MarkingTest {
 protected:
@@ -36,7 +43,7 @@ protected:
             PAS->FIO = fio;
             expr::Bindings names;
             Access::PASPORT->bindFields(names);
-            const expr::Expression f = expr::Expression::compile(glo::GLO_FILTER.str(), names);
+            const expr::Expression f = expr::Expression::compile(glo::GLO_FILTER, names);
             ASSERT_TRUE(f.ok()) << f.error()->describe();
             result = f.test();
         });
@@ -63,7 +70,7 @@ TEST_F(SearchFilterTest, EachModeBuildsItsExpressionOverTheCurrentFarm) {
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(build(c.mode, c.typed, "(PAS:KORP = 1)")) << c.mode;
-        EXPECT_EQ(glo::GLO_FILTER.str(), c.filter) << c.mode << " " << c.typed;
+        EXPECT_EQ(glo::GLO_FILTER, c.filter) << c.mode << " " << c.typed;
     }
 }
 
@@ -81,17 +88,17 @@ TEST_F(SearchFilterTest, ATextValueMatchesWhateverItsCaseAndQuotesDoNotBreakIt) 
 TEST_F(SearchFilterTest, AFilterThatCannotBeUsedIsRefusedAndChangesNothing) {
     const struct {
         const char* mode;
-        const char* typed;
+        std::string typed;
         const char* message;
     } cases[] = {
         {"По № корпуса", "5 OR 1", "Фильтр поиска: Для поиска по номеру введите только цифры!"},
         {"По № группы", "-1", "Фильтр поиска: Для поиска по номеру введите только цифры!"},
-        {"По фамилии", "очень длинная фамилия, которая вместе с условием фильтра не помещается",
-         "Фильтр поиска: Фильтр длиннее 128 символов. Сократите значение для поиска!"},
+        {"По фамилии", repeated("я", 129), "Фильтр поиска: Значение для поиска длиннее 128 символов. Сократите его!"},
+        {"По № корпуса", std::string(129, '1'), "Фильтр поиска: Значение для поиска длиннее 128 символов. Сократите его!"},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(build(c.mode, c.typed)) << c.typed;
-        EXPECT_EQ(glo::GLO_FILTER.str(), c.typed);
+        EXPECT_EQ(glo::GLO_FILTER, c.typed);
         EXPECT_EQ(shown().back(), c.message);
     }
 
@@ -101,7 +108,27 @@ TEST_F(SearchFilterTest, AFilterThatCannotBeUsedIsRefusedAndChangesNothing) {
     run([&] { applied = applySearchFilter(); });
     EXPECT_FALSE(applied);
     EXPECT_EQ(shown().back(), "Фильтр поиска: Выражение фильтра содержит ошибку. Фильтр не применён!");
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "прежний");
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "прежний");
+}
+
+// Only the typed value has a width; a filter is held whole, whatever its length.
+TEST_F(SearchFilterTest, AFilterLongerThanTheTypedValueIsKeptWhole) {
+    const std::string longest = repeated("я", 128);
+    ASSERT_TRUE(build("По адресу", longest));
+    EXPECT_EQ(glo::GLO_FILTER,
+              "(pas:idhoz = 12) and (pas:idferma = 3)  and (instring('" + upper(longest) + "',UPPER(pas:adres),1,1)<>0)");
+    const std::string query = "(UPPER(PAS:idhoz) = 12) AND (UPPER(PAS:idferma) = 3) AND (UPPER(PAS:fio) = 'ИВАНОВ') AND "
+                              "(UPPER(PAS:korp) = 2) AND (UPPER(PAS:vozrastg) >= 1)";
+    ASSERT_GT(charCount(query), 128u);
+    ASSERT_TRUE(build("Произвольный", "", query));
+    EXPECT_EQ(glo::GLO_FILTER, query);
+    std::optional<std::string> applied;
+    run([&] { applied = applySearchFilter(); });
+    EXPECT_EQ(applied, std::optional<std::string>(query));
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, query);
+    glo::GLO_FILTER = "";
+    handOverReportFilter(query);
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, query);
 }
 
 TEST_F(SearchFilterTest, ApplyHandsTheFilterOnAndRemoveRestoresTheUnfilteredList) {
@@ -109,12 +136,12 @@ TEST_F(SearchFilterTest, ApplyHandsTheFilterOnAndRemoveRestoresTheUnfilteredList
     std::optional<std::string> applied;
     run([&] { applied = applySearchFilter(); });
     ASSERT_TRUE(applied);
-    EXPECT_EQ(*applied, glo::GLO_FILTER.str());
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), glo::GLO_FILTER.str());
+    EXPECT_EQ(*applied, glo::GLO_FILTER);
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, glo::GLO_FILTER);
 
     removeSearchFilter();
-    EXPECT_TRUE(glo::GLO_FILTER.blank());
-    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.blank());
+    EXPECT_TRUE(glo::GLO_FILTER.empty());
+    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.empty());
 
     ASSERT_TRUE(build("По фамилии", ""));  // an empty value applied takes the filter away
     run([&] { applied = applySearchFilter(); });
@@ -122,18 +149,18 @@ TEST_F(SearchFilterTest, ApplyHandsTheFilterOnAndRemoveRestoresTheUnfilteredList
 
     glo::GLO_FILTER = "иванов";
     searchModeChanged();
-    EXPECT_TRUE(glo::GLO_FILTER.blank());
+    EXPECT_TRUE(glo::GLO_FILTER.empty());
 }
 
 TEST(ReportHandOver, TheTypedFilterGoesFirstElseTheQueryFormsFilter) {
     glo::GLO_FILTER = "  (PAS:korp = 5) ";
     handOverReportFilter("(PAS:KORP = 1)");
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "(PAS:korp = 5)");
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "(PAS:korp = 5)");
     glo::GLO_FILTER = "";
     handOverReportFilter("(PAS:KORP = 1)");
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), "(PAS:KORP = 1)");
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "(PAS:KORP = 1)");
     handOverReportFilter("");
-    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.blank());
+    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.empty());
 }
 
 }  // namespace

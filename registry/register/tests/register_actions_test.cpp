@@ -176,7 +176,7 @@ TEST_F(RegisterTest, WithoutItsDatabaseTheRegisterSaysSoOnceAndCloses) {
     };
     const Case cases[] = {
         {"", "База данных не выбрана: Сначала подключите базу данных (меню «Файл» - «Подключить БД...»)."},
-        {missing + "/", "Ошибка создания файла: Error: (no folder " + missing + ") creating " + missing + "."},
+        {missing + "/", "Ошибка создания файла: Error: (no folder " + missing + ") creating hoz."},
     };
     std::size_t shown = 0;
     for (const Case& c : cases) {
@@ -297,9 +297,9 @@ TEST_F(RegisterTest, ClosingGoesBackToTheStartFolder) {
 TEST_F(RegisterTest, ANewSearchModeEmptiesTheSearchValueAndTheMarkingComboShowsItsFocus) {
     PLAY(h->start("Browsehoz"));
     PLAY(h->type("?GLO:FILTER", "Иванов"));
-    EXPECT_EQ(clip(glo::GLO_FILTER.str()), "Иванов");
+    EXPECT_EQ(clip(glo::GLO_FILTER), "Иванов");
     PLAY(h->choose("?SP_FIELD", "По фамилии"));
-    EXPECT_TRUE(glo::GLO_FILTER.blank());
+    EXPECT_TRUE(glo::GLO_FILTER.empty());
     PLAY(h->expectValue("?GLO:FILTER", ""));
 
     EXPECT_EQ(h->find("?VUDELIT")->icon(), "OK_help.ICO");

@@ -3,6 +3,7 @@
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
+#include "platform/core/text.h"
 #include "registry/register/tests/marking_register_fixture.h"
 
 namespace vx::registry::testing {
@@ -132,7 +133,7 @@ TEST_F(SearchFilterRegisterTest, BuildApplyAndRemoveTheFilterOfTheCurrentFarm) {
     PLAY(h->expectValue("?GLO:FILTER", here + "(instring('ИВАНОВ',UPPER(pas:fio),1,1)<>0)"));
     PLAY(h->focus("?BUTTON26"));
     EXPECT_EQ(owners(), (Lines{"Иванов Пётр", "ИВАНОВА"}));
-    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT.str(), here + "(instring('ИВАНОВ',UPPER(pas:fio),1,1)<>0)");
+    EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, here + "(instring('ИВАНОВ',UPPER(pas:fio),1,1)<>0)");
 
     PLAY(h->type("?GLO:FILTER", "о'нил"));
     PLAY(h->focus("?BUTTON28"));
@@ -148,13 +149,13 @@ TEST_F(SearchFilterRegisterTest, BuildApplyAndRemoveTheFilterOfTheCurrentFarm) {
     const std::string printed = h->dumpReport();
     EXPECT_NE(printed.find("О'Нил Шон"), std::string::npos) << printed;
     EXPECT_EQ(printed.find("Петров"), std::string::npos) << printed;
-    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.blank());
+    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.empty());
     PLAY(h->close());
 
     PLAY(h->focus("?BUTTON27"));
     EXPECT_EQ(owners(), (Lines{"Иванов Пётр", "Петров", "О'Нил Шон", "ИВАНОВА"}));
     PLAY(h->expectValue("?GLO:FILTER", ""));
-    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.blank());
+    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.empty());
 
     PLAY(h->choose("?SP_FIELD", "По № корпуса"));
     PLAY(h->type("?GLO:FILTER", "2"));
@@ -163,7 +164,7 @@ TEST_F(SearchFilterRegisterTest, BuildApplyAndRemoveTheFilterOfTheCurrentFarm) {
     PLAY(h->choose("?SP_FIELD", "По адресу"));  // a new mode empties the value
     PLAY(h->expectValue("?GLO:FILTER", ""));
     PLAY(h->press("?PRINT:4"));  // neither a search filter nor a query: nothing handed over
-    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.blank());
+    EXPECT_TRUE(glo::GLO_REPORTQUERYRESULT.empty());
     PLAY(h->expectNoMessage());
 }
 
@@ -192,6 +193,100 @@ TEST_F(SearchFilterRegisterTest, AFilterThatCannotBeUsedIsRefusedAndTheListKeeps
     PLAY(h->focus("?BUTTON28"));
     PLAY(h->focus("?BUTTON26"));
     EXPECT_EQ(owners(), (Lines{"О'Нил Шон", "ИВАНОВА"}));
+    PLAY(h->expectNoMessage());
+}
+
+// A value the build refuses is told once: applying it next gives no second message about
+// the expression, and the list keeps its filter.
+TEST_F(SearchFilterRegisterTest, ARefusedValueIsToldOnceAndNotApplied) {
+    PLAY(h->start("Browsehoz"));
+    const Lines everyone{"Иванов Пётр", "Петров", "О'Нил Шон", "ИВАНОВА"};
+    ASSERT_EQ(owners(), everyone);
+    const struct {
+        const char* mode;
+        std::string typed;
+        const char* refusal;
+    } cases[] = {
+        {"По фамилии", std::string(129, 'z'), "Значение для поиска длиннее 128 символов. Сократите его!"},
+        {"По № корпуса", "5 OR 1", "Для поиска по номеру введите только цифры!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        PLAY(h->choose("?SP_FIELD", c.mode));
+        PLAY(h->type("?GLO:FILTER", c.typed));
+        PLAY(h->focus("?BUTTON28"));
+        PLAY(h->expectMessage("Фильтр поиска", c.refusal));
+        PLAY(h->focus("?BUTTON26"));
+        PLAY(h->expectNoMessage());
+        PLAY(h->expectValue("?GLO:FILTER", c.typed));
+        EXPECT_EQ(owners(), everyone);
+    }
+    PLAY(h->choose("?SP_FIELD", "По № корпуса"));  // a value typed anew is built and applied again
+    PLAY(h->type("?GLO:FILTER", "3"));
+    PLAY(h->focus("?BUTTON28"));
+    PLAY(h->focus("?BUTTON26"));
+    EXPECT_EQ(owners(), (Lines{"О'Нил Шон"}));
+    PLAY(h->expectNoMessage());
+}
+
+// A query of five conditions makes a filter longer than 128 characters: the list, the search
+// filter taken from it and the report all hold it whole, so the report prints the list's animals.
+TEST_F(RegisterToolsTest, AReportOfALongQueryPrintsTheAnimalsTheListShows) {
+    addHolding(1, "Заря");
+    addFarm(1, 1, "Центр");
+    const struct {
+        const char* number;
+        const char* owner;
+        const char* address;
+        int years;
+    } herd[] = {
+        {"A-1", "Иванов Пётр", "ул. Мира 1", 2}, {"A-2", "Иванова", "ул. Мира 2", 9},  // too old
+        {"A-3", "Петров", "ул. Мира 3", 2},     {"A-4", "Иванов", "ул. Лесная", 2},    // other owner, street
+        {"A-5", "Иванов Иван", "ул. Мира 5", 3},
+    };
+    int id = 0;
+    for (const auto& a : herd)
+        addPassport(1, 1, ++id, a.number, [&] {
+            PAS->FIO = a.owner;
+            PAS->ADRES = a.address;
+            PAS->VOZRASTG = a.years;
+        });
+    const auto listed = [this] {
+        Lines out;
+        for (int n = 1; auto r = h->row("?LIST:2", n); ++n) out.push_back((*r)[0]);
+        return out;
+    };
+    // The animals ?PRINT's report prints, its preview closed again.
+    const auto printed = [this]() -> Lines {
+        if (!h->press("?PRINT") || !h->wait(1) || !h->expectReport("PrintQBE")) return {"no report"};
+        const std::string pages = h->dumpReport();
+        Lines out;
+        for (const char* n : {"A-1", "A-2", "A-3", "A-4", "A-5"})
+            if (pages.find(std::string(n) + " ") != std::string::npos) out.push_back(n);
+        if (!h->close()) out.push_back("preview not closed");
+        return out;
+    };
+    const Lines found{"A-1", "A-5"};
+
+    PLAY(h->start("Browsehoz"));
+    PLAY(h->press("?QUERY"));
+    PLAY(h->type("?VALUE:1", "1"));
+    PLAY(h->type("?VALUE:2", "1"));
+    PLAY(h->type("?VALUE:3", "иванов"));
+    PLAY(h->choose("?OP:3", "начинается с"));
+    PLAY(h->type("?VALUE:4", "мира"));
+    PLAY(h->choose("?OP:4", "содержит"));
+    PLAY(h->type("?VALUE:15", "5"));
+    PLAY(h->press("?OK"));
+    ASSERT_EQ(listed(), found);
+    EXPECT_EQ(printed(), found);
+
+    PLAY(h->choose("?SP_FIELD", "Произвольный"));  // an empty value takes the query's filter
+    PLAY(h->focus("?BUTTON28"));
+    EXPECT_GT(charCount(glo::GLO_FILTER), 128u) << glo::GLO_FILTER;
+    PLAY(h->focus("?BUTTON26"));
+    EXPECT_EQ(listed(), found);
+    EXPECT_EQ(printed(), found);
     PLAY(h->expectNoMessage());
 }
 
