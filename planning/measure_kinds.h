@@ -11,6 +11,7 @@
 //   chosen measure     IDBOL                     IDTASK
 //   scheme windows     BrwtaskVPO, UpdatetaskVPO BrwtaskVDI, UpdatetaskVDI
 //   record forms       Updatevpo                 Updatevdi
+//   reports            vpoPasport, vpoPrint      vdiPasport, vdiPrint
 
 #include <cstdint>
 #include <string>
@@ -256,6 +257,9 @@ struct MeasureKindRow {
     bool marksByHighlighted;
     const char* cardListProcedure;  // the standard cards of the kind
     CardBook cards;
+    // The reports of the kind's measures: the current animal's card and a journal query's control list.
+    const char* cardReport;
+    const char* controlReport;
     ExportMeasureList exportList;
 
     const char* planCaption;     // the plan for marked animals

@@ -5,7 +5,6 @@
 #include "context/execution_numbers.h"
 #include "context/globals.h"
 #include "dictionary/names.h"
-#include "execution/forms/measure_forms.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/classes/locators.h"
 #include "platform/classes/query_form.h"
@@ -25,7 +24,6 @@
 #include "registry/register/register_marking.h"
 #include "registry/register/register_tools.h"
 #include "registry/register/register_window.h"
-#include "reports/report_windows.h"
 #include "windows/list_window.h"
 #include "windows/run_window.h"
 
@@ -85,11 +83,12 @@ public:
         setUpdateProcedure(1, Updatehoz);
         setUpdateProcedure(2, Updateferma);
         setUpdateProcedure(3, Updatepasport);
-        setUpdateProcedure(4, execution::Updatevpo);
-        setUpdateProcedure(5, execution::Updatevdi);
-        setUpdateProcedure(6, reports::PrintQBE);
-        setUpdateProcedure(7, reports::vpoPasport);
-        setUpdateProcedure(8, reports::vdiPasport);
+        setUpdateProcedure(6, windows.procedure("PrintQBE"));
+        for (planning::MeasureKind kind : planning::kMeasureKinds) {
+            const planning::MeasureKindRow& k = planning::measureKind(kind);
+            setUpdateProcedure(k.registerPanel.updateNumber, windows.procedure(k.measures.formProcedure));
+            setUpdateProcedure(k.registerPanel.printNumber, windows.procedure(k.cardReport));
+        }
     }
 
     Level Init() override {

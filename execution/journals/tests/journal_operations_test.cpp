@@ -9,6 +9,7 @@
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/journals/journals.h"
+#include "execution/journals/tests/journal_neighbours.h"
 #include "execution/operations/tests/measure_records.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/folders.h"
@@ -54,7 +55,7 @@ protected:
         return [=](const MeasureFields& r) { r.planned = day; };
     }
 
-    windows::WindowTable windows;
+    windows::WindowTable windows = journalNeighbours();
 };
 
 TEST_P(JournalOperationsTest, TheOperationsListHoldsItsEntriesInOrder) {
