@@ -181,7 +181,7 @@ private:
             const CountRecord& r = k.record();
             glo::PUTVPDOC = r.PUTVPDOC.str();
             glo::PUTAKTDOC = r.PUTAKTDOC.str();
-            if (k.expertise) glo::PUTEXPDOC = r.PUTEXPDOC.str();
+            if (k.expertise()) glo::PUTEXPDOC = r.PUTEXPDOC.str();
             glo::IDTASK = r.IDTASK.value();
             glo::IDVIDANIM = r.VIDANIM.value();
             if (auto tip = countTip(k, r, k.schemeIdOf(), k.schemeName().padded())) counts.list().setTooltip(*tip);

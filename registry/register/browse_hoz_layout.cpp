@@ -6,6 +6,7 @@
 #include "platform/ui/layout.h"
 #include "registry/marking/marking_entries.h"
 #include "registry/register/register_columns.h"
+#include "registry/register/register_panels.h"
 #include "windows/edit_buttons.h"
 
 namespace vx::registry {
@@ -78,7 +79,7 @@ void animals(ui::LayoutBuilder& b, Str& marking) {
 }
 
 // The preventive and the diagnostic panel: one definition, read for each kind.
-void measurePanel(ui::LayoutBuilder& b, const planning::RegisterPanel& p) {
+void measurePanel(ui::LayoutBuilder& b, const RegisterPanel& p) {
     b.column([&] {
          b.prompt(p.prompt, p.promptControl);
          ui::Control& list = b.list(p.list, 6);
@@ -87,7 +88,7 @@ void measurePanel(ui::LayoutBuilder& b, const planning::RegisterPanel& p) {
          b.row([&] {
              b.button(p.printButton, "", "p_print.ico").setTooltip(p.printTip);
              windows::editButtons(b, ":" + std::to_string(p.updateNumber), {p.insertTip, p.changeTip, p.deleteTip});
-             for (const planning::RegisterPanel::Tool& tool : p.tools)
+             for (const RegisterPanel::Tool& tool : p.tools)
                  b.button(tool.control, "", tool.icon).setTooltip(tool.tip);
          });
      }).stretch();
@@ -95,7 +96,7 @@ void measurePanel(ui::LayoutBuilder& b, const planning::RegisterPanel& p) {
 
 void measures(ui::LayoutBuilder& b) {
     for (planning::MeasureKind kind : planning::kMeasureKinds)
-        measurePanel(b, planning::measureKind(kind).registerPanel);
+        measurePanel(b, registerPanel(kind));
 }
 
 void fontControls(ui::LayoutBuilder& b) {
@@ -115,8 +116,8 @@ void columns(ui::Window& w) {
     addHeading(animals, animalColumns(), "Возраст животного", "VOZRASTG", 3);
     addHeading(animals, animalColumns(), "Выбытие животного", "PRICH", 3);
     for (planning::MeasureKind kind : planning::kMeasureKinds) {
-        const planning::RegisterPanel& panel = planning::measureKind(kind).registerPanel;
-        showColumns(w.as<ui::ListControl>(panel.list)->change(), panel.columns());
+        const RegisterPanel& panel = registerPanel(kind);
+        showColumns(w.as<ui::ListControl>(panel.list)->change(), panel.columns);
     }
 }
 
