@@ -17,9 +17,9 @@
 #include "platform/classes/locators.h"
 #include "platform/classes/query_form.h"
 #include "platform/classes/window_manager.h"
-#include "platform/runtime/thread_state.h"
 #include "registry/forms/holding_lists.h"
 #include "windows/list_window.h"
+#include "windows/run_window.h"
 #include "windows/window_table.h"
 
 namespace vx::calculator {
@@ -225,11 +225,9 @@ private:
 }  // namespace
 
 void BRWvdi(const windows::WindowTable& windows) {
-    ui::Window w(ui::WindowKind::MdiChild, "BRWvdi");
     Str board{2000};
-    layoutCalculator(w, board);
-    CalculatorWindow ThisWindow(w, board, windows);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    windows::runWindow<CalculatorWindow>(
+        "BRWvdi", [&](ui::Window& w) { layoutCalculator(w, board); }, board, windows);
 }
 
 }  // namespace vx::calculator

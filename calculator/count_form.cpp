@@ -13,6 +13,7 @@
 #include "platform/core/picture.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/dialogs.h"
+#include "windows/run_window.h"
 
 namespace vx::calculator {
 
@@ -230,10 +231,7 @@ private:
 
 void runCountForm(MeasureKind kind) {
     const CountKind& k = countKind(kind);
-    ui::Window w(ui::WindowKind::MdiChild, k.form);
-    layoutCountForm(w, k);
-    CountFormWindow ThisWindow(w, k);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    windows::runWindow<CountFormWindow>(k.form, [&k](ui::Window& w) { layoutCountForm(w, k); }, k);
 }
 
 }  // namespace
