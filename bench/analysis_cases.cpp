@@ -18,6 +18,7 @@
 #include "platform/core/dates.h"
 #include "platform/headless/harness.h"
 #include "platform/store/record_file.h"
+#include "windows/window_table.h"
 
 namespace vx::bench {
 
@@ -213,7 +214,7 @@ void analysisCases(const Fixture& fx) {
         reportAgainstLimit("board-100k", board, sqliteBoardScan(1, 1, 12), 500,
                            "records=" + std::to_string(kCountRecords) + " " + boardLine);
 
-        h.addProcedure("BRWvdi", calculator::BRWvdi, 25000);
+        h.addProcedure("BRWvdi", [] { calculator::BRWvdi(windows::WindowTable{}); }, 25000);
         const double open = millisecondsOf([&] {
             if (const ui::Outcome started = h.start("BRWvdi"); !started)
                 throw std::runtime_error("calculator: " + started.refusal);

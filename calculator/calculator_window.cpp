@@ -17,10 +17,10 @@
 #include "platform/classes/locators.h"
 #include "platform/classes/query_form.h"
 #include "platform/classes/window_manager.h"
-#include "platform/runtime/thread_state.h"
-#include "registry/forms/forms_windows.h"
 #include "registry/forms/holding_lists.h"
 #include "windows/list_window.h"
+#include "windows/run_window.h"
+#include "windows/window_table.h"
 
 namespace vx::calculator {
 
@@ -69,7 +69,7 @@ struct DocumentButton {
 
 class CalculatorWindow : public classes::WindowManager {
 public:
-    CalculatorWindow(ui::Window& w, Str& board)
+    CalculatorWindow(ui::Window& w, Str& board, const windows::WindowTable& windows)
         : classes::WindowManager(w),
           board_(board),
           counts_{CountBrowse(countKind(MeasureKind::Diagnostic)), CountBrowse(countKind(MeasureKind::Preventive))} {
@@ -77,8 +77,8 @@ public:
                                Relate::BOLEZN, Relate::ANIMVID, Relate::POLVOZ})
             addFile(*file);
         setFirstField("?BROWSE:1");
-        setUpdateProcedure(1, registry::Updatehoz);
-        setUpdateProcedure(2, registry::Updateferma);
+        setUpdateProcedure(1, windows.procedure("Updatehoz"));
+        setUpdateProcedure(2, windows.procedure("Updateferma"));
         setUpdateProcedure(3, UpdateDiag);
         setUpdateProcedure(4, UpdateProfil);
     }
@@ -181,7 +181,7 @@ private:
             const CountRecord& r = k.record();
             glo::PUTVPDOC = r.PUTVPDOC.str();
             glo::PUTAKTDOC = r.PUTAKTDOC.str();
-            if (k.expertise) glo::PUTEXPDOC = r.PUTEXPDOC.str();
+            if (k.expertise()) glo::PUTEXPDOC = r.PUTEXPDOC.str();
             glo::IDTASK = r.IDTASK.value();
             glo::IDVIDANIM = r.VIDANIM.value();
             if (auto tip = countTip(k, r, k.schemeIdOf(), k.schemeName().padded())) counts.list().setTooltip(*tip);
@@ -224,12 +224,10 @@ private:
 
 }  // namespace
 
-void BRWvdi() {
-    ui::Window w(ui::WindowKind::MdiChild, "BRWvdi");
+void BRWvdi(const windows::WindowTable& windows) {
     Str board{2000};
-    layoutCalculator(w, board);
-    CalculatorWindow ThisWindow(w, board);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    windows::runWindow<CalculatorWindow>(
+        "BRWvdi", [&](ui::Window& w) { layoutCalculator(w, board); }, board, windows);
 }
 
 }  // namespace vx::calculator

@@ -31,7 +31,7 @@ ColumnTable countColumnsOf(const CountKind& k) {
     }
     c.push_back({"PUTVPDOC", counts, ListColumn(k.statementColumn, "@s128", 40)});
     c.push_back({"PUTAKTDOC", counts, ListColumn("Расположение файла акта", "@s128", 40)});
-    if (k.expertise) c.push_back({"PUTEXPDOC", counts, ListColumn("Расположение файла экспертизы", "@s128", 40)});
+    if (k.expertise()) c.push_back({"PUTEXPDOC", counts, ListColumn("Расположение файла экспертизы", "@s128", 40)});
     ListColumn planned = number("Запланировано", k.plannedColumnIcon ? "@n3b" : "@n3");
     if (k.plannedColumnIcon) planned.withIcons();
     c.push_back({"CHPLAN", counts, planned});

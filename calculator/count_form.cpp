@@ -13,6 +13,7 @@
 #include "platform/core/picture.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/dialogs.h"
+#include "windows/run_window.h"
 
 namespace vx::calculator {
 
@@ -65,7 +66,7 @@ public:
         std::vector<std::string> disabled{"?ANI:NAME", "?POL:NAME", k.schemeControl("NAME"), "?CALENDAR",
                                           "?CALENDAR:2", "?CALENDAR:3", "?LOOKUPFILE", "?LOOKUPFILE:2",
                                           k.doneCalendar};
-        if (k.expertise)
+        if (k.expertise())
             for (const char* c : {"?CALENDAR:4", "?LOOKUPFILE:3"}) disabled.push_back(c);
         setViewLocks(std::move(locked), std::move(disabled));
     }
@@ -98,7 +99,7 @@ public:
         initDate(3, "?CALENDAR:3", "AKTDATA", r.AKTDATA, "Дата акта");
         initFile(0, "?LOOKUPFILE", r.PUTVPDOC, k_.statementFileTitle);
         initFile(1, "?LOOKUPFILE:2", r.PUTAKTDOC, "Файл акта");
-        if (k_.expertise) {
+        if (k_.expertise()) {
             initDate(4, "?CALENDAR:4", "DEKSP", r.DEKSP, "Дата экспертизы");
             initFile(2, "?LOOKUPFILE:3", r.PUTEXPDOC, "Файл эксертизы");
         }
@@ -167,7 +168,7 @@ private:
         std::vector<const char*> f{"VIDANIM", "IDPOL",    "IDTASK", "DATAVUP",  "GLPVUP",  "DATATASK", "GLVUP"};
         if (k_.reactions) f.insert(f.end(), {"GLVUPOTR", "GLVUPPOL"});
         f.insert(f.end(), {"DVED", "PUTVPDOC", "AKTNOMER", "AKTDATA", "PUTAKTDOC"});
-        if (k_.expertise) f.insert(f.end(), {"NEKSP", "DEKSP", "PUTEXPDOC"});
+        if (k_.expertise()) f.insert(f.end(), {"NEKSP", "DEKSP", "PUTEXPDOC"});
         f.insert(f.end(), {"NVED", "IDHOZ", "CHPLAN", "CHVUP", "IDFERMA", "PRIM", "CHEK"});
         return f;
     }
@@ -230,10 +231,7 @@ private:
 
 void runCountForm(MeasureKind kind) {
     const CountKind& k = countKind(kind);
-    ui::Window w(ui::WindowKind::MdiChild, k.form);
-    layoutCountForm(w, k);
-    CountFormWindow ThisWindow(w, k);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    windows::runWindow<CountFormWindow>(k.form, [&k](ui::Window& w) { layoutCountForm(w, k); }, k);
 }
 
 }  // namespace

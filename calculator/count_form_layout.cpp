@@ -100,7 +100,7 @@ void layoutCountForm(ui::Window& w, const CountKind& k) {
                      entry("AKTNOMER", "№ акта выполнения мероприятия", r.AKTNOMER, "@s30");
                      date("AKTDATA", "Дата акта", r.AKTDATA, "?CALENDAR:3", happened);
                      path("PUTAKTDOC", "Файл акта", r.PUTAKTDOC, "?LOOKUPFILE:2");
-                     if (k.expertise) {
+                     if (k.expertise()) {
                          entry("NEKSP", "№ экспертизы", r.NEKSP, "@s30");
                          date("DEKSP", "Дата экспертизы", r.DEKSP, "?CALENDAR:4", happened);
                          path("PUTEXPDOC", "Файл экспертизы", r.PUTEXPDOC, "?LOOKUPFILE:3");

@@ -57,7 +57,7 @@ struct CountKind {
     const char* doneCalendar;
     bool statusFirst;  // the plan box opens the first tab, else it stands with the done box
     bool reactions;    // heads that reacted, negatively and positively
-    bool expertise;
+    bool expertise() const { return planning::measureKind(kind).expertise; }
     const char* statementDatePrompt;
     const char* statementDateTitle;
     const char* statementFilePrompt;

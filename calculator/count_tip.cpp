@@ -24,7 +24,7 @@ std::optional<std::string> countTip(const CountKind& k, const dct::CountRecord& 
     const Decimal id = k.tipIdFromScheme ? schemeId : r.IDTASK.value();
     std::string tip = std::string(k.tipTitle) + "\r\n" + id.plain() + " " + padTo(schemeName, kSchemeNameWidth) +
                       "\r\n" + kDivider + "\r\n" + counts + "\r\n" + kDivider;
-    if (k.expertise) tip += "\r\nФайл Экспертизы... " + clip(r.PUTEXPDOC.str());
+    if (k.expertise()) tip += "\r\nФайл Экспертизы... " + clip(r.PUTEXPDOC.str());
     tip += "\r\n" + std::string(k.statementTipText) + clip(r.PUTVPDOC.str());
     tip += "\r\nФайл Акта... " + clip(r.PUTAKTDOC.str());
     return tip;

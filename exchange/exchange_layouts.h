@@ -36,6 +36,16 @@ const dct::ColumnTable& farmPickColumns();                                 // ?F
 inline constexpr planning::MeasureKind kExportMeasureLists[] = {planning::MeasureKind::Diagnostic,
                                                                 planning::MeasureKind::Preventive};
 
+// The export window's list of the kind's schemes, whose pick goes to the heading cells.
+struct ExportMeasureList {
+    const char* prompt;     // above the list
+    const char* tip;
+    const char* nameTitle;  // of the name column
+    const char* idTitle;
+    Str* pickedName;        // the global a pick sets beside chosenMeasure
+};
+const ExportMeasureList& exportList(planning::MeasureKind kind);
+
 void layoutBrowseExp(ui::Window& w);
 void layoutUpDateExp(ui::Window& w);
 void layoutWinExport(ui::Window& w, ExportWindowFields& f);

@@ -96,7 +96,7 @@ private:
             pickedMeasure(kind) = {scheme.id.value(), scheme.name.str()};
             if (!picked) continue;
             *k.chosenMeasure = pickedMeasure(kind).id;
-            *k.exportList.pickedName = pickedMeasure(kind).name;
+            *exportList(kind).pickedName = pickedMeasure(kind).name;
         }
         if (isField("?EXP:NAME") && TEMPLATES.highlighted() >= 0) {
             templatePath_ = EXP->FNAME.str();

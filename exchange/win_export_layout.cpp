@@ -1,3 +1,4 @@
+#include "context/globals.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 #include "platform/ui/layout.h"
@@ -14,12 +15,26 @@ namespace {
 ColumnTable measureColumnsOf(MeasureKind kind) {
     const planning::MeasureKindRow& k = measureKind(kind);
     const planning::SchemeFieldNames& n = k.schemes.fields;
-    return {{n.name, k.schemes.access, ListColumn(k.exportList.nameTitle, "@s36", 30)},
-            {n.id, k.schemes.access, ListColumn(k.exportList.idTitle, "@n_9.1", 14).right()},
+    return {{n.name, k.schemes.access, ListColumn(exportList(kind).nameTitle, "@s36", 30)},
+            {n.id, k.schemes.access, ListColumn(exportList(kind).idTitle, "@n_9.1", 14).right()},
             {n.species, k.schemes.access, ListColumn("Вид животного", "@n5", 6).right()}};
 }
 
 }  // namespace
+
+const ExportMeasureList& exportList(MeasureKind kind) {
+    static const ExportMeasureList preventive{.prompt = "Перечень профилактических мероприятий",
+                                              .tip = "Наименование заболевания",
+                                              .nameTitle = "Профилактическое мероприятие",
+                                              .idTitle = "iD мероприятия",
+                                              .pickedName = &glo::BOLNAME};
+    static const ExportMeasureList diagnostic{.prompt = "Перечень диагностических мероприятий",
+                                              .tip = "Наименование мероприятия",
+                                              .nameTitle = "Диагностическое мероприятие",
+                                              .idTitle = "ID мероприятия",
+                                              .pickedName = &glo::TASNAME};
+    return kind == MeasureKind::Preventive ? preventive : diagnostic;
+}
 
 const ColumnTable& exportMeasureColumns(MeasureKind kind) {
     static const ColumnTable tables[] = {measureColumnsOf(planning::kMeasureKinds[0]),
@@ -49,8 +64,8 @@ void layoutWinExport(ui::Window& w, ExportWindowFields& f) {
     b.column([&] {
          placePickers(b, f.places);
          for (MeasureKind kind : kExportMeasureLists) {
-             b.prompt(measureKind(kind).exportList.prompt);
-             b.list(exportMeasureList(kind), 5).setTooltip(measureKind(kind).exportList.tip);
+             b.prompt(exportList(kind).prompt);
+             b.list(exportMeasureList(kind), 5).setTooltip(exportList(kind).tip);
          }
          b.prompt("Шаблоны документов для экспорта в Excel");
          b.list("?EXP:NAME", 5).setTooltip("Наименование экспорта").stretch();

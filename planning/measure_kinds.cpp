@@ -72,35 +72,6 @@ bool appendPlanned(store::Table& records, const PlannedMeasure& m) {
     return records.insert(&r).has_value();
 }
 
-const ColumnTable& preventivePanelColumns() {
-    static const ColumnTable columns{
-        {"DATATASK", Access::VPO, ListColumn("Дата мероприятия", "@d6.b", 10).withIcons()},
-        {"NAME", Access::BOLEZN, ListColumn("Наименование мероприятия", "@s28", 24)},
-        {"NOPIS", Access::VPO, ListColumn("№ описи", "@s30", 10)},
-        {"DOPIS", Access::VPO, ListColumn("Дата описи", "@d6.b", 10)},
-        {"AKTNOMER", Access::VPO, ListColumn("№ акта", "@n_7b", 7).right()},
-        {"AKTDATA", Access::VPO, ListColumn("Дата акта", "@d6.b", 10)},
-        {"IDANIM", Access::VPO, ListColumn("Инв. № животного", "@s15", 12)},
-        {"ID", Access::VPO, ListColumn("Уникум", "@n_12b", 8).right()},
-    };
-    return columns;
-}
-
-const ColumnTable& diagnosticPanelColumns() {
-    static const ColumnTable columns{
-        {"DATATASK", Access::VDI, ListColumn("Дата мероприятия", "@d6.b", 10).withIcons()},
-        {"NAME", Access::TASK, ListColumn("Наименование мероприятия", "@s30", 24)},
-        {"NVED", Access::VDI, ListColumn("№ ведомости", "@n_6b", 6).right()},
-        {"DVED", Access::VDI, ListColumn("Дата", "@d6.b", 10)},
-        {"NEKSP", Access::VDI, ListColumn("№ экспертизы", "@s30", 10)},
-        {"DEKSP", Access::VDI, ListColumn("Дата экспертизы", "@d6.b", 10)},
-        {"ID", Access::VDI, ListColumn("Уникум", "@n_12b", 8).right()},
-        {"IDANIM", Access::VDI, ListColumn("Инв. номер животного", "@s15", 12)},
-        {"REAKCIA", Access::VDI, ListColumn("Реагировало положительно", "@n3", 3).right()},
-    };
-    return columns;
-}
-
 CardRecord& preventiveCard() { return *PKR; }
 CardRecord& diagnosticCard() { return *KAR; }
 CardLineRecord& preventiveLine() { return *PSD; }
@@ -129,6 +100,7 @@ const ColumnTable& diagnosticCardMeasures() {
 
 const MeasureKindRow kPreventive{
     .kind = MeasureKind::Preventive,
+    .expertise = false,
     .measures = {.file = VPO,
                  .access = Access::VPO,
                  .relate = Relate::VPO,
@@ -181,22 +153,6 @@ const MeasureKindRow kPreventive{
             .cancelTip = "Отменить изменения",
             .cancelStatus = "",
         },
-    .registerPanel = {.prompt = "[Ветеринарно-профилактические мероприятия]",
-                      .promptControl = "?STRING1",
-                      .list = "?LIST:3",
-                      .listTip = "Browsing Records",
-                      .updateNumber = 4,
-                      .printButton = "?PRINT:2",
-                      .printTip = "Паспорт животного +\nпрофилактические мероприятия",
-                      .printNumber = 7,
-                      .insertTip = "",
-                      .changeTip = "",
-                      .deleteTip = "",
-                      .tools = {{"?BUTTON24", "vpo.ico", "[Справочник профилактических мероприятий]", "BrwtaskVPO"},
-                                {"?BUTTON23", "vpo_karta.ico", "[Типовая карты профилактических мероприятий]",
-                                 "BrowseTKvpo"}},
-                      .styled = true,
-                      .columns = preventivePanelColumns},
     .chosenMeasure = &glo::IDBOL,
     .marksByHighlighted = false,
     .cardListProcedure = "BrowseTKvpo",
@@ -235,11 +191,8 @@ const MeasureKindRow kPreventive{
               .measureTip = "Наименование заболевания",
               .measureFilter = "BOL:idanim=idvidanim",
               .measureColumns = preventiveCardMeasures},
-    .exportList = {.prompt = "Перечень профилактических мероприятий",
-                   .tip = "Наименование заболевания",
-                   .nameTitle = "Профилактическое мероприятие",
-                   .idTitle = "iD мероприятия",
-                   .pickedName = &glo::BOLNAME},
+    .cardReport = "vpoPasport",
+    .controlReport = "vpoPrint",
     .planCaption = "Планирование профилактического мероприятия",
     .planDone = "Профилактическое мероприятие добавлено! Снимите пометку запис(и/ей)!",
     .referenceTitle = "профилактических мероприятий",
@@ -250,6 +203,7 @@ const MeasureKindRow kPreventive{
 
 const MeasureKindRow kDiagnostic{
     .kind = MeasureKind::Diagnostic,
+    .expertise = true,
     .measures = {.file = VDI,
                  .access = Access::VDI,
                  .relate = Relate::VDI,
@@ -302,22 +256,6 @@ const MeasureKindRow kDiagnostic{
             .cancelTip = "Оменить изменения",
             .cancelStatus = "Отменить изменения",
         },
-    .registerPanel = {.prompt = "[Ветеринарно-диагностические мероприятия]",
-                      .promptControl = "?STRING2",
-                      .list = "?LIST:4",
-                      .listTip = "",
-                      .updateNumber = 5,
-                      .printButton = "?PRINT:3",
-                      .printTip = "Паспорт животного +\nдиагностические мероприятия",
-                      .printNumber = 8,
-                      .insertTip = "Добавить",
-                      .changeTip = "Редактировать",
-                      .deleteTip = "Удалить",
-                      .tools = {{"?BUTTON22", "vdi_karta.ico", "[Типовая карты диагностических мероприятий]",
-                                 "BrowseTKvdi"},
-                                {"?BUTTON25", "vdi.ico", "[Справочник диагностических мероприятий]", "BrwtaskVDI"}},
-                      .styled = false,
-                      .columns = diagnosticPanelColumns},
     .chosenMeasure = &glo::IDTASK,
     .marksByHighlighted = true,
     .cardListProcedure = "BrowseTKvdi",
@@ -356,11 +294,8 @@ const MeasureKindRow kDiagnostic{
               .measureTip = "Наименование мероприятия",
               .measureFilter = "tas:vidanim=idvidanim",
               .measureColumns = diagnosticCardMeasures},
-    .exportList = {.prompt = "Перечень диагностических мероприятий",
-                   .tip = "Наименование мероприятия",
-                   .nameTitle = "Диагностическое мероприятие",
-                   .idTitle = "ID мероприятия",
-                   .pickedName = &glo::TASNAME},
+    .cardReport = "vdiPasport",
+    .controlReport = "vdiPrint",
     .planCaption = "Планирование диагностического мероприятия",
     .planDone = "Диагностическое мероприятие добавлено! Снимите пометку запис(и/ей)!",
     .referenceTitle = "диагностических мероприятий",

@@ -1,8 +1,11 @@
 #pragma once
-// The two measure kinds, preventive and diagnostic, as one table: everything in
-// which their files, windows, captions and messages differ is a field of a row,
-// so every twin (scheme books, plans, marking, register lists, analyses, the
-// calculator, journals and reports to come) reads its row instead of branching.
+// The two measure kinds, preventive and diagnostic, as one table, so every twin
+// reads its row instead of branching. A row holds what two or more features read
+// of a kind: its files and their fields by meaning, the chosen-measure global, the
+// names of its windows and reports, whether it has an expertise, and the captions
+// of the scheme books and cards, whose windows live in planning/. What one feature
+// alone shows stays in that feature's own kinds table (the register's panels, the
+// journals, the measure forms, the calculator, the export's measure lists).
 //
 //                      preventive                diagnostic
 //   measure records    VPO                       VDI
@@ -11,6 +14,7 @@
 //   chosen measure     IDBOL                     IDTASK
 //   scheme windows     BrwtaskVPO, UpdatetaskVPO BrwtaskVDI, UpdatetaskVDI
 //   record forms       Updatevpo                 Updatevdi
+//   reports            vpoPasport, vpoPrint      vdiPasport, vdiPrint
 
 #include <cstdint>
 #include <string>
@@ -155,30 +159,6 @@ struct MeasureBook {
     bool (*append)(store::Table& records, const PlannedMeasure& m);
 };
 
-// The register's panel of the current animal's records of the kind.
-struct RegisterPanel {
-    struct Tool {
-        const char* control;
-        const char* icon;
-        const char* tip;
-        const char* procedure;  // started on a thread of its own
-    };
-    const char* prompt;
-    const char* promptControl;
-    const char* list;
-    const char* listTip;  // empty: none
-    int updateNumber;     // the browse's update procedure; the edit buttons end in ":<number>"
-    const char* printButton;
-    const char* printTip;
-    int printNumber;      // the report procedure the print button runs
-    const char* insertTip;
-    const char* changeTip;
-    const char* deleteTip;
-    Tool tools[2];        // after the edit buttons, in this order
-    bool styled;          // takes the register's list styles
-    const dct::ColumnTable& (*columns)();
-};
-
 // The standard cards of the kind: named bundles of scheme lines of one species,
 // kept in two files of one shared layout each, and their list and two forms.
 struct CardBook {
@@ -228,15 +208,6 @@ struct CardBook {
     std::string lineControl(const char* field) const { return std::string("?") + linePrefix + ":" + field; }
 };
 
-// The export window's list of the kind's schemes, whose pick goes to the heading cells.
-struct ExportMeasureList {
-    const char* prompt;     // above the list
-    const char* tip;
-    const char* nameTitle;  // of the name column
-    const char* idTitle;
-    Str* pickedName;        // the global a pick sets beside chosenMeasure
-};
-
 // The count records of the calculator.
 struct CountBook {
     dct::AccessRef access;
@@ -245,17 +216,21 @@ struct CountBook {
 
 struct MeasureKindRow {
     MeasureKind kind;
+    // Its measures end in an expertise: its number, date and document beside the act
+    // (in the measure and the count records), and a measure record's reaction.
+    bool expertise;
     MeasureBook measures;
     CountBook counts;
     SchemeBook schemes;
-    RegisterPanel registerPanel;
     Dec* chosenMeasure;           // set by "Выбрать" in the scheme list
     // A plan-status marking marks by the measure its picker last highlighted
     // (IDTASK, IDVIDANIM), else only by a scheme chosen with "Выбрать" in that run.
     bool marksByHighlighted;
     const char* cardListProcedure;  // the standard cards of the kind
     CardBook cards;
-    ExportMeasureList exportList;
+    // The reports of the kind's measures: the current animal's card and a journal query's control list.
+    const char* cardReport;
+    const char* controlReport;
 
     const char* planCaption;     // the plan for marked animals
     const char* planDone;

@@ -68,7 +68,7 @@ void printList(const MeasureReportKind& k) {
     ReportLayout r;
     layOut(r, k);
     report::ReportDefinition def;
-    def.procedure = k.listProcedure;
+    def.procedure = planning::measureKind(k.kind).controlReport;
     def.title = k.listTitle;
     def.primary = &*k.measures();
     def.orderKey = 0;  // K1: the measure id

@@ -108,7 +108,7 @@ void printCard(const MeasureReportKind& k) {
     ReportLayout r;
     layOut(r, k);
     report::ReportDefinition def;
-    def.procedure = k.cardProcedure;
+    def.procedure = planning::measureKind(k.kind).cardReport;
     def.title = k.cardTitle;
     def.primary = &*k.measures();
     def.orderKey = k.byAnimalKey;

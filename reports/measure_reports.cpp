@@ -51,9 +51,7 @@ std::vector<report::Lookup> measureLookups(const MeasureReportKind& k, bool card
 }
 
 const MeasureReportKind& preventiveReports() {
-    static const MeasureReportKind k{"vpoPasport",
-                                     "vpoPrint",
-                                     planning::MeasureKind::Preventive,
+    static const MeasureReportKind k{planning::MeasureKind::Preventive,
                                      VPO_K10.index,
                                      "+VPO:idhoz,+VPO:idferma,+VPO:vidanim,+VPO:idpol",
                                      "Карта о запланированных и проведенных мероприятиях животному",
@@ -71,9 +69,7 @@ const MeasureReportKind& preventiveReports() {
 }
 
 const MeasureReportKind& diagnosticReports() {
-    static const MeasureReportKind k{"vdiPasport",
-                                     "vdiPrint",
-                                     planning::MeasureKind::Diagnostic,
+    static const MeasureReportKind k{planning::MeasureKind::Diagnostic,
                                      VDI_K10.index,
                                      "+VDI:idtask",
                                      "Карта запланированных и проведенных мероприятий животному",

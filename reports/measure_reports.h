@@ -22,9 +22,7 @@ struct MeasureFields {
 };
 
 struct MeasureReportKind {
-    const char* cardProcedure;
-    const char* listProcedure;
-    planning::MeasureKind kind;
+    planning::MeasureKind kind;  // its row names the two reports
     int byAnimalKey;              // the measure file's key on the animal's unique number alone
     const char* cardTieOrder;     // the card's order within one animal
     const char* cardTitle;

@@ -17,6 +17,11 @@ const Window* WindowTable::find(std::string_view name) const {
     return nullptr;
 }
 
+std::function<void()> WindowTable::procedure(std::string_view name) const {
+    const Window* w = find(name);
+    return w ? w->procedure : nullptr;
+}
+
 const Window* WindowTable::startedBy(std::string_view control, std::size_t& stack) const {
     if (control.empty()) return nullptr;
     for (const Window& w : rows_) {

@@ -1,9 +1,11 @@
 #pragma once
 // The program's windows, one row each: the procedure that runs the window, how
 // it is started, the stack its thread asks for, and the frame's menu item and
-// toolbar button that start it. The frame, the script runner and the windows
-// that start others by name all read a table of these rows; the program's own
-// table is app/program_windows.cpp. A row without a procedure is a window not
+// toolbar button that start it. The frame, the script runner and the features
+// all read a table of these rows: a feature starts another feature's window, or
+// opens its form or report, by name through the table it is given, so the
+// features link none of each other's windows. The program's own table is
+// app/program_windows.cpp. A row without a procedure is a window not
 // built yet: its item and button are shown and start nothing.
 
 #include <cstddef>
@@ -44,6 +46,8 @@ public:
     const std::vector<Window>& rows() const { return rows_; }
     // The window of that name, its case not counting, when it has a procedure.
     const Window* find(std::string_view name) const;
+    // Its procedure, for a list's update dispatch; empty when it is not built.
+    std::function<void()> procedure(std::string_view name) const;
     // The window a menu item or toolbar button of the frame starts, with that control's stack.
     const Window* startedBy(std::string_view control, std::size_t& stack) const;
     // Starts the window of that name on a new thread; false when it is not built.

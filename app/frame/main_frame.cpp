@@ -15,6 +15,7 @@
 #include "platform/ui/desktop.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/user_input.h"
+#include "windows/run_window.h"
 
 namespace vx::frame {
 
@@ -153,10 +154,7 @@ private:
 }  // namespace
 
 void Main(const windows::WindowTable& windows) {
-    ui::Window w(ui::WindowKind::Frame, "Main");
-    layoutMain(w);
-    MainWindow ThisWindow(w, windows);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    windows::runWindowOfKind<MainWindow>(ui::WindowKind::Frame, "Main", layoutMain, windows);
 }
 
 }  // namespace vx::frame

@@ -5,6 +5,7 @@
 #include "planning/measure_kinds.h"
 #include "platform/core/dates.h"
 #include "platform/core/picture.h"
+#include "windows/window_table.h"
 
 namespace vx::calculator::testing {
 
@@ -13,7 +14,7 @@ using namespace dct;
 void CalculatorTest::SetUp() {
     AnalysisTest::SetUp();
     fixToday(makeDate(6, 10, 2025));
-    h->addProcedure("BRWvdi", BRWvdi, 25000);
+    h->addProcedure("BRWvdi", [] { BRWvdi(windows::WindowTable{}); }, 25000);
     addHolding(1, "Заря");
     addHolding(2, "Рассвет");
     addFarm(1, 1, "Центральная");

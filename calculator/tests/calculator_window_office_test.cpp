@@ -10,6 +10,7 @@
 #include "office/excel_template.h"
 #include "office/tests/office_play.h"
 #include "platform/core/dates.h"
+#include "windows/window_table.h"
 
 namespace vx::calculator {
 namespace {
@@ -22,7 +23,7 @@ class CalculatorWindowWorkbook : public execution::testing::AnalysisWorkbookTest
 protected:
     void SetUp() override {
         AnalysisWorkbookTest::SetUp();
-        h->addProcedure("BRWvdi", BRWvdi, 25000);
+        h->addProcedure("BRWvdi", [] { BRWvdi(windows::WindowTable{}); }, 25000);
         fixToday(makeDate(6, 10, 2025));
         addHolding(1, "Заря");
         addFarm(1, 1, "Центральная");

@@ -69,7 +69,7 @@ public:
                                         "AKTNOMER",      "AKTDATA",
                                         n.actDoc,        n.statementNumber,
                                         n.statementDate, n.statementDoc};
-        if (k.expertise) fields.insert(fields.end(), {"REAKCIA", "NEKSP", "DEKSP", "PUTEXPDOC"});
+        if (k.expertise()) fields.insert(fields.end(), {"REAKCIA", "NEKSP", "DEKSP", "PUTEXPDOC"});
         std::vector<std::string> entries;
         for (const std::string& f : fields) {
             addHistoryField(k.control(f.c_str()), f);
@@ -80,7 +80,7 @@ public:
         setStatusTexts("View Record", "Добавить запись", "Изменить запись");
         std::vector<std::string> locked{"?ANI:NAME",   k.schemeControl("NAME"), "?CALENDAR",     "?CALENDAR:2",
                                         "?CALENDAR:3", "?LOOKUPFILE",           "?LOOKUPFILE:2", k.control("CHEK")};
-        if (k.expertise) locked.insert(locked.end(), {"?CALENDAR:4", "?LOOKUPFILE:3", "?VDI:REAKCIA"});
+        if (k.expertise()) locked.insert(locked.end(), {"?CALENDAR:4", "?LOOKUPFILE:3", "?VDI:REAKCIA"});
         setViewLocks(entries, locked);
         names_.bind("idvidanim", [] { return Value(glo::IDVIDANIM.value()); });
     }
@@ -148,7 +148,7 @@ private:
         ActLookup.Init("Выбрать файл акта", "All Files", "*.*", false, false);
         StatementFile.Init(*this, "?LOOKUPFILE", r_.statementDoc, StatementLookup);
         ActFile.Init(*this, "?LOOKUPFILE:2", r_.actDoc, ActLookup);
-        if (!k_.expertise) return;
+        if (!k_.expertise()) return;
         ExpertiseDate.Init(*this, "?CALENDAR:4", "?VDI:DEKSP", *r_.expertiseDate, "Дата экспертизы");
         ExpertiseLookup.Init("Выбрать файл экспертизы", "All Files", "*.*", false, false);
         ExpertiseFile.Init(*this, "?LOOKUPFILE:3", *r_.expertiseDoc, ExpertiseLookup);

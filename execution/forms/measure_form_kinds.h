@@ -37,7 +37,7 @@ struct MeasureFormKind {
     const char* statementDatePrompt;
     const char* statementDocPrompt;
     const char* actNumberTip;
-    bool expertise;  // the reaction and the expertise
+    bool expertise() const { return planning::measureKind(kind).expertise; }  // the reaction and the expertise
     // Calendar and file dialog titles.
     const char* statementCalendar;
     const char* actCalendar;

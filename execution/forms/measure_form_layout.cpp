@@ -162,9 +162,9 @@ private:
         counts();
         if (!k.statementAfterAct) statement();
         act();
-        if (k.expertise) b.check("?VDI:REAKCIA", "Реагировало положительно", *r.reaction);
+        if (k.expertise()) b.check("?VDI:REAKCIA", "Реагировало положительно", *r.reaction);
         if (k.statementAfterAct) statement();
-        if (k.expertise) expertise();
+        if (k.expertise()) expertise();
     }
 
     ui::LayoutBuilder b;

@@ -88,7 +88,7 @@ private:
         ActLookup.Init("Выбрать файл акта", "All Files", "*.*", false, true);
         StatementFile.Init(*this, "?LOOKUPFILE", glo::PUTVPDOC, StatementLookup);
         ActFile.Init(*this, "?LOOKUPFILE:2", glo::PUTAKTDOC, ActLookup);
-        if (!k_.expertise) return;
+        if (!k_.expertise()) return;
         ExpertiseDate.Init(*this, "?CALENDAR:5", "?DEKSP", glo::DEKSP, "Дата экспертизы");
         ExpertiseLookup.Init("Выбрать файл экспертизы", "All Files", "*.*", false, true);
         ExpertiseFile.Init(*this, "?LOOKUPFILE:3", glo::PUTEXPDOC, ExpertiseLookup);

@@ -4,6 +4,7 @@
 // the preventive records (VPO), Vp_VDI for the diagnostic ones (VDI).
 
 #include "execution/group/group_execution.h"
+#include "planning/measure_kinds.h"
 
 namespace vx::execution {
 
@@ -24,7 +25,7 @@ struct GroupToolKind {
     const char* statementDatePrompt;
     const char* statementDocPrompt;
     const char* statementDialog;
-    bool expertise;
+    bool expertise() const { return planning::measureKind(kind).expertise; }
     const char* runButton;
 
     DoneRule done;

@@ -32,7 +32,7 @@ public:
                 entry("?NAKT", "Номер акта", glo::NAKT, "@n7b");
                 dated("?DAKT", "Дата акта", glo::DAKT, "?CALENDAR:2");
                 path("?PUTAKTDOC", "Файл акта", glo::PUTAKTDOC, "?LOOKUPFILE:2");
-                if (!k.expertise) return;
+                if (!k.expertise()) return;
                 entry("?NEKSP", "№ экспертизы", glo::NEKSP, "@s30");
                 dated("?DEKSP", "Дата экспертизы", glo::DEKSP, "?CALENDAR:5");
                 path("?PUTEXPDOC", "Файл экспертизы", glo::PUTEXPDOC, "?LOOKUPFILE:3");

@@ -1,8 +1,6 @@
 #include "execution/journals/journal_kinds.h"
 
 #include "context/globals.h"
-#include "execution/forms/measure_forms.h"
-#include "reports/report_windows.h"
 
 namespace vx::execution {
 
@@ -34,8 +32,6 @@ const JournalKind kPreventive{
     .procedure = "BrowseVPO",
     .caption = "Выполнение профилактических мероприятий",
     .icon = "shpric.ico",
-    .form = Updatevpo,
-    .controlReport = reports::vpoPrint,
     .farms = farmColumns("ID хозяйства, поселения", 8),
     .passports = passportColumns("Инв.№ животного", 13),
     .journal = {{"IDTASK", Access::VPO, ListColumn("ID мероприятия", "@n_8.1b", 17).right().withIcons()},
@@ -101,8 +97,6 @@ const JournalKind kDiagnostic{
     .procedure = "BrowseVDI",
     .caption = "Выполнение диагностических мероприятий",
     .icon = "micro.ico",
-    .form = Updatevdi,
-    .controlReport = reports::vdiPrint,
     .farms = farmColumns("ID хояйста (поселения)", 7),
     .passports = passportColumns("Инв. № животного", 14),
     .journal = {{"IDTASK", Access::VDI, ListColumn("ID мероприятия", "@n_8.1b", 16).right().withIcons()},

@@ -1,7 +1,8 @@
 #pragma once
 // What the preventive and the diagnostic measure journals differ in beyond the
-// measure-kind table (their files, keys, order and chosen-measure global): the
-// captions, columns, query items, filter, colours, dispatch numbers and tips.
+// measure-kind table (their files, keys, order, chosen-measure global, record form
+// and control report): the captions, columns, query items, filter, colours,
+// dispatch numbers and tips.
 // Both journals are built from one of these two entries.
 
 #include <string>
@@ -35,8 +36,6 @@ struct JournalKind {
     const char* procedure;  // and the INI section
     const char* caption;
     const char* icon;
-    void (*form)();           // the measure record form
-    void (*controlReport)();  // the print button's report of the query in force
     dct::ColumnTable farms;
     dct::ColumnTable passports;
     dct::ColumnTable journal;  // of the journal list; the looks address "IDTASK", "NAME", "DATATASK", "IDANIM", "ID"

@@ -1,5 +1,6 @@
 #include "context/globals.h"
 #include "dictionary/names.h"
+#include "execution/journals/journal_controls.h"
 #include "execution/journals/journal_operations.h"
 #include "execution/journals/journals_layouts.h"
 #include "platform/ui/layout.h"
@@ -19,23 +20,23 @@ void editButtons(ui::LayoutBuilder& b, const JournalKind& k, const std::string& 
 void holdingsAndFarms(ui::LayoutBuilder& b, const JournalKind& k) {
     b.column([&] {
         // The tabs choose the holdings' order; the list sits under them on both.
-        b.sheet("?CURRENTTAB", [&] {
+        b.sheet(control::kHoldingTabs, [&] {
             b.tab("?TAB:1", "iD", [] {});
             b.tab("?TAB:2", "Наименование", [] {});
         });
-        b.list("?BROWSE:1", 10).stretch();
+        b.list(control::kHoldings, 10).stretch();
         b.row([&] { editButtons(b, k, ":3"); });
-        b.list("?LIST", 10).stretch();
+        b.list(control::kFarms, 10).stretch();
     });
 }
 
 void passport(ui::LayoutBuilder& b, const JournalKind& k) {
     b.column([&] {
         b.prompt(k.passportCaption, "?STRING1:2");
-        b.list("?LIST:2", 3);
+        b.list(control::kPassports, 3);
         b.row([&] {
             editButtons(b, k, ":2");
-            if (k.printOnPassports) b.button("?PRINT:2", "", "print.ico").setTooltip(k.printTip);
+            if (k.printOnPassports) b.button(control::kPrint, "", "print.ico").setTooltip(k.printTip);
         });
     });
 }
@@ -43,18 +44,18 @@ void passport(ui::LayoutBuilder& b, const JournalKind& k) {
 void tools(ui::LayoutBuilder& b, const JournalKind& k, Str& operation, Byte& notDone) {
     b.row([&] {
         editButtons(b, k, k.editSuffix);
-        b.button("?QUERY", "", "leyka.ico").setTooltip(k.queryTip);
-        if (!k.printOnPassports) b.button("?PRINT:2", "", "print.ico").setTooltip(k.printTip);
-        b.check("?FLT", "Невыполненные мероприятия", notDone);
+        b.button(control::kQuery, "", "leyka.ico").setTooltip(k.queryTip);
+        if (!k.printOnPassports) b.button(control::kPrint, "", "print.ico").setTooltip(k.printTip);
+        b.check(control::kNotDone, "Невыполненные мероприятия", notDone);
         b.entry("?DATABEGIN", glo::DATABEGIN, "@d6.b").setTooltip("Начало периода");
         b.prompt("--", "?STRING3");
         b.entry("?DATAEND", glo::DATAEND, "@d6.b").setTooltip(k.periodEndTip);
-        ui::DropControl& operations = b.dropList("?VUDELIT", operation, operationEntries(k.kind));
+        ui::DropControl& operations = b.dropList(control::kOperations, operation, operationEntries(k.kind));
         operations.setIcon("OK_help.ICO");
         operations.stretch();
         operations.change().setColumns({ListColumn("Функции работы с таблицей [Выполнение...]", "@s80", 80)});
-        b.button("?BUTTON13", "", "adr1.ico").setTooltip(k.toolText);
-        b.button("?BUTTON14", "", "tabstop.ico").setTooltip("[Обновить экран] или [По ширине содержимого]");
+        b.button(control::kGroupTool, "", "adr1.ico").setTooltip(k.toolText);
+        b.button(control::kRefresh, "", "tabstop.ico").setTooltip("[Обновить экран] или [По ширине содержимого]");
     });
 }
 
@@ -77,9 +78,9 @@ void layoutJournal(ui::Window& w, const JournalKind& k, Str& operation, Byte& no
               tools(b, k, operation, notDone);
           }).stretch();
      }).stretch();
-    showColumns(w.as<ui::ListControl>("?BROWSE:1")->change(), journalHoldings());
-    showColumns(w.as<ui::ListControl>("?LIST")->change(), k.farms);
-    showColumns(w.as<ui::ListControl>("?LIST:2")->change(), k.passports);
+    showColumns(w.as<ui::ListControl>(control::kHoldings)->change(), journalHoldings());
+    showColumns(w.as<ui::ListControl>(control::kFarms)->change(), k.farms);
+    showColumns(w.as<ui::ListControl>(control::kPassports)->change(), k.passports);
     ui::ListModel& journal = w.as<ui::ListControl>(k.journalList)->change();
     showColumns(journal, k.journal);
     journal.setFrozenColumns(1);

@@ -9,6 +9,7 @@
 #include "execution/operations/record_marking.h"
 #include "execution/plan_analysis.h"
 #include "office/document_opener.h"
+#include "planning/measure_kinds.h"
 #include "platform/ui/dialogs.h"
 
 namespace vx::execution {
@@ -89,10 +90,12 @@ std::vector<OperationRow> rowsOf(const char* statementEntry, const char* stateme
 const OperationKind& operationKind(MeasureKind kind) {
     static const OperationKind preventive{
         ActRule::Dated,
-        rowsOf("Alt + V - установить/снять выделение по № описи", "F9 - открыть файл Описи...", false)};
+        rowsOf("Alt + V - установить/снять выделение по № описи", "F9 - открыть файл Описи...",
+                planning::measureKind(MeasureKind::Preventive).expertise)};
     static const OperationKind diagnostic{
         ActRule::Numbered,
-        rowsOf("Alt + V - установить/снять выделение по № ведомости", "F9 - открыть файл Ведомости...", true)};
+        rowsOf("Alt + V - установить/снять выделение по № ведомости", "F9 - открыть файл Ведомости...",
+                planning::measureKind(MeasureKind::Diagnostic).expertise)};
     return kind == MeasureKind::Preventive ? preventive : diagnostic;
 }
 

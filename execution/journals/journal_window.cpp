@@ -21,7 +21,6 @@
 #include "platform/ui/choice_controls.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/drop_control.h"
-#include "registry/forms/forms_windows.h"
 #include "registry/register/passport_tooltip.h"
 #include "registry/register/place_context.h"
 #include "windows/list_window.h"
@@ -62,10 +61,10 @@ public:
              {Relate::HOZ, Relate::FERMA, Relate::PASPORT, Relate::POLVOZ, m_.measures.relate, m_.schemes.relate})
             addFile(*file);
         setFirstField(k.journalList);
-        setUpdateProcedure(kHoldingDispatch, registry::Updatehoz);
-        setUpdateProcedure(k.passportDispatch, registry::Updatepasport);
-        setUpdateProcedure(k.measureDispatch, k.form);
-        setUpdateProcedure(kReportDispatch, k.controlReport);
+        setUpdateProcedure(kHoldingDispatch, windows.procedure("Updatehoz"));
+        setUpdateProcedure(k.passportDispatch, windows.procedure("Updatepasport"));
+        setUpdateProcedure(k.measureDispatch, windows.procedure(m_.measures.formProcedure));
+        setUpdateProcedure(kReportDispatch, windows.procedure(m_.controlReport));
     }
 
     Level Init() override {

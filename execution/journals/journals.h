@@ -3,7 +3,9 @@
 //   BrowseVPO  the execution of preventive measures (VPO), per holding and farm
 //   BrowseVDI  the execution of diagnostic measures (VDI)
 // Every list event leaves the current holding, farm, animal and measure record
-// in the context globals; the journal list's buttons call the measure forms.
+// in the context globals. The holding, passport and measure record forms its
+// lists' buttons open, and the control list of its print button, are taken by
+// name from `windows`.
 
 namespace vx::windows {
 class WindowTable;

@@ -5,7 +5,7 @@
 #include "planning/cards/cards_windows.h"
 #include "platform/classes/file_drop.h"
 #include "platform/classes/form_manager.h"
-#include "platform/runtime/thread_state.h"
+#include "windows/run_window.h"
 
 namespace vx::planning::cards {
 
@@ -45,10 +45,7 @@ private:
 
 void runCardForm(MeasureKind kind) {
     const CardBook& c = measureKind(kind).cards;
-    ui::Window w(ui::WindowKind::MdiChild, c.cardForm);
-    layoutCardForm(w, kind);
-    CardFormWindow ThisWindow(w, c);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    windows::runWindow<CardFormWindow>(c.cardForm, [kind](ui::Window& w) { layoutCardForm(w, kind); }, c);
 }
 
 void Updatekartip() { runCardForm(MeasureKind::Diagnostic); }

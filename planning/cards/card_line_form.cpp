@@ -12,7 +12,7 @@
 #include "platform/classes/file_drop.h"
 #include "platform/classes/form_manager.h"
 #include "platform/expr/bindings.h"
-#include "platform/runtime/thread_state.h"
+#include "windows/run_window.h"
 
 namespace vx::planning::cards {
 
@@ -135,10 +135,8 @@ private:
 
 void runCardLineForm(MeasureKind kind) {
     const MeasureKindRow& m = measureKind(kind);
-    ui::Window w(ui::WindowKind::MdiChild, m.cards.lineForm);
-    layoutCardLineForm(w, kind);
-    CardLineFormWindow ThisWindow(w, m);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    windows::runWindow<CardLineFormWindow>(
+        m.cards.lineForm, [kind](ui::Window& w) { layoutCardLineForm(w, kind); }, m);
 }
 
 void UpdateTKvdi() { runCardLineForm(MeasureKind::Diagnostic); }

@@ -13,7 +13,7 @@
 #include "platform/classes/calendar.h"
 #include "platform/classes/file_drop.h"
 #include "platform/classes/form_manager.h"
-#include "platform/runtime/thread_state.h"
+#include "windows/run_window.h"
 
 namespace vx::planning::schemes {
 
@@ -84,10 +84,7 @@ private:
 
 void runSchemeForm(MeasureKind kind) {
     const SchemeBook& k = measureKind(kind).schemes;
-    ui::Window w(ui::WindowKind::MdiChild, k.formProcedure);
-    layoutSchemeForm(w, k);
-    SchemeFormWindow ThisWindow(w, k);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    windows::runWindow<SchemeFormWindow>(k.formProcedure, [&k](ui::Window& w) { layoutSchemeForm(w, k); }, k);
 }
 
 void UpdatetaskVPO() { runSchemeForm(MeasureKind::Preventive); }

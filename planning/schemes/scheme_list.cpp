@@ -11,8 +11,8 @@
 #include "planning/stage.h"
 #include "platform/classes/browse_class.h"
 #include "platform/classes/locators.h"
-#include "platform/runtime/thread_state.h"
 #include "windows/list_window.h"
+#include "windows/run_window.h"
 
 namespace vx::planning::schemes {
 
@@ -127,10 +127,8 @@ private:
 
 void runSchemeList(MeasureKind kind, std::optional<Scheme>* chosen) {
     const MeasureKindRow& m = measureKind(kind);
-    ui::Window w(ui::WindowKind::MdiChild, m.schemes.listProcedure);
-    layoutSchemeList(w, kind);
-    SchemeListWindow ThisWindow(w, m, chosen);
-    *rt::GLOBALRESPONSE = ThisWindow.Run();
+    windows::runWindow<SchemeListWindow>(
+        m.schemes.listProcedure, [kind](ui::Window& w) { layoutSchemeList(w, kind); }, m, chosen);
 }
 
 void BrwtaskVPO() { runSchemeList(MeasureKind::Preventive, nullptr); }

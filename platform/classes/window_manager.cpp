@@ -98,7 +98,7 @@ Byte WindowManager::Run() {
 Byte WindowManager::Run(int number, Byte request) {
     if (request_ == rt::request::View) return rt::response::Cancelled;
     auto found = procedures_.find(number);
-    if (found == procedures_.end()) return *rt::GLOBALRESPONSE;
+    if (found == procedures_.end() || !found->second) return *rt::GLOBALRESPONSE;
     *rt::GLOBALREQUEST = request;
     found->second();
     return *rt::GLOBALRESPONSE;

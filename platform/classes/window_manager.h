@@ -68,7 +68,7 @@ public:
     void addItem(WindowComponent& component);
     // A button that closes the window answering `response`.
     void addCloseButton(std::string_view useName, Byte response);
-    // Procedure `number` of the update dispatch.
+    // Procedure `number` of the update dispatch; an empty one (a window not built) runs nothing.
     void setUpdateProcedure(int number, std::function<void()> procedure);
 
     // ---- life

@@ -5,7 +5,6 @@
 #include "context/execution_numbers.h"
 #include "context/globals.h"
 #include "dictionary/names.h"
-#include "execution/forms/measure_forms.h"
 #include "platform/classes/ini_manager.h"
 #include "platform/classes/locators.h"
 #include "platform/classes/query_form.h"
@@ -23,9 +22,9 @@
 #include "registry/register/register_columns.h"
 #include "registry/register/register_controls.h"
 #include "registry/register/register_marking.h"
+#include "registry/register/register_panels.h"
 #include "registry/register/register_tools.h"
 #include "registry/register/register_window.h"
-#include "reports/report_windows.h"
 #include "windows/list_window.h"
 #include "windows/run_window.h"
 
@@ -85,11 +84,12 @@ public:
         setUpdateProcedure(1, Updatehoz);
         setUpdateProcedure(2, Updateferma);
         setUpdateProcedure(3, Updatepasport);
-        setUpdateProcedure(4, execution::Updatevpo);
-        setUpdateProcedure(5, execution::Updatevdi);
-        setUpdateProcedure(6, reports::PrintQBE);
-        setUpdateProcedure(7, reports::vpoPasport);
-        setUpdateProcedure(8, reports::vdiPasport);
+        setUpdateProcedure(6, windows.procedure("PrintQBE"));
+        for (planning::MeasureKind kind : planning::kMeasureKinds) {
+            const planning::MeasureKindRow& k = planning::measureKind(kind);
+            setUpdateProcedure(registerPanel(kind).updateNumber, windows.procedure(k.measures.formProcedure));
+            setUpdateProcedure(registerPanel(kind).printNumber, windows.procedure(k.cardReport));
+        }
     }
 
     Level Init() override {
@@ -104,7 +104,7 @@ public:
         for (classes::BrowseClass* list : std::array<classes::BrowseClass*, 3>{&BRW1, &BRW2, &BRW3})
             defineListboxStyle(list->list().change());
         for (MeasureBrowse* panel : {&BRW4, &BRW5})
-            if (panel->kind().registerPanel.styled) defineListboxStyle(panel->list().change());
+            if (registerPanel(panel->kind().kind).styled) defineListboxStyle(panel->list().change());
         for (classes::BrowseClass* list : lists())
             list->list().change().setFont(listFont(kDesignedFontSize, false, false));
         return Level::Benign;
@@ -213,14 +213,14 @@ private:
     // The browse of a measure panel: the kind's records of the current animal, by the kind's table.
     void initMeasures(MeasureBrowse& browse) {
         const planning::MeasureKindRow& m = browse.kind();
-        const planning::RegisterPanel& panel = m.registerPanel;
+        const RegisterPanel& panel = registerPanel(m.kind);
         const std::string edit = ":" + std::to_string(panel.updateNumber);
         browse.Init(as<ui::ListControl>(panel.list), *m.measures.relate, *this);
         browse.view().join(*m.schemes.access, m.schemes.idKey, {"IDTASK"});
         browse.addSortOrder(m.measures.byPlace, &browse.locator);
         browse.appendOrder(m.measures.appendedOrder);
         browse.addRangeToParent(*Access::PASPORT, {"IDHOZ", "IDFERMA", "ID"});
-        browse.addColumns(panel.columns());
+        browse.addColumns(panel.columns);
         browse.setUpdateProcedure(panel.updateNumber);
         browse.setUpdateControls("?INSERT" + edit, "?CHANGE" + edit, "?DELETE" + edit);
         browse.list().change().setIcon(1, "~73.ico");
@@ -228,8 +228,8 @@ private:
 
     // A panel's print button and its two tools; false for any other control.
     bool takeMeasurePanel(const MeasureBrowse& browse) {
-        const planning::RegisterPanel& panel = browse.kind().registerPanel;
-        for (const planning::RegisterPanel::Tool& tool : panel.tools)
+        const RegisterPanel& panel = registerPanel(browse.kind().kind);
+        for (const RegisterPanel::Tool& tool : panel.tools)
             if (isField(tool.control)) {
                 startTool(tool.procedure);
                 return true;

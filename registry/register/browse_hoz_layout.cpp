@@ -6,6 +6,8 @@
 #include "platform/ui/layout.h"
 #include "registry/marking/marking_entries.h"
 #include "registry/register/register_columns.h"
+#include "registry/register/register_controls.h"
+#include "registry/register/register_panels.h"
 #include "windows/edit_buttons.h"
 
 namespace vx::registry {
@@ -17,9 +19,9 @@ namespace {
 
 void holdingsAndFarms(ui::LayoutBuilder& b) {
     b.column([&] {
-        b.list("?BROWSE:1", 8).stretch();
+        b.list(control::kHoldings, 8).stretch();
         b.row([&] { windows::editButtons(b, ":3", {"Добавить", "Редактировать", "Удалить"}); });
-        b.list("?LIST", 8).stretch();
+        b.list(control::kFarms, 8).stretch();
         b.row([&] { windows::editButtons(b, "", {"Добавить", "Редактировать", "Удалить"}); });
     });
 }
@@ -35,10 +37,10 @@ void passportPanel(ui::LayoutBuilder& b) {
 
 void tools(ui::LayoutBuilder& b) {
     b.row([&] {
-        b.button("?PRINT", "", "p_print.ico").setTooltip("Список животных по условию");
-        b.button("?PRINT:4", "", "printN.ico").setTooltip("Список ЛПХ [+животные]");
-        b.button("?BUTTON20", "", "spis_cloc_new.ico").setTooltip("Синхронизировать возраст");
-        b.button("?BUTTON33", "", "tabstop.ico").setTooltip("[Обновить экран] или [По ширине содержимого]");
+        b.button(control::kPrintAnimals, "", "p_print.ico").setTooltip("Список животных по условию");
+        b.button(control::kPrintHoldings, "", "printN.ico").setTooltip("Список ЛПХ [+животные]");
+        b.button(control::kSynchroniseAges, "", "spis_cloc_new.ico").setTooltip("Синхронизировать возраст");
+        b.button(control::kRefresh, "", "tabstop.ico").setTooltip("[Обновить экран] или [По ширине содержимого]");
         b.button("?QUERY", "", "zoomD.ico").setTooltip("Запрос по условию");
     });
     b.display("?TASKBOL", glo::TASKBOL, "@s30");
@@ -48,16 +50,16 @@ void search(ui::LayoutBuilder& b) {
     b.sheet("?CURRENTTAB", [&] {
         b.tab("?TAB:2", "По iD", [&] {
             b.row([&] {
-                b.button("?BUTTON32", "", "struct_bd.ico").setTooltip("[Структура поголовья]");
-                b.dropList("?SP_FIELD", glo::SP_FIELD,
+                b.button(control::kHerdStructure, "", "struct_bd.ico").setTooltip("[Структура поголовья]");
+                b.dropList(control::kSearchField, glo::SP_FIELD,
                            "|Произвольный|По фамилии|По адресу|По № животного|По № корпуса|По № группы|По наим.группы")
                     .setTooltip("Поле для поиска")
                     .stretch();
             });
             b.row([&] {
-                b.button("?BUTTON26", "", "plus_flt.ICO").setTooltip("Применить фильтр");
-                b.button("?BUTTON27", "", "del_flt.ICO").setTooltip("Удалить фильтр");
-                b.button("?BUTTON28", "", "hand_flt.ICO").setTooltip("Сформировать фильтр");
+                b.button(control::kApplyFilter, "", "plus_flt.ICO").setTooltip("Применить фильтр");
+                b.button(control::kRemoveFilter, "", "del_flt.ICO").setTooltip("Удалить фильтр");
+                b.button(control::kBuildFilter, "", "hand_flt.ICO").setTooltip("Сформировать фильтр");
                 b.prompt("[Табло поиска]", "?STRING1:4");
             });
             b.text("?GLO:FILTER", glo::GLO_FILTER, 2).stretch();
@@ -67,10 +69,10 @@ void search(ui::LayoutBuilder& b) {
 
 void animals(ui::LayoutBuilder& b, Str& marking) {
     b.column([&] {
-         b.list("?LIST:2", 16).stretch();
+         b.list(control::kAnimals, 16).stretch();
          b.row([&] {
              windows::editButtons(b, ":2", {"Добавить паспорт животного", "Редактировать паспорт", "Удалить паспорт"});
-             ui::DropControl& modes = b.dropCombo("?VUDELIT", marking, "@s80", marking::markingEntryList());
+             ui::DropControl& modes = b.dropCombo(control::kMarking, marking, "@s80", marking::markingEntryList());
              modes.setTooltip("[Способы выделения для экспорта]\n[Установить/снять выделение]\n").stretch();
              modes.change().setColumns({ListColumn("Способы выделения для экспорта", "@s80", 80)});
          });
@@ -78,7 +80,7 @@ void animals(ui::LayoutBuilder& b, Str& marking) {
 }
 
 // The preventive and the diagnostic panel: one definition, read for each kind.
-void measurePanel(ui::LayoutBuilder& b, const planning::RegisterPanel& p) {
+void measurePanel(ui::LayoutBuilder& b, const RegisterPanel& p) {
     b.column([&] {
          b.prompt(p.prompt, p.promptControl);
          ui::Control& list = b.list(p.list, 6);
@@ -87,7 +89,7 @@ void measurePanel(ui::LayoutBuilder& b, const planning::RegisterPanel& p) {
          b.row([&] {
              b.button(p.printButton, "", "p_print.ico").setTooltip(p.printTip);
              windows::editButtons(b, ":" + std::to_string(p.updateNumber), {p.insertTip, p.changeTip, p.deleteTip});
-             for (const planning::RegisterPanel::Tool& tool : p.tools)
+             for (const RegisterPanel::Tool& tool : p.tools)
                  b.button(tool.control, "", tool.icon).setTooltip(tool.tip);
          });
      }).stretch();
@@ -95,28 +97,28 @@ void measurePanel(ui::LayoutBuilder& b, const planning::RegisterPanel& p) {
 
 void measures(ui::LayoutBuilder& b) {
     for (planning::MeasureKind kind : planning::kMeasureKinds)
-        measurePanel(b, planning::measureKind(kind).registerPanel);
+        measurePanel(b, registerPanel(kind));
 }
 
 void fontControls(ui::LayoutBuilder& b) {
     b.row([&] {
-        b.check("?FONTG", "Ж", glo::FONTG);
-        b.spin("?SPIW", glo::SPIW, "@n2", Decimal(4), Decimal(14));
-        b.check("?FONTN", "Н", glo::FONTN);
+        b.check(control::kFontBold, "Ж", glo::FONTG);
+        b.spin(control::kFontSize, glo::SPIW, "@n2", Decimal(4), Decimal(14));
+        b.check(control::kFontNormal, "Н", glo::FONTN);
     });
 }
 
 void columns(ui::Window& w) {
-    showColumns(w.as<ui::ListControl>("?BROWSE:1")->change(), holdingColumns());
-    showColumns(w.as<ui::ListControl>("?LIST")->change(), farmColumns());
-    ui::ListModel& animals = w.as<ui::ListControl>("?LIST:2")->change();
+    showColumns(w.as<ui::ListControl>(control::kHoldings)->change(), holdingColumns());
+    showColumns(w.as<ui::ListControl>(control::kFarms)->change(), farmColumns());
+    ui::ListModel& animals = w.as<ui::ListControl>(control::kAnimals)->change();
     showColumns(animals, animalColumns());
     addHeading(animals, animalColumns(), "Владелец", "FIO", 2);
     addHeading(animals, animalColumns(), "Возраст животного", "VOZRASTG", 3);
     addHeading(animals, animalColumns(), "Выбытие животного", "PRICH", 3);
     for (planning::MeasureKind kind : planning::kMeasureKinds) {
-        const planning::RegisterPanel& panel = planning::measureKind(kind).registerPanel;
-        showColumns(w.as<ui::ListControl>(panel.list)->change(), panel.columns());
+        const RegisterPanel& panel = registerPanel(kind);
+        showColumns(w.as<ui::ListControl>(panel.list)->change(), panel.columns);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The animal list's tooltips: the first one, the list heading with the current
 // holding and farm, and the passport card of the current animal (CHEKTIP = 1).
+// Shared with the measure journals, whose passport list shows the same card.
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The columns of the register's holdings, farms and animal lists, which the
-// layout and the lists read (the measure panels' are the measure kinds').
+// layout and the lists read (the measure panels' are in register_panels.h).
 
 #include "dictionary/list_columns.h"
 

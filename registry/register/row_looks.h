@@ -1,5 +1,6 @@
 #pragma once
 // The rules behind the register's row looks that depend on a record's values.
+// Shared with the measure journals, which read an act number the same way.
 
 #include <cstdint>
 #include <string_view>

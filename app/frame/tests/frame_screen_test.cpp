@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <string_view>
 #include <tuple>
 
 #include "app/frame/main_frame.h"
@@ -378,8 +379,14 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
         0);
     frontEnd.loop().requestStep();
     ASSERT_TRUE(pumpUntil([&] { return added; }));
+    // The register's reports print what it hands them, its query and its highlighted
+    // animal: on a thread of their own they have neither, and their windows come and go.
+    const auto skipped = [](std::string_view name) {
+        return name == "Main" || name == "BrowseBD" || name == "PrintQBE" || name == "vpoPasport" ||
+               name == "vdiPasport";
+    };
     for (const windows::Window& window : app::programWindows().rows()) {
-        if (!window.procedure || window.name == "Main" || window.name == "BrowseBD") continue;
+        if (!window.procedure || skipped(window.name)) continue;
         rt::startThread(
             [procedure = window.procedure] {
                 *rt::GLOBALREQUEST = rt::request::Insert;

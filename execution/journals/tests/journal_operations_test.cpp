@@ -10,6 +10,7 @@
 #include "dictionary/names.h"
 #include "execution/group/group_tools.h"
 #include "execution/journals/journals.h"
+#include "execution/journals/tests/journal_neighbours.h"
 #include "execution/operations/tests/measure_records.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/folders.h"
@@ -56,7 +57,7 @@ protected:
         return [=](const MeasureFields& r) { r.planned = day; };
     }
 
-    windows::WindowTable windows;
+    windows::WindowTable windows = journalNeighbours();
 };
 
 TEST_P(JournalOperationsTest, TheOperationsListHoldsItsEntriesInOrder) {

@@ -13,6 +13,7 @@
 #include "dictionary/names.h"
 #include "execution/forms/measure_record.h"
 #include "execution/journals/journals.h"
+#include "execution/journals/tests/journal_neighbours.h"
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/runtime/folders.h"
@@ -85,7 +86,7 @@ protected:
     // Row and column from 0.
     ui::CellLook look(int row, int column) { return h->cellLook(k().list, row, column + 1).value_or(ui::CellLook{}); }
 
-    windows::WindowTable windows;
+    windows::WindowTable windows = journalNeighbours();
 };
 
 TEST_P(JournalTest, RowLooksWithTodayFixed) {

@@ -1,7 +1,8 @@
 #pragma once
 // A chosen database in the test's folder and the register started through the
-// harness, with the program's window table: "BrwtaskVPO" and "BrwtaskVDI" there
-// only note their starts. Records are added on a thread of the program's own.
+// harness, with the window table of its neighbours: the scheme and card windows
+// there only note their starts, the measure forms and the reports are the real
+// ones. Records are added on a thread of the program's own.
 
 #include <string_view>
 
@@ -23,7 +24,8 @@ protected:
     // "IDHOZ IDFERM NAME", in record order.
     Lines farms();
 
-    // The scheme and card windows the register starts by name, their procedures the real ones.
+    // The scheme and card windows, measure forms and reports the register takes by name, their procedures the
+    // real ones.
     static windows::WindowTable toolWindows();
 
     windows::WindowTable windows;
