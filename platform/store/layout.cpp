@@ -154,6 +154,7 @@ FileLayout::FileLayout(const FileDef& d, const std::string& schema)
     selectList = "pos";
     std::string names, params;
     for (std::size_t f = 0; f < d.fields.size(); ++f) {
+        everyField.push_back(static_cast<int>(f));
         selectList += ", " + column(static_cast<int>(f));
         names += (f ? ", " : "") + column(static_cast<int>(f));
         params += f ? ", ?" : "?";

@@ -18,6 +18,7 @@ struct FileLayout {
     const FileDef& def;
     std::string records;          // qualified table name: "main".records
     std::vector<bool> keyColumn;  // per field: a text in some key, with a folded key column
+    std::vector<int> everyField;  // 0, 1, ... in layout order
     std::string selectList;       // pos, then every field in layout order
     std::string readSql;          // the record at a pos
     std::string insertSql;        // every field, then every key column

@@ -52,6 +52,27 @@ struct OrderTerm {
     bool descending = false;
 };
 
+// A test of a field's stored value that a scan leaves to SQLite, or a group of
+// them. A number compares exactly by value (no stored value equals one the field
+// cannot hold, such as 1.25 in a field of one place); a text as stored (trailing
+// blanks do not count, case and leading blanks do), and only for (in)equality.
+struct Condition {
+    enum class Test { Equal, NotEqual, Less, AtMost, Greater, AtLeast, AllOf, AnyOf };
+    Test test = Test::AllOf;
+    int field = -1;
+    Value value;
+    std::vector<Condition> terms;  // AllOf: all hold (none: true); AnyOf: one holds (none: false)
+
+    static Condition equal(int field, Value v) { return {Test::Equal, field, std::move(v), {}}; }
+    static Condition notEqual(int field, Value v) { return {Test::NotEqual, field, std::move(v), {}}; }
+    static Condition less(int field, Value v) { return {Test::Less, field, std::move(v), {}}; }
+    static Condition atMost(int field, Value v) { return {Test::AtMost, field, std::move(v), {}}; }
+    static Condition greater(int field, Value v) { return {Test::Greater, field, std::move(v), {}}; }
+    static Condition atLeast(int field, Value v) { return {Test::AtLeast, field, std::move(v), {}}; }
+    static Condition allOf(std::vector<Condition> terms) { return {Test::AllOf, -1, Value(), std::move(terms)}; }
+    static Condition anyOf(std::vector<Condition> terms) { return {Test::AnyOf, -1, Value(), std::move(terms)}; }
+};
+
 // What a scan reads: which order, which leading fields are fixed, where it starts.
 // Rows with equal order values follow record order (reversed when reading backward).
 struct ScanSpec {
@@ -69,7 +90,13 @@ struct ScanSpec {
     // the last row whose leading order values are <= these). SET(key,key), locators.
     std::optional<std::vector<Value>> fromValues;
     bool backward = false;
-    int limit = 0;  // 0: no limit
+    int limit = 0;  // 0: no limit (it counts the rows that pass `where`)
+    // Only the rows for which every condition holds.
+    std::vector<Condition> where;
+    // The fields read into the record `each` sees (empty: every field); the order's
+    // fields are read too, and the others hold nothing meaningful. A scan that needs
+    // a few fields of many records reads only those.
+    std::vector<int> fields;
 };
 
 class Table {

@@ -18,7 +18,7 @@ bool sameCells(const std::vector<Cell>& a, const std::vector<Cell>& b, std::size
 }  // namespace
 
 TableCore::TableCore(Connection& c, const FileDef& def, const std::string& schema, FileCore* own)
-    : c_(c), layout_(def, schema), own_(own) {}
+    : c_(c), layout_(def, schema), everything_(detail::selectionOf(layout_, Order{}, {})), own_(own) {}
 
 TableCore::~TableCore() = default;
 
@@ -213,6 +213,14 @@ bool TableCore::orderOf(const ScanSpec& spec, Order& out) {
     return true;
 }
 
+bool TableCore::selectionOf(const ScanSpec& spec, const Order& order, Selection& out) {
+    for (int f : spec.fields)
+        if (f < 0 || f >= static_cast<int>(def().fields.size())) return fail(Error::Other, "no such field to read");
+    out = detail::selectionOf(layout_, order, spec.fields);
+    std::string problem;
+    return filterOf(layout_, spec.where, out.filter, &problem) || fail(Error::Other, problem);
+}
+
 std::vector<Cell> TableCore::cellsOf(const Order& order, const std::vector<Value>& values) const {
     std::vector<Cell> cells;
     const std::size_t n = std::min(values.size(), order.columns.size());
@@ -239,10 +247,11 @@ void TableCore::anchorAt(const Order& order, const RowCache& cache, std::size_t 
 }
 
 bool TableCore::run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
-                    std::size_t firstValue, int limit, RowCache& out) {
-    Statement s = c_.prepare(selectSql(layout_, order, q));
+                    std::size_t firstValue, int limit, const Selection& selection, RowCache& out) {
+    Statement s = c_.prepare(selectSql(layout_, order, q, selection));
     if (!s) return failedConnection();
-    int p = 1;
+    bindFilter(s, layout_, selection.filter);
+    int p = 1 + static_cast<int>(selection.filter.values.size());
     for (std::size_t i = 0; i < q.equal; ++i) bindCell(s, p++, layout_, order.columns[i].field, equal[i]);
     const std::size_t compared = q.bound == Bound::Start ? 0 : q.count;
     for (std::size_t i = 0; i < compared; ++i)
@@ -250,15 +259,16 @@ bool TableCore::run(const Order& order, const Query& q, const std::vector<Cell>&
     if (q.bound == Bound::Ties) s.bind(p++, anchor.pos);
     s.bind(p, static_cast<int64_t>(limit));
     int rc;
-    while ((rc = s.step()) == SQLITE_ROW) out.append(s.get());
+    while ((rc = s.step()) == SQLITE_ROW) out.append(s.get(), selection.fields);
     return rc == SQLITE_DONE || failed(rc);
 }
 
 bool TableCore::fetch(const Order& order, const std::vector<Cell>& equal, const Anchor& anchor, bool backward,
-                      int limit, RowCache& out) {
+                      int limit, RowCache& out, const Selection* selection) {
     clearError();
     out.clear();
     if (limit <= 0) return true;
+    const Selection& sel = selection ? *selection : everything_;
     Query q;
     q.equal = equal.size();
     q.backward = backward;
@@ -267,24 +277,24 @@ bool TableCore::fetch(const Order& order, const std::vector<Cell>& equal, const 
     // from using the rest of the key's index.
     const std::size_t fixed = sameCells(equal, anchor.values, equal.size()) ? equal.size() : 0;
     switch (anchor.kind) {
-    case Anchor::Kind::Start: return run(order, q, equal, anchor, 0, limit, out);
+    case Anchor::Kind::Start: return run(order, q, equal, anchor, 0, limit, sel, out);
     case Anchor::Kind::From:
-        if (n <= fixed) return run(order, q, equal, anchor, 0, limit, out);
+        if (n <= fixed) return run(order, q, equal, anchor, 0, limit, sel, out);
         q.bound = Bound::From;
         q.first = fixed;
         q.count = n - fixed;
-        return run(order, q, equal, anchor, fixed, limit, out);
+        return run(order, q, equal, anchor, fixed, limit, sel, out);
     case Anchor::Kind::After:
         if (n == order.columns.size()) {
             q.bound = Bound::Ties;
             q.count = n;
-            if (!run(order, q, equal, anchor, 0, limit, out)) return false;
+            if (!run(order, q, equal, anchor, 0, limit, sel, out)) return false;
         }
         if (n <= fixed || static_cast<int>(out.size()) >= limit) return true;
         q.bound = Bound::Beyond;
         q.first = fixed;
         q.count = n - fixed;
-        return run(order, q, equal, anchor, fixed, limit - static_cast<int>(out.size()), out);
+        return run(order, q, equal, anchor, fixed, limit - static_cast<int>(out.size()), sel, out);
     }
     return true;
 }
@@ -293,7 +303,8 @@ std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<
     clearError();
     std::vector<Position> positions;
     Order order;
-    if (!orderOf(spec, order)) return positions;
+    Selection selection;
+    if (!orderOf(spec, order) || !selectionOf(spec, order, selection)) return positions;
     const std::vector<Cell> equal = cellsOf(order, spec.equal);
     Anchor anchor;
     if (spec.afterValues) {
@@ -310,10 +321,10 @@ std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<
         if (spec.limit > 0)
             want = std::min(std::max(want, std::min(spec.limit, kLargestChunkRows)),
                             spec.limit - static_cast<int>(positions.size()));
-        if (!fetch(order, equal, anchor, spec.backward, want, b->cache)) break;
+        if (!fetch(order, equal, anchor, spec.backward, want, b->cache, &selection)) break;
         bool more = true;
         for (std::size_t r = 0; r < b->cache.size() && more; ++r) {
-            b->cache.decode(r, b->record);
+            b->cache.decode(r, b->record, selection.fields);
             positions.push_back(b->cache.pos(r));
             more = !each || each(b->cache.pos(r), b->record);
         }

@@ -50,9 +50,10 @@ public:
     std::vector<Position> scan(const ScanSpec& spec, const std::function<bool(Position, const void*)>& each);
     bool unchanged(Position pos, const void* snapshot);
 
-    // Reads up to `limit` rows of an order into `out` (cleared first).
+    // Reads up to `limit` rows of an order into `out` (cleared first): the fields and
+    // rows of `selection`, every field of every row when there is none.
     bool fetch(const Order& order, const std::vector<Cell>& equal, const Anchor& anchor, bool backward, int limit,
-               RowCache& out);
+               RowCache& out, const Selection* selection = nullptr);
     // The anchor just after a row read into a cache.
     void anchorAt(const Order& order, const RowCache& cache, std::size_t row, Anchor& out) const;
     // A key's component values in a record, as cells of the key's columns.
@@ -79,9 +80,11 @@ private:
 
     bool readRow(Position pos, RowCache& out);
     bool run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
-             std::size_t firstValue, int limit, RowCache& out);
+             std::size_t firstValue, int limit, const Selection& selection, RowCache& out);
     std::vector<Cell> cellsOf(const Order& order, const std::vector<Value>& values) const;
     bool orderOf(const ScanSpec& spec, Order& out);
+    // The fields the scan reads and its filter; false when it names what the file lacks.
+    bool selectionOf(const ScanSpec& spec, const Order& order, Selection& out);
     bool beginWrite();
     void wrote();
     bool failed(int sqliteCode);
@@ -92,6 +95,7 @@ private:
 
     Connection& c_;
     FileLayout layout_;
+    Selection everything_;
     FileCore* own_;
     std::vector<std::unique_ptr<Buffers>> spare_;
     std::vector<std::string> folded_;
