@@ -61,6 +61,7 @@ Order keyOrder(const FileLayout& layout, int key) {
     Order order;
     for (int f : k.fields) order.columns.push_back({f, layout.keyComponent(f), layout.keyColumn[f], false});
     order.entryCondition = layout.entryCondition(k);
+    order.key = key;
     return order;
 }
 

@@ -25,6 +25,7 @@ struct OrderColumn {
 struct Order {
     std::vector<OrderColumn> columns;  // empty: record order
     std::string entryCondition;        // a key's: its blank entries are left out
+    int key = -1;                      // the key whose order this is, with no terms after it
 };
 
 // What a read takes besides its order: the fields it selects and the rows it leaves out.

@@ -18,7 +18,9 @@ bool sameCells(const std::vector<Cell>& a, const std::vector<Cell>& b, std::size
 }  // namespace
 
 TableCore::TableCore(Connection& c, const FileDef& def, const std::string& schema, FileCore* own)
-    : c_(c), layout_(def, schema), everything_(detail::selectionOf(layout_, Order{}, {})), own_(own) {}
+    : c_(c), layout_(def, schema), everything_(detail::selectionOf(layout_, Order{}, {})), own_(own) {
+    for (int k = 0; k < static_cast<int>(def.keys.size()); ++k) keyOrders_.push_back(keyOrder(layout_, k));
+}
 
 TableCore::~TableCore() = default;
 
@@ -198,22 +200,46 @@ Decimal TableCore::highest(int field) {
     return Decimal(static_cast<long long>(m));
 }
 
-bool TableCore::orderOf(const ScanSpec& spec, Order& out) {
+const Order* TableCore::orderOf(const ScanSpec& spec, Order& scratch) {
     const int fields = static_cast<int>(def().fields.size());
-    if (spec.keyIndex >= static_cast<int>(def().keys.size())) return fail(Error::Other, "no such key");
-    for (const OrderTerm& t : spec.terms)
-        if (t.field < 0 || t.field >= fields) return fail(Error::Other, "no such field in the order");
-    out = termOrder(layout_, spec.terms);
-    if (spec.keyIndex >= 0) {
-        Order key = keyOrder(layout_, spec.keyIndex);
-        key.columns.insert(key.columns.end(), out.columns.begin(), out.columns.end());
-        out = std::move(key);
+    const bool known = spec.keyIndex < static_cast<int>(def().keys.size()) &&
+                       std::all_of(spec.terms.begin(), spec.terms.end(),
+                                   [&](const OrderTerm& t) { return t.field >= 0 && t.field < fields; });
+    if (!known) {
+        fail(Error::Other, "no such key or field in the order");
+        return nullptr;
     }
-    if (spec.equal.size() > out.columns.size()) return fail(Error::Other, "more fixed values than order fields");
-    return true;
+    const Order* order = &scratch;
+    if (spec.keyIndex >= 0 && spec.terms.empty()) {
+        order = &keyOrders_[spec.keyIndex];
+    } else {
+        scratch = termOrder(layout_, spec.terms);
+        if (spec.keyIndex >= 0) {
+            Order key = keyOrders_[spec.keyIndex];
+            key.key = -1;
+            key.columns.insert(key.columns.end(), scratch.columns.begin(), scratch.columns.end());
+            scratch = std::move(key);
+        }
+    }
+    if (spec.equal.size() > order->columns.size()) {
+        fail(Error::Other, "more fixed values than order fields");
+        return nullptr;
+    }
+    return order;
+}
+
+const std::string& TableCore::selectOf(const Order& order, const Query& q, const Selection& selection) {
+    if (order.key < 0 || &selection != &everything_) return scratchSelect_ = selectSql(layout_, order, q, selection);
+    // Every part of the shape is below 64: a key has at most a few components.
+    const uint64_t shape = static_cast<uint64_t>(order.key) << 32 | static_cast<uint64_t>(q.bound) << 24 |
+                           q.equal << 18 | q.first << 12 | q.count << 6 | (q.backward ? 1 : 0);
+    auto [it, added] = keySelects_.try_emplace(shape);
+    if (added) it->second = selectSql(layout_, order, q, selection);
+    return it->second;
 }
 
 bool TableCore::selectionOf(const ScanSpec& spec, const Order& order, Selection& out) {
+    if (spec.fields.empty() && spec.where.empty()) return true;
     for (int f : spec.fields)
         if (f < 0 || f >= static_cast<int>(def().fields.size())) return fail(Error::Other, "no such field to read");
     out = detail::selectionOf(layout_, order, spec.fields);
@@ -248,7 +274,7 @@ void TableCore::anchorAt(const Order& order, const RowCache& cache, std::size_t 
 
 bool TableCore::run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
                     std::size_t firstValue, int limit, const Selection& selection, RowCache& out) {
-    Statement s = c_.prepare(selectSql(layout_, order, q, selection));
+    Statement s = c_.prepare(selectOf(order, q, selection));
     if (!s) return failedConnection();
     bindFilter(s, layout_, selection.filter);
     int p = 1 + static_cast<int>(selection.filter.values.size());
@@ -302,9 +328,12 @@ bool TableCore::fetch(const Order& order, const std::vector<Cell>& equal, const 
 std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<bool(Position, const void*)>& each) {
     clearError();
     std::vector<Position> positions;
-    Order order;
-    Selection selection;
-    if (!orderOf(spec, order) || !selectionOf(spec, order, selection)) return positions;
+    Order scratch;
+    const Order* ordered = orderOf(spec, scratch);
+    Selection chosen;
+    if (!ordered || !selectionOf(spec, *ordered, chosen)) return positions;
+    const Order& order = *ordered;
+    const Selection& selection = spec.fields.empty() && spec.where.empty() ? everything_ : chosen;
     const std::vector<Cell> equal = cellsOf(order, spec.equal);
     Anchor anchor;
     if (spec.afterValues) {

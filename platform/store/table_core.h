@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/store/connection.h"
@@ -82,8 +83,14 @@ private:
     bool run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
              std::size_t firstValue, int limit, const Selection& selection, RowCache& out);
     std::vector<Cell> cellsOf(const Order& order, const std::vector<Value>& values) const;
-    bool orderOf(const ScanSpec& spec, Order& out);
-    // The fields the scan reads and its filter; false when it names what the file lacks.
+    // The order of a scan: a key's own, kept, or one made in `scratch`; nullptr when
+    // the spec names what the file lacks.
+    const Order* orderOf(const ScanSpec& spec, Order& scratch);
+    // The statement of a read: those in a key's order over every field are made once
+    // (a lookup by key runs for each row of a page).
+    const std::string& selectOf(const Order& order, const Query& q, const Selection& selection);
+    // The fields the scan reads and its filter (left empty when it reads every field
+    // of every row); false when it names what the file lacks.
     bool selectionOf(const ScanSpec& spec, const Order& order, Selection& out);
     bool beginWrite();
     void wrote();
@@ -96,6 +103,9 @@ private:
     Connection& c_;
     FileLayout layout_;
     Selection everything_;
+    std::vector<Order> keyOrders_;
+    std::unordered_map<uint64_t, std::string> keySelects_;
+    std::string scratchSelect_;
     FileCore* own_;
     std::vector<std::unique_ptr<Buffers>> spare_;
     std::vector<std::string> folded_;
