@@ -1,4 +1,5 @@
-// Filling a browse's page and moving through the view.
+// Filling a browse's page and moving through the view: each fill reads its rows,
+// their parents and the loads of the rows shown in one read transaction per file.
 
 #include <algorithm>
 
@@ -19,6 +20,7 @@ void BrowseClass::fill(Fill how) {
         window_->closeWindow();
         return;
     }
+    const data::ViewReading reading(*view_);
     if (how == Fill::AtHighlighted && !rows_.empty() && highlighted() >= 0) {
         fillAt(rows_[highlighted()]);
         return;
@@ -47,6 +49,7 @@ void BrowseClass::fillAt(const ViewRow& target) {
         window_->closeWindow();
         return;
     }
+    const data::ViewReading reading(*view_);
     const int n = pageSize();
     const std::vector<ViewRow> before = view_->read(&target, 1, true);
     std::vector<ViewRow> rows = before.empty() ? view_->firstPage(n) : view_->read(&before.front(), n, false);
@@ -83,6 +86,7 @@ void BrowseClass::locate(const std::string& typed) {
     const std::vector<int> fields = orderFields();
     const std::size_t free = static_cast<std::size_t>(rangeCount());
     if (free >= fields.size() || view_->open() != Level::Benign) return;
+    const data::ViewReading reading(*view_);
     const bool wasEmpty = rows_.empty();
     const store::FieldDef& f = primary().def().fields[fields[free]];
     const bool text = f.type == store::FieldType::String || f.type == store::FieldType::Memo;
@@ -113,6 +117,7 @@ void BrowseClass::scroll(ui::EventKind kind, int thumb) {
     if (kind == ui::EventKind::ScrollDrag)
         kind = thumb < (atTop_ ? 0 : atBottom_ ? 100 : 50) ? ui::EventKind::PageUp : ui::EventKind::PageDown;
     if (view_->open() != Level::Benign) return;
+    const data::ViewReading reading(*view_);
     const int n = pageSize();
     const bool down = kind == ui::EventKind::ScrollDown || kind == ui::EventKind::PageDown;
     const bool page = kind == ui::EventKind::PageUp || kind == ui::EventKind::PageDown;

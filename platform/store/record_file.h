@@ -143,6 +143,7 @@ public:
 private:
     friend class detail::TransactionCore;
     friend class detail::HandleCore;
+    friend class ReadSpan;
     Database();
     std::unique_ptr<detail::FileCore> impl_;
 };
@@ -151,6 +152,27 @@ private:
 // quiet moments: call this when the program waits for events (the scheduler does),
 // and it also runs by itself after a bounded time or number of writes.
 void commitPendingWrites();
+
+// One read transaction on each file's own connection while it lives, so a run of
+// reads (a page of a list and the parent records of its rows) locks each file and
+// checks it for changes once instead of once per statement. A write through the
+// own connection, a Transaction over the file or endReadSpans() ends the file's
+// read transaction early; the reads after that lock by themselves again. Spans
+// nest; a file the span holds is seen as it was at the span's first read of it.
+// Nothing may wait for events inside a span without ending it: another station's
+// writer waits for the lock it holds.
+class ReadSpan {
+public:
+    explicit ReadSpan(std::vector<std::shared_ptr<Database>> files);
+    ~ReadSpan();
+    ReadSpan(const ReadSpan&) = delete;
+    ReadSpan& operator=(const ReadSpan&) = delete;
+
+private:
+    std::vector<std::shared_ptr<Database>> files_;
+};
+// Ends the read transaction of every span now (the thread is about to wait).
+void endReadSpans();
 
 // All or nothing over several files (at most 10 distinct files: SQLite's limit of
 // attached databases). The files' pending direct writes are committed first; while
