@@ -64,7 +64,8 @@ BoardSums sumBoard(const BoardSelection& selection) {
     const int measureId = def.fieldIndex("IDTASK");
     store::ScanSpec spec = selection.records.countScanOf(counts, book.byPlace);
     spec.where.push_back(store::Condition::equal(def.fieldIndex("VIDANIM"), selection.species));
-    for (store::Condition& c : idsOfMeasure(measureId, selection.measureId.intPart())) spec.where.push_back(std::move(c));
+    for (store::Condition& c : idsOfMeasure(measureId, selection.measureId.intPart()))
+        spec.where.push_back(std::move(c));
     spec.fields = def.fieldIndexes({"IDTASK", "CHPLAN", "CHVUP", "GLPVUP", "GLVUP"});
     counts.scan(spec, [&](store::Position, const void* stored) {
         const auto& r = *static_cast<const CountRecord*>(stored);

@@ -61,7 +61,8 @@ WriteTally measuresLoop(MeasureKind kind, Write how, const std::function<bool(co
 
 WriteTally selectedLoop(MeasureKind kind, Write how, const store::ScanSpec& spec) {
     const AccessRef file = planning::measureKind(kind).measures.access;
-    return kind == MeasureKind::Preventive ? loop<VPORecord>(file, how, {}, spec) : loop<VDIRecord>(file, how, {}, spec);
+    return kind == MeasureKind::Preventive ? loop<VPORecord>(file, how, {}, spec)
+                                           : loop<VDIRecord>(file, how, {}, spec);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ private:
             sql += equal ? "0" : "1";
             return true;
         }
-        sql += layout_.column(c.field) + (equal ? " = " : " <> ") + parameter(c.field, std::move(cell));
+        sql += tested(c.field) + (equal ? " = " : " <> ") + parameter(c.field, std::move(cell));
         return true;
     }
 
@@ -91,9 +91,14 @@ private:
         }
         Cell cell;
         cell.number = bound.toInt64();
-        sql += layout_.column(c.field) + op + parameter(c.field, std::move(cell));
+        sql += tested(c.field) + op + parameter(c.field, std::move(cell));
         return true;
     }
+
+    // The column under unary +, which SQLite never reads through an index: the
+    // filter leaves the choice of index to the scan's order (a key's index, or
+    // record order), and no sort is ever added for it.
+    std::string tested(int field) const { return "+" + layout_.column(field); }
 
     std::string parameter(int field, Cell cell) {
         out_.values.emplace_back(field, std::move(cell));
