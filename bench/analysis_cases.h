@@ -7,7 +7,8 @@
 //   calc-analysis-scan-100k  the calculator analysis's scan of DVSEGO (by holding, in the period)
 //   board-100k               one board button (diagnostic, by holding)
 //   calc-open                the calculator window opened with the first page of each of its lists
-// Each beside plain SQLite reading the same records and summing them alike.
+// Each beside plain SQLite reading the same records and summing them alike, both
+// sides the median of five runs.
 // The fixture's database is chosen again afterwards.
 
 #include "bench/fixture.h"
