@@ -169,11 +169,6 @@ FileLayout::FileLayout(const FileDef& d, const std::string& schema)
     deleteSql = "DELETE FROM " + records + " WHERE pos = ?";
 }
 
-bool FileLayout::isText(int field) const {
-    const FieldType t = def.fields[field].type;
-    return t == FieldType::String || t == FieldType::Memo;
-}
-
 std::string FileLayout::column(int field) const { return quoted(def.fields[field].name); }
 
 std::string FileLayout::foldedColumn(int field) const { return quoted(def.fields[field].name + "__key"); }

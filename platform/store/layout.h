@@ -24,7 +24,10 @@ struct FileLayout {
     std::string insertSql;        // every field, then every key column
     std::string deleteSql;        // the record at a pos
 
-    bool isText(int field) const;
+    bool isText(int field) const {
+        const FieldType t = def.fields[field].type;
+        return t == FieldType::String || t == FieldType::Memo;
+    }
     std::string column(int field) const;        // "NAME"
     std::string foldedColumn(int field) const;  // "NAME__key"
     // The column a key orders a component by (the folded one for texts).

@@ -97,6 +97,12 @@ struct ScanSpec {
     // fields are read too, and the others hold nothing meaningful. A scan that needs
     // a few fields of many records reads only those.
     std::vector<int> fields;
+    // Every row at once: SQLite reads the whole file in record order, each page once,
+    // and sorts the rows the conditions keep, where the order's index would fetch
+    // each row from anywhere in the file. For a scan that goes through a large file
+    // in a key's order; the rows kept are held until the scan ends. Not with a start
+    // (afterValues, fromValues); the fixed values are conditions like the others.
+    bool atOnce = false;
 };
 
 class Table {

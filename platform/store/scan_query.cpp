@@ -94,7 +94,7 @@ std::string selectSql(const FileLayout& layout, const Order& order, const Query&
         where.push_back(std::string("pos ") + (q.backward ? "< " : "> ") + param(p++));
         break;
     }
-    std::string sql = "SELECT " + selection.columns + " FROM " + layout.records;
+    std::string sql = "SELECT " + selection.columns + " FROM " + layout.records + (q.wholeFile ? " NOT INDEXED" : "");
     for (std::size_t i = 0; i < where.size(); ++i) sql += (i ? " AND " : " WHERE ") + where[i];
     sql += " ORDER BY ";
     if (q.bound != Bound::Ties)

@@ -53,6 +53,7 @@ struct Query {
     std::size_t first = 0;  // From, Beyond: first compared column
     std::size_t count = 0;  // From, Beyond: compared columns; Ties: every column
     bool backward = false;
+    bool wholeFile = false;  // through no index: the file in record order, then sorted
 };
 
 // Parameters, numbered: the filter's values, the equality values, the compared

@@ -232,7 +232,7 @@ const std::string& TableCore::selectOf(const Order& order, const Query& q, const
     if (order.key < 0 || &selection != &everything_) return scratchSelect_ = selectSql(layout_, order, q, selection);
     // Every part of the shape is below 64: a key has at most a few components.
     const uint64_t shape = static_cast<uint64_t>(order.key) << 32 | static_cast<uint64_t>(q.bound) << 24 |
-                           q.equal << 18 | q.first << 12 | q.count << 6 | (q.backward ? 1 : 0);
+                           q.equal << 18 | q.first << 12 | q.count << 6 | (q.wholeFile ? 2 : 0) | (q.backward ? 1 : 0);
     auto [it, added] = keySelects_.try_emplace(shape);
     if (added) it->second = selectSql(layout_, order, q, selection);
     return it->second;
@@ -344,6 +344,11 @@ std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<
         anchor.kind = Anchor::Kind::From;
         anchor.values = cellsOf(order, *spec.fromValues);
     }
+    if (spec.atOnce) {
+        if (anchor.kind != Anchor::Kind::Start) fail(Error::Other, "a scan at once starts at the start");
+        else scanAtOnce(spec, order, equal, selection, each, positions);
+        return positions;
+    }
     std::unique_ptr<Buffers> b = takeBuffers();
     for (;;) {
         int want = kChunkRows;
@@ -363,6 +368,23 @@ std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<
     }
     giveBack(std::move(b));
     return positions;
+}
+
+void TableCore::scanAtOnce(const ScanSpec& spec, const Order& order, const std::vector<Cell>& equal,
+                           const Selection& selection, const std::function<bool(Position, const void*)>& each,
+                           std::vector<Position>& positions) {
+    Query q;
+    q.equal = equal.size();
+    q.backward = spec.backward;
+    q.wholeFile = true;
+    // Buffers of its own: the rows of a whole file are not kept for later reads.
+    Buffers whole(layout_);
+    if (!run(order, q, equal, Anchor{}, 0, spec.limit > 0 ? spec.limit : -1, selection, whole.cache)) return;
+    for (std::size_t r = 0; r < whole.cache.size(); ++r) {
+        whole.cache.decode(r, whole.record, selection.fields);
+        positions.push_back(whole.cache.pos(r));
+        if (each && !each(whole.cache.pos(r), whole.record)) return;
+    }
 }
 
 bool TableCore::unchanged(Position pos, const void* snapshot) {

@@ -80,6 +80,9 @@ private:
     void giveBack(std::unique_ptr<Buffers> b);
 
     bool readRow(Position pos, RowCache& out);
+    void scanAtOnce(const ScanSpec& spec, const Order& order, const std::vector<Cell>& equal,
+                    const Selection& selection, const std::function<bool(Position, const void*)>& each,
+                    std::vector<Position>& positions);
     bool run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
              std::size_t firstValue, int limit, const Selection& selection, RowCache& out);
     std::vector<Cell> cellsOf(const Order& order, const std::vector<Value>& values) const;

@@ -221,6 +221,31 @@ TEST_F(Scans, ConditionsKeepTheRowsTheProgramsTestKeeps) {
     }
 }
 
+// A scan at once gives the rows of the scan in chunks, in the same order.
+TEST_F(Scans, AScanAtOnceGivesTheRowsOfTheScanInChunks) {
+    ScanSpec named = keySpec(ByName);
+    named.where = {Condition::notEqual(F_KIND, 1)};
+    named.fields = {F_ID};
+    ScanSpec last = keySpec(ByKindSum, {Value(2)});
+    last.backward = true;
+    last.limit = 30;
+    const std::vector<ScanSpec> specs = {keySpec(ByName), keySpec(ById), named, last,
+                                         termSpec({{F_SUM, true}, {F_NAME, false}}), ScanSpec{}};
+    for (std::size_t n = 0; n < specs.size(); ++n) {
+        SCOPED_TRACE("spec " + std::to_string(n));
+        ScanSpec atOnce = specs[n];
+        atOnce.atOnce = true;
+        const std::vector<Long> expected = ids(table(), specs[n]);
+        ASSERT_FALSE(expected.empty());
+        EXPECT_EQ(ids(table(), atOnce), expected);
+    }
+    ScanSpec started = keySpec(ByName);
+    started.atOnce = true;
+    started.fromValues = std::vector<Value>{Value("Б")};
+    EXPECT_TRUE(ids(table(), started).empty());
+    EXPECT_EQ(table().lastError(), Error::Other);
+}
+
 TEST_F(Scans, AScanReadsTheFieldsAskedForAndThoseOfItsOrder) {
     std::vector<Item> all(701);
     table().scan({}, [&](Position, const void* rec) {
@@ -290,6 +315,11 @@ TEST_F(Scans, KeyOrderedReadsAreIndexSearches) {
         const Order order = keyOrder(layout, key);
         Selection filtered = selectionOf(layout, order, {F_ID});
         filtered.filter = onEveryKey;
+        // Read at once: the table itself, in record order, then sorted.
+        Query whole{Bound::Start, key == ByKindSum ? 1u : 0u};
+        whole.wholeFile = true;
+        const std::string wholeSql = selectSql(layout, order, whole, filtered);
+        EXPECT_EQ(plan(wholeSql).find("INDEX"), std::string::npos) << wholeSql << "\n" << plan(wholeSql);
         const std::size_t n = order.columns.size();
         for (bool backward : {false, true}) {
             for (std::size_t equal = 0; equal <= n; ++equal) {
