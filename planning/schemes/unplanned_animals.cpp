@@ -62,6 +62,9 @@ std::vector<UnplannedAnimal> unplannedAnimals(MeasureKind kind, const Decimal& m
     present.where = {store::Condition::equal(def.fieldIndex("PRICH"), ""),
                      store::Condition::equal(def.fieldIndex("VIDANIM"), species)};
     present.fields = def.fieldIndexes({"ID", "IDANIM", "VIDANIM", "IDPOL", "DATAROG", "FIO", "ADRES"});
+    // The list goes through the whole file: reading it page by page and sorting what
+    // it keeps costs less than fetching every passport from where the key points.
+    present.atOnce = true;
     passports->scan(present, [&](store::Position, const void* stored) {
         const auto& p = *static_cast<const PASPORTRecord*>(stored);
         if (measured.contains(p.ID)) return true;
