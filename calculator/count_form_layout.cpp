@@ -1,6 +1,7 @@
 #include "calculator/calculator_layouts.h"
 #include "dictionary/names.h"
 #include "platform/ui/layout.h"
+#include "windows/entry_ranges.h"
 
 namespace vx::calculator {
 
@@ -14,26 +15,33 @@ void layoutCountForm(ui::Window& w, const CountKind& k) {
     w.setResize(ui::ResizeStrategy::Resize);
     ui::LayoutBuilder b(w);
     const auto prompt = [&](const char* field, const char* text) { b.prompt(text, k.control(field) + ":PROMPT"); };
-    const auto entry = [&](const char* field, const char* text, ui::Binding var, const char* picture) {
+    const auto entry = [&](const char* field, const char* text, ui::Binding var, const char* picture) -> ui::EntryControl& {
         prompt(field, text);
-        b.entry(k.control(field), var, picture);
+        return b.entry(k.control(field), var, picture);
+    };
+    const auto count = [&](const char* field, const char* text, Dec& var) {
+        entry(field, text, var, kCountPicture).setRange(windows::countRange());
     };
     // A lookup button sits beside its field, in the entry's cell.
     const auto withButton = [&](const char* field, const char* text, ui::Binding var, const char* picture,
-                                const char* button, const char* tip, bool wide) {
+                                const char* button, const char* tip, bool wide) -> ui::EntryControl& {
         prompt(field, text);
+        ui::EntryControl* e = nullptr;
         b.row([&] {
-            ui::Control& e = b.entry(k.control(field), var, picture);
-            if (wide) e.stretch();
+            e = &b.entry(k.control(field), var, picture);
+            if (wide) e->stretch();
             b.button(button, "...").setTooltip(tip);
         });
+        return *e;
     };
-    const auto date = [&](const char* field, const char* text, Long& var, const char* calendar) {
-        withButton(field, text, var, kDatePicture, calendar, "[Календарь]", false);
+    const auto date = [&](const char* field, const char* text, Long& var, const char* calendar,
+                          const ui::EntryRange& range) {
+        withButton(field, text, var, kDatePicture, calendar, "[Календарь]", false).setRange(range);
     };
     const auto path = [&](const char* field, const char* text, Str& var, const char* button) {
         withButton(field, text, var, "@s128", button, "[Выбрать файл]", true);
     };
+    const ui::EntryRange happened = windows::happenedDateRange();
     const auto drop = [&](const char* field, const char* text, ui::Binding var, const char* picture,
                           const std::string& dropName, Str& name, std::vector<ListColumn> columns) {
         prompt(field, text);
@@ -74,26 +82,27 @@ void layoutCountForm(ui::Window& w, const CountKind& k) {
                      "Количественные характеристики",
                      [&] {
                          b.grid(2, [&] {
-                             date("DATAVUP", "Дата, выполнено", r.DATAVUP, k.doneCalendar);
-                             entry("GLPVUP", "Голов, план", r.GLPVUP, kCountPicture);
-                             date("DATATASK", "Дата мероприятия, плановая", r.DATATASK, "?CALENDAR");
-                             entry("GLVUP", "Голов, выполнено", r.GLVUP, kCountPicture);
+                             date("DATAVUP", "Дата, выполнено", r.DATAVUP, k.doneCalendar, happened);
+                             count("GLPVUP", "Голов, план", r.GLPVUP);
+                             date("DATATASK", "Дата мероприятия, плановая", r.DATATASK, "?CALENDAR",
+                                  windows::plannedDateRange());
+                             count("GLVUP", "Голов, выполнено", r.GLVUP);
                              if (k.reactions) {
-                                 entry("GLVUPOTR", "Реагировали, голов [отрицательно]", r.GLVUPOTR, kCountPicture);
-                                 entry("GLVUPPOL", "Реагировали, голов [положительно]", r.GLVUPPOL, kCountPicture);
+                                 count("GLVUPOTR", "Реагировали, голов [отрицательно]", r.GLVUPOTR);
+                                 count("GLVUPPOL", "Реагировали, голов [положительно]", r.GLVUPPOL);
                              }
                          });
                      },
                      "?GROUP1");
                  b.grid(2, [&] {
-                     date("DVED", k.statementDatePrompt, r.DVED, "?CALENDAR:2");
+                     date("DVED", k.statementDatePrompt, r.DVED, "?CALENDAR:2", happened);
                      path("PUTVPDOC", k.statementFilePrompt, r.PUTVPDOC, "?LOOKUPFILE");
                      entry("AKTNOMER", "№ акта выполнения мероприятия", r.AKTNOMER, "@s30");
-                     date("AKTDATA", "Дата акта", r.AKTDATA, "?CALENDAR:3");
+                     date("AKTDATA", "Дата акта", r.AKTDATA, "?CALENDAR:3", happened);
                      path("PUTAKTDOC", "Файл акта", r.PUTAKTDOC, "?LOOKUPFILE:2");
                      if (k.expertise) {
                          entry("NEKSP", "№ экспертизы", r.NEKSP, "@s30");
-                         date("DEKSP", "Дата экспертизы", r.DEKSP, "?CALENDAR:4");
+                         date("DEKSP", "Дата экспертизы", r.DEKSP, "?CALENDAR:4", happened);
                          path("PUTEXPDOC", "Файл экспертизы", r.PUTEXPDOC, "?LOOKUPFILE:3");
                      }
                      entry("NVED", k.statementNumberPrompt, r.NVED, "@s30");

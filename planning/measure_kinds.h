@@ -222,7 +222,6 @@ struct CardBook {
     const char* measureIdTip;
     const char* measureTip;        // of the measure drop list
     const char* measureFilter;     // the schemes of the species in IDVIDANIM
-    const char* speciesFilter;     // the species in IDVIDANIM alone
     const dct::ColumnTable& (*measureColumns)();
 
     std::string cardControl(const char* field) const { return std::string("?") + cardPrefix + ":" + field; }

@@ -8,6 +8,7 @@
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/thread_state.h"
+#include "tests/refused_entry.h"
 
 namespace vx::calculator::testing {
 namespace {
@@ -121,6 +122,23 @@ TEST_F(CountFormTest, ASpeciesWithoutGroupsOrSchemesLeavesNoneOfTheOthers) {
     EXPECT_EQ(counts(MeasureKind::Diagnostic), (Lines{"1 1 2 0 0.0 1/0 01.03.2025 5  0 0 0"}));
 }
 
+TEST_F(CountFormTest, AnotherSpeciesGivesAStoredRecordItsFirstGroupAndScheme) {
+    addSpecies(3, "Овцы");
+    addGroup(31, 3, "Овцематки");
+    addGroup(32, 3, "Ягнята");
+    addScheme(MeasureKind::Diagnostic, "14.0", 3, "Бруцеллёз");
+    addCount(MeasureKind::Diagnostic, Count{1, 1, 1, "12.1", true, false, makeDate(3, 1, 2025), 0, 5, 0});
+    changeCount(MeasureKind::Diagnostic, 1, [](dct::CountRecord& r) { r.IDPOL = 2; });
+    PLAY(h->start("BRWvdi"));
+    PLAY(h->press("?CHANGE:2"));
+    PLAY(h->expectValue("?POL:NAME", "Коровы"));
+    PLAY(h->choose("?ANI:NAME", "Овцы"));
+    PLAY(h->expectValue("?POL:NAME", "Овцематки"));
+    PLAY(h->expectValue("?TAS:NAME", "Бруцеллёз"));
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(counts(MeasureKind::Diagnostic), (Lines{"1 1 3 31 14.0 1/0 01.03.2025 5  0 0 0"}));
+}
+
 TEST_F(CountFormTest, CancelAfterAnEditAsksAndKeepsTheRecord) {
     addCount(MeasureKind::Diagnostic, Count{1, 1, 1, "12.0", true, false, makeDate(3, 1, 2025), 0, 5, 0});
     PLAY(h->start("BRWvdi"));
@@ -175,6 +193,63 @@ TEST_F(CountFormTest, ViewModeOnlyShows) {
         EXPECT_FALSE(h->find(c)->usable()) << c;
     PLAY(h->press("?OK"));
     PLAY(h->expectClosed("UpdateDiag"));
+}
+
+// A stored plan or execution of either kind opened for a change: a negative count,
+// a done, statement, act or expertise date after today (10.06.2025) and a planned
+// date after 31.12.2099 are refused, and the stored record stays as it was.
+struct CountRangeCase {
+    MeasureKind kind;
+    bool plan;
+    const char* field;
+    const char* typed;
+    const char* allowed;
+};
+
+class CountRangeTest : public CalculatorTest, public ::testing::WithParamInterface<CountRangeCase> {};
+
+TEST_P(CountRangeTest, RefusesTheValueAndStoresNothing) {
+    const CountRangeCase& c = GetParam();
+    const bool preventive = c.kind == MeasureKind::Preventive;
+    addCount(c.kind, Count{1, 1, 1, preventive ? "5.0" : "12.0", c.plan, !c.plan, makeDate(5, 1, 2025),
+                           makeDate(5, 2, 2025), 40, 40});
+    const Lines stored = counts(c.kind);
+    PLAY(h->start("BRWvdi"));
+    PLAY(h->press(preventive ? "?CHANGE:4" : "?CHANGE:2"));
+    EXPECT_TRUE(vx::testing::typedAndRefused(*h, std::string(preventive ? "?PVS:" : "?DSE:") + c.field, c.typed,
+                                             c.allowed));
+    EXPECT_EQ(counts(c.kind), stored);
+}
+
+std::vector<CountRangeCase> countRangeCases() {
+    const char* count = "Допустимо число не меньше 0.";
+    const char* happened = "Допустима дата не позже сегодняшней.";
+    std::vector<CountRangeCase> cases;
+    for (MeasureKind kind : {MeasureKind::Preventive, MeasureKind::Diagnostic}) {
+        cases.push_back({kind, true, "GLPVUP", "-1", count});
+        cases.push_back({kind, true, "DATATASK", "01.01.2100", "Допустима дата не позже 31.12.2099."});
+        cases.push_back({kind, false, "GLVUP", "-1", count});
+        cases.push_back({kind, false, "DATAVUP", "11.06.2025", happened});
+        cases.push_back({kind, false, "DVED", "11.06.2025", happened});
+        cases.push_back({kind, false, "AKTDATA", "31.12.9999", happened});
+    }
+    for (const char* field : {"GLVUPOTR", "GLVUPPOL"})
+        cases.push_back({MeasureKind::Diagnostic, false, field, "-1", count});
+    cases.push_back({MeasureKind::Diagnostic, false, "DEKSP", "11.06.2025", happened});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryField, CountRangeTest, ::testing::ValuesIn(countRangeCases()));
+
+TEST_F(CountFormTest, TodayAndTheLastDayOf2099AreTaken) {
+    addCount(MeasureKind::Diagnostic, Count{1, 1, 1, "12.0", true, false, makeDate(5, 1, 2025), 0, 40, 0});
+    PLAY(h->start("BRWvdi"));
+    PLAY(h->press("?CHANGE:2"));
+    PLAY(h->type("?DSE:DATATASK", "31.12.2099"));
+    PLAY(h->type("?DSE:AKTDATA", "10.06.2025"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed("UpdateDiag"));
+    EXPECT_EQ(counts(MeasureKind::Diagnostic), (Lines{"1 1 1 0 12.0 1/0 31.12.2099 40  0 0 0"}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "execution/forms/measure_record.h"
 #include "planning/schemes/scheme_record.h"
 #include "platform/ui/layout.h"
+#include "windows/entry_ranges.h"
 
 namespace vx::execution {
 
@@ -49,14 +50,26 @@ private:
     }
 
     // A date with its calendar button, or a path (wide) with its file button, in the entry's cell.
-    void withButton(const std::string& control, const char* prompt, ui::Binding var, const char* picture,
-                    const char* button, const char* buttonTip) {
+    ui::EntryControl& withButton(const std::string& control, const char* prompt, ui::Binding var, const char* picture,
+                                 const char* button, const char* buttonTip) {
         b.prompt(prompt, control + ":PROMPT");
+        ui::EntryControl* entry = nullptr;
         b.row([&] {
-            ui::EntryControl& entry = b.entry(control, var, picture);
-            if (std::string_view(picture) == kPathPicture) entry.stretch();
+            entry = &b.entry(control, var, picture);
+            if (std::string_view(picture) == kPathPicture) entry->stretch();
             help(b.button(button, "..."), buttonTip);
         });
+        return *entry;
+    }
+
+    // The date of something that has happened, with its calendar button.
+    void happenedDate(const std::string& control, const char* prompt, ui::Binding var, const char* button,
+                      const char* buttonTip) {
+        withButton(control, prompt, var, kDatePicture, button, buttonTip).setRange(windows::happenedDateRange());
+    }
+
+    void count(const std::string& control, const char* prompt, ui::Binding var) {
+        entry(control, prompt, var, kCountPicture).setRange(windows::countRange());
     }
 
     void place() {
@@ -93,21 +106,22 @@ private:
         b.row([&] {
             b.group("Голов", [&] {
                 b.grid(2, [&] {
-                    entry(k.control("GLPLAN"), k.planPrompt, r.headsPlanned, kCountPicture);
-                    entry(k.control("GLVUP"), k.donePrompt, r.headsDone, kCountPicture);
+                    count(k.control("GLPLAN"), k.planPrompt, r.headsPlanned);
+                    count(k.control("GLVUP"), k.donePrompt, r.headsDone);
                 });
             });
             b.group(k.treatmentsGroup, [&] {
                 b.grid(2, [&] {
-                    entry(k.control("GOPLAN"), k.planPrompt, r.treatmentsPlanned, kCountPicture);
-                    entry(k.control("GOVUP"), k.donePrompt, r.treatmentsDone, kCountPicture);
+                    count(k.control("GOPLAN"), k.planPrompt, r.treatmentsPlanned);
+                    count(k.control("GOVUP"), k.donePrompt, r.treatmentsDone);
                 });
             });
         });
         b.grid(2, [&] {
             b.prompt("Запланированная дата проведения мероприятия", k.control("DATATASK") + ":PROMPT");
             b.row([&] {
-                help(b.entry(k.control("DATATASK"), r.planned, kDatePicture), "Дата мероприятия в текущем году");
+                help(b.entry(k.control("DATATASK"), r.planned, kDatePicture).setRange(windows::plannedDateRange()),
+                     "Дата мероприятия в текущем году");
                 help(b.button("?CALENDAR", "..."), "[Календарь]");
             });
         });
@@ -119,8 +133,8 @@ private:
             ui::EntryControl& number =
                 entry(k.control(n.statementNumber), k.statementNumberPrompt, r.statementNumber, kNumberPicture);
             help(number, k.statementNumberPrompt, k.statementNumberStatus);
-            withButton(k.control(n.statementDate), k.statementDatePrompt, r.statementDate, kDatePicture, "?CALENDAR:3",
-                       k.statementCalendar);
+            happenedDate(k.control(n.statementDate), k.statementDatePrompt, r.statementDate, "?CALENDAR:3",
+                         k.statementCalendar);
             withButton(k.control(n.statementDoc), k.statementDocPrompt, r.statementDoc, kPathPicture, "?LOOKUPFILE",
                        "[Файл ведомости]");
         });
@@ -129,7 +143,7 @@ private:
     void act() {
         b.grid(2, [&] {
             help(entry(k.control("AKTNOMER"), "№ акта о выполнении ", r.actNumber, kNumberPicture), k.actNumberTip);
-            withButton(k.control("AKTDATA"), "Дата акта", r.actDate, kDatePicture, "?CALENDAR:2", "[Календарь]");
+            happenedDate(k.control("AKTDATA"), "Дата акта", r.actDate, "?CALENDAR:2", "[Календарь]");
             withButton(k.control(k.fields.actDoc), "Файл акта", r.actDoc, kPathPicture, "?LOOKUPFILE:2", "[Обзор]");
         });
     }
@@ -137,7 +151,7 @@ private:
     void expertise() {
         b.grid(2, [&] {
             entry("?VDI:NEKSP", "№ экспертизы", *r.expertiseNumber, kNumberPicture);
-            withButton("?VDI:DEKSP", "Дата", *r.expertiseDate, kDatePicture, "?CALENDAR:4", "[Календарь]");
+            happenedDate("?VDI:DEKSP", "Дата", *r.expertiseDate, "?CALENDAR:4", "[Календарь]");
             withButton("?VDI:PUTEXPDOC", "Файл зкспертизы", *r.expertiseDoc, kPathPicture, "?LOOKUPFILE:3", "[Обзор]");
         });
     }

@@ -94,8 +94,9 @@ private:
         ExpertiseFile.Init(*this, "?LOOKUPFILE:3", glo::PUTEXPDOC, ExpertiseLookup);
     }
 
+    // Nothing is written while a date is one its entry does not allow.
     void run() {
-        window().update();
+        if (!window().update() || !valuesAllowed()) return;
         const FilesInUse files{m_.measures.access};
         if (!files.ready()) return;
         const WriteTally t = executeMarked(k_.kind, k_.done, GroupScope::current(k_.kind),

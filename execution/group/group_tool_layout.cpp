@@ -2,6 +2,7 @@
 
 #include "context/globals.h"
 #include "platform/ui/layout.h"
+#include "windows/entry_ranges.h"
 
 namespace vx::execution {
 
@@ -52,7 +53,7 @@ private:
     void dated(const std::string& control, const char* prompt, ui::Binding var, const char* calendar) {
         b.prompt(prompt, control + ":PROMPT");
         b.row([&] {
-            b.entry(control, var, kDatePicture);
+            b.entry(control, var, kDatePicture).setRange(windows::happenedDateRange());
             b.button(calendar, "...");
         });
     }

@@ -37,8 +37,8 @@ std::optional<Decimal> speciesOfCard(const CardBook& c, const Decimal& card) {
 }
 
 // One line of a card: a scheme of the line's species with the plan values the
-// card planning copies. The drop lists offer the schemes and the species of the
-// card the line belongs to.
+// card planning copies. The species list offers every species; the measure list
+// the schemes of the line's species, which a new line takes from its card.
 class CardLineFormWindow : public classes::FormManager {
 public:
     CardLineFormWindow(ui::Window& w, const MeasureKindRow& m)
@@ -61,8 +61,11 @@ public:
     Level Init() override {
         if (Level level = classes::FormManager::Init(); level != Level::Benign) return level;
         CardLineRecord& r = c_.line();
-        // The card's own species, not whatever another window left in IDVIDANIM.
-        if (std::optional<Decimal> species = speciesOfCard(c_, r.IDKARTIP)) glo::IDVIDANIM = *species;
+        // The line's own species, or its card's for a new line, not whatever another window left in IDVIDANIM.
+        const std::optional<Decimal> cardSpecies = speciesOfCard(c_, r.IDKARTIP);
+        if (request() == rt::request::Insert && cardSpecies) r.VIDANIM = *cardSpecies;
+        if (!Decimal(r.VIDANIM).isZero()) glo::IDVIDANIM = r.VIDANIM;
+        else if (cardSpecies) glo::IDVIDANIM = *cardSpecies;
         const SchemeBook& s = m_.schemes;
         data::FileManager& schemes = *s.access;
         // Matched by the line's own name: a scheme whose name is longer than the
@@ -78,7 +81,6 @@ public:
         Measure.addUpdateField(schemes, "NORMA", r.NORMA);
         Measure.addUpdateField(schemes, s.fields.name, shownMeasure_);
         Species.Init(as<ui::DropControl>("?ANI:NAME"), *Access::ANIMVID, *this);
-        Species.setFilter(c_.speciesFilter, &names_);
         addColumns(Species, c_.speciesColumns());
         Species.addUpdateField(*Access::ANIMVID, "IDANIM", r.VIDANIM);
         Species.addUpdateField(*Access::ANIMVID, "IDANIM", glo::IDVIDANIM);
@@ -97,6 +99,15 @@ public:
         }
         classes::FormManager::Reset(force);
         if (!acceptingAll() && Decimal(r.IDTASK) != before) applyStageDefaults(r.IDTASK, r.GLPLAN, r.GOPLAN);
+    }
+
+    // A species typed by its number is the line's species as one chosen from the list is.
+    Level TakeAccepted() override {
+        if (isField(c_.lineControl("VIDANIM")) && !acceptingAll()) {
+            glo::IDVIDANIM = c_.line().VIDANIM;
+            Reset(false);
+        }
+        return classes::FormManager::TakeAccepted();
     }
 
     // Every event of the measure list sets the stage defaults, shown at once, so

@@ -1,6 +1,7 @@
 #include "dictionary/names.h"
 #include "planning/cards/cards_layouts.h"
 #include "platform/ui/layout.h"
+#include "windows/entry_ranges.h"
 
 namespace vx::planning::cards {
 
@@ -15,9 +16,11 @@ void layoutCardLineForm(ui::Window& w, MeasureKind kind) {
     w.setResize(ui::ResizeStrategy::None);
     ui::LayoutBuilder b(w);
     const auto entry = [&](const char* field, const char* prompt, ui::Binding var, const char* picture,
-                           const char* tip) {
+                           const char* tip) -> ui::EntryControl& {
         b.prompt(prompt, c.lineControl(field) + ":PROMPT");
-        b.entry(c.lineControl(field), var, picture).setTooltip(tip);
+        ui::EntryControl& e = b.entry(c.lineControl(field), var, picture);
+        e.setTooltip(tip);
+        return e;
     };
     const auto drop = [&](const std::string& control, const char* tip, const ColumnTable& columns) {
         b.prompt("");
@@ -36,12 +39,16 @@ void layoutCardLineForm(ui::Window& w, MeasureKind kind) {
                     drop("?ANI:NAME", "Наименование вида животного", c.speciesColumns());
                     w.as<ui::DropControl>("?ANI:NAME")->bind(ANI->NAME);
                     entry("DNEY", "Провести через N дней со дня рождения", r.DNEY, "@n3",
-                          "Провести через N дней со дня рождения");
-                    entry("GLPLAN", "Голов, план", r.GLPLAN, "@n7", "Голов, план");
-                    entry("GOPLAN", "Головообработок, план", r.GOPLAN, "@n7", "Головообработок, план");
+                          "Провести через N дней со дня рождения")
+                        .setRange(windows::countRange());
+                    entry("GLPLAN", "Голов, план", r.GLPLAN, "@n7", "Голов, план").setRange(windows::countRange());
+                    entry("GOPLAN", "Головообработок, план", r.GOPLAN, "@n7", "Головообработок, план")
+                        .setRange(windows::countRange());
                     b.prompt("Дата мероприятия", c.lineControl("TASKDATA") + ":PROMPT");
                     b.row([&] {
-                        b.entry(c.lineControl("TASKDATA"), r.TASKDATA, kLineDatePicture).setTooltip("Дата мероприятия");
+                        b.entry(c.lineControl("TASKDATA"), r.TASKDATA, kLineDatePicture)
+                            .setRange(windows::plannedDateRange())
+                            .setTooltip("Дата мероприятия");
                         b.button("?CALENDAR", "...").setTooltip("[Календарь]");
                     });
                 });

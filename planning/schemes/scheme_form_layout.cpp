@@ -2,6 +2,7 @@
 #include "dictionary/names.h"
 #include "planning/schemes/schemes_layouts.h"
 #include "platform/ui/layout.h"
+#include "windows/entry_ranges.h"
 
 namespace vx::planning::schemes {
 
@@ -15,9 +16,11 @@ void layoutSchemeForm(ui::Window& w, const SchemeBook& k) {
     w.setResize(ui::ResizeStrategy::None);
     ui::LayoutBuilder b(w);
     const auto entry = [&](const char* field, const char* prompt, ui::Binding var, const char* picture,
-                           const char* tip) {
+                           const char* tip) -> ui::EntryControl& {
         b.prompt(prompt, k.control(field) + ":PROMPT");
-        b.entry(k.control(field), var, picture).setTooltip(tip);
+        ui::EntryControl& e = b.entry(k.control(field), var, picture);
+        e.setTooltip(tip);
+        return e;
     };
     const auto species = [&] {
         ui::DropControl& combo = b.fileDropCombo("?ANI:NAME", ANI->NAME, "@s20");
@@ -28,15 +31,17 @@ void layoutSchemeForm(ui::Window& w, const SchemeBook& k) {
     const auto date = [&](const char* field, Long& var, const char* tip, const char* calendar) {
         b.prompt("Дата мероприятия", k.control(field) + ":PROMPT");
         b.row([&] {
-            b.entry(k.control(field), var, kPlanDatePicture).setTooltip(tip);
+            b.entry(k.control(field), var, kPlanDatePicture).setRange(windows::plannedDateRange()).setTooltip(tip);
             b.button(calendar, "...").setTooltip("[Календарь]");
         });
     };
     const auto counts = [&](const char* days, const char* daysPrompt, Dec& daysVar, const char* heads, Dec& headsVar,
                             const char* treatments, Dec& treatmentsVar) {
-        entry(days, daysPrompt, daysVar, kPlanDaysPicture, "Провести через N дней со дня рождения");
-        entry(heads, "Голов, план", headsVar, kPlanCountPicture, "Голов, план");
-        entry(treatments, "Головообработок, план", treatmentsVar, kPlanCountPicture, "Головообработок, план");
+        entry(days, daysPrompt, daysVar, kPlanDaysPicture, "Провести через N дней со дня рождения")
+            .setRange(windows::countRange());
+        entry(heads, "Голов, план", headsVar, kPlanCountPicture, "Голов, план").setRange(windows::countRange());
+        entry(treatments, "Головообработок, план", treatmentsVar, kPlanCountPicture, "Головообработок, план")
+            .setRange(windows::countRange());
     };
     b.column([&] {
         b.sheet("?CURRENTTAB", [&] {

@@ -3,6 +3,7 @@
 #include "platform/classes/window_manager.h"
 #include "platform/core/dates.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/text_controls.h"
 
 namespace vx::classes {
 
@@ -27,8 +28,14 @@ Level DateButton::takeEvent(const ui::Event& e) {
     if (e.kind != ui::EventKind::Accepted || e.control != button_) return Level::Benign;
     window_->window().update();
     if (calendar_.Ask(title_, static_cast<Long>(date_.read().toNumber().toInt64()))) {
-        date_.write(Value(calendar_.date()));
-        window_->window().display(entry_);
+        const auto* entry = window_->window().as<ui::EntryControl>(entry_);
+        const ui::EntryRange* range = entry && entry->range() ? &*entry->range() : nullptr;
+        if (range && !range->allows(Value(calendar_.date()))) {
+            ui::messageBox(window_->window().caption(), range->allowed);
+        } else {
+            date_.write(Value(calendar_.date()));
+            window_->window().display(entry_);
+        }
     }
     window_->Reset();
     return Level::Benign;

@@ -3,7 +3,8 @@
 // calendar for the date. On the button's accepted event the window takes its
 // controls' values, the calendar starts at the field's date, a chosen date goes
 // into the field and its control is redisplayed, and the window resets. The date
-// entry gets no accepted event of its own.
+// entry gets no accepted event of its own. A date the entry's range does not
+// allow is refused with the range's message and the field keeps its date.
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,8 @@
 #include "platform/classes/file_drop.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/classes/window_manager.h"
 #include "platform/core/text.h"
@@ -22,6 +24,11 @@ std::function<Value()> fieldGetter(const data::FileManager& file, std::string_vi
     const store::FieldDef* f = &file.def().fields[index];
     const void* record = file.record();
     return [f, record] { return store::getField(*f, record); };
+}
+
+bool samePositions(const std::vector<data::ViewRow>& a, const std::vector<data::ViewRow>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const data::ViewRow& x, const data::ViewRow& y) { return x.pos == y.pos; });
 }
 
 }  // namespace
@@ -72,7 +79,7 @@ void FileDropClass::fill() {
     chosenByUser_ = false;
     const std::string wanted = ui::shownText(Picture(), drop_->binding().read());
     file_->def().ops.copy(saved_, file_->record());
-    rows_.clear();
+    const std::vector<data::ViewRow> before = std::exchange(rows_, {});
     updateValues_.clear();
     std::vector<ui::ListRow> shown;
     if (view_->open() != Level::Benign) {
@@ -93,9 +100,10 @@ void FileDropClass::fill() {
         if (static_cast<int>(chunk.size()) < kChunk) break;
     }
     drop_->change().setRows(std::move(shown));
+    const bool followed = std::exchange(filled_, true) && !samePositions(before, rows_);
 
     int entry = matchingEntry(wanted);
-    if (entry < 0 && window_->request() == rt::request::Insert && !rows_.empty()) {
+    if (entry < 0 && (window_->request() == rt::request::Insert || followed) && !rows_.empty()) {
         entry = 0;
         drop_->choose(0);
     }

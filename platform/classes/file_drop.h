@@ -5,9 +5,12 @@
 //
 // Filled when the window opens and at every reset. After a fill the entry whose
 // first column matches the control's variable is highlighted (among namesakes,
-// the one whose update fields hold the form's values) and its update fields copied. When none matches, a form inserting a record takes the first
-// entry as though the user had chose it; a record being changed or viewed keeps
-// its values and nothing is highlighted, so opening and saving a record never
+// the one whose update fields hold the form's values) and its update fields
+// copied. When none matches, a form inserting a record takes the first entry as
+// though the user had chosen it, and so does any form when the fill offers other
+// entries than the last one (a list that follows another value: the groups of
+// the species chosen now). Otherwise a record being changed or viewed keeps its
+// values and nothing is highlighted, so opening and saving a record never
 // changes it silently. The file's record buffer then holds the highlighted
 // entry's record, or what it held before the fill.
 
@@ -77,6 +80,7 @@ private:
     std::vector<ui::Binding> targets_;
 
     std::vector<data::ViewRow> rows_;
+    bool filled_ = false;
     std::vector<std::vector<Value>> updateValues_;  // per entry
     int taken_ = -1;
     bool chosenByUser_ = false;

@@ -8,6 +8,7 @@
 #include "platform/runtime/errors.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/text_controls.h"
 
 namespace vx::classes {
 
@@ -97,6 +98,9 @@ Level FormManager::beforeOpen() {
 }
 
 void FormManager::afterOpen() {
+    for (ui::ControlId id : window().allControls())
+        if (const auto* e = window().as<ui::EntryControl>(id); e && e->range() && e->binding().bound())
+            opened_[id] = e->binding().read();
     window().setDefaultButton(window().idOf(ok_)).setCancelButton(window().idOf(cancel_));
     const std::string& text = request() == rq::View ? viewText_ : request() == rq::Insert ? insertText_ : changeText_;
     if (!text.empty()) window().setStatusText(2, text);
@@ -177,7 +181,7 @@ Level FormManager::TakeCompleted() {
     acceptingAll_ = true;
     const bool passed = acceptAll();
     acceptingAll_ = false;
-    if (!passed || !positivesGiven()) return Level::Benign;
+    if (!passed || !valuesAllowed(opened_) || !positivesGiven()) return Level::Benign;
     data::FileManager& fm = primary();
     saveHistory(procedure(), fm.def(), fm.record());
     const Level saved = request() == rq::Insert ? primary_.insert() : primary_.update();

@@ -13,8 +13,9 @@
 //
 // OK first accepts every control holding a value, in tab order, as though the
 // user had confirmed it (each accepted and field-event handler runs once more,
-// and every control shows its variable after each one), then the history copy
-// takes the record and the record is saved. Cancel or the close box asks first
+// and every control shows its variable after each one), checks every entry's
+// range (a value the form opened with passes, so a stored record saves again
+// unchanged), then the history copy takes the record and the record is saved. Cancel or the close box asks first
 // when the record differs from what the form loaded. Ctrl+H (or the frame's
 // history button) puts back, into the focused control, its field's value in
 // the record this form saved last on this thread.
@@ -80,6 +81,7 @@ private:
     std::vector<std::pair<std::string, std::string>> positives_;  // control, text
     std::vector<std::string> viewReadOnly_, viewDisabled_;
     void* loaded_ = nullptr;  // the record as the form opened it
+    std::map<ui::ControlId, Value> opened_;  // what each entry with a range showed then
     bool acceptingAll_ = false;
 };
 

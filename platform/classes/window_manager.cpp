@@ -4,6 +4,9 @@
 #include "platform/core/text.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/thread_state.h"
+#include "platform/ui/choice_controls.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/text_controls.h"
 
 namespace vx::classes {
 
@@ -140,6 +143,10 @@ Level WindowManager::TakeEvent() {
         Toolbar.takeForwarded(e);
         return Level::Benign;
     }
+    if (e.kind == ui::EventKind::Refused) {
+        tellAllowed(e.control);
+        return Level::Benign;
+    }
     for (WindowComponent* c : components_)
         if (c->takeFirst(e)) return Level::Notify;
     Level level = Level::Benign;
@@ -202,5 +209,25 @@ void WindowManager::Reset(bool force) {
 }
 
 void WindowManager::postCompleted() { window_.post(ui::Event{ui::EventKind::Completed}); }
+
+void WindowManager::tellAllowed(ui::ControlId entry) {
+    const auto* e = window_.as<ui::EntryControl>(entry);
+    if (!e || !e->range()) return;
+    ui::messageBox(window_.caption(), e->range()->allowed);
+    window_.select(entry);
+}
+
+bool WindowManager::valuesAllowed(const std::map<ui::ControlId, Value>& kept) {
+    for (ui::ControlId id : window_.allControls()) {
+        const auto* e = window_.as<ui::EntryControl>(id);
+        if (!e || !e->range() || !e->binding().bound() || !e->shown()) continue;
+        const Value v = e->binding().read();
+        if (e->range()->allows(v)) continue;
+        if (auto k = kept.find(id); k != kept.end() && ui::sameValue(k->second, v)) continue;
+        tellAllowed(id);
+        return false;
+    }
+    return true;
+}
 
 }  // namespace vx::classes

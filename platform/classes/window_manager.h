@@ -111,6 +111,10 @@ public:
     void setResponse(Byte r) { response_ = r; }
     // Posts the Completed event.
     void postCompleted();
+    // Whether every shown entry with a range holds a value it allows, a value `kept` holds for
+    // that entry (what it showed when the form opened) aside; else the user is told what the
+    // first other one allows and it gets the focus.
+    bool valuesAllowed(const std::map<ui::ControlId, Value>& kept = {});
     // Ends the event loop after the event being dispatched (a component that cannot go on).
     void closeWindow() { closing_ = true; }
 
@@ -137,6 +141,7 @@ protected:
 private:
     bool foreign(const ui::Event& e) const;
     void resetIfRequired();
+    void tellAllowed(ui::ControlId entry);
 
     ui::Window& window_;
     std::vector<data::RelationManager*> files_;

@@ -20,6 +20,7 @@ std::string_view eventName(EventKind kind) {
     case EventKind::Accepted: return "Accepted";
     case EventKind::Selected: return "Selected";
     case EventKind::NewSelection: return "NewSelection";
+    case EventKind::Refused: return "Refused";
     case EventKind::AlertKey: return "AlertKey";
     case EventKind::ScrollUp: return "ScrollUp";
     case EventKind::ScrollDown: return "ScrollDown";

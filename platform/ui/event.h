@@ -31,6 +31,7 @@ enum class EventKind {
     Accepted,      // confirmed: pressed, typed and confirmed, chosen, checked
     Selected,      // received the input focus
     NewSelection,  // another row, entry, tab or spin value became current
+    Refused,       // typed text its entry's range does not allow; the window says what it allows
     AlertKey,      // an alerted key or click; Event::key says which
     ScrollUp,      // lists: the user moved above the first displayed row ...
     ScrollDown,    // ... below the last one

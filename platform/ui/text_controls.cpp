@@ -1,9 +1,18 @@
 #include "platform/ui/text_controls.h"
 
+#include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/ui/shown_text.h"
+#include "platform/ui/window.h"
 
 namespace vx::ui {
+
+bool EntryRange::allows(const Value& v) const {
+    const Decimal n = v.toNumber();
+    if (low && n < *low) return false;
+    if (high && n > *high) return false;
+    return !notAfterToday || n <= Decimal(clock::today());
+}
 
 EntryControl::EntryControl(ControlKind kind, std::string useName, std::string_view picture)
     : Control(kind, std::move(useName)), picture_(Picture::parse(picture)) {}
@@ -11,6 +20,11 @@ EntryControl::EntryControl(ControlKind kind, std::string useName, std::string_vi
 EntryControl& EntryControl::setPicture(std::string_view picture) {
     picture_ = Picture::parse(picture);
     changed();
+    return *this;
+}
+
+EntryControl& EntryControl::setRange(EntryRange range) {
+    range_ = std::move(range);
     return *this;
 }
 
@@ -60,10 +74,12 @@ bool EntryControl::takeTyped() {
     if (!typing_) return true;
     const std::optional<Value> v = parseTyped(*typing_);
     // A number its variable cannot hold is refused, never cut or wrapped into another value.
-    if (!v || !binding().holds(*v)) {
+    const bool outOfRange = v && range_ && !range_->allows(*v);
+    if (!v || !binding().holds(*v) || outOfRange) {
         rejected_ = true;
         if (binding().bound()) refusedOver_ = shownText(picture_, binding().read());
         changed();
+        if (outOfRange && window()) window()->post(Event{EventKind::Refused, id()});
         return false;
     }
     binding().write(*v);

@@ -5,6 +5,9 @@
 // confirming takes it through DEFORMAT into the variable. Text that does not
 // fit the picture (letters in a number, a date that does not exist) leaves the
 // variable as it was and stays in the control for the user to correct.
+//
+// An entry may also have a range: a value outside it is refused the same way,
+// and the window is told (a Refused event) so it can say what the entry allows.
 
 #include <optional>
 #include <string>
@@ -14,6 +17,15 @@
 #include "platform/ui/control.h"
 
 namespace vx::ui {
+
+// The values a number or date entry allows beyond what its variable can hold.
+struct EntryRange {
+    std::optional<Decimal> low, high;
+    bool notAfterToday = false;  // a date: up to the program's today
+    std::string allowed;         // what the user is told is allowed
+
+    bool allows(const Value& v) const;
+};
 
 class EntryControl : public Control {
 public:
@@ -28,8 +40,10 @@ public:
     // The text the user sees: what is being typed, else the variable's value as last shown.
     const std::string& visibleText() const { return typing_ ? *typing_ : shown_; }
     bool typing() const { return typing_.has_value(); }
-    // Confirmed text that did not fit the picture (still shown as typed).
+    // Confirmed text that did not fit the picture or the range (still shown as typed).
     bool rejected() const { return rejected_; }
+    const std::optional<EntryRange>& range() const { return range_; }
+    EntryControl& setRange(EntryRange range);
 
     // The user's typing (replaces the whole text; not confirmed yet).
     void type(std::string text);
@@ -54,6 +68,7 @@ private:
     std::string shown_;
     std::optional<std::string> typing_;
     bool rejected_ = false;
+    std::optional<EntryRange> range_;
     std::string refusedOver_;  // the variable as shown when the text was refused
 };
 

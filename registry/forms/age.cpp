@@ -5,7 +5,7 @@
 namespace vx::registry {
 
 Age AgeFromBirthDate(int32_t birthDate, int32_t today) {
-    if (birthDate == 0) return {};
+    if (birthDate == 0 || birthDate > today) return {};
     const Decimal month = Decimal::fromMantissa(30416, 3);
     const Decimal days = Decimal(today) - Decimal(birthDate);
     Age age;
@@ -18,7 +18,7 @@ Age AgeFromBirthDate(int32_t birthDate, int32_t today) {
 
 Age AgeIntoWorkValues(int32_t birthDate, int32_t today) {
     const Age age = AgeFromBirthDate(birthDate, today);
-    glo::VV = birthDate == 0 ? Decimal() : Decimal(today) - Decimal(birthDate);
+    glo::VV = birthDate == 0 || birthDate > today ? Decimal() : Decimal(today) - Decimal(birthDate);
     glo::GG = age.years;
     glo::MM = age.months;
     glo::DD = age.days;

@@ -1,8 +1,8 @@
 #pragma once
 // The age of an animal from its birth date: whole years, months and days, with
 // a month of 30.416 days and a year of twelve such months, each part cut
-// toward zero. A birth date in the future gives negative days; no birth date
-// (0) gives no age rather than one counted from the calendar's first day.
+// toward zero. No birth date (0) gives no age rather than one counted from the
+// calendar's first day, and a birth date after today none rather than a negative one.
 
 #include <cstdint>
 

@@ -9,7 +9,6 @@
 #include "registry/forms/age.h"
 #include "registry/forms/forms_layouts.h"
 #include "registry/forms/forms_windows.h"
-#include "registry/forms/sex_age_group_drop.h"
 #include "windows/run_window.h"
 
 namespace vx::registry {
@@ -39,7 +38,12 @@ public:
         Species.view().orderByKey(0);
         addColumns(Species, speciesDropColumns());
         Species.addUpdateField(*Access::ANIMVID, "IDANIM", PAS->VIDANIM);
-        Groups.Init(as<ui::DropControl>("?POL:NAME"), *this);
+        // The groups of the species chosen: another species gives its first group.
+        Groups.Init(as<ui::DropControl>("?POL:NAME"), *Access::POLVOZ, *this);
+        Groups.view().orderByKey(POL_K2.index);
+        Groups.view().setRange({[] { return Value(Decimal(PAS->VIDANIM)); }});
+        addColumns(Groups, sexAgeGroupColumns());
+        Groups.addUpdateField(*Access::POLVOZ, "IDPOL", PAS->IDPOL);
         BirthDate.Init(*this, "?CALENDAR", "?PAS:DATAROG", PAS->DATAROG, "Дата рождения");
         ActDate.Init(*this, "?CALENDAR:3", "?PAS:AKTDATA", PAS->AKTDATA, "Дата акта выбытия");
         return Level::Benign;
@@ -95,8 +99,7 @@ protected:
     }
 
 private:
-    classes::FileDropComboClass Species;
-    SexAgeGroupDrop Groups;
+    classes::FileDropComboClass Species, Groups;
     classes::DateButton BirthDate, ActDate;
 };
 

@@ -3,6 +3,7 @@
 #include "dictionary/book_columns.h"
 #include "dictionary/names.h"
 #include "platform/ui/layout.h"
+#include "windows/entry_ranges.h"
 
 namespace vx::registry {
 
@@ -90,7 +91,8 @@ void layoutUpdatepasport(ui::Window& w) {
                 species.change().setLineHeight(10);
                 b.row([&] {
                     b.prompt("Дата рождения", "?PAS:DATAROG:PROMPT");
-                    describe(b.entry("?PAS:DATAROG", PAS->DATAROG, "@d6.b"), "Дата рождения", "PAS:datarog", "дата")
+                    describe(b.entry("?PAS:DATAROG", PAS->DATAROG, "@d6.b").setRange(windows::happenedDateRange()),
+                             "Дата рождения", "PAS:datarog", "дата")
                         .setBackground(kPink);
                     b.button("?CALENDAR", "...").setTooltip("[Календарь]");
                     b.group(
@@ -119,7 +121,8 @@ void layoutUpdatepasport(ui::Window& w) {
                     describe(b.entry("?PAS:AKTNOMER", PAS->AKTNOMER, "@s14"), "Номер акта выбытия", "PAS:aktnomer",
                              "символьное");
                     b.prompt("от ", "?PAS:AKTDATA:PROMPT");
-                    describe(b.entry("?PAS:AKTDATA", PAS->AKTDATA, "@d6.b"), "Дата акта", "PAS:aktdata", "дата");
+                    describe(b.entry("?PAS:AKTDATA", PAS->AKTDATA, "@d6.b").setRange(windows::happenedDateRange()),
+                             "Дата акта", "PAS:aktdata", "дата");
                     b.button("?CALENDAR:3", "...").setTooltip("[Календарь]");
                 });
                 describe(b.check("?PAS:CHEK", "Отмечено [выделено]", PAS->CHEK),

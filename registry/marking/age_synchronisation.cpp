@@ -16,14 +16,16 @@ constexpr std::string_view kCaption = "Синхронизация возраст
 
 }  // namespace
 
-bool storeAges() {
+std::optional<int> storeAges() {
     BulkWrite work(std::string(kCaption), {Access::PASPORT});
     const int32_t today = clock::today();
     Age age;
+    int bornLater = 0;
     rewriteEach<PASPORTRecord>(
         work, Access::PASPORT,
         [&](const PASPORTRecord& p) {
             age = AgeIntoWorkValues(p.DATAROG, today);
+            if (p.DATAROG > today) ++bornLater;
             return p.VOZRASTG.value() != age.years || p.VOZRASTM.value() != age.months ||
                    p.VOZRASTD.value() != age.days;
         },
@@ -32,13 +34,18 @@ bool storeAges() {
             p.VOZRASTM = age.months;
             p.VOZRASTD = age.days;
         });
-    return work.commit();
+    if (!work.commit()) return std::nullopt;
+    return bornLater;
 }
 
 void synchroniseAges(const std::function<void()>& reloadLists) {
-    if (!storeAges()) return;
+    const std::optional<int> bornLater = storeAges();
+    if (!bornLater) return;
     reloadLists();
-    ui::messageBox(kCaption, "Синхронизация возраста животных проведена!");
+    std::string text = "Синхронизация возраста животных проведена!";
+    if (*bornLater > 0)
+        text += "\nДата рождения позже сегодняшней у животных: " + std::to_string(*bornLater) + ", их возраст 0.";
+    ui::messageBox(kCaption, text);
 }
 
 }  // namespace vx::registry::marking

@@ -7,6 +7,7 @@
 #include "platform/core/dates.h"
 #include "platform/core/text.h"
 #include "platform/runtime/thread_state.h"
+#include "tests/refused_entry.h"
 
 namespace vx::execution::testing {
 namespace {
@@ -254,6 +255,62 @@ TEST_P(StoredRecordTest, AViewedRecordOnlyShows) {
 
 INSTANTIATE_TEST_SUITE_P(BothForms, StoredRecordTest,
                          ::testing::Values(MeasureKind::Preventive, MeasureKind::Diagnostic));
+
+// Counts refuse a negative value, dates of what has happened one after today (10.06.2025),
+// the planned date one after 31.12.2099; the stored record stays as it was.
+struct MeasureRangeCase {
+    MeasureKind kind;
+    const char* field;
+    const char* typed;
+    const char* allowed;
+};
+
+class MeasureRangeTest : public MeasureFormTest, public ::testing::WithParamInterface<MeasureRangeCase> {};
+
+TEST_P(MeasureRangeTest, RefusesTheValueAndStoresNothing) {
+    const MeasureRangeCase& c = GetParam();
+    fixToday(makeDate(6, 10, 2025));
+    const Animal animal{1, "RU-7", 2, makeDate(3, 15, 2020)};
+    addPlace(animal);
+    addPlanScheme(c.kind, "5.0", 30, 20);
+    const auto fill = [](const MeasureFields& r) {
+        r.number = "RU-7";
+        r.species = 1;
+        r.measure = Decimal(5);
+        r.headsPlanned = 4;
+    };
+    if (c.kind == MeasureKind::Preventive) addPreventive(1, 2, 1, [&] { fill(measureFields(*VPO)); });
+    else addDiagnostic(1, 2, 1, [&] { fill(measureFields(*VDI)); });
+    const Lines stored = records(c.kind);
+    openStored(c.kind, rq::Change, animal);
+    EXPECT_TRUE(vx::testing::typedAndRefused(*h, control(c.kind, c.field), c.typed, c.allowed));
+    EXPECT_EQ(records(c.kind), stored);
+}
+
+std::vector<MeasureRangeCase> measureRangeCases() {
+    const char* count = "Допустимо число не меньше 0.";
+    const char* happened = "Допустима дата не позже сегодняшней.";
+    std::vector<MeasureRangeCase> cases;
+    for (MeasureKind kind : {MeasureKind::Preventive, MeasureKind::Diagnostic}) {
+        for (const char* field : {"GLPLAN", "GLVUP", "GOPLAN", "GOVUP"}) cases.push_back({kind, field, "-5", count});
+        cases.push_back({kind, "DATATASK", "01.01.2100", "Допустима дата не позже 31.12.2099."});
+        cases.push_back({kind, "AKTDATA", "11.06.2025", happened});
+        cases.push_back({kind, kind == MeasureKind::Preventive ? "DOPIS" : "DVED", "11.06.2025", happened});
+    }
+    cases.push_back({MeasureKind::Diagnostic, "DEKSP", "31.12.9999", happened});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryField, MeasureRangeTest, ::testing::ValuesIn(measureRangeCases()));
+
+TEST_P(StoredRecordTest, TheLastAllowedDatesAreStoredAndAStoredNegativeCountSavesAgainUnchanged) {
+    addRecord("5.0", -5);
+    openStored(kind(), rq::Change, animal);
+    PLAY(h->type(control(kind(), "DATATASK"), "31.12.2099"));
+    PLAY(h->type(control(kind(), "AKTDATA"), "10.06.2025"));
+    save();
+    EXPECT_EQ(records(kind()), (Lines{"5.0 4/4 31.12.2099 -5/0 RU-7 1 2 1"}));
+}
 
 }  // namespace
 }  // namespace vx::execution::testing

@@ -7,7 +7,9 @@
 #include "context/globals.h"
 #include "execution/group/group_tools.h"
 #include "execution/operations/tests/measure_records.h"
+#include "platform/core/dates.h"
 #include "tests/other_station.h"
+#include "tests/refused_entry.h"
 
 namespace vx::execution::testing {
 namespace {
@@ -138,6 +140,40 @@ TEST_P(GroupToolTest, ClosingClearsTheNumbersAndDatesAndKeepsThePaths) {
     for (const char* control : {"?NVEDJPIS", "?DVEDOPIS", "?NAKT", "?DAKT"}) PLAY(h->expectValue(control, ""));
     PLAY(h->expectValue("?PUTVPDOC", "опись.doc"));
     PLAY(h->expectValue("?PUTAKTDOC", "акт.doc"));
+}
+
+// Today is 10.06.2026: a statement, act or expertise date after it is refused, typed, chosen in
+// the calendar or left in the tool's value, and nothing is written nor said to be done.
+TEST_P(GroupToolTest, ADateAfterTodayWritesNothing) {
+    fixToday(makeDate(6, 10, 2026));
+    const Lines before = written();
+    const char* allowed = "Допустима дата не позже сегодняшней.";
+    std::vector<std::pair<const char*, const char*>> dates{{"?DVEDOPIS", "?CALENDAR"}, {"?DAKT", "?CALENDAR:2"}};
+    if (!preventive()) dates.push_back({"?DEKSP", "?CALENDAR:5"});
+    for (const auto& [entry, calendar] : dates) {
+        SCOPED_TRACE(entry);
+        open();
+        const std::string refused = h->current()->caption() + ": " + allowed;
+        EXPECT_TRUE(vx::testing::typedAndRefused(*h, entry, "11.06.2026", allowed));
+        PLAY(h->type(entry, ""));
+        PLAY(h->date("31.12.9999"));
+        PLAY(h->press(calendar));
+        EXPECT_EQ(messages().back(), refused);
+        PLAY(h->expectValue(entry, ""));
+        PLAY(h->press("?OK"));
+    }
+    EXPECT_EQ(written(), before);
+
+    // A date the tool was handed: the run says what is allowed and writes nothing.
+    glo::DAKT = makeDate(12, 31, 9999);
+    glo::NAKT = "7";
+    open();
+    const std::size_t shown = messages().size();
+    PLAY(h->press(tool().button));
+    ASSERT_EQ(messages().size(), shown + 1);
+    EXPECT_EQ(messages().back(), h->current()->caption() + ": " + allowed);
+    EXPECT_EQ(h->current()->focused(), h->current()->idOf("?DAKT"));
+    EXPECT_EQ(written(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothKinds, GroupToolTest, ::testing::Values(MeasureKind::Preventive, MeasureKind::Diagnostic));

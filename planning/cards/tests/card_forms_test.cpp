@@ -6,6 +6,7 @@
 #include "planning/cards/tests/cards_fixture.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/thread_state.h"
+#include "tests/refused_entry.h"
 
 namespace vx::planning::cards::testing {
 namespace {
@@ -66,7 +67,48 @@ TEST_P(NewLineTest, TakesTheSpeciesOfItsCardAndTheFirstSchemeOfItWithItsDoseAndS
     EXPECT_EQ(lines(kind).back(), "1 20.1 Туберкулинизация 1 0 1/1  7 2.5");
 }
 
+TEST_P(NewLineTest, OffersEverySpeciesAndAnotherOneBringsItsOwnSchemes) {
+    const MeasureKind kind = GetParam();
+    const CardBook& c = book(kind);
+    PLAY(h->start(listOf(kind)));
+    PLAY(h->key("?LIST", "Insert"));
+    PLAY(h->expectRows("?ANI:NAME", 2));
+    PLAY(h->expectValue("?ANI:NAME", "КРС"));
+    PLAY(h->choose("?ANI:NAME", "Свиньи"));
+    PLAY(h->expectValue(c.lineControl("VIDANIM"), "2"));
+    PLAY(h->expectRows(measureList(kind), 1));
+    PLAY(h->expectValue(measureList(kind), "Свиная"));
+    PLAY(h->expectValue(c.lineControl("IDTASK"), "10.0"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed(c.lineForm));
+    EXPECT_EQ(lines(kind).back(), "1 10.0 Свиная 2 0 1/1  1 0.1");
+}
+
 INSTANTIATE_TEST_SUITE_P(BothKinds, NewLineTest, ::testing::ValuesIn(kMeasureKinds));
+
+class StoredLineTest : public CardFormsTest, public ::testing::WithParamInterface<MeasureKind> {};
+
+TEST_P(StoredLineTest, AnotherSpeciesChosenOrTypedGivesTheFirstSchemeOfThatSpecies) {
+    const MeasureKind kind = GetParam();
+    const CardBook& c = book(kind);
+    for (const bool typed : {false, true}) {
+        SCOPED_TRACE(typed ? "typed" : "chosen");
+        TearDown();
+        SetUp();
+        PLAY(h->start(listOf(kind)));
+        PLAY(h->press("?CHANGE"));
+        if (typed) PLAY(h->type(c.lineControl("VIDANIM"), "2"));
+        else PLAY(h->choose("?ANI:NAME", "Свиньи"));
+        PLAY(h->expectValue("?ANI:NAME", "Свиньи"));
+        PLAY(h->expectValue(measureList(kind), "Свиная"));
+        PLAY(h->press("?OK"));
+        PLAY(h->expectClosed(c.lineForm));
+        EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(2));
+        EXPECT_EQ(lines(kind), (Lines{"1 10.0 Свиная 2 4 1/1  1 0.1"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothKinds, StoredLineTest, ::testing::ValuesIn(kMeasureKinds));
 
 // The stored line (5/5) opened for a change, another scheme chosen, saved.
 struct ChoiceCase {
@@ -97,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{MeasureKind::Preventive, kLongName,
                                  "1 22.0 Исследование крови на лейкоз м 1 4 1/1  4 1"}));
 
-// A line whose scheme the drop list does not offer keeps what it holds.
+// A line whose scheme the drop list of its species does not offer keeps what it holds.
 struct KeptCase {
     MeasureKind kind;
     int tenths;
@@ -132,8 +174,37 @@ TEST_P(UnmatchedLineTest, KeepsItsMeasureNameDoseAndCountsWhenSaved) {
 INSTANTIATE_TEST_SUITE_P(Unmatched, UnmatchedLineTest,
                          ::testing::Values(KeptCase{MeasureKind::Diagnostic, 220, 1, kLongName},
                                            KeptCase{MeasureKind::Preventive, 220, 1, kLongName},
-                                           KeptCase{MeasureKind::Diagnostic, 100, 2, "Свиная"},
-                                           KeptCase{MeasureKind::Preventive, 100, 2, "Свиная"}));
+                                           KeptCase{MeasureKind::Diagnostic, 220, 2, kLongName},
+                                           KeptCase{MeasureKind::Preventive, 220, 2, kLongName}));
+
+// The stored line's day count and plan counts refuse a negative value, its date one after
+// 31.12.2099, and the line stays as it was; the last day of 2099 is taken.
+TEST_P(StoredLineTest, RefusesNegativeCountsAndDatesAfter2099) {
+    const MeasureKind kind = GetParam();
+    const CardBook& c = book(kind);
+    const Lines stored = lines(kind);
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* allowed;
+    } cases[] = {{"DNEY", "-30", "Допустимо число не меньше 0."},
+                 {"GLPLAN", "-1", "Допустимо число не меньше 0."},
+                 {"GOPLAN", "-1", "Допустимо число не меньше 0."},
+                 {"TASKDATA", "01.01.2100", "Допустима дата не позже 31.12.2099."}};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.field);
+        TearDown();
+        SetUp();
+        PLAY(h->start(listOf(kind)));
+        PLAY(h->press("?CHANGE"));
+        EXPECT_TRUE(vx::testing::typedAndRefused(*h, c.lineControl(t.field), t.typed, t.allowed));
+        EXPECT_EQ(lines(kind), stored);
+    }
+    PLAY(h->type(c.lineControl("TASKDATA"), "31.12.2099"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed(c.lineForm));
+    EXPECT_EQ(lines(kind), (Lines{"1 50.3 Старая 1 4 5/5 31.12.2099 9 1.5"}));
+}
 
 class CardFormTest : public CardFormsTest, public ::testing::WithParamInterface<MeasureKind> {};
 

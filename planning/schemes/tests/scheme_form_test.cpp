@@ -5,9 +5,12 @@
 #include "planning/schemes/tests/schemes_fixture.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/thread_state.h"
+#include "tests/refused_entry.h"
 
 namespace vx::planning::schemes::testing {
 namespace {
+
+using vx::testing::typedAndRefused;
 
 class SchemeFormTest : public SchemesTest {
 protected:
@@ -106,6 +109,58 @@ TEST_F(SchemeFormTest, AViewedSchemeOnlyShowsAndStoresNothing) {
     PLAY(h->press("?OK"));
     PLAY(h->expectClosed("UpdatetaskVDI"));
     EXPECT_EQ(schemes(MeasureKind::Diagnostic), (Lines{"15.0 Схема 1 | 9 5 5  | 8 5 5 "}));
+}
+
+// Every count and day number of a stored scheme refuses a negative value, every
+// date one after 31.12.2099, and the stored scheme stays as it was.
+struct RangeCase {
+    MeasureKind kind;
+    const char* SchemeFieldNames::*field;
+    const char* typed;
+    const char* allowed;
+};
+
+class SchemeRangeTest : public SchemeFormTest, public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(SchemeRangeTest, RefusesTheValueAndStoresNothing) {
+    const RangeCase& c = GetParam();
+    const SchemeBook& s = measureKind(c.kind).schemes;
+    addScheme(c.kind, 150, 1, "Схема", set(9, 5, 5), set(8, 5, 5));
+    const Lines stored = schemes(c.kind);
+    PLAY(h->start(listOf(c.kind)));
+    PLAY(h->press("?CHANGE:3"));
+    EXPECT_TRUE(typedAndRefused(*h, s.control(s.fields.*c.field), c.typed, c.allowed));
+    EXPECT_EQ(schemes(c.kind), stored);
+}
+
+std::vector<RangeCase> rangeCases() {
+    std::vector<RangeCase> cases;
+    for (MeasureKind kind : kMeasureKinds) {
+        for (auto field : {&SchemeFieldNames::days, &SchemeFieldNames::heads, &SchemeFieldNames::treatments,
+                           &SchemeFieldNames::youngDays, &SchemeFieldNames::youngHeads,
+                           &SchemeFieldNames::youngTreatments})
+            cases.push_back({kind, field, "-1", "Допустимо число не меньше 0."});
+        for (auto field : {&SchemeFieldNames::fixedDate, &SchemeFieldNames::youngFixedDate})
+            cases.push_back({kind, field, "01.01.2100", "Допустима дата не позже 31.12.2099."});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryField, SchemeRangeTest, ::testing::ValuesIn(rangeCases()));
+
+TEST_F(SchemeFormTest, TheLastDayOf2099IsAFixedDateLikeAnyOther) {
+    for (MeasureKind kind : kMeasureKinds) {
+        const SchemeBook& s = measureKind(kind).schemes;
+        addScheme(kind, 150, 1, "Схема", set(9, 5, 5), set(8, 5, 5));
+        PLAY(h->start(listOf(kind)));
+        PLAY(h->press("?CHANGE:3"));
+        PLAY(h->type(s.control(s.fields.fixedDate), "31.12.2099"));
+        PLAY(h->type(s.control(s.fields.youngFixedDate), "31.12.2099"));
+        PLAY(h->press("?OK"));
+        PLAY(h->expectClosed(s.formProcedure));
+        EXPECT_EQ(schemes(kind), (Lines{"15.0 Схема 1 | 9 5 5 31.12.2099 | 8 5 5 31.12.2099"}));
+        PLAY(h->close());
+    }
 }
 
 }  // namespace

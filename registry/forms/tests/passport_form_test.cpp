@@ -1,12 +1,17 @@
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
 #include "platform/runtime/thread_state.h"
+#include "platform/store/record_file.h"
+#include "platform/ui/desktop.h"
 #include "registry/forms/forms_windows.h"
 #include "registry/forms/tests/forms_fixture.h"
 #include "tests/other_station.h"
+#include "tests/refused_entry.h"
 
 namespace vx::registry::testing {
 namespace {
@@ -90,6 +95,7 @@ TEST_F(PassportFormTest, AnImpossibleDateIsRefusedInEveryDateEntryAndNothingIsSa
 }
 
 using vx::testing::onOtherStation;
+using vx::testing::typedAndRefused;
 
 TEST_F(PassportFormTest, APassportWhoseHoldingOrFarmAnotherStationChangedMeanwhileIsNotStored) {
     const struct {
@@ -119,6 +125,81 @@ TEST_F(PassportFormTest, APassportWhoseHoldingOrFarmAnotherStationChangedMeanwhi
     }
 }
 
+// Dates of what has happened: after today (10.06.2025) they are refused, today is taken.
+struct PassportDateCase {
+    const char* control;
+    const char* calendar;
+};
+
+class PassportDateTest : public PassportFormTest, public ::testing::WithParamInterface<PassportDateCase> {};
+
+TEST_P(PassportDateTest, AfterTodayIsRefusedTypedOrChosenAndNothingIsStored) {
+    const PassportDateCase& c = GetParam();
+    openNew();
+    const Lines reserved = passports();
+    for (const char* typed : {"11.06.2025", "31.12.9999"}) {
+        SCOPED_TRACE(typed);
+        EXPECT_TRUE(typedAndRefused(*h, c.control, typed, "Допустима дата не позже сегодняшней."));
+        EXPECT_EQ(passports(), reserved);
+    }
+    PLAY(h->type(c.control, ""));
+    const std::size_t shown = messages().size();
+    PLAY(h->date("11.06.2025"));
+    PLAY(h->press(c.calendar));
+    ASSERT_EQ(messages().size(), shown + 2);  // the calendar, then the message
+    EXPECT_EQ(messages().back(), "Паспорт животного: Допустима дата не позже сегодняшней.");
+    PLAY(h->expectValue(c.control, ""));
+    PLAY(h->type(c.control, "10.06.2025"));
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed("Updatepasport"));
+    ASSERT_EQ(passports().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(BirthAndDisposal, PassportDateTest,
+                         ::testing::Values(PassportDateCase{"?PAS:DATAROG", "?CALENDAR"},
+                                           PassportDateCase{"?PAS:AKTDATA", "?CALENDAR:3"}));
+
+// However the form ends, the number it reserved leaves no blank passport behind.
+TEST_F(PassportFormTest, TheReservedNumberGoesWithTheForm) {
+    const struct {
+        const char* what;
+        std::function<void()> end;
+    } cases[] = {
+        {"cancelled",
+         [&] {
+             PLAY(h->answer("Yes"));
+             PLAY(h->press("?CANCEL"));
+         }},
+        {"closed",
+         [&] {
+             PLAY(h->answer("Yes"));
+             PLAY(h->close());
+         }},
+        {"refused, then cancelled",
+         [&] {
+             onOtherStation(glo::PUT2.str(), "DELETE FROM records");
+             PLAY(h->press("?OK"));
+             PLAY(h->answer("Yes"));
+             PLAY(h->press("?CANCEL"));
+         }},
+        {"the program ends after a renumber", [&] {
+             onOtherStation(glo::PUT1.str(), "UPDATE records SET IDHOZ = 8");
+             onOtherStation(glo::PUT5.str(), "UPDATE records SET IDHOZ = 8 WHERE IDHOZ = 1");
+             ui::desktop().closeDown();
+             PLAY(h->settle());
+         }}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        openNew();
+        store::commitPendingWrites();  // as the program does whenever a window waits
+        ASSERT_EQ(passports().size(), 1u);  // reserved
+        c.end();
+        EXPECT_EQ(passports(), Lines{});
+    }
+}
+
 TEST_F(PassportFormTest, TheCalendarDateGivesTheAgeToo) {
     openNew();
     PLAY(h->date("10.05.2025"));
@@ -128,17 +209,16 @@ TEST_F(PassportFormTest, TheCalendarDateGivesTheAgeToo) {
     PLAY(h->expectValue("?PAS:VOZRASTD", ""));
 }
 
-TEST_F(PassportFormTest, TheGroupStaysWhenTheSpeciesChangesUntilAnotherIsChosen) {
+TEST_F(PassportFormTest, AnotherSpeciesGivesItsOwnGroupsAndTheFirstOfThem) {
     openNew();
     PLAY(h->choose("?POL:NAME", "Тёлки"));
     PLAY(h->choose("?ANI:NAME", "Свиньи"));
     EXPECT_EQ(glo::IDVIDANIM.value(), Decimal(2));
-    ASSERT_EQ(h->find("?POL:NAME") ? 1 : 0, 1);
     PLAY(h->expectRows("?POL:NAME", 1));
     PLAY(h->expectRow("?POL:NAME", 1, "Свиноматки|0021|0002"));
-    PLAY(h->expectValue("?POL:NAME", "Тёлки"));
+    PLAY(h->expectValue("?POL:NAME", "Свиноматки"));
     PLAY(h->press("?OK"));
-    EXPECT_EQ(passports(), (Lines{"1 1 2 2 12  0-0-0 2 ''"}));
+    EXPECT_EQ(passports(), (Lines{"1 1 2 2 21  0-0-0 2 ''"}));
 }
 
 TEST_F(PassportFormTest, ChoosingAnotherGroupOfTheNewSpeciesStoresIt) {
@@ -177,6 +257,34 @@ TEST_F(StoredPassportTest, SavingAgainRecomputesTheAgeAndCancellingKeepsIt) {
     openStored(rt::request::Change);
     PLAY(h->press("?OK"));
     EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 17.09.2022 2-9-23 2 ''"}));
+}
+
+TEST_F(StoredPassportTest, ASpeciesChosenForAStoredPassportGivesItTheFirstGroupOfThatSpecies) {
+    openStored(rt::request::Change);
+    PLAY(h->expectValue("?POL:NAME", "Коровы"));
+    PLAY(h->choose("?ANI:NAME", "Свиньи"));
+    PLAY(h->expectValue("?POL:NAME", "Свиноматки"));
+    PLAY(h->choose("?ANI:NAME", "КРС"));
+    PLAY(h->expectValue("?POL:NAME", "Коровы"));
+    PLAY(h->choose("?POL:NAME", "Тёлки"));
+    PLAY(h->choose("?ANI:NAME", "Свиньи"));
+    PLAY(h->press("?OK"));
+    EXPECT_EQ(passports(), (Lines{"1 1 2 2 21 17.09.2022 2-9-23 2 ''"}));
+}
+
+// A birth date after today another program stored: saved again as it is, with no age,
+// and refused only when typed.
+TEST_F(StoredPassportTest, AStoredBirthDateAfterTodaySavesAgainUnchangedButIsRefusedWhenTyped) {
+    ASSERT_TRUE(onOtherStation(glo::PUT5.str(), "UPDATE records SET DATAROG = " +
+                                                    std::to_string(makeDate(12, 31, 9999))));
+    openStored(rt::request::Change);
+    PLAY(h->press("?OK"));
+    PLAY(h->expectClosed("Updatepasport"));
+    EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 31.12.9999 0-0-0 2 ''"}));
+
+    openStored(rt::request::Change);
+    EXPECT_TRUE(typedAndRefused(*h, "?PAS:DATAROG", "31.12.9999", "Допустима дата не позже сегодняшней."));
+    EXPECT_EQ(passports(), (Lines{"1 1 2 1 11 31.12.9999 0-0-0 2 ''"}));
 }
 
 TEST_F(StoredPassportTest, AViewedPassportOnlyShows) {

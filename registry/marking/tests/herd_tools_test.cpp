@@ -42,8 +42,9 @@ TEST_F(HerdToolsTest, AgeSynchronisationStoresTheAgeOfEveryPassportAndSaysSo) {
     int reloads = 0;
     run([&] { synchroniseAges([&] { ++reloads; }); });
     EXPECT_EQ(reloads, 1);
-    EXPECT_EQ(ages(), (Lines{"1 0 0", "0 11 29", "0 1 0", "0 0 0", "0 0 -10", "0 0 0"}));
-    EXPECT_EQ(shown(), (Lines{"Синхронизация возраста животных: Синхронизация возраста животных проведена!"}));
+    EXPECT_EQ(ages(), (Lines{"1 0 0", "0 11 29", "0 1 0", "0 0 0", "0 0 0", "0 0 0"}));
+    EXPECT_EQ(shown(), (Lines{"Синхронизация возраста животных: Синхронизация возраста животных проведена!\nДата "
+                              "рождения позже сегодняшней у животных: 1, их возраст 0."}));
 }
 
 TEST_F(HerdToolsTest, TheStructureCountsPerGroupInOwnAccumulatorsAndSummariesGoToTheNotes) {
