@@ -68,9 +68,11 @@ void cardCases(const Fixture& fx) {
     RawFile raw(fx.file("raw-vdi.tps"), glo::PUT7.str());
     const std::vector<std::string> columns = raw.columns();
     const double sqlite = appendedInOneTransaction(raw, columns, plannedRows(columns));
-    report("card-plan-100k", ours, sqlite);
-    std::printf("card-plan-100k limit_ms=%.0f added=%d stored=%s%s\n", kLimitMs, outcome.added, outcome.stored ? "yes" : "no",
-                ours < kLimitMs ? "" : " OVER LIMIT");
+    const std::string name = sized("card-plan", passports());
+    const double limit = limitForSize(kLimitMs);
+    report(name, ours, sqlite);
+    std::printf("%s limit_ms=%.0f added=%d stored=%s%s\n", name.c_str(), limit, outcome.added,
+                outcome.stored ? "yes" : "no", ours < limit ? "" : " OVER LIMIT");
     std::fflush(stdout);
 }
 

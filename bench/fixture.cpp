@@ -27,7 +27,7 @@ Fixture::~Fixture() {
 }
 
 void fillPassport(int i) {
-    const int farmIndex = (i - 1) / kPassportsPerFarm;
+    const int farmIndex = (i - 1) / (passports() / (kHoldings * kFarmsPerHolding));
     PAS->ID = i;
     PAS->IDHOZ = farmIndex / kFarmsPerHolding + 1;
     PAS->IDFERMA = farmIndex % kFarmsPerHolding + 1;
@@ -78,7 +78,7 @@ void addBooksAndHoldings() {
 }
 
 void addMeasures() {
-    for (int i = 1; i <= kPassports; ++i) {
+    for (int i = 1; i <= passports(); ++i) {
         fillPassport(i);
         for (int m = 1; m <= kMeasuresPerPassport; ++m) {
             VPO->ID = i;

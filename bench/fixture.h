@@ -1,16 +1,17 @@
 #pragma once
 // A database of the benchmark's size in a fresh temporary folder: 10 holdings of
-// 10 farms each, 1,000 passports per farm (100,000), three VPO records per passport.
+// 10 farms each, the passports (bench/size.h) spread evenly over the farms, three
+// VPO records per passport.
 
 #include <filesystem>
 #include <string>
+
+#include "bench/size.h"
 
 namespace vx::bench {
 
 inline constexpr int kHoldings = 10;
 inline constexpr int kFarmsPerHolding = 10;
-inline constexpr int kPassportsPerFarm = 1000;
-inline constexpr int kPassports = kHoldings * kFarmsPerHolding * kPassportsPerFarm;
 inline constexpr int kMeasuresPerPassport = 3;
 
 struct Fixture {

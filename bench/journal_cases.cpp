@@ -24,8 +24,6 @@ namespace {
 
 constexpr int kJournalHoldings = 50;
 constexpr int kJournalFarmsPerHolding = 10;
-constexpr int kJournalPassports = 100000;
-constexpr int kPassportsPerJournalFarm = kJournalPassports / (kJournalHoldings * kJournalFarmsPerHolding);
 constexpr int kRecordsPerPassport = 3;
 constexpr int kBigFarmPassports = 2000;  // 6,000 records
 constexpr double kStepLimitMs = 100;
@@ -65,7 +63,7 @@ void addJournalDatabase() {
     }
     int id = 0;
     addHoldingsAndFarms(kJournalHoldings, kJournalFarmsPerHolding, [&](int h, int f) {
-        for (int n = 0; n < kPassportsPerJournalFarm; ++n) addAnimal(++id, h, f);
+        for (int n = 0; n < passports() / (kJournalHoldings * kJournalFarmsPerHolding); ++n) addAnimal(++id, h, f);
     });
     store::commitPendingWrites();
 }
@@ -87,7 +85,7 @@ void journalCases(const Fixture& fx) {
         });
         h.addProcedure("AddBigFarm", [] {
             addBigFarm(kJournalFarmsPerHolding + 1, kBigFarmPassports,
-                       [](int n) { addAnimal(kJournalPassports + n, 1, kJournalFarmsPerHolding + 1); });
+                       [](int n) { addAnimal(passports() + n, 1, kJournalFarmsPerHolding + 1); });
         });
         play(h.start("AddJournal"), "journal database");
 
@@ -95,8 +93,8 @@ void journalCases(const Fixture& fx) {
         int shown = 0;
         for (const char* list : {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3"}) shown += h.row(list, 1) ? 1 : 0;
         reportStep("journal-open", open, kStepLimitMs,
-                   "passports=" + std::to_string(kJournalPassports) +
-                       " vpo=" + std::to_string(kJournalPassports * kRecordsPerPassport) +
+                   "passports=" + std::to_string(passports()) +
+                       " vpo=" + std::to_string(int64_t{passports()} * kRecordsPerPassport) +
                        " farms=" + std::to_string(kJournalHoldings * kJournalFarmsPerHolding) +
                        " lists_shown=" + std::to_string(shown));
 

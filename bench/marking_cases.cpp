@@ -26,17 +26,20 @@ namespace {
 
 constexpr double kLimitMs = 2000;
 
-void reportAgainstLimit(const char* name, double ms, const std::string& what = {}) {
-    std::printf("%s ours_ms=%.1f limit_ms=%.0f %s%s\n", name, ms, kLimitMs, ms < kLimitMs ? "ok" : "OVER",
+void reportAgainstLimit(const std::string& name, double ms, const std::string& what = {}) {
+    const double limit = limitForSize(kLimitMs);
+    std::printf("%s ours_ms=%.1f limit_ms=%.0f %s%s\n", name.c_str(), ms, limit, ms < limit ? "ok" : "OVER",
                 what.c_str());
     std::fflush(stdout);
 }
 
-// The second station of mark-all-100k-two-stations: this program again, adding passports.
+// The second station of mark-all-<size>-two-stations: this program again, adding passports.
 pid_t startSecondStation(const Fixture& fx) {
     const pid_t child = fork();
     if (child == 0) {
-        execl("/proc/self/exe", "vetrix-bench", kSecondStation, fx.folder.c_str(), static_cast<char*>(nullptr));
+        const std::string size = std::to_string(passports());
+        execl("/proc/self/exe", "vetrix-bench", kSecondStation, fx.folder.c_str(), kPassportsOption, size.c_str(),
+              static_cast<char*>(nullptr));
         _exit(127);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(200));  // its files open, its first passports added
@@ -57,7 +60,7 @@ void markEveryPassport() {
 void markingCases(const Fixture& fx) {
     using namespace registry::marking;
     markEveryPassport();
-    reportAgainstLimit("mark-all-100k", millisecondsOf([] {
+    reportAgainstLimit(sized("mark-all", passports()), millisecondsOf([] {
                            runMarking(7, MarkingPath::List);
                            store::commitPendingWrites();
                        }));
@@ -72,16 +75,16 @@ void markingCases(const Fixture& fx) {
     const double twoStations = millisecondsOf([&] { stored = markGroup(7, anyRead); });
     kill(station, SIGTERM);
     waitpid(station, nullptr, 0);
-    reportAgainstLimit("mark-all-100k-two-stations", twoStations,
+    reportAgainstLimit(sized("mark-all", passports()) + "-two-stations", twoStations,
                        std::string(stored ? " stored" : " NOT STORED") +
                            " added_meanwhile=" + std::to_string(Records(PASPORT) - before));
 
-    reportAgainstLimit("plan-status-100k", millisecondsOf([] {
+    reportAgainstLimit(sized("plan-status", passports()), millisecondsOf([] {
                            markByPlanStatus(16, {Decimal::fromMantissa(101, 1), Decimal(1)});
                            store::commitPendingWrites();
                        }));
 
-    reportAgainstLimit("age-sync-100k", millisecondsOf([] {
+    reportAgainstLimit(sized("age-sync", passports()), millisecondsOf([] {
                            storeAges();
                            store::commitPendingWrites();
                        }));
@@ -93,8 +96,8 @@ void runSecondStation(const std::string& folder) {
     openFiles();
     // A station entering passports, each committed at once, as a form's OK does.
     for (int i = 1;; ++i) {
-        fillPassport(kPassports + i);
-        PAS->ID = 10 * kPassports + i;
+        fillPassport(passports() + i);
+        PAS->ID = 10 * passports() + i;
         Add(PASPORT);
         store::commitPendingWrites();
         std::this_thread::sleep_for(std::chrono::milliseconds(2));

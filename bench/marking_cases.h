@@ -8,7 +8,7 @@
 namespace vx::bench {
 
 // mark-all-100k, mark-all-100k-two-stations (another process adds passports to the
-// same folder meanwhile), plan-status-100k, age-sync-100k
+// same folder meanwhile), plan-status-100k, age-sync-100k; the names end on the size
 void markingCases(const Fixture& fx);
 
 // The argument that makes the program the second station of the folder after it.

@@ -5,6 +5,7 @@
 
 #include "bench/report.h"
 #include "bench/sqlite_side.h"
+#include "bench/size.h"
 #include "bench/window_steps.h"
 #include "context/globals.h"
 #include "dictionary/dictionary.h"
@@ -22,7 +23,8 @@ using execution::MeasureKind;
 namespace {
 
 constexpr double kLimitMs = 1000;
-constexpr int kDeleted = 30000;
+// The records marked for deletion: one in ten of the file.
+int deletedRecords() { return passports() * 3 / 10; }
 const Decimal kMeasure = Decimal::fromMantissa(10, 1);  // 1.0, stored as 10 tenths
 
 // Runs `work` on a thread of the program's own with VPO open, and times it.
@@ -92,12 +94,12 @@ void operationCases(int bigFarm) {
         [&](const Statement& r) {
             return r.integer(1) == 1 && r.integer(2) == bigFarm && r.integer(3) == 10 && r.integer(4) == 1;
         });
-    reportAgainstLimit("group-execution-300k", group, groupSql, kLimitMs,
+    reportAgainstLimit(sized("group-execution", int64_t{passports()} * 3).c_str(), group, groupSql, kLimitMs,
                        "selected=" + std::to_string(executed.written) + (executed.stored ? " stored" : " NOT STORED"));
 
     // The farm's 2,000 marks and 28,000 more of other farms.
     onThread(h, [&] {
-        int more = kDeleted - toggled.written;
+        int more = deletedRecords() - toggled.written;
         execution::rewriteMeasures(MeasureKind::Preventive, [&](const execution::MeasureFields& r) {
             if (r.mark == 1 || more == 0 || r.farm.value() == Decimal(bigFarm)) return false;
             r.mark = 1;
@@ -109,7 +111,7 @@ void operationCases(int bigFarm) {
                                            [](const Statement& r) { return r.integer(1) == 1; });
     execution::WriteTally deleted;
     const double remove = onThread(h, [&] { deleted = execution::deleteMarked(MeasureKind::Preventive); });
-    reportAgainstLimit("journal-delete-marked", remove, deleteSql, kLimitMs,
+    reportAgainstLimit("journal-delete-marked", remove, deleteSql, limitForSize(kLimitMs),
                        "deleted=" + std::to_string(deleted.written) + (deleted.stored ? " stored" : " NOT STORED"));
 }
 

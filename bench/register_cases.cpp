@@ -24,8 +24,6 @@ namespace {
 // A database of its own beside the fixture's, shaped as a district's register.
 constexpr int kRegisterHoldings = 50;
 constexpr int kRegisterFarmsPerHolding = 10;
-constexpr int kRegisterPassports = 100000;
-constexpr int kPassportsPerRegisterFarm = kRegisterPassports / (kRegisterHoldings * kRegisterFarmsPerHolding);
 constexpr int kBigFarmPassports = 2000;
 constexpr double kStepLimitMs = 100;
 
@@ -70,7 +68,7 @@ void addRegister() {
     openFiles();
     int id = 0;
     addHoldingsAndFarms(kRegisterHoldings, kRegisterFarmsPerHolding, [&](int h, int f) {
-        for (int n = 0; n < kPassportsPerRegisterFarm; ++n) addPassport(++id, h, f);
+        for (int n = 0; n < passports() / (kRegisterHoldings * kRegisterFarmsPerHolding); ++n) addPassport(++id, h, f);
     });
     store::commitPendingWrites();
 }
@@ -94,7 +92,7 @@ void registerCases(const Fixture& fx) {
         });
         h.addProcedure("AddBigFarm", [] {
             addBigFarm(kRegisterFarmsPerHolding + 1, kBigFarmPassports,
-                       [](int n) { addPassport(kRegisterPassports + n, 1, kRegisterFarmsPerHolding + 1); });
+                       [](int n) { addPassport(passports() + n, 1, kRegisterFarmsPerHolding + 1); });
         });
         play(h.start("AddRegister"), "register database");
 
@@ -103,7 +101,7 @@ void registerCases(const Fixture& fx) {
         for (const char* list : {"?BROWSE:1", "?LIST", "?LIST:2", "?LIST:3", "?LIST:4"})
             shown += h.row(list, 1) ? 1 : 0;
         reportStep("register-open", open, kStepLimitMs,
-                   "passports=" + std::to_string(kRegisterPassports) +
+                   "passports=" + std::to_string(passports()) +
                        " holdings=" + std::to_string(kRegisterHoldings) +
                        " farms=" + std::to_string(kRegisterHoldings * kRegisterFarmsPerHolding) +
                        " lists_shown=" + std::to_string(shown));

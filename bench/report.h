@@ -1,10 +1,12 @@
 #pragma once
 // One line per case: "<case> ours_ms=<n> sqlite_ms=<n> ratio=<x>".
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vx::bench {
 
@@ -12,6 +14,15 @@ inline double millisecondsOf(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
     work();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The median of `runs` timings (`timed` answers one in milliseconds): a case of a
+// few milliseconds is not decided by one run that another process's load slowed.
+inline double medianOf(int runs, const std::function<double()>& timed) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) ms.push_back(timed());
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
 }
 
 inline void report(const std::string& name, double ours, double sqlite) {

@@ -5,8 +5,8 @@
 
 namespace vx::bench {
 
-// alt-x-100k, then plan-marked-100k (which marks every passport and adds 100,000
-// VPO records, so it runs after every other case).
+// alt-x-100k, then plan-marked-100k (which marks every passport and adds a VPO
+// record for each, so it runs after every other case).
 void schemeCases(const Fixture& fx);
 
 }  // namespace vx::bench

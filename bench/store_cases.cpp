@@ -33,14 +33,14 @@ std::string entryCondition(RawFile& raw, const std::string& key) {
 
 int64_t nextRandom(uint64_t& state) {
     state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<int64_t>((state >> 33) % kPassports) + 1;
+    return static_cast<int64_t>((state >> 33) % passports()) + 1;
 }
 
 }  // namespace
 
 void appendPassports(const Fixture& fx) {
     const double ours = millisecondsOf([] {
-        for (int i = 1; i <= kPassports; ++i) {
+        for (int i = 1; i <= passports(); ++i) {
             fillPassport(i);
             Add(PASPORT);
         }
@@ -50,13 +50,13 @@ void appendPassports(const Fixture& fx) {
     RawFile raw(rawPasport(fx), glo::PUT5.str());
     const std::vector<std::string> columns = raw.columns();
     std::vector<std::vector<Cell>> rows;
-    rows.reserve(kPassports);
-    for (int i = 1; i <= kPassports; ++i) {
+    rows.reserve(passports());
+    for (int i = 1; i <= passports(); ++i) {
         fillPassport(i);
         rows.push_back(cellsOf(PASPORT.handle().database()->table().def(), &*PAS, columns));
     }
     const double sqlite = appendedInOneTransaction(raw, columns, rows);
-    report("append-100k", ours, sqlite);
+    report(sized("append", passports()), ours, sqlite);
 }
 
 void rewritePassports(const Fixture& fx) {
@@ -84,7 +84,7 @@ void rewritePassports(const Fixture& fx) {
         }
         raw.exec("COMMIT");
     });
-    report("rewrite-100k", ours, sqlite);
+    report(sized("rewrite", passports()), ours, sqlite);
 }
 
 void scanByKey(const Fixture& fx) {
@@ -102,14 +102,15 @@ void scanByKey(const Fixture& fx) {
                                      entryCondition(raw, "K1") + " ORDER BY \"ADRES__key\", \"IDANIM__key\", pos");
         while (read.step()) ++rawSeen;
     });
-    if (seen != rawSeen) std::printf("scan-key-100k: %lld rows against %lld\n", (long long)seen, (long long)rawSeen);
-    report("scan-key-100k", ours, sqlite);
+    const std::string name = sized("scan-key", passports());
+    if (seen != rawSeen) std::printf("%s: %lld rows against %lld\n", name.c_str(), (long long)seen, (long long)rawSeen);
+    report(name, ours, sqlite);
 }
 
 void fetchById(const Fixture& fx) {
     uint64_t state = 7;
     const double ours = millisecondsOf([&] {
-        for (int n = 0; n < kPassports; ++n) {
+        for (int n = 0; n < passports(); ++n) {
             PAS->ID = static_cast<Long>(nextRandom(state));
             Fetch(PAS_K8);
         }
@@ -121,13 +122,13 @@ void fetchById(const Fixture& fx) {
     const double sqlite = millisecondsOf([&] {
         Statement read(raw.db(), "SELECT pos, " + joined(columns, ",") + " FROM records WHERE ID = ? AND " +
                                      entryCondition(raw, "K8"));
-        for (int n = 0; n < kPassports; ++n) {
+        for (int n = 0; n < passports(); ++n) {
             read.bind(1, nextRandom(state));
             read.step();
             read.reset();
         }
     });
-    report("fetch-100k", ours, sqlite);
+    report(sized("fetch", passports()), ours, sqlite);
 }
 
 void fillRegisterPage(const Fixture& fx) {

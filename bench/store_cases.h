@@ -5,10 +5,10 @@
 
 namespace vx::bench {
 
-void appendPassports(const Fixture& fx);       // append-100k
-void rewritePassports(const Fixture& fx);      // rewrite-100k
-void scanByKey(const Fixture& fx);             // scan-key-100k
-void fetchById(const Fixture& fx);             // fetch-100k
+void appendPassports(const Fixture& fx);       // append-<size>
+void rewritePassports(const Fixture& fx);      // rewrite-<size>
+void scanByKey(const Fixture& fx);             // scan-key-<size>
+void fetchById(const Fixture& fx);             // fetch-<size>
 void fillRegisterPage(const Fixture& fx);      // page-fill
 void cascadeHoldingChange(const Fixture& fx);  // cascade-change
 

@@ -38,6 +38,14 @@ std::string nameByKey(AccessRef file, KeyRef key, std::vector<Value> values) {
     return name;
 }
 
+// The ids whose integer part is `measure` (cut toward zero, as INT does).
+std::vector<store::Condition> idsOfMeasure(int field, const Decimal& measure) {
+    using store::Condition;
+    if (measure.sign() > 0) return {Condition::atLeast(field, measure), Condition::less(field, measure + Decimal(1))};
+    if (measure.sign() < 0) return {Condition::greater(field, measure - Decimal(1)), Condition::atMost(field, measure)};
+    return {Condition::greater(field, Decimal(-1)), Condition::less(field, Decimal(1))};
+}
+
 Decimal percentOf(const Decimal& done, const Decimal& planned) {
     return planned.isZero() ? Decimal() : (done * Decimal(100) / planned).rounded(2);
 }
@@ -50,17 +58,18 @@ BoardSelection BoardSelection::current(MeasureKind kind, AnalysisScope scope) {
 
 BoardSums sumBoard(const BoardSelection& selection) {
     BoardSums sums;
-    const Decimal measure = selection.measureId.intPart();
     const planning::CountBook& book = planning::measureKind(selection.kind).counts;
     store::Table& counts = book.access->table();
-    counts.scan(selection.records.scanOf(counts, book.byPlace), [&](store::Position, const void* stored) {
+    const store::FileDef& def = counts.def();
+    const int measureId = def.fieldIndex("IDTASK");
+    store::ScanSpec spec = selection.records.countScanOf(counts, book.byPlace);
+    spec.where.push_back(store::Condition::equal(def.fieldIndex("VIDANIM"), selection.species));
+    for (store::Condition& c : idsOfMeasure(measureId, selection.measureId.intPart()))
+        spec.where.push_back(std::move(c));
+    spec.fields = def.fieldIndexes({"IDTASK", "CHPLAN", "CHVUP", "GLPVUP", "GLVUP"});
+    counts.scan(spec, [&](store::Position, const void* stored) {
         const auto& r = *static_cast<const CountRecord*>(stored);
-        if (!selection.records.period.takes(r.DATATASK, r.DATAVUP) ||
-            !selection.records.covers(r.IDHOZ.value(), r.IDFERMA.value()) || r.VIDANIM.value() != selection.species)
-            return true;
-        const Decimal id = r.IDTASK.value();
-        if (id.intPart() != measure) return true;
-        const Stage stage = planning::stageOf(id);
+        const Stage stage = planning::stageOf(r.IDTASK.value());
         if (stage == Stage::None) return true;
         const bool heads = stage != Stage::Second;
         if (r.CHPLAN == 1) {

@@ -6,6 +6,7 @@
 // set everything dated up to the end.
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/core/decimal.h"
 #include "platform/store/record_file.h"
@@ -23,12 +24,10 @@ struct AnalysisPeriod {
     // When either of them is empty, both become 1 January and 31 December of this year.
     static void defaultToThisYear();
 
-    // Bounds included.
-    bool holds(int32_t date) const { return date != 0 && (first == 0 || date >= first) && (last == 0 || date <= last); }
-    // A count record counts when its planned date or its done date lies in the period.
-    bool takes(int32_t plannedDate, int32_t doneDate) const {
-        return (first == 0 && last == 0) || holds(plannedDate) || holds(doneDate);
-    }
+    // A count record counts when its planned date or its done date lies in the
+    // period, bounds included: the conditions of a scan on those two fields (none
+    // when both bounds are empty).
+    std::vector<store::Condition> takes(int plannedDate, int doneDate) const;
 };
 
 struct AnalysisSelection {
@@ -39,16 +38,14 @@ struct AnalysisSelection {
     // IDHOZ, IDFERM and the period as they are now.
     static AnalysisSelection current(AnalysisScope scope);
 
-    bool covers(const Decimal& recordHolding, const Decimal& recordFarm) const {
-        return recordHolding == holding && (scope == AnalysisScope::Holding || recordFarm == farm);
-    }
-
     // How to read the records of the holding (and farm) of a file whose key
     // `byPlace` starts with the holding and the farm: through that key, as sums
     // do not depend on the order; the whole file in record order where the key
     // may leave some of them out (a holding of 0, in a key without blank entries).
-    // Either way the records read still need covers().
+    // Either way it reads those records alone.
     store::ScanSpec scanOf(const store::Table& records, int byPlace) const;
+    // The same over count records (DATATASK, DATAVUP), those the period takes alone.
+    store::ScanSpec countScanOf(const store::Table& records, int byPlace) const;
 };
 
 }  // namespace vx::execution

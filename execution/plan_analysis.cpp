@@ -24,20 +24,24 @@ constexpr const char* kDoneCaption = "Экспорт в Excel";
 constexpr std::size_t kSpeciesNameSize = 20;
 constexpr std::size_t kSchemeNameSize = 36;
 
-// A journal record adds its done counters whatever its dates and marks.
+// A journal record of the place adds its done counters whatever its dates and marks.
 template <class R>
-bool taken(const R& r, const AnalysisSelection& s) {
-    return s.covers(r.IDHOZ.value(), r.IDFERMA.value());
+store::ScanSpec taken(const store::Table& records, int byPlace, const AnalysisSelection& s) {
+    store::ScanSpec spec = s.scanOf(records, byPlace);
+    spec.fields = records.def().fieldIndexes({"IDTASK", "GLVUP", "GOVUP"});
+    return spec;
 }
 template <class R>
 StageCounts countsOf(const R& r) {
     return {r.GLVUP.value(), r.GOVUP.value(), Decimal(), Decimal()};
 }
 
-// A count record adds its heads by its plan and done flags, when dated in the period.
+// A count record of the place adds its heads by its plan and done flags, when dated in the period.
 template <std::derived_from<CountRecord> R>
-bool taken(const R& r, const AnalysisSelection& s) {
-    return s.period.takes(r.DATATASK, r.DATAVUP) && s.covers(r.IDHOZ.value(), r.IDFERMA.value());
+store::ScanSpec taken(const store::Table& records, int byPlace, const AnalysisSelection& s) {
+    store::ScanSpec spec = s.countScanOf(records, byPlace);
+    spec.fields = records.def().fieldIndexes({"IDTASK", "CHVUP", "GLVUP", "CHPLAN", "GLPVUP"});
+    return spec;
 }
 template <std::derived_from<CountRecord> R>
 StageCounts countsOf(const R& r) {
@@ -49,9 +53,9 @@ StageCounts countsOf(const R& r) {
 template <class R>
 void sumRecords(AccessRef file, int byPlace, const AnalysisSelection& selection, MeasureTotals& totals) {
     store::Table& records = file->table();
-    records.scan(selection.scanOf(records, byPlace), [&](store::Position, const void* stored) {
+    records.scan(taken<R>(records, byPlace, selection), [&](store::Position, const void* stored) {
         const R& r = *static_cast<const R*>(stored);
-        if (taken(r, selection)) totals.add(r.IDTASK.value(), countsOf(r));
+        totals.add(r.IDTASK.value(), countsOf(r));
         return true;
     });
 }

@@ -12,26 +12,31 @@ using namespace dct;
 
 enum class Write { Update, Delete, None };
 
+// Without `wanted`, every record the scan reads is taken as it is: the scan's
+// conditions chose them, and their fields are not copied.
 template <class R>
 WriteTally loop(AccessRef file, Write how, const std::function<bool(R&)>& wanted,
                 const store::ScanSpec& spec = store::ScanSpec{}) {
     R copy;  // one buffer for the whole scan: its texts keep their room
+    auto takes = [&](const void* stored) {
+        if (!wanted) return true;
+        copy = *static_cast<const R*>(stored);
+        return wanted(copy);
+    };
+    WriteTally tally;
     if (how == Write::None) {
         // A read takes no write lock: it neither waits for another station nor reports one.
         file->table().scan(spec, [&](store::Position, const void* stored) {
-            copy = *static_cast<const R*>(stored);
-            wanted(copy);
+            tally.written += takes(stored) ? 1 : 0;
             return true;
         });
-        return {};
+        return tally;
     }
-    WriteTally tally;
     BulkWrite work(how == Write::Delete ? kDeleteCaption : kOperationCaption, {file});
     store::Table& table = work.table(file);
     if (work.ok())
         table.scan(spec, [&](store::Position pos, const void* stored) {
-            copy = *static_cast<const R*>(stored);
-            if (!wanted(copy)) return true;
+            if (!takes(stored)) return true;
             const bool ok = how == Write::Update ? work.update(file, pos, &copy) : table.remove(pos) || work.refused(file);
             tally.written += ok ? 1 : 0;
             return ok;
@@ -54,6 +59,12 @@ WriteTally measuresLoop(MeasureKind kind, Write how, const std::function<bool(co
                                            : loopMeasures<VDIRecord>(file, how, wanted, spec);
 }
 
+WriteTally selectedLoop(MeasureKind kind, Write how, const store::ScanSpec& spec) {
+    const AccessRef file = planning::measureKind(kind).measures.access;
+    return kind == MeasureKind::Preventive ? loop<VPORecord>(file, how, {}, spec)
+                                           : loop<VDIRecord>(file, how, {}, spec);
+}
+
 }  // namespace
 
 WriteTally rewriteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& change) {
@@ -71,11 +82,12 @@ WriteTally deleteMeasures(MeasureKind kind, const std::function<bool(const Measu
     return measuresLoop(kind, Write::Delete, doomed);
 }
 
-void readMeasures(MeasureKind kind, const std::function<void(const MeasureFields&)>& read) {
-    measuresLoop(kind, Write::None, [&](const MeasureFields& r) {
-        read(r);
-        return false;
-    });
+WriteTally deleteSelectedMeasures(MeasureKind kind, const store::ScanSpec& spec) {
+    return selectedLoop(kind, Write::Delete, spec);
+}
+
+int countSelectedMeasures(MeasureKind kind, const store::ScanSpec& spec) {
+    return selectedLoop(kind, Write::None, spec).written;
 }
 
 WriteTally rewritePassports(const std::function<bool(PASPORTRecord&)>& change) {

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "execution/forms/measure_record.h"
+#include "platform/store/record_file.h"
 
 namespace vx::execution {
 
@@ -32,8 +33,10 @@ WriteTally rewriteFarmMeasures(MeasureKind kind, const Decimal& holding, const D
                                const std::function<bool(const MeasureFields&)>& change);
 // Deletes each record `doomed` answers true for.
 WriteTally deleteMeasures(MeasureKind kind, const std::function<bool(const MeasureFields&)>& doomed);
-// Reads each record without writing.
-void readMeasures(MeasureKind kind, const std::function<void(const MeasureFields&)>& read);
+// Every record `spec` reads, chosen by its conditions (and read no further than its
+// fields), deleted or counted.
+WriteTally deleteSelectedMeasures(MeasureKind kind, const store::ScanSpec& spec);
+int countSelectedMeasures(MeasureKind kind, const store::ScanSpec& spec);
 
 WriteTally rewritePassports(const std::function<bool(dct::PASPORTRecord&)>& change);
 

@@ -18,6 +18,15 @@ bool inMeasure(const MeasureFields& r, const MarkingContext& c) {
 
 bool sameNonEmpty(const Str& field, const std::string& wanted) { return !field.blank() && field == wanted; }
 
+// The whole file's records marked 1, of which a scan reads the mark alone.
+store::ScanSpec marked(MeasureKind kind) {
+    const int mark = planning::measureKind(kind).measures.access->def().fieldIndex("CHEK");
+    store::ScanSpec spec;
+    spec.where = {store::Condition::equal(mark, 1)};
+    spec.fields = {mark};
+    return spec;
+}
+
 // Whether `marking` takes the record, and its new mark.
 bool takes(Marking marking, ActRule actRule, const MeasureFields& r, const MarkingContext& c) {
     switch (marking) {
@@ -58,15 +67,9 @@ WriteTally markAnimal(const Decimal& holding, const Decimal& farm, const std::st
     });
 }
 
-int countMarked(MeasureKind kind) {
-    int marked = 0;
-    readMeasures(kind, [&](const MeasureFields& r) { marked += r.mark == 1 ? 1 : 0; });
-    return marked;
-}
+int countMarked(MeasureKind kind) { return countSelectedMeasures(kind, marked(kind)); }
 
-WriteTally deleteMarked(MeasureKind kind) {
-    return deleteMeasures(kind, [](const MeasureFields& r) { return r.mark == 1; });
-}
+WriteTally deleteMarked(MeasureKind kind) { return deleteSelectedMeasures(kind, marked(kind)); }
 
 WriteTally takeExecutionOff(MeasureKind kind, const Decimal& holding, const Decimal& farm) {
     return rewriteFarmMeasures(kind, holding, farm, [&](const MeasureFields& r) {

@@ -2,8 +2,9 @@
 // The animals the Alt+X list shows: every passport in address and inventory order
 // (PAS:K1) with no disposal reason, of the given species, that has no record of the
 // measure in the measure file (VPO or VDI), planned or done. The measure's records
-// are looked up by key, so the cost grows with the two files, not with their product.
-// Every passport read passes through UNIK, which ends on the last one.
+// are looked up by key, so the cost grows with the two files, not with their product;
+// the other conditions are the scan's, which reads the fields listed alone. UNIK
+// ends on the last passport of that order, as if every one had passed through it.
 // PASPORT and the measure file must be open on the running thread; their record
 // buffers are left untouched.
 

@@ -1,4 +1,5 @@
-// Filling a browse's page and moving through the view.
+// Filling a browse's page and moving through the view: each fill reads its rows,
+// their parents and the loads of the rows shown in one read transaction per file.
 
 #include <algorithm>
 #include <optional>
@@ -20,6 +21,7 @@ void BrowseClass::fill(Fill how) {
         window_->closeWindow();
         return;
     }
+    const data::ViewReading reading(*view_);
     if (how == Fill::AtHighlighted && !rows_.empty() && highlighted() >= 0) {
         fillAt(rows_[highlighted()]);
         return;
@@ -52,6 +54,7 @@ void BrowseClass::fillAt(const ViewRow& target) {
         window_->closeWindow();
         return;
     }
+    const data::ViewReading reading(*view_);
     const int n = pageSize();
     // The target keeps the row of the page the highlight stood on, so a refill does not scroll the list.
     const int above = std::clamp(highlighted(), 0, n - 1);
@@ -142,6 +145,7 @@ void BrowseClass::locate(const std::string& typed) {
     const std::vector<int> fields = orderFields();
     const std::size_t free = static_cast<std::size_t>(rangeCount());
     if (free >= fields.size() || view_->open() != Level::Benign) return;
+    const data::ViewReading reading(*view_);
     const bool wasEmpty = rows_.empty();
     const store::FieldDef& f = primary().def().fields[fields[free]];
     const bool text = f.type == store::FieldType::String || f.type == store::FieldType::Memo;
@@ -172,6 +176,7 @@ void BrowseClass::scroll(ui::EventKind kind, int thumb) {
     if (kind == ui::EventKind::ScrollDrag)
         kind = thumb < (atTop_ ? 0 : atBottom_ ? 100 : 50) ? ui::EventKind::PageUp : ui::EventKind::PageDown;
     if (view_->open() != Level::Benign) return;
+    const data::ViewReading reading(*view_);
     const int n = pageSize();
     const bool down = kind == ui::EventKind::ScrollDown || kind == ui::EventKind::PageDown;
     const bool page = kind == ui::EventKind::PageUp || kind == ui::EventKind::PageDown;

@@ -6,7 +6,8 @@
 
 namespace vx {
 
-void Str::assign(std::string_view s) { v_ = clip(firstChars(s, n_)); }
+// Into the text's own room: a record read again and again allocates nothing.
+void Str::assign(std::string_view s) { v_.assign(clippedPrefix(s, n_)); }
 
 std::string Str::padded() const { return padTo(v_, n_); }
 

@@ -135,6 +135,11 @@ std::string firstChars(std::string_view s, std::size_t n) { return std::string(s
 
 std::string clip(std::string_view s) { return std::string(clipView(s)); }
 
+std::string_view clippedPrefix(std::string_view s, std::size_t n) {
+    // No more bytes than n: no more characters either, so nothing to count.
+    return clipView(s.size() <= n ? s : s.substr(0, byteOffset(s, n)));
+}
+
 std::string trim(std::string_view s) { return leftJustify(clipView(s)); }
 
 std::string leftJustify(std::string_view s) {

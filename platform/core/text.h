@@ -14,6 +14,9 @@ std::size_t charCount(std::string_view s);
 std::string firstChars(std::string_view s, std::size_t n);
 // CLIP: without trailing spaces.
 std::string clip(std::string_view s);
+// What a fixed string of n characters keeps of s: its first n characters without
+// trailing spaces, as a view into s.
+std::string_view clippedPrefix(std::string_view s, std::size_t n);
 // Without leading and trailing spaces.
 std::string trim(std::string_view s);
 // LEFT: without leading spaces (a fixed string gets them back as padding).

@@ -151,9 +151,16 @@ void View::joinParents() {
     }
 }
 
+std::vector<std::shared_ptr<store::Database>> View::databases() const {
+    std::vector<std::shared_ptr<store::Database>> files{primary_.database()};
+    for (const Join& j : joins_) files.push_back(j.parent->database());
+    return files;
+}
+
 std::vector<ViewRow> View::scan(store::ScanSpec spec, int count, const Visitor& each) {
     std::vector<ViewRow> rows;
     if (count <= 0 || primary_.useFile() != Level::Benign) return rows;
+    const ViewReading reading(*this);
     const std::vector<Term> terms = orderTerms();
     const store::FileDef& def = primary_.def();
     auto valuesOf = [&](const void* record) {
@@ -162,7 +169,8 @@ std::vector<ViewRow> View::scan(store::ScanSpec spec, int count, const Visitor& 
         for (const Term& t : terms) values.push_back(store::getField(def.fields[t.field], record));
         return values;
     };
-    const int chunk = std::max(count, kChunk);
+    // Without a filter every row read is shown: read no more than that.
+    const int chunk = filter_ ? std::max(count, kChunk) : count;
     for (;;) {
         spec.limit = chunk;
         int scanned = 0;
@@ -210,5 +218,10 @@ Level View::load(const ViewRow& row) {
     joinParents();
     return Level::Benign;
 }
+
+ViewReading::ViewReading(const View& view)
+    : span_(view.databases()), suspending_(rt::addYieldHook(store::endReadSpans)) {}
+
+ViewReading::~ViewReading() { rt::removeHook(suspending_); }
 
 }  // namespace vx::data

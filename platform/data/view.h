@@ -14,6 +14,7 @@
 #include "platform/core/value.h"
 #include "platform/data/file_manager.h"
 #include "platform/expr/expression.h"
+#include "platform/runtime/threads.h"
 
 namespace vx::data {
 
@@ -77,6 +78,9 @@ public:
     // Puts a row read earlier back into the buffers; Notify when its record is gone.
     Level load(const ViewRow& row);
 
+    // The open files of the view: the primary and the parents joined.
+    std::vector<std::shared_ptr<store::Database>> databases() const;
+
 private:
     struct Join {
         FileManager* parent;
@@ -104,6 +108,21 @@ private:
     std::vector<Join> joins_;
     std::optional<expr::Expression> filter_;
     bool reuseParents_ = false;
+};
+
+// The reads of a fill (a page's rows, their parents, and the loads of the rows
+// after it) in one read transaction on each file of the view, ended early when
+// the thread suspends (a message shown meanwhile, ...).
+class ViewReading {
+public:
+    explicit ViewReading(const View& view);
+    ~ViewReading();
+    ViewReading(const ViewReading&) = delete;
+    ViewReading& operator=(const ViewReading&) = delete;
+
+private:
+    store::ReadSpan span_;
+    rt::HookId suspending_;
 };
 
 }  // namespace vx::data

@@ -13,6 +13,10 @@ void Cursor::start(Order order, Anchor start) {
 }
 
 bool Cursor::refill(TableCore& t, uint64_t changes, bool backward) {
+    if (hasLast_ && !anchored_) {
+        t.anchorAt(order_, cache_, lastRow_, last_);
+        anchored_ = true;
+    }
     filled_ = t.fetch(order_, {}, hasLast_ ? last_ : start_, backward, kChunkRows, cache_);
     next_ = 0;
     backward_ = backward;
@@ -26,7 +30,9 @@ bool Cursor::step(TableCore& t, uint64_t changes, bool backward, void* record, P
     if (next_ >= cache_.size()) return false;
     cache_.decode(next_, record);
     *pos = cache_.pos(next_);
-    t.anchorAt(order_, cache_, next_, last_);
+    lastPos_ = *pos;
+    lastRow_ = next_;
+    anchored_ = false;
     hasLast_ = true;
     ++next_;
     return true;

@@ -22,7 +22,7 @@ public:
     // True when no row follows the last one read, in the direction last read.
     bool atEnd(TableCore& t, uint64_t changes);
     // The last row read (0: none yet).
-    Position current() const { return hasLast_ ? last_.pos : 0; }
+    Position current() const { return hasLast_ ? lastPos_ : 0; }
     // The row last read has been rewritten or removed by this handle: the rows read
     // ahead are still right if they were before (`before`: the count of changes then).
     void keepAhead(uint64_t before, uint64_t after);
@@ -32,7 +32,12 @@ private:
 
     Order order_;
     Anchor start_;
+    // The anchor after the last row read, worked out from its cached row only when
+    // the cache is read again (folding its texts for every row would cost more).
     Anchor last_;
+    std::size_t lastRow_ = 0;
+    bool anchored_ = false;
+    Position lastPos_ = 0;
     bool hasLast_ = false;
     RowCache cache_;
     std::size_t next_ = 0;

@@ -38,6 +38,12 @@ void closed(FileCore* f) {
     open.erase(std::remove(open.begin(), open.end(), f), open.end());
 }
 
+// Files whose own connection holds a read span's transaction.
+std::vector<FileCore*>& reading() {
+    static auto* files = new std::vector<FileCore*>;
+    return *files;
+}
+
 }  // namespace
 
 std::string readOnlyCause(const std::string& path) {
@@ -53,9 +59,34 @@ FileCore::FileCore(std::string path, const FileDef& def, std::unique_ptr<Connect
 }
 
 FileCore::~FileCore() {
+    endReadNow();
     std::string ignored;
     commitBatch(&ignored);
     closed(this);
+}
+
+void FileCore::setInTransaction(bool on) {
+    if (on) endReadNow();
+    inTransaction_ = on;
+}
+
+void FileCore::beginRead() {
+    if (readSpans_++ > 0 || inTransaction_ || c_->inTransaction()) return;
+    // A deferred transaction: it takes the lock at its first read.
+    reading_ = c_->exec("BEGIN");
+    if (reading_) reading().push_back(this);
+}
+
+void FileCore::endRead() {
+    if (readSpans_ > 0 && --readSpans_ == 0) endReadNow();
+}
+
+void FileCore::endReadNow() {
+    if (!reading_) return;
+    reading_ = false;
+    auto& files = reading();
+    files.erase(std::remove(files.begin(), files.end(), this), files.end());
+    if (c_->inTransaction()) c_->exec("COMMIT");
 }
 
 bool FileCore::beginWrite(Error* error, std::string* text) {
@@ -69,6 +100,8 @@ bool FileCore::beginWrite(Error* error, std::string* text) {
         *text = "the file is held by a transaction";
         return false;
     }
+    // Writes go into a batch of their own, not into a span's read transaction.
+    endReadNow();
     if (batchOpen_) {
         if (c_->inTransaction()) return true;
         // SQLite rolled the batch back after an I/O or lock failure.
@@ -128,6 +161,20 @@ bool FileCore::commitBatch(std::string* text) {
 }  // namespace vx::store::detail
 
 namespace vx::store {
+
+ReadSpan::ReadSpan(std::vector<std::shared_ptr<Database>> files) : files_(std::move(files)) {
+    std::erase(files_, nullptr);
+    for (const auto& f : files_) f->impl_->beginRead();
+}
+
+ReadSpan::~ReadSpan() {
+    for (const auto& f : files_) f->impl_->endRead();
+}
+
+void endReadSpans() {
+    const std::vector<detail::FileCore*> files = detail::reading();
+    for (detail::FileCore* f : files) f->endReadNow();
+}
 
 void commitPendingWrites() {
     // Committing removes a file from the list, and a busy one stays: work on a copy.

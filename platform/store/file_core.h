@@ -49,8 +49,16 @@ public:
     // The open batch (0: none). While it is open no other connection can write the file.
     uint64_t batch() const { return batchOpen_ && c_->inTransaction() ? batchSerial_ : 0; }
 
-    // While a transaction holds the file, the own connection refuses writes.
-    void setInTransaction(bool on) { inTransaction_ = on; }
+    // While a transaction holds the file, the own connection refuses writes (and
+    // holds no read transaction: the transaction's commit waits for every reader).
+    void setInTransaction(bool on);
+
+    // Read spans over the file (ReadSpan): the first begins a read transaction on
+    // the own connection unless it is in one already, the last ends it.
+    void beginRead();
+    void endRead();
+    // Ends the spans' read transaction early; the reads after it lock by themselves.
+    void endReadNow();
 
 private:
     std::string path_;
@@ -63,6 +71,8 @@ private:
     int batchWrites_ = 0;
     uint64_t batchSerial_ = 0;
     bool inTransaction_ = false;
+    int readSpans_ = 0;
+    bool reading_ = false;  // the own connection's transaction is the spans' read transaction
 };
 
 }  // namespace vx::store::detail

@@ -154,6 +154,7 @@ FileLayout::FileLayout(const FileDef& d, const std::string& schema)
     selectList = "pos";
     std::string names, params;
     for (std::size_t f = 0; f < d.fields.size(); ++f) {
+        everyField.push_back(static_cast<int>(f));
         selectList += ", " + column(static_cast<int>(f));
         names += (f ? ", " : "") + column(static_cast<int>(f));
         params += f ? ", ?" : "?";
@@ -166,11 +167,6 @@ FileLayout::FileLayout(const FileDef& d, const std::string& schema)
     readSql = "SELECT " + selectList + " FROM " + records + " WHERE pos = ?";
     insertSql = "INSERT INTO " + records + "(" + names + ") VALUES(" + params + ")";
     deleteSql = "DELETE FROM " + records + " WHERE pos = ?";
-}
-
-bool FileLayout::isText(int field) const {
-    const FieldType t = def.fields[field].type;
-    return t == FieldType::String || t == FieldType::Memo;
 }
 
 std::string FileLayout::column(int field) const { return quoted(def.fields[field].name); }

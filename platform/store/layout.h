@@ -18,12 +18,16 @@ struct FileLayout {
     const FileDef& def;
     std::string records;          // qualified table name: "main".records
     std::vector<bool> keyColumn;  // per field: a text in some key, with a folded key column
+    std::vector<int> everyField;  // 0, 1, ... in layout order
     std::string selectList;       // pos, then every field in layout order
     std::string readSql;          // the record at a pos
     std::string insertSql;        // every field, then every key column
     std::string deleteSql;        // the record at a pos
 
-    bool isText(int field) const;
+    bool isText(int field) const {
+        const FieldType t = def.fields[field].type;
+        return t == FieldType::String || t == FieldType::Memo;
+    }
     std::string column(int field) const;        // "NAME"
     std::string foldedColumn(int field) const;  // "NAME__key"
     // The column a key orders a component by (the folded one for texts).

@@ -52,6 +52,27 @@ struct OrderTerm {
     bool descending = false;
 };
 
+// A test of a field's stored value that a scan leaves to SQLite, or a group of
+// them. A number compares exactly by value (no stored value equals one the field
+// cannot hold, such as 1.25 in a field of one place); a text as stored (trailing
+// blanks do not count, case and leading blanks do), and only for (in)equality.
+struct Condition {
+    enum class Test { Equal, NotEqual, Less, AtMost, Greater, AtLeast, AllOf, AnyOf };
+    Test test = Test::AllOf;
+    int field = -1;
+    Value value;
+    std::vector<Condition> terms;  // AllOf: all hold (none: true); AnyOf: one holds (none: false)
+
+    static Condition equal(int field, Value v) { return {Test::Equal, field, std::move(v), {}}; }
+    static Condition notEqual(int field, Value v) { return {Test::NotEqual, field, std::move(v), {}}; }
+    static Condition less(int field, Value v) { return {Test::Less, field, std::move(v), {}}; }
+    static Condition atMost(int field, Value v) { return {Test::AtMost, field, std::move(v), {}}; }
+    static Condition greater(int field, Value v) { return {Test::Greater, field, std::move(v), {}}; }
+    static Condition atLeast(int field, Value v) { return {Test::AtLeast, field, std::move(v), {}}; }
+    static Condition allOf(std::vector<Condition> terms) { return {Test::AllOf, -1, Value(), std::move(terms)}; }
+    static Condition anyOf(std::vector<Condition> terms) { return {Test::AnyOf, -1, Value(), std::move(terms)}; }
+};
+
 // What a scan reads: which order, which leading fields are fixed, where it starts.
 // Rows with equal order values follow record order (reversed when reading backward).
 struct ScanSpec {
@@ -69,7 +90,19 @@ struct ScanSpec {
     // the last row whose leading order values are <= these). SET(key,key), locators.
     std::optional<std::vector<Value>> fromValues;
     bool backward = false;
-    int limit = 0;  // 0: no limit
+    int limit = 0;  // 0: no limit (it counts the rows that pass `where`)
+    // Only the rows for which every condition holds.
+    std::vector<Condition> where;
+    // The fields read into the record `each` sees (empty: every field); the order's
+    // fields are read too, and the others hold nothing meaningful. A scan that needs
+    // a few fields of many records reads only those.
+    std::vector<int> fields;
+    // Every row at once: SQLite reads the whole file in record order, each page once,
+    // and sorts the rows the conditions keep, where the order's index would fetch
+    // each row from anywhere in the file. For a scan that goes through a large file
+    // in a key's order; the rows kept are held until the scan ends. Not with a start
+    // (afterValues, fromValues); the fixed values are conditions like the others.
+    bool atOnce = false;
 };
 
 class Table {
@@ -118,6 +151,7 @@ public:
 private:
     friend class detail::TransactionCore;
     friend class detail::HandleCore;
+    friend class ReadSpan;
     Database();
     std::unique_ptr<detail::FileCore> impl_;
 };
@@ -126,6 +160,27 @@ private:
 // quiet moments: call this when the program waits for events (the scheduler does),
 // and it also runs by itself after a bounded time or number of writes.
 void commitPendingWrites();
+
+// One read transaction on each file's own connection while it lives, so a run of
+// reads (a page of a list and the parent records of its rows) locks each file and
+// checks it for changes once instead of once per statement. A write through the
+// own connection, a Transaction over the file or endReadSpans() ends the file's
+// read transaction early; the reads after that lock by themselves again. Spans
+// nest; a file the span holds is seen as it was at the span's first read of it.
+// Nothing may wait for events inside a span without ending it: another station's
+// writer waits for the lock it holds.
+class ReadSpan {
+public:
+    explicit ReadSpan(std::vector<std::shared_ptr<Database>> files);
+    ~ReadSpan();
+    ReadSpan(const ReadSpan&) = delete;
+    ReadSpan& operator=(const ReadSpan&) = delete;
+
+private:
+    std::vector<std::shared_ptr<Database>> files_;
+};
+// Ends the read transaction of every span now (the thread is about to wait).
+void endReadSpans();
 
 // All or nothing over several files (at most 10 distinct files: SQLite's limit of
 // attached databases). The files' pending direct writes are committed first; while

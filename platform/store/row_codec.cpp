@@ -24,7 +24,7 @@ int64_t storedNumber(const FieldDef& f, const void* record) {
 
 }  // namespace
 
-void RowCache::append(sqlite3_stmt* stmt) {
+void RowCache::append(sqlite3_stmt* stmt, const std::vector<int>& fields) {
     const std::size_t w = width();
     if (pos_.size() <= rows_) {
         pos_.resize(rows_ + 1);
@@ -32,9 +32,10 @@ void RowCache::append(sqlite3_stmt* stmt) {
     }
     pos_[rows_] = sqlite3_column_int64(stmt, 0);
     Cell* row = &cells_[rows_ * w];
-    for (std::size_t f = 0; f < w; ++f) {
-        const int col = static_cast<int>(f) + 1;
-        if (layout_.isText(static_cast<int>(f))) {
+    int col = 0;
+    for (int f : fields) {
+        ++col;
+        if (layout_.isText(f)) {
             const unsigned char* text = sqlite3_column_text(stmt, col);
             row[f].text.assign(text ? reinterpret_cast<const char*>(text) : "",
                                static_cast<std::size_t>(sqlite3_column_bytes(stmt, col)));
@@ -45,9 +46,9 @@ void RowCache::append(sqlite3_stmt* stmt) {
     ++rows_;
 }
 
-void RowCache::decode(std::size_t row, void* record) const {
+void RowCache::decode(std::size_t row, void* record, const std::vector<int>& fields) const {
     const Cell* cells = &cells_[row * width()];
-    for (std::size_t i = 0; i < width(); ++i) {
+    for (int i : fields) {
         const FieldDef& f = layout_.def.fields[i];
         void* p = f.addr(record);
         switch (f.type) {

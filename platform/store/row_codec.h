@@ -25,9 +25,14 @@ public:
     std::size_t size() const { return rows_; }
     Position pos(std::size_t row) const { return pos_[row]; }
     const Cell& cell(std::size_t row, int field) const { return cells_[row * width() + field]; }
-    // Appends the current row of a statement that selects FileLayout::selectList.
-    void append(sqlite3_stmt* stmt);
-    void decode(std::size_t row, void* record) const;
+    // Appends the current row of a statement that selects pos and `fields` (in that
+    // order); the cells of the other fields are left as they were.
+    void append(sqlite3_stmt* stmt, const std::vector<int>& fields);
+    // ... that selects FileLayout::selectList.
+    void append(sqlite3_stmt* stmt) { append(stmt, layout_.everyField); }
+    // Those fields of a row into a record.
+    void decode(std::size_t row, void* record, const std::vector<int>& fields) const;
+    void decode(std::size_t row, void* record) const { decode(row, record, layout_.everyField); }
 
 private:
     std::size_t width() const { return layout_.def.fields.size(); }

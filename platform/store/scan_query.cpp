@@ -37,11 +37,31 @@ std::string comparison(const Order& order, const Query& q, std::size_t p, bool i
 
 }  // namespace
 
+Selection selectionOf(const FileLayout& layout, const Order& order, const std::vector<int>& fields) {
+    Selection s;
+    if (fields.empty()) {
+        s.fields = layout.everyField;
+        s.columns = layout.selectList;
+        return s;
+    }
+    std::vector<bool> taken(layout.def.fields.size(), false);
+    for (int f : fields) taken.at(f) = true;
+    for (const OrderColumn& c : order.columns) taken[c.field] = true;
+    s.columns = "pos";
+    for (std::size_t f = 0; f < taken.size(); ++f) {
+        if (!taken[f]) continue;
+        s.fields.push_back(static_cast<int>(f));
+        s.columns += ", " + layout.column(static_cast<int>(f));
+    }
+    return s;
+}
+
 Order keyOrder(const FileLayout& layout, int key) {
     const KeyDef& k = layout.def.keys[key];
     Order order;
     for (int f : k.fields) order.columns.push_back({f, layout.keyComponent(f), layout.keyColumn[f], false});
     order.entryCondition = layout.entryCondition(k);
+    order.key = key;
     return order;
 }
 
@@ -56,10 +76,11 @@ Order termOrder(const FileLayout& layout, const std::vector<OrderTerm>& terms) {
     return order;
 }
 
-std::string selectSql(const FileLayout& layout, const Order& order, const Query& q) {
+std::string selectSql(const FileLayout& layout, const Order& order, const Query& q, const Selection& selection) {
     std::vector<std::string> where;
     if (!order.entryCondition.empty()) where.push_back(order.entryCondition);
-    std::size_t p = 1;
+    if (!selection.filter.sql.empty()) where.push_back(selection.filter.sql);
+    std::size_t p = 1 + selection.filter.values.size();
     for (std::size_t i = 0; i < q.equal; ++i) where.push_back(order.columns[i].expr + " = " + param(p++));
     switch (q.bound) {
     case Bound::Start: break;
@@ -73,7 +94,7 @@ std::string selectSql(const FileLayout& layout, const Order& order, const Query&
         where.push_back(std::string("pos ") + (q.backward ? "< " : "> ") + param(p++));
         break;
     }
-    std::string sql = "SELECT " + layout.selectList + " FROM " + layout.records;
+    std::string sql = "SELECT " + selection.columns + " FROM " + layout.records + (q.wholeFile ? " NOT INDEXED" : "");
     for (std::size_t i = 0; i < where.size(); ++i) sql += (i ? " AND " : " WHERE ") + where[i];
     sql += " ORDER BY ";
     if (q.bound != Bound::Ties)

@@ -11,6 +11,7 @@
 
 #include "platform/store/layout.h"
 #include "platform/store/record_file.h"
+#include "platform/store/scan_filter.h"
 
 namespace vx::store::detail {
 
@@ -24,7 +25,17 @@ struct OrderColumn {
 struct Order {
     std::vector<OrderColumn> columns;  // empty: record order
     std::string entryCondition;        // a key's: its blank entries are left out
+    int key = -1;                      // the key whose order this is, with no terms after it
 };
+
+// What a read takes besides its order: the fields it selects and the rows it leaves out.
+struct Selection {
+    std::vector<int> fields;  // in layout order
+    std::string columns;      // pos, then those fields
+    Filter filter;
+};
+// `fields` (empty: every one) and those of the order, unfiltered.
+Selection selectionOf(const FileLayout& layout, const Order& order, const std::vector<int>& fields);
 
 Order keyOrder(const FileLayout& layout, int key);
 Order termOrder(const FileLayout& layout, const std::vector<OrderTerm>& terms);
@@ -42,10 +53,11 @@ struct Query {
     std::size_t first = 0;  // From, Beyond: first compared column
     std::size_t count = 0;  // From, Beyond: compared columns; Ties: every column
     bool backward = false;
+    bool wholeFile = false;  // through no index: the file in record order, then sorted
 };
 
-// Parameters, numbered: the equality values (1..equal), the compared values,
-// then for Ties the position, and last the limit.
-std::string selectSql(const FileLayout& layout, const Order& order, const Query& q);
+// Parameters, numbered: the filter's values, the equality values, the compared
+// values, then for Ties the position, and last the limit.
+std::string selectSql(const FileLayout& layout, const Order& order, const Query& q, const Selection& selection);
 
 }  // namespace vx::store::detail

@@ -35,6 +35,13 @@ int FileDef::fieldIndex(std::string_view name) const {
     return -1;
 }
 
+std::vector<int> FileDef::fieldIndexes(std::initializer_list<std::string_view> names) const {
+    std::vector<int> out;
+    out.reserve(names.size());
+    for (std::string_view name : names) out.push_back(fieldIndex(name));
+    return out;
+}
+
 int FileDef::keyIndex(std::string_view name) const {
     if (const std::size_t colon = name.find(':'); colon != std::string_view::npos) {
         if (compareTextNoCase(name.substr(0, colon), prefix) != 0) return -1;

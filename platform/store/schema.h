@@ -4,6 +4,7 @@
 // views and filter expressions work from them generically.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,8 @@ struct FileDef {
 
     // Field by name without prefix, case-insensitive; -1 when unknown.
     int fieldIndex(std::string_view name) const;
+    // Those of several names, in their order (what a scan reads: ScanSpec::fields).
+    std::vector<int> fieldIndexes(std::initializer_list<std::string_view> names) const;
     // Key by name ("K1") or by "PRE:K1", case-insensitive; -1 when unknown.
     int keyIndex(std::string_view name) const;
     int memoIndex() const;  // -1 when the file has no memo

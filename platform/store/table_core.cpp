@@ -18,7 +18,9 @@ bool sameCells(const std::vector<Cell>& a, const std::vector<Cell>& b, std::size
 }  // namespace
 
 TableCore::TableCore(Connection& c, const FileDef& def, const std::string& schema, FileCore* own)
-    : c_(c), layout_(def, schema), own_(own) {}
+    : c_(c), layout_(def, schema), everything_(detail::selectionOf(layout_, Order{}, {})), own_(own) {
+    for (int k = 0; k < static_cast<int>(def.keys.size()); ++k) keyOrders_.push_back(keyOrder(layout_, k));
+}
 
 TableCore::~TableCore() = default;
 
@@ -199,19 +201,51 @@ Decimal TableCore::highest(int field) {
     return Decimal(static_cast<long long>(m));
 }
 
-bool TableCore::orderOf(const ScanSpec& spec, Order& out) {
+const Order* TableCore::orderOf(const ScanSpec& spec, Order& scratch) {
     const int fields = static_cast<int>(def().fields.size());
-    if (spec.keyIndex >= static_cast<int>(def().keys.size())) return fail(Error::Other, "no such key");
-    for (const OrderTerm& t : spec.terms)
-        if (t.field < 0 || t.field >= fields) return fail(Error::Other, "no such field in the order");
-    out = termOrder(layout_, spec.terms);
-    if (spec.keyIndex >= 0) {
-        Order key = keyOrder(layout_, spec.keyIndex);
-        key.columns.insert(key.columns.end(), out.columns.begin(), out.columns.end());
-        out = std::move(key);
+    const bool known = spec.keyIndex < static_cast<int>(def().keys.size()) &&
+                       std::all_of(spec.terms.begin(), spec.terms.end(),
+                                   [&](const OrderTerm& t) { return t.field >= 0 && t.field < fields; });
+    if (!known) {
+        fail(Error::Other, "no such key or field in the order");
+        return nullptr;
     }
-    if (spec.equal.size() > out.columns.size()) return fail(Error::Other, "more fixed values than order fields");
-    return true;
+    const Order* order = &scratch;
+    if (spec.keyIndex >= 0 && spec.terms.empty()) {
+        order = &keyOrders_[spec.keyIndex];
+    } else {
+        scratch = termOrder(layout_, spec.terms);
+        if (spec.keyIndex >= 0) {
+            Order key = keyOrders_[spec.keyIndex];
+            key.key = -1;
+            key.columns.insert(key.columns.end(), scratch.columns.begin(), scratch.columns.end());
+            scratch = std::move(key);
+        }
+    }
+    if (spec.equal.size() > order->columns.size()) {
+        fail(Error::Other, "more fixed values than order fields");
+        return nullptr;
+    }
+    return order;
+}
+
+const std::string& TableCore::selectOf(const Order& order, const Query& q, const Selection& selection) {
+    if (order.key < 0 || &selection != &everything_) return scratchSelect_ = selectSql(layout_, order, q, selection);
+    // Every part of the shape is below 64: a key has at most a few components.
+    const uint64_t shape = static_cast<uint64_t>(order.key) << 32 | static_cast<uint64_t>(q.bound) << 24 |
+                           q.equal << 18 | q.first << 12 | q.count << 6 | (q.wholeFile ? 2 : 0) | (q.backward ? 1 : 0);
+    auto [it, added] = keySelects_.try_emplace(shape);
+    if (added) it->second = selectSql(layout_, order, q, selection);
+    return it->second;
+}
+
+bool TableCore::selectionOf(const ScanSpec& spec, const Order& order, Selection& out) {
+    if (spec.fields.empty() && spec.where.empty()) return true;
+    for (int f : spec.fields)
+        if (f < 0 || f >= static_cast<int>(def().fields.size())) return fail(Error::Other, "no such field to read");
+    out = detail::selectionOf(layout_, order, spec.fields);
+    std::string problem;
+    return filterOf(layout_, spec.where, out.filter, &problem) || fail(Error::Other, problem);
 }
 
 std::vector<Cell> TableCore::cellsOf(const Order& order, const std::vector<Value>& values) const {
@@ -240,10 +274,11 @@ void TableCore::anchorAt(const Order& order, const RowCache& cache, std::size_t 
 }
 
 bool TableCore::run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
-                    std::size_t firstValue, int limit, RowCache& out) {
-    Statement s = c_.prepare(selectSql(layout_, order, q));
+                    std::size_t firstValue, int limit, const Selection& selection, RowCache& out) {
+    Statement s = c_.prepare(selectOf(order, q, selection));
     if (!s) return failedConnection();
-    int p = 1;
+    bindFilter(s, layout_, selection.filter);
+    int p = 1 + static_cast<int>(selection.filter.values.size());
     for (std::size_t i = 0; i < q.equal; ++i) bindCell(s, p++, layout_, order.columns[i].field, equal[i]);
     const std::size_t compared = q.bound == Bound::Start ? 0 : q.count;
     for (std::size_t i = 0; i < compared; ++i)
@@ -251,15 +286,16 @@ bool TableCore::run(const Order& order, const Query& q, const std::vector<Cell>&
     if (q.bound == Bound::Ties) s.bind(p++, anchor.pos);
     s.bind(p, static_cast<int64_t>(limit));
     int rc;
-    while ((rc = s.step()) == SQLITE_ROW) out.append(s.get());
+    while ((rc = s.step()) == SQLITE_ROW) out.append(s.get(), selection.fields);
     return rc == SQLITE_DONE || failed(rc);
 }
 
 bool TableCore::fetch(const Order& order, const std::vector<Cell>& equal, const Anchor& anchor, bool backward,
-                      int limit, RowCache& out) {
+                      int limit, RowCache& out, const Selection* selection) {
     clearError();
     out.clear();
     if (limit <= 0) return true;
+    const Selection& sel = selection ? *selection : everything_;
     Query q;
     q.equal = equal.size();
     q.backward = backward;
@@ -268,24 +304,24 @@ bool TableCore::fetch(const Order& order, const std::vector<Cell>& equal, const 
     // from using the rest of the key's index.
     const std::size_t fixed = sameCells(equal, anchor.values, equal.size()) ? equal.size() : 0;
     switch (anchor.kind) {
-    case Anchor::Kind::Start: return run(order, q, equal, anchor, 0, limit, out);
+    case Anchor::Kind::Start: return run(order, q, equal, anchor, 0, limit, sel, out);
     case Anchor::Kind::From:
-        if (n <= fixed) return run(order, q, equal, anchor, 0, limit, out);
+        if (n <= fixed) return run(order, q, equal, anchor, 0, limit, sel, out);
         q.bound = Bound::From;
         q.first = fixed;
         q.count = n - fixed;
-        return run(order, q, equal, anchor, fixed, limit, out);
+        return run(order, q, equal, anchor, fixed, limit, sel, out);
     case Anchor::Kind::After:
         if (n == order.columns.size()) {
             q.bound = Bound::Ties;
             q.count = n;
-            if (!run(order, q, equal, anchor, 0, limit, out)) return false;
+            if (!run(order, q, equal, anchor, 0, limit, sel, out)) return false;
         }
         if (n <= fixed || static_cast<int>(out.size()) >= limit) return true;
         q.bound = Bound::Beyond;
         q.first = fixed;
         q.count = n - fixed;
-        return run(order, q, equal, anchor, fixed, limit - static_cast<int>(out.size()), out);
+        return run(order, q, equal, anchor, fixed, limit - static_cast<int>(out.size()), sel, out);
     }
     return true;
 }
@@ -293,8 +329,12 @@ bool TableCore::fetch(const Order& order, const std::vector<Cell>& equal, const 
 std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<bool(Position, const void*)>& each) {
     clearError();
     std::vector<Position> positions;
-    Order order;
-    if (!orderOf(spec, order)) return positions;
+    Order scratch;
+    const Order* ordered = orderOf(spec, scratch);
+    Selection chosen;
+    if (!ordered || !selectionOf(spec, *ordered, chosen)) return positions;
+    const Order& order = *ordered;
+    const Selection& selection = spec.fields.empty() && spec.where.empty() ? everything_ : chosen;
     const std::vector<Cell> equal = cellsOf(order, spec.equal);
     Anchor anchor;
     if (spec.afterValues) {
@@ -305,16 +345,21 @@ std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<
         anchor.kind = Anchor::Kind::From;
         anchor.values = cellsOf(order, *spec.fromValues);
     }
+    if (spec.atOnce) {
+        if (anchor.kind != Anchor::Kind::Start) fail(Error::Other, "a scan at once starts at the start");
+        else scanAtOnce(spec, order, equal, selection, each, positions);
+        return positions;
+    }
     std::unique_ptr<Buffers> b = takeBuffers();
     for (;;) {
         int want = kChunkRows;
         if (spec.limit > 0)
             want = std::min(std::max(want, std::min(spec.limit, kLargestChunkRows)),
                             spec.limit - static_cast<int>(positions.size()));
-        if (!fetch(order, equal, anchor, spec.backward, want, b->cache)) break;
+        if (!fetch(order, equal, anchor, spec.backward, want, b->cache, &selection)) break;
         bool more = true;
         for (std::size_t r = 0; r < b->cache.size() && more; ++r) {
-            b->cache.decode(r, b->record);
+            b->cache.decode(r, b->record, selection.fields);
             positions.push_back(b->cache.pos(r));
             more = !each || each(b->cache.pos(r), b->record);
         }
@@ -324,6 +369,23 @@ std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<
     }
     giveBack(std::move(b));
     return positions;
+}
+
+void TableCore::scanAtOnce(const ScanSpec& spec, const Order& order, const std::vector<Cell>& equal,
+                           const Selection& selection, const std::function<bool(Position, const void*)>& each,
+                           std::vector<Position>& positions) {
+    Query q;
+    q.equal = equal.size();
+    q.backward = spec.backward;
+    q.wholeFile = true;
+    // Buffers of its own: the rows of a whole file are not kept for later reads.
+    Buffers whole(layout_);
+    if (!run(order, q, equal, Anchor{}, 0, spec.limit > 0 ? spec.limit : -1, selection, whole.cache)) return;
+    for (std::size_t r = 0; r < whole.cache.size(); ++r) {
+        whole.cache.decode(r, whole.record, selection.fields);
+        positions.push_back(whole.cache.pos(r));
+        if (each && !each(whole.cache.pos(r), whole.record)) return;
+    }
 }
 
 bool TableCore::unchanged(Position pos, const void* snapshot) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/store/connection.h"
@@ -50,9 +51,10 @@ public:
     std::vector<Position> scan(const ScanSpec& spec, const std::function<bool(Position, const void*)>& each);
     bool unchanged(Position pos, const void* snapshot);
 
-    // Reads up to `limit` rows of an order into `out` (cleared first).
+    // Reads up to `limit` rows of an order into `out` (cleared first): the fields and
+    // rows of `selection`, every field of every row when there is none.
     bool fetch(const Order& order, const std::vector<Cell>& equal, const Anchor& anchor, bool backward, int limit,
-               RowCache& out);
+               RowCache& out, const Selection* selection = nullptr);
     // The anchor just after a row read into a cache.
     void anchorAt(const Order& order, const RowCache& cache, std::size_t row, Anchor& out) const;
     // A key's component values in a record, as cells of the key's columns.
@@ -79,10 +81,21 @@ private:
     void giveBack(std::unique_ptr<Buffers> b);
 
     bool readRow(Position pos, RowCache& out);
+    void scanAtOnce(const ScanSpec& spec, const Order& order, const std::vector<Cell>& equal,
+                    const Selection& selection, const std::function<bool(Position, const void*)>& each,
+                    std::vector<Position>& positions);
     bool run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
-             std::size_t firstValue, int limit, RowCache& out);
+             std::size_t firstValue, int limit, const Selection& selection, RowCache& out);
     std::vector<Cell> cellsOf(const Order& order, const std::vector<Value>& values) const;
-    bool orderOf(const ScanSpec& spec, Order& out);
+    // The order of a scan: a key's own, kept, or one made in `scratch`; nullptr when
+    // the spec names what the file lacks.
+    const Order* orderOf(const ScanSpec& spec, Order& scratch);
+    // The statement of a read: those in a key's order over every field are made once
+    // (a lookup by key runs for each row of a page).
+    const std::string& selectOf(const Order& order, const Query& q, const Selection& selection);
+    // The fields the scan reads and its filter (left empty when it reads every field
+    // of every row); false when it names what the file lacks.
+    bool selectionOf(const ScanSpec& spec, const Order& order, Selection& out);
     bool beginWrite();
     void wrote();
     bool failed(int sqliteCode);
@@ -93,6 +106,10 @@ private:
 
     Connection& c_;
     FileLayout layout_;
+    Selection everything_;
+    std::vector<Order> keyOrders_;
+    std::unordered_map<uint64_t, std::string> keySelects_;
+    std::string scratchSelect_;
     FileCore* own_;
     std::vector<std::unique_ptr<Buffers>> spare_;
     std::vector<std::string> folded_;

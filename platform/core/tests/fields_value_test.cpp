@@ -24,6 +24,12 @@ TEST(Fields, StrCutsToCharactersAndDropsTrailingSpaces) {
     EXPECT_EQ(narrow.size(), 3);
     Str cutAtSpace(4, "ab  cd");
     EXPECT_EQ(cutAtSpace.str(), "ab");
+    // Assigned a part of its own text.
+    s = "Телёнок";
+    s = std::string_view(s.str()).substr(4);
+    EXPECT_EQ(s.str(), "лён");
+    s = s;
+    EXPECT_EQ(s.str(), "лён");
 }
 
 TEST(Fields, CStrHoldsOneCharacterLessThanItsSize) {

@@ -15,6 +15,8 @@ TEST(Text, CountsCharactersNotBytes) {
     EXPECT_EQ(padTo("Бык", 5), "Бык  ");
     EXPECT_EQ(padTo("Бычок", 3), "Быч");
     EXPECT_EQ(clip("  Овца   "), "  Овца");
+    EXPECT_EQ(clippedPrefix("Овца  и бык", 6), "Овца");
+    EXPECT_EQ(clippedPrefix("Бык ", 9), "Бык");
     EXPECT_EQ(leftJustify("  Овца "), "Овца ");
 }
 

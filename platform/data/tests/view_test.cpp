@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "platform/data/tests/test_files.h"
 #include "platform/data/view.h"
+#include "platform/runtime/threads.h"
 
 namespace vx::data::testing {
 namespace {
@@ -150,6 +152,42 @@ TEST_F(ViewTest, PagesBothWaysLocatesAndReloadsRows) {
 
     ASSERT_FALSE(view.setFilter("ITM:NO > 90"));  // most rows fail: reading goes on past them
     EXPECT_EQ(numbers(view.firstPage(3)), (std::vector<long>{91, 92, 93}));
+}
+
+// A fill reads each file in one read transaction, but one whose thread waits (a
+// message shown while a row is read) keeps no other station's writer waiting.
+TEST_F(ViewTest, AFillWhoseThreadWaitsHoldsNoFileLocked) {
+    for (int no = 1; no <= 3; ++no) addItem(*t, no, 1, "x", 1);
+    store::commitPendingWrites();
+    View view(t->access(ITM));
+    view.join(t->access(KND), 0, {"KIND"});
+    ASSERT_EQ(view.open(), Level::Benign);
+    bool tried = false;
+    int written = -1;
+    std::vector<long> seen;
+    const rt::ThreadId filling = rt::startThread(
+        [&] {
+            view.firstPage(10, [&](const ViewRow&) {
+                seen.push_back(t->record<ItemRecord>(ITM).NO);
+                rt::waitUntil([&] { return tried; });
+            });
+        },
+        0);
+    rt::startThread(
+        [&] {
+            sqlite3* station = nullptr;
+            sqlite3_open_v2(t->access(ITM).database()->path().c_str(), &station, SQLITE_OPEN_READWRITE, nullptr);
+            written = sqlite3_exec(station, "BEGIN IMMEDIATE; DELETE FROM records WHERE NO = 3; COMMIT", nullptr,
+                                   nullptr, nullptr);
+            sqlite3_close(station);
+            tried = true;
+            rt::wake(filling);
+        },
+        0);
+    while (rt::runReady()) {
+    }
+    EXPECT_EQ(written, SQLITE_OK);
+    EXPECT_EQ(seen, (std::vector<long>{1, 2, 3}));  // the page as read before the change
 }
 
 }  // namespace
