@@ -122,7 +122,7 @@ void registerCases(const Fixture& fx) {
             play(h.wait(0), "refill");
         });
         reportStep("register-refill-after-write", refill, kStepLimitMs,
-                   "passports=" + std::to_string(kRegisterPassports + kBigFarmPassports) + " files=3");
+                   "passports=" + std::to_string(passports() + kBigFarmPassports) + " files=3");
     }
     database::chooseDatabaseFolder(fx.folder.string() + "/");
 }
