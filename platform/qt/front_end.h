@@ -2,8 +2,10 @@
 // The program's Qt front end: with a QApplication made, it installs the Qt
 // renderer and the message-box sink of the error manager, and runs Qt's event
 // loop as the model's main loop until the last window has closed and every
-// thread has ended. The destructor puts back what it replaced.
+// thread has ended; the desktop's ending signals close every window first.
+// The destructor puts back what it replaced.
 
+#include "platform/qt/end_signals.h"
 #include "platform/qt/main_loop.h"
 #include "platform/qt/qt_renderer.h"
 #include "platform/runtime/message_sink.h"
@@ -25,6 +27,7 @@ public:
 
 private:
     MainLoop loop_;
+    EndSignals endSignals_{loop_};
     QtRenderer renderer_;
     ui::MessageBoxSink sink_;
     ui::Renderer* previousRenderer_;

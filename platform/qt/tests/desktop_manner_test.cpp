@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <csignal>
 
 #include "platform/qt/drop_box.h"
 #include "platform/qt/placement.h"
@@ -174,6 +175,20 @@ TEST_F(DesktopMannerTest, CtrlF4ClosesTheActiveChildWindow) {
     EXPECT_TRUE(pumpUntil([&] { return window("First") == nullptr; })) << ::testing::PrintToString(log_);
     EXPECT_TRUE(logged("First: CloseWindow"));
     EXPECT_NE(window("Second"), nullptr);
+}
+
+// The desktop's session ending, a closed terminal or kill: every window closes as the frame's exit closes it.
+TEST_F(DesktopMannerTest, TheDesktopsEndingSignalsCloseEveryWindow) {
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
+        log_.clear();
+        for (const char* name : {"First", "Second"})
+            start({name, WindowKind::MdiChild, [](LayoutBuilder& b, Window&) { b.button("?GO", "Дальше"); }});
+        ASSERT_TRUE(pumpUntil([&] { return top("First") && top("Second"); }));
+        std::raise(sig);
+        EXPECT_TRUE(pumpUntil([&] { return ui::desktop().windows().empty(); })) << sig;
+        EXPECT_TRUE(logged("First: CloseDown")) << sig;
+        EXPECT_TRUE(logged("Second: CloseDown")) << sig;
+    }
 }
 
 TEST_F(DesktopMannerTest, AStoredPlacementOffTheScreenIsPulledBackIn) {
