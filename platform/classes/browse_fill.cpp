@@ -54,29 +54,12 @@ void BrowseClass::fillAt(const ViewRow& target) {
         window_->closeWindow();
         return;
     }
-    const data::ViewReading reading(*view_);
-    const int n = pageSize();
     // The target keeps the row of the page the highlight stood on, so a refill does not scroll the list.
-    const int above = std::clamp(highlighted(), 0, n - 1);
-    const std::vector<ViewRow> before = view_->read(&target, above + 1, true);
-    atTop_ = static_cast<int>(before.size()) <= above;
-    std::vector<ViewRow> rows = atTop_ ? view_->firstPage(n) : view_->read(&before.back(), n, false);
-    atBottom_ = static_cast<int>(rows.size()) < n;
-    // A target gone from the view leaves the highlight on the row that took its place.
-    const int rowsBefore = atTop_ ? static_cast<int>(before.size()) : above;
-    int current = std::max(0, std::min(rowsBefore, static_cast<int>(rows.size()) - 1));
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].pos == target.pos) current = static_cast<int>(i);
-    if (rows.empty() && !before.empty()) {
-        // The target was the last row and is gone: show the end.
-        rows = view_->lastPage(n);
-        std::reverse(rows.begin(), rows.end());
-        current = static_cast<int>(rows.size()) - 1;
-        atBottom_ = true;
-    }
-    rows = completed(std::move(rows), current);
-    setPage(std::move(rows), current);
-    postNewSelection(wasEmpty);
+    const ViewRow wanted = target;  // a copy: it may be a row of the page about to be replaced
+    const int above = std::clamp(highlighted(), 0, pageSize() - 1);
+    const std::vector<ViewRow> before = view_->read(&wanted, above, true);
+    const ViewRow* top = above == 0 ? &wanted : static_cast<int>(before.size()) < above ? nullptr : &before.back();
+    if (pageFrom(top, &wanted)) postNewSelection(wasEmpty);
 }
 
 bool BrowseClass::pageFrom(const ViewRow* top, const ViewRow* wanted) {

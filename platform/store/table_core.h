@@ -88,7 +88,7 @@ private:
              std::size_t firstValue, int limit, const Selection& selection, RowCache& out);
     std::vector<Cell> cellsOf(const Order& order, const std::vector<Value>& values) const;
     // The order of a scan: a key's own, kept, or one made in `scratch`; nullptr when
-    // the spec names what the file lacks.
+    // the scan names a field the file lacks.
     const Order* orderOf(const ScanSpec& spec, Order& scratch);
     // The statement of a read: those in a key's order over every field are made once
     // (a lookup by key runs for each row of a page).
