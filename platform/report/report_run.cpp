@@ -150,6 +150,7 @@ Byte runReport(const ReportDefinition& def, ReportLayout& layout) {
         ReportLayout& l;
         ~Forget() { l.recall = {}; }
     } forget{layout};
+    layout.pagesOnDisk = true;
     layout.begin(def.title, formatDate(clock::today()), shortTime(clock::now()));
     {
         // The progress window until the first page is done; the preview lays out the rest.
