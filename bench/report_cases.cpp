@@ -76,12 +76,12 @@ void reportCases(const Fixture& fx) {
         // The preview opens once page 1 is laid out: that moment, as the renderer sees it.
         double firstPage = 0;
         const auto followed = h.renderer().onOpened;
+        const PeakMemory memory;
         const Clock::time_point start = Clock::now();
         h.renderer().onOpened = [&](ui::Window& w) {
             if (firstPage == 0 && w.control(report::kPagesControl)) firstPage = since(start);
             followed(w);
         };
-        const PeakMemory memory;
         if (const ui::Outcome o = h.start("PrintQBE"); !o) throw std::runtime_error("report: " + o.refusal);
         // Every second of the fixed clock is ten ticks of the progress window, then of the preview.
         auto tick = [&] {

@@ -87,7 +87,8 @@ public:
     int percent() const override { return ended_ ? 100 : static_cast<int>(std::min(99LL, read_ * 100 / total)); }
     int finishedPages() const override { return layout_.finishedPages(); }
 
-    // Reads and lays out records until the slice's time is up or the view ends.
+    // Reads and lays out records until the slice's time is up or the view ends; the slice
+    // that finishes the first page ends with it, so the preview opens before the rest is sorted.
     void slice() override {
         const auto until = Clock::now() + kSlice;
         auto each = [&](const data::ViewRow& row) {
@@ -95,7 +96,9 @@ public:
             currentRow_ = row;
             layout_.take();
         };
-        while (!rows_.ended() && Clock::now() < until) read_ += rows_.next(kStepRows, each);
+        const bool firstPage = layout_.finishedPages() == 0;
+        while (!rows_.ended() && Clock::now() < until && !(firstPage && layout_.finishedPages() > 0))
+            read_ += rows_.next(kStepRows, each);
         if (rows_.ended() && !ended_) {
             layout_.end();
             ended_ = true;
