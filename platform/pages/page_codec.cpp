@@ -64,6 +64,23 @@ private:
 
 enum Flags : unsigned char { Bold = 1, Underline = 2, Serif = 4, RightAligned = 8 };
 
+// Rules and boxes: their count, then each one's members in turn.
+template <class T, class... Member>
+void writeAll(Writer& w, const std::vector<T>& items, Member T::*... members) {
+    w.count(items.size());
+    for (const T& item : items) (w.raw(item.*members), ...);
+}
+
+template <class T, class... Member>
+bool readAll(Reader& r, std::vector<T>& items, Member T::*... members) {
+    std::size_t n;
+    if (!r.count(n)) return false;
+    items.resize(n);
+    for (T& item : items)
+        if (!(r.raw(item.*members) && ...)) return false;
+    return true;
+}
+
 }  // namespace
 
 std::string encodePage(const Page& page) {
@@ -79,20 +96,8 @@ std::string encodePage(const Page& page) {
                                          (t.align == Align::Right ? RightAligned : 0)));
         w.text(t.text);
     }
-    w.count(page.rules.size());
-    for (const Rule& r : page.rules) {
-        w.raw(r.x1);
-        w.raw(r.y1);
-        w.raw(r.x2);
-        w.raw(r.y2);
-    }
-    w.count(page.boxes.size());
-    for (const Box& b : page.boxes) {
-        w.raw(b.x);
-        w.raw(b.y);
-        w.raw(b.width);
-        w.raw(b.height);
-    }
+    writeAll(w, page.rules, &Rule::x1, &Rule::y1, &Rule::x2, &Rule::y2);
+    writeAll(w, page.boxes, &Box::x, &Box::y, &Box::width, &Box::height);
     return out;
 }
 
@@ -110,14 +115,8 @@ bool decodePage(std::string_view bytes, Page& out) {
         t.font.family = flags & Serif ? Family::Serif : Family::Sans;
         t.align = flags & RightAligned ? Align::Right : Align::Left;
     }
-    if (!r.count(n)) return false;
-    out.rules.resize(n);
-    for (Rule& l : out.rules)
-        if (!r.raw(l.x1) || !r.raw(l.y1) || !r.raw(l.x2) || !r.raw(l.y2)) return false;
-    if (!r.count(n)) return false;
-    out.boxes.resize(n);
-    for (Box& b : out.boxes)
-        if (!r.raw(b.x) || !r.raw(b.y) || !r.raw(b.width) || !r.raw(b.height)) return false;
+    if (!readAll(r, out.rules, &Rule::x1, &Rule::y1, &Rule::x2, &Rule::y2)) return false;
+    if (!readAll(r, out.boxes, &Box::x, &Box::y, &Box::width, &Box::height)) return false;
     return r.atEnd();
 }
 

@@ -25,30 +25,18 @@ Page sample(int n) {
     return p;
 }
 
+template <class T, class... Member>
+void expectSameMembers(const std::vector<T>& a, const std::vector<T>& b, Member T::*... members) {
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) ([&] { EXPECT_EQ(a[i].*members, b[i].*members); }(), ...);
+}
+
 void expectSame(const Page& a, const Page& b) {
-    ASSERT_EQ(a.texts.size(), b.texts.size());
-    for (std::size_t i = 0; i < a.texts.size(); ++i) {
-        const Text &x = a.texts[i], &y = b.texts[i];
-        EXPECT_EQ(x.x, y.x);
-        EXPECT_EQ(x.y, y.y);
-        EXPECT_EQ(x.text, y.text);
-        EXPECT_TRUE(x.font == y.font) << x.text;
-        EXPECT_EQ(x.align, y.align);
-    }
-    ASSERT_EQ(a.rules.size(), b.rules.size());
-    for (std::size_t i = 0; i < a.rules.size(); ++i) {
-        EXPECT_EQ(a.rules[i].x1, b.rules[i].x1);
-        EXPECT_EQ(a.rules[i].y1, b.rules[i].y1);
-        EXPECT_EQ(a.rules[i].x2, b.rules[i].x2);
-        EXPECT_EQ(a.rules[i].y2, b.rules[i].y2);
-    }
-    ASSERT_EQ(a.boxes.size(), b.boxes.size());
-    for (std::size_t i = 0; i < a.boxes.size(); ++i) {
-        EXPECT_EQ(a.boxes[i].x, b.boxes[i].x);
-        EXPECT_EQ(a.boxes[i].y, b.boxes[i].y);
-        EXPECT_EQ(a.boxes[i].width, b.boxes[i].width);
-        EXPECT_EQ(a.boxes[i].height, b.boxes[i].height);
-    }
+    expectSameMembers(a.texts, b.texts, &Text::x, &Text::y, &Text::text, &Text::align);
+    for (std::size_t i = 0; i < a.texts.size() && i < b.texts.size(); ++i)
+        EXPECT_TRUE(a.texts[i].font == b.texts[i].font) << a.texts[i].text;
+    expectSameMembers(a.rules, b.rules, &Rule::x1, &Rule::y1, &Rule::x2, &Rule::y2);
+    expectSameMembers(a.boxes, b.boxes, &Box::x, &Box::y, &Box::width, &Box::height);
 }
 
 // Pages laid out as a report does: each filled in place after it is added.
