@@ -157,18 +157,27 @@ std::vector<std::shared_ptr<store::Database>> View::databases() const {
     return files;
 }
 
+std::vector<Value> View::valuesOf(const std::vector<Term>& terms) const {
+    const store::FileDef& def = primary_.def();
+    std::vector<Value> values;
+    values.reserve(terms.size());
+    for (const Term& t : terms) values.push_back(store::getField(def.fields[t.field], primary_.record()));
+    return values;
+}
+
+bool View::admit(Position pos, const std::vector<Term>& terms, ViewRow& row) {
+    joinParents();
+    if (filter_ && !filter_->test()) return false;
+    row = {pos, valuesOf(terms)};
+    return true;
+}
+
 std::vector<ViewRow> View::scan(store::ScanSpec spec, int count, const Visitor& each) {
     std::vector<ViewRow> rows;
     if (count <= 0 || primary_.useFile() != Level::Benign) return rows;
     const ViewReading reading(*this);
     const std::vector<Term> terms = orderTerms();
     const store::FileDef& def = primary_.def();
-    auto valuesOf = [&](const void* record) {
-        std::vector<Value> values;
-        values.reserve(terms.size());
-        for (const Term& t : terms) values.push_back(store::getField(def.fields[t.field], record));
-        return values;
-    };
     // Without a filter every row read is shown: read no more than that.
     const int chunk = filter_ ? std::max(count, kChunk) : count;
     for (;;) {
@@ -180,16 +189,16 @@ std::vector<ViewRow> View::scan(store::ScanSpec spec, int count, const Visitor& 
             lastPos = pos;
             def.ops.copy(primary_.record(), record);
             primary_.remember(pos);
-            joinParents();
-            if (filter_ && !filter_->test()) return true;
-            rows.push_back({pos, valuesOf(primary_.record())});
+            ViewRow row;
+            if (!admit(pos, terms, row)) return true;
+            rows.push_back(std::move(row));
             if (each) each(rows.back());
             return static_cast<int>(rows.size()) < count;
         });
         if (static_cast<int>(rows.size()) >= count || scanned < chunk) return rows;
         // The filter or the key left rows out: go on after the last row scanned,
         // which is still in the buffer.
-        spec.afterValues = valuesOf(primary_.record());
+        spec.afterValues = valuesOf(terms);
         spec.afterPosition = lastPos;
         spec.fromValues.reset();
     }

@@ -82,6 +82,7 @@ public:
     std::vector<std::shared_ptr<store::Database>> databases() const;
 
 private:
+    friend class ViewCursor;
     struct Join {
         FileManager* parent;
         int key;
@@ -99,6 +100,10 @@ private:
     store::ScanSpec baseSpec() const;
     std::vector<Term> orderTerms() const;
     void joinParents();
+    // The primary's buffer's values of the terms.
+    std::vector<Value> valuesOf(const std::vector<Term>& terms) const;
+    // The row in the primary's buffer, its parents joined; false when the filter leaves it out.
+    bool admit(Position pos, const std::vector<Term>& terms, ViewRow& row);
     std::vector<ViewRow> scan(store::ScanSpec spec, int count, const Visitor& each);
 
     FileManager& primary_;

@@ -41,6 +41,7 @@ TextSource ReportLayout::timeStamp() const {
 
 void ReportLayout::begin(std::string title, std::string date, std::string time) {
     doc_ = std::make_shared<pages::Document>();
+    if (pagesOnDisk) doc_->pages.keepOnDisk();
     doc_->title = std::move(title);
     date_ = std::move(date);
     time_ = std::move(time);

@@ -69,6 +69,9 @@ public:
     Band pageFooter;
     Band detail;
     std::vector<Group> groups;  // outermost first
+    // The pages before the one being laid out go to a scratch file (pages::PageList),
+    // so a report of thousands of pages holds one in memory.
+    bool pagesOnDisk = false;
     // The break is seen on the first record of the new groups; while the closed groups'
     // footers print, `previous` puts the record before it back, `current` returns to it.
     struct Recall {

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <chrono>
-#include <optional>
 
 #include "platform/classes/ini_manager.h"
 #include "platform/core/dates.h"
 #include "platform/core/picture.h"
 #include "platform/core/text.h"
 #include "platform/data/view.h"
+#include "platform/data/view_cursor.h"
 #include "platform/report/preview.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/thread_state.h"
@@ -23,10 +23,10 @@ using rt::Level;
 using Clock = std::chrono::steady_clock;
 // One tick's work: the other windows wait no longer than this.
 constexpr auto kSlice = std::chrono::milliseconds(40);
-// Every read of an ordered view is a query of its own that sorts the file again, so
-// reads are large; the first is smaller, for the first slice's sake.
-constexpr int kFirstChunk = 1024;
-constexpr int kLargestChunk = 16384;
+// The first page's rows come from a read of their own; after them the clock is
+// looked at every step's rows.
+constexpr int kFirstRows = 1024;
+constexpr int kStepRows = 256;
 constexpr int kTickHundredths = 10;
 
 std::string shortTime(int32_t clock) { return formatTime(clock).substr(0, 5); }
@@ -87,7 +87,8 @@ public:
     int percent() const override { return ended_ ? 100 : static_cast<int>(std::min(99LL, read_ * 100 / total)); }
     int finishedPages() const override { return layout_.finishedPages(); }
 
-    // Reads and lays out records until the slice's time is up or the view ends.
+    // Reads and lays out records until the slice's time is up or the view ends; the slice
+    // that finishes the first page ends with it, so the preview opens before the rest is sorted.
     void slice() override {
         const auto until = Clock::now() + kSlice;
         auto each = [&](const data::ViewRow& row) {
@@ -95,15 +96,10 @@ public:
             currentRow_ = row;
             layout_.take();
         };
-        while (!viewDone_ && Clock::now() < until) {
-            const int chunk = chunk_;
-            std::vector<data::ViewRow> rows = view.read(last_ ? &*last_ : nullptr, chunk, false, each);
-            chunk_ = std::min(chunk * 2, kLargestChunk);
-            read_ += static_cast<long long>(rows.size());
-            if (static_cast<int>(rows.size()) < chunk) viewDone_ = true;
-            if (!rows.empty()) last_ = std::move(rows.back());
-        }
-        if (viewDone_ && !ended_) {
+        const bool firstPage = layout_.finishedPages() == 0;
+        while (!rows_.ended() && Clock::now() < until && !(firstPage && layout_.finishedPages() > 0))
+            read_ += rows_.next(kStepRows, each);
+        if (rows_.ended() && !ended_) {
             layout_.end();
             ended_ = true;
         }
@@ -118,11 +114,9 @@ public:
 
 private:
     ReportLayout& layout_;
-    std::optional<data::ViewRow> last_;
+    data::ViewCursor rows_{view, kFirstRows};
     data::ViewRow previousRow_, currentRow_;
     long long read_ = 0;
-    int chunk_ = kFirstChunk;
-    bool viewDone_ = false;
     bool ended_ = false;
 };
 
@@ -159,6 +153,7 @@ Byte runReport(const ReportDefinition& def, ReportLayout& layout) {
         ReportLayout& l;
         ~Forget() { l.recall = {}; }
     } forget{layout};
+    layout.pagesOnDisk = true;
     layout.begin(def.title, formatDate(clock::today()), shortTime(clock::now()));
     {
         // The progress window until the first page is done; the preview lays out the rest.

@@ -124,6 +124,11 @@ public:
     // is the table's own (made by def().ops) and valid only during the call. Rows are
     // read ahead in chunks, so `each` may read and write this and other tables.
     std::vector<Position> scan(const ScanSpec& spec, const std::function<bool(Position, const void*)>& each);
+    // The positions of every row the ScanSpec selects (up to its limit), in order, by one
+    // query (two after a row: its ties, then the rest), so a file in an order no index
+    // gives is sorted once, where a scan of many chunks sorts it for each. Empty, with
+    // lastError(), when the read failed.
+    std::vector<Position> positions(const ScanSpec& spec);
     // True when the stored record at pos equals `snapshot` field by field
     // (false with RecordNotAvailable when the record is gone).
     bool unchanged(Position pos, const void* snapshot);

@@ -22,6 +22,8 @@ std::vector<Position> Table::scan(const ScanSpec& spec, const std::function<bool
     return impl_->scan(spec, each);
 }
 
+std::vector<Position> Table::positions(const ScanSpec& spec) { return impl_->positions(spec); }
+
 bool Table::unchanged(Position pos, const void* snapshot) { return impl_->unchanged(pos, snapshot); }
 
 Error Table::lastError() const { return impl_->lastError(); }

@@ -274,7 +274,7 @@ void TableCore::anchorAt(const Order& order, const RowCache& cache, std::size_t 
 }
 
 bool TableCore::run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
-                    std::size_t firstValue, int limit, const Selection& selection, RowCache& out) {
+                    std::size_t firstValue, int limit, const Selection& selection, const RowSink& row) {
     Statement s = c_.prepare(selectOf(order, q, selection));
     if (!s) return failedConnection();
     bindFilter(s, layout_, selection.filter);
@@ -286,7 +286,7 @@ bool TableCore::run(const Order& order, const Query& q, const std::vector<Cell>&
     if (q.bound == Bound::Ties) s.bind(p++, anchor.pos);
     s.bind(p, static_cast<int64_t>(limit));
     int rc;
-    while ((rc = s.step()) == SQLITE_ROW) out.append(s.get(), selection.fields);
+    while ((rc = s.step()) == SQLITE_ROW) row(s.get());
     return rc == SQLITE_DONE || failed(rc);
 }
 
@@ -296,6 +296,16 @@ bool TableCore::fetch(const Order& order, const std::vector<Cell>& equal, const 
     out.clear();
     if (limit <= 0) return true;
     const Selection& sel = selection ? *selection : everything_;
+    return select(order, equal, anchor, backward, limit, sel, [&](sqlite3_stmt* s) { out.append(s, sel.fields); });
+}
+
+bool TableCore::select(const Order& order, const std::vector<Cell>& equal, const Anchor& anchor, bool backward,
+                       int limit, const Selection& sel, const RowSink& row) {
+    int taken = 0;
+    const RowSink counted = [&](sqlite3_stmt* s) {
+        ++taken;
+        row(s);
+    };
     Query q;
     q.equal = equal.size();
     q.backward = backward;
@@ -304,24 +314,24 @@ bool TableCore::fetch(const Order& order, const std::vector<Cell>& equal, const 
     // from using the rest of the key's index.
     const std::size_t fixed = sameCells(equal, anchor.values, equal.size()) ? equal.size() : 0;
     switch (anchor.kind) {
-    case Anchor::Kind::Start: return run(order, q, equal, anchor, 0, limit, sel, out);
+    case Anchor::Kind::Start: return run(order, q, equal, anchor, 0, limit, sel, counted);
     case Anchor::Kind::From:
-        if (n <= fixed) return run(order, q, equal, anchor, 0, limit, sel, out);
+        if (n <= fixed) return run(order, q, equal, anchor, 0, limit, sel, counted);
         q.bound = Bound::From;
         q.first = fixed;
         q.count = n - fixed;
-        return run(order, q, equal, anchor, fixed, limit, sel, out);
+        return run(order, q, equal, anchor, fixed, limit, sel, counted);
     case Anchor::Kind::After:
         if (n == order.columns.size()) {
             q.bound = Bound::Ties;
             q.count = n;
-            if (!run(order, q, equal, anchor, 0, limit, sel, out)) return false;
+            if (!run(order, q, equal, anchor, 0, limit, sel, counted)) return false;
         }
-        if (n <= fixed || static_cast<int>(out.size()) >= limit) return true;
+        if (n <= fixed || (limit >= 0 && taken >= limit)) return true;
         q.bound = Bound::Beyond;
         q.first = fixed;
         q.count = n - fixed;
-        return run(order, q, equal, anchor, fixed, limit - static_cast<int>(out.size()), sel, out);
+        return run(order, q, equal, anchor, fixed, limit < 0 ? limit : limit - taken, sel, counted);
     }
     return true;
 }
@@ -336,15 +346,7 @@ std::vector<Position> TableCore::scan(const ScanSpec& spec, const std::function<
     const Order& order = *ordered;
     const Selection& selection = spec.fields.empty() && spec.where.empty() ? everything_ : chosen;
     const std::vector<Cell> equal = cellsOf(order, spec.equal);
-    Anchor anchor;
-    if (spec.afterValues) {
-        anchor.kind = Anchor::Kind::After;
-        anchor.values = cellsOf(order, *spec.afterValues);
-        anchor.pos = spec.afterPosition;
-    } else if (spec.fromValues) {
-        anchor.kind = Anchor::Kind::From;
-        anchor.values = cellsOf(order, *spec.fromValues);
-    }
+    Anchor anchor = anchorOf(order, spec);
     if (spec.atOnce) {
         if (anchor.kind != Anchor::Kind::Start) fail(Error::Other, "a scan at once starts at the start");
         else scanAtOnce(spec, order, equal, selection, each, positions);
@@ -380,12 +382,42 @@ void TableCore::scanAtOnce(const ScanSpec& spec, const Order& order, const std::
     q.wholeFile = true;
     // Buffers of its own: the rows of a whole file are not kept for later reads.
     Buffers whole(layout_);
-    if (!run(order, q, equal, Anchor{}, 0, spec.limit > 0 ? spec.limit : -1, selection, whole.cache)) return;
+    const RowSink into = [&](sqlite3_stmt* s) { whole.cache.append(s, selection.fields); };
+    if (!run(order, q, equal, Anchor{}, 0, spec.limit > 0 ? spec.limit : -1, selection, into)) return;
     for (std::size_t r = 0; r < whole.cache.size(); ++r) {
         whole.cache.decode(r, whole.record, selection.fields);
         positions.push_back(whole.cache.pos(r));
         if (each && !each(whole.cache.pos(r), whole.record)) return;
     }
+}
+
+Anchor TableCore::anchorOf(const Order& order, const ScanSpec& spec) const {
+    Anchor anchor;
+    if (spec.afterValues) {
+        anchor.kind = Anchor::Kind::After;
+        anchor.values = cellsOf(order, *spec.afterValues);
+        anchor.pos = spec.afterPosition;
+    } else if (spec.fromValues) {
+        anchor.kind = Anchor::Kind::From;
+        anchor.values = cellsOf(order, *spec.fromValues);
+    }
+    return anchor;
+}
+
+std::vector<Position> TableCore::positions(const ScanSpec& spec) {
+    clearError();
+    std::vector<Position> out;
+    Order scratch;
+    const Order* order = orderOf(spec, scratch);
+    Selection chosen;
+    if (!order || !selectionOf(spec, *order, chosen)) return out;
+    // Only the positions: SQLite sorts the order's columns and pos, not whole records.
+    const Selection positionsOnly{{}, "pos", std::move(chosen.filter)};
+    const bool read = select(*order, cellsOf(*order, spec.equal), anchorOf(*order, spec), spec.backward,
+                             spec.limit > 0 ? spec.limit : -1, positionsOnly,
+                             [&](sqlite3_stmt* s) { out.push_back(sqlite3_column_int64(s, 0)); });
+    if (!read) out.clear();
+    return out;
 }
 
 bool TableCore::unchanged(Position pos, const void* snapshot) {

@@ -49,6 +49,7 @@ public:
     int64_t count();
     Decimal highest(int field);
     std::vector<Position> scan(const ScanSpec& spec, const std::function<bool(Position, const void*)>& each);
+    std::vector<Position> positions(const ScanSpec& spec);
     bool unchanged(Position pos, const void* snapshot);
 
     // Reads up to `limit` rows of an order into `out` (cleared first): the fields and
@@ -80,12 +81,19 @@ private:
     std::unique_ptr<Buffers> takeBuffers();
     void giveBack(std::unique_ptr<Buffers> b);
 
+    // Takes each row a statement steps to.
+    using RowSink = std::function<void(sqlite3_stmt*)>;
+
     bool readRow(Position pos, RowCache& out);
     void scanAtOnce(const ScanSpec& spec, const Order& order, const std::vector<Cell>& equal,
                     const Selection& selection, const std::function<bool(Position, const void*)>& each,
                     std::vector<Position>& positions);
+    // The rows of an order from an anchor, up to `limit` (-1: all), to `row`.
+    bool select(const Order& order, const std::vector<Cell>& equal, const Anchor& anchor, bool backward, int limit,
+                const Selection& selection, const RowSink& row);
     bool run(const Order& order, const Query& q, const std::vector<Cell>& equal, const Anchor& anchor,
-             std::size_t firstValue, int limit, const Selection& selection, RowCache& out);
+             std::size_t firstValue, int limit, const Selection& selection, const RowSink& row);
+    Anchor anchorOf(const Order& order, const ScanSpec& spec) const;
     std::vector<Cell> cellsOf(const Order& order, const std::vector<Value>& values) const;
     // The order of a scan: a key's own, kept, or one made in `scratch`; nullptr when
     // the scan names a field the file lacks.

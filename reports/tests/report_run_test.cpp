@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/dates.h"
+#include "platform/pages/page_text.h"
 #include "platform/pages/pdf_output.h"
 #include "platform/qt/page_painter.h"
 #include "platform/runtime/thread_state.h"
@@ -140,6 +142,55 @@ TEST_F(ReportRunTest, ATwoPageAnimalListIsDrawnLegibly) {
         EXPECT_TRUE(image.save(QString::fromStdString((screens / ("report_animal_list_" + std::to_string(page + 1) + ".png")).string())));
     }
     PLAY(h->close());
+}
+
+// More passports than the first page's read takes, so the rest comes in the order
+// sorted once: every passport is listed once, in the report's order, on pages
+// kept out of memory and numbered in turn, and the preview shows the first.
+TEST_F(ReportRunTest, AReportOfManyPagesListsEveryPassportOnceInOrder) {
+    constexpr int kPassports = 1500;
+    std::vector<std::string> heifers{"001", "002", "003"}, bulls;
+    for (int id = 4; id <= kPassports; ++id) {
+        // Numbers in another order than the records'.
+        const std::string number = "N" + std::to_string(10000 + id * 7 % kPassports);
+        const int group = id % 2 ? 3 : 5;
+        addPassport(1, 1, id, number, [group] { PAS->IDPOL = group; });
+        (group == 3 ? heifers : bulls).push_back(number);
+    }
+    std::sort(heifers.begin(), heifers.end());
+    std::sort(bulls.begin(), bulls.end());
+    std::vector<std::string> expected = heifers;
+    expected.insert(expected.end(), bulls.begin(), bulls.end());
+
+    PLAY(h->start("PrintQBE"));
+    do PLAY(h->wait(1));
+    while (h->current()->timer() != 0);
+    const ui::PagesControl* preview = h->report();
+    ASSERT_NE(preview, nullptr);
+    const pages::Document& doc = *preview->document();
+    ASSERT_GT(doc.pages.size(), 40u);
+    EXPECT_EQ(h->value("?PageNumber"), "Страница 1 из " + std::to_string(doc.pages.size()));
+    const std::vector<std::string> first = pages::textLines(doc.pages[0]);
+    ASSERT_GT(first.size(), 3u);
+    EXPECT_EQ(first[0], "Список животных (произвольный отчёт)");
+
+    std::vector<std::string> listed;
+    for (std::size_t n = 0; n < doc.pages.size(); ++n) {
+        const std::vector<std::string> lines = pages::textLines(doc.pages[n]);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_TRUE(lines.back().ends_with(" " + std::to_string(n + 1))) << lines.back();
+        for (const std::string& line : lines) {
+            const std::string word = line.substr(0, line.find(' '));
+            if (word.starts_with("N1") || word.starts_with("00")) listed.push_back(word);
+        }
+        if (n + 1 == doc.pages.size()) {
+            EXPECT_NE(std::find(lines.begin(), lines.end(), "Всего с начала отчёта: " + std::to_string(kPassports)),
+                      lines.end());
+        }
+    }
+    EXPECT_EQ(listed, expected);
+    PLAY(h->close());
+    EXPECT_EQ(answered, response::Completed);
 }
 
 }  // namespace

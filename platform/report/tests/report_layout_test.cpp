@@ -101,5 +101,25 @@ TEST(ReportLayout, BeginStartsAgainFromZero) {
     EXPECT_EQ(rep.run({{"A", "1", "b"}}), "--- page 1 ---\nH A\nh 1\n1 b\nf 1 1\nF 1 1 1\nДата: 01.04.2024 1\n");
 }
 
+TEST(ReportLayout, PagesKeptOnDiskAreThePagesLaidOutInMemory) {
+    std::vector<Nested> records;
+    for (int i = 0; i < 600; ++i) records.push_back({std::to_string(i / 100), std::to_string(i / 7), "r" + std::to_string(i)});
+    NestedReport inMemory, onDisk;
+    onDisk.r.pagesOnDisk = true;
+    const std::string text = inMemory.run(records);
+    EXPECT_EQ(onDisk.run(records), text);
+    const pages::Document &a = inMemory.r.document(), &b = onDisk.r.document();
+    ASSERT_GT(a.pages.size(), 10u);
+    ASSERT_EQ(a.pages.size(), b.pages.size());
+    for (std::size_t n = 0; n < a.pages.size(); ++n) {
+        const pages::Page p = a.pages[n], q = b.pages[n];
+        ASSERT_EQ(p.texts.size(), q.texts.size());
+        for (std::size_t i = 0; i < p.texts.size(); ++i) {
+            EXPECT_EQ(p.texts[i].x, q.texts[i].x);
+            EXPECT_EQ(p.texts[i].y, q.texts[i].y);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vx::report

@@ -55,6 +55,8 @@ protected:
     FileHandle h{itemDef(), &r};
 };
 
+std::vector<Long> asIds(const std::vector<Position>& positions) { return {positions.begin(), positions.end()}; }
+
 ScanSpec keySpec(int key, std::vector<Value> equal = {}) {
     ScanSpec s;
     s.keyIndex = key;
@@ -97,7 +99,8 @@ TEST_F(Scans, TermOrdersMixDirectionsAndTiesFollowRecordOrder) {
     EXPECT_EQ(ids(table(), termSpec({{F_PRIM, false}})).size(), 700u);
 }
 
-TEST_F(Scans, PagesBothWaysFromAnyRowMatchOneScan) {
+// Positions equal ids here.
+TEST_F(Scans, PagesBothWaysFromAnyRowAndAllPositionsAtOnceMatchOneScan) {
     const std::vector<ScanSpec> specs = {
         keySpec(ByName),
         keySpec(ById),
@@ -118,6 +121,7 @@ TEST_F(Scans, PagesBothWaysFromAnyRowMatchOneScan) {
         const std::vector<Long> full = ids(table(), specs[i]);
         ASSERT_GT(full.size(), 50u);
         EXPECT_EQ(paged(specs[i], 37), full);
+        EXPECT_EQ(asIds(table().positions(specs[i])), full);
         ScanSpec back = specs[i];
         back.backward = true;
         EXPECT_EQ(paged(back, 41), std::vector<Long>(full.rbegin(), full.rend()));
@@ -125,15 +129,17 @@ TEST_F(Scans, PagesBothWaysFromAnyRowMatchOneScan) {
         // From a row in the middle, both ways.
         const std::size_t mid = full.size() / 2;
         Item row;
-        ASSERT_TRUE(table().read(Position(full[mid]), &row));  // positions equal ids here
+        ASSERT_TRUE(table().read(Position(full[mid]), &row));
         ScanSpec after = specs[i];
         after.afterValues.emplace();
         for (int f : orderFields(after)) after.afterValues->push_back(getField(itemDef().fields[f], &row));
         after.afterPosition = full[mid];
         EXPECT_EQ(paged(after, 50), std::vector<Long>(full.begin() + mid + 1, full.end()));
+        EXPECT_EQ(asIds(table().positions(after)), std::vector<Long>(full.begin() + mid + 1, full.end()));
         after.backward = true;
         std::vector<Long> before(full.begin(), full.begin() + mid);
         EXPECT_EQ(paged(after, 50), std::vector<Long>(before.rbegin(), before.rend()));
+        EXPECT_EQ(asIds(table().positions(after)), std::vector<Long>(before.rbegin(), before.rend()));
     }
 }
 
@@ -222,7 +228,7 @@ TEST_F(Scans, ConditionsKeepTheRowsTheProgramsTestKeeps) {
 }
 
 // A scan at once gives the rows of the scan in chunks, in the same order.
-TEST_F(Scans, AScanAtOnceGivesTheRowsOfTheScanInChunks) {
+TEST_F(Scans, AScanAtOnceAndAllPositionsGiveTheRowsOfTheScanInChunks) {
     ScanSpec named = keySpec(ByName);
     named.where = {Condition::notEqual(F_KIND, 1)};
     named.fields = {F_ID};
@@ -238,6 +244,7 @@ TEST_F(Scans, AScanAtOnceGivesTheRowsOfTheScanInChunks) {
         const std::vector<Long> expected = ids(table(), specs[n]);
         ASSERT_FALSE(expected.empty());
         EXPECT_EQ(ids(table(), atOnce), expected);
+        EXPECT_EQ(asIds(table().positions(specs[n])), expected);
     }
     ScanSpec started = keySpec(ByName);
     started.atOnce = true;
