@@ -100,7 +100,7 @@ std::string selectSql(const FileLayout& layout, const Order& order, const Query&
     if (q.bound != Bound::Ties)
         for (const OrderColumn& c : order.columns) sql += c.expr + (c.descending != q.backward ? " DESC, " : ", ");
     sql += q.backward ? "pos DESC" : "pos";
-    return sql + " LIMIT " + param(p);
+    return q.limited ? sql + " LIMIT " + param(p) : sql;
 }
 
 }  // namespace vx::store::detail

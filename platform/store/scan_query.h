@@ -54,10 +54,13 @@ struct Query {
     std::size_t count = 0;  // From, Beyond: compared columns; Ties: every column
     bool backward = false;
     bool wholeFile = false;  // through no index: the file in record order, then sorted
+    // False: every row, with no LIMIT. SQLite sorts a read with a limit through a
+    // b-tree it inserts each row into, one without through its merge sorter.
+    bool limited = true;
 };
 
 // Parameters, numbered: the filter's values, the equality values, the compared
-// values, then for Ties the position, and last the limit.
+// values, then for Ties the position, and last the limit (when limited).
 std::string selectSql(const FileLayout& layout, const Order& order, const Query& q, const Selection& selection);
 
 }  // namespace vx::store::detail

@@ -233,7 +233,8 @@ const std::string& TableCore::selectOf(const Order& order, const Query& q, const
     if (order.key < 0 || &selection != &everything_) return scratchSelect_ = selectSql(layout_, order, q, selection);
     // Every part of the shape is below 64: a key has at most a few components.
     const uint64_t shape = static_cast<uint64_t>(order.key) << 32 | static_cast<uint64_t>(q.bound) << 24 |
-                           q.equal << 18 | q.first << 12 | q.count << 6 | (q.wholeFile ? 2 : 0) | (q.backward ? 1 : 0);
+                           q.equal << 18 | q.first << 12 | q.count << 6 | (q.limited ? 0 : 4) | (q.wholeFile ? 2 : 0) |
+                           (q.backward ? 1 : 0);
     auto [it, added] = keySelects_.try_emplace(shape);
     if (added) it->second = selectSql(layout_, order, q, selection);
     return it->second;
@@ -284,7 +285,7 @@ bool TableCore::run(const Order& order, const Query& q, const std::vector<Cell>&
     for (std::size_t i = 0; i < compared; ++i)
         bindCell(s, p++, layout_, order.columns[q.first + i].field, anchor.values[firstValue + i]);
     if (q.bound == Bound::Ties) s.bind(p++, anchor.pos);
-    s.bind(p, static_cast<int64_t>(limit));
+    if (q.limited) s.bind(p, static_cast<int64_t>(limit));
     int rc;
     while ((rc = s.step()) == SQLITE_ROW) row(s.get());
     return rc == SQLITE_DONE || failed(rc);
@@ -380,10 +381,11 @@ void TableCore::scanAtOnce(const ScanSpec& spec, const Order& order, const std::
     q.equal = equal.size();
     q.backward = spec.backward;
     q.wholeFile = true;
+    q.limited = spec.limit > 0;
     // Buffers of its own: the rows of a whole file are not kept for later reads.
     Buffers whole(layout_);
     const RowSink into = [&](sqlite3_stmt* s) { whole.cache.append(s, selection.fields); };
-    if (!run(order, q, equal, Anchor{}, 0, spec.limit > 0 ? spec.limit : -1, selection, into)) return;
+    if (!run(order, q, equal, Anchor{}, 0, spec.limit, selection, into)) return;
     for (std::size_t r = 0; r < whole.cache.size(); ++r) {
         whole.cache.decode(r, whole.record, selection.fields);
         positions.push_back(whole.cache.pos(r));
