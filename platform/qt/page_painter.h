@@ -19,6 +19,8 @@ void printPages(const pages::Document& doc, QPagedPaintDevice& device);
 // Writes the pages as a PDF file; "" when written, else what went wrong. Without
 // a running Qt application it starts one on the offscreen platform (headless runs).
 std::string writePdf(const pages::Document& doc, const std::string& path);
+// How wide a text is drawn, in millimetres, at every scale (same application rule).
+double drawnWidth(const std::string& text, const pages::Font& f);
 // One page as a picture on white paper, `scale` pixels per millimetre (same application rule).
 QImage pageImage(const pages::Document& doc, int page, double scale);
 
