@@ -1,6 +1,6 @@
 #include "platform/qt/page_painter.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <QGuiApplication>
@@ -82,9 +82,12 @@ void printPages(const pages::Document& doc, QPagedPaintDevice& device) {
 
 std::string writePdf(const pages::Document& doc, const std::string& path) {
     ensureApplication();
-    QFile file(toQ(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return "Файл " + path + " не удаётся записать: " + fromQ(file.errorString());
+    // A scratch file beside the target, renamed over it once whole: a full disk leaves neither
+    // a torn PDF nor the old one spoilt.
+    QSaveFile file(toQ(path));
+    file.setDirectWriteFallback(false);
+    const auto failed = [&] { return "Файл " + path + " не удаётся записать: " + fromQ(file.errorString()); };
+    if (!file.open(QIODevice::WriteOnly)) return failed();
     {
         QPdfWriter writer(&file);
         writer.setResolution(300);
@@ -92,8 +95,7 @@ std::string writePdf(const pages::Document& doc, const std::string& path) {
         writer.setCreator("vetrix");
         printPages(doc, writer);
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) return "Файл " + path + " не удаётся записать: " + fromQ(file.errorString());
+    if (!file.commit()) return failed();
     return "";
 }
 

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "context/globals.h"
@@ -12,6 +14,7 @@
 #include "platform/qt/page_painter.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/tests/reports_fixture.h"
+#include "tests/limited_folder.h"
 
 namespace vx::reports::testing {
 namespace {
@@ -140,6 +143,31 @@ TEST_F(ReportRunTest, ATwoPageAnimalListIsDrawnLegibly) {
         EXPECT_TRUE(image.save(QString::fromStdString((screens / ("report_animal_list_" + std::to_string(page + 1) + ".png")).string())));
     }
     PLAY(h->close());
+}
+
+// Both ways a preview writes a PDF, on a full disk: what the user is told, and the files
+// left in the folder (an older PDF of the same name stays as it was).
+TEST_F(ReportRunTest, APdfOnAFullDiskIsNotWrittenAtAllAndTheUserIsTold) {
+    const std::filesystem::path folder = dir / "pdf";
+    const std::string saved = (folder / "list.pdf").string(), toFolder = (folder / "PrintQBE-1.pdf").string();
+    const std::optional<std::string> result = vx::testing::withLimitedFolder(
+        folder, vx::testing::FolderLimit::Full, [&] { std::ofstream(saved) << "old"; },
+        [&] {
+            setenv("VETRIX_REPORT_PDF_DIR", folder.string().c_str(), 1);
+            const bool opened = h->start("PrintQBE") && h->wait(1) && h->report();
+            unsetenv("VETRIX_REPORT_PDF_DIR");
+            const bool pressed = opened && h->file(saved) && h->press("?SavePdf") && h->close();
+            std::string out = pressed ? "" : "the preview did not open and close\n";
+            for (const std::string& said : messages()) out += said + "\n";
+            for (const auto& entry : std::filesystem::directory_iterator(folder))
+                if (entry.path().filename() != "filler") out += entry.path().filename().string() + "\n";
+            std::ifstream old(saved);
+            return out + std::string(std::istreambuf_iterator<char>(old), {});
+        });
+    if (!result) GTEST_SKIP() << "no mount namespace here for a full disk";
+    const std::string cause = ": No space left on device\n";
+    EXPECT_EQ(*result, "Отчёт: Файл " + toFolder + " не удаётся записать" + cause + "Сохранить отчёт в PDF: \n" +
+                           "Отчёт: Файл " + saved + " не удаётся записать" + cause + "list.pdf\nold");
 }
 
 }  // namespace
