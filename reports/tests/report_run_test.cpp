@@ -82,6 +82,11 @@ TEST_F(ReportRunTest, ThePreviewTurnsPagesZoomsAndSaysWhenThereIsNoPrinter) {
     PLAY(h->file(dir.string() + "/list"));
     PLAY(h->press("?SavePdf"));
     EXPECT_TRUE(std::filesystem::exists(pdf));
+    // The name the dialog offers, taken in the folder chosen.
+    PLAY(h->file(dir.string()));
+    PLAY(h->press("?SavePdf"));
+    EXPECT_EQ(h->messages().back().suggestedName, "Список животных (произвольный отчёт).pdf");
+    EXPECT_TRUE(std::filesystem::exists(dir / "Список животных (произвольный отчёт).pdf"));
     PLAY(h->close());
     EXPECT_EQ(answered, response::Completed);
 }
