@@ -51,7 +51,7 @@ void passportBlock(Band& b, const MeasureReportKind& k) {
     b.text(7, 5, "Инвентарный номер:", label).field(35, 5, m.IDANIM, f);
     b.text(59, 5, "Кличка:", label).field(71, 5, [] { return PAS->KLICH.str(); }, f);
     b.text(93, 5, "Вид животного:", label)
-        .field(114, 5, [] { return ANI->NAME.str(); }, f)
+        .field(115, 5, [] { return ANI->NAME.str(); }, f)
         .field(149, 5, [] { return POL->NAME.str(); }, f);
     b.text(7, 10, "Корпус:", label).field(19, 10, pictured([] { return Value(PAS->KORP.value()); }, "@n3b"), f);
     b.text(26, 10, "Группа:", label).field(38, 10, pictured([] { return Value(PAS->GRUPPA.value()); }, "@n3b"), f);

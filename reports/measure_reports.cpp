@@ -81,7 +81,7 @@ const MeasureReportKind& diagnosticReports() {
                                      false,
                                      true,
                                      121,
-                                     169,
+                                     167,
                                      diagnosticFields()};
     return k;
 }

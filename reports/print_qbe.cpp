@@ -43,7 +43,7 @@ void layOut(ReportLayout& r) {
     r.groups[3].heading.setHeight(5).field(0, 0.5, [] { return POL->NAME.str(); }, sans(8, true));
 
     r.detail.setHeight(8);
-    animalDetail(r.detail, {0, 2, 25, 59, 79, 82, 85, 90, 109, 127, 4}, sans(8), {}, kWidth);
+    animalDetail(r.detail, {0, 2, 25, 59, 78, 82, 85, 90, 109, 127, 4}, sans(8), {}, kWidth);
 
     totalFooter(r.groups[3].footer, [] { return POL->NAME.str(); }, group);
     totalFooter(r.groups[2].footer, [] { return ANI->NAME.str(); }, species);

@@ -1,8 +1,13 @@
 // PrintQBE1: the household list by holding, farm and address, on a thread of its own.
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "platform/core/text.h"
+#include "platform/pages/text_width.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/animal_views.h"
 #include "reports/report_parts.h"
@@ -15,15 +20,34 @@ namespace {
 using namespace dct;
 
 constexpr double kWidth = 194;
+constexpr double kFilterX = 12;
+// A longer filter ends in "..." so the column titles keep most of the page's height.
+constexpr std::size_t kFilterLines = 6;
+
+// The filter as it stands when the report starts, in lines within the page's width.
+std::vector<std::string> filterLines(const pages::Font& f) {
+    const double width = kWidth - kFilterX;
+    std::vector<std::string> lines = pages::wrapText(clip(glo::GLO_FILTER), f, width);
+    if (lines.size() > kFilterLines) {
+        lines.resize(kFilterLines);
+        lines.back() = pages::fitText(lines.back(), f, width - pages::textWidth("...", f)) + "...";
+    }
+    return lines;
+}
 
 void layOut(ReportLayout& r) {
     setUpPage(r, 280);
-    const pages::Font titles = sans(7);
-    r.pageHeading.setHeight(15)
+    const pages::Font titles = sans(7), filter = serif(7);
+    const std::vector<std::string> lines = filterLines(filter);
+    const double below = pages::lineHeight(filter) * static_cast<double>(std::max<std::size_t>(lines.size(), 1) - 1);
+    r.page.bodyTop += below;
+    r.page.bodyHeight -= below;
+    r.pageHeading.setHeight(15 + below)
         .text(0, 0, "Список ЛПХ  (произвольный отчёт)", sans(9, true))
-        .text(0, 4.5, "Фильтр:", titles)
-        .field(12, 4.5, [] { return clip(glo::GLO_FILTER); }, serif(7));
-    animalColumnTitles(r.pageHeading, 8.5, kWidth);
+        .text(0, 4.5, "Фильтр:", titles);
+    for (std::size_t n = 0; n < lines.size(); ++n)
+        r.pageHeading.text(kFilterX, 4.5 + pages::lineHeight(filter) * static_cast<double>(n), lines[n], filter);
+    animalColumnTitles(r.pageHeading, 8.5 + below, kWidth);
 
     r.groups = {{[] { return std::to_string(PAS->IDHOZ.mantissa()); }, {}, {}},
                 {[] { return std::to_string(PAS->IDFERMA.mantissa()); }, {}, {}},
@@ -43,7 +67,7 @@ void layOut(ReportLayout& r) {
         .field(29, 1, [] { return PAS->ADRES.str() + " " + PAS->FIO.str(); }, bold);
 
     r.detail.setHeight(7.5);
-    animalDetail(r.detail, {19, 21, 43, 71, 87, 89.5, 93, 98, 117, 135, 3.8}, sans(7), report::number(running, "@n5b"),
+    animalDetail(r.detail, {19, 21, 43, 71, 85.5, 89.5, 93, 98, 117, 135, 3.8}, sans(7), report::number(running, "@n5b"),
                  kWidth);
 
     r.groups[1].footer.setHeight(6)

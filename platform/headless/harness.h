@@ -17,7 +17,8 @@
 //   tab ?C "tab text"          tab(c, text)
 //   menu "item" ["sub" ...]    menu({...})
 //   answer Yes|No|OK           answer(text)           (queued for the next question)
-//   file "path"                file(path)             ("" cancels; folder dialogs too)
+//   file "path"                file(path)             ("" cancels; folder dialogs too; a folder
+//                                                     for a save dialog takes its suggested name)
 //   date dd.mm.yyyy            date(text)             ("" cancels)
 //   expect message "c" "t"     expectMessage(c, t)    (the next message not yet expected; "|" = line break)
 //   expect no-message          expectNoMessage()

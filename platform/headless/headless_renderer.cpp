@@ -1,6 +1,19 @@
 #include "platform/headless/headless_renderer.h"
 
+#include <filesystem>
+
 namespace vx::headless {
+
+namespace {
+
+// A folder given for a save dialog: the user took the name it suggested there.
+std::optional<std::string> savedIn(const ui::Dialog& d, const std::optional<std::string>& path) {
+    if (!path || d.kind() != ui::DialogKind::SaveFile || d.suggestedName().empty() || !std::filesystem::is_directory(*path))
+        return path;
+    return (std::filesystem::path(*path) / d.suggestedName()).string();
+}
+
+}  // namespace
 
 bool HeadlessRenderer::answersLeft() const {
     return !buttons_.empty() || !paths_.empty() || !dates_.empty() || !printers_.empty();
@@ -16,7 +29,7 @@ void HeadlessRenderer::fault(const ui::Dialog& d, std::string_view what) {
 }
 
 void HeadlessRenderer::dialogRequested(ui::Dialog& d) {
-    shown_.push_back({d.kind(), d.caption(), d.text(), d.buttons()});
+    shown_.push_back({d.kind(), d.caption(), d.text(), d.buttons(), d.suggestedName()});
     switch (d.kind()) {
     case ui::DialogKind::Message:
         if (d.buttons() == rt::Buttons::Ok) {
@@ -37,7 +50,7 @@ void HeadlessRenderer::dialogRequested(ui::Dialog& d) {
             fault(d, d.kind() == ui::DialogKind::File ? "file dialog" : "folder dialog");
             d.answerPath(std::nullopt);
         } else {
-            d.answerPath(paths_.front());
+            d.answerPath(savedIn(d, paths_.front()));
             paths_.pop_front();
         }
         return;

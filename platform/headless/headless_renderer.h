@@ -4,6 +4,7 @@
 // the answers queued in advance. An OK-only message with no queued answer is
 // answered OK; any other dialog with none queued is a fault it records (and
 // answers No / cancel, so nothing ever waits for a user who is not there).
+// A save dialog answered with a folder takes the name it suggests in that folder.
 
 #include <deque>
 #include <functional>
@@ -21,6 +22,7 @@ struct ShownDialog {
     std::string caption;
     std::string text;  // lines separated by "\n"
     rt::Buttons buttons;
+    std::string suggestedName;  // a save dialog's
 };
 
 class HeadlessRenderer : public ui::Renderer {

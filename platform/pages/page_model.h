@@ -33,6 +33,7 @@ struct Text {
     std::string text;
     Font font{};
     Align align = Align::Left;
+    double clip = 0;  // the room it prints in, right of x (Right: left of x); 0: no limit
 };
 
 struct Rule {

@@ -141,6 +141,7 @@ void path(ui::Dialog& d, QWidget* parent, const QRect& over, Answered answered) 
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
         if (!d.filters().empty()) dialog->setNameFilters(nameFilters(d.filters()));
+        if (!d.suggestedName().empty()) dialog->selectFile(toQ(d.suggestedName()));
     } else {
         dialog->setFileMode(QFileDialog::ExistingFile);
         if (!d.filters().empty()) dialog->setNameFilters(withOfficeFormats(nameFilters(d.filters())));

@@ -1,6 +1,6 @@
 #include "platform/qt/page_painter.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <QGuiApplication>
@@ -14,6 +14,7 @@ namespace vx::qt {
 namespace {
 
 constexpr double kMmPerPoint = 25.4 / 72.0;
+constexpr double kTextPixelsPerMm = 100;
 
 QFont fontOf(const pages::Font& f, double scale) {
     QFont font(f.family == pages::Family::Serif ? "DejaVu Serif" : "DejaVu Sans");
@@ -22,6 +23,11 @@ QFont fontOf(const pages::Font& f, double scale) {
     font.setUnderline(f.underline);
     return font;
 }
+
+// Text is drawn at a large size and scaled down: a small font's pixel size is rounded and its
+// advances hinted, which would make the text wider or narrower than the layout measured.
+// How many of `font`'s pixels make a millimetre when it stands for `f`.
+double pixelsPerMm(const pages::Font& f, const QFont& font) { return font.pixelSize() / (f.points * kMmPerPoint); }
 
 void ensureApplication() {
     if (QCoreApplication::instance()) return;
@@ -45,20 +51,20 @@ void paintPage(QPainter& painter, const pages::Page& page, double scale) {
     for (const pages::Box& b : page.boxes)
         painter.drawRect(QRectF(b.x * scale, b.y * scale, b.width * scale, b.height * scale));
     for (const pages::Rule& r : page.rules) painter.drawLine(QPointF(r.x1 * scale, r.y1 * scale), QPointF(r.x2 * scale, r.y2 * scale));
-    pages::Font current{};
-    bool fontSet = false;
     for (const pages::Text& t : page.texts) {
-        if (!fontSet || !(t.font == current)) {
-            painter.setFont(fontOf(t.font, scale));
-            current = t.font;
-            fontSet = true;
-        }
+        const QFont font = fontOf(t.font, kTextPixelsPerMm);
+        const QFontMetricsF metrics(font);
+        // In millimetres from here on.
+        const double mm = pixelsPerMm(t.font, font);
+        painter.save();
+        painter.translate(t.x * scale, t.y * scale);
+        painter.scale(scale / mm, scale / mm);
+        painter.setFont(font);
         const QString text = toQ(t.text);
-        const QFontMetricsF metrics(painter.font());
-        const double top = t.y * scale;
-        double x = t.x * scale;
-        if (t.align == pages::Align::Right) x -= metrics.horizontalAdvance(text);
-        painter.drawText(QPointF(x, top + metrics.ascent()), text);
+        const bool right = t.align == pages::Align::Right;
+        if (t.clip > 0) painter.setClipRect(QRectF(right ? -t.clip * mm : 0, 0, t.clip * mm, metrics.height()));
+        painter.drawText(QPointF(right ? -metrics.horizontalAdvance(text) : 0, metrics.ascent()), text);
+        painter.restore();
     }
     painter.restore();
 }
@@ -76,9 +82,12 @@ void printPages(const pages::Document& doc, QPagedPaintDevice& device) {
 
 std::string writePdf(const pages::Document& doc, const std::string& path) {
     ensureApplication();
-    QFile file(toQ(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return "Файл " + path + " не удаётся записать: " + fromQ(file.errorString());
+    // A scratch file beside the target, renamed over it once whole: a full disk leaves neither
+    // a torn PDF nor the old one spoilt.
+    QSaveFile file(toQ(path));
+    file.setDirectWriteFallback(false);
+    const auto failed = [&] { return "Файл " + path + " не удаётся записать: " + fromQ(file.errorString()); };
+    if (!file.open(QIODevice::WriteOnly)) return failed();
     {
         QPdfWriter writer(&file);
         writer.setResolution(300);
@@ -86,9 +95,14 @@ std::string writePdf(const pages::Document& doc, const std::string& path) {
         writer.setCreator("vetrix");
         printPages(doc, writer);
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) return "Файл " + path + " не удаётся записать: " + fromQ(file.errorString());
+    if (!file.commit()) return failed();
     return "";
+}
+
+double drawnWidth(const std::string& text, const pages::Font& f) {
+    ensureApplication();
+    const QFont font = fontOf(f, kTextPixelsPerMm);
+    return QFontMetricsF(font).horizontalAdvance(toQ(text)) / pixelsPerMm(f, font);
 }
 
 QImage pageImage(const pages::Document& doc, int page, double scale) {

@@ -2,8 +2,13 @@
 // A band of a report: what prints together, never split across pages. Its
 // items sit in millimetres from the band's top-left corner (the page's left
 // margin); a field's text is read when the band prints.
+//
+// A left-aligned text prints in the column that ends at the next edge right of
+// it on its line: the start of another left-aligned text, a vertical rule or a
+// box's side (what a right-aligned text prints is seen when the band prints).
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -20,6 +25,10 @@ struct BandItem {
     TextSource text;
     pages::Font font{};
     pages::Align align = pages::Align::Left;
+    // A left-aligned text's column edge; infinity when nothing is right of it on its line.
+    double edge = std::numeric_limits<double>::infinity();
+    // The right-aligned texts right of it on its line (indices into the band's items).
+    std::vector<std::size_t> rightAligned;
 };
 
 class Band {
@@ -41,6 +50,8 @@ public:
     Band& box(double x, double y, double width, double height);
 
 private:
+    Band& add(BandItem item);
+
     double height_ = 0;
     std::vector<BandItem> items_;
 };

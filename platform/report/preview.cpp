@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 
 #include "platform/classes/ini_manager.h"
 #include "platform/core/text.h"
@@ -19,6 +20,15 @@ constexpr int kTickHundredths = 10;
 
 // Previews written to VETRIX_REPORT_PDF_DIR in this run.
 int pdfWritten = 0;
+
+// The report's title as a file name: what no file system takes in a name becomes "_".
+std::string pdfName(const std::string& title, const std::string& procedure) {
+    std::string name = clip(title);
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) c = '_';
+    while (!name.empty() && name.back() == '.') name.pop_back();
+    return (name.empty() ? procedure : name) + ".pdf";
+}
 
 void writeToPdfFolder(const std::string& procedure, const pages::Document& doc) {
     const char* dir = std::getenv("VETRIX_REPORT_PDF_DIR");
@@ -122,7 +132,8 @@ private:
 
     void savePdf() {
         layOutAll();
-        std::optional<std::string> path = ui::saveFileDialog("Сохранить отчёт в PDF", "PDF|*.pdf");
+        std::optional<std::string> path =
+            ui::saveFileDialog("Сохранить отчёт в PDF", "PDF|*.pdf", pdfName(doc_->title, procedure_));
         if (!path || path->empty()) return;
         if (upper(lastChars(*path, 4)) != ".PDF") *path += ".pdf";
         if (std::string error = pages::writePdf(*doc_, *path); !error.empty()) ui::messageBox("Отчёт", error);

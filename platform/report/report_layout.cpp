@@ -1,6 +1,9 @@
 #include "platform/report/report_layout.h"
 
+#include <algorithm>
+
 #include "platform/core/picture.h"
+#include "platform/pages/text_width.h"
 #include "platform/core/text.h"
 
 namespace vx::report {
@@ -8,6 +11,8 @@ namespace vx::report {
 namespace {
 // A band lower than this is still printed on a page of its own, never lost.
 constexpr double kEpsilon = 1e-6;
+// Between a text cut at its column's edge and what prints beyond the edge.
+constexpr double kColumnGap = 0.3;
 }  // namespace
 
 TextSource number(const Counter& c, std::string_view picture) {
@@ -117,14 +122,32 @@ void ReportLayout::finishPage() {
 
 void ReportLayout::place(const Band& band, double top) {
     pages::Page& p = doc_->pages.back();
-    for (const BandItem& i : band.items()) {
+    const std::vector<BandItem>& items = band.items();
+    // Read first: what a right-aligned text prints bounds the column left of it.
+    std::vector<std::string> texts(items.size());
+    for (std::size_t n = 0; n < items.size(); ++n) {
+        if (items[n].kind != BandItem::Kind::Text) continue;
+        texts[n] = items[n].text();
+        // A number's picture pads it to its width; right-aligned, the padding would only shift it.
+        if (items[n].align == pages::Align::Right) texts[n] = trim(texts[n]);
+    }
+    const double pageEdge = doc_->width - 2 * page.left;
+    for (std::size_t n = 0; n < items.size(); ++n) {
+        const BandItem& i = items[n];
         const double x = page.left + i.x, y = top + i.y;
         switch (i.kind) {
         case BandItem::Kind::Text: {
-            std::string text = i.text();
-            // A number's picture pads it to its width; right-aligned, the padding would only shift it.
-            if (i.align == pages::Align::Right) text = trim(text);
-            if (text.find_first_not_of(' ') != std::string::npos) p.texts.push_back({x, y, std::move(text), i.font, i.align});
+            std::string& text = texts[n];
+            double clip = 0;
+            if (i.align == pages::Align::Left) {
+                double edge = std::min(i.edge, pageEdge);
+                for (std::size_t r : i.rightAligned)
+                    if (!texts[r].empty()) edge = std::min(edge, items[r].x - pages::textWidth(texts[r], items[r].font));
+                clip = std::max(0.0, edge - i.x - kColumnGap);
+                text = pages::fitText(text, i.font, clip);
+            }
+            if (text.find_first_not_of(' ') != std::string::npos)
+                p.texts.push_back({x, y, std::move(text), i.font, i.align, clip});
             break;
         }
         case BandItem::Kind::Rule: p.rules.push_back({x, y, page.left + i.x2, top + i.y2}); break;

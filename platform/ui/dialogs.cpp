@@ -132,11 +132,13 @@ public:
         if (buttons == rt::Buttons::Ok) return rt::Answer::Ok;
         return d.button_ == rt::Answer::Yes ? rt::Answer::Yes : rt::Answer::No;
     }
-    static std::optional<std::string> path(DialogKind kind, std::string_view title, std::string_view filters) {
+    static std::optional<std::string> path(DialogKind kind, std::string_view title, std::string_view filters,
+                                           std::string_view suggestedName = {}) {
         DialogCall call(kind);
         call.d_.caption_ = std::string(title);
         call.d_.filters_ = parseFileFilters(filters);
         call.d_.startFolder_ = lastFolder(title);
+        call.d_.suggestedName_ = std::string(suggestedName);
         const std::optional<std::string> chosen = call.run().path_;
         if (chosen) keepFolder(title, kind == DialogKind::Folder ? *chosen : parentFolder(*chosen));
         return chosen;
@@ -180,8 +182,9 @@ std::optional<int32_t> calendarDialog(std::string_view title, int32_t start) { r
 
 bool printerSetupDialog() { return DialogCall::printer(); }
 
-std::optional<std::string> saveFileDialog(std::string_view title, std::string_view filters) {
-    return DialogCall::path(DialogKind::SaveFile, title, filters);
+std::optional<std::string> saveFileDialog(std::string_view title, std::string_view filters,
+                                          std::string_view suggestedName) {
+    return DialogCall::path(DialogKind::SaveFile, title, filters, suggestedName);
 }
 
 PrintOutcome printDialog(const pages::Document& doc) { return DialogCall::print(doc); }

@@ -49,6 +49,8 @@ public:
     int32_t startDate() const { return startDate_; }
     // File, Folder: where the last dialog of this title ended (empty: the current folder).
     const std::string& startFolder() const { return startFolder_; }
+    // SaveFile: the file name offered in the start folder, "" for none.
+    const std::string& suggestedName() const { return suggestedName_; }
     // Print: the pages to print.
     const pages::Document* document() const { return document_; }
 
@@ -74,6 +76,7 @@ private:
     std::vector<FileFilter> filters_;
     int32_t startDate_ = 0;
     std::string startFolder_;
+    std::string suggestedName_;
 
     bool answered_ = false;
     rt::Answer button_ = rt::Answer::Ok;
@@ -98,8 +101,9 @@ std::optional<std::string> folderDialog(std::string_view title);
 std::optional<int32_t> calendarDialog(std::string_view title, int32_t start);
 // The printer set-up; whether the user confirmed it.
 bool printerSetupDialog();
-// A file to write (it may not exist yet); nullopt when cancelled.
-std::optional<std::string> saveFileDialog(std::string_view title, std::string_view filters);
+// A file to write (it may not exist yet), `suggestedName` offered; nullopt when cancelled.
+std::optional<std::string> saveFileDialog(std::string_view title, std::string_view filters,
+                                          std::string_view suggestedName = {});
 // The desktop's printer dialog, then the pages to the printer chosen.
 PrintOutcome printDialog(const pages::Document& doc);
 

@@ -2,7 +2,10 @@
 
 #include "context/globals.h"
 #include "dictionary/names.h"
+#include <cstring>
+
 #include "platform/core/text.h"
+#include "platform/pages/text_width.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/tests/reports_fixture.h"
 
@@ -33,6 +36,13 @@ protected:
         });
     }
 };
+
+// The household list's filter as its heading shows it, the lines joined again.
+std::string shownFilter(const std::string& pages) {
+    const std::size_t from = pages.find("Фильтр: "), to = pages.find("\nИнвентарный №");
+    if (from == std::string::npos || to == std::string::npos) return "";
+    return replaceAll(pages.substr(from + strlen("Фильтр: "), to - from - strlen("Фильтр: ")), "\n", " ");
+}
 
 TEST_F(AnimalListTest, ThePrintedExampleHasItsGroupsCountsAndPageFooter) {
     animal(1, "001", 3);
@@ -177,8 +187,50 @@ TEST_F(AnimalListTest, AHandOverOfFiveConditionsSelectsAsTheListDid) {
         EXPECT_EQ(printed, (Lines{"001", "002"})) << pages;
         EXPECT_EQ(glo::GLO_REPORTQUERYRESULT, "");
         if (std::string(report) == "PrintQBE1") {
-            EXPECT_NE(pages.find("Фильтр: " + query + "\n"), std::string::npos) << pages;
+            EXPECT_EQ(shownFilter(pages), query) << pages;
         }
+    }
+}
+
+TEST_F(AnimalListTest, AFieldLongerThanItsColumnIsCutAtTheNextColumn) {
+    addGroup(7, 1, "Коровы основного стада");
+    animal(1, "001", 7, 1, 1, "ул. Краснознамённая, дом 128, корпус 4, квартира 56",
+           "Константинопольский-Задунайский Вячеслав Вячеславович");
+    for (const char* report : {"PrintQBE", "PrintQBE1"}) {
+        SCOPED_TRACE(report);
+        std::string pages;
+        EXPECT_EQ(print(report, &pages), response::Completed);  // and nothing runs into the next column
+        // The group's name ends where the birth date begins; the owner and the address at the page's edge.
+        EXPECT_NE(pages.find("001 Коровы основного"), std::string::npos) << pages;
+        EXPECT_EQ(pages.find("стада 15.03.2023"), std::string::npos) << pages;
+        EXPECT_NE(pages.find(" 15.03.2023 "), std::string::npos) << pages;
+        EXPECT_NE(pages.find("Константинопольский"), std::string::npos) << pages;
+        EXPECT_EQ(pages.find("Вячеславович"), std::string::npos) << pages;
+        EXPECT_EQ(pages.find("квартира 56"), std::string::npos) << pages;
+    }
+}
+
+TEST_F(AnimalListTest, TheHouseholdListWrapsALongFilterWithinThePage) {
+    animal(1, "001", 3, 1, 1, "ул. Мира 1", "Иванов");
+    std::string query = "(UPPER(PAS:idhoz) = 1)";
+    for (int n = 0; n < 8; ++n) query += " AND (INSTRING('МИРА',UPPER(PAS:adres),1,1) <> 0)";
+    struct Case {
+        std::string filter;
+        bool whole;
+    } cases[] = {{query, true}, {query + query + query, false}};
+    for (const Case& c : cases) {
+        glo::GLO_FILTER = c.filter;
+        std::string pages;
+        EXPECT_EQ(print("PrintQBE1", &pages), response::Completed);
+        ASSERT_TRUE(printed);
+        for (const pages::Text& t : printed->pages[0].texts)
+            EXPECT_LE(t.x + pages::textWidth(t.text, t.font), printed->width - 6) << t.text;
+        const std::string shown = shownFilter(pages);
+        if (c.whole) EXPECT_EQ(shown, c.filter) << pages;
+        else EXPECT_TRUE(shown.ends_with("...") && c.filter.starts_with(shown.substr(0, shown.size() - 3))) << pages;
+        // The column titles and the records keep below the filter.
+        EXPECT_NE(pages.find("\nИнвентарный №"), std::string::npos) << pages;
+        EXPECT_NE(pages.find("1 001 Телки"), std::string::npos) << pages;
     }
 }
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "context/globals.h"
@@ -14,6 +16,7 @@
 #include "platform/qt/page_painter.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/tests/reports_fixture.h"
+#include "tests/limited_folder.h"
 
 namespace vx::reports::testing {
 namespace {
@@ -81,6 +84,11 @@ TEST_F(ReportRunTest, ThePreviewTurnsPagesZoomsAndSaysWhenThereIsNoPrinter) {
     PLAY(h->file(dir.string() + "/list"));
     PLAY(h->press("?SavePdf"));
     EXPECT_TRUE(std::filesystem::exists(pdf));
+    // The name the dialog offers, taken in the folder chosen.
+    PLAY(h->file(dir.string()));
+    PLAY(h->press("?SavePdf"));
+    EXPECT_EQ(h->messages().back().suggestedName, "Список животных (произвольный отчёт).pdf");
+    EXPECT_TRUE(std::filesystem::exists(dir / "Список животных (произвольный отчёт).pdf"));
     PLAY(h->close());
     EXPECT_EQ(answered, response::Completed);
 }
@@ -191,6 +199,31 @@ TEST_F(ReportRunTest, AReportOfManyPagesListsEveryPassportOnceInOrder) {
     EXPECT_EQ(listed, expected);
     PLAY(h->close());
     EXPECT_EQ(answered, response::Completed);
+}
+
+// Both ways a preview writes a PDF, on a full disk: what the user is told, and the files
+// left in the folder (an older PDF of the same name stays as it was).
+TEST_F(ReportRunTest, APdfOnAFullDiskIsNotWrittenAtAllAndTheUserIsTold) {
+    const std::filesystem::path folder = dir / "pdf";
+    const std::string saved = (folder / "list.pdf").string(), toFolder = (folder / "PrintQBE-1.pdf").string();
+    const std::optional<std::string> result = vx::testing::withLimitedFolder(
+        folder, vx::testing::FolderLimit::Full, [&] { std::ofstream(saved) << "old"; },
+        [&] {
+            setenv("VETRIX_REPORT_PDF_DIR", folder.string().c_str(), 1);
+            const bool opened = h->start("PrintQBE") && h->wait(1) && h->report();
+            unsetenv("VETRIX_REPORT_PDF_DIR");
+            const bool pressed = opened && h->file(saved) && h->press("?SavePdf") && h->close();
+            std::string out = pressed ? "" : "the preview did not open and close\n";
+            for (const std::string& said : messages()) out += said + "\n";
+            for (const auto& entry : std::filesystem::directory_iterator(folder))
+                if (entry.path().filename() != "filler") out += entry.path().filename().string() + "\n";
+            std::ifstream old(saved);
+            return out + std::string(std::istreambuf_iterator<char>(old), {});
+        });
+    if (!result) GTEST_SKIP() << "no mount namespace here for a full disk";
+    const std::string cause = ": No space left on device\n";
+    EXPECT_EQ(*result, "Отчёт: Файл " + toFolder + " не удаётся записать" + cause + "Сохранить отчёт в PDF: \n" +
+                           "Отчёт: Файл " + saved + " не удаётся записать" + cause + "list.pdf\nold");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "reports/tests/reports_fixture.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -7,6 +8,7 @@
 #include "dictionary/files_in_use.h"
 #include "platform/core/dates.h"
 #include "platform/pages/page_text.h"
+#include "platform/pages/text_width.h"
 #include "platform/qt/page_painter.h"
 #include "platform/runtime/thread_state.h"
 #include "reports/report_windows.h"
@@ -29,14 +31,33 @@ void ReportsTest::SetUp() {
         });
 }
 
+Lines overrunTexts(const vx::pages::Page& page) {
+    const auto left = [](const vx::pages::Text& t) {
+        return t.align == vx::pages::Align::Right ? t.x - vx::pages::textWidth(t.text, t.font) : t.x;
+    };
+    Lines overruns;
+    for (const vx::pages::Text& a : page.texts)
+        for (const vx::pages::Text& b : page.texts) {
+            const double overlap = std::min(a.y + vx::pages::lineHeight(a.font), b.y + vx::pages::lineHeight(b.font)) -
+                                   std::max(a.y, b.y);
+            if (&a != &b && overlap > 0.1 && left(a) < left(b) &&
+                left(a) + vx::pages::textWidth(a.text, a.font) > left(b) + 0.01)
+                overruns.push_back(a.text + "|" + b.text);
+        }
+    return overruns;
+}
+
 int ReportsTest::print(std::string_view procedure, std::string* pages) {
     answered = -1;
+    printed.reset();
     EXPECT_TRUE(h->start(procedure));
     EXPECT_TRUE(h->wait(1));
     const ui::PagesControl* preview = h->report();
-    if (pages) *pages = preview && preview->document() ? vx::pages::documentText(*preview->document()) : "";
-    if (preview) keepPicture(*preview->document(), std::string(procedure));
-    if (preview) {
+    if (preview) printed = preview->document();
+    if (pages) *pages = printed ? vx::pages::documentText(*printed) : "";
+    if (printed) {
+        for (const vx::pages::Page& page : printed->pages) EXPECT_EQ(overrunTexts(page), Lines{}) << procedure;
+        keepPicture(*printed, std::string(procedure));
         EXPECT_TRUE(h->close());
     }
     return answered;

@@ -2,6 +2,7 @@
 // A chosen database in the test's folder, the reports started through the
 // harness, and the herd of the animal-list example.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -12,12 +13,16 @@ namespace vx::reports::testing {
 
 using vx::testing::Lines;
 
+// The texts of a page that run into the next text on their line, as "text|next".
+Lines overrunTexts(const vx::pages::Page& page);
+
 class ReportsTest : public vx::testing::RecordsTest {
 protected:
     void SetUp() override;
 
     // Starts the report on a thread, lets its progress window tick and answers what it
-    // answered; `pages` gets the preview's text ("" when none opened), then the preview closes.
+    // answered; `pages` gets the preview's text ("" when none opened), `printed` its pages,
+    // then the preview closes. Every page is checked for texts that run into the next.
     int print(std::string_view procedure, std::string* pages = nullptr);
     // A card of passport `id` (its record in the calling thread's buffer, as the register has it).
     int printCard(bool diagnostic, int id, std::string* pages = nullptr);
@@ -26,6 +31,7 @@ protected:
     void addExampleBooks();
 
     int answered = -1;
+    std::shared_ptr<const vx::pages::Document> printed;
 
 private:
     void keepPicture(const vx::pages::Document& doc, const std::string& name);

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QTreeView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -99,6 +100,23 @@ TEST_F(DialogsTest, ACancelledFileDialogAnswersNoPath) {
               QStringList({"Таблицы (*.xls *.xlsx *.ods)", "Все файлы (*.*)", "Файлы Excel (*.xls *.xlsx)"}));
     dialog->reject();
     EXPECT_TRUE(pumpUntil([&] { return logged("answer cancelled"); }));
+}
+
+TEST_F(DialogsTest, ASaveDialogOffersItsSuggestedName) {
+    const QString folder = QDir::tempPath() + "/vx-save-dialog-" + QString::number(QCoreApplication::applicationPid());
+    QDir().mkpath(folder);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder);
+    asker([] { return saveFileDialog("Сохранить отчёт в PDF", "PDF|*.pdf", "Список ЛПХ.pdf").value_or("cancelled"); });
+    QFileDialog* dialog = nullptr;
+    ASSERT_TRUE(pumpUntil([&] { return (dialog = shown<QFileDialog>()) != nullptr; }));
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->text(), "Список ЛПХ.pdf");
+    QMetaObject::invokeMethod(dialog, "accept");
+    EXPECT_TRUE(pumpUntil([&] { return logged("answer " + (folder + "/Список ЛПХ.pdf").toStdString()); }));
+    QDir::setCurrent(previous);
+    QDir(folder).removeRecursively();
 }
 
 // The files of a folder with their size, kind and date: the dialog is wide enough to show every

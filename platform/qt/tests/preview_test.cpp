@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QSet>
 
+#include "platform/pages/text_width.h"
+#include "platform/qt/page_painter.h"
 #include "platform/qt/tests/qt_fixture.h"
 #include "platform/report/preview.h"
 #include "platform/report/report_layout.h"
@@ -62,6 +64,19 @@ TEST_F(PreviewTest, APreviewShowsItsPagesAndTurnsThem) {
     window("PrintQBE")->post(ui::Event{ui::EventKind::CloseWindow, 0});
     frontEnd_.loop().requestStep();
     ASSERT_TRUE(pumpUntil([&] { return window("PrintQBE") == nullptr; }));
+}
+
+// The layout cuts a field by the widths of its table; the painter draws the text as wide.
+TEST(PageWidths, TheLayoutMeasuresTextAsThePainterDrawsIt) {
+    const pages::Font fonts[] = {{pages::Family::Sans, 7}, {pages::Family::Sans, 8, true, true}, {pages::Family::Serif, 7},
+                                 {pages::Family::Serif, 9, true}};
+    const char* texts[] = {"Коровы основного стада", "20.12.2026", "№ акта выбытия: А-17", "ЩЖШЮ щжшю WMQ wmq",
+                           "(UPPER(PAS:idhoz) = 1) AND «Ёлкино»"};
+    for (const pages::Font& f : fonts)
+        for (const char* text : texts) {
+            const double drawn = drawnWidth(text, f);
+            EXPECT_NEAR(pages::textWidth(text, f), drawn, drawn * 0.01) << text << " " << f.points;
+        }
 }
 
 }  // namespace

@@ -69,5 +69,27 @@ TEST_F(PreviewTest, PrintingTakesTheWholeReportFirst) {
     ASSERT_TRUE(h.close());
 }
 
+TEST_F(PreviewTest, SavingOffersTheReportsTitleAsTheFileName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Список ЛПХ  (произвольный отчёт)", "Список ЛПХ  (произвольный отчёт).pdf"},
+        {"Отчёт: 1/2 \"<*>\" или? \\ |итог|...", "Отчёт_ 1_2 _____ или_ _ _итог_.pdf"},
+        {"", "Report.pdf"},
+    };
+    for (const auto& [title, name] : cases) {
+        SCOPED_TRACE(title);
+        auto doc = std::make_shared<pages::Document>();
+        doc->title = title;
+        doc->pages.emplace_back();
+        h.addProcedure("Preview", [doc] { showPreview("Report", doc); });
+        ASSERT_TRUE(h.start("Preview"));
+        ASSERT_TRUE(h.file(""));
+        ASSERT_TRUE(h.press("?SavePdf"));
+        ASSERT_FALSE(h.messages().empty());
+        EXPECT_EQ(h.messages().back().kind, ui::DialogKind::SaveFile);
+        EXPECT_EQ(h.messages().back().suggestedName, name);
+        ASSERT_TRUE(h.close());
+    }
+}
+
 }  // namespace
 }  // namespace vx::report

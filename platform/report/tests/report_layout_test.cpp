@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/pages/page_text.h"
+#include "platform/pages/text_width.h"
 #include "platform/report/report_layout.h"
 
 namespace vx::report {
@@ -119,6 +122,55 @@ TEST(ReportLayout, PagesKeptOnDiskAreThePagesLaidOutInMemory) {
             EXPECT_EQ(p.texts[i].y, q.texts[i].y);
         }
     }
+}
+
+// A left-aligned text prints up to the next edge on its line, less a small gap: another
+// text's start, a vertical rule, a box's side, what a right-aligned number prints, the page's
+// margin. Texts on another line, and texts the edge leaves room for, stay whole.
+TEST(ReportLayout, AFieldIsCutAtItsColumnsEdge) {
+    const std::string date = "20.12.2026";
+    const pages::Font f{};
+    const double dateWidth = pages::textWidth(date, f);
+    struct Case {
+        const char* what;
+        std::function<void(Band&)> rest;  // what else the band holds right of the date at x 10
+        double room;                      // where the date's column ends, from x 10; 0: whole
+    } cases[] = {
+        {"the next text", [](Band& b) { b.text(20, 0, "11.12.2026"); }, 10},
+        {"the next text a line below", [](Band& b) { b.text(20, 4, "11.12.2026"); }, 0},
+        {"a text with room to spare", [&](Band& b) { b.text(10 + dateWidth + 1, 0, "x"); }, 0},
+        {"a vertical rule", [](Band& b) { b.rule(18, 0, 18, 5); }, 8},
+        {"a box's side", [](Band& b) { b.box(0, 0, 17, 5); }, 7},
+        {"a right-aligned number", [](Band& b) { b.fieldRight(30, 0, [] { return "  12345"; }); }, -1},
+        {"nothing right of it", [](Band&) {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ReportLayout r;
+        r.detail.setHeight(5).text(10, 0, date);
+        c.rest(r.detail);
+        r.begin("t", "", "");
+        r.take();
+        r.end();
+        const pages::Text& printed = r.document().pages.at(0).texts.at(0);
+        const double room = c.room < 0 ? 20 - pages::textWidth("12345", f) : c.room;
+        if (room == 0) {
+            EXPECT_EQ(printed.text, date);
+        } else {
+            EXPECT_EQ(printed.text, pages::fitText(date, f, room - 0.3));
+            EXPECT_LT(printed.text.size(), date.size());
+            EXPECT_LE(pages::textWidth(printed.text, f), room);
+            EXPECT_DOUBLE_EQ(printed.clip, room - 0.3);
+        }
+    }
+    // At the page's right margin a long text ends too.
+    ReportLayout r;
+    r.detail.setHeight(5).text(150, 0, std::string(60, 'W'));
+    r.begin("t", "", "");
+    r.take();
+    r.end();
+    const pages::Text& printed = r.document().pages.at(0).texts.at(0);
+    EXPECT_LE(printed.x + pages::textWidth(printed.text, printed.font), r.document().width - r.page.left);
 }
 
 }  // namespace
