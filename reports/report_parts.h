@@ -15,7 +15,7 @@ using report::Band;
 using report::ReportLayout;
 using report::TextSource;
 
-// The Part's Arial CYR stands for the sans family, Times New Roman CYR for the serif one.
+// The reports' Arial CYR stands for the sans family, Times New Roman CYR for the serif one.
 pages::Font sans(float points, bool bold = false, bool underline = false);
 pages::Font serif(float points);
 
