@@ -310,6 +310,9 @@ bool TableCore::select(const Order& order, const std::vector<Cell>& equal, const
     Query q;
     q.equal = equal.size();
     q.backward = backward;
+    // No LIMIT when every row is wanted: with one SQLite sorts through a temporary b-tree
+    // instead of its merge sorter.
+    q.limited = limit >= 0;
     const std::size_t n = std::min(anchor.values.size(), order.columns.size());
     // Compared values that repeat the fixed ones add nothing and would keep SQLite
     // from using the rest of the key's index.
