@@ -41,7 +41,10 @@ void writeToPdfFolder(const std::string& procedure, const pages::Document& doc) 
 class Preview {
 public:
     Preview(const std::string& procedure, std::shared_ptr<const pages::Document> doc, RestOfReport* rest)
-        : w_(ui::WindowKind::MdiChild, procedure), procedure_(procedure), doc_(std::move(doc)), rest_(rest) {
+        // A window of its own over the frame: a report on a thread of its own would otherwise open in
+        // the frame's area, maximized when the window it was started from is (one opened on its
+        // caller's thread stands over the caller either way).
+        : w_(ui::WindowKind::Plain, procedure), procedure_(procedure), doc_(std::move(doc)), rest_(rest) {
         w_.setCaption(doc_->title.empty() ? "Просмотр" : doc_->title);
         w_.setPlacementSection(procedure + "Preview");
         w_.setDesignedGeometry({0, 0, 900, 700});
