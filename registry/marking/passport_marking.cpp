@@ -1,8 +1,10 @@
 #include "registry/marking/passport_marking.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "context/current.h"
 #include "context/globals.h"
 #include "planning/schemes/measure_picker.h"
 #include "platform/ui/dialogs.h"
@@ -35,7 +37,7 @@ bool markGroupAndCaption(int mode, MarkingPath path) {
     if (!markGroup(mode, anyRead)) return false;
     const MarkingModeRow& row = *markingMode(mode);
     if (path == MarkingPath::List && !row.listCaption.empty() && (anyRead || row.listCaptionAlways))
-        glo::TASKBOL = row.listCaption;
+        glo::leaveChosenMeasure({.caption = std::string(row.listCaption)});
     return true;
 }
 
@@ -44,7 +46,7 @@ bool markGroupAndCaption(int mode, MarkingPath path) {
 void runMarking(int mode, MarkingPath path) {
     const MarkingModeRow* row = markingMode(mode);
     if (!row) return;
-    if (path == MarkingPath::Key) glo::TASKBOL = "";
+    if (path == MarkingPath::Key) glo::leaveChosenMeasure({.caption = ""});
     if (!(isPlanStatusMode(mode) ? pickAndMark(mode) : markGroupAndCaption(mode, path))) return;
     const bool message = path == MarkingPath::List || row->messageByKey;
     if (message && !row->messageCaption.empty()) ui::messageBox(row->messageCaption, kDone);

@@ -1,6 +1,7 @@
 #include <optional>
 #include <unordered_set>
 
+#include "context/current.h"
 #include "context/globals.h"
 #include "dictionary/bulk_write.h"
 #include "registry/marking/marking_modes.h"
@@ -81,7 +82,8 @@ bool markByPlanStatus(int mode, const PickedMeasure& picked) {
         },
         [](PASPORTRecord& p) { p.CHEK = 1; });
     if (!work.commit()) return false;
-    if (last) glo::UNIK = *last;
+    // The current animal ends on the last passport read, once the marks are stored.
+    if (last) glo::leaveAnimal({.unik = Decimal(*last)});
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include <span>
 #include <string_view>
 
+#include "context/current.h"
 #include "context/execution_numbers.h"
 #include "context/globals.h"
 #include "dictionary/names.h"
@@ -240,9 +241,8 @@ private:
     }
 
     void opened() {
-        glo::IDHOZ = 0;
-        glo::IDFERM = 0;
-        glo::IDANIM = "0";
+        glo::leavePlace({.holding = Decimal(), .farm = Decimal()});
+        glo::leaveAnimal({.number = "0"});
         auto& marking = as<ui::DropControl>("?VUDELIT");
         marking.change().setLineHeight(12);
         marking.setIcon("OK_help.ICO");
@@ -257,24 +257,23 @@ private:
     void copyAnimal() {
         if (BRW3.highlighted() < 0) {
             copyHoldingAndFarm();
-            glo::IDANIM = "0";
-            glo::IDVIDANIM = 0;
-            glo::IDPOL = 0;
-            glo::DATAROG = 0;
-            glo::IDKORP = 0;
-            glo::IDGRUPPA = 0;
-            glo::IDNGRUPPA = "";
+            glo::leaveAnimal({.number = "0",
+                              .species = Decimal(),
+                              .group = Decimal(),
+                              .birthDate = 0,
+                              .building = Decimal(),
+                              .herdGroup = Decimal(),
+                              .herdGroupName = ""});
             return;
         }
-        glo::IDHOZ = PAS->IDHOZ;
-        glo::IDFERM = PAS->IDFERMA;
-        glo::IDANIM = PAS->IDANIM;
-        glo::IDVIDANIM = PAS->VIDANIM;
-        glo::IDPOL = PAS->IDPOL;
-        glo::DATAROG = PAS->DATAROG;
-        glo::IDKORP = PAS->KORP;
-        glo::IDGRUPPA = PAS->GRUPPA;
-        glo::IDNGRUPPA = PAS->NGRUPPA;
+        glo::leavePlace({.holding = PAS->IDHOZ, .farm = PAS->IDFERMA});
+        glo::leaveAnimal({.number = PAS->IDANIM,
+                          .species = PAS->VIDANIM,
+                          .group = PAS->IDPOL,
+                          .birthDate = PAS->DATAROG,
+                          .building = PAS->KORP,
+                          .herdGroup = PAS->GRUPPA,
+                          .herdGroupName = PAS->NGRUPPA});
         window().display();
     }
 
