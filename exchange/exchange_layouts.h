@@ -3,6 +3,7 @@
 
 #include "dictionary/list_columns.h"
 #include "exchange/place_pickers.h"
+#include "context/current.h"
 #include "planning/measure_kinds.h"
 #include "platform/core/fields.h"
 #include "platform/ui/layout.h"
@@ -42,7 +43,7 @@ struct ExportMeasureList {
     const char* tip;
     const char* nameTitle;  // of the name column
     const char* idTitle;
-    Str* pickedName;        // the global a pick sets beside chosenMeasure
+    glo::ChosenNameField pickedName;  // BOLNAME or TASNAME, a pick sets it beside chosenMeasure
 };
 const ExportMeasureList& exportList(planning::MeasureKind kind);
 

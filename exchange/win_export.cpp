@@ -1,3 +1,4 @@
+#include "context/current.h"
 #include "context/globals.h"
 #include "context/start_folder.h"
 #include "dictionary/names.h"
@@ -95,8 +96,10 @@ private:
             const planning::SchemeFields scheme = k.schemes.buffered();
             pickedMeasure(kind) = {scheme.id.value(), scheme.name.str()};
             if (!picked) continue;
-            *k.chosenMeasure = pickedMeasure(kind).id;
-            *exportList(kind).pickedName = pickedMeasure(kind).name;
+            glo::ChosenMeasure chosen;
+            chosen.*k.chosenMeasure = pickedMeasure(kind).id;
+            chosen.*exportList(kind).pickedName = pickedMeasure(kind).name;
+            glo::leaveChosenMeasure(chosen);
         }
         if (isField("?EXP:NAME") && TEMPLATES.highlighted() >= 0) {
             templatePath_ = EXP->FNAME.str();

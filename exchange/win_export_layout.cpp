@@ -1,4 +1,4 @@
-#include "context/globals.h"
+#include "context/current.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 #include "platform/ui/layout.h"
@@ -27,12 +27,12 @@ const ExportMeasureList& exportList(MeasureKind kind) {
                                               .tip = "Наименование заболевания",
                                               .nameTitle = "Профилактическое мероприятие",
                                               .idTitle = "iD мероприятия",
-                                              .pickedName = &glo::BOLNAME};
+                                              .pickedName = &glo::ChosenMeasure::preventiveName};
     static const ExportMeasureList diagnostic{.prompt = "Перечень диагностических мероприятий",
                                               .tip = "Наименование мероприятия",
                                               .nameTitle = "Диагностическое мероприятие",
                                               .idTitle = "ID мероприятия",
-                                              .pickedName = &glo::TASNAME};
+                                              .pickedName = &glo::ChosenMeasure::schemeName};
     return kind == MeasureKind::Preventive ? preventive : diagnostic;
 }
 

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "context/current.h"
 #include "dictionary/list_columns.h"
 #include "dictionary/names.h"
 #include "planning/planned_date.h"
@@ -222,7 +223,7 @@ struct MeasureKindRow {
     MeasureBook measures;
     CountBook counts;
     SchemeBook schemes;
-    Dec* chosenMeasure;           // set by "Выбрать" in the scheme list
+    glo::ChosenMeasureField chosenMeasure;  // IDBOL or IDTASK, set by "Выбрать" in the scheme list
     // A plan-status marking marks by the measure its picker last highlighted
     // (IDTASK, IDVIDANIM), else only by a scheme chosen with "Выбрать" in that run.
     bool marksByHighlighted;

@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "context/current.h"
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_form_kinds.h"
@@ -179,11 +180,9 @@ private:
     // The scheme in the buffer is the chosen entry; a record kept with a measure
     // the list does not offer has no scheme to plan from.
     void measureChosen() {
-        glo::IDTASK = r_.measure.value();
-        glo::IDHOZ = r_.holding.value();
-        glo::IDFERM = r_.farm.value();
-        glo::IDANIM = r_.number;
-        glo::IDPOL = r_.group.value();
+        glo::leaveChosenMeasure({.scheme = r_.measure});
+        glo::leavePlace({.holding = r_.holding, .farm = r_.farm});
+        glo::leaveAnimal({.number = r_.number, .group = r_.group});
         const planning::Scheme scheme = schemes::bufferedScheme(k_.kind);
         if (scheme.id != r_.measure.value()) return;
         planFromScheme(r_, scheme, PAS->OSNMOL, glo::DATAROG, clock::today());

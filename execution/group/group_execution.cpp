@@ -1,12 +1,13 @@
 #include "execution/group/group_execution.h"
 
+#include "context/current.h"
 #include "context/globals.h"
 #include "planning/stage.h"
 
 namespace vx::execution {
 
 GroupScope GroupScope::current(MeasureKind kind) {
-    return {glo::IDHOZ.value(), glo::IDFERM.value(), planning::measureKind(kind).chosenMeasure->value()};
+    return {glo::IDHOZ.value(), glo::IDFERM.value(), glo::chosenMeasure(planning::measureKind(kind).chosenMeasure).value()};
 }
 
 ExecutionValues ExecutionValues::current() {

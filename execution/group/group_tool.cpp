@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "context/current.h"
 #include "context/execution_numbers.h"
 #include "context/globals.h"
 #include "dictionary/files_in_use.h"
@@ -42,8 +43,8 @@ public:
         Farms.addField(*Access::FERMA, "NAME");
         Farms.addField(*Access::FERMA, "IDFERM");
         Farms.addField(*Access::FERMA, "IDHOZ");
-        Dec* measure = m_.chosenMeasure;
-        oneRow(Measure, "?LIST:3", *m_.schemes.relate, m_.schemes.idKey, [measure] { return Value(measure->value()); });
+        const Dec& measure = glo::chosenMeasure(m_.chosenMeasure);
+        oneRow(Measure, "?LIST:3", *m_.schemes.relate, m_.schemes.idKey, [&measure] { return Value(measure.value()); });
         Measure.addField(*m_.schemes.access, m_.schemes.fields.name);
         Measure.addField(*m_.schemes.access, m_.schemes.fields.id);
         for (int i = 0; i < 3; ++i) {

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "context/analysis_period.h"
+#include "context/current.h"
+#include "context/execution_numbers.h"
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/forms/measure_record.h"
@@ -211,16 +213,11 @@ private:
     // No passport leaves no animal of another farm for a new record to take.
     void takePassportEvent() {
         if (BRW4.highlighted() >= 0) {
-            glo::IDHOZ = PAS->IDHOZ;
-            glo::IDFERM = PAS->IDFERMA;
-            glo::IDANIM = PAS->IDANIM;
-            glo::IDVIDANIM = ANI->IDANIM;
-            glo::DATAROG = PAS->DATAROG;
+            glo::leavePlace({.holding = PAS->IDHOZ, .farm = PAS->IDFERMA});
+            glo::leaveAnimal({.number = PAS->IDANIM, .species = ANI->IDANIM, .birthDate = PAS->DATAROG});
         } else {
             copyHoldingAndFarm();
-            glo::IDANIM = "";
-            glo::IDVIDANIM = 0;
-            glo::DATAROG = 0;
+            glo::leaveAnimal({.number = "", .species = Decimal(), .birthDate = 0});
         }
         BRW4.list().setTooltip(glo::CHEKTIP == 1 ? registry::passportCardOfAnimal()
                                                  : "Ctrl или Пкм - установить/ снять выделение животного");
@@ -234,18 +231,18 @@ private:
     void takeJournalEvent() {
         if (BRW3.highlighted() >= 0) {
             const MeasureFields r = measureFields(k_.kind);
-            glo::IDHOZ = r.holding.value();
-            glo::IDFERM = r.farm.value();
-            *m_.chosenMeasure = r.measure.value();
-            glo::UNIK = r.animal;
-            glo::NVEDJPIS = r.statementNumber;
-            glo::NAKT = r.actNumber;
-            glo::PUTVPDOC = r.statementDoc;
-            glo::PUTAKTDOC = r.actDoc;
+            glo::leavePlace({.holding = r.holding, .farm = r.farm});
+            glo::leaveChosenMeasure(m_.chosenMeasure, r.measure);
+            glo::leaveAnimal({.unik = Decimal(r.animal)});
+            glo::ExecutionValues done{.statementNumber = r.statementNumber,
+                                      .actNumber = r.actNumber,
+                                      .statementDoc = r.statementDoc,
+                                      .actDoc = r.actDoc};
             if (r.expertiseNumber) {
-                glo::NEKSP = *r.expertiseNumber;
-                glo::PUTEXPDOC = *r.expertiseDoc;
+                done.expertiseNumber = r.expertiseNumber->str();
+                done.expertiseDoc = r.expertiseDoc->str();
             }
+            glo::leaveExecutionValues(done);
         }
         BRW3.list().setTooltip(journalTooltip(k_));
     }

@@ -1,5 +1,6 @@
 #include "execution/operations/record_marking.h"
 
+#include "context/current.h"
 #include "context/globals.h"
 
 namespace vx::execution {
@@ -46,7 +47,7 @@ bool takes(Marking marking, ActRule actRule, const MeasureFields& r, const Marki
 }  // namespace
 
 MarkingContext MarkingContext::current(MeasureKind kind) {
-    return {glo::IDHOZ.value(), glo::IDFERM.value(), planning::measureKind(kind).chosenMeasure->value(), glo::UNIK.value(),
+    return {glo::IDHOZ.value(), glo::IDFERM.value(), glo::chosenMeasure(planning::measureKind(kind).chosenMeasure).value(), glo::UNIK.value(),
             glo::NVEDJPIS.str(), glo::NAKT.str(),    glo::NEKSP.str()};
 }
 

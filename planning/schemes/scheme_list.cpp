@@ -1,4 +1,4 @@
-#include "context/globals.h"
+#include "context/current.h"
 #include "dictionary/files_in_use.h"
 #include "dictionary/names.h"
 #include "planning/measure_kinds.h"
@@ -97,10 +97,11 @@ private:
 
     void choose() {
         const Scheme s = bufferedScheme(m_.kind);
-        *m_.chosenMeasure = s.id;
-        glo::IDVIDANIM = s.species;
+        glo::ChosenMeasure chosen{.schemeName = s.name};
+        chosen.*m_.chosenMeasure = s.id;
+        glo::leaveChosenMeasure(chosen);
+        glo::leaveAnimal({.species = s.species});
         publishPlanValues(s);
-        glo::TASNAME = s.name;
         if (chosen_) *chosen_ = s;
     }
 
