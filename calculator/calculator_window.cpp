@@ -8,6 +8,8 @@
 #include "calculator/count_columns.h"
 #include "calculator/count_kinds.h"
 #include "calculator/count_tip.h"
+#include "context/current.h"
+#include "context/execution_numbers.h"
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "execution/plan_analysis.h"
@@ -165,11 +167,9 @@ private:
     // The board and the analyses work on this holding and farm; a holding without farms has none.
     void takePlaceEvent() {
         if (BRW2.highlighted() >= 0) {
-            glo::IDHOZ = FER->IDHOZ.value();
-            glo::IDFERM = FER->IDFERM.value();
+            glo::leavePlace({.holding = FER->IDHOZ, .farm = FER->IDFERM});
         } else if (BRW1.highlighted() >= 0) {
-            glo::IDHOZ = HOZ->IDHOZ.value();
-            glo::IDFERM = 0;
+            glo::leavePlace({.holding = HOZ->IDHOZ, .farm = Decimal()});
         }
         for (CountBrowse& counts : counts_) counts.list().setTooltip("");
         window().display();
@@ -179,11 +179,11 @@ private:
         const CountKind& k = counts.kind();
         if (counts.highlighted() >= 0) {
             const CountRecord& r = k.record();
-            glo::PUTVPDOC = r.PUTVPDOC.str();
-            glo::PUTAKTDOC = r.PUTAKTDOC.str();
-            if (k.expertise()) glo::PUTEXPDOC = r.PUTEXPDOC.str();
-            glo::IDTASK = r.IDTASK.value();
-            glo::IDVIDANIM = r.VIDANIM.value();
+            glo::ExecutionValues documents{.statementDoc = r.PUTVPDOC.str(), .actDoc = r.PUTAKTDOC.str()};
+            if (k.expertise()) documents.expertiseDoc = r.PUTEXPDOC.str();
+            glo::leaveExecutionValues(documents);
+            glo::leaveChosenMeasure({.scheme = r.IDTASK});
+            glo::leaveAnimal({.species = r.VIDANIM});
             if (auto tip = countTip(k, r, k.schemeIdOf(), k.schemeName().padded())) counts.list().setTooltip(*tip);
         }
         clearBoard();

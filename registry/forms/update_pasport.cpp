@@ -1,4 +1,4 @@
-#include "context/globals.h"
+#include "context/current.h"
 #include "dictionary/book_columns.h"
 #include "dictionary/names.h"
 #include "platform/classes/calendar.h"
@@ -68,7 +68,7 @@ public:
     Level TakeFieldEvent() override {
         const ui::EventKind kind = event().kind;
         if (isField("?ANI:NAME") && (kind == ui::EventKind::NewSelection || kind == ui::EventKind::Accepted))
-            glo::IDVIDANIM = PAS->VIDANIM;
+            glo::leaveAnimal({.species = PAS->VIDANIM});
         return classes::FormManager::TakeFieldEvent();
     }
 
