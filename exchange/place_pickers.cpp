@@ -1,6 +1,6 @@
 #include "exchange/place_pickers.h"
 
-#include "context/globals.h"
+#include "context/current.h"
 #include "dictionary/names.h"
 #include "exchange/exchange_layouts.h"
 
@@ -30,8 +30,7 @@ void PlacePickers::take(const classes::WindowManager& window) {
         holding_.reset();
         if (holdings_.drop().model().current() < 0) return;
         holding_ = Place{HOZ->IDHOZ.value(), HOZ->NAME.str()};
-        glo::IDHOZ = holding_->id;
-        glo::HOZNAME = holding_->name;
+        glo::leavePlace({.holding = holding_->id, .holdingName = holding_->name});
         if (farm_ && farmHolding_ != holding_->id) {
             farm_.reset();
             fields_.farm.clear();
@@ -43,8 +42,7 @@ void PlacePickers::take(const classes::WindowManager& window) {
         if (farms_.drop().model().current() < 0) return;
         farm_ = Place{FER->IDFERM.value(), FER->NAME.str()};
         farmHolding_ = FER->IDHOZ.value();
-        glo::IDFERM = farm_->id;
-        glo::FERNAME = farm_->name;
+        glo::leavePlace({.farm = farm_->id, .farmName = farm_->name});
     }
 }
 
