@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "context/current.h"
 #include "context/globals.h"
 #include "dictionary/names.h"
 #include "planning/cards/card_list_window.h"
@@ -64,8 +65,8 @@ public:
         // The line's own species, or its card's for a new line, not whatever another window left in IDVIDANIM.
         const std::optional<Decimal> cardSpecies = speciesOfCard(c_, r.IDKARTIP);
         if (request() == rt::request::Insert && cardSpecies) r.VIDANIM = *cardSpecies;
-        if (!Decimal(r.VIDANIM).isZero()) glo::IDVIDANIM = r.VIDANIM;
-        else if (cardSpecies) glo::IDVIDANIM = *cardSpecies;
+        if (!Decimal(r.VIDANIM).isZero()) glo::leaveAnimal({.species = r.VIDANIM});
+        else if (cardSpecies) glo::leaveAnimal({.species = *cardSpecies});
         const SchemeBook& s = m_.schemes;
         data::FileManager& schemes = *s.access;
         // Matched by the line's own name: a scheme whose name is longer than the
@@ -104,7 +105,7 @@ public:
     // A species typed by its number is the line's species as one chosen from the list is.
     Level TakeAccepted() override {
         if (isField(c_.lineControl("VIDANIM")) && !acceptingAll()) {
-            glo::IDVIDANIM = c_.line().VIDANIM;
+            glo::leaveAnimal({.species = c_.line().VIDANIM});
             Reset(false);
         }
         return classes::FormManager::TakeAccepted();

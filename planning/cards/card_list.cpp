@@ -1,4 +1,4 @@
-#include "context/globals.h"
+#include "context/current.h"
 #include "dictionary/names.h"
 #include "planning/cards/card_list_window.h"
 #include "planning/cards/card_plan.h"
@@ -51,8 +51,8 @@ public:
 
     Level TakeFieldEvent() override {
         if (isField("?BROWSE:1") && BRW1.highlighted() >= 0) {
-            glo::IDKARTIP = c_.card().IDKARTIP;
-            glo::IDVIDANIM = c_.card().VIDANIM;
+            glo::leaveChosenMeasure({.card = c_.card().IDKARTIP});
+            glo::leaveAnimal({.species = c_.card().VIDANIM});
         }
         if (isField("?BUTTON7") && event().kind == ui::EventKind::Selected) planTheCard();
         return windows::StartFolderWindow::TakeFieldEvent();

@@ -1,6 +1,6 @@
 #include "planning/schemes/scheme_record.h"
 
-#include "context/globals.h"
+#include "context/current.h"
 
 namespace vx::planning::schemes {
 
@@ -16,23 +16,15 @@ Scheme bufferedScheme(MeasureKind kind) {
 }
 
 void publishPlanValues(const Scheme& s) {
-    glo::DNEY = s.mainHerd.days;
-    glo::GLPLAN = s.mainHerd.heads;
-    glo::GOPLAN = s.mainHerd.treatments;
-    glo::PREDATA = s.mainHerd.fixedDate;
-    glo::DNEYM = s.youngStock.days;
-    glo::GLPLANM = s.youngStock.heads;
-    glo::GOPLANM = s.youngStock.treatments;
-    glo::PREDATAM = s.youngStock.fixedDate;
+    const auto herd = [](const PlanSet& p) { return glo::HerdPlan{p.days, p.heads, p.treatments, p.fixedDate}; };
+    glo::leavePlanValues(herd(s.mainHerd), herd(s.youngStock));
 }
 
 void publishScheme(const Scheme& s) {
-    glo::IDTASK = s.id;
-    glo::IDVIDANIM = s.species;
+    // Both names hold 30 characters: the name is cut to them.
+    glo::leaveChosenMeasure({.scheme = s.id, .schemeName = s.name, .caption = s.name});
+    glo::leaveAnimal({.species = s.species});
     publishPlanValues(s);
-    // Both hold 30 characters: the name is cut to them.
-    glo::TASNAME = s.name;
-    glo::TASKBOL = s.name;
 }
 
 }  // namespace vx::planning::schemes

@@ -1,8 +1,9 @@
 #include "planning/schemes/unplanned_animals.h"
 
+#include <optional>
 #include <unordered_set>
 
-#include "context/globals.h"
+#include "context/current.h"
 #include "dictionary/names.h"
 #include "planning/schemes/open_table.h"
 
@@ -43,10 +44,12 @@ void passLastPassport(store::Table& passports) {
     last.backward = true;
     last.limit = 1;
     last.fields = {passports.def().fieldIndex("ID")};
-    passports.scan(last, [](store::Position, const void* stored) {
-        glo::UNIK = static_cast<const PASPORTRecord*>(stored)->ID;
+    std::optional<Long> id;
+    passports.scan(last, [&id](store::Position, const void* stored) {
+        id = static_cast<const PASPORTRecord*>(stored)->ID;
         return false;
     });
+    if (id) glo::leaveAnimal({.unik = Decimal(*id)});
 }
 
 }  // namespace
