@@ -69,17 +69,16 @@ void fillTemplate(std::string_view title, PathGlobal& held, const std::function<
 SheetCells schemeReferenceSheet(MeasureKind kind) {
     const MeasureKindRow& m = measureKind(kind);
     SheetCells cells{{"A1", std::string("Справочник")}, {"A2", std::string(m.referenceTitle)}};
-    glo::ROW1 = 4;
-    store::Table* schemes = openTable(m.schemes.file);
-    if (!schemes) return cells;
-    const auto addRow = [&](const Scheme& s) {
-        glo::ROW1 = glo::ROW1.value() + Decimal(1);
-        const int64_t row = glo::ROW1.value().toInt64();
-        cells.push_back({ExcelTemplate::cell("A", row), s.id});
-        cells.push_back({ExcelTemplate::cell("B", row), padTo(s.name, kSchemeNameSize)});
-        cells.push_back({ExcelTemplate::cell("C", row), s.species});
-    };
-    eachScheme(*schemes, m.schemes, addRow);
+    int64_t row = 4;
+    if (store::Table* schemes = openTable(m.schemes.file))
+        eachScheme(*schemes, m.schemes, [&](const Scheme& s) {
+            ++row;
+            cells.push_back({ExcelTemplate::cell("A", row), s.id});
+            cells.push_back({ExcelTemplate::cell("B", row), padTo(s.name, kSchemeNameSize)});
+            cells.push_back({ExcelTemplate::cell("C", row), s.species});
+        });
+    // The sheet's last row stays the current sheet row, which the export and import windows start from.
+    glo::ROW1 = row;
     return cells;
 }
 
