@@ -30,6 +30,8 @@ std::vector<CardLineRecord> linesOf(store::Table& lines, const Decimal& card) {
 
 PlanOutcome planCard(MeasureKind kind, const Decimal& card) {
     PlanOutcome outcome;
+    // Once, before the scan: the numbers a journal row left belong to that record, so the
+    // group tools opened on the newly planned measures start from blank ones.
     glo::clearExecutionNumbers();
     const MeasureKindRow& m = measureKind(kind);
     BulkWrite work(m.cards.planCaption, {Access::PASPORT, m.cards.lineAccess, m.measures.access});
