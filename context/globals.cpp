@@ -32,10 +32,10 @@ Long FEQOLE = 0;
 Str NAMEFILE{128};
 CStr NPDF{255}, CMD{255};
 Dec ROW1{5, 0}, ROW2{5, 0};
-Str A{6}, B{6}, C{6}, D{10}, E{6}, F{6}, G{6}, H{6}, I{6};
+Str I{6};
 Dec VRASCH{3, 0};
 Byte SHAPKA = 0;
-Dec NPP{5, 0}, II{5, 0}, KOLICH{5, 0};
+Dec KOLICH{5, 0};
 
 std::array<AccumulatorRow, 2000> DM{};
 
@@ -57,15 +57,11 @@ void initialise() {
                    &NVEDJPIS,   &NAKT,
                    &NEKSP,      &PUTVPDOC,
                    &PUTAKTDOC,  &PUTEXPDOC,
-                   &NAMEFILE,   &A,
-                   &B,          &C,
-                   &D,          &E,
-                   &F,          &G,
-                   &H,          &I})
+                   &NAMEFILE,   &I})
         s->clear();
     for (Dec* d :
          {&IDHOZ,  &IDFERM,  &UNIK,   &IDVIDANIM, &IDPOL, &IDKORP, &IDGRUPPA, &IDBOL, &IDTASK, &IDKARTIP, &DNEY, &DNEYM,
-          &GLPLAN, &GLPLANM, &GOPLAN, &GOPLANM,   &ROW2,  &VRASCH, &NPP,      &II,    &DD,     &MM,       &GG,   &VV})
+          &GLPLAN, &GLPLANM, &GOPLAN, &GOPLANM,   &ROW2,  &VRASCH, &DD,       &MM,    &GG,     &VV})
         *d = 0;
     DATAROG = PREDATA = PREDATAM = DVEDOPIS = DAKT = DEKSP = FEQOLE = 0;
     DATABEGIN = DATAEND = PackedDate{};

@@ -59,11 +59,9 @@ extern Str NAMEFILE;      // path of the workbook or template in use
 extern CStr NPDF, CMD;    // a document path and an automation command text
 extern Dec ROW1;          // current sheet row of a fill or read
 extern Dec ROW2;          // last row of an import, second row counter of an export
-extern Str A, B, C, D, E, F, G, H, I;  // cell addresses of the automation calls (I: also the clicked group object)
+extern Str I;             // code of the group object clicked in the database window
 extern Dec VRASCH;        // export variant
 extern Byte SHAPKA;       // heading-row option of the export
-extern Dec NPP;           // running number of the control-list reports
-extern Dec II;            // row counter of the import
 extern Dec KOLICH;        // a count no window reads yet; starts at 1
 
 // Accumulator matrix, filled and read within one operation: rows 1..2000 are DM[0..1999].
