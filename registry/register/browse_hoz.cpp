@@ -11,6 +11,7 @@
 #include "platform/classes/query_form.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
+#include "platform/store/schema.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/drop_control.h"
 #include "registry/forms/forms_windows.h"
@@ -264,6 +265,11 @@ private:
                               .building = Decimal(),
                               .herdGroup = Decimal(),
                               .herdGroupName = ""});
+            // The panel shows the species and group of no animal either.
+            for (const AccessRef lookup : {Access::ANIMVID, Access::POLVOZ}) {
+                store::clearRecord(lookup->def(), lookup->record());
+                lookup->forget();
+            }
             return;
         }
         glo::leavePlace({.holding = PAS->IDHOZ, .farm = PAS->IDFERMA});

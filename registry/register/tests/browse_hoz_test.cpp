@@ -28,6 +28,8 @@ TEST_F(RegisterTest, ListsFollowTheirParentsAndCopyTheContext) {
     addFarm(1, 1, "Ферма А");
     addFarm(1, 2, "Ферма Б");
     addFarm(2, 5, "Ферма В");
+    addSpecies(3, "КРС");
+    addGroup(31, 3, "Тёлки");
     addPassport(1, 1, 1, "A-1", [] { dct::PAS->FIO = "Иванов"; });
     addPassport(1, 1, 2, "A-2", [] {
         dct::PAS->FIO = "Петров";
@@ -50,6 +52,8 @@ TEST_F(RegisterTest, ListsFollowTheirParentsAndCopyTheContext) {
     EXPECT_EQ(animalContext(), "1 1 A-2 3 31 80000 4 12 Дойное");
     PLAY(h->expectValue("?PAS:FIO", "Петров"));
     PLAY(h->expectValue("?IDANIM", "A-2"));
+    PLAY(h->expectValue("?ANI:NAME", "КРС"));
+    PLAY(h->expectValue("?POL:NAME", "Тёлки"));
     PLAY(h->key("?LIST:2", "Up"));
     EXPECT_EQ(animalContext(), "1 1 A-1 0 0 0 0 0 ");
 
@@ -60,6 +64,8 @@ TEST_F(RegisterTest, ListsFollowTheirParentsAndCopyTheContext) {
     EXPECT_EQ(holdingAndFarm(), "1 Первое / 2 Ферма Б");
     EXPECT_EQ(animalContext(), "1 2 0 0 0 0 0 0 ");
     PLAY(h->expectValue("?PAS:FIO", ""));
+    PLAY(h->expectValue("?ANI:NAME", ""));  // nor the names of its species and group
+    PLAY(h->expectValue("?POL:NAME", ""));
 
     // Another holding: its first farm becomes current.
     PLAY(h->click("?BROWSE:1", 2));
