@@ -80,7 +80,15 @@ void QtRenderer::windowClosed(ui::Window& w) {
 }
 
 void QtRenderer::windowActivated(ui::Window& w) {
-    if (WindowView* v = view(w.id())) v->bringToFront();
+    // After Qt's turn: a window closed just before (a picker) first hands the window system's
+    // focus on by itself, and this activation must come after that, not be undone by it.
+    const ui::WindowId id = w.id();
+    QMetaObject::invokeMethod(
+        qApp,
+        [this, id] {
+            if (WindowView* v = view(id)) v->bringToFront();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtRenderer::dialogRequested(ui::Dialog& d) {

@@ -131,8 +131,13 @@ void Desktop::closed(Window& w) {
     std::erase(activation_, w.id());
     std::erase(dirty_, w.id());
     notifyBlocking(w.thread());
-    if (wasActive && renderer_)
-        if (Window* next = activeWindow()) renderer_->windowActivated(*next);
+    if (!wasActive || !renderer_) return;
+    // The window of its thread it was opened over comes back first, whatever was activated in between.
+    if (Window* caller = topWindowOf(w.thread())) {
+        std::erase(activation_, caller->id());
+        activation_.push_back(caller->id());
+    }
+    if (Window* next = activeWindow()) renderer_->windowActivated(*next);
 }
 
 void Desktop::changedPending(Window& w) {
@@ -147,6 +152,11 @@ void Desktop::dialogOpened(Dialog& d) {
 void Desktop::dialogClosed(Dialog& d) {
     std::erase(dialogs_, &d);
     notifyBlocking(d.thread());
+    // The window that asked has the user's attention again, whatever was clicked while it asked.
+    Window* owner = window(d.owner());
+    if (!owner) return;
+    if (activeWindow() != owner) activate(*owner);
+    else if (renderer_) renderer_->windowActivated(*owner);
 }
 
 bool Desktop::threadInDialog(rt::ThreadId thread) const {

@@ -13,7 +13,9 @@ Outcome closeWindow(Window& w) {
 
 Outcome activate(Window& w) {
     if (!w.isOpen()) return Outcome::refused("window " + w.procedure() + " is not open");
-    desktop().activate(w);
+    // A window that waits for a form or dialog of its thread hands the activation on to it.
+    Window* top = w.blocked() ? desktop().topWindowOf(w.thread()) : nullptr;
+    desktop().activate(top ? *top : w);
     return Outcome::done();
 }
 

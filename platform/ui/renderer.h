@@ -34,7 +34,8 @@ public:
     virtual void windowChanged(Window& w, const ChangeSet& changes) = 0;
     // Called while the window object still exists; it goes right after.
     virtual void windowClosed(Window& w) = 0;
-    // The program activated another window (for example after the active one closed).
+    // The program activated another window (for example after the active one closed), or gives
+    // the activation back to the window whose dialog closed: it takes the keyboard again.
     virtual void windowActivated(Window& w) = 0;
 
     // A dialog waits for its answer (Dialog::answer), given now or later from the main loop.

@@ -110,6 +110,11 @@ void ManagedDesktop::click(QPoint at) {
     if (pid != 0) ::waitpid(pid, nullptr, 0);
 }
 
+void ManagedDesktop::type(const std::string& text) {
+    const pid_t pid = spawn({"xdotool", "type", "--delay", "40", text});
+    if (pid != 0) ::waitpid(pid, nullptr, 0);
+}
+
 QPoint ManagedDesktop::titleBar(const QWidget& w) {
     if (qobject_cast<const QMdiSubWindow*>(&w)) {
         const int bar = w.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &w);

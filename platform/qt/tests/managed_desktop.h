@@ -17,6 +17,8 @@ public:
     static std::optional<std::string> start();
     // A click of the window system's own pointer at a point of the screen (on a title bar, say).
     static void click(QPoint at);
+    // Keys typed as the window system delivers them: to the window it has the input focus in.
+    static void type(const std::string& text);
     // Where a click lands on a window's title bar: the window system's, or an MDI child's own.
     static QPoint titleBar(const QWidget& w);
 };

@@ -1,11 +1,15 @@
 // Under a real window manager: a message, question, calendar, file dialog or
 // picker asked from a form stays above that form, whatever the user clicks
 // (the form's title bar, the greyed form itself, the frame), and a click on the
-// waiting form hands the activation on to what it waits for.
+// waiting form hands the activation on to what it waits for. Once it closes,
+// the form has the keyboard again, whatever was clicked while it was up.
 
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -32,10 +36,14 @@ void runPicker() {
     }
 }
 
+Str gName(20, "");
+
+// Each answered, the form puts the focus back in its first field, as a form does after "Нет".
 void runForm() {
     Window w(WindowKind::MdiChild, "Form");
     LayoutBuilder b(w);
-    for (const char* ask : {"?MESSAGE", "?CALENDAR", "?FILE", "?PICKER", "?CLOSE"}) b.button(ask, ask + 1);
+    b.entry("?NAME", gName, "@s20");
+    for (const char* ask : {"?MESSAGE", "?NOTE", "?CALENDAR", "?FILE", "?PICKER", "?CLOSE"}) b.button(ask, ask + 1);
     w.setDesignedGeometry({0, 0, 420, 260});
     w.open();
     for (;;) {
@@ -47,8 +55,10 @@ void runForm() {
         if (asked == "?MESSAGE") messageBox("Было редактирование!", "Выйти без сохранения?", rt::Buttons::YesNo);
         if (asked == "?CALENDAR") calendarDialog("Дата акта", 0);
         if (asked == "?FILE") fileDialog("Файл акта", "Все файлы|*.*");
+        if (asked == "?NOTE") messageBox("Запись сохранена", "Хозяйство добавлено.");
         if (asked == "?PICKER") runPicker();
         if (asked == "?CLOSE") return w.close();
+        w.select(w.idOf("?NAME"));
     }
 }
 
@@ -56,6 +66,7 @@ class WindowManagerTest : public QtTest {
 protected:
     static void SetUpTestSuite() { unavailable_ = ManagedDesktop::start(); }
     void SetUp() override {
+        gName = "";
         if (unavailable_) GTEST_SKIP() << "no virtual screen with a window manager: " << *unavailable_;
         start({"Main", WindowKind::Frame, [](LayoutBuilder& b, Window&) { b.statusBar({-1}); }});
         ASSERT_TRUE(pumpUntil([&] { return top("Main") != nullptr; }));
@@ -123,6 +134,53 @@ TEST_F(WindowManagerTest, WhatAFormAsksForStaysAboveItWhateverIsClicked) {
         else static_cast<QDialog*>(over)->reject();
         ASSERT_TRUE(pumpUntil([&] { return !window("Form")->blocked(); })) << asked;
         wait(200);
+    }
+}
+
+// The frame clicked while the form waits takes the activation for a moment; the answer gives it back.
+TEST_F(WindowManagerTest, TheFormHasTheKeyboardAgainOnceWhatItAskedForCloses) {
+    struct Case {
+        const char* asked;
+        std::function<void(QWidget&)> answer;
+    };
+    const auto clickButton = [](QMessageBox::StandardButton b) {
+        return [b](QWidget& box) {
+            QWidget* button = static_cast<QMessageBox&>(box).button(b);
+            ManagedDesktop::click(button->mapToGlobal(button->rect().center()));
+        };
+    };
+    const auto cancel = [](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); };
+    const Case cases[] = {
+        {"?MESSAGE", clickButton(QMessageBox::No)},
+        {"?NOTE", clickButton(QMessageBox::Ok)},
+        {"?FILE", cancel},
+        {"?CALENDAR", cancel},
+        {"?PICKER", [this](QWidget&) {
+             QWidget* close = widget("Picker", "?CLOSE");
+             ManagedDesktop::click(close->mapToGlobal(close->rect().center()));
+         }},
+    };
+    QString typed;
+    for (const Case& c : cases) {
+        QTest::mouseClick(widget("Form", c.asked), Qt::LeftButton);
+        QWidget* over = nullptr;
+        ASSERT_TRUE(pumpUntil([&] {
+            over = std::string(c.asked) == "?PICKER" ? top("Picker") : shownDialog();
+            return over && over->isVisible();
+        })) << c.asked;
+        wait(250);
+        ManagedDesktop::click(ManagedDesktop::titleBar(*top("Main")));
+        wait(250);
+        c.answer(*over);
+        ASSERT_TRUE(pumpUntil([&] { return !window("Form")->blocked(); })) << c.asked;
+        wait(300);
+        EXPECT_EQ(QApplication::activeWindow(), top("Form")) << c.asked;
+        EXPECT_EQ(QApplication::focusWidget(), widget("Form", "?NAME")) << c.asked;
+        ManagedDesktop::type("abc");
+        typed += "abc";
+        wait(300);
+        EXPECT_EQ(static_cast<QLineEdit*>(widget("Form", "?NAME"))->text().trimmed(), typed)
+            << c.asked << ": the keys typed next reach the form";
     }
 }
 

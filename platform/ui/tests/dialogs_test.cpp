@@ -54,6 +54,7 @@ TEST(Dialogs, AMessageBoxIsAwaitedByItsThreadAlone) {
     desktop().setRenderer(&h.renderer());
     EXPECT_EQ(answer, rt::Answer::Yes);
     EXPECT_FALSE(h.windowsOf("Asker").front()->blocked());
+    EXPECT_EQ(desktop().activeWindow(), h.windowsOf("Asker").front()) << "the window that asked has the keyboard again";
 }
 
 TEST(Dialogs, TheErrorManagersMessagesAreMessageBoxes) {

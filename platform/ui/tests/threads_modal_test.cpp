@@ -2,6 +2,7 @@
 
 #include "platform/ui/desktop.h"
 #include "platform/ui/tests/test_window.h"
+#include "platform/ui/user_input.h"
 
 namespace vx::ui {
 namespace {
@@ -85,6 +86,23 @@ TEST_F(Threads, AFormBlocksOnlyItsCallersThread) {
     // Working in the second window took the activation from the form.
     EXPECT_EQ(formLog, (Log{"OpenWindow", "LoseFocus", "CloseWindow"}));
     EXPECT_EQ(firstLog, (Log{"GainFocus", "Accepted ?FORM", "User"}));
+}
+
+TEST_F(Threads, TheCallerIsActiveAgainWhenItsFormClosesWhateverWasUsedMeanwhile) {
+    PLAY(h.window("First"));
+    PLAY(h.press("?FORM"));
+    PLAY(h.expectWindow("UpdateForm"));
+    Window* first = h.windowsOf("First").front();
+    Window* form = h.windowsOf("UpdateForm").front();
+    PLAY(h.window("Second"));
+    PLAY(h.press("?PING"));
+    // A click on the waiting caller brings back what it waits for.
+    PLAY(input::activate(*first));
+    EXPECT_EQ(desktop().activeWindow(), form);
+
+    PLAY(h.window("UpdateForm"));
+    PLAY(h.close());
+    EXPECT_EQ(desktop().activeWindow(), first) << "not the second window, used while the form was up";
 }
 
 }  // namespace
