@@ -362,6 +362,11 @@ void WindowView::placeFromModel(ui::Window& w) {
         top_->move(pulledInside(stored, room).topLeft());
     } else if (frameUnplaced) {
         top_->move(room.center() - QPoint(size.width() / 2, size.height() / 2));
+    } else if (const QWidget* frame = top_->isWindow() ? top_->parentWidget() : nullptr) {
+        // A window of its own over the frame opens centred on it, as a form on its caller; the
+        // ones already there push it a step down and right.
+        const int step = renderer_.cascadeSlot(*this) * top_->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        top_->move(centredOn(size, frame->frameGeometry().translated(step, step), room).topLeft());
     } else {
         top_->move(
             cascaded(renderer_.cascadeSlot(*this), size, room, top_->style()->pixelMetric(QStyle::PM_TitleBarHeight)));

@@ -139,6 +139,23 @@ TEST_F(DesktopMannerTest, WindowsWithoutAPlacementOpenCascadedInsideTheFrame) {
     EXPECT_GT(second.y(), first.y());
 }
 
+// The import window and a report's preview on a thread of their own: over the frame, not at the screen's corner.
+TEST_F(DesktopMannerTest, PlainWindowsWithoutAPlacementOpenCentredOverTheFrame) {
+    for (const char* name : {"First", "Second"})
+        start({name, WindowKind::Plain, [](LayoutBuilder& b, Window& w) {
+                   b.button("?GO", "Дальше");
+                   w.setDesignedGeometry({0, 0, 400, 300});
+               }});
+    ASSERT_TRUE(pumpUntil([&] { return top("First") && top("Second"); }));
+    settle();
+    const QRect frame = top("Main")->frameGeometry();
+    const QRect first = top("First")->frameGeometry(), second = top("Second")->frameGeometry();
+    EXPECT_LE((first.center() - frame.center()).manhattanLength(), 4)
+        << first.x() << "," << first.y() << " over " << frame.x() << "," << frame.y();
+    EXPECT_GT(second.x(), first.x()) << "the second is a step aside, not hidden under the first";
+    EXPECT_GT(second.y(), first.y());
+}
+
 // A plan button's light red text reads as an enabled button's (darker than a disabled one's, in
 // its own hue); a colour that reads as it is stays exactly as given.
 TEST_F(DesktopMannerTest, AButtonsPaleTextColourIsShownInAReadableShadeOfIt) {
