@@ -47,12 +47,14 @@ void tools(ui::LayoutBuilder& b, const JournalKind& k, Str& operation, Byte& not
         b.button(control::kQuery, "", "leyka.ico").setTooltip(k.queryTip);
         if (!k.printOnPassports) b.button(control::kPrint, "", "print.ico").setTooltip(k.printTip);
         b.check(control::kNotDone, "Невыполненные мероприятия", notDone);
-        b.entry("?DATABEGIN", glo::DATABEGIN, "@d6.b").setTooltip("Начало периода");
+        // The period and the operations list keep their widths: the lists beside the row give way.
+        b.entry("?DATABEGIN", glo::DATABEGIN, "@d6.b").setTooltip("Начало периода").setWidth(10);
         b.prompt("--", "?STRING3");
-        b.entry("?DATAEND", glo::DATAEND, "@d6.b").setTooltip(k.periodEndTip);
+        b.entry("?DATAEND", glo::DATAEND, "@d6.b").setTooltip(k.periodEndTip).setWidth(10);
         ui::DropControl& operations = b.dropList(control::kOperations, operation, operationEntries(k.kind));
         operations.setIcon("OK_help.ICO");
-        operations.stretch();
+        // Wide enough for its resting entry, "Не выделять мероприятия".
+        operations.stretch().setWidth(33);
         operations.change().setColumns({ListColumn("Функции работы с таблицей [Выполнение...]", "@s80", 80)});
         b.button(control::kGroupTool, "", "adr1.ico").setTooltip(k.toolText);
         b.button(control::kRefresh, "", "tabstop.ico").setTooltip("[Обновить экран] или [По ширине содержимого]");

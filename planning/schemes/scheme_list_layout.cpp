@@ -61,7 +61,8 @@ void layoutSchemeList(ui::Window& w, MeasureKind kind) {
                  b.row([&] {
                      if (k.speciesNameFirst) speciesName();
                      b.display("?IDTASK", glo::IDTASK, "@n_8.1b");
-                     ui::Control& plan = b.button("?BUTTON4", "Запланировать отмеченным");
+                     // At its text's own size the caption would touch the button's edges.
+                     ui::Control& plan = b.button("?BUTTON4", "Запланировать отмеченным").setWidth(31);
                      plan.setTextColour(k.planColour);
                      if (*k.planTip) plan.setTooltip(k.planTip);
                      b.button("?SELECT", "Выбрать");

@@ -5,10 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QWidget>
 
 #include <unistd.h>
@@ -25,6 +32,7 @@
 #include "platform/classes/ini_manager.h"
 #include "platform/core/dates.h"
 #include "platform/qt/front_end.h"
+#include "platform/qt/window_view.h"
 #include "platform/runtime/ini_file.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
@@ -149,6 +157,35 @@ void keepPicture(qt::QtFrontEnd& frontEnd, const ui::Window& window, const std::
     QDir().mkpath(dir);
     ASSERT_TRUE(picture.save(dir + "/" + QString::fromStdString(file)));
     EXPECT_GT(coloursIn(picture), 20) << file << " looks blank";
+}
+
+// The room a button, a closed drop list or an entry leaves at each end of the text it shows.
+int roomBesideText(const QWidget& w) {
+    const QFontMetrics fm = w.fontMetrics();
+    if (const auto* line = qobject_cast<const QLineEdit*>(&w)) {
+        QStyleOptionFrame o;
+        o.initFrom(line);
+        o.lineWidth = w.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, line);
+        constexpr int kLineMargin = 2;  // QLineEdit's own, inside its contents
+        const QRect inside = w.style()->subElementRect(QStyle::SE_LineEditContents, &o, line);
+        return (inside.width() - 2 * kLineMargin - fm.horizontalAdvance(line->text())) / 2;
+    }
+    if (const auto* box = qobject_cast<const QComboBox*>(&w)) {
+        QStyleOptionComboBox o;
+        o.initFrom(box);
+        o.editable = box->isEditable();
+        o.frame = box->hasFrame();
+        const QRect field = w.style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, box);
+        const int icon = box->itemIcon(box->currentIndex()).isNull() ? 0 : box->iconSize().width() + 4;
+        return (field.width() - icon - fm.horizontalAdvance(box->currentText())) / 2;
+    }
+    const auto* button = qobject_cast<const QPushButton*>(&w);
+    if (!button) return 0;
+    QStyleOptionButton o;
+    o.initFrom(button);
+    const QRect inside = w.style()->subElementRect(QStyle::SE_PushButtonContents, &o, button);
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    return (inside.width() - icon - fm.horizontalAdvance(button->text())) / 2;
 }
 
 // A few rows in every list of the register and the books, in the looks a user meets:
@@ -396,6 +433,23 @@ TEST(WindowScreens, EveryWindowOpensAndIsDrawn) {
         frontEnd.loop().requestStep();
         ASSERT_TRUE(pumpUntil([&] { return openWindow(std::string(window.name)) != nullptr; })) << window.name;
         keepPicture(frontEnd, *openWindow(std::string(window.name)), std::string(window.name) + ".png");
+    }
+
+    // At their opening size, the captions read there show whole, not tight against the edges,
+    // and the journals' period beside the operations list stays whole too.
+    struct Shown {
+        const char* procedure;
+        const char* control;
+        int room;
+    };
+    constexpr int kCaptionAir = 6;
+    for (const Shown& c : {Shown{"BrwtaskVPO", "?BUTTON4", kCaptionAir}, Shown{"BrwtaskVDI", "?BUTTON4", kCaptionAir},
+                           Shown{"BrowseVPO", "?VUDELIT", kCaptionAir}, Shown{"BrowseVDI", "?VUDELIT", kCaptionAir},
+                           Shown{"BrowseVPO", "?DATABEGIN", 0}, Shown{"BrowseVPO", "?DATAEND", 0}}) {
+        const ui::Window& w = *openWindow(c.procedure);
+        const QWidget* shown = frontEnd.renderer().view(w.id())->widget(w.idOf(c.control));
+        ASSERT_NE(shown, nullptr) << c.procedure << " " << c.control;
+        EXPECT_GE(roomBesideText(*shown), c.room) << c.procedure << " " << c.control;
     }
 
     // The register's query form, as its button opens it.
