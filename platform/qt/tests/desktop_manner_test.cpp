@@ -121,16 +121,22 @@ protected:
         const Control* c = focused(procedure);
         return c ? c->useName() : std::string();
     }
+    // "First" and "Second", of one kind and designed geometry, with no placement stored; false
+    // when they did not open.
+    bool startTwo(WindowKind kind, Geometry designed) {
+        for (const char* name : {"First", "Second"})
+            start({name, kind, [designed](LayoutBuilder& b, Window& w) {
+                       b.button("?GO", "Дальше");
+                       w.setDesignedGeometry(designed);
+                   }});
+        const bool opened = pumpUntil([&] { return top("First") && top("Second"); });
+        settle();
+        return opened;
+    }
 };
 
 TEST_F(DesktopMannerTest, WindowsWithoutAPlacementOpenCascadedInsideTheFrame) {
-    for (const char* name : {"First", "Second"})
-        start({name, WindowKind::MdiChild, [](LayoutBuilder& b, Window& w) {
-                   b.button("?GO", "Дальше");
-                   w.setDesignedGeometry({2000, 1500, 300, 200});
-               }});
-    ASSERT_TRUE(pumpUntil([&] { return top("First") && top("Second"); }));
-    settle();
+    ASSERT_TRUE(startTwo(WindowKind::MdiChild, {2000, 1500, 300, 200}));
     const QRect area(QPoint(0, 0), static_cast<QMdiSubWindow*>(top("First"))->mdiArea()->viewport()->size());
     const QRect first = top("First")->geometry(), second = top("Second")->geometry();
     EXPECT_TRUE(area.contains(first)) << first.x() << "," << first.y();
@@ -141,13 +147,7 @@ TEST_F(DesktopMannerTest, WindowsWithoutAPlacementOpenCascadedInsideTheFrame) {
 
 // The import window and a report's preview on a thread of their own: over the frame, not at the screen's corner.
 TEST_F(DesktopMannerTest, PlainWindowsWithoutAPlacementOpenCentredOverTheFrame) {
-    for (const char* name : {"First", "Second"})
-        start({name, WindowKind::Plain, [](LayoutBuilder& b, Window& w) {
-                   b.button("?GO", "Дальше");
-                   w.setDesignedGeometry({0, 0, 400, 300});
-               }});
-    ASSERT_TRUE(pumpUntil([&] { return top("First") && top("Second"); }));
-    settle();
+    ASSERT_TRUE(startTwo(WindowKind::Plain, {0, 0, 400, 300}));
     const QRect frame = top("Main")->frameGeometry();
     const QRect first = top("First")->frameGeometry(), second = top("Second")->frameGeometry();
     EXPECT_LE((first.center() - frame.center()).manhattanLength(), 4)
