@@ -222,8 +222,7 @@ void BrowseClass::setPage(std::vector<ViewRow> rows, int current) {
 bool BrowseClass::loadHighlighted() {
     loaded_ = highlighted();
     if (loaded_ < 0) {
-        store::clearRecord(primary().def(), primary().record());
-        primary().forget();
+        primary().clearBuffer();
         return true;
     }
     return view_->load(rows_[loaded_]) == Level::Benign;

@@ -111,6 +111,11 @@ void FileManager::cancelAutoIncrement() {
     reserved_ = 0;
 }
 
+void FileManager::clearBuffer() {
+    store::clearRecord(def(), record_);
+    forget();
+}
+
 void FileManager::remember(Position pos) {
     current_ = pos;
     def().ops.copy(snapshot_, record_);

@@ -68,6 +68,8 @@ public:
     const void* loaded() const { return snapshot_; }
     // The current record is gone (deleted through the relation manager).
     void forget() { current_ = 0; }
+    // No record is current: the buffer cleared (texts blank, numbers 0) and forgotten.
+    void clearBuffer();
 
     // Insert, update and remove are each committed at once, or reported and nothing changed.
     // Adds the buffer as a new record (over the reserved one after primeRecord).

@@ -11,7 +11,6 @@
 #include "platform/classes/query_form.h"
 #include "platform/runtime/thread_state.h"
 #include "platform/runtime/threads.h"
-#include "platform/store/schema.h"
 #include "platform/ui/desktop.h"
 #include "platform/ui/drop_control.h"
 #include "registry/forms/forms_windows.h"
@@ -266,10 +265,7 @@ private:
                               .herdGroup = Decimal(),
                               .herdGroupName = ""});
             // The panel shows the species and group of no animal either.
-            for (const AccessRef lookup : {Access::ANIMVID, Access::POLVOZ}) {
-                store::clearRecord(lookup->def(), lookup->record());
-                lookup->forget();
-            }
+            for (const AccessRef lookup : {Access::ANIMVID, Access::POLVOZ}) lookup->clearBuffer();
             return;
         }
         glo::leavePlace({.holding = PAS->IDHOZ, .farm = PAS->IDFERMA});
